@@ -1,0 +1,772 @@
+/*
+ * gxa_api.h - the one contract between the gxa host and a module.
+ *
+ * Plain C. The host hands the module one GxaHostTable at entry action 1; every
+ * host service is reached through it. Each family is a struct of function
+ * pointers that starts with its own size in bytes, so a family can grow at its
+ * end: a caller checks `size` (GXA_HAS) before using an entry added later.
+ * A family pointer of the top table may be null when the host lacks it.
+ *
+ * Ownership: objects cross as opaque handles. A handle returned by a
+ * `create` entry is owned by the caller and released with the matching
+ * `destroy`; every other returned handle is borrowed and valid until the
+ * documented event (usually: the end of the current call). Strings go in as
+ * NUL-terminated UTF-8; strings come out through (buf, cap) pairs: the entry
+ * writes at most cap-1 bytes plus a NUL and returns the full length, so a
+ * caller may ask again with a larger buffer. No allocation made by one side
+ * is ever freed by the other, and no C++ exception crosses the boundary.
+ *
+ * Threads: everything is called on the host's user-interface thread.
+ */
+#ifndef GXA_API_H
+#define GXA_API_H
+
+#include <stdbool.h>
+#include <stddef.h>
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* The lowest interface version a module built against this header accepts. */
+#define GXA_API_VERSION_MIN 20017
+/* The version this host speaks. */
+#define GXA_API_VERSION 20100
+
+#define GXA_FOURCC(a, b, c, d) \
+  ((int32_t)(((uint32_t)(a) << 24) | ((uint32_t)(b) << 16) | ((uint32_t)(c) << 8) | (uint32_t)(d)))
+
+/* True when family pointer F is present and long enough to hold FIELD. */
+#define GXA_HAS(F, FIELD) \
+  ((F) != NULL && (F)->size >= offsetof(__typeof__(*(F)), FIELD) + sizeof((F)->FIELD))
+
+/* ---------------------------------------------------------------- handles */
+typedef struct GxaContainer GxaContainer;       /* ordered list of (id, value) */
+typedef struct GxaData GxaData;                 /* one typed value */
+typedef struct GxaFilename GxaFilename;         /* a file path */
+typedef struct GxaResource GxaResource;         /* a module's string resources */
+typedef struct GxaDocument GxaDocument;         /* a host document */
+typedef struct GxaObject GxaObject;             /* an object inside a document */
+typedef struct GxaDataTypeClass GxaDataTypeClass; /* the host's class of a value type */
+typedef struct GxaPluginRecord GxaPluginRecord; /* a registered plug-in */
+typedef struct GxaDialog GxaDialog;             /* a dialog, sub-dialog or custom GUI */
+typedef struct GxaUserArea GxaUserArea;         /* a user-drawn gadget */
+typedef struct GxaBitmap GxaBitmap;             /* a 24/32-bit bitmap, optional alpha */
+typedef struct GxaCanvas GxaCanvas;             /* an off-screen drawing canvas */
+typedef struct GxaColorProfile GxaColorProfile; /* an ICC colour profile */
+typedef struct GxaColorConversion GxaColorConversion; /* profile-to-profile transform */
+
+/* ------------------------------------------------------------- value types */
+enum {
+  GXA_TYPE_NONE = 0,          /* no value */
+  GXA_TYPE_CONTAINER = 1,     /* a GxaContainer */
+  GXA_TYPE_EMPTY = 14,        /* a value without content */
+  GXA_TYPE_INT32 = 15,
+  GXA_TYPE_BOOL = 16,         /* stored as an int32 0/1; reads as int32 too */
+  GXA_TYPE_INT64 = 17,
+  GXA_TYPE_FLOAT = 19,        /* float64 */
+  GXA_TYPE_VECTOR = 23,       /* three float64: x, y, z (a plain colour) */
+  GXA_TYPE_BYTEARRAY = 128,
+  GXA_TYPE_STRING = 130,      /* UTF-8 */
+  GXA_TYPE_FILENAME = 131,
+  GXA_TYPE_LINK = 133,        /* a link to a document object */
+  GXA_TYPE_COLORPROFILE = 200000266,
+  GXA_TYPE_COLORALPHA = 400007013 /* four float64: red, green, blue, alpha */
+};
+
+/* Host value with a mixed ("multiple values") state. tristate: 0 one value,
+ * 1 several different values (value then holds one of them). */
+typedef struct GxaTriState {
+  GxaData* value;   /* host-owned; a GetData callee writes into it */
+  int32_t tristate;
+} GxaTriState;
+
+/* -------------------------------------------------------- common message keys */
+#define GXA_MSG_ACTION GXA_FOURCC('b', 'A', 'C', 'T')     /* a gadget changed */
+#define GXA_MSG_ID GXA_FOURCC('m', 'e', 'i', 'd')         /* sender gadget ID */
+#define GXA_MSG_VALUE GXA_FOURCC('m', 'e', 'v', 'a')      /* the value */
+#define GXA_MSG_DRAG GXA_FOURCC('m', 'e', 'd', 'r')       /* 1 while dragging */
+#define GXA_MSG_EVENT_ARG1 GXA_FOURCC('M', 'c', 'i', '1') /* broadcast argument 1 */
+#define GXA_MSG_EVENT_ARG2 GXA_FOURCC('M', 'c', 'i', '2') /* broadcast argument 2 */
+#define GXA_MSG_INPUT GXA_FOURCC('b', 'I', 'P', 'N')      /* input event */
+#define GXA_MSG_CURSOR_INFO GXA_FOURCC('c', 'i', 'n', 'f')
+#define GXA_MSG_SCROLL GXA_FOURCC('s', 'c', 'r', 's')
+#define GXA_MSG_INIT GXA_FOURCC('b', 'I', 'N', 'I')
+#define GXA_MSG_SET_VALUE GXA_FOURCC('b', 'V', 'A', 'C')
+#define GXA_MSG_GET_VALUE GXA_FOURCC('g', 'V', 'A', 'L')
+#define GXA_MSG_GET_LAYOUT GXA_FOURCC('l', 'a', 'y', 'G')
+#define GXA_MSG_PREFS_CHANGED GXA_FOURCC('g', 'p', 'c', 'h')
+#define GXA_MSG_LAYOUT_CHANGED GXA_FOURCC('f', 'L', 'A', 'Y') /* entry of the same ID = 1 */
+#define GXA_MSG_EDIT_STARTED GXA_FOURCC('m', 'e', 's', 't')
+#define GXA_MSG_DRAG_RECEIVE 10003
+#define GXA_MSG_PARENT_QUERY_OBJECTS 30 /* entry 2: int64 address of a GxaContainer to fill with links */
+#define GXA_MSG_ASKED_KIND GXA_FOURCC('g', 'v', 'k', 'd') /* 'gVAL': the kind asked for */
+
+/* Input event containers ('bIPN', drag-loop channels, input state). */
+#define GXA_INPUT_DEVICE GXA_FOURCC('i', 'p', 'd', 'v')   /* 'mous' or 'kbrd' */
+#define GXA_INPUT_CHANNEL GXA_FOURCC('i', 'p', 'c', 'a')  /* 1 left, 2 right, 3 middle, 100 wheel; key code */
+#define GXA_INPUT_QUALIFIER GXA_FOURCC('i', 'p', 'q', 'u') /* 1 shift, 2 ctrl, 4 alt */
+#define GXA_INPUT_X GXA_FOURCC('i', 'p', 'x', 'p')        /* global position (window coords) */
+#define GXA_INPUT_Y GXA_FOURCC('i', 'p', 'y', 'p')
+#define GXA_INPUT_DOUBLECLICK GXA_FOURCC('i', 'p', 'd', 'c')
+#define GXA_INPUT_WHEEL_X GXA_FOURCC('i', 'p', 'w', 'x')  /* wheel notches, float64 */
+#define GXA_INPUT_WHEEL_Y GXA_FOURCC('i', 'p', 'w', 'y')
+#define GXA_INPUT_VALUE GXA_FOURCC('i', 'p', 'v', 'a')    /* bool: button/key down */
+#define GXA_INPUT_TEXT GXA_FOURCC('i', 'p', 't', 'x')     /* string: typed text */
+#define GXA_DEVICE_MOUSE GXA_FOURCC('m', 'o', 'u', 's')
+#define GXA_DEVICE_KEYBOARD GXA_FOURCC('k', 'b', 'r', 'd')
+enum {
+  GXA_CHANNEL_LEFT = 1, GXA_CHANNEL_RIGHT = 2, GXA_CHANNEL_MIDDLE = 3, GXA_CHANNEL_WHEEL = 100
+};
+enum { GXA_QUALIFIER_SHIFT = 1, GXA_QUALIFIER_CTRL = 2, GXA_QUALIFIER_ALT = 4 };
+enum {
+  GXA_KEY_UP = 61824, GXA_KEY_DOWN = 61825, GXA_KEY_LEFT = 61826, GXA_KEY_RIGHT = 61827,
+  GXA_KEY_PGDOWN = 61828, GXA_KEY_PGUP = 61829, GXA_KEY_HOME = 61830, GXA_KEY_END = 61831,
+  GXA_KEY_BACKSPACE = 61704, GXA_KEY_DELETE = 61823, GXA_KEY_ESC = 61697, GXA_KEY_ENTER = 61698,
+  GXA_KEY_TAB = 61699
+};
+
+/* Draw message ('DrawMsg' argument). */
+#define GXA_DRAW_REASON GXA_FOURCC('d', 'R', 's', 'n')
+
+/* Results of a 'cinf' cursor-information message. */
+#define GXA_RESULT_CURSOR GXA_FOURCC('r', 'c', 'u', 'r')    /* int32 cursor shape */
+#define GXA_RESULT_TOOLTIP GXA_FOURCC('r', 't', 'i', 'p')   /* string */
+enum {
+  GXA_CURSOR_ARROW = 1, GXA_CURSOR_CROSS = 2, GXA_CURSOR_HAND = 3, GXA_CURSOR_MOVE = 4,
+  GXA_CURSOR_EYEDROPPER = 5, GXA_CURSOR_FORBIDDEN = 6, GXA_CURSOR_INVISIBLE = 7,
+  GXA_CURSOR_DRAG_COPY = 10, GXA_CURSOR_IBEAM = 11, GXA_CURSOR_SIZE_H = 12, GXA_CURSOR_SIZE_V = 13
+};
+
+/* Drag and drop: a drag-receive message (10003) carries these entries. */
+enum {
+  GXA_DRAG_ENTRY_FINISHED = 5,  /* int32: 0 while hovering, 1 on the drop */
+  GXA_DRAG_ENTRY_ESCAPED = 7,   /* int32: the drag was cancelled */
+  GXA_DRAG_ENTRY_LOST = 10,     /* int32: the drag left the gadget */
+  GXA_DRAG_ENTRY_TYPE = 20,     /* int32: drag type */
+  GXA_DRAG_ENTRY_OBJECT = 21,   /* the dragged data: container, or string path for 202 */
+  GXA_DRAG_ENTRY_GADGET = 22,   /* int32: ID of the gadget under the cursor */
+  GXA_DRAG_ENTRY_X = 23, GXA_DRAG_ENTRY_Y = 24 /* int32: position local to that gadget */
+};
+enum { GXA_DRAGTYPE_FILES = 202, GXA_DRAGTYPE_COLOR = 203, GXA_DRAGTYPE_COLORS = 206,
+       GXA_DRAGTYPE_SWATCHES = 207 };
+
+/* Mouse-drag loop answers. */
+enum { GXA_MOUSEDRAG_CONTINUE = 1, GXA_MOUSEDRAG_FINISHED = 2, GXA_MOUSEDRAG_ESCAPE = 3 };
+
+/* Layout flags for gadgets and groups: vertical in bits 0-2, horizontal in 3-5. */
+enum {
+  GXA_ALIGN_V_CENTER = 0, GXA_ALIGN_TOP = 1, GXA_ALIGN_BOTTOM = 2, GXA_ALIGN_V_FIT = 3,
+  GXA_ALIGN_V_SCALE = 4, GXA_ALIGN_V_SCALEFIT = 7,
+  GXA_ALIGN_H_CENTER = 0, GXA_ALIGN_LEFT = 8, GXA_ALIGN_RIGHT = 16, GXA_ALIGN_H_FIT = 24,
+  GXA_ALIGN_H_SCALE = 32, GXA_ALIGN_H_SCALEFIT = 56
+};
+/* A width/height hint: pixels in bits 14 and up, tenths of a text measure below. */
+#define GXA_SIZE_PIXELS(px) ((int32_t)((px) << 14))
+
+/* Units of number fields and of the number formatter. */
+#define GXA_UNIT_REAL GXA_FOURCC('f', 'r', 'e', 'a')
+#define GXA_UNIT_PERCENT GXA_FOURCC('f', 'p', 'c', 't')
+#define GXA_UNIT_DEGREE GXA_FOURCC('f', 'd', 'g', 'r')
+#define GXA_UNIT_INT GXA_FOURCC('f', 'l', 'n', 'g')
+
+/* Interface colour IDs the host answers (background 1000 and friends). */
+enum {
+  GXA_COLOR_TEXT = 0, GXA_COLOR_TEXT_DISABLED = 1, GXA_COLOR_BACKGROUND = 1000,
+  GXA_COLOR_EDIT_BACKGROUND = 1003, GXA_COLOR_BORDER_LIGHT = 1004, GXA_COLOR_HIGHLIGHT = 1007,
+  GXA_COLOR_BORDER_DARK = 1157, GXA_COLOR_FOCUS = 1159
+};
+
+/* ================================================================ registry */
+
+/* Header of every published function table. */
+typedef struct GxaLibraryHeader {
+  uint32_t version; /* 1000 for every table this module publishes */
+  uint32_t size;    /* size of the whole table in bytes */
+} GxaLibraryHeader;
+
+/* A row of a custom GUI property table; a row {0, 0, NULL} ends it. */
+typedef struct GxaPropertyRow {
+  int32_t kind; /* 1: a flag */
+  int32_t id;   /* the flag's bit */
+  const char* symbol;
+} GxaPropertyRow;
+
+/* Callbacks of a custom GUI plug-in (host -> module). user is the pointer
+ * given at registration. */
+typedef struct GxaCustomGuiCallbacks {
+  uint32_t size;
+  void (*destroy)(void* user);                /* the host is done with the plug-in */
+  int32_t (*plugin_id)(void* user);
+  /* Create a gadget for a parameter. settings is borrowed. Returns the dialog
+   * the module created (dialogs->create), or NULL on failure. */
+  GxaDialog* (*allocate)(void* user, const GxaContainer* settings, GxaPluginRecord* record);
+  /* Free what allocate made: object is dialogs->user_of(dialog). */
+  void (*free_gui)(void* user, GxaDialog* dialog, void* object);
+  const char* (*resource_symbol)(void* user); /* static string */
+  const GxaPropertyRow* (*properties)(void* user); /* static table */
+  /* *list receives a static array of value type IDs; returns its length. */
+  int32_t (*served_types)(void* user, const int32_t** list);
+} GxaCustomGuiCallbacks;
+
+/* Callbacks of a resource data type (host -> module). */
+typedef struct GxaResourceTypeCallbacks {
+  uint32_t size;
+  void (*destroy)(void* user);
+  int32_t (*resource_type_id)(void* user);
+  int32_t (*wrapped_type_id)(void* user);
+  GxaDataTypeClass* (*wrapped_class)(void* user);
+  /* Fill the defaults of a parameter description. */
+  void (*default_properties)(void* user, GxaContainer* description);
+  const char* (*resource_symbol)(void* user);
+  bool (*is_special)(void* user);
+  /* Describe sub-channels: out receives one sub-container per channel ID,
+   * each with entry 1 name, 2 short name, 12 unit (int32 four-character code). */
+  bool (*sub_channels)(void* user, GxaContainer* out);
+} GxaResourceTypeCallbacks;
+
+typedef struct GxaRegistryFns {
+  uint32_t size;
+  int32_t (*interface_version)(void);
+  int32_t (*application_type)(void);
+  /* table starts with a GxaLibraryHeader and stays valid while the module is
+   * loaded; the host keeps the pointer. false when the ID is taken. */
+  bool (*publish_library)(int32_t id, const void* table);
+  /* A published table whose header has at least min_version and min_size;
+   * NULL otherwise. Borrowed. */
+  const void* (*find_library)(int32_t id, uint32_t min_version, uint32_t min_size);
+  bool (*register_custom_gui)(int32_t id, const char* name, int32_t info_flags,
+                              const GxaCustomGuiCallbacks* callbacks, void* user);
+  bool (*register_resource_type)(int32_t id, const char* name, int32_t info_flags,
+                                 const GxaResourceTypeCallbacks* callbacks, void* user);
+  /* The host's class of a value type, or NULL. Borrowed, lives as the host. */
+  GxaDataTypeClass* (*find_data_type_class)(int32_t type_id);
+  int32_t (*data_type_id)(const GxaDataTypeClass* cls);
+  /* The class's own sub-channel descriptions (see GxaResourceTypeCallbacks). */
+  bool (*data_type_sub_channels)(GxaDataTypeClass* cls, GxaContainer* out);
+  int32_t (*plugin_info_flags)(const GxaPluginRecord* record);
+  int32_t (*plugin_id)(const GxaPluginRecord* record);
+} GxaRegistryFns;
+
+/* =============================================================== resources */
+typedef struct GxaIcon {
+  GxaBitmap* bitmap; /* borrowed, lives as the host */
+  int32_t x, y, w, h; /* the icon's rectangle in the bitmap, physical pixels */
+} GxaIcon;
+
+typedef struct GxaResourceFns {
+  uint32_t size;
+  /* Open the string resources in folder (a module's "res" folder). NULL on failure. */
+  GxaResource* (*open_strings)(const GxaFilename* folder);
+  void (*close_strings)(GxaResource* res);
+  /* String id into buf; returns its length, or -1 when the string is missing. */
+  int64_t (*load_string)(const GxaResource* res, int32_t id, char* buf, size_t cap);
+  /* Icon by host icon ID at the interface scale; false when the ID is unknown. */
+  bool (*get_icon)(int32_t icon_id, GxaIcon* out);
+  /* The host's interface scale (1 or 2): icon pixels per logical pixel. */
+  double (*interface_scale)(void);
+  /* An interface colour by ID as 0..1 components; false for an unknown ID. */
+  bool (*interface_color)(int32_t color_id, double rgb[3]);
+} GxaResourceFns;
+
+/* ============================================================== containers */
+typedef struct GxaContainerFns {
+  uint32_t size;
+  GxaContainer* (*create)(int32_t id);
+  void (*destroy)(GxaContainer* c);
+  /* Replace dst's ID and entries with copies of src's. */
+  void (*copy)(GxaContainer* dst, const GxaContainer* src);
+  /* Copy src's entries into dst; entries of src win. */
+  void (*merge)(GxaContainer* dst, const GxaContainer* src);
+  int32_t (*get_id)(const GxaContainer* c);
+  void (*set_id)(GxaContainer* c, int32_t id);
+  int32_t (*count)(const GxaContainer* c);
+  /* ID of the entry at index, false when out of range. */
+  bool (*entry_id)(const GxaContainer* c, int32_t index, int32_t* id);
+  /* Borrowed value at index (valid until c changes), NULL when out of range. */
+  const GxaData* (*entry_data)(const GxaContainer* c, int32_t index);
+  /* Borrowed value of the first entry with id, NULL when absent. */
+  const GxaData* (*get)(const GxaContainer* c, int32_t id);
+  /* Writable sub-container of entry id, NULL when absent or not a container.
+   * Valid until c changes. */
+  GxaContainer* (*get_container)(GxaContainer* c, int32_t id);
+  /* Set (replace the first entry with id, or append) a copy of value. */
+  void (*set)(GxaContainer* c, int32_t id, const GxaData* value);
+  /* Append a copy of value even when id exists (menus use this). */
+  void (*insert)(GxaContainer* c, int32_t id, const GxaData* value);
+  bool (*remove)(GxaContainer* c, int32_t id);
+  void (*clear)(GxaContainer* c);
+  /* Typed shortcuts; getters answer def when absent or of another type
+   * (int32 reads bool/int32/int64, float reads float/int32). */
+  void (*set_bool)(GxaContainer* c, int32_t id, bool v);
+  void (*set_int32)(GxaContainer* c, int32_t id, int32_t v);
+  void (*set_int64)(GxaContainer* c, int32_t id, int64_t v);
+  void (*set_float)(GxaContainer* c, int32_t id, double v);
+  void (*set_vector)(GxaContainer* c, int32_t id, const double v[3]);
+  void (*set_string)(GxaContainer* c, int32_t id, const char* utf8);
+  void (*set_sub)(GxaContainer* c, int32_t id, const GxaContainer* sub);
+  bool (*get_bool)(const GxaContainer* c, int32_t id, bool def);
+  int32_t (*get_int32)(const GxaContainer* c, int32_t id, int32_t def);
+  int64_t (*get_int64)(const GxaContainer* c, int32_t id, int64_t def);
+  double (*get_float)(const GxaContainer* c, int32_t id, double def);
+  bool (*get_vector)(const GxaContainer* c, int32_t id, double out[3]);
+  /* Returns the length, or -1 when absent or not a string. */
+  int64_t (*get_string)(const GxaContainer* c, int32_t id, char* buf, size_t cap);
+  /* The world preferences: writable, host-owned, lives as the host. */
+  GxaContainer* (*world_prefs)(void);
+} GxaContainerFns;
+
+typedef struct GxaDataFns {
+  uint32_t size;
+  GxaData* (*create)(void);
+  void (*destroy)(GxaData* d);
+  void (*copy)(GxaData* dst, const GxaData* src);
+  int32_t (*type)(const GxaData* d);
+  void (*set_none)(GxaData* d);
+  void (*set_empty)(GxaData* d, int32_t type); /* a value of type without content */
+  void (*set_bool)(GxaData* d, bool v);
+  void (*set_int32)(GxaData* d, int32_t v);
+  void (*set_int64)(GxaData* d, int64_t v);
+  void (*set_float)(GxaData* d, double v);
+  void (*set_vector)(GxaData* d, const double v[3]);
+  void (*set_color_alpha)(GxaData* d, const double rgba[4]);
+  void (*set_string)(GxaData* d, const char* utf8);
+  void (*set_bytes)(GxaData* d, const void* bytes, size_t count);
+  void (*set_container)(GxaData* d, const GxaContainer* c);
+  void (*set_filename)(GxaData* d, const GxaFilename* f);
+  /* Readers answer false (or def) when the type does not fit. */
+  bool (*get_bool)(const GxaData* d, bool def);
+  int32_t (*get_int32)(const GxaData* d, int32_t def);
+  int64_t (*get_int64)(const GxaData* d, int64_t def);
+  double (*get_float)(const GxaData* d, double def);
+  bool (*get_vector)(const GxaData* d, double out[3]);
+  bool (*get_color_alpha)(const GxaData* d, double out[4]);
+  int64_t (*get_string)(const GxaData* d, char* buf, size_t cap);
+  /* Copies up to cap bytes; returns the full count, or -1 when not bytes. */
+  int64_t (*get_bytes)(const GxaData* d, void* buf, size_t cap);
+  /* Borrowed, valid while d is unchanged; NULL when not a container. */
+  const GxaContainer* (*get_container)(const GxaData* d);
+  bool (*get_filename)(const GxaData* d, GxaFilename* out);
+  /* A colour-profile value: borrowed profile, NULL when none. */
+  const GxaColorProfile* (*get_color_profile)(const GxaData* d);
+} GxaDataFns;
+
+/* =============================================================== documents */
+typedef struct GxaDocumentFns {
+  uint32_t size;
+  GxaDocument* (*active)(void); /* borrowed; NULL when no document is open */
+  /* The document's data container, writable; lives as the document. */
+  GxaContainer* (*data)(GxaDocument* doc);
+  /* The document's settings (colour management 2101, 2102 ...), borrowed. */
+  const GxaContainer* (*settings)(GxaDocument* doc);
+  /* Resolve a link value in doc; NULL when it no longer resolves. Borrowed. */
+  GxaObject* (*resolve_link)(GxaDocument* doc, const GxaData* link);
+  int32_t (*object_type)(const GxaObject* obj);
+  /* The document changed (its data container was written). */
+  void (*mark_changed)(GxaDocument* doc);
+} GxaDocumentFns;
+
+/* ================================================================== events */
+typedef struct GxaEventFns {
+  uint32_t size;
+  /* Queue event id for every open dialog's CoreMessage, delivered after the
+   * current host call returns, with 'Mci1' = arg1 and 'Mci2' = arg2 (int64). */
+  void (*post)(int32_t id, int64_t arg1, int64_t arg2);
+} GxaEventFns;
+
+/* ============================================================= diagnostics */
+enum { GXA_DIAG_LINE = 0, GXA_DIAG_ASSERT = 1 };
+typedef struct GxaDiagnosticFns {
+  uint32_t size;
+  /* One diagnostic line with its source position. Shown with --debug,
+   * recorded in scripted runs, silent otherwise. */
+  void (*line)(int32_t kind, const char* file, int32_t line, const char* text);
+} GxaDiagnosticFns;
+
+/* =============================================================== file names */
+typedef struct GxaFilenameFns {
+  uint32_t size;
+  GxaFilename* (*create)(void);
+  void (*destroy)(GxaFilename* f);
+  void (*copy)(GxaFilename* dst, const GxaFilename* src);
+  void (*set)(GxaFilename* f, const char* path);
+  int64_t (*get)(const GxaFilename* f, char* buf, size_t cap);
+  /* Append one path component. */
+  void (*append)(GxaFilename* f, const char* component);
+  /* Drop the last component; false when nothing is left to drop. */
+  bool (*to_directory)(GxaFilename* f);
+  /* The last component into buf. */
+  int64_t (*last_component)(const GxaFilename* f, char* buf, size_t cap);
+  bool (*exists)(const GxaFilename* f);
+  /* True when f lies inside the host's own installation folder. */
+  bool (*is_in_host_folder)(const GxaFilename* f);
+  /* The host's installation folder into out. */
+  void (*host_folder)(GxaFilename* out);
+} GxaFilenameFns;
+
+/* ================================================================= dialogs */
+
+/* Dialog callbacks (host -> module). user is the pointer given to create. */
+typedef struct GxaDialogCallbacks {
+  uint32_t size;
+  void (*destroyed)(void* user); /* the host dialog is gone; do not touch it again */
+  bool (*create_layout)(void* user);
+  bool (*init_values)(void* user);
+  bool (*core_message)(void* user, int32_t id, const GxaContainer* msg);
+  bool (*command)(void* user, int32_t id, const GxaContainer* msg);
+  bool (*ask_close)(void* user);
+  void (*timer)(void* user, const GxaContainer* msg);
+  void (*destroy_window)(void* user);
+  /* Host messages. result may be filled. Answer non-zero when handled;
+   * unhandled messages should be passed to dialogs->default_message. */
+  int32_t (*message)(void* user, const GxaContainer* msg, GxaContainer* result);
+} GxaDialogCallbacks;
+
+enum { GXA_GROUP_BORDER_NONE = 0, GXA_GROUP_BORDER_GROUP = 1 };
+enum { GXA_SCROLL_VERTICAL = 1, GXA_SCROLL_HORIZONTAL = 2, GXA_SCROLL_AUTO = 4 };
+
+typedef struct GxaDialogFns {
+  uint32_t size;
+  GxaDialog* (*create)(const GxaDialogCallbacks* callbacks, void* user);
+  void (*destroy)(GxaDialog* dlg);
+  void* (*user_of)(GxaDialog* dlg);
+  /* The gadget ID under which the host shows this dialog in its parent, 0 for a window. */
+  int32_t (*gadget_id)(GxaDialog* dlg);
+  /* Run dlg as a modal dialog with a title; returns when it closes. */
+  bool (*open_modal)(GxaDialog* dlg, const char* title, int32_t width, int32_t height);
+  void (*close)(GxaDialog* dlg);
+  int32_t (*default_message)(GxaDialog* dlg, const GxaContainer* msg, GxaContainer* result);
+  /* Send msg to the dialog that contains dlg (a custom GUI's parent page). */
+  bool (*send_parent_message)(GxaDialog* dlg, const GxaContainer* msg);
+
+  /* Layout: called from create_layout, or between flush_group and layout_changed. */
+  bool (*group_begin)(GxaDialog* dlg, int32_t id, int32_t flags, int32_t cols, int32_t rows,
+                      const char* title, int32_t group_flags);
+  bool (*group_end)(GxaDialog* dlg);
+  bool (*group_space)(GxaDialog* dlg, int32_t x, int32_t y);
+  bool (*group_border_space)(GxaDialog* dlg, int32_t left, int32_t top, int32_t right, int32_t bottom);
+  bool (*group_border)(GxaDialog* dlg, int32_t border);
+  bool (*scroll_group_begin)(GxaDialog* dlg, int32_t id, int32_t flags, int32_t scroll_flags);
+  bool (*add_static_text)(GxaDialog* dlg, int32_t id, int32_t flags, int32_t w, int32_t h,
+                          const char* text, int32_t border);
+  bool (*add_number_field)(GxaDialog* dlg, int32_t id, int32_t flags, int32_t w, int32_t h,
+                           bool arrows);
+  bool (*add_edit_text)(GxaDialog* dlg, int32_t id, int32_t flags, int32_t w, int32_t h);
+  bool (*add_checkbox)(GxaDialog* dlg, int32_t id, int32_t flags, int32_t w, int32_t h, const char* name);
+  bool (*add_button)(GxaDialog* dlg, int32_t id, int32_t flags, int32_t w, int32_t h, const char* name);
+  bool (*add_combobox)(GxaDialog* dlg, int32_t id, int32_t flags, int32_t w, int32_t h);
+  bool (*add_child)(GxaDialog* dlg, int32_t id, int32_t child_id, const char* text);
+  bool (*add_separator)(GxaDialog* dlg, int32_t flags, bool horizontal);
+  bool (*add_user_area)(GxaDialog* dlg, int32_t id, int32_t flags, int32_t w, int32_t h);
+  bool (*attach_user_area)(GxaDialog* dlg, int32_t id, GxaUserArea* ua, int32_t ua_flags);
+  /* A host custom GUI (file name 1000478, bitmap button 1000479) or a
+   * module one; settings is copied. */
+  bool (*add_custom_gui)(GxaDialog* dlg, int32_t id, int32_t plugin_id, const char* name,
+                         int32_t flags, int32_t w, int32_t h, const GxaContainer* settings);
+  bool (*add_sub_dialog)(GxaDialog* dlg, int32_t id, int32_t flags, int32_t w, int32_t h);
+  bool (*attach_sub_dialog)(GxaDialog* dlg, int32_t id, GxaDialog* sub);
+  /* Remove the contents of group id; the next adds go into it. */
+  bool (*layout_flush_group)(GxaDialog* dlg, int32_t id);
+  /* Lay group id out again and announce the change to the parents. */
+  bool (*layout_changed)(GxaDialog* dlg, int32_t id);
+  bool (*get_visible_area)(GxaDialog* dlg, int32_t scroll_id, int32_t* x1, int32_t* y1,
+                           int32_t* x2, int32_t* y2);
+  bool (*set_visible_area)(GxaDialog* dlg, int32_t scroll_id, int32_t x1, int32_t y1,
+                           int32_t x2, int32_t y2);
+
+  /* Gadget values. tristate 1 shows the mixed-value state. */
+  bool (*set_int32)(GxaDialog* dlg, int32_t id, int32_t value, int32_t min, int32_t max,
+                    int32_t step, int32_t tristate);
+  bool (*set_float)(GxaDialog* dlg, int32_t id, double value, double min, double max,
+                    double step, int32_t unit, double input_min, double input_max,
+                    int32_t tristate);
+  bool (*set_string)(GxaDialog* dlg, int32_t id, const char* text);
+  bool (*set_bool)(GxaDialog* dlg, int32_t id, bool value);
+  bool (*set_data)(GxaDialog* dlg, int32_t id, const GxaData* value);
+  bool (*get_int32)(GxaDialog* dlg, int32_t id, int32_t* out);
+  bool (*get_float)(GxaDialog* dlg, int32_t id, double* out);
+  int64_t (*get_string)(GxaDialog* dlg, int32_t id, char* buf, size_t cap);
+  bool (*get_bool)(GxaDialog* dlg, int32_t id, bool* out);
+  bool (*get_data)(GxaDialog* dlg, int32_t id, GxaData* out);
+  bool (*enable)(GxaDialog* dlg, int32_t id, bool enabled);
+  bool (*is_enabled)(GxaDialog* dlg, int32_t id);
+  bool (*hide)(GxaDialog* dlg, int32_t id, bool hidden);
+  bool (*set_focus)(GxaDialog* dlg, int32_t id);
+  /* The drag destination cursor while a drag hovers (drag receive). */
+  void (*set_drag_destination)(GxaDialog* dlg, int32_t cursor);
+
+  /* Host dialogs. Each runs modally and returns the user's answer. */
+  bool (*color_dialog)(double rgba[4], bool with_alpha, const char* title);
+  bool (*question)(const char* text);
+  void (*message_box)(const char* text);
+  /* A text prompt with an optional check box; false when cancelled. */
+  bool (*text_prompt)(const char* title, const char* label, char* buf, size_t cap,
+                      const char* check_label, bool* check);
+} GxaDialogFns;
+
+/* ============================================================== user areas */
+
+/* User area callbacks (host -> module). */
+typedef struct GxaUserAreaCallbacks {
+  uint32_t size;
+  void (*destroyed)(void* user);
+  bool (*init)(void* user);
+  bool (*init_values)(void* user);
+  bool (*get_min_size)(void* user, int32_t* w, int32_t* h);
+  void (*sized)(void* user, int32_t w, int32_t h);
+  void (*draw)(void* user, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+  /* msg carries GXA_DRAW_REASON. The clip rectangle is x1..x2, y1..y2 (inclusive). */
+  void (*draw_msg)(void* user, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                   const GxaContainer* msg);
+  bool (*input_event)(void* user, const GxaContainer* msg);
+  bool (*core_message)(void* user, int32_t id, const GxaContainer* msg);
+  int32_t (*message_10020)(void* user, const GxaContainer* msg);
+  /* Answer non-zero when handled; else return ua->default_message. */
+  int32_t (*message)(void* user, const GxaContainer* msg, GxaContainer* result);
+} GxaUserAreaCallbacks;
+
+/* draw_bitmap modes */
+enum { GXA_BMP_NORMAL = 0, GXA_BMP_ALLOWALPHA = 0x200, GXA_BMP_DISABLED = 0x400,
+       GXA_BMP_FILTER = 0x800 };
+/* draw_text flags */
+enum { GXA_TEXT_LEFT = 0, GXA_TEXT_HCENTER = 1, GXA_TEXT_RIGHT = 2, GXA_TEXT_VCENTER = 4,
+       GXA_TEXT_BOLD = 8 };
+/* popup menu: text marks "&c&" checked, "&d&" disabled, a leading "&i<icon>&" an icon;
+ * an entry of ID 0 is a separator. x, y global; 0x7fffffff means the mouse position. */
+
+typedef struct GxaUserAreaFns {
+  uint32_t size;
+  GxaUserArea* (*create)(const GxaUserAreaCallbacks* callbacks, void* user);
+  void (*destroy)(GxaUserArea* ua);
+  GxaDialog* (*dialog)(GxaUserArea* ua); /* NULL until attached */
+  int32_t (*gadget_id)(GxaUserArea* ua);
+  void (*redraw)(GxaUserArea* ua);
+  int32_t (*width)(GxaUserArea* ua);
+  int32_t (*height)(GxaUserArea* ua);
+  bool (*is_enabled)(GxaUserArea* ua);
+  int32_t (*display_scale)(GxaUserArea* ua);
+  bool (*global_to_local)(GxaUserArea* ua, int32_t* x, int32_t* y);
+  bool (*local_to_global)(GxaUserArea* ua, int32_t* x, int32_t* y);
+  int32_t (*default_message)(GxaUserArea* ua, const GxaContainer* msg, GxaContainer* result);
+  bool (*send_parent_message)(GxaUserArea* ua, const GxaContainer* msg);
+  bool (*layout_changed)(GxaUserArea* ua); /* min size changed: lay the dialog out again */
+
+  /* Mouse-drag loop: start at a local position; poll for deltas (channels
+   * receives qualifiers and button state); end returns FINISHED or ESCAPE. */
+  void (*mouse_drag_start)(GxaUserArea* ua, int32_t channel, double mx, double my);
+  int32_t (*mouse_drag)(GxaUserArea* ua, double* dx, double* dy, GxaContainer* channels);
+  int32_t (*mouse_drag_end)(GxaUserArea* ua);
+
+  /* Drawing; valid inside draw_msg or between offscreen_begin/end. Coordinates
+   * are logical, local to the user area; rectangles are inclusive. */
+  bool (*offscreen_begin)(GxaUserArea* ua);
+  void (*offscreen_end)(GxaUserArea* ua);
+  void (*set_pen_rgb)(GxaUserArea* ua, double r, double g, double b);
+  void (*set_pen_color_id)(GxaUserArea* ua, int32_t color_id);
+  void (*draw_rect)(GxaUserArea* ua, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+  void (*draw_line)(GxaUserArea* ua, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+  void (*draw_border)(GxaUserArea* ua, int32_t style, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+  /* Bitmap region (bx, by, bw, bh in bitmap pixels) into (x, y, w, h) logical. */
+  void (*draw_bitmap)(GxaUserArea* ua, GxaBitmap* bmp, int32_t x, int32_t y, int32_t w, int32_t h,
+                      int32_t bx, int32_t by, int32_t bw, int32_t bh, int32_t mode);
+  void (*set_text_color)(GxaUserArea* ua, double r, double g, double b);
+  void (*draw_text)(GxaUserArea* ua, const char* text, int32_t x, int32_t y, int32_t flags);
+  int32_t (*text_width)(GxaUserArea* ua, const char* text);
+  int32_t (*text_height)(GxaUserArea* ua);
+  void (*set_clip)(GxaUserArea* ua, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+  void (*clear_clip)(GxaUserArea* ua);
+
+  /* A popup menu; returns the chosen ID, 0 when none was chosen. */
+  int32_t (*popup_menu)(GxaUserArea* ua, int32_t x, int32_t y, const GxaContainer* menu,
+                        int32_t flags);
+  void (*set_cursor)(GxaUserArea* ua, int32_t cursor);
+  /* Start dragging typed data out of the gadget (synchronous: returns after
+   * the drop or cancel). data is copied. true when it was dropped somewhere. */
+  bool (*start_drag)(GxaUserArea* ua, int32_t drag_type, const GxaData* data);
+  /* A timer: the host sends message GXA_MSG_TIMER to the area every ms (0 stops). */
+  void (*set_timer)(GxaUserArea* ua, int32_t ms);
+} GxaUserAreaFns;
+
+#define GXA_MSG_TIMER GXA_FOURCC('b', 'T', 'I', 'M')
+
+/* ================================================================== input */
+enum { GXA_HOTKEY_PAN = 13563, GXA_HOTKEY_ZOOM = 13564 };
+typedef struct GxaInputFns {
+  uint32_t size;
+  /* The present state of device/channel: out receives GXA_INPUT_VALUE,
+   * GXA_INPUT_QUALIFIER and the global position. */
+  bool (*get_input_state)(int32_t device, int32_t channel, GxaContainer* out);
+  /* True while the key bound to hotkey id is held. */
+  bool (*hotkey_down)(int32_t hotkey_id);
+} GxaInputFns;
+
+/* ================================================================= bitmaps */
+enum { GXA_PIXEL_RGB8 = 0, GXA_PIXEL_RGBA8 = 1, GXA_PIXEL_RGBF = 36 };
+enum { GXA_LOAD_OK = 1, GXA_LOAD_NOTFOUND = -1, GXA_LOAD_UNKNOWN_FORMAT = -2,
+       GXA_LOAD_DAMAGED = -3, GXA_LOAD_NOMEMORY = -4 };
+
+typedef struct GxaBitmapFns {
+  uint32_t size;
+  GxaBitmap* (*create)(void);
+  void (*destroy)(GxaBitmap* bmp);
+  /* Size the bitmap; depth 24 or 32. Contents become black (alpha 0). */
+  bool (*init)(GxaBitmap* bmp, int32_t w, int32_t h, int32_t depth);
+  int32_t (*width)(const GxaBitmap* bmp);
+  int32_t (*height)(const GxaBitmap* bmp);
+  int32_t (*depth)(const GxaBitmap* bmp);
+  /* Add an 8-bit alpha channel (0 = transparent) to a 24-bit bitmap. */
+  bool (*add_alpha)(GxaBitmap* bmp);
+  bool (*has_alpha)(const GxaBitmap* bmp);
+  void (*set_pixel)(GxaBitmap* bmp, int32_t x, int32_t y, int32_t r, int32_t g, int32_t b);
+  void (*get_pixel)(const GxaBitmap* bmp, int32_t x, int32_t y, int32_t rgb[3]);
+  void (*set_alpha)(GxaBitmap* bmp, int32_t x, int32_t y, int32_t a);
+  int32_t (*get_alpha)(const GxaBitmap* bmp, int32_t x, int32_t y);
+  /* A row of count pixels from x = 0: RGB8 (3 bytes) or RGBA8 (4 bytes, alpha
+   * into the alpha channel when present). */
+  bool (*set_row)(GxaBitmap* bmp, int32_t y, const uint8_t* pixels, int32_t count, int32_t format);
+  bool (*get_row)(const GxaBitmap* bmp, int32_t y, uint8_t* pixels, int32_t count, int32_t format);
+  bool (*copy_to)(const GxaBitmap* src, GxaBitmap* dst);
+  bool (*copy_part_to)(const GxaBitmap* src, GxaBitmap* dst, int32_t x, int32_t y, int32_t w, int32_t h);
+  /* Scale src into dst (already sized), with or without filtering. */
+  bool (*scale_to)(const GxaBitmap* src, GxaBitmap* dst, bool filter);
+  /* One of GXA_LOAD_*. */
+  int32_t (*load_file)(GxaBitmap* bmp, const GxaFilename* file);
+  bool (*set_profile)(GxaBitmap* bmp, const GxaColorProfile* profile);
+  /* A canvas for off-screen drawing and text measurement. */
+  GxaCanvas* (*canvas_create)(int32_t w, int32_t h, int32_t depth);
+  void (*canvas_destroy)(GxaCanvas* canvas);
+  int32_t (*canvas_text_width)(GxaCanvas* canvas, const char* text);
+  int32_t (*canvas_text_height)(GxaCanvas* canvas);
+} GxaBitmapFns;
+
+/* =================================================================== colour */
+enum { GXA_TRANSFORM_TO_HOST = 1, GXA_TRANSFORM_FROM_HOST = 2 };
+enum { GXA_PROFILE_LINEAR = 0, GXA_PROFILE_SRGB = 1 };
+enum { GXA_DOC_COLOR_SPACE = 2101, GXA_DOC_LINEAR_WORKFLOW = 2102 };
+
+typedef struct GxaColorFns {
+  uint32_t size;
+  /* Code 2 takes a linear (host) colour into the chooser's space; code 1 back. */
+  bool (*transform)(int32_t code, const double in[3], double out[3]);
+  /* The host's standard profiles (GXA_PROFILE_*), borrowed. */
+  const GxaColorProfile* (*standard_profile)(int32_t which);
+  /* The profile of the current paint texture, NULL when there is none. */
+  const GxaColorProfile* (*paint_texture_profile)(void);
+  /* A conversion between two profiles in pixel format 36 (float RGB). NULL on failure. */
+  GxaColorConversion* (*conversion_create)(const GxaColorProfile* src, const GxaColorProfile* dst,
+                                           int32_t pixel_format);
+  void (*conversion_destroy)(GxaColorConversion* conv);
+  void (*convert)(const GxaColorConversion* conv, float* rgb, int32_t count);
+  /* Format a number in a unit (GXA_UNIT_*); returns the text's length. */
+  int64_t (*format_number)(double value, int32_t unit, char* buf, size_t cap);
+} GxaColorFns;
+
+/* ======================================================= reserved families */
+typedef struct GxaStreamFns GxaStreamFns;   /* memory files, typed streams, compression */
+typedef struct GxaPresetFns GxaPresetFns;   /* the preset browser */
+typedef struct GxaPlatformFns GxaPlatformFns; /* desktop services for the screen picker */
+
+/* ============================================================== top table */
+typedef struct GxaHostTable {
+  int32_t version;  /* the host's interface version: first 32-bit word */
+  uint32_t size;    /* size of this table in bytes */
+  const GxaRegistryFns* registry;
+  const GxaResourceFns* resources;
+  const GxaContainerFns* containers;
+  const GxaDataFns* data;
+  const GxaDocumentFns* documents;
+  const GxaEventFns* events;
+  const GxaDiagnosticFns* diagnostics;
+  const GxaFilenameFns* filenames;
+  const GxaDialogFns* dialogs;
+  const GxaUserAreaFns* userareas;
+  const GxaInputFns* input;
+  const GxaBitmapFns* bitmaps;
+  const GxaColorFns* color;
+  const GxaStreamFns* streams;
+  const GxaPresetFns* presets;
+  const GxaPlatformFns* platform;
+} GxaHostTable;
+
+/* Record whose first field module message 1 clears (the host keeps a cached
+ * resource pointer there). */
+typedef struct GxaModuleMessageData {
+  void* cached;
+  int64_t reserved;
+} GxaModuleMessageData;
+
+/* ========================================================= module exports */
+enum { GXA_ACTION_INIT = 1, GXA_ACTION_START = 2, GXA_ACTION_END = 3, GXA_ACTION_QUERY = 4,
+       GXA_ACTION_MESSAGE = 6 };
+enum { GXA_MODMSG_RESOURCES = 1, GXA_MODMSG_REGISTER_PRESETS = 1000, GXA_MODMSG_FREE_PRESETS = 1001 };
+
+/* action 1: p1 = const GxaHostTable*, p3 = const GxaFilename* (module path).
+ * action 6: p1 = message ID (low 32 bits of the pointer value), p2 = message data. */
+typedef int32_t (*GxaMainFn)(int32_t action, void* p1, void* p2, void* p3);
+#define GXA_MAIN_SYMBOL "gxa_main"
+/* A slot the host may fill with a function that yields the CPU. */
+#define GXA_CPU_YIELD_SYMBOL "gxa_cpu_yield"
+/* The module marker: a uint32 equal to GXA_MODULE_MAGIC. */
+#define GXA_MODULE_MARKER_SYMBOL "gxa_module_marker"
+#define GXA_MODULE_MAGIC 0x47584131u
+typedef void (*GxaCpuYieldFn)(void);
+
+/* Published library tables of the colour chooser (module -> host, others). */
+enum { GXA_LIB_CUSTOMGUI = 1000492, GXA_LIB_COLORTOOLS = 1036596, GXA_LIB_SWATCHDATA = 1036600,
+       GXA_LIB_SWATCHGROUP = 1036601 };
+
+/* The custom GUI table (1000492): each entry takes the chooser object first.
+ * 264 bytes: header + 32 slots, 12 filled in this order. */
+typedef struct GxaCustomGuiTable {
+  GxaLibraryHeader header;
+  void (*hook)(void* obj);                                 /* slot 11 */
+  bool (*query12)(void* obj);                              /* slot 12 */
+  bool (*query9)(void* obj);                               /* slot 9 */
+  bool (*query10)(void* obj);                              /* slot 10 */
+  bool (*query13)(void* obj);                              /* slot 13 */
+  bool (*reset)(void* obj);                                /* slot 14: InitValues */
+  bool (*set_data)(void* obj, const GxaTriState* value);   /* slot 15 */
+  bool (*get_data)(void* obj, GxaTriState* out);           /* slot 16: fills out->value */
+  bool (*set_layout_mode)(void* obj, int32_t mode);        /* slot 19 */
+  int32_t (*layout_mode)(void* obj);                       /* slot 20 */
+  bool (*layout_switch_supported)(void* obj);              /* slot 17 */
+  bool (*extra_query)(void* obj);                          /* slot 21 */
+  void* unused[20];
+} GxaCustomGuiTable;
+
+
+/* The colour tools library (1036596): 152 bytes, 18 entries. Texts come out
+ * through (buf, cap) and return their full length. */
+typedef struct GxaColorToolsTable {
+  GxaLibraryHeader header;
+  int64_t (*color_to_rgb_text)(const double rgb[3], char* buf, size_t cap); /* 0 */
+  int64_t (*color_to_hsv_text)(const double rgb[3], char* buf, size_t cap); /* 1 */
+  int64_t (*to_8bit)(double c);                                            /* 2 */
+  double (*from_8bit)(int64_t n);                                          /* 3 */
+  void (*color_to_8bit)(const double rgb[3], int64_t* r, int64_t* g, int64_t* b); /* 4 */
+  void (*color_from_8bit)(int64_t r, int64_t g, int64_t b, double out[3]); /* 5 */
+  int32_t (*to_16bit)(double c);                                           /* 6 */
+  double (*from_16bit)(int32_t n);                                         /* 7 */
+  void (*color_to_16bit)(const double rgb[3], int32_t* r, int32_t* g, int32_t* b); /* 8 */
+  void (*color_from_16bit)(int32_t r, int32_t g, int32_t b, double out[3]); /* 9 */
+  void (*kelvin_to_color)(double kelvin, double tint, double out[3]);      /* 10 */
+  void* harmony[7];                                                        /* 11-17 */
+} GxaColorToolsTable;
+
+/* The swatch data (1036600, 176 bytes, 21 entries) and swatch group
+ * (1036601, 200 bytes, 24 entries) libraries. */
+typedef struct GxaSwatchDataTable {
+  GxaLibraryHeader header;
+  void* entries[21];
+} GxaSwatchDataTable;
+typedef struct GxaSwatchGroupTable {
+  GxaLibraryHeader header;
+  void* entries[24];
+} GxaSwatchGroupTable;
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* GXA_API_H */
