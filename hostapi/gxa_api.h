@@ -153,7 +153,7 @@ enum { GXA_DRAGTYPE_FILES = 202, GXA_DRAGTYPE_COLOR = 203, GXA_DRAGTYPE_COLORS =
        GXA_DRAGTYPE_SWATCHES = 207 };
 
 /* Mouse-drag loop answers. */
-enum { GXA_MOUSEDRAG_CONTINUE = 1, GXA_MOUSEDRAG_FINISHED = 2, GXA_MOUSEDRAG_ESCAPE = 3 };
+enum { GXA_MOUSEDRAG_ESCAPE = 1, GXA_MOUSEDRAG_FINISHED = 2, GXA_MOUSEDRAG_CONTINUE = 3 };
 
 /* Layout flags for gadgets and groups: vertical in bits 0-2, horizontal in 3-5. */
 enum {
