@@ -1,0 +1,160 @@
+#include "raster/fontrenderer.h"
+
+#include <cmath>
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_ADVANCES_H
+
+namespace host {
+
+namespace {
+
+constexpr const char* kFaceFiles[2] = {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf"};
+constexpr size_t kCacheLimit = 8192;
+
+uint64_t CacheKey(char32_t codepoint, double pixelSize, bool bold) {
+  const uint64_t size64 = uint64_t(std::lround(pixelSize * 64.0)) & 0xFFFFFF;
+  return (uint64_t(bold) << 56) | (size64 << 32) | uint64_t(codepoint);
+}
+
+}  // namespace
+
+FontRenderer::FontRenderer(const std::filesystem::path& fontDir) {
+  if (FT_Init_FreeType(&library_) != 0) {
+    library_ = nullptr;
+    error_ = "FreeType could not start";
+    return;
+  }
+  for (int i = 0; i < 2; ++i) {
+    const std::string file = (fontDir / kFaceFiles[i]).string();
+    if (FT_New_Face(library_, file.c_str(), 0, &faces_[i]) != 0) {
+      faces_[i] = nullptr;
+      if (i == 0) error_ = "cannot open font '" + file + "'";
+    }
+  }
+}
+
+FontRenderer::~FontRenderer() {
+  for (Face face : faces_) {
+    if (face) FT_Done_Face(face);
+  }
+  if (library_) FT_Done_FreeType(library_);
+}
+
+FontRenderer& FontRenderer::Shared() {
+  static FontRenderer renderer;
+  return renderer;
+}
+
+std::u32string FontRenderer::DecodeUtf8(std::string_view utf8) {
+  std::u32string out;
+  out.reserve(utf8.size());
+  size_t i = 0;
+  while (i < utf8.size()) {
+    const auto lead = uint8_t(utf8[i]);
+    const int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
+    char32_t cp = extra == 0 ? lead : extra == 1 ? (lead & 0x1F) : extra == 2 ? (lead & 0x0F) : (lead & 0x07);
+    bool valid = extra >= 0 && i + size_t(extra) < utf8.size() + (extra == 0 ? 1 : 0);
+    for (int k = 1; valid && k <= extra; ++k) {
+      const auto next = uint8_t(utf8[i + k]);
+      valid = (next & 0xC0) == 0x80;
+      cp = (cp << 6) | (next & 0x3F);
+    }
+    // Overlong forms, surrogates and out-of-range values count as damage.
+    static constexpr char32_t kMinimum[4] = {0, 0x80, 0x800, 0x10000};
+    if (valid && (cp < kMinimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))) valid = false;
+    out.push_back(valid ? cp : U'\uFFFD');
+    i += valid ? size_t(extra) + 1 : 1;
+  }
+  return out;
+}
+
+double FontRenderer::Scale(Face face, double pixelSize) const {
+  return pixelSize / double(face->units_per_EM);
+}
+
+double FontRenderer::Ascent(double pixelSize, bool bold) const {
+  if (!IsReady()) return pixelSize * 0.93;
+  Face face = FaceFor(bold);
+  return face->ascender * Scale(face, pixelSize);
+}
+
+double FontRenderer::LineHeight(double pixelSize, bool bold) const {
+  if (!IsReady()) return pixelSize * 1.17;
+  Face face = FaceFor(bold);
+  return face->height * Scale(face, pixelSize);
+}
+
+double FontRenderer::Kerning(Face face, char32_t left, char32_t right, double pixelSize) const {
+  if (!FT_HAS_KERNING(face)) return 0.0;
+  FT_Vector delta{};
+  if (FT_Get_Kerning(face, FT_Get_Char_Index(face, left), FT_Get_Char_Index(face, right), FT_KERNING_UNSCALED,
+                     &delta) != 0) {
+    return 0.0;
+  }
+  return delta.x * Scale(face, pixelSize);
+}
+
+bool FontRenderer::LoadGlyph(Face face, char32_t codepoint, double pixelSize, Glyph& out) {
+  if (FT_Set_Char_Size(face, 0, FT_F26Dot6(std::lround(pixelSize * 64.0)), 72, 72) != 0) return false;
+  const FT_UInt index = FT_Get_Char_Index(face, codepoint);
+  FT_Fixed units = 0;
+  if (FT_Get_Advance(face, index, FT_LOAD_NO_SCALE, &units) == 0) out.advance = units * Scale(face, pixelSize);
+  if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_LIGHT) != 0) return false;
+  if (FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0) return false;
+  const FT_Bitmap& bitmap = face->glyph->bitmap;
+  out.left = face->glyph->bitmap_left;
+  out.top = face->glyph->bitmap_top;
+  out.width = int(bitmap.width);
+  out.height = int(bitmap.rows);
+  out.coverage.resize(size_t(out.width) * out.height);
+  for (int y = 0; y < out.height; ++y) {
+    const uint8_t* row = bitmap.buffer + std::ptrdiff_t(y) * bitmap.pitch;
+    std::copy(row, row + out.width, out.coverage.begin() + std::ptrdiff_t(y) * out.width);
+  }
+  return true;
+}
+
+const FontRenderer::Glyph* FontRenderer::GlyphFor(char32_t codepoint, double pixelSize, bool bold) {
+  bold = bold && HasBold();
+  const uint64_t key = CacheKey(codepoint, pixelSize, bold);
+  if (auto it = cache_.find(key); it != cache_.end()) return &it->second;
+  Glyph glyph;
+  if (!LoadGlyph(FaceFor(bold), codepoint, pixelSize, glyph)) return nullptr;
+  if (cache_.size() >= kCacheLimit) cache_.clear();
+  return &cache_.emplace(key, std::move(glyph)).first->second;
+}
+
+template <typename Visit>
+void FontRenderer::Layout(std::string_view utf8, double pixelSize, bool bold, Visit&& visit) {
+  if (!IsReady() || pixelSize <= 0.0) return;
+  Face face = FaceFor(bold);
+  double pen = 0.0;
+  char32_t previous = 0;
+  for (char32_t cp : DecodeUtf8(utf8)) {
+    if (previous) pen += Kerning(face, previous, cp, pixelSize);
+    const Glyph* glyph = GlyphFor(cp, pixelSize, bold);
+    if (!glyph) continue;
+    visit(*glyph, pen);
+    pen += glyph->advance;
+    previous = cp;
+  }
+}
+
+double FontRenderer::Advance(std::string_view utf8, double pixelSize, bool bold) {
+  double end = 0.0;
+  Layout(utf8, pixelSize, bold, [&](const Glyph& glyph, double pen) { end = pen + glyph.advance; });
+  return end;
+}
+
+void FontRenderer::Render(std::string_view utf8, double pixelSize, bool bold, double x, int baseline,
+                          const GlyphSink& sink) {
+  Layout(utf8, pixelSize, bold, [&](const Glyph& glyph, double pen) {
+    if (glyph.width > 0 && glyph.height > 0) {
+      sink(glyph, int(std::lround(x + pen)) + glyph.left, baseline - glyph.top);
+    }
+  });
+}
+
+}  // namespace host

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "raster/rastertypes.h"
+
+struct FT_FaceRec_;
+struct FT_LibraryRec_;
+
+#ifndef GXA_FONT_DIR
+#define GXA_FONT_DIR "/usr/share/fonts/truetype/dejavu"
+#endif
+
+namespace host {
+
+// Text as the host draws it: DejaVu Sans (and its bold face when present),
+// anti-aliased, from UTF-8. Sizes are pixels at the target resolution; the
+// caller multiplies logical sizes by the display scale. Advances are the
+// font's unhinted ones, so a measure at scale 2 is exactly twice the measure
+// at scale 1 and layouts agree across scales.
+class FontRenderer {
+ public:
+  static constexpr double kDefaultSize = 12.0;  // logical pixels, the UI text size
+
+  struct Glyph {
+    int left = 0;  // offset of the coverage from the pen position
+    int top = 0;   // rows above the baseline
+    int width = 0;
+    int height = 0;
+    double advance = 0.0;
+    std::vector<uint8_t> coverage;  // width * height, 0..255
+  };
+  // Receives each glyph and the top left of its coverage in target pixels.
+  using GlyphSink = std::function<void(const Glyph& glyph, int x, int y)>;
+
+  explicit FontRenderer(const std::filesystem::path& fontDir = GXA_FONT_DIR);
+  ~FontRenderer();
+  FontRenderer(const FontRenderer&) = delete;
+  FontRenderer& operator=(const FontRenderer&) = delete;
+
+  // The process-wide renderer over GXA_FONT_DIR.
+  static FontRenderer& Shared();
+
+  bool IsReady() const { return faces_[0] != nullptr; }
+  bool HasBold() const { return faces_[1] != nullptr; }
+  const std::string& Error() const { return error_; }
+
+  double Advance(std::string_view utf8, double pixelSize, bool bold = false);
+  double Ascent(double pixelSize, bool bold = false) const;
+  double LineHeight(double pixelSize, bool bold = false) const;
+
+  // Lays out one line starting at pen x on the given baseline.
+  void Render(std::string_view utf8, double pixelSize, bool bold, double x, int baseline, const GlyphSink& sink);
+
+  static std::u32string DecodeUtf8(std::string_view utf8);
+
+ private:
+  using Face = ::FT_FaceRec_*;
+
+  Face FaceFor(bool bold) const { return (bold && faces_[1]) ? faces_[1] : faces_[0]; }
+  const Glyph* GlyphFor(char32_t codepoint, double pixelSize, bool bold);
+  bool LoadGlyph(Face face, char32_t codepoint, double pixelSize, Glyph& out);
+  double Kerning(Face face, char32_t left, char32_t right, double pixelSize) const;
+  double Scale(Face face, double pixelSize) const;
+  template <typename Visit>
+  void Layout(std::string_view utf8, double pixelSize, bool bold, Visit&& visit);
+
+  ::FT_LibraryRec_* library_ = nullptr;
+  Face faces_[2] = {nullptr, nullptr};
+  std::string error_;
+  std::unordered_map<uint64_t, Glyph> cache_;
+};
+
+}  // namespace host
