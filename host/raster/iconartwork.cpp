@@ -42,10 +42,10 @@ Rgba IconArtwork::Hsv(double h, double s, double v, uint8_t alpha) {
 
 void IconArtwork::DrawPlate(double side, VectorPainter& p) {
   p.AddRoundRect(0.5, 0.5, side - 1, side - 1, 4);
-  p.Fill(Rgba{70, 122, 198, 125});
+  p.Fill(Rgba{58, 108, 186, 175});
   p.AddRoundRect(0.5, 0.5, side - 1, side - 1, 4);
   p.AddRoundRect(1.5, 1.5, side - 3, side - 3, 3, true);
-  p.Fill(Rgba{120, 172, 245, 200});
+  p.Fill(Rgba{126, 174, 244, 220});
 }
 
 void IconArtwork::HueRing(double cx, double cy, double inner, double outer, VectorPainter& p) {
@@ -145,6 +145,8 @@ void IconArtwork::Mixer(double side, VectorPainter& p) {
   p.Fill(kShadow);
   p.AddCircle(c - 2.8, c, r);
   p.Fill(Rgba{242, 84, 84});
+  p.AddRing(c + 2.8, c, r, r + 0.6);
+  p.Fill(kShadow);
   p.AddCircle(c + 2.8, c, r);
   p.Fill(Rgba{70, 140, 248, 190});
 }
@@ -234,31 +236,33 @@ void IconArtwork::Picker(double side, VectorPainter& p) {
 }
 
 void IconArtwork::Harmony(IconSymbol symbol, double side, VectorPainter& p) {
-  const double c = side / 2, rim = 7.3;
-  HueRing(c, c, 6.2, 8.5, p);
+  const double c = side / 2, rim = 7.5;
+  HueRing(c, c, 6.5, 8.5, p);
   struct Dot {
     double angle, radius;
   };
   std::vector<Dot> dots;
   bool closed = false;
   switch (symbol) {
-    case IconSymbol::HarmonyFree: dots = {{30, rim}, {150, 4.2}, {255, 5.8}}; break;
-    case IconSymbol::HarmonyMono: dots = {{45, rim}, {45, 4.6}, {45, 2.0}}; break;
+    case IconSymbol::HarmonyFree: dots = {{30, rim}, {160, 4.0}, {260, 5.4}}; break;
+    case IconSymbol::HarmonyMono: dots = {{45, rim}, {45, 4.4}, {45, 1.4}}; break;
     case IconSymbol::HarmonyComplementary: dots = {{45, rim}, {225, rim}}; break;
-    case IconSymbol::HarmonyAnalog: dots = {{55, rim}, {90, rim}, {125, rim}}; break;
+    case IconSymbol::HarmonyAnalog: dots = {{45, rim}, {90, rim}, {135, rim}}; break;
     case IconSymbol::HarmonySplit: dots = {{90, rim}, {240, rim}, {300, rim}}; break;
     case IconSymbol::HarmonyEqui: dots = {{90, rim}, {210, rim}, {330, rim}}, closed = true; break;
     default: dots = {{30, rim}, {90, rim}, {210, rim}, {270, rim}}, closed = true; break;
   }
   std::vector<Pt> points;
   for (const Dot& d : dots) points.push_back(Polar(c, c, d.radius, d.angle));
-  for (const Pt& q : points) {
-    if (closed) break;
-    p.AddLine({c, c}, q, 1.0);
+  for (const auto& [width, colour] : {std::pair{2.4, kShadow}, std::pair{1.0, kInk}}) {
+    if (closed) {
+      p.AddPolyline(points, width, true);
+    } else {
+      for (const Pt& q : points) p.AddLine({c, c}, q, width);
+    }
+    p.Fill(colour);
   }
-  if (closed) p.AddPolyline(points, 1.0, true);
-  p.Fill(kInk.WithAlpha(220));
-  for (const Pt& q : points) Handle(q.x, q.y, 1.3, p);
+  for (const Pt& q : points) Handle(q.x, q.y, 1.2, p);
 }
 
 void IconArtwork::Lock(double side, VectorPainter& p) {

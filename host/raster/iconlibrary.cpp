@@ -82,6 +82,14 @@ std::vector<int> IconLibrary::Ids() const {
   return ids;
 }
 
+bool IconLibrary::Describe(int id, IconSymbol& symbol, Look& look) const {
+  const auto it = Table().find(id);
+  if (it == Table().end()) return false;
+  symbol = it->second.symbol;
+  look = it->second.look;
+  return true;
+}
+
 std::shared_ptr<const Bitmap> IconLibrary::Get(int id, int scale) {
   if (scale != 1 && scale != 2) return nullptr;
   const auto it = Table().find(id);

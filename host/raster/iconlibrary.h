@@ -31,6 +31,8 @@ class IconLibrary {
   // Logical side of the icon, 0 for an unknown ID.
   int LogicalSize(int id) const;
   std::vector<int> Ids() const;
+  // What the icon shows and in which look; false for an unknown ID.
+  bool Describe(int id, IconSymbol& symbol, Look& look) const;
 
  private:
   struct Entry {

@@ -1,0 +1,142 @@
+// Raster timings; `raster_bench --sheet FILE.png` instead writes a contact
+// sheet of every icon and some text, to look at the drawing by eye.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <tuple>
+
+#include "raster/canvas.h"
+#include "raster/iconlibrary.h"
+#include "raster/interfacecolors.h"
+
+namespace {
+
+using namespace host;
+
+void FlatFill(benchmark::State& state) {
+  Framebuffer fb(1000, 1000);
+  Canvas canvas(fb);
+  uint8_t v = 0;
+  for (auto _ : state) {
+    canvas.FillRect({0, 0, 1000, 1000}, {v, 80, 120});
+    benchmark::DoNotOptimize(fb.Row(500)[500]);
+    ++v;
+  }
+  state.SetItemsProcessed(state.iterations() * 1000 * 1000);
+}
+BENCHMARK(FlatFill);
+
+Bitmap Gradient(int side, int depth, bool alphaChannel) {
+  Bitmap b(side, side, depth);
+  if (alphaChannel) b.AddAlphaChannel();
+  for (int y = 0; y < side; ++y) {
+    for (int x = 0; x < side; ++x) b.SetPixel(x, y, {uint8_t(x), uint8_t(y), 128, uint8_t(x ^ y)});
+  }
+  return b;
+}
+
+void Blit(benchmark::State& state) {
+  const int flags = int(state.range(0));
+  const Bitmap bitmap = Gradient(580, 24, true);
+  Framebuffer fb(600, 600);
+  Canvas canvas(fb);
+  for (auto _ : state) {
+    canvas.DrawBitmap(bitmap, {10, 10, 580, 580}, std::nullopt, flags);
+    benchmark::DoNotOptimize(fb.Row(300)[300]);
+  }
+  state.SetItemsProcessed(state.iterations() * 580 * 580);
+}
+BENCHMARK(Blit)->Arg(0)->Arg(kBlitAlpha);
+
+void BlitScaled(benchmark::State& state) {
+  const Bitmap bitmap = Gradient(580, 24, false);
+  Framebuffer fb(400, 400);
+  Canvas canvas(fb);
+  for (auto _ : state) {
+    canvas.DrawBitmap(bitmap, {0, 0, 400, 400});
+    benchmark::DoNotOptimize(fb.Row(200)[200]);
+  }
+}
+BENCHMARK(BlitScaled);
+
+void Text(benchmark::State& state) {
+  Framebuffer fb(400, 40, int(state.range(0)));
+  Canvas canvas(fb);
+  for (auto _ : state) {
+    canvas.DrawText("Hue 212.5° Saturation 48 % Value 91 %", 4, 4, {230, 230, 230});
+    benchmark::DoNotOptimize(fb.Row(10)[10]);
+  }
+}
+BENCHMARK(Text)->Arg(1)->Arg(2);
+
+void IconRender(benchmark::State& state) {
+  for (auto _ : state) {
+    IconLibrary library;
+    benchmark::DoNotOptimize(library.Get(1033878, 2));
+  }
+}
+BENCHMARK(IconRender);
+
+// One panel per theme: each icon at 1x and, beside it, its 2x bitmap.
+void DrawSheetPanel(Canvas& canvas, int left, InterfaceColors::Theme theme) {
+  const InterfaceColors colors(theme);
+  const Rgba bg = colors.GetOr(InterfaceColors::kBackground, {});
+  const Rgba text = colors.GetOr(InterfaceColors::kText, {});
+  canvas.FillRect({left, 0, 560, canvas.Target().LogicalHeight()}, bg);
+  canvas.DrawText(theme == InterfaceColors::Theme::Dark ? "Dark theme" : "Light theme", left + 10, 8, text, kTextLeft,
+                  {14, true});
+  canvas.DrawText("The quick brown fox jumps over the lazy dog 0123456789", left + 10, 30, text);
+  canvas.DrawText("Grün, Größe, Ω, ∆E · disabled", left + 10, 46,
+                  colors.GetOr(InterfaceColors::kTextDisabled, {}));
+
+  IconLibrary& library = IconLibrary::Shared();
+  std::vector<int> ids = library.Ids();
+  auto order = [&](int id) {
+    IconSymbol symbol{};
+    IconLibrary::Look look{};
+    library.Describe(id, symbol, look);
+    return std::make_tuple(int(symbol), int(look));
+  };
+  std::sort(ids.begin(), ids.end(), [&](int a, int b) { return order(a) < order(b); });
+  int x = left + 10, y = 72;
+  for (int id : ids) {
+    const auto one = library.Get(id, 1);
+    const auto two = library.Get(id, 2);
+    const int side = library.LogicalSize(id);
+    canvas.DrawBitmap(*one, {x, y + side / 2, side, side}, std::nullopt, kBlitAlpha);
+    canvas.DrawBitmap(*two, {x + side + 4, y, 2 * side, 2 * side}, std::nullopt, kBlitAlpha);
+    canvas.DrawText(std::to_string(id), x, y + 48, text, kTextLeft, {9, false});
+    x += 78;
+    if (x + 78 > left + 560) {
+      x = left + 10;
+      y += 66;
+    }
+  }
+}
+
+int WriteSheet(const char* file) {
+  Framebuffer fb(1120, 700);
+  Canvas canvas(fb);
+  DrawSheetPanel(canvas, 0, InterfaceColors::Theme::Dark);
+  DrawSheetPanel(canvas, 560, InterfaceColors::Theme::Light);
+  std::string error;
+  if (!fb.SavePng(file, error)) {
+    std::cerr << error << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[1], "--sheet") == 0) return WriteSheet(argv[2]);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
