@@ -51,8 +51,11 @@ class InterfaceColors {
   Rgba GetOr(int id, Rgba fallback) const;
   std::vector<int> Ids() const;
 
-  // Dark means luma below 115 on 0..255 components.
-  static bool IsDark(Rgba background) { return background.Luma() < 115.0; }
+  // Dark means luma below 115 on 0..255 components; integer weights keep
+  // exactly 115 on the light side.
+  static bool IsDark(Rgba background) {
+    return 2126 * background.r + 7152 * background.g + 722 * background.b < 115 * 10000;
+  }
 
  private:
   static const std::map<int, Rgba>& Table(Theme theme);
