@@ -1,0 +1,34 @@
+#pragma once
+// Reads a text that the host writes through a (buf, cap) pair and answers
+// with its full length (negative when there is none).
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "gxastring.h"
+
+template <typename Fetch>
+std::optional<String> ReadHostText(Fetch&& fetch)
+{
+  char small[256];
+  std::int64_t length = fetch(small, sizeof small);
+  if (length < 0)
+    return std::nullopt;
+  if (static_cast<std::uint64_t>(length) < sizeof small)
+    return String(std::string(small, static_cast<std::size_t>(length)));
+  // The text may change between calls; ask until the buffer holds all of it.
+  for (int attempt = 0; attempt < 4; ++attempt)
+  {
+    std::string big(static_cast<std::size_t>(length) + 1, '\0');
+    const std::int64_t again = fetch(big.data(), big.size());
+    if (again < 0)
+      return std::nullopt;
+    if (again <= length)
+    {
+      big.resize(static_cast<std::size_t>(again));
+      return String(std::move(big));
+    }
+    length = again;
+  }
+  return std::nullopt;
+}
