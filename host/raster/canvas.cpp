@@ -52,6 +52,16 @@ Rgba SampleBilinear(const Bitmap& bitmap, const Rect& src, double fx, double fy)
   return {channel(sum[0]), channel(sum[1]), channel(sum[2]), uint8_t(std::clamp(sum[3] + 0.5, 0.0, 255.0))};
 }
 
+// Reads count pixels of one bitmap row straight from memory.
+void ReadRow(const Bitmap& bitmap, int x, int y, int count, Rgba* out) {
+  const int bpp = bitmap.BytesPerPixel();
+  const uint8_t* p = bitmap.Row(y) + size_t(x) * bpp;
+  const uint8_t* alpha = bitmap.AlphaRow(y);
+  for (int i = 0; i < count; ++i, p += bpp) {
+    out[i] = {p[0], p[1], p[2], bpp == 4 ? p[3] : alpha ? alpha[x + i] : uint8_t(255)};
+  }
+}
+
 }  // namespace
 
 Canvas::Canvas(Framebuffer& target, FontRenderer& fonts) : target_(target), fonts_(fonts) {
@@ -154,22 +164,24 @@ void Canvas::BlitPhysical(const Bitmap& bitmap, const Rect& src, const Rect& dst
   const bool exact = src.w == dst.w && src.h == dst.h;
   const bool nearest = (flags & kBlitNearest) != 0;
   const double stepX = double(src.w) / dst.w, stepY = double(src.h) / dst.h;
+  std::vector<Rgba> line(size_t(area.w));
   for (int y = area.y; y < area.Bottom(); ++y) {
-    uint32_t* row = target_.Row(y);
-    const double fy = src.y + (y - dst.y + 0.5) * stepY - 0.5;
-    for (int x = area.x; x < area.Right(); ++x) {
-      Rgba p;
-      if (exact) {
-        p = bitmap.GetPixel(src.x + x - dst.x, src.y + y - dst.y);
-      } else if (nearest) {
-        p = bitmap.GetPixel(std::min(src.Right() - 1, src.x + int((x - dst.x + 0.5) * stepX)),
-                            std::min(src.Bottom() - 1, src.y + int((y - dst.y + 0.5) * stepY)));
-      } else {
-        p = SampleBilinear(bitmap, src, src.x + (x - dst.x + 0.5) * stepX - 0.5, fy);
+    if (exact) {
+      ReadRow(bitmap, src.x + area.x - dst.x, src.y + y - dst.y, area.w, line.data());
+    } else {
+      const double fy = src.y + (y - dst.y + 0.5) * stepY;
+      for (int i = 0; i < area.w; ++i) {
+        const double fx = src.x + (area.x + i - dst.x + 0.5) * stepX;
+        line[i] = nearest ? bitmap.GetPixel(std::min(src.Right() - 1, int(fx)), std::min(src.Bottom() - 1, int(fy)))
+                          : SampleBilinear(bitmap, src, fx - 0.5, fy - 0.5);
       }
+    }
+    uint32_t* row = target_.Row(y) + area.x;
+    for (int i = 0; i < area.w; ++i) {
+      Rgba p = line[i];
       if (!useAlpha) p.a = 255;
       if (disabled) p = DisabledLook(p);
-      BlendOver(row[x], p, p.a);
+      BlendOver(row[i], p, p.a);
     }
   }
 }
