@@ -5,5 +5,5 @@
 
 extern "C" {
 __attribute__((visibility("default"))) extern const std::uint32_t gxa_module_marker;
-__attribute__((visibility("default"))) const std::uint32_t gxa_module_marker = GXA_MODULE_MAGIC;
+const std::uint32_t gxa_module_marker = GXA_MODULE_MAGIC;
 }
