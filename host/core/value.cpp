@@ -27,6 +27,7 @@ Value::Data Value::Clone(const Data& d) {
       d);
 }
 
+Value::Value() = default;
 Value::Value(const Value& other) : data_(Clone(other.data_)) {}
 
 Value& Value::operator=(const Value& other) {
@@ -34,6 +35,8 @@ Value& Value::operator=(const Value& other) {
   return *this;
 }
 
+Value::Value(Value&& other) noexcept = default;
+Value& Value::operator=(Value&& other) noexcept = default;
 Value::~Value() = default;
 
 Value Value::Empty(int32_t type) {

@@ -20,11 +20,12 @@ class Value {
   using Bytes = std::vector<uint8_t>;
   using ProfilePtr = std::shared_ptr<const ColorProfile>;
 
-  Value() = default;
+  Value();
   Value(const Value& other);
-  Value(Value&& other) noexcept = default;
+  // Out of line: the container alternative is complete only in value.cpp.
+  Value(Value&& other) noexcept;
   Value& operator=(const Value& other);
-  Value& operator=(Value&& other) noexcept = default;
+  Value& operator=(Value&& other) noexcept;
   ~Value();
 
   static Value Empty(int32_t type);
