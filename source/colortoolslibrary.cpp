@@ -1,0 +1,124 @@
+#include "colortoolslibrary.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "entryguard.h"
+#include "utils/colorconversions.h"
+#include "utils/colortemperature.h"
+#include "utils/colorutils.h"
+
+namespace
+{
+Vector FromArray(const double rgb[3])
+{
+  return rgb ? Vector(rgb[0], rgb[1], rgb[2]) : Vector();
+}
+
+void ToArray(const Vector& v, double out[3])
+{
+  if (!out)
+    return;
+  out[0] = v.x;
+  out[1] = v.y;
+  out[2] = v.z;
+}
+
+// The (buf, cap) convention: at most cap - 1 bytes and a NUL; the full length.
+std::int64_t WriteText(const String& text, char* buf, std::size_t cap)
+{
+  if (buf && cap > 0)
+  {
+    const std::size_t n = std::min(text.GetByteCount(), cap - 1);
+    std::memcpy(buf, text.GetCString(), n);
+    buf[n] = '\0';
+  }
+  return static_cast<std::int64_t>(text.GetByteCount());
+}
+
+std::int64_t RgbText(const double rgb[3], char* buf, std::size_t cap)
+{
+  return GuardEntry("ColorToRgbText()", std::int64_t(-1),
+                    [&] { return WriteText(ColorToRgbText(FromArray(rgb)), buf, cap); });
+}
+
+std::int64_t HsvText(const double rgb[3], char* buf, std::size_t cap)
+{
+  return GuardEntry("ColorToHsvText()", std::int64_t(-1),
+                    [&] { return WriteText(ColorToHsvText(FromArray(rgb)), buf, cap); });
+}
+
+int64_t To8BitEntry(double c)
+{
+  return To8Bit(c);
+}
+
+double From8BitEntry(int64_t n)
+{
+  return From8Bit(n);
+}
+
+void ColorTo8BitEntry(const double rgb[3], int64_t* r, int64_t* g, int64_t* b)
+{
+  std::int64_t red = 0, green = 0, blue = 0;
+  ColorTo8Bit(FromArray(rgb), red, green, blue);
+  if (r)
+    *r = red;
+  if (g)
+    *g = green;
+  if (b)
+    *b = blue;
+}
+
+void ColorFrom8BitEntry(int64_t r, int64_t g, int64_t b, double out[3])
+{
+  ToArray(ColorFrom8Bit(r, g, b), out);
+}
+
+int32_t To16BitEntry(double c)
+{
+  return To16Bit(c);
+}
+
+double From16BitEntry(int32_t n)
+{
+  return From16Bit(n);
+}
+
+void ColorTo16BitEntry(const double rgb[3], int32_t* r, int32_t* g, int32_t* b)
+{
+  std::int32_t red = 0, green = 0, blue = 0;
+  ColorTo16Bit(FromArray(rgb), red, green, blue);
+  if (r)
+    *r = red;
+  if (g)
+    *g = green;
+  if (b)
+    *b = blue;
+}
+
+void ColorFrom16BitEntry(int32_t r, int32_t g, int32_t b, double out[3])
+{
+  ToArray(ColorFrom16Bit(r, g, b), out);
+}
+
+void KelvinEntry(double kelvin, double tint, double out[3])
+{
+  ToArray(KelvinToColor(kelvin, tint), out);
+}
+}  // namespace
+
+void FillColorToolsTable(GxaColorToolsTable& table)
+{
+  table.color_to_rgb_text = &RgbText;
+  table.color_to_hsv_text = &HsvText;
+  table.to_8bit = &To8BitEntry;
+  table.from_8bit = &From8BitEntry;
+  table.color_to_8bit = &ColorTo8BitEntry;
+  table.color_from_8bit = &ColorFrom8BitEntry;
+  table.to_16bit = &To16BitEntry;
+  table.from_16bit = &From16BitEntry;
+  table.color_to_16bit = &ColorTo16BitEntry;
+  table.color_from_16bit = &ColorFrom16BitEntry;
+  table.kelvin_to_color = &KelvinEntry;
+}
