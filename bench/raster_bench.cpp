@@ -117,11 +117,43 @@ void DrawSheetPanel(Canvas& canvas, int left, InterfaceColors::Theme theme) {
   }
 }
 
+// A mock chooser strip at display scale 2: icons, text, frames and lines.
+Bitmap ScaleTwoStrip(InterfaceColors::Theme theme) {
+  const InterfaceColors colors(theme);
+  auto color = [&](int id) { return colors.GetOr(id, {}); };
+  Framebuffer fb(560, 60, 2);
+  Canvas canvas(fb);
+  canvas.Clear(color(InterfaceColors::kBackground));
+  const bool dark = theme == InterfaceColors::Theme::Dark;
+  const int row[][3] = {{1035588, 1035590, 1035589}, {1033878, 1033992, 1033489}, {1033879, 1033993, 1033490},
+                        {1033880, 1033994, 1033491}, {1033881, 1033995, 1033492}, {1033882, 1033996, 1033493},
+                        {1033884, 1033997, 1033494}, {1033883, 1033998, 1033495}, {1040584, 1040586, 1040585},
+                        {1040587, 1040589, 1040588}, {1033885, 1033999, 1033496}, {1040830, 1040831, 1040832},
+                        {1033886, 1034000, 1033497}};
+  int x = 8;
+  for (size_t i = 0; i < std::size(row); ++i) {
+    const bool on = i == 1 || i == 4 || i == 5 || i == 12;
+    const int id = on ? row[i][0] : dark ? row[i][1] : row[i][2];
+    canvas.DrawBitmap(*IconLibrary::Shared().Get(id, 2), {x, 6, 22, 22}, std::nullopt, kBlitAlpha);
+    x += 22 + (i == 0 || i == 3 || i == 10 ? 25 : 6);
+  }
+  canvas.FillRect({8, 34, 60, 20}, {230, 120, 40});
+  canvas.DrawBorder({8, 34, 60, 20}, BorderStyle::Thin, color(InterfaceColors::kBorderLight),
+                    color(InterfaceColors::kBorderDark));
+  canvas.DrawText("Scale 2: Hue 212.5°  S 48 %  V 91 %", 80, 44, color(InterfaceColors::kText), kTextVCenter);
+  canvas.DrawLine(330, 36, 420, 52, color(InterfaceColors::kText));
+  canvas.DrawLine(430, 44, 540, 44, color(InterfaceColors::kSelectionFrame));
+  canvas.DrawBitmap(*IconLibrary::Shared().Get(1033878, 2), {520, 6, 22, 22}, std::nullopt,
+                    kBlitAlpha | kBlitDisabled);
+  return fb.ToBitmap();
+}
+
 int WriteSheet(const char* file) {
-  Framebuffer fb(1120, 700);
+  Framebuffer fb(1120, 820);
   Canvas canvas(fb);
   DrawSheetPanel(canvas, 0, InterfaceColors::Theme::Dark);
   DrawSheetPanel(canvas, 560, InterfaceColors::Theme::Light);
+  canvas.DrawBitmap(ScaleTwoStrip(InterfaceColors::Theme::Dark), {0, 700, 1120, 120});
   std::string error;
   if (!fb.SavePng(file, error)) {
     std::cerr << error << "\n";

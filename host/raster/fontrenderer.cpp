@@ -47,25 +47,42 @@ FontRenderer& FontRenderer::Shared() {
   return renderer;
 }
 
+namespace {
+
+// Decodes one sequence at text[i]; answers its length, or 0 when damaged.
+size_t DecodeSequence(std::string_view text, size_t i, char32_t& cp) {
+  const auto lead = uint8_t(text[i]);
+  size_t length = 0;
+  if (lead < 0x80) {
+    cp = lead;
+    return 1;
+  }
+  if ((lead & 0xE0) == 0xC0) length = 2, cp = lead & 0x1F;
+  else if ((lead & 0xF0) == 0xE0) length = 3, cp = lead & 0x0F;
+  else if ((lead & 0xF8) == 0xF0) length = 4, cp = lead & 0x07;
+  else return 0;
+  if (i + length > text.size()) return 0;
+  for (size_t k = 1; k < length; ++k) {
+    const auto next = uint8_t(text[i + k]);
+    if ((next & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (next & 0x3F);
+  }
+  // Overlong forms, surrogates and values past U+10FFFF are damage too.
+  static constexpr char32_t kSmallest[5] = {0, 0, 0x80, 0x800, 0x10000};
+  if (cp < kSmallest[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return length;
+}
+
+}  // namespace
+
 std::u32string FontRenderer::DecodeUtf8(std::string_view utf8) {
   std::u32string out;
   out.reserve(utf8.size());
-  size_t i = 0;
-  while (i < utf8.size()) {
-    const auto lead = uint8_t(utf8[i]);
-    const int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
-    char32_t cp = extra == 0 ? lead : extra == 1 ? (lead & 0x1F) : extra == 2 ? (lead & 0x0F) : (lead & 0x07);
-    bool valid = extra >= 0 && i + size_t(extra) < utf8.size() + (extra == 0 ? 1 : 0);
-    for (int k = 1; valid && k <= extra; ++k) {
-      const auto next = uint8_t(utf8[i + k]);
-      valid = (next & 0xC0) == 0x80;
-      cp = (cp << 6) | (next & 0x3F);
-    }
-    // Overlong forms, surrogates and out-of-range values count as damage.
-    static constexpr char32_t kMinimum[4] = {0, 0x80, 0x800, 0x10000};
-    if (valid && (cp < kMinimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))) valid = false;
-    out.push_back(valid ? cp : U'\uFFFD');
-    i += valid ? size_t(extra) + 1 : 1;
+  for (size_t i = 0; i < utf8.size();) {
+    char32_t cp = 0;
+    const size_t length = DecodeSequence(utf8, i, cp);
+    out.push_back(length ? cp : U'\uFFFD');
+    i += length ? length : 1;
   }
   return out;
 }
