@@ -12,7 +12,7 @@ struct ColorUnitField
   double minimum = 0.0;
   double maximum = 0.0;
   double step = 1.0;
-  std::uint32_t format = 0;   // real fields only: the host's number format unit
+  std::int32_t format = 0;    // real fields only: the host's number unit (GXA_UNIT_*)
 };
 
 class ColorUnit

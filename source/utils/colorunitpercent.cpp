@@ -1,6 +1,6 @@
 #include "utils/colorunitpercent.h"
 
-#include "utils/colorutils.h"
+#include "gxa_api.h"
 
 double ColorUnitPercent::GetMaximum() const
 {
@@ -19,7 +19,7 @@ bool ColorUnitPercent::IsWholeNumber() const
 
 ColorUnitField ColorUnitPercent::FieldFor(double component) const
 {
-  return {false, component, 0.0, 1.0, 0.01, kFormatPercent};
+  return {false, component, 0.0, 1.0, 0.01, GXA_UNIT_PERCENT};
 }
 
 // Not clamped: the field's own limits bound what the user can enter.

@@ -1,7 +1,8 @@
 #include "utils/colorutils.h"
 
-#include <cstdio>
-
+#include "basecontainer.h"
+#include "gxa_api.h"
+#include "hostservices.h"
 #include "utils/colorconversions.h"
 
 namespace
@@ -11,51 +12,27 @@ bool IsHexDigit(char c)
   return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-int HexDigitValue(char c)
+String JoinComponents(const String& a, const String& b, const String& c)
 {
-  if (c <= '9')
-    return c - '0';
-  return (c | 0x20) - 'a' + 10;
-}
-
-// Byte length of the first `count` UTF-8 characters, so a cut never splits one.
-std::size_t Utf8Prefix(std::string_view text, std::size_t count)
-{
-  std::size_t pos = 0;
-  for (std::size_t n = 0; n < count && pos < text.size(); ++n)
-  {
-    ++pos;
-    while (pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80)
-      ++pos;
-  }
-  return pos;
-}
-
-std::string JoinComponents(const std::string (&parts)[3])
-{
-  return parts[0] + ", " + parts[1] + ", " + parts[2];
+  return a + ", " + b + ", " + c;
 }
 }  // namespace
 
-std::string ColorToHexText(const Vector& rgb)
+String ColorToHexText(const Vector& rgb)
 {
-  char text[8];
-  std::snprintf(text, sizeof text, "%06X", static_cast<unsigned>(ColorToPacked(rgb)));
-  return text;
+  return String::Format("@{6Y'0'}", static_cast<std::uint64_t>(ColorToPacked(rgb)));
 }
 
-std::string CleanHexText(std::string_view text)
+String CleanHexText(std::string_view text)
 {
-  if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
-    text.remove_prefix(2);
-  else if (!text.empty() && text[0] == '#')
-    text.remove_prefix(1);
-  else
-    return std::string(text.substr(0, Utf8Prefix(text, 6)));
-
-  if (text.empty())
-    return "0";
-  return std::string(text.substr(0, Utf8Prefix(text, 6)));
+  const bool hexPrefix = text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+  if (hexPrefix || text.starts_with('#'))
+  {
+    text.remove_prefix(hexPrefix ? 2 : 1);
+    if (text.empty())
+      return "0";
+  }
+  return String(text).Left(6);
 }
 
 bool IsHexText(std::string_view cleaned)
@@ -72,36 +49,47 @@ bool IsHexText(std::string_view cleaned)
 
 std::optional<Vector> ParseHexColor(std::string_view text)
 {
-  const std::string cleaned = CleanHexText(text);
+  const String cleaned = CleanHexText(text);
   if (!IsHexText(cleaned))
     return std::nullopt;
-  std::uint32_t packed = 0;
-  for (char c : cleaned)
-    packed = (packed << 4) | static_cast<std::uint32_t>(HexDigitValue(c));
-  return PackedToColor(packed);
+  const Result<std::int64_t> packed = (String("0x") + cleaned).ToInt64();
+  if (packed.IsError())
+    return std::nullopt;
+  return PackedToColor(static_cast<std::uint32_t>(packed.GetValue()));
 }
 
-std::string ColorToRgbText(const Vector& rgb, std::int32_t unitPreference, const NumberFormat& format)
+String ColorToRgbText(const Vector& rgb, std::int32_t unitPreference, const NumberFormat& format)
 {
-  std::string parts[3];
+  String parts[3];
   for (int i = 0; i < 3; ++i)
   {
     if (unitPreference == kColorUnitPercent)
-      parts[i] = format(rgb[i], kFormatPercent);
+      parts[i] = format(rgb[i], GXA_UNIT_PERCENT);
     else if (unitPreference == kColorUnit16Bit)
-      parts[i] = std::to_string(To16Bit(rgb[i]));
+      parts[i] = String::FromInt(To16Bit(rgb[i]));
     else
-      parts[i] = std::to_string(To8Bit(rgb[i]));
+      parts[i] = String::FromInt(To8Bit(rgb[i]));
   }
-  return JoinComponents(parts);
+  return JoinComponents(parts[0], parts[1], parts[2]);
 }
 
-std::string ColorToHsvText(const Vector& rgb, const NumberFormat& format)
+String ColorToHsvText(const Vector& rgb, const NumberFormat& format)
 {
   const Vector hsv = RgbToHsv(rgb);
-  const std::string parts[3] = {format(hsv.x * kTwoPi, kFormatDegree), format(hsv.y, kFormatPercent),
-                                format(hsv.z, kFormatPercent)};
-  return JoinComponents(parts);
+  return JoinComponents(format(hsv.x * kTwoPi, GXA_UNIT_DEGREE), format(hsv.y, GXA_UNIT_PERCENT),
+                        format(hsv.z, GXA_UNIT_PERCENT));
+}
+
+String ColorToRgbText(const Vector& rgb)
+{
+  // Without preferences the host's default unit, 8-bit, applies.
+  const std::int32_t unit = GetWorldPreferences().GetInt32(kPrefColorUnit, 1);
+  return ColorToRgbText(rgb, unit, FormatNumber);
+}
+
+String ColorToHsvText(const Vector& rgb)
+{
+  return ColorToHsvText(rgb, FormatNumber);
 }
 
 CheckerLevels CheckerColors(std::int32_t theme)
@@ -112,4 +100,14 @@ CheckerLevels CheckerColors(std::int32_t theme)
     case 2: return {Vector(0.2), Vector(0.4)};
     default: return {Vector(1.0), Vector(0.8)};
   }
+}
+
+CheckerLevels CheckerColors()
+{
+  return CheckerColors(GetWorldPreferences().GetInt32(kPrefInterfaceTheme, 0));
+}
+
+Vector ConvertColorSpace(const Vector& rgb, std::int32_t code)
+{
+  return TransformColor(rgb, code);
 }

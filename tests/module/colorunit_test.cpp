@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "utils/colorunit.h"
-#include "utils/colorutils.h"
+#include "gxa_api.h"
 
 TEST(ColorUnit, PreferenceSelectsTheUnit)
 {
@@ -62,7 +62,7 @@ TEST(ColorUnit, PercentFieldIsRealAndUnclamped)
   EXPECT_EQ(field.value, 0.25);
   EXPECT_EQ(field.maximum, 1.0);
   EXPECT_EQ(field.step, 0.01);
-  EXPECT_EQ(field.format, kFormatPercent);
+  EXPECT_EQ(field.format, GXA_UNIT_PERCENT);
   EXPECT_EQ(unit->ComponentFrom(1.5), 1.5);
   EXPECT_EQ(unit->ComponentFrom(-0.25), -0.25);
 }

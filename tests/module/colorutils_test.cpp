@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <string>
+#include <cstdio>
+
+#include "gxa_api.h"
 
 #include "utils/colorutils.h"
 
@@ -8,9 +10,9 @@ namespace
 {
 // Stands in for the host's formatter: unit name and value, so that tests see
 // which unit each component was handed in.
-std::string TaggedFormat(double value, std::uint32_t unit)
+String TaggedFormat(double value, std::int32_t unit)
 {
-  const char* tag = unit == kFormatPercent ? "pct" : (unit == kFormatDegree ? "deg" : "?");
+  const char* tag = unit == GXA_UNIT_PERCENT ? "pct" : (unit == GXA_UNIT_DEGREE ? "deg" : "?");
   char text[48];
   std::snprintf(text, sizeof text, "%s:%.4f", tag, value);
   return text;
