@@ -186,6 +186,16 @@ void Canvas::BlitPhysical(const Bitmap& bitmap, const Rect& src, const Rect& dst
   }
 }
 
+bool Canvas::DrawFramebuffer(const Framebuffer& source, Point at) {
+  if (source.Scale() != Scale() || &source == &target_) return false;
+  const Rect dst = ToPhysical({at.x, at.y, source.LogicalWidth(), source.LogicalHeight()});
+  const Rect area = dst.Intersect(Clip());
+  for (int y = area.y; y < area.Bottom(); ++y) {
+    std::copy_n(source.Row(y - dst.y) + (area.x - dst.x), area.w, target_.Row(y) + area.x);
+  }
+  return true;
+}
+
 void Canvas::BlendGlyph(const FontRenderer::Glyph& glyph, int x, int y, Rgba c) {
   const Rect area = Rect{x, y, glyph.width, glyph.height}.Intersect(Clip());
   for (int py = area.y; py < area.Bottom(); ++py) {

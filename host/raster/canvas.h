@@ -70,6 +70,10 @@ class Canvas {
   // A source of exactly dst size x scale is copied pixel for pixel.
   void DrawBitmap(const Bitmap& bitmap, const Rect& dst, std::optional<Rect> src = std::nullopt, int flags = 0);
 
+  // Copies another framebuffer of the same scale with its top left at the
+  // logical point, e.g. a gadget drawn off-screen. False on a scale mismatch.
+  bool DrawFramebuffer(const Framebuffer& source, Point at);
+
   // y is the top of the line, or its middle with kTextVCenter.
   void DrawText(std::string_view utf8, int x, int y, Rgba c, int flags = kTextLeft, const TextStyle& style = {});
   int TextWidth(std::string_view utf8, const TextStyle& style = {}) const;

@@ -174,5 +174,20 @@ TEST(Canvas, DisabledLookIsGreyAndFaded) {
   EXPECT_LT(c.r - c.g, 60);
 }
 
+TEST(Canvas, OffscreenFramebufferIsComposedInsideTheClip) {
+  Surface gadget(3, 2, 2);
+  gadget.fb.Fill(kRed);
+  Surface window(10, 10, 2);
+  window.canvas.SetOrigin({4, 4});
+  window.canvas.PushClip({0, 0, 2, 2});
+  EXPECT_TRUE(window.canvas.DrawFramebuffer(gadget.fb, {0, 0}));
+  EXPECT_EQ(Count(window.fb, kRed), 4 * 4);  // 2 x 2 logical after the clip
+  EXPECT_EQ(window.fb.GetPixel(8, 8), kRed);
+  EXPECT_EQ(window.fb.GetPixel(12, 8), kBg);
+
+  Surface other(3, 2, 1);
+  EXPECT_FALSE(window.canvas.DrawFramebuffer(other.fb, {0, 0}));
+}
+
 }  // namespace
 }  // namespace host
