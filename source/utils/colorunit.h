@@ -3,6 +3,9 @@
 // 8-bit or 16-bit steps, or percent. Chosen from world preference 1102.
 #include <cstdint>
 #include <memory>
+#include <optional>
+
+class GeDialog;
 
 // How a field shows one component.
 struct ColorUnitField
@@ -19,6 +22,12 @@ class ColorUnit
 {
 public:
   virtual ~ColorUnit() = default;
+
+  // Shows a component 0..1 in number field id; ambiguous shows the field's
+  // mixed-value state. False when the dialog has no such field.
+  bool SetDialogValue(std::int32_t id, double component, GeDialog& dialog, bool ambiguous) const;
+  // The component that field id stands for; nothing when it cannot be read.
+  std::optional<double> GetDialogValue(std::int32_t id, const GeDialog& dialog) const;
 
   virtual double GetMaximum() const = 0;
   virtual double GetStep() const = 0;
