@@ -5,6 +5,8 @@
 #include <fstream>
 #include <random>
 
+#include <unistd.h>
+
 #include <jpeglib.h>
 
 #include "raster/imagecodec.h"
