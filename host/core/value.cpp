@@ -1,5 +1,6 @@
 #include "core/value.h"
 
+#include "color/colorprofile.h"
 #include "core/container.h"
 #include "gxa_api.h"
 
@@ -210,6 +211,12 @@ Container* Value::AsContainer() {
 bool Value::operator==(const Value& other) const {
   if (data_.index() != other.data_.index()) return false;
   if (auto* c = AsContainer()) return *c == *other.AsContainer();
+  // Profiles compare by contents, so a stored and reloaded one stays equal.
+  if (auto* p = AsProfile()) {
+    const ProfilePtr& q = *other.AsProfile();
+    if (!*p || !q) return !*p && !q;
+    return **p == *q;
+  }
   return data_ == other.data_;
 }
 

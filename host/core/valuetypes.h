@@ -5,7 +5,7 @@
 
 namespace host {
 
-// Opaque to the core; the colour layer defines it. Values share it.
+// Defined by the colour layer (color/colorprofile.h); values share it.
 class ColorProfile;
 
 struct Vector3 {

@@ -1,0 +1,150 @@
+#include "core/storedfile.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "core/containercodec.h"
+
+namespace host {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string SystemError(const std::string& what, const fs::path& p, int err) {
+  return what + " " + p.string() + ": " + std::strerror(err);
+}
+
+std::optional<std::string> WriteAll(int fd, const std::vector<uint8_t>& bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return std::string(std::strerror(errno));
+    done += static_cast<size_t>(n);
+  }
+  return std::nullopt;
+}
+
+// Makes a rename inside dir durable.
+void SyncDirectory(const fs::path& dir) {
+  int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+std::string Timestamp() {
+  std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+  std::tm tm{};
+  localtime_r(&now, &tm);
+  char buf[32];
+  std::strftime(buf, sizeof buf, "%Y%m%d-%H%M%S", &tm);
+  return buf;
+}
+
+}  // namespace
+
+fs::path StoredFile::BackupPath() const { return fs::path(path_.string() + ".bak"); }
+
+StoredFile::Loaded StoredFile::Load() const {
+  Loaded result;
+  std::error_code ec;
+  if (!fs::exists(path_, ec)) return result;
+
+  std::ifstream in(path_, std::ios::binary);
+  std::vector<uint8_t> bytes;
+  if (in) bytes.assign(std::istreambuf_iterator<char>(in), {});
+  if (!in && !in.eof()) {
+    result.problem = "cannot read " + path_.string() + ": " + std::strerror(errno);
+    result.unreadable = true;
+    return result;
+  }
+  auto read = ContainerCodec::Read(bytes);
+  if (read) {
+    result.content = std::move(read.Value());
+    return result;
+  }
+  auto moved = MoveAside();
+  result.problem = path_.string() + " is damaged: " + read.Error();
+  if (moved) {
+    result.moved_to = moved.Value();
+    result.problem += "; kept as " + moved->string();
+  } else {
+    result.problem += "; " + moved.Error();
+  }
+  return result;
+}
+
+Outcome<fs::path> StoredFile::MoveAside() const {
+  std::string base = path_.string() + ".damaged-" + Timestamp();
+  fs::path target = base;
+  std::error_code ec;
+  for (int n = 2; fs::exists(target, ec); ++n) target = base + "-" + std::to_string(n);
+  // link + unlink never replaces an existing file, unlike rename.
+  if (::link(path_.c_str(), target.c_str()) != 0) {
+    return Outcome<fs::path>::Fail(SystemError("could not move it aside to", target, errno));
+  }
+  ::unlink(path_.c_str());
+  SyncDirectory(path_.parent_path());
+  return target;
+}
+
+Outcome<fs::path> StoredFile::WriteTemp(const Container& c) const {
+  using R = Outcome<fs::path>;
+  auto bytes = ContainerCodec::Write(c);
+  if (!bytes) return R::Fail("cannot save " + path_.string() + ": " + bytes.Error());
+
+  std::error_code ec;
+  if (!path_.parent_path().empty()) fs::create_directories(path_.parent_path(), ec);
+  if (ec) return R::Fail("cannot create " + path_.parent_path().string() + ": " + ec.message());
+
+  fs::path temp = path_.string() + ".tmp-" + std::to_string(::getpid());
+  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return R::Fail(SystemError("cannot create", temp, errno));
+  auto err = WriteAll(fd, bytes.Value());
+  if (!err && ::fsync(fd) != 0) err = std::strerror(errno);
+  ::close(fd);
+  if (err) {
+    ::unlink(temp.c_str());
+    return R::Fail("cannot write " + temp.string() + ": " + *err);
+  }
+  return temp;
+}
+
+Outcome<Done> StoredFile::Commit(const fs::path& temp) const {
+  using R = Outcome<Done>;
+  std::error_code ec;
+  if (fs::exists(path_, ec)) {
+    fs::path bak = BackupPath();
+    fs::remove(bak, ec);
+    // A hard link keeps the current file in place until the rename replaces it.
+    if (::link(path_.c_str(), bak.c_str()) != 0) {
+      fs::copy_file(path_, bak, fs::copy_options::overwrite_existing, ec);
+      if (ec) return R::Fail("cannot keep a copy of " + path_.string() + " as " + bak.string() + ": " + ec.message());
+    }
+  }
+  if (::rename(temp.c_str(), path_.c_str()) != 0) {
+    int err = errno;
+    ::unlink(temp.c_str());
+    return R::Fail(SystemError("cannot replace", path_, err));
+  }
+  SyncDirectory(path_.parent_path());
+  return Done{};
+}
+
+Outcome<Done> StoredFile::Save(const Container& c) const {
+  auto temp = WriteTemp(c);
+  if (!temp) return Outcome<Done>::Fail(temp.Error());
+  return Commit(temp.Value());
+}
+
+}  // namespace host

@@ -1,0 +1,45 @@
+#pragma once
+// A container kept in a file of the host's stream format. Saving is atomic:
+// the new content goes to a temporary file that is flushed to disk and then
+// renamed over the old one, whose previous copy stays as <file>.bak. A file
+// that cannot be read is never overwritten: it is moved aside to
+// <file>.damaged-<timestamp> and the caller is told where.
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "core/container.h"
+#include "core/outcome.h"
+
+namespace host {
+
+class StoredFile {
+ public:
+  explicit StoredFile(std::filesystem::path path) : path_(std::move(path)) {}
+
+  struct Loaded {
+    std::optional<Container> content;  // empty when there was no file or it was damaged
+    std::string problem;               // set when the file was damaged (names both files)
+    std::filesystem::path moved_to;    // where a damaged file went
+    bool unreadable = false;           // it exists but could not be read: do not save over it
+  };
+  Loaded Load() const;
+
+  // WriteTemp + Commit.
+  Outcome<Done> Save(const Container& c) const;
+  // The first half of a save: the new content flushed to a temporary file
+  // beside the target. Until Commit the target is untouched.
+  Outcome<std::filesystem::path> WriteTemp(const Container& c) const;
+  // Keeps the current file as .bak and renames temp over it.
+  Outcome<Done> Commit(const std::filesystem::path& temp) const;
+
+  const std::filesystem::path& Path() const { return path_; }
+  std::filesystem::path BackupPath() const;
+
+ private:
+  Outcome<std::filesystem::path> MoveAside() const;
+
+  std::filesystem::path path_;
+};
+
+}  // namespace host
