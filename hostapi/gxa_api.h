@@ -171,11 +171,13 @@ enum {
 #define GXA_UNIT_DEGREE GXA_FOURCC('f', 'd', 'g', 'r')
 #define GXA_UNIT_INT GXA_FOURCC('f', 'l', 'n', 'g')
 
-/* Interface colour IDs the host answers (background 1000 and friends). */
+/* Interface colour IDs the host answers. Modules draw handles and frames in
+ * 0 and 1, fill with 1000; the others serve host widgets and swatch frames. */
 enum {
-  GXA_COLOR_TEXT = 0, GXA_COLOR_TEXT_DISABLED = 1, GXA_COLOR_BACKGROUND = 1000,
-  GXA_COLOR_EDIT_BACKGROUND = 1003, GXA_COLOR_BORDER_LIGHT = 1004, GXA_COLOR_HIGHLIGHT = 1007,
-  GXA_COLOR_BORDER_DARK = 1157, GXA_COLOR_FOCUS = 1159
+  GXA_COLOR_FRAME_DARK = 0, GXA_COLOR_FRAME_LIGHT = 1, GXA_COLOR_BACKGROUND = 1000,
+  GXA_COLOR_EDIT_BACKGROUND = 1001, GXA_COLOR_TEXT = 1003, GXA_COLOR_GROUP_FILL = 1004,
+  GXA_COLOR_OUTLINE = 1007, GXA_COLOR_HIGHLIGHT = 1008, GXA_COLOR_SELECTION_FRAME = 1157,
+  GXA_COLOR_TEXT_DISABLED = 1159
 };
 
 /* ================================================================ registry */

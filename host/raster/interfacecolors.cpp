@@ -5,7 +5,8 @@ namespace host {
 namespace {
 
 // The checkerboard greys agree with the module's own rule for the theme
-// number (0: 1.0 and 0.8, 1: 0.6 and 0.4), so host and module draw alike.
+// number (0 light: 1.0 and 0.8, 1 dark: 0.6 and 0.4), so host and module
+// draw alike.
 const std::map<int, Rgba> kDark = {
     {InterfaceColors::kFrameDark, {16, 16, 16}},
     {InterfaceColors::kFrameLight, {235, 235, 235}},
@@ -25,8 +26,8 @@ const std::map<int, Rgba> kDark = {
     {InterfaceColors::kTooltipText, {222, 222, 222}},
     {InterfaceColors::kSelectionFrame, {242, 160, 48}},
     {InterfaceColors::kTextDisabled, {120, 120, 120}},
-    {InterfaceColors::kCheckerLight, {255, 255, 255}},
-    {InterfaceColors::kCheckerDark, {204, 204, 204}},
+    {InterfaceColors::kCheckerLight, {153, 153, 153}},
+    {InterfaceColors::kCheckerDark, {102, 102, 102}},
 };
 
 const std::map<int, Rgba> kLight = {
@@ -48,8 +49,8 @@ const std::map<int, Rgba> kLight = {
     {InterfaceColors::kTooltipText, {28, 28, 28}},
     {InterfaceColors::kSelectionFrame, {214, 112, 0}},
     {InterfaceColors::kTextDisabled, {138, 138, 138}},
-    {InterfaceColors::kCheckerLight, {153, 153, 153}},
-    {InterfaceColors::kCheckerDark, {102, 102, 102}},
+    {InterfaceColors::kCheckerLight, {255, 255, 255}},
+    {InterfaceColors::kCheckerDark, {204, 204, 204}},
 };
 
 }  // namespace

@@ -8,7 +8,7 @@
 namespace host {
 
 // The host's interface colours by ID, for the two themes. The theme comes
-// from world preference 1134: 0 dark, 1 light; any other value reads as dark.
+// from world preference 1134: 0 light, 1 dark (the default), 2 a darker dark.
 class InterfaceColors {
  public:
   enum class Theme { Dark = 0, Light = 1 };
@@ -40,7 +40,7 @@ class InterfaceColors {
 
   explicit InterfaceColors(Theme theme = Theme::Dark) : theme_(theme) {}
   // Maps the value of world preference 1134.
-  static Theme ThemeFromPreference(int value) { return value == 1 ? Theme::Light : Theme::Dark; }
+  static Theme ThemeFromPreference(int value) { return value == 0 ? Theme::Light : Theme::Dark; }
 
   Theme GetTheme() const { return theme_; }
   void SetTheme(Theme theme) { theme_ = theme; }

@@ -33,8 +33,9 @@ TEST(InterfaceColors, UnknownIdLeavesTheColourAlone) {
 }
 
 TEST(InterfaceColors, PreferenceValueChoosesTheTheme) {
-  EXPECT_EQ(InterfaceColors::ThemeFromPreference(0), InterfaceColors::Theme::Dark);
-  EXPECT_EQ(InterfaceColors::ThemeFromPreference(1), InterfaceColors::Theme::Light);
+  EXPECT_EQ(InterfaceColors::ThemeFromPreference(0), InterfaceColors::Theme::Light);
+  EXPECT_EQ(InterfaceColors::ThemeFromPreference(1), InterfaceColors::Theme::Dark);
+  EXPECT_EQ(InterfaceColors::ThemeFromPreference(2), InterfaceColors::Theme::Dark);
   EXPECT_EQ(InterfaceColors::ThemeFromPreference(7), InterfaceColors::Theme::Dark);
 }
 
