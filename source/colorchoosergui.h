@@ -1,25 +1,227 @@
 #pragma once
-// The chooser gadget that the host shows for a colour parameter. For now it
-// keeps its settings and the value the host sets, and lays out its outer
-// group; the modes and panels build on it.
+// The chooser gadget that the host shows for a colour parameter. It owns the
+// colour (in its own, display-encoded space), an HSV triple that survives
+// greys, alpha and brightness, a state container in which every panel keeps
+// its options, the colour field, the brightness row, the picker button and
+// one panel per enabled mode. Panels add their gadgets to this dialog and
+// call back into it through the public operations below.
+#include <array>
 #include <cstdint>
+#include <memory>
 
 #include "basecontainer.h"
 #include "icustomgui.h"
+#include "result.h"
 #include "tristatedata.h"
+#include "vector.h"
+
+class ColorInterface;
+class ColorInterfaceModeButtons;
+class ColorInterfaceRGB;
+class ColorInterfaceMixer;
+class ColorUnit;
+class GeUserArea;
 
 class ColorChooserGui : public iCustomGui
 {
 public:
-  ColorChooserGui(const BaseContainer& settings, GxaPluginRecord* record);
+  // The panels in the order of their pointers.
+  enum class Panel
+  {
+    ModeButtons,
+    Compact,
+    Wheel,
+    Spectrum,
+    Picture,
+    Rgb,
+    Hsv,
+    Kelvin,
+    Mixer,
+    Swatches,
+    Alpha,
+    Hex,
+    Count
+  };
+  // Picker callback states.
+  enum PickerState : std::int32_t
+  {
+    kPickerHovering = 0,
+    kPickerPicked = 1,
+    kPickerCancelled = 2
+  };
 
+  ColorChooserGui(const BaseContainer& settings, GxaPluginRecord* record);
+  ~ColorChooserGui() override;
+
+  // Dialog operations.
   bool CreateLayout() override;
+  bool InitValues() override;
+  bool CoreMessage(std::int32_t id, const BaseContainer& msg) override;
+  bool Command(std::int32_t id, const BaseContainer& msg) override;
+  std::int32_t Message(const BaseContainer& msg, BaseContainer& result) override;
+
+  // Custom GUI operations.
   bool SetData(const TriStateData& value) override;
   bool GetData(TriStateData& out) override;
+  bool LayoutModeChanged() override;
 
+  // Colour record, in the chooser's space.
+  const Vector& GetColor() const { return _color; }
+  void SetColor(const Vector& rgb) { _color = rgb; }
+  const Vector& GetHSV() const { return _hsv; }
+  // Stores hsv and makes the colour its RGB form.
+  void SetHSV(const Vector& hsv);
+  void SetHSVOnly(const Vector& hsv) { _hsv = hsv; }
+  double GetAlpha() const { return _alpha; }
+  void SetAlpha(double alpha) { _alpha = alpha; }
+  const Vector& GetInitialColor() const { return _initialColor; }
+  double GetInitialAlpha() const { return _initialAlpha; }
+  void SetInitialColor(const Vector& rgb) { _initialColor = rgb; }
+  void SetInitialAlpha(double alpha) { _initialAlpha = alpha; }
+  const Vector& GetPickerBackup() const { return _pickerBackup; }
+  bool HasAlpha() const { return _alphaEnabled; }
+  bool IsAmbiguous() const { return _ambiguous; }
+  bool IsLiveChange() const { return _liveChange; }
+  void SetLiveChange(bool on) { _liveChange = on; }
+  bool IsLinearActive() const { return _linearActive; }
+  bool IsLinearContext() const { return _linearContext; }
+  bool IsLinearDisplayActive() const;
+  bool IsRebuildPending() const { return _rebuildPending; }
+  void SetRebuildPending(bool on) { _rebuildPending = on; }
+  double GetBrightness() const { return _brightness; }
+  double GetBrightnessMax() const { return _brightnessMax; }
+  ColorUnit* GetColorUnit() const { return _colorUnit.get(); }
+
+  // Settings and state.
+  BaseContainer& GetState() { return _state; }
+  const BaseContainer& GetState() const { return _state; }
   const BaseContainer& GetSettings() const { return _settings; }
+  std::int32_t GetProfileMode() const { return _profileMode; }
+  std::int32_t GetChooserFlags() const { return _flags; }
+  bool HasFlag(std::int32_t flag) const { return (_flags & flag) != 0; }
+  std::int32_t GetContextKind() const { return _contextKind; }
+  bool IsExpandedAllowed() const { return _expandedAllowed; }
+  // The mode buttons and panels are shown (layout mode 2, expanded allowed).
+  bool IsExpandedShown();
+  bool IsCompact() const;
+  bool IsModeOn(std::int32_t modeId) const;
+  bool HasBrightnessRow() const { return _brightnessRow; }
+  bool IsPlainValue() const { return _plainValue; }
+
+  // Space helpers: code 1 leaves the chooser's space, code 2 enters it, only
+  // while linear is active.
+  Vector GetColorInHostSpace() const;
+  void SetColorFromHostSpace(const Vector& rgb);
+  Vector ToHostSpace(const Vector& rgb) const;
+  Vector ToChooserSpace(const Vector& rgb) const;
+  Vector GetDisplayColor() const;
+  Vector GetInitialDisplayColor() const;
+  Vector GetDisplayColorInHostSpace() const;
+
+  // Operations offered to panels and gadgets.
+  Result<void> SendValue(BaseContainer msg);
+  Result<void> UpdateValues();
+  void StoreLayoutState();
+  bool RebuildLayout();
+  void SetKeepPicture(bool keep) { _keepPicture = keep; }
+  bool GetKeepPicture() const { return _keepPicture; }
+  Result<void> SetLinearDisplay(bool on);
+  void StartScreenPicker();
+  // The screen picker reports the colour under the cursor (hovering), the
+  // picked colour, or the backup when cancelled.
+  void PickerUpdate(const Vector& color, std::int32_t state);
+  void PickingEnded();
+  // Switches swatches mode on (unless hidden) and hands argument on.
+  Result<void> ShowSwatches(const BaseContainer& argument);
+  // The common label width, pixels << 14, ready as a width hint.
+  static std::int32_t GetLabelWidth();
+
+  // Panels and gadgets; null until created.
+  ColorInterface* GetPanel(Panel panel) const { return _panels[static_cast<std::size_t>(panel)].get(); }
+  ColorInterfaceModeButtons* GetModeButtons() const;
+  ColorInterfaceRGB* GetRGBPanel() const;
+  ColorInterfaceMixer* GetMixerPanel() const;
+  GeUserArea* GetColorField() const { return _colorField.get(); }
+  GeUserArea* GetPickerButton() const { return _pickerButton.get(); }
+  GeUserArea* GetBrightnessSlider() const { return _brightnessSlider.get(); }
 
 private:
+  // Construction.
+  void ReadContextKind();
+  void ReadFieldSize();
+  void BuildDefaultState();
+  void ApplyModeMemory();
+  void ReadStoredState();
+  void TakeLinearFromState();
+
+  // Layout.
+  Result<void> LayoutBody();
+  Result<void> LayoutBrightnessRow();
+  Result<void> LayoutColorRow();
+  Result<void> LayoutPicker(std::int32_t flags, std::int32_t height);
+  Result<void> LayoutModePanels();
+  Result<void> LayoutPanel(Panel panel);
+  Result<void> LayoutPanelInGroup(Panel panel, std::int32_t groupId, std::int32_t flags);
+  Result<ColorInterface*> RequirePanel(Panel panel);
+
+  // Values.
+  void RetainHsv();
+  Result<void> UpdateBrightnessRow(bool createSlider);
+  Result<void> InitPanels();
+  Result<void> UpdatePanels();
+  Result<void> UpdatePanel(Panel panel, bool create);
+  Result<bool> ChooserCommand(std::int32_t id, const BaseContainer& msg);
+  Result<bool> PanelCommand(std::int32_t id, const BaseContainer& msg);
+  GeData GetHostValue() const;
+  void TakeValue(const GeData& value);
+
+  // Messages.
+  std::int32_t SetValueMessage(const BaseContainer& msg);
+  std::int32_t GetValueMessage(const BaseContainer& msg, BaseContainer& result);
+  std::int32_t GetLayoutMessage(BaseContainer& result);
+  Result<void> DragReceive(const BaseContainer& msg, BaseContainer& result);
+  Result<void> DropPicture(const BaseContainer& msg);
+  Result<bool> ChooseColorUnit();
+  Result<void> PreferencesChanged(bool checkConditions);
+  Result<void> Broadcast(std::int64_t code, std::int64_t sender);
+
+  // Linear detection.
+  void DetectLinear();
+  Result<void> RelayoutModeButtons();
+
+  bool _ambiguous = false;
+  bool _alphaEnabled = false;
+  BaseContainer _state;
   BaseContainer _settings;
-  TriStateData _value;
+  std::int32_t _profileMode = 0;
+  std::int32_t _flags = 0;
+  std::int32_t _contextKind = 0;
+  Vector _color;
+  Vector _hsv;
+  Vector _initialColor;
+  Vector _pickerBackup;
+  double _alpha = 1.0;
+  double _initialAlpha = 1.0;
+  double _brightness = 1.0;
+  double _brightnessMax = 1.0;
+  bool _liveChange = false;
+  bool _rebuildPending = true;
+  bool _globalState = false;
+  GxaDocument* _lastDocument = nullptr;
+  bool _plainValue = false;
+  bool _suppressUpdate = false;
+  bool _brightnessRow = false;
+  bool _expandedAllowed = false;
+  bool _linearActive = false;
+  bool _linearContext = false;
+  bool _linearDetected = false;
+  bool _noParentQuery = false;
+  std::int32_t _fieldWidth = 0;
+  std::int32_t _fieldHeight = 0;
+  std::unique_ptr<GeUserArea> _colorField;
+  std::unique_ptr<GeUserArea> _brightnessSlider;
+  std::unique_ptr<ColorUnit> _colorUnit;
+  std::unique_ptr<GeUserArea> _pickerButton;
+  std::array<std::unique_ptr<ColorInterface>, static_cast<std::size_t>(Panel::Count)> _panels;
+  bool _keepPicture = false;
 };

@@ -1,0 +1,34 @@
+#pragma once
+// Where the chooser meets the concrete panel and gadget classes: creation of
+// each panel kind and of the chooser's own gadgets, and the few operations
+// the chooser calls on one kind in particular. A kind whose class is not
+// part of the module yet is created as null, and the chooser leaves its body
+// empty.
+#include <memory>
+
+#include "colorchoosergui.h"
+#include "result.h"
+#include "vector.h"
+
+class ColorInterface;
+class GeUserArea;
+
+class ChooserPanels
+{
+public:
+  // Null without error for a kind that the module does not build yet; an
+  // out-of-memory error when allocation fails.
+  static Result<std::unique_ptr<ColorInterface>> Create(ColorChooserGui::Panel panel);
+
+  // The chooser's own gadgets; null without error while their classes are
+  // not part of the module.
+  static Result<std::unique_ptr<GeUserArea>> CreateColorField(std::int32_t width, std::int32_t height);
+  static Result<std::unique_ptr<GeUserArea>> CreateBrightnessSlider();
+  static Result<std::unique_ptr<GeUserArea>> CreatePickerButton(const BaseContainer& settings);
+
+  // The picker button shows on (idle) or off (picking).
+  static void SetPickerButtonState(GeUserArea* button, bool on);
+  // The brightness slider follows the colour.
+  static void UpdateBrightnessSlider(GeUserArea* slider, const Vector& color, bool linearActive);
+  static void TellPickingEnded(ColorInterface* modeButtons, ColorChooserGui& chooser);
+};

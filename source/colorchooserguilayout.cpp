@@ -1,0 +1,209 @@
+// The chooser's layout: the outer group, the colour or brightness row, the
+// mode buttons and one group per shown mode.
+#include "chooserids.h"
+#include "chooserpanels.h"
+#include "colorchoosergui.h"
+#include "diagnostics.h"
+#include "geuserarea.h"
+#include "moduleresource.h"
+#include "utils/colorinterface.h"
+
+using namespace chooser;
+
+namespace
+{
+constexpr std::int32_t kFlagsFill = 63;
+constexpr std::int32_t kFlagsRow = 57;
+constexpr std::int32_t kFlagsLeft = GXA_ALIGN_LEFT;
+constexpr std::int32_t kFlagsScaleFit = GXA_ALIGN_H_SCALEFIT;
+constexpr std::int32_t kFieldAttachFlags = 2;
+constexpr std::int32_t kBrightnessFieldWidth = 60;
+constexpr std::int32_t kBrightnessLabel = 20002;
+constexpr std::int32_t kPickerTooltip = 20012;
+constexpr std::int32_t kPickerIcon = 1033886;
+constexpr std::int32_t kPickerIconDark = 1034000;
+constexpr std::int32_t kPickerIconLight = 1033497;
+
+// Button settings of the picker (shared with the mode-button row).
+constexpr std::int32_t kButtonState = 0;
+constexpr std::int32_t kButtonCheckable = 2;
+constexpr std::int32_t kButtonTooltip = 8;
+constexpr std::int32_t kButtonIcon = 9;
+constexpr std::int32_t kButtonIconLight = 10;
+constexpr std::int32_t kButtonIconDark = 11;
+constexpr std::int32_t kButtonMaxSize = 12;
+
+Error LayoutError(const char* step)
+{
+  return UnexpectedError(std::string(step) + " failed.");
+}
+}  // namespace
+
+bool ColorChooserGui::CreateLayout()
+{
+  GroupBegin(kGroupOuter, kFlagsFill, 1, 0);
+  GroupBorderSpace(0, 0, 3, 1);
+  const Result<void> body = LayoutBody();
+  if (body.IsError())
+    ReportError("ColorChooserGui::CreateLayout()", body.GetError());
+  GroupEnd();
+  return true;
+}
+
+bool ColorChooserGui::LayoutModeChanged()
+{
+  return RebuildLayout();
+}
+
+bool ColorChooserGui::RebuildLayout()
+{
+  LayoutFlushGroup(kGroupOuter);
+  const Result<void> body = LayoutBody();
+  if (body.IsError())
+    ReportError("ColorChooserGui::CreateLayout()", body.GetError());
+  InitValues();
+  LayoutChanged(kGroupOuter);
+  return body.IsOk();
+}
+
+Result<void> ColorChooserGui::LayoutBody()
+{
+  if (!GroupBegin(0, kFlagsFill, 1, 0))
+    return LayoutError("GroupBegin()");
+  Result<void> result = _brightnessRow ? LayoutBrightnessRow() : LayoutColorRow();
+  if (result.IsOk() && IsExpandedShown())
+    result = LayoutModePanels();
+  GroupEnd();
+  return result;
+}
+
+Result<void> ColorChooserGui::LayoutBrightnessRow()
+{
+  GroupBegin(0, kFlagsRow, 4, 0);
+  AddUserArea(kGadgetColorField, kFlagsLeft);
+  if (_colorField)
+    AttachUserArea(*_colorField, kGadgetColorField, kFieldAttachFlags);
+  AddStaticText(0, kFlagsLeft, 0, 0, ModuleResource::LoadString(kBrightnessLabel));
+  AddEditNumberArrows(kGadgetBrightnessField, kFlagsLeft, GXA_SIZE_PIXELS(kBrightnessFieldWidth), 0);
+  AddUserArea(kGadgetBrightnessSlider, kFlagsScaleFit);
+  Result<void> result;
+  if (!_brightnessSlider)
+  {
+    auto slider = ChooserPanels::CreateBrightnessSlider();
+    if (slider.IsError())
+      result = slider.GetError();
+    else
+      _brightnessSlider = std::move(slider).GetValue();
+  }
+  if (_brightnessSlider)
+    AttachUserArea(*_brightnessSlider, kGadgetBrightnessSlider);
+  GroupEnd();
+  return result;
+}
+
+Result<void> ColorChooserGui::LayoutColorRow()
+{
+  const bool row = _contextKind == 1 || !IsExpandedShown();
+  if (row)
+  {
+    GroupBegin(0, kFlagsRow, 0, 1);
+    GroupSpace(8, 0);
+  }
+  const std::int32_t flags = _contextKind == 1 ? _settings.GetInt32(kKeyFieldAlign, kFlagsLeft) : kFlagsLeft;
+  AddUserArea(kGadgetColorField, flags);
+  std::int32_t fieldWidth = 0;
+  std::int32_t fieldHeight = 0;
+  if (_colorField)
+  {
+    AttachUserArea(*_colorField, kGadgetColorField);
+    _colorField->GetMinSize(fieldWidth, fieldHeight);
+  }
+  Result<void> result;
+  if (row)
+  {
+    result = LayoutPicker(flags, fieldHeight);
+    GroupEnd();
+  }
+  return result;
+}
+
+Result<void> ColorChooserGui::LayoutPicker(std::int32_t flags, std::int32_t height)
+{
+  AddUserArea(kGadgetPicker, flags);
+  if (!_pickerButton)
+  {
+    BaseContainer settings;
+    settings.SetBool(kButtonState, true);
+    settings.SetBool(kButtonCheckable, true);
+    settings.SetString(kButtonTooltip, ModuleResource::LoadString(kPickerTooltip));
+    settings.SetInt32(kButtonIcon, kPickerIcon);
+    settings.SetInt32(kButtonIconDark, kPickerIconDark);
+    settings.SetInt32(kButtonIconLight, kPickerIconLight);
+    settings.SetInt32(kButtonMaxSize, height);
+    ASSIGN_OR_RETURN(_pickerButton, ChooserPanels::CreatePickerButton(settings));
+  }
+  if (_pickerButton)
+    AttachUserArea(*_pickerButton, kGadgetPicker);
+  return Ok();
+}
+
+Result<void> ColorChooserGui::LayoutModePanels()
+{
+  RETURN_IF_ERROR(LayoutPanelInGroup(Panel::ModeButtons, kGroupModeButtons, kFlagsFill));
+  if (IsCompact())
+  {
+    RETURN_IF_ERROR(LayoutPanel(Panel::Compact));
+  }
+  else
+  {
+    if (IsModeOn(kModeWheel))
+      RETURN_IF_ERROR(LayoutPanel(Panel::Wheel));
+    if (IsModeOn(kModeSpectrum))
+      RETURN_IF_ERROR(LayoutPanel(Panel::Spectrum));
+    if (IsModeOn(kModePicture))
+      RETURN_IF_ERROR(LayoutPanel(Panel::Picture));
+    if (IsModeOn(kModeRgb))
+      RETURN_IF_ERROR(LayoutPanelInGroup(Panel::Rgb, kGroupRgb, kFlagsRow));
+    if (IsModeOn(kModeHsv))
+      RETURN_IF_ERROR(LayoutPanel(Panel::Hsv));
+    if (IsModeOn(kModeKelvin))
+      RETURN_IF_ERROR(LayoutPanel(Panel::Kelvin));
+    if (IsModeOn(kModeMixer))
+      RETURN_IF_ERROR(LayoutPanel(Panel::Mixer));
+  }
+  if (_alphaEnabled && IsModeOn(kModeAlpha))
+    RETURN_IF_ERROR(LayoutPanelInGroup(Panel::Alpha, kGroupAlpha, kFlagsRow));
+  if (!IsCompact() && IsModeOn(kModeHex))
+    RETURN_IF_ERROR(LayoutPanelInGroup(Panel::Hex, kGroupHex, kFlagsRow));
+  if (IsModeOn(kModeSwatches))
+    RETURN_IF_ERROR(LayoutPanelInGroup(Panel::Swatches, kGroupSwatches, kFlagsFill));
+  return Ok();
+}
+
+Result<void> ColorChooserGui::LayoutPanel(Panel panel)
+{
+  ASSIGN_OR_RETURN(ColorInterface * created, RequirePanel(panel));
+  if (!created)
+    return Ok();
+  return created->CreateLayout(*this);
+}
+
+Result<void> ColorChooserGui::LayoutPanelInGroup(Panel panel, std::int32_t groupId, std::int32_t flags)
+{
+  GroupBegin(groupId, flags, 1, 0);
+  const Result<void> result = LayoutPanel(panel);
+  GroupEnd();
+  return result;
+}
+
+Result<ColorInterface*> ColorChooserGui::RequirePanel(Panel panel)
+{
+  auto& slot = _panels[static_cast<std::size_t>(panel)];
+  if (!slot)
+  {
+    ASSIGN_OR_RETURN(slot, ChooserPanels::Create(panel));
+    if (slot && panel == Panel::Picture)
+      _keepPicture = false;
+  }
+  return slot.get();
+}

@@ -1,0 +1,208 @@
+// Host messages, preference changes and the broadcasts between choosers.
+#include "chooserids.h"
+#include "chooserpanels.h"
+#include "colorchoosergui.h"
+#include "diagnostics.h"
+#include "filename.h"
+#include "gedata.h"
+#include "hostservices.h"
+#include "utils/colorinterface.h"
+#include "utils/colorunit.h"
+#include "utils/colorutils.h"
+
+using namespace chooser;
+
+namespace
+{
+constexpr std::int32_t kGetValueAnswer = 0xBEEF;
+constexpr std::int32_t kStoredStateId = 1;
+// Gadgets over which a dropped image file opens the picture mode.
+constexpr std::int32_t kPictureArea = 0x3EC000D;
+constexpr std::int32_t kPictureFile = 0x3EC0002;
+constexpr std::int32_t kDragCopyCursor = 10;
+}  // namespace
+
+std::int32_t ColorChooserGui::Message(const BaseContainer& msg, BaseContainer& result)
+{
+  switch (msg.GetId())
+  {
+    case GXA_MSG_INIT:
+      if (!_colorUnit)
+      {
+        const Result<bool> chosen = ChooseColorUnit();
+        if (chosen.IsError())
+          ReportError("ColorChooserGui::Message()", chosen.GetError());
+      }
+      break;
+    case GXA_MSG_SET_VALUE:
+      return SetValueMessage(msg);
+    case GXA_MSG_GET_VALUE:
+      return GetValueMessage(msg, result);
+    case GXA_MSG_ACTION:
+      return Command(msg.GetInt32(GXA_MSG_ID, 0), msg) ? 1 : 0;
+    case GXA_MSG_GET_LAYOUT:
+      return GetLayoutMessage(result);
+    case GXA_MSG_PREFS_CHANGED:
+      if (_expandedAllowed)
+      {
+        const Result<void> changed = PreferencesChanged(true);
+        if (changed.IsError())
+          ReportError("ColorChooserGui::Message()", changed.GetError());
+      }
+      break;
+    case GXA_MSG_DRAG_RECEIVE:
+    {
+      const Result<void> dropped = DragReceive(msg, result);
+      if (dropped.IsError())
+      {
+        ReportError("ColorChooserGui::Message()", dropped.GetError());
+        return 0;
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  return DefaultMessage(msg, result);
+}
+
+std::int32_t ColorChooserGui::SetValueMessage(const BaseContainer& msg)
+{
+  const BaseContainer value = msg.GetContainer(GXA_MSG_VALUE);
+  _brightnessMax = value.GetFloat(3, _brightnessMax);
+  const double brightness = value.GetFloat(1, _brightness);
+  _brightness = brightness < 0.0 ? 0.0 : (brightness > _brightnessMax ? _brightnessMax : brightness);
+  TriStateData data;
+  data.value = GeData(value.GetVector(0, _color));
+  return SetData(data) ? 1 : 0;
+}
+
+std::int32_t ColorChooserGui::GetValueMessage(const BaseContainer& msg, BaseContainer& result)
+{
+  result.SetId(kGetValueAnswer);
+  if (msg.GetInt32(GXA_MSG_ASKED_KIND, 0) != GXA_MSG_VALUE)
+  {
+    GeData empty;
+    empty.SetEmpty(GXA_TYPE_EMPTY);
+    result.SetData(0, empty);
+    return 1;
+  }
+  if (_plainValue)
+  {
+    result.SetData(0, GetHostValue());
+    return 1;
+  }
+  BaseContainer value;
+  value.SetVector(0, GetColorInHostSpace());
+  value.SetFloat(1, _brightness);
+  result.SetContainer(0, value);
+  return 1;
+}
+
+std::int32_t ColorChooserGui::GetLayoutMessage(BaseContainer& result)
+{
+  StoreLayoutState();
+  _state.SetId(kStoredStateId);
+  result = _state;
+  return 1;
+}
+
+Result<void> ColorChooserGui::DragReceive(const BaseContainer& msg, BaseContainer&)
+{
+  if (!msg.Contains(GXA_DRAG_ENTRY_OBJECT) || msg.GetInt32(GXA_DRAG_ENTRY_LOST, 0) != 0 ||
+      msg.GetInt32(GXA_DRAG_ENTRY_ESCAPED, 0) != 0)
+    return Ok();
+  const std::int32_t gadget = msg.GetInt32(GXA_DRAG_ENTRY_GADGET, 0);
+  const bool overPicture = gadget == kPictureArea || gadget == kModePicture || gadget == kPictureFile;
+  if (msg.GetInt32(GXA_DRAG_ENTRY_TYPE, 0) != GXA_DRAGTYPE_FILES || !overPicture)
+    return Ok();  // colour drops belong to the swatches panel
+  if (msg.GetInt32(GXA_DRAG_ENTRY_FINISHED, 0) == 0)
+  {
+    SetDragDestination(kDragCopyCursor);
+    return Ok();
+  }
+  return DropPicture(msg);
+}
+
+Result<void> ColorChooserGui::DropPicture(const BaseContainer& msg)
+{
+  const String path = msg.GetString(GXA_DRAG_ENTRY_OBJECT);
+  if (path.IsEmpty())
+    return IllegalArgumentError("The dropped file has no path.");
+  Filename file;
+  file.SetString(path);
+  _state.SetData(kPictureFile, GeData(file));
+  _state.SetBool(kModeWheel, false);
+  _state.SetBool(kModeSpectrum, false);
+  _state.SetBool(kModePicture, true);
+  RETURN_IF_ERROR(RequirePanel(Panel::Picture));
+  RebuildLayout();
+  return Ok();
+}
+
+Result<bool> ColorChooserGui::ChooseColorUnit()
+{
+  const std::int32_t preference = GetWorldPreferences().GetInt32(kPrefColorUnit, 1);
+  if (_colorUnit && _colorUnit->GetMaximum() == ColorUnit::MaximumFor(preference))
+    return false;
+  std::unique_ptr<ColorUnit> unit = ColorUnit::Create(preference);
+  if (!unit)
+    return OutOfMemoryError();
+  // The RGB panel reads the unit from the chooser whenever it shows values.
+  _colorUnit = std::move(unit);
+  return true;
+}
+
+Result<void> ColorChooserGui::PreferencesChanged(bool)
+{
+  ASSIGN_OR_RETURN(const bool unitChanged, ChooseColorUnit());
+  if (unitChanged)
+    RETURN_IF_ERROR(UpdateValues());
+  const BaseContainer prefs = GetWorldPreferences();
+  if (!prefs.IsValid())
+    return UnexpectedError("The world preferences are missing.");
+  if ((IsModeOn(kModeRgb) || IsCompact()) && GetPanel(Panel::Rgb))
+    GetPanel(Panel::Rgb)->Update(*this);
+  return Ok();
+}
+
+bool ColorChooserGui::CoreMessage(std::int32_t id, const BaseContainer& msg)
+{
+  if (!_expandedAllowed)
+    return GeDialog::CoreMessage(id, msg);
+  GxaDocument* doc = GetActiveDocument();
+  if (doc != _lastDocument)
+    _lastDocument = doc;
+  if (id != kBroadcastEvent)
+    return GeDialog::CoreMessage(id, msg);
+  const Result<void> handled =
+      Broadcast(msg.GetInt64(GXA_MSG_EVENT_ARG1, -1), msg.GetInt64(GXA_MSG_EVENT_ARG2, 0));
+  if (handled.IsError())
+  {
+    ReportError("ColorChooserGui::CoreMessage()", handled.GetError());
+    return false;
+  }
+  return true;
+}
+
+Result<void> ColorChooserGui::Broadcast(std::int64_t code, std::int64_t)
+{
+  if (code == kBroadcastPrefsChanged)
+    return PreferencesChanged(false);
+  return Ok();
+}
+
+Result<void> ColorChooserGui::ShowSwatches(const BaseContainer&)
+{
+  if (HasFlag(kFlagNoSwatches))
+    return Ok();
+  if (!IsModeOn(kModeSwatches))
+  {
+    _state.SetBool(kModeSwatches, true);
+    const bool keep = _keepPicture;
+    _keepPicture = true;
+    RebuildLayout();
+    _keepPicture = keep;
+  }
+  return Ok();
+}

@@ -1,0 +1,279 @@
+// How the colour travels: from the host into the chooser, into its panels,
+// from a panel back into the chooser and out to the host.
+#include "chooserids.h"
+#include "chooserpanels.h"
+#include "colorchoosergui.h"
+#include "diagnostics.h"
+#include "gedata.h"
+#include "geuserarea.h"
+#include "hostservices.h"
+#include "utils/colorinterface.h"
+#include "utils/hsvretention.h"
+
+using namespace chooser;
+
+namespace
+{
+constexpr double kFieldStep = 0.01;
+}  // namespace
+
+bool ColorChooserGui::SetData(const TriStateData& value)
+{
+  if (!_globalState && !_noParentQuery && !_settings.GetBool(kKeyNoLinear, false))
+    DetectLinear();
+  TakeValue(value.value);
+  _color = ToChooserSpace(_color);
+  if (!_liveChange)
+  {
+    _initialColor = _color;
+    _initialAlpha = _alpha;
+  }
+  _ambiguous = value.mixed;
+  if (_suppressUpdate)
+  {
+    _suppressUpdate = false;
+    return true;
+  }
+  const Result<void> updated = UpdateValues();
+  if (updated.IsError())
+    ReportError("ColorChooserGui::UpdateValues()", updated.GetError());
+  return true;
+}
+
+void ColorChooserGui::TakeValue(const GeData& value)
+{
+  if (_alphaEnabled)
+  {
+    Vector rgb;
+    double alpha = 1.0;
+    if (value.GetColorAlpha(rgb, alpha))
+    {
+      _color = rgb.Clamp01();
+      _alpha = alpha;
+    }
+    return;
+  }
+  Vector rgb;
+  if (value.GetVector(rgb))
+    _color = rgb.Clamp01();
+}
+
+bool ColorChooserGui::GetData(TriStateData& out)
+{
+  out.value = GetHostValue();
+  out.mixed = false;
+  return true;
+}
+
+GeData ColorChooserGui::GetHostValue() const
+{
+  if (_alphaEnabled)
+    return GeData(GetColorInHostSpace(), _alpha);
+  return GeData(GetColorInHostSpace());
+}
+
+bool ColorChooserGui::InitValues()
+{
+  RetainHsv();
+  if (_colorField)
+    _colorField->Redraw();
+  Result<void> result = UpdateBrightnessRow(true);
+  if (result.IsOk() && GetLayoutMode() != 1 && _expandedAllowed)
+    result = InitPanels();
+  if (result.IsError())
+  {
+    ReportError("ColorChooserGui::InitValues()", result.GetError());
+    return false;
+  }
+  return true;
+}
+
+Result<void> ColorChooserGui::InitPanels()
+{
+  if (IsCompact())
+  {
+    for (const Panel panel : {Panel::Compact, Panel::Rgb, Panel::Hsv})
+      RETURN_IF_ERROR(UpdatePanel(panel, true));
+    if (_alphaEnabled && IsModeOn(kModeAlpha))
+      RETURN_IF_ERROR(UpdatePanel(Panel::Alpha, true));
+    return Ok();
+  }
+  if (IsModeOn(kModePicture))
+    RETURN_IF_ERROR(RequirePanel(Panel::Picture));
+  const std::pair<Panel, std::int32_t> sliders[] = {{Panel::Rgb, kModeRgb},       {Panel::Hsv, kModeHsv},
+                                                    {Panel::Kelvin, kModeKelvin}, {Panel::Mixer, kModeMixer},
+                                                    {Panel::Alpha, kModeAlpha},   {Panel::Hex, kModeHex}};
+  for (const auto& [panel, mode] : sliders)
+  {
+    if (panel == Panel::Alpha && !_alphaEnabled)
+      continue;
+    if (IsModeOn(mode))
+      RETURN_IF_ERROR(UpdatePanel(panel, true));
+  }
+  return Ok();
+}
+
+Result<void> ColorChooserGui::UpdateValues()
+{
+  RetainHsv();
+  if (_colorField)
+    _colorField->Redraw();
+  RETURN_IF_ERROR(UpdateBrightnessRow(false));
+  return UpdatePanels();
+}
+
+Result<void> ColorChooserGui::UpdatePanels()
+{
+  if (IsCompact())
+  {
+    for (const Panel panel : {Panel::Compact, Panel::Rgb, Panel::Hsv, Panel::Alpha})
+      RETURN_IF_ERROR(UpdatePanel(panel, false));
+    return Ok();
+  }
+  // Kelvin, picture and swatches keep their own values and are not refreshed.
+  const std::pair<Panel, std::int32_t> followers[] = {{Panel::Rgb, kModeRgb},     {Panel::Hsv, kModeHsv},
+                                                      {Panel::Mixer, kModeMixer}, {Panel::Alpha, kModeAlpha},
+                                                      {Panel::Hex, kModeHex}};
+  for (const auto& [panel, mode] : followers)
+    if (IsModeOn(mode))
+      RETURN_IF_ERROR(UpdatePanel(panel, false));
+  return Ok();
+}
+
+Result<void> ColorChooserGui::UpdatePanel(Panel panel, bool create)
+{
+  ColorInterface* target = GetPanel(panel);
+  if (!target && create)
+  {
+    ASSIGN_OR_RETURN(target, RequirePanel(panel));
+  }
+  if (target)
+    target->Update(*this);
+  return Ok();
+}
+
+Result<void> ColorChooserGui::UpdateBrightnessRow(bool createSlider)
+{
+  if (!_brightnessRow)
+    return Ok();
+  if (!_brightnessSlider && createSlider)
+  {
+    ASSIGN_OR_RETURN(_brightnessSlider, ChooserPanels::CreateBrightnessSlider());
+  }
+  SetFloat(kGadgetBrightnessField, _brightness, 0.0, _brightnessMax, kFieldStep, GXA_UNIT_PERCENT, _ambiguous);
+  ChooserPanels::UpdateBrightnessSlider(_brightnessSlider.get(), _color, _linearActive);
+  return Ok();
+}
+
+void ColorChooserGui::RetainHsv()
+{
+  _hsv = ::RetainHsv(_hsv, _color);
+}
+
+bool ColorChooserGui::Command(std::int32_t id, const BaseContainer& msg)
+{
+  Result<bool> changed = true;
+  switch (OwnerOf(id))
+  {
+    case kOwnerChooser:
+      changed = ChooserCommand(id, msg);
+      break;
+    case kOwnerModeButtons:
+      if (id == kGadgetPicker)
+        StartScreenPicker();
+      return true;
+    default:
+      changed = PanelCommand(id, msg);
+      break;
+  }
+  if (changed.IsError())
+  {
+    ReportError("ColorChooserGui::Command()", changed.GetError());
+    return false;
+  }
+  if (!changed.GetValue())
+    return true;
+  _liveChange = msg.GetBool(GXA_MSG_DRAG, false);
+  BaseContainer forward(msg);
+  forward.RemoveData(GXA_MSG_VALUE);
+  const Result<void> sent = SendValue(std::move(forward));
+  if (sent.IsError())
+  {
+    ReportError("ColorChooserGui::Command()", sent.GetError());
+    return false;
+  }
+  return true;
+}
+
+Result<bool> ColorChooserGui::ChooserCommand(std::int32_t id, const BaseContainer& msg)
+{
+  if (id == kGadgetColorField)
+  {
+    const GeData value = msg.GetData(GXA_MSG_VALUE);
+    Vector rgb;
+    double alpha = 1.0;
+    if (value.GetColorAlpha(rgb, alpha))
+    {
+      _color = _initialColor = ToChooserSpace(rgb);
+      if (_alphaEnabled)
+        _alpha = _initialAlpha = alpha;
+    }
+    else if (value.GetVector(rgb))
+    {
+      _color = _initialColor = ToChooserSpace(rgb);
+    }
+  }
+  else if (id == kGadgetBrightnessField)
+  {
+    GetFloat(kGadgetBrightnessField, _brightness);
+  }
+  else if (id == kGadgetBrightnessSlider)
+  {
+    _brightness = msg.GetFloat(GXA_MSG_VALUE, _brightness);
+  }
+  return true;
+}
+
+Result<bool> ColorChooserGui::PanelCommand(std::int32_t id, const BaseContainer& msg)
+{
+  static constexpr std::pair<std::int32_t, Panel> kOwners[] = {
+      {kOwnerWheel, Panel::Wheel},   {kOwnerSpectrum, Panel::Spectrum}, {kOwnerPicture, Panel::Picture},
+      {kOwnerRgb, Panel::Rgb},       {kOwnerHsv, Panel::Hsv},           {kOwnerMixer, Panel::Mixer},
+      {kOwnerKelvin, Panel::Kelvin}, {kOwnerSwatches, Panel::Swatches}, {kOwnerCompact, Panel::Compact},
+      {kOwnerAlpha, Panel::Alpha},   {kOwnerHex, Panel::Hex}};
+  const std::int32_t owner = OwnerOf(id);
+  for (const auto& [ownerId, panel] : kOwners)
+  {
+    if (ownerId != owner)
+      continue;
+    if (panel == Panel::Alpha && !_alphaEnabled)
+      return false;
+    ColorInterface* target = GetPanel(panel);
+    return target ? target->Command(id, msg, *this) : Result<bool>(false);
+  }
+  // IDs of nobody change nothing.
+  return false;
+}
+
+Result<void> ColorChooserGui::SendValue(BaseContainer msg)
+{
+  msg.SetInt32(GXA_MSG_ID, GetId());
+  _suppressUpdate = false;
+  TriStateData current;
+  GetData(current);
+  SetData(current);
+  if (_plainValue)
+  {
+    msg.SetData(GXA_MSG_VALUE, GetHostValue());
+  }
+  else
+  {
+    BaseContainer value;
+    value.SetVector(0, GetColorInHostSpace());
+    value.SetFloat(1, _brightness);
+    msg.SetContainer(GXA_MSG_VALUE, value);
+  }
+  if (!SendParentMessage(msg))
+    return UnexpectedError("SendParentMessage() failed.");
+  return Ok();
+}
