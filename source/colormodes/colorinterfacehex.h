@@ -1,0 +1,36 @@
+#pragma once
+// The colour as six hexadecimal digits in one text field. While the user
+// commits with Enter and keeps typing ('mest' set), colour updates leave the
+// field alone and an invalid text falls back to the last accepted one;
+// leaving the field hands it back to the colour.
+#include <cstdint>
+#include <optional>
+
+#include "gxastring.h"
+#include "utils/colorinterface.h"
+#include "vector.h"
+
+class ColorInterfaceHex : public ColorInterface
+{
+public:
+  static constexpr std::int32_t kField = 0x3F40001;
+
+  void Update(ColorChooserGui& chooser) override;
+  Result<void> CreateLayout(ColorChooserGui& chooser) override;
+  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser) override;
+
+  bool IsUpdateEnabled() const { return _updateEnabled; }
+  const String& GetLastAccepted() const { return _lastAccepted; }
+
+private:
+  Result<void> ApplyColor(const Vector& color, ColorChooserGui& chooser);
+  // Enter pressed: the field keeps focus.
+  Result<void> CommitInPlace(const String& cleaned, const std::optional<Vector>& parsed, ColorChooserGui& chooser);
+  // The field lost focus.
+  Result<void> CommitOnLeave(const std::optional<Vector>& parsed, ColorChooserGui& chooser);
+  void Show(const String& text, ColorChooserGui& chooser);
+
+  bool _updateEnabled = true;
+  String _lastAccepted;
+  bool _committed = false;
+};

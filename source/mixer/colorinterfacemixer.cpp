@@ -1,0 +1,136 @@
+#include "mixer/colorinterfacemixer.h"
+
+#include "colorchoosergui.h"
+#include "colormodes/panellayout.h"
+
+namespace
+{
+constexpr std::int32_t kLabel = 20027;
+// Host attach flags of the fields and of the slider between them.
+constexpr std::int32_t kFieldAttachFlags = 4;
+constexpr std::int32_t kSliderAttachFlags = 2;
+}  // namespace
+
+void ColorInterfaceMixer::WriteDefaults(BaseContainer& state)
+{
+  state.SetVector(kStateColorA, kDefaultColorA);
+  state.SetVector(kStateColorB, kDefaultColorB);
+  state.SetFloat(kStateRatio, kDefaultRatio);
+}
+
+ColorInterfaceMixer::ColorInterfaceMixer() : _fieldA(kDefaultColorA), _fieldB(kDefaultColorB)
+{
+  _slider.SetResetOnRightClick(true);
+  _slider.SetRange(0.0, 1.0, 0.01);
+  _slider.SetNormalizedMessages(true);
+}
+
+Result<void> ColorInterfaceMixer::CreateLayout(ColorChooserGui& chooser)
+{
+  _fieldA.SetChooser(&chooser);
+  _fieldB.SetChooser(&chooser);
+  PanelLayout layout(chooser);
+  layout.Separator()
+      .Group(PanelLayout::kRowFlags, 0, 1, 4, 4)
+      .Label(kLabel, 0)
+      .NumberField(kRatioField)
+      .Group(PanelLayout::kRowFlags, 0, 1, 2, 2)
+      .UserArea(kFieldA, PanelLayout::kFieldFlags, _fieldA, kFieldAttachFlags)
+      .UserArea(kSlider, PanelLayout::kSliderFlags, _slider, kSliderAttachFlags)
+      .UserArea(kFieldB, PanelLayout::kFieldFlags, _fieldB, kFieldAttachFlags)
+      .End()
+      .End();
+  return layout.Finish();
+}
+
+void ColorInterfaceMixer::ShowRatio(double t, ColorChooserGui& chooser)
+{
+  chooser.SetFloat(kRatioField, t, 0.0, 1.0, 0.01, GXA_UNIT_PERCENT);
+}
+
+void ColorInterfaceMixer::Update(ColorChooserGui& chooser)
+{
+  const BaseContainer& state = chooser.GetState();
+  const double t = state.GetFloat(kStateRatio, 0.0);
+  ShowRatio(t, chooser);
+  _fieldA.SetColor(state.GetVector(kStateColorA));
+  _fieldB.SetColor(state.GetVector(kStateColorB));
+  _fieldA.Redraw();
+  _fieldB.Redraw();
+  const bool linear = chooser.IsLinearActive();
+  _slider.SetEndColors(t, chooser.ToChooserSpace(_fieldA.GetColor()), linear,
+                       chooser.ToChooserSpace(_fieldB.GetColor()), linear);
+}
+
+void ColorInterfaceMixer::Follow(ColorChooserGui& chooser)
+{
+  const bool linear = chooser.IsLinearActive();
+  if (_fieldA.IsSelected() || _fieldB.IsSelected())
+  {
+    const bool isA = _fieldA.IsSelected();
+    SubColorFieldArea& field = isA ? _fieldA : _fieldB;
+    field.SetColor(chooser.GetColorInHostSpace());
+    if (isA)
+      _slider.SetColorA(chooser.GetColor(), linear);
+    else
+      _slider.SetColorB(chooser.GetColor(), linear);
+    chooser.GetState().SetVector(isA ? kStateColorA : kStateColorB, field.GetColor());
+    field.Redraw();
+  }
+  _slider.Redraw();
+}
+
+bool ColorInterfaceMixer::PickField(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser)
+{
+  const bool isA = id == kFieldA;
+  SubColorFieldArea& picked = isA ? _fieldA : _fieldB;
+  chooser.SetLiveChange(false);
+  chooser.SetColorFromHostSpace(msg.GetVector(GXA_MSG_VALUE));
+  chooser.GetState().SetVector(isA ? kStateColorA : kStateColorB, picked.GetColor());
+  (isA ? _fieldB : _fieldA).Deselect();
+  return true;
+}
+
+void ColorInterfaceMixer::SetRatio(double t, ColorChooserGui& chooser)
+{
+  _fieldA.Deselect();
+  _fieldB.Deselect();
+  chooser.GetState().SetFloat(kStateRatio, t);
+  _slider.SetPositionNoRedraw(t);
+}
+
+void ColorInterfaceMixer::ApplyBlend(const BaseContainer& msg, ColorChooserGui& chooser)
+{
+  const double t = chooser.GetState().GetFloat(kStateRatio, 0.0);
+  const Vector a = chooser.ToChooserSpace(_fieldA.GetColor());
+  const Vector b = chooser.ToChooserSpace(_fieldB.GetColor());
+  chooser.SetColor(a + (b - a) * t);
+  chooser.SetLiveChange(msg.GetInt32(GXA_MSG_DRAG) != 0);
+  _slider.Redraw();
+}
+
+Result<bool> ColorInterfaceMixer::Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser)
+{
+  switch (id)
+  {
+    case kFieldA:
+    case kFieldB: return PickField(id, msg, chooser);
+    case kSlider:
+    {
+      const double t = msg.GetFloat(GXA_MSG_VALUE);
+      SetRatio(t, chooser);
+      ShowRatio(t, chooser);
+      break;
+    }
+    case kRatioField:
+    {
+      double t = chooser.GetState().GetFloat(kStateRatio, 0.0);
+      chooser.GetFloat(kRatioField, t);
+      SetRatio(t, chooser);
+      break;
+    }
+    default: return false;
+  }
+  ApplyBlend(msg, chooser);
+  return true;
+}
