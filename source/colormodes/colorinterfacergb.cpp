@@ -67,6 +67,10 @@ void ColorInterfaceRGB::Update(ColorChooserGui& chooser)
   const Vector& color = chooser.GetColor();
   if (const ColorUnit* unit = chooser.GetColorUnit())
   {
+    // A unit chosen since the last update brings its own steps.
+    const ColorSliderAreaRange& range = _sliders[0].GetRange();
+    if (range.GetMaximum() != unit->GetMaximum() || range.GetStep() != unit->GetStep())
+      SetUnit(*unit);
     for (int i = 0; i < 3; ++i)
       unit->SetDialogValue(kFields[i], color[i], chooser, chooser.IsAmbiguous());
   }

@@ -79,8 +79,8 @@ void SubColorFieldArea::DrawMsg(std::int32_t, std::int32_t, std::int32_t, std::i
     DrawRectangle(0, 0, w, h);
     if (_selected)
     {
-      DrawFrame(1, GXA_COLOR_TEXT_DISABLED);
-      DrawFrame(2, GXA_COLOR_TEXT);
+      DrawFrame(1, GXA_COLOR_FRAME_LIGHT);
+      DrawFrame(2, GXA_COLOR_FRAME_DARK);
     }
   }
   else
