@@ -133,6 +133,9 @@ public:
   void PickingEnded();
   // Switches swatches mode on (unless hidden) and hands argument on.
   Result<void> ShowSwatches(const BaseContainer& argument);
+  // Tells every chooser (the sender too, which ignores it) that something
+  // changed: event 1000492 with the code and the sender's address.
+  static void PostBroadcast(std::int32_t code, const void* sender);
   // The common label width, pixels << 14, ready as a width hint.
   static std::int32_t GetLabelWidth();
 
@@ -183,7 +186,7 @@ private:
   Result<void> DropPicture(const BaseContainer& msg);
   Result<bool> ChooseColorUnit();
   Result<void> PreferencesChanged(bool checkConditions);
-  Result<void> Broadcast(std::int64_t code, std::int64_t sender);
+  Result<void> ReceiveBroadcast(std::int64_t code, std::int64_t sender);
 
   // Linear detection.
   void DetectLinear();

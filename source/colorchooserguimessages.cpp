@@ -6,6 +6,7 @@
 #include "filename.h"
 #include "gedata.h"
 #include "hostservices.h"
+#include "utils/broadcastroute.h"
 #include "utils/colorinterface.h"
 #include "utils/colorunit.h"
 #include "utils/colorutils.h"
@@ -176,7 +177,7 @@ bool ColorChooserGui::CoreMessage(std::int32_t id, const BaseContainer& msg)
   if (id != kBroadcastEvent)
     return GeDialog::CoreMessage(id, msg);
   const Result<void> handled =
-      Broadcast(msg.GetInt64(GXA_MSG_EVENT_ARG1, -1), msg.GetInt64(GXA_MSG_EVENT_ARG2, 0));
+      ReceiveBroadcast(msg.GetInt64(GXA_MSG_EVENT_ARG1, -1), msg.GetInt64(GXA_MSG_EVENT_ARG2, 0));
   if (handled.IsError())
   {
     ReportError("ColorChooserGui::CoreMessage()", handled.GetError());
@@ -185,11 +186,29 @@ bool ColorChooserGui::CoreMessage(std::int32_t id, const BaseContainer& msg)
   return true;
 }
 
-Result<void> ColorChooserGui::Broadcast(std::int64_t code, std::int64_t)
+void ColorChooserGui::PostBroadcast(std::int32_t code, const void* sender)
 {
-  if (code == kBroadcastPrefsChanged)
-    return PreferencesChanged(false);
-  return Ok();
+  PostEvent(kBroadcastEvent, code, static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(sender)));
+}
+
+Result<void> ColorChooserGui::ReceiveBroadcast(std::int64_t code, std::int64_t sender)
+{
+  BroadcastReceiver receiver;
+  receiver.chooser = static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(this));
+  receiver.layoutMode = GetLayoutMode();
+  receiver.compact = IsCompact();
+  receiver.wheel = IsModeOn(kModeWheel);
+  receiver.spectrum = IsModeOn(kModeSpectrum);
+  receiver.picture = IsModeOn(kModePicture);
+  receiver.swatches = IsModeOn(kModeSwatches);
+  switch (RouteBroadcast(code, sender, receiver))
+  {
+    case BroadcastTarget::Preferences:
+      return PreferencesChanged(false);
+    default:
+      // The wheel, spectrum, picture and swatch panels answer the rest.
+      return Ok();
+  }
 }
 
 Result<void> ColorChooserGui::ShowSwatches(const BaseContainer&)
