@@ -1,11 +1,59 @@
 #include "chooserpanels.h"
 
-#include "geuserarea.h"
-#include "utils/colorinterface.h"
+#include <new>
 
-Result<std::unique_ptr<ColorInterface>> ChooserPanels::Create(ColorChooserGui::Panel)
+#include "alpha/colorinterfacealpha.h"
+#include "colormodes/colorinterfacehex.h"
+#include "colormodes/colorinterfacehsv.h"
+#include "colormodes/colorinterfacergb.h"
+#include "geuserarea.h"
+#include "kelvin/colorinterfacekelvin.h"
+#include "mixer/colorinterfacemixer.h"
+#include "utils/colorinterface.h"
+#include "utils/colorsliderareablend.h"
+
+namespace
 {
-  return std::unique_ptr<ColorInterface>();
+using Panel = ColorChooserGui::Panel;
+
+template <typename T, typename... Args>
+Result<std::unique_ptr<ColorInterface>> Make(Args&&... args)
+{
+  std::unique_ptr<ColorInterface> panel(new (std::nothrow) T(std::forward<Args>(args)...));
+  if (!panel)
+    return OutOfMemoryError();
+  return panel;
+}
+
+constexpr double kBrightnessStep = 0.01;
+}  // namespace
+
+Result<std::unique_ptr<ColorInterface>> ChooserPanels::Create(Panel panel, const ColorChooserGui& chooser)
+{
+  switch (panel)
+  {
+    case Panel::Rgb:
+      return Make<ColorInterfaceRGB>(chooser.GetColorUnit());
+    case Panel::Hsv:
+      return Make<ColorInterfaceHSV>();
+    case Panel::Kelvin:
+      return Make<ColorInterfaceKelvin>();
+    case Panel::Mixer:
+      return Make<ColorInterfaceMixer>();
+    case Panel::Alpha:
+      return Make<ColorInterfaceAlpha>();
+    case Panel::Hex:
+      return Make<ColorInterfaceHex>();
+    default:
+      // Mode buttons, compact, wheel, spectrum, picture and swatches.
+      return std::unique_ptr<ColorInterface>();
+  }
+}
+
+void ChooserPanels::WriteDefaults(BaseContainer& state)
+{
+  // Kelvin keeps nothing until its first edit (temperature and tint read 0).
+  ColorInterfaceMixer::WriteDefaults(state);
 }
 
 Result<std::unique_ptr<GeUserArea>> ChooserPanels::CreateColorField(std::int32_t, std::int32_t)
@@ -15,7 +63,12 @@ Result<std::unique_ptr<GeUserArea>> ChooserPanels::CreateColorField(std::int32_t
 
 Result<std::unique_ptr<GeUserArea>> ChooserPanels::CreateBrightnessSlider()
 {
-  return std::unique_ptr<GeUserArea>();
+  std::unique_ptr<ColorSliderAreaBlend> slider(new (std::nothrow) ColorSliderAreaBlend());
+  if (!slider)
+    return OutOfMemoryError();
+  // Messages carry the brightness itself.
+  slider->SetNormalizedMessages(false);
+  return std::unique_ptr<GeUserArea>(std::move(slider));
 }
 
 Result<std::unique_ptr<GeUserArea>> ChooserPanels::CreatePickerButton(const BaseContainer&)
@@ -25,6 +78,21 @@ Result<std::unique_ptr<GeUserArea>> ChooserPanels::CreatePickerButton(const Base
 
 void ChooserPanels::SetPickerButtonState(GeUserArea*, bool) {}
 
-void ChooserPanels::UpdateBrightnessSlider(GeUserArea*, const Vector&, bool) {}
+void ChooserPanels::UpdateBrightnessSlider(GeUserArea* area, const ColorChooserGui& chooser)
+{
+  auto* slider = static_cast<ColorSliderAreaBlend*>(area);
+  if (!slider)
+    return;
+  const bool linear = chooser.IsLinearActive();
+  slider->SetRange(0.0, chooser.GetBrightnessMax(), kBrightnessStep);
+  slider->SetUnitValue(chooser.GetBrightness());
+  slider->SetEndColors(slider->GetPosition(), Vector(), linear, chooser.GetColor(), linear);
+}
 
 void ChooserPanels::TellPickingEnded(ColorInterface*, ColorChooserGui&) {}
+
+void ChooserPanels::FollowColor(ColorInterface* mixer, ColorChooserGui& chooser)
+{
+  if (mixer)
+    static_cast<ColorInterfaceMixer*>(mixer)->Follow(chooser);
+}

@@ -18,7 +18,9 @@ class ChooserPanels
 public:
   // Null without error for a kind that the module does not build yet; an
   // out-of-memory error when allocation fails.
-  static Result<std::unique_ptr<ColorInterface>> Create(ColorChooserGui::Panel panel);
+  static Result<std::unique_ptr<ColorInterface>> Create(ColorChooserGui::Panel panel, const ColorChooserGui& chooser);
+  // The option defaults that panels keep in a new chooser's state.
+  static void WriteDefaults(BaseContainer& state);
 
   // The chooser's own gadgets; null without error while their classes are
   // not part of the module.
@@ -28,7 +30,10 @@ public:
 
   // The picker button shows on (idle) or off (picking).
   static void SetPickerButtonState(GeUserArea* button, bool on);
-  // The brightness slider follows the colour.
-  static void UpdateBrightnessSlider(GeUserArea* slider, const Vector& color, bool linearActive);
+  // The brightness slider runs from black to the colour, up to the
+  // brightness maximum.
+  static void UpdateBrightnessSlider(GeUserArea* slider, const ColorChooserGui& chooser);
   static void TellPickingEnded(ColorInterface* modeButtons, ColorChooserGui& chooser);
+  // The colour changed elsewhere: the mixer's selected field follows it.
+  static void FollowColor(ColorInterface* mixer, ColorChooserGui& chooser);
 };

@@ -9,6 +9,8 @@
 #include "utils/choosermodesettings.h"
 #include "utils/colorconversions.h"
 #include "utils/colorinterface.h"
+#include "colormodes/colorinterfacergb.h"
+#include "mixer/colorinterfacemixer.h"
 #include "utils/colorunit.h"
 #include "utils/colorutils.h"
 #include "utils/labelwidth.h"
@@ -106,7 +108,7 @@ void ColorChooserGui::BuildDefaultState()
     ChooserModeSettings::FromPreferences(prefs, _alphaEnabled, _state);
   ApplyModeMemory();
   ChooserModeSettings::ApplyHidingFlags(_flags, _state);
-  ChooserModeSettings::WritePanelDefaults(_state);
+  ChooserPanels::WriteDefaults(_state);
   if (prefs.IsValid())
     _state.SetBool(kModeLinearDisplay, prefs.GetBool(kPrefLinearDisplay, false));
 }
@@ -229,7 +231,6 @@ std::int32_t ColorChooserGui::GetLabelWidth()
   return LabelWidth::GetHint();
 }
 
-// The typed panels exist once their classes are part of the module.
 #if __has_include("utils/colorinterfacemodebuttons.h")
 #include "utils/colorinterfacemodebuttons.h"
 ColorInterfaceModeButtons* ColorChooserGui::GetModeButtons() const
@@ -237,34 +238,19 @@ ColorInterfaceModeButtons* ColorChooserGui::GetModeButtons() const
   return static_cast<ColorInterfaceModeButtons*>(GetPanel(Panel::ModeButtons));
 }
 #else
+// The mode buttons are not part of the module yet.
 ColorInterfaceModeButtons* ColorChooserGui::GetModeButtons() const
 {
   return nullptr;
 }
 #endif
 
-#if __has_include("colormodes/colorinterfacergb.h")
-#include "colormodes/colorinterfacergb.h"
 ColorInterfaceRGB* ColorChooserGui::GetRGBPanel() const
 {
   return static_cast<ColorInterfaceRGB*>(GetPanel(Panel::Rgb));
 }
-#else
-ColorInterfaceRGB* ColorChooserGui::GetRGBPanel() const
-{
-  return nullptr;
-}
-#endif
 
-#if __has_include("mixer/colorinterfacemixer.h")
-#include "mixer/colorinterfacemixer.h"
 ColorInterfaceMixer* ColorChooserGui::GetMixerPanel() const
 {
   return static_cast<ColorInterfaceMixer*>(GetPanel(Panel::Mixer));
 }
-#else
-ColorInterfaceMixer* ColorChooserGui::GetMixerPanel() const
-{
-  return nullptr;
-}
-#endif

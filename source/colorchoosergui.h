@@ -185,7 +185,7 @@ private:
   Result<void> DragReceive(const BaseContainer& msg, BaseContainer& result);
   Result<void> DropPicture(const BaseContainer& msg);
   Result<bool> ChooseColorUnit();
-  Result<void> PreferencesChanged(bool checkConditions);
+  Result<void> PreferencesChanged();
   Result<void> ReceiveBroadcast(std::int64_t code, std::int64_t sender);
 
   // Linear detection.

@@ -201,7 +201,7 @@ Result<ColorInterface*> ColorChooserGui::RequirePanel(Panel panel)
   auto& slot = _panels[static_cast<std::size_t>(panel)];
   if (!slot)
   {
-    ASSIGN_OR_RETURN(slot, ChooserPanels::Create(panel));
+    ASSIGN_OR_RETURN(slot, ChooserPanels::Create(panel, *this));
     if (slot && panel == Panel::Picture)
       _keepPicture = false;
   }

@@ -6,6 +6,7 @@
 #include "filename.h"
 #include "gedata.h"
 #include "hostservices.h"
+#include "colormodes/colorinterfacergb.h"
 #include "utils/broadcastroute.h"
 #include "utils/colorinterface.h"
 #include "utils/colorunit.h"
@@ -46,7 +47,7 @@ std::int32_t ColorChooserGui::Message(const BaseContainer& msg, BaseContainer& r
     case GXA_MSG_PREFS_CHANGED:
       if (_expandedAllowed)
       {
-        const Result<void> changed = PreferencesChanged(true);
+        const Result<void> changed = PreferencesChanged();
         if (changed.IsError())
           ReportError("ColorChooserGui::Message()", changed.GetError());
       }
@@ -149,12 +150,13 @@ Result<bool> ColorChooserGui::ChooseColorUnit()
   std::unique_ptr<ColorUnit> unit = ColorUnit::Create(preference);
   if (!unit)
     return OutOfMemoryError();
-  // The RGB panel reads the unit from the chooser whenever it shows values.
   _colorUnit = std::move(unit);
+  if (ColorInterfaceRGB* rgb = GetRGBPanel())
+    rgb->SetUnit(*_colorUnit);
   return true;
 }
 
-Result<void> ColorChooserGui::PreferencesChanged(bool)
+Result<void> ColorChooserGui::PreferencesChanged()
 {
   ASSIGN_OR_RETURN(const bool unitChanged, ChooseColorUnit());
   if (unitChanged)
@@ -162,8 +164,12 @@ Result<void> ColorChooserGui::PreferencesChanged(bool)
   const BaseContainer prefs = GetWorldPreferences();
   if (!prefs.IsValid())
     return UnexpectedError("The world preferences are missing.");
-  if ((IsModeOn(kModeRgb) || IsCompact()) && GetPanel(Panel::Rgb))
-    GetPanel(Panel::Rgb)->Update(*this);
+  ColorInterfaceRGB* rgb = GetRGBPanel();
+  if ((IsModeOn(kModeRgb) || IsCompact()) && rgb &&
+      rgb->HasPureGradients() != prefs.GetBool(ColorInterfaceRGB::kPrefPureGradients, false))
+    rgb->Update(*this);
+  // The wheel, spectrum, swatches and picture panels follow the preferences
+  // themselves once they are part of the module.
   return Ok();
 }
 
@@ -204,7 +210,7 @@ Result<void> ColorChooserGui::ReceiveBroadcast(std::int64_t code, std::int64_t s
   switch (RouteBroadcast(code, sender, receiver))
   {
     case BroadcastTarget::Preferences:
-      return PreferencesChanged(false);
+      return PreferencesChanged();
     default:
       // The wheel, spectrum, picture and swatch panels answer the rest.
       return Ok();

@@ -135,8 +135,14 @@ Result<void> ColorChooserGui::UpdatePanels()
                                                       {Panel::Mixer, kModeMixer}, {Panel::Alpha, kModeAlpha},
                                                       {Panel::Hex, kModeHex}};
   for (const auto& [panel, mode] : followers)
-    if (IsModeOn(mode))
+  {
+    if (!IsModeOn(mode) || (panel == Panel::Alpha && !_alphaEnabled))
+      continue;
+    if (panel == Panel::Mixer)
+      ChooserPanels::FollowColor(GetPanel(panel), *this);
+    else
       RETURN_IF_ERROR(UpdatePanel(panel, false));
+  }
   return Ok();
 }
 
@@ -161,7 +167,7 @@ Result<void> ColorChooserGui::UpdateBrightnessRow(bool createSlider)
     ASSIGN_OR_RETURN(_brightnessSlider, ChooserPanels::CreateBrightnessSlider());
   }
   SetFloat(kGadgetBrightnessField, _brightness, 0.0, _brightnessMax, kFieldStep, GXA_UNIT_PERCENT, _ambiguous);
-  ChooserPanels::UpdateBrightnessSlider(_brightnessSlider.get(), _color, _linearActive);
+  ChooserPanels::UpdateBrightnessSlider(_brightnessSlider.get(), *this);
   return Ok();
 }
 

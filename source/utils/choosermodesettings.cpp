@@ -47,11 +47,6 @@ constexpr std::array<ModePreference, 7> kPreferences = {{{kModeCompact, kPrefCom
                                                          {kModeMixer, kPrefMixer},
                                                          {kModeSwatches, kPrefSwatches},
                                                          {kModeHex, kPrefHex}}};
-
-// Mixer fields A and B and the mix ratio.
-constexpr std::int32_t kMixerColorA = 0x3EF0001;
-constexpr std::int32_t kMixerColorB = 0x3EF0002;
-constexpr std::int32_t kMixerRatio = 0x3EF0005;
 }  // namespace
 
 bool ChooserModeSettings::FlagsChooseModes(std::int32_t flags)
@@ -103,15 +98,6 @@ void ChooserModeSettings::ApplyHidingFlags(std::int32_t flags, BaseContainer& st
   for (const ModeFlag& entry : kHidingFlags)
     if ((flags & entry.flag) != 0)
       state.SetBool(entry.mode, false);
-}
-
-void ChooserModeSettings::WritePanelDefaults(BaseContainer& state)
-{
-  // Kelvin keeps nothing until the first edit: its temperature and tint read
-  // as 0 until then. The mixer starts from a blue and a red.
-  state.SetVector(kMixerColorA, Vector(0.36, 0.388, 0.6));
-  state.SetVector(kMixerColorB, Vector(0.6, 0.36, 0.36));
-  state.SetFloat(kMixerRatio, 0.5);
 }
 
 bool ChooserModeSettings::ExpandedAllowedForFlags(std::int32_t flags)

@@ -1,7 +1,7 @@
 #pragma once
 // Which modes a new chooser shows: from the description flags when any of
 // them names modes, else from the world preferences; hiding flags win over
-// both. Also the option defaults that panels keep in the chooser's state.
+// both.
 #include <cstdint>
 
 class BaseContainer;
@@ -17,8 +17,6 @@ public:
   // every mode would be off.
   static void FromPreferences(const BaseContainer& prefs, bool alphaEnabled, BaseContainer& state);
   static void ApplyHidingFlags(std::int32_t flags, BaseContainer& state);
-  // The option defaults of the panels that keep options in the state.
-  static void WritePanelDefaults(BaseContainer& state);
   // The mode buttons and panels may be shown for context kind 2.
   static bool ExpandedAllowedForFlags(std::int32_t flags);
 };
