@@ -154,8 +154,13 @@ void InfoReport::PrintRegistrations(const json& r, std::FILE* out) {
                  t["symbol"].get<std::string>().c_str(), t["wrapped_type"].get<int>());
     std::fprintf(out, "    default properties:\n");
     for (const auto& e : t["defaults"]) {
+      std::string shown = e["value"].dump();
+      if (e["type"] == "int32") {
+        std::string code = FourCCText(e["value"].get<int32_t>());
+        if (code[0] == '\'') shown += " (" + code + ")";
+      }
       std::fprintf(out, "      %-4d %-8s %s\n", e["id"].get<int>(), e["type"].get<std::string>().c_str(),
-                   e["value"].dump().c_str());
+                   shown.c_str());
     }
     std::fprintf(out, "    sub-channels:\n");
     for (const auto& c : t["sub_channels"]) {
