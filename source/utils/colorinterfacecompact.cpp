@@ -1,0 +1,40 @@
+#include "utils/colorinterfacecompact.h"
+
+#include <utility>
+
+#include "colorchoosergui.h"
+#include "gxa_api.h"
+
+namespace
+{
+constexpr std::int32_t kRowFlags = GXA_ALIGN_H_SCALEFIT | GXA_ALIGN_TOP;
+constexpr std::int32_t kSquareFlags = GXA_ALIGN_LEFT | GXA_ALIGN_V_SCALEFIT;
+constexpr std::int32_t kSliderSpace = 6;
+}  // namespace
+
+ColorInterfaceCompact::ColorInterfaceCompact(SliderLayout layoutSliders) : _layoutSliders(std::move(layoutSliders))
+{
+}
+
+// The square shows the colour once the spectrum is part of the module; the
+// slider panels are updated by the chooser.
+void ColorInterfaceCompact::Update(ColorChooserGui&) {}
+
+Result<void> ColorInterfaceCompact::CreateLayout(ColorChooserGui& chooser)
+{
+  chooser.GroupBegin(0, kRowFlags, 2, 0);
+  chooser.GroupBegin(0, kSquareFlags, 1, 0);
+  chooser.AddUserArea(kSquareId, kSquareFlags);
+  chooser.GroupEnd();
+  chooser.GroupBegin(0, kRowFlags, 1, 0);
+  chooser.GroupBorderSpace(0, kSliderSpace, 0, kSliderSpace);
+  const Result<void> sliders = _layoutSliders ? _layoutSliders(chooser) : Result<void>();
+  chooser.GroupEnd();
+  chooser.GroupEnd();
+  return sliders;
+}
+
+Result<bool> ColorInterfaceCompact::Command(std::int32_t id, const BaseContainer&, ColorChooserGui&)
+{
+  return id == kSquareId;
+}
