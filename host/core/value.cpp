@@ -12,6 +12,8 @@ template <class... Ts>
 struct Overload : Ts... {
   using Ts::operator()...;
 };
+template <class... Ts>
+Overload(Ts...) -> Overload<Ts...>;  // clang before 17 lacks aggregate deduction
 
 }  // namespace
 
