@@ -3,6 +3,7 @@
 #include <new>
 
 #include "alpha/colorinterfacealpha.h"
+#include "chooserids.h"
 #include "colormodes/colorinterfacehex.h"
 #include "colormodes/colorinterfacehsv.h"
 #include "colormodes/colorinterfacergb.h"
@@ -10,7 +11,11 @@
 #include "kelvin/colorinterfacekelvin.h"
 #include "mixer/colorinterfacemixer.h"
 #include "utils/colorinterface.h"
+#include "utils/colorfieldarea.h"
+#include "utils/colorinterfacecompact.h"
+#include "utils/colorinterfacemodebuttons.h"
 #include "utils/colorsliderareablend.h"
+#include "utils/specialbitmapbutton.h"
 
 namespace
 {
@@ -28,10 +33,14 @@ Result<std::unique_ptr<ColorInterface>> Make(Args&&... args)
 constexpr double kBrightnessStep = 0.01;
 }  // namespace
 
-Result<std::unique_ptr<ColorInterface>> ChooserPanels::Create(Panel panel, const ColorChooserGui& chooser)
+Result<std::unique_ptr<ColorInterface>> ChooserPanels::Create(Panel panel, ColorChooserGui& chooser)
 {
   switch (panel)
   {
+    case Panel::ModeButtons:
+      return Make<ColorInterfaceModeButtons>(chooser);
+    case Panel::Compact:
+      return Make<ColorInterfaceCompact>([](ColorChooserGui& owner) { return owner.LayoutCompactSliders(); });
     case Panel::Rgb:
       return Make<ColorInterfaceRGB>(chooser.GetColorUnit());
     case Panel::Hsv:
@@ -45,7 +54,7 @@ Result<std::unique_ptr<ColorInterface>> ChooserPanels::Create(Panel panel, const
     case Panel::Hex:
       return Make<ColorInterfaceHex>();
     default:
-      // Mode buttons, compact, wheel, spectrum, picture and swatches.
+      // Wheel, spectrum, picture and swatches.
       return std::unique_ptr<ColorInterface>();
   }
 }
@@ -56,9 +65,14 @@ void ChooserPanels::WriteDefaults(BaseContainer& state)
   ColorInterfaceMixer::WriteDefaults(state);
 }
 
-Result<std::unique_ptr<GeUserArea>> ChooserPanels::CreateColorField(std::int32_t, std::int32_t)
+Result<std::unique_ptr<GeUserArea>> ChooserPanels::CreateColorField(ColorChooserGui& chooser, std::int32_t width,
+                                                                    std::int32_t height)
 {
-  return std::unique_ptr<GeUserArea>();
+  std::unique_ptr<ColorFieldArea> field(new (std::nothrow) ColorFieldArea(chooser));
+  if (!field)
+    return OutOfMemoryError();
+  field->SetSize(width, height);
+  return std::unique_ptr<GeUserArea>(std::move(field));
 }
 
 Result<std::unique_ptr<GeUserArea>> ChooserPanels::CreateBrightnessSlider()
@@ -71,12 +85,22 @@ Result<std::unique_ptr<GeUserArea>> ChooserPanels::CreateBrightnessSlider()
   return std::unique_ptr<GeUserArea>(std::move(slider));
 }
 
-Result<std::unique_ptr<GeUserArea>> ChooserPanels::CreatePickerButton(const BaseContainer&)
+Result<std::unique_ptr<GeUserArea>> ChooserPanels::CreatePickerButton(const BaseContainer& settings)
 {
-  return std::unique_ptr<GeUserArea>();
+  std::unique_ptr<SpecialBitmapButton> button(new (std::nothrow) SpecialBitmapButton());
+  if (!button)
+    return OutOfMemoryError();
+  ASSIGN_OR_RETURN(const bool made, button->Init(chooser::kGadgetPicker, settings));
+  if (!made)
+    return std::unique_ptr<GeUserArea>();
+  return std::unique_ptr<GeUserArea>(std::move(button));
 }
 
-void ChooserPanels::SetPickerButtonState(GeUserArea*, bool) {}
+void ChooserPanels::SetPickerButtonState(GeUserArea* button, bool on)
+{
+  if (button)
+    static_cast<SpecialBitmapButton*>(button)->SetState(on, true);
+}
 
 void ChooserPanels::UpdateBrightnessSlider(GeUserArea* area, const ColorChooserGui& chooser)
 {
@@ -89,7 +113,11 @@ void ChooserPanels::UpdateBrightnessSlider(GeUserArea* area, const ColorChooserG
   slider->SetEndColors(slider->GetPosition(), Vector(), linear, chooser.GetColor(), linear);
 }
 
-void ChooserPanels::TellPickingEnded(ColorInterface*, ColorChooserGui&) {}
+void ChooserPanels::TellPickingEnded(ColorInterface* modeButtons)
+{
+  if (modeButtons)
+    static_cast<ColorInterfaceModeButtons*>(modeButtons)->PickingEnded();
+}
 
 void ChooserPanels::FollowColor(ColorInterface* mixer, ColorChooserGui& chooser)
 {

@@ -2,8 +2,8 @@
 // Where the chooser meets the concrete panel and gadget classes: creation of
 // each panel kind and of the chooser's own gadgets, and the few operations
 // the chooser calls on one kind in particular. A kind whose class is not
-// part of the module yet is created as null, and the chooser leaves its body
-// empty.
+// part of the module yet (wheel, spectrum, picture, swatches) is created as
+// null, and the chooser leaves its body empty.
 #include <memory>
 
 #include "colorchoosergui.h"
@@ -18,14 +18,15 @@ class ChooserPanels
 public:
   // Null without error for a kind that the module does not build yet; an
   // out-of-memory error when allocation fails.
-  static Result<std::unique_ptr<ColorInterface>> Create(ColorChooserGui::Panel panel, const ColorChooserGui& chooser);
+  static Result<std::unique_ptr<ColorInterface>> Create(ColorChooserGui::Panel panel, ColorChooserGui& chooser);
   // The option defaults that panels keep in a new chooser's state.
   static void WriteDefaults(BaseContainer& state);
 
-  // The chooser's own gadgets; null without error while their classes are
-  // not part of the module.
-  static Result<std::unique_ptr<GeUserArea>> CreateColorField(std::int32_t width, std::int32_t height);
+  // The chooser's own gadgets. Sizes are specifications (0: the default).
+  static Result<std::unique_ptr<GeUserArea>> CreateColorField(ColorChooserGui& chooser, std::int32_t width,
+                                                              std::int32_t height);
   static Result<std::unique_ptr<GeUserArea>> CreateBrightnessSlider();
+  // Null without error when the settings name no icon (-1).
   static Result<std::unique_ptr<GeUserArea>> CreatePickerButton(const BaseContainer& settings);
 
   // The picker button shows on (idle) or off (picking).
@@ -33,7 +34,7 @@ public:
   // The brightness slider runs from black to the colour, up to the
   // brightness maximum.
   static void UpdateBrightnessSlider(GeUserArea* slider, const ColorChooserGui& chooser);
-  static void TellPickingEnded(ColorInterface* modeButtons, ColorChooserGui& chooser);
+  static void TellPickingEnded(ColorInterface* modeButtons);
   // The colour changed elsewhere: the mixer's selected field follows it.
   static void FollowColor(ColorInterface* mixer, ColorChooserGui& chooser);
 };

@@ -11,6 +11,7 @@
 #include "utils/colorinterface.h"
 #include "colormodes/colorinterfacergb.h"
 #include "mixer/colorinterfacemixer.h"
+#include "utils/colorinterfacemodebuttons.h"
 #include "utils/colorunit.h"
 #include "utils/colorutils.h"
 #include "utils/labelwidth.h"
@@ -44,7 +45,7 @@ ColorChooserGui::ColorChooserGui(const BaseContainer& settings, GxaPluginRecord*
     TakeLinearFromState();
   _state.SetBool(kStateFieldShowAlpha, _state.GetBool(kStateFieldShowAlpha, true));
 
-  auto field = ChooserPanels::CreateColorField(_fieldWidth, _fieldHeight);
+  auto field = ChooserPanels::CreateColorField(*this, _fieldWidth, _fieldHeight);
   if (field.IsError())
     ReportError("ColorChooserGui::ColorChooserGui()", field.GetError());
   else
@@ -231,19 +232,10 @@ std::int32_t ColorChooserGui::GetLabelWidth()
   return LabelWidth::GetHint();
 }
 
-#if __has_include("utils/colorinterfacemodebuttons.h")
-#include "utils/colorinterfacemodebuttons.h"
 ColorInterfaceModeButtons* ColorChooserGui::GetModeButtons() const
 {
   return static_cast<ColorInterfaceModeButtons*>(GetPanel(Panel::ModeButtons));
 }
-#else
-// The mode buttons are not part of the module yet.
-ColorInterfaceModeButtons* ColorChooserGui::GetModeButtons() const
-{
-  return nullptr;
-}
-#endif
 
 ColorInterfaceRGB* ColorChooserGui::GetRGBPanel() const
 {

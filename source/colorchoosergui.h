@@ -147,6 +147,8 @@ public:
   GeUserArea* GetColorField() const { return _colorField.get(); }
   GeUserArea* GetPickerButton() const { return _pickerButton.get(); }
   GeUserArea* GetBrightnessSlider() const { return _brightnessSlider.get(); }
+  // The compact panel's sliders: the RGB panel, then the HSV panel.
+  Result<void> LayoutCompactSliders();
 
 private:
   // Construction.

@@ -6,6 +6,7 @@
 #include "diagnostics.h"
 #include "geuserarea.h"
 #include "moduleresource.h"
+#include "utils/buttonsettings.h"
 #include "utils/colorinterface.h"
 
 using namespace chooser;
@@ -24,14 +25,6 @@ constexpr std::int32_t kPickerIcon = 1033886;
 constexpr std::int32_t kPickerIconDark = 1034000;
 constexpr std::int32_t kPickerIconLight = 1033497;
 
-// Button settings of the picker (shared with the mode-button row).
-constexpr std::int32_t kButtonState = 0;
-constexpr std::int32_t kButtonCheckable = 2;
-constexpr std::int32_t kButtonTooltip = 8;
-constexpr std::int32_t kButtonIcon = 9;
-constexpr std::int32_t kButtonIconLight = 10;
-constexpr std::int32_t kButtonIconDark = 11;
-constexpr std::int32_t kButtonMaxSize = 12;
 
 Error LayoutError(const char* step)
 {
@@ -133,13 +126,13 @@ Result<void> ColorChooserGui::LayoutPicker(std::int32_t flags, std::int32_t heig
   if (!_pickerButton)
   {
     BaseContainer settings;
-    settings.SetBool(kButtonState, true);
-    settings.SetBool(kButtonCheckable, true);
-    settings.SetString(kButtonTooltip, ModuleResource::LoadString(kPickerTooltip));
-    settings.SetInt32(kButtonIcon, kPickerIcon);
-    settings.SetInt32(kButtonIconDark, kPickerIconDark);
-    settings.SetInt32(kButtonIconLight, kPickerIconLight);
-    settings.SetInt32(kButtonMaxSize, height);
+    settings.SetBool(ButtonSettings::kState, true);
+    settings.SetBool(ButtonSettings::kCheckable, true);
+    settings.SetString(ButtonSettings::kTooltip, ModuleResource::LoadString(kPickerTooltip));
+    settings.SetInt32(ButtonSettings::kIcon, kPickerIcon);
+    settings.SetInt32(ButtonSettings::kIconOffDark, kPickerIconDark);
+    settings.SetInt32(ButtonSettings::kIconOffLight, kPickerIconLight);
+    settings.SetInt32(ButtonSettings::kMaxSize, height);
     ASSIGN_OR_RETURN(_pickerButton, ChooserPanels::CreatePickerButton(settings));
   }
   if (_pickerButton)
@@ -178,6 +171,12 @@ Result<void> ColorChooserGui::LayoutModePanels()
   if (IsModeOn(kModeSwatches))
     RETURN_IF_ERROR(LayoutPanelInGroup(Panel::Swatches, kGroupSwatches, kFlagsFill));
   return Ok();
+}
+
+Result<void> ColorChooserGui::LayoutCompactSliders()
+{
+  RETURN_IF_ERROR(LayoutPanel(Panel::Rgb));
+  return LayoutPanel(Panel::Hsv);
 }
 
 Result<void> ColorChooserGui::LayoutPanel(Panel panel)

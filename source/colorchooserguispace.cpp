@@ -96,6 +96,6 @@ void ColorChooserGui::PickerUpdate(const Vector& color, std::int32_t state)
 
 void ColorChooserGui::PickingEnded()
 {
-  ChooserPanels::TellPickingEnded(GetPanel(Panel::ModeButtons), *this);
+  ChooserPanels::TellPickingEnded(GetPanel(Panel::ModeButtons));
   ChooserPanels::SetPickerButtonState(_pickerButton.get(), true);
 }
