@@ -337,8 +337,7 @@ std::int32_t ColorFieldArea::DragReceive(const BaseContainer& msg, BaseContainer
     return 0;
   if (IsOutside(msg))
     return GeUserArea::Message(msg, result);
-  const Result<BaseArray<ColorWithAlpha>> colors = DragColors::FromDrag(
-      msg.GetInt32(GXA_DRAG_ENTRY_TYPE), msg.GetData(GXA_DRAG_ENTRY_OBJECT), _chooser.GetAlpha());
+  const Result<BaseArray<ColorWithAlpha>> colors = DragColors::FromDragMessage(msg, _chooser.GetAlpha());
   if (colors.IsError())
   {
     ReportError("ColorFieldArea::Message()", colors.GetError());

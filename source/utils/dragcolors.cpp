@@ -56,6 +56,11 @@ Result<BaseArray<ColorWithAlpha>> DragColors::FromDrag(std::int32_t dragType, co
   }
 }
 
+Result<BaseArray<ColorWithAlpha>> DragColors::FromDragMessage(const BaseContainer& msg, double alphaWithout)
+{
+  return FromDrag(msg.GetInt32(GXA_DRAG_ENTRY_TYPE), msg.GetData(GXA_DRAG_ENTRY_OBJECT), alphaWithout);
+}
+
 Result<GeData> DragColors::OneColor(const Vector& color)
 {
   GeData data(color);

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "basearray.h"
+#include "basecontainer.h"
 #include "gedata.h"
 #include "result.h"
 #include "vector.h"
@@ -24,6 +25,8 @@ public:
   // Data that does not hold what its type promises is an illegal argument.
   static Result<BaseArray<ColorWithAlpha>> FromDrag(std::int32_t dragType, const GeData& data,
                                                     double alphaWithout = 1.0);
+  // The same for the type and object of a drag-receive message (10003).
+  static Result<BaseArray<ColorWithAlpha>> FromDragMessage(const BaseContainer& msg, double alphaWithout = 1.0);
 
   // Data to drag: one colour as type 203, colours with alpha as type 207.
   static Result<GeData> OneColor(const Vector& color);
