@@ -506,6 +506,11 @@ typedef struct GxaDialogFns {
   /* A text prompt with an optional check box; false when cancelled. */
   bool (*text_prompt)(const char* title, const char* label, char* buf, size_t cap,
                       const char* check_label, bool* check);
+
+  /* Width and height hints of gadget or group id, as the add entries take
+   * them (0 keeps the gadget's own minimum). For a scroll group they are its
+   * size in the directions it scrolls. */
+  bool (*set_size_hints)(GxaDialog* dlg, int32_t id, int32_t w, int32_t h);
 } GxaDialogFns;
 
 /* ============================================================== user areas */

@@ -46,6 +46,8 @@ Size LayoutEngine::Measure(Widget& widget) {
     size = ApplyHints(widget, MeasureScroll(*scroll));
   } else if (Group* group = widget.AsGroup()) {
     size = ApplyHints(widget, MeasureGroup(*group));
+  } else if (widget.ChildCount() == 1) {
+    size = ApplyHints(widget, Measure(*widget.ChildAt(0)));
   } else {
     size = ApplyHints(widget, widget.NaturalSize(measure_));
   }
@@ -117,6 +119,8 @@ void LayoutEngine::Arrange(Widget& widget, const Rect& frame) {
     ArrangeGroup(*group, frame);
   } else {
     widget.ApplyFrame(frame);
+    // A wrapper (an embedded dialog's gadget) hands its frame on.
+    if (widget.ChildCount() == 1) Arrange(*widget.ChildAt(0), frame);
   }
 }
 

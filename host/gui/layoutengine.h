@@ -2,7 +2,8 @@
 // Lays a widget tree out: minimum sizes bottom-up (each widget's natural size
 // grown to its hints, groups from their grids), then frames top-down. Spare
 // space in a group goes to the columns and rows that hold a scaling gadget,
-// shared equally; inside its cell a gadget is placed by its alignment.
+// shared equally; inside its cell a gadget is placed by its alignment. A
+// leaf with one child (an embedded dialog) hands its frame to the child.
 #include <vector>
 
 #include "gui/group.h"

@@ -6,9 +6,12 @@
 
 namespace host {
 
+Widget::DestroyHook Widget::destroyHook_ = nullptr;
+
 Widget::Widget(int32_t id, int32_t flags) : id_(id), flags_(flags) {}
 
 Widget::~Widget() {
+  if (destroyHook_) destroyHook_(this);
   if (layer_) layer_->Detach(*this);
 }
 

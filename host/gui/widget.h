@@ -23,6 +23,11 @@ struct InputEvent;
 
 class Widget {
  public:
+  // Told about every widget that goes away (the event router drops its
+  // pointers to it).
+  using DestroyHook = void (*)(Widget*);
+  static void SetDestroyHook(DestroyHook hook) { destroyHook_ = hook; }
+
   Widget(int32_t id, int32_t flags);
   virtual ~Widget();
   Widget(const Widget&) = delete;
@@ -127,6 +132,8 @@ class Widget {
   bool dirty_ = true;
   Rect frame_;
   Size minSize_;
+
+  static DestroyHook destroyHook_;
 };
 
 }  // namespace host

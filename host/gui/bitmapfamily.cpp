@@ -1,0 +1,163 @@
+#include "gui/bitmapfamily.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <unordered_set>
+#include <vector>
+
+#include "color/colorprofile.h"
+#include "core/handles.h"
+#include "gui/measurecanvas.h"
+#include "raster/bitmap.h"
+#include "raster/imagecodec.h"
+
+namespace host {
+
+namespace {
+
+std::unordered_set<const void*>& Owned() {
+  static std::unordered_set<const void*> owned;
+  return owned;
+}
+
+Bitmap* B(GxaBitmap* h) { return reinterpret_cast<Bitmap*>(h); }
+const Bitmap* B(const GxaBitmap* h) { return reinterpret_cast<const Bitmap*>(h); }
+uint8_t Byte(int32_t v) { return uint8_t(std::clamp(v, 0, 255)); }
+
+}  // namespace
+
+GxaBitmap* BitmapFamily::Create() {
+  auto* bitmap = new Bitmap();
+  Owned().insert(bitmap);
+  return reinterpret_cast<GxaBitmap*>(bitmap);
+}
+
+void BitmapFamily::Destroy(GxaBitmap* bmp) {
+  if (!bmp || !Owned().erase(bmp)) return;
+  delete B(bmp);
+}
+
+bool BitmapFamily::Init(GxaBitmap* bmp, int32_t w, int32_t h, int32_t depth) {
+  if (!bmp || (depth != 24 && depth != 32) || !B(bmp)->Init(w, h, depth)) return false;
+  B(bmp)->Clear({0, 0, 0, 0});
+  return true;
+}
+
+int32_t BitmapFamily::Width(const GxaBitmap* bmp) { return bmp ? B(bmp)->Width() : 0; }
+int32_t BitmapFamily::Height(const GxaBitmap* bmp) { return bmp ? B(bmp)->Height() : 0; }
+int32_t BitmapFamily::Depth(const GxaBitmap* bmp) { return bmp ? B(bmp)->Depth() : 0; }
+
+bool BitmapFamily::AddAlpha(GxaBitmap* bmp) {
+  if (!bmp || B(bmp)->IsEmpty()) return false;
+  return B(bmp)->HasAlpha() || B(bmp)->AddAlphaChannel(255);
+}
+
+bool BitmapFamily::HasAlpha(const GxaBitmap* bmp) { return bmp && B(bmp)->HasAlpha(); }
+
+void BitmapFamily::SetPixel(GxaBitmap* bmp, int32_t x, int32_t y, int32_t r, int32_t g, int32_t b) {
+  if (!bmp) return;
+  Bitmap& bitmap = *B(bmp);
+  const uint8_t a = bitmap.Depth() == 32 ? bitmap.GetPixel(x, y).a : 255;
+  bitmap.SetPixel(x, y, {Byte(r), Byte(g), Byte(b), a});
+}
+
+void BitmapFamily::GetPixel(const GxaBitmap* bmp, int32_t x, int32_t y, int32_t rgb[3]) {
+  if (!bmp || !rgb) return;
+  const Rgba c = B(bmp)->GetPixel(x, y);
+  rgb[0] = c.r, rgb[1] = c.g, rgb[2] = c.b;
+}
+
+void BitmapFamily::SetAlpha(GxaBitmap* bmp, int32_t x, int32_t y, int32_t a) {
+  if (bmp) B(bmp)->SetAlpha(x, y, Byte(a));
+}
+
+int32_t BitmapFamily::GetAlpha(const GxaBitmap* bmp, int32_t x, int32_t y) { return bmp ? B(bmp)->GetAlpha(x, y) : 0; }
+
+bool BitmapFamily::SetRow(GxaBitmap* bmp, int32_t y, const uint8_t* pixels, int32_t count, int32_t format) {
+  if (!bmp || !pixels || y < 0 || y >= B(bmp)->Height() || count < 0) return false;
+  if (format != GXA_PIXEL_RGB8 && format != GXA_PIXEL_RGBA8) return false;
+  Bitmap& bitmap = *B(bmp);
+  const int n = std::min(count, bitmap.Width());
+  const int step = format == GXA_PIXEL_RGBA8 ? 4 : 3;
+  for (int x = 0; x < n; ++x) {
+    const uint8_t* p = pixels + size_t(x) * step;
+    const uint8_t a = step == 4 ? p[3] : (bitmap.Depth() == 32 ? bitmap.GetPixel(x, y).a : 255);
+    bitmap.SetPixel(x, y, {p[0], p[1], p[2], a});
+    if (step == 4 && bitmap.HasAlphaChannel()) bitmap.SetAlpha(x, y, p[3]);
+  }
+  return true;
+}
+
+bool BitmapFamily::GetRow(const GxaBitmap* bmp, int32_t y, uint8_t* pixels, int32_t count, int32_t format) {
+  if (!bmp || !pixels || y < 0 || y >= B(bmp)->Height() || count < 0) return false;
+  if (format != GXA_PIXEL_RGB8 && format != GXA_PIXEL_RGBA8) return false;
+  const Bitmap& bitmap = *B(bmp);
+  const int n = std::min(count, bitmap.Width());
+  const int step = format == GXA_PIXEL_RGBA8 ? 4 : 3;
+  for (int x = 0; x < n; ++x) {
+    const Rgba c = bitmap.GetPixel(x, y);
+    uint8_t* p = pixels + size_t(x) * step;
+    p[0] = c.r, p[1] = c.g, p[2] = c.b;
+    if (step == 4) p[3] = bitmap.HasAlphaChannel() ? bitmap.GetAlpha(x, y) : c.a;
+  }
+  return true;
+}
+
+bool BitmapFamily::CopyTo(const GxaBitmap* src, GxaBitmap* dst) { return src && dst && B(src)->CopyTo(*B(dst)); }
+
+bool BitmapFamily::CopyPartTo(const GxaBitmap* src, GxaBitmap* dst, int32_t x, int32_t y, int32_t w, int32_t h) {
+  return src && dst && w > 0 && h > 0 && B(src)->CopyPartTo(*B(dst), x, y, w, h);
+}
+
+bool BitmapFamily::ScaleTo(const GxaBitmap* src, GxaBitmap* dst, bool filter) {
+  return src && dst && B(src)->ScaleTo(*B(dst), filter ? ScaleFilter::Smooth : ScaleFilter::Nearest);
+}
+
+int32_t BitmapFamily::LoadFile(GxaBitmap* bmp, const GxaFilename* file) {
+  if (!bmp || !file) return GXA_LOAD_NOTFOUND;
+  const std::filesystem::path path(FromHandle(file)->Path());
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return GXA_LOAD_NOTFOUND;
+  std::ifstream in(path, std::ios::binary);
+  std::vector<uint8_t> head(16);
+  in.read(reinterpret_cast<char*>(head.data()), std::streamsize(head.size()));
+  head.resize(size_t(in.gcount()));
+  if (ImageCodec::Detect(head) == ImageCodec::Format::Unknown) return GXA_LOAD_UNKNOWN_FORMAT;
+  std::string error;
+  return B(bmp)->Load(path, error) ? GXA_LOAD_OK : GXA_LOAD_DAMAGED;
+}
+
+bool BitmapFamily::SetProfile(GxaBitmap* bmp, const GxaColorProfile* profile) {
+  if (!bmp) return false;
+  const auto* p = reinterpret_cast<const ColorProfile*>(profile);
+  B(bmp)->SetProfile(p ? p->Body() : nullptr);
+  return true;
+}
+
+GxaCanvas* BitmapFamily::CanvasCreate(int32_t w, int32_t h, int32_t depth) {
+  if (w <= 0 || h <= 0 || w > Bitmap::kMaxSide || h > Bitmap::kMaxSide || (depth != 24 && depth != 32)) return nullptr;
+  return reinterpret_cast<GxaCanvas*>(new MeasureCanvas(w, h));
+}
+
+void BitmapFamily::CanvasDestroy(GxaCanvas* canvas) { delete reinterpret_cast<MeasureCanvas*>(canvas); }
+
+int32_t BitmapFamily::CanvasTextWidth(GxaCanvas* canvas, const char* text) {
+  return canvas ? reinterpret_cast<MeasureCanvas*>(canvas)->TextWidth(text) : 0;
+}
+
+int32_t BitmapFamily::CanvasTextHeight(GxaCanvas* canvas) {
+  return canvas ? reinterpret_cast<MeasureCanvas*>(canvas)->TextHeight() : 0;
+}
+
+const GxaBitmapFns* BitmapFamily::Table() {
+  static const GxaBitmapFns table = {
+      sizeof(GxaBitmapFns), &Create, &Destroy, &Init, &Width, &Height, &Depth, &AddAlpha, &HasAlpha, &SetPixel,
+      &GetPixel, &SetAlpha, &GetAlpha, &SetRow, &GetRow, &CopyTo, &CopyPartTo, &ScaleTo, &LoadFile, &SetProfile,
+      &CanvasCreate, &CanvasDestroy, &CanvasTextWidth, &CanvasTextHeight,
+  };
+  return &table;
+}
+
+}  // namespace host

@@ -1,0 +1,116 @@
+#include "gui/compositor.h"
+
+#include <algorithm>
+
+#include "gui/paintcontext.h"
+#include "gui/widget.h"
+
+namespace host {
+
+bool Compositor::PaintLayer(Layer& layer, int scale, const InterfaceColors& colors, const Widget* focus) {
+  Widget* root = layer.Root();
+  if (!root) return false;
+  layer.EnsureLayout();
+  const Size size = layer.GetSize();
+  Framebuffer& fb = layer.Pixels();
+  bool full = layer.NeedsFullRepaint();
+  if (fb.LogicalWidth() != size.w || fb.LogicalHeight() != size.h || fb.Scale() != scale) {
+    if (size.w <= 0 || size.h <= 0) return false;
+    fb.Resize(size.w, size.h, scale);
+    full = true;
+  }
+  if (!full && !layer.HasDirty()) return false;
+  Canvas canvas(fb);
+  PaintContext ctx(canvas, colors, focus);
+  if (full) fb.Fill(colors.GetOr(InterfaceColors::kBackground, {51, 51, 51}));
+  PaintTree(*root, ctx, full);
+  layer.SetFullRepaint(false);
+  layer.ClearDirty();
+  return true;
+}
+
+void Compositor::PaintTree(Widget& widget, PaintContext& ctx, bool force) {
+  if (widget.IsHidden()) return;
+  const bool repaint = force || widget.IsDirty();
+  const Rect visible = widget.VisibleFrame();
+  if (repaint && !visible.IsEmpty()) {
+    Canvas& canvas = ctx.Target();
+    canvas.PushClip(visible);
+    if (!widget.PaintsOwnBackground() && !force) canvas.FillRect(visible, ctx.Color(InterfaceColors::kBackground));
+    widget.Paint(ctx);
+    canvas.PopClip();
+  }
+  widget.ClearDirty();
+  // A repainted group has covered its children: they paint again too.
+  const bool childrenForced = repaint && widget.ChildCount() > 0;
+  for (size_t i = 0; i < widget.ChildCount(); ++i) PaintTree(*widget.ChildAt(i), ctx, childrenForced);
+}
+
+std::unique_ptr<Canvas> Compositor::CanvasFor(Widget& widget) {
+  Layer* layer = widget.OwnerLayer();
+  if (!layer || layer->Pixels().IsEmpty()) return nullptr;
+  auto canvas = std::make_unique<Canvas>(layer->Pixels());
+  canvas->PushClip(widget.VisibleFrame());
+  canvas->SetOrigin({widget.Frame().x, widget.Frame().y});
+  layer->NoteDirty();
+  return canvas;
+}
+
+void Compositor::Compose(const std::vector<Layer*>& layers, Size window, int scale, const InterfaceColors& colors,
+                         Framebuffer& out) {
+  if (window.w <= 0 || window.h <= 0) return;
+  if (out.LogicalWidth() != window.w || out.LogicalHeight() != window.h || out.Scale() != scale) {
+    out.Resize(window.w, window.h, scale);
+  }
+  out.Fill(colors.GetOr(InterfaceColors::kBackground, {51, 51, 51}));
+  for (Layer* layer : layers) {
+    if (!layer->Root() || layer->Pixels().IsEmpty()) continue;
+    const Point o = layer->Origin();
+    if (layer->GetKind() != Layer::Kind::Window) {
+      if (layer->GetKind() == Layer::Kind::Modal) Dim(out, 55);
+      const Rect r{o.x * scale, o.y * scale, layer->Pixels().Width(), layer->Pixels().Height()};
+      Shadow(out, r, 6 * scale);
+    }
+    Blit(layer->Pixels(), out, {o.x * scale, o.y * scale});
+  }
+}
+
+void Compositor::Blit(const Framebuffer& src, Framebuffer& dst, Point at) {
+  const int x0 = std::max(0, at.x), x1 = std::min(dst.Width(), at.x + src.Width());
+  if (x1 <= x0) return;
+  for (int y = std::max(0, at.y); y < std::min(dst.Height(), at.y + src.Height()); ++y) {
+    const uint32_t* s = src.Row(y - at.y) + (x0 - at.x);
+    std::copy(s, s + (x1 - x0), dst.Row(y) + x0);
+  }
+}
+
+void Compositor::Dim(Framebuffer& fb, int percent) {
+  for (int y = 0; y < fb.Height(); ++y) {
+    uint32_t* row = fb.Row(y);
+    for (int x = 0; x < fb.Width(); ++x) {
+      Rgba c = Framebuffer::Unpack(row[x]);
+      c = {uint8_t(c.r * percent / 100), uint8_t(c.g * percent / 100), uint8_t(c.b * percent / 100), c.a};
+      row[x] = Framebuffer::Pack(c);
+    }
+  }
+}
+
+void Compositor::Shadow(Framebuffer& fb, const Rect& r, int radius) {
+  // Darkening that fades with the distance outside the rectangle, offset down.
+  const Rect s = r.Offset(0, radius / 2);
+  for (int y = std::max(0, s.y - radius); y < std::min(fb.Height(), s.Bottom() + radius); ++y) {
+    uint32_t* row = fb.Row(y);
+    for (int x = std::max(0, s.x - radius); x < std::min(fb.Width(), s.Right() + radius); ++x) {
+      const int dx = std::max({s.x - x, x - (s.Right() - 1), 0});
+      const int dy = std::max({s.y - y, y - (s.Bottom() - 1), 0});
+      const int d = std::max(dx, dy);
+      if (d >= radius) continue;
+      const int keep = 100 - (radius - d) * 45 / radius;
+      Rgba c = Framebuffer::Unpack(row[x]);
+      c = {uint8_t(c.r * keep / 100), uint8_t(c.g * keep / 100), uint8_t(c.b * keep / 100), c.a};
+      row[x] = Framebuffer::Pack(c);
+    }
+  }
+}
+
+}  // namespace host

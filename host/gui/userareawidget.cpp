@@ -1,0 +1,96 @@
+#include "gui/userareawidget.h"
+
+#include "gui/eventcontext.h"
+#include "gui/inputevent.h"
+#include "gui/inputmessage.h"
+#include "gui/paintcontext.h"
+#include "gui/userarea.h"
+
+namespace host {
+
+UserAreaWidget::~UserAreaWidget() {
+  if (area_) area_->SetWidget(nullptr);
+}
+
+bool UserAreaWidget::Attach(UserArea& area, int32_t attachFlags) {
+  if (area_ && area_ != &area) area_->SetWidget(nullptr);
+  if (UserAreaWidget* previous = area.Widget(); previous && previous != this) previous->AreaGone();
+  area_ = &area;
+  attachFlags_ = attachFlags;
+  area.SetWidget(this);
+  area.Init();
+  RequestLayout();
+  RequestDraw();
+  return true;
+}
+
+void UserAreaWidget::RequestDraw() {
+  reason_ = 0;
+  Invalidate();
+}
+
+Size UserAreaWidget::NaturalSize(const TextMeasure&) {
+  if (!area_) return {};
+  return area_->MinSize().value_or(Size{});
+}
+
+bool UserAreaWidget::IsFixedSize() const { return (attachFlags_ & UserArea::kFixedSize) != 0; }
+
+void UserAreaWidget::OnResized() {
+  if (area_) area_->Sized({Frame().w, Frame().h});
+}
+
+void UserAreaWidget::Paint(PaintContext& ctx) {
+  const int32_t reason = reason_;
+  reason_ = 0;
+  Canvas& canvas = ctx.Target();
+  if (reason == 0) canvas.FillRect(Frame(), ctx.Color(InterfaceColors::kBackground));
+  if (!area_) return;
+  const Rect visible = VisibleFrame();
+  const Point origin = canvas.Origin();
+  canvas.SetOrigin({origin.x + Frame().x, origin.y + Frame().y});
+  area_->Drawing().Begin(canvas);
+  area_->Draw(visible.Offset(-Frame().x, -Frame().y), reason);
+  area_->Drawing().End();
+  canvas.SetOrigin(origin);
+}
+
+bool UserAreaWidget::AcceptsFocus() const { return area_ && IsEnabled(); }
+
+bool UserAreaWidget::Deliver(const InputEvent& e) {
+  if (!area_ || !IsEnabled()) return false;
+  return area_->Input(InputMessage::Input(e));
+}
+
+bool UserAreaWidget::OnMouseDown(const InputEvent& e, EventContext& ctx) {
+  if (!area_ || !IsEnabled()) return false;
+  ctx.SetFocus(this);
+  Deliver(e);
+  return true;
+}
+
+bool UserAreaWidget::OnWheel(const InputEvent& e, EventContext&) { return Deliver(e); }
+
+bool UserAreaWidget::OnKey(const InputEvent& e, EventContext&) {
+  return e.type == InputEvent::Type::KeyDown && Deliver(e);
+}
+
+void UserAreaWidget::OnFocusChanged(bool gained, EventContext&) {
+  if (!area_) return;
+  // A pending full redraw keeps reason 0.
+  if (!IsDirty()) reason_ = gained ? UserArea::kReasonFocusGained : UserArea::kReasonFocusLost;
+  Invalidate();
+}
+
+CursorInfo UserAreaWidget::Cursor(Point global) {
+  if (!area_) return {};
+  const Container msg = InputMessage::CursorInfo(global, 0);
+  Container result;
+  if (area_->Message(msg, result) == 0) return {};
+  CursorInfo info;
+  info.cursor = result.GetInt32(GXA_RESULT_CURSOR, GXA_CURSOR_ARROW);
+  info.tooltip = result.GetString(GXA_RESULT_TOOLTIP).value_or("");
+  return info;
+}
+
+}  // namespace host
