@@ -8,10 +8,7 @@
 #include "gedialog.h"
 #include "hostdialogs.h"
 #include "utils/colortooltip.h"
-#if __has_include("utils/dragcolors.h")
 #include "utils/dragcolors.h"
-#define GXA_HAVE_DRAGCOLORS 1
-#endif
 
 namespace
 {
@@ -120,7 +117,8 @@ bool SubColorFieldArea::HandleDoubleClick()
 bool SubColorFieldArea::HandleClick()
 {
   // A drag that left the field carried the colour away; nothing else.
-  if (StartDrag(GXA_DRAGTYPE_COLOR, GeData(_color)))
+  const Result<GeData> data = DragColors::OneColor(_color);
+  if (data.IsOk() && StartDrag(GXA_DRAGTYPE_COLOR, data.GetValue()))
     return true;
   _selected = !_selected;
   Redraw();
@@ -148,7 +146,6 @@ Result<void> SubColorFieldArea::ReceiveDrag(const BaseContainer& msg)
 {
   if (msg.GetInt32(GXA_DRAG_ENTRY_ESCAPED) != 0 || msg.GetInt32(GXA_DRAG_ENTRY_LOST) != 0)
     return Ok();
-#ifdef GXA_HAVE_DRAGCOLORS
   ASSIGN_OR_RETURN(const auto colors, DragColors::FromDragMessage(msg));
   if (colors.IsEmpty())
     return Ok();
@@ -159,9 +156,6 @@ Result<void> SubColorFieldArea::ReceiveDrag(const BaseContainer& msg)
   Redraw();
   if (auto* dialog = GeDialog::FromHandle(GetDialog()))
     dialog->SetDragDestination(kDropCursor);
-#else
-  (void)kDropCursor;
-#endif
   return Ok();
 }
 
