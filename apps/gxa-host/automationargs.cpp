@@ -1,0 +1,24 @@
+#include "automationargs.h"
+
+#include "hostargs.h"
+
+namespace host::cli {
+
+Outcome<AutomationOptions> AutomationArgs::Read(ArgParser& args) {
+  using R = Outcome<AutomationOptions>;
+  HostArgs hostArgs = HostArgs::Read(args);
+  AutomationOptions options;
+  options.module = hostArgs.module;
+  options.host = hostArgs.options;
+  if (auto scale = args.IntOption("--scale")) {
+    if (*scale != 1 && *scale != 2) return R::Fail("--scale is 1 or 2");
+    options.scale = *scale;
+  }
+  if (auto width = args.IntOption("--width")) {
+    if (*width < 0) return R::Fail("--width is a width in logical pixels");
+    options.width = *width;
+  }
+  return options;
+}
+
+}  // namespace host::cli

@@ -1,0 +1,74 @@
+#include "automation/inputdriver.h"
+
+#include "gui/headlessfrontend.h"
+#include "gui/screen.h"
+#include "gui/widget.h"
+#include "gui/widgetstyle.h"
+#include "gxa_api.h"
+
+namespace host {
+
+Point InputDriver::Global(Widget& w, std::optional<Point> at) {
+  screen_.Render();  // lays out whatever changed
+  const Rect f = w.GlobalFrame();
+  const Point local = at.value_or(Point{f.w / 2, f.h / 2});
+  return {f.x + local.x, f.y + local.y};
+}
+
+void InputDriver::Run(const std::vector<InputEvent>& events) {
+  frontend_.Queue().Push(events);
+  screen_.Pump();
+}
+
+void InputDriver::Click(Widget& w, std::optional<Point> at, int32_t channel, int32_t qualifiers, bool doubleClick) {
+  const Point p = Global(w, at);
+  std::vector<InputEvent> events = {InputEvent::MouseMove(p, qualifiers), InputEvent::MouseDown(p, channel, qualifiers),
+                                    InputEvent::MouseUp(p, channel, qualifiers)};
+  if (doubleClick) {
+    events.push_back(InputEvent::MouseDown(p, channel, qualifiers, true));
+    events.push_back(InputEvent::MouseUp(p, channel, qualifiers));
+  }
+  Run(events);
+}
+
+void InputDriver::Drag(Widget& w, const std::vector<Point>& path, int32_t channel, int32_t qualifiers, bool cancel) {
+  if (path.empty()) return;
+  const Point origin = Global(w, Point{0, 0});
+  auto at = [&](Point local) { return Point{origin.x + local.x, origin.y + local.y}; };
+  std::vector<InputEvent> events = {InputEvent::MouseMove(at(path.front()), qualifiers),
+                                    InputEvent::MouseDown(at(path.front()), channel, qualifiers)};
+  for (size_t i = 1; i < path.size(); ++i) events.push_back(InputEvent::MouseMove(at(path[i]), qualifiers));
+  if (cancel) {
+    events.push_back(InputEvent::KeyDown(GXA_KEY_ESC, qualifiers));
+    events.push_back(InputEvent::KeyUp(GXA_KEY_ESC, qualifiers));
+  }
+  events.push_back(InputEvent::MouseUp(at(path.back()), channel, qualifiers));
+  Run(events);
+}
+
+void InputDriver::Wheel(Widget& w, std::optional<Point> at, double dx, double dy, int32_t qualifiers) {
+  const Point p = Global(w, at);
+  Run({InputEvent::MouseMove(p, qualifiers), InputEvent::Wheel(p, dx, dy, qualifiers)});
+}
+
+void InputDriver::Key(Widget* w, int32_t key, int32_t qualifiers) {
+  if (w && w != screen_.Router().Focus()) screen_.Router().SetFocus(w);
+  Run({InputEvent::KeyDown(key, qualifiers), InputEvent::KeyUp(key, qualifiers)});
+}
+
+void InputDriver::Type(Widget& field, const std::string& text, Commit commit) {
+  // Into the text, clear of the arrows a number field has on its right.
+  const Rect f = field.GlobalFrame();
+  const Point p = Global(field, Point{WidgetStyle::kTextInset + 2, f.h / 2});
+  std::vector<InputEvent> events = {InputEvent::MouseMove(p), InputEvent::MouseDown(p), InputEvent::MouseUp(p),
+                                    InputEvent::MouseDown(p, GXA_CHANNEL_LEFT, 0, true), InputEvent::MouseUp(p)};
+  for (const InputEvent& e : InputEvent::Typing(text)) events.push_back(e);
+  if (commit != Commit::None) {
+    const int32_t key = commit == Commit::Enter ? GXA_KEY_ENTER : GXA_KEY_TAB;
+    events.push_back(InputEvent::KeyDown(key));
+    events.push_back(InputEvent::KeyUp(key));
+  }
+  Run(events);
+}
+
+}  // namespace host

@@ -1,0 +1,210 @@
+#include "automation/scenariorunner.h"
+
+#include "automation/colorvaluejson.h"
+#include "automation/entrykey.h"
+#include "gui/dialog.h"
+#include "gui/gui.h"
+#include "gui/textfield.h"
+#include "gui/widget.h"
+
+namespace host {
+
+namespace {
+
+using R = Outcome<Done>;
+
+std::string GadgetName(const GadgetTarget& t) {
+  return t.gadget ? "gadget " + EntryKey::Format(*t.gadget) : "the chooser's gadget";
+}
+
+}  // namespace
+
+ScenarioRunner::ScenarioRunner(AutomationHost& host, Transcript& transcript, std::filesystem::path outDir)
+    : host_(host), transcript_(transcript), observer_(transcript), outDir_(std::move(outDir)) {
+  diagSeen_ = host_.GetHost().Diag().Lines().size();
+  Gui::Get().SetObserver(&observer_);
+  host_.SetParentListener([this](const AttributePage::ParentMessage& m) { OnParent(m); });
+  eventListener_ = host_.GetHost().Events().Listen([this](const HostEvent& e) { OnEvent(e); });
+}
+
+ScenarioRunner::~ScenarioRunner() {
+  host_.GetHost().Events().Unlisten(eventListener_);
+  host_.SetParentListener(nullptr);
+  if (Gui::Exists()) Gui::Get().SetObserver(nullptr);
+}
+
+Outcome<Done> ScenarioRunner::Run(const Scenario& scenario) {
+  if (!scenario.prefs.IsEmpty()) host_.SetPrefs(scenario.prefs);
+  for (const ScenarioStep& step : scenario.steps) {
+    transcript_.SetStep(step.index);
+    auto done = std::visit([this](const auto& s) { return Do(s); }, step.action);
+    CollectDiagnostics();
+    if (!done) {
+      const std::string error = "step " + std::to_string(step.index) + " (" + step.kind + "): " + done.Error();
+      transcript_.SetError(error);
+      return R::Fail(error);
+    }
+  }
+  return Done{};
+}
+
+void ScenarioRunner::CollectDiagnostics() {
+  const auto& lines = host_.GetHost().Diag().Lines();
+  for (; diagSeen_ < lines.size(); ++diagSeen_) {
+    const DiagnosticLine& l = lines[diagSeen_];
+    OrderedJson fields = {{"text", l.text}};
+    if (l.kind == DiagnosticLine::Kind::kHostWarning) {
+      fields["source"] = "host";
+    } else {
+      fields["file"] = l.file;
+      fields["line"] = l.line;
+      if (l.kind == DiagnosticLine::Kind::kAssert) fields["assert"] = true;
+    }
+    transcript_.Add("diag", fields);
+  }
+}
+
+void ScenarioRunner::OnParent(const AttributePage::ParentMessage& m) {
+  OrderedJson fields = OrderedJson::object();
+  if (!m.key.empty()) fields["id"] = m.key;
+  fields["message"] = EntryKey::Format(m.message.Id());
+  const OrderedJson entries = TranscriptJson::FromContainer(m.message);
+  for (auto it = entries.begin(); it != entries.end(); ++it) fields[it.key()] = it.value();
+  if (!m.links.empty()) fields["links"] = m.links;
+  transcript_.Add("parent", fields);
+}
+
+void ScenarioRunner::OnEvent(const HostEvent& e) {
+  OrderedJson fields = {{"event", e.id}, {"arg1", e.arg1}};
+  for (const auto& p : host_.Page().Parameters()) {
+    Dialog* chooser = p->Chooser();
+    if (chooser && reinterpret_cast<int64_t>(chooser->Delegate().UserPointer()) == e.arg2) fields["from"] = p->Key();
+  }
+  transcript_.Add("broadcast", fields);
+}
+
+Outcome<Widget*> ScenarioRunner::Gadget(const GadgetTarget& target) {
+  Widget* w = host_.FindGadget(target.chooser, target.gadget);
+  if (!w) return Outcome<Widget*>::Fail("chooser '" + target.chooser + "' has no " + GadgetName(target));
+  if (!w->IsShown()) return Outcome<Widget*>::Fail(GadgetName(target) + " of chooser '" + target.chooser + "' is hidden");
+  return w;
+}
+
+Outcome<Done> ScenarioRunner::Do(const OpenStep& s) {
+  auto opened = host_.Open(s.spec);
+  if (!opened) return R::Fail(opened.Error());
+  return Done{};
+}
+
+Outcome<Done> ScenarioRunner::Do(const SetStep& s) { return host_.SetValues(s.chooser, s.values, s.linear); }
+
+Outcome<Done> ScenarioRunner::Do(const GetStep& s) {
+  auto data = host_.GetData(s.chooser);
+  if (!data) return R::Fail("chooser '" + s.chooser + "' answered no value");
+  OrderedJson objects = OrderedJson::array();
+  for (const ColorValue& v : host_.Parameter(s.chooser)->Values()) objects.push_back(ColorValueJson::Write(v));
+  transcript_.Add("value", {{"id", s.chooser},
+                            {"value", TranscriptJson::FromValue(data->value)},
+                            {"tristate", data->tristate},
+                            {"objects", objects}});
+  return Done{};
+}
+
+Outcome<Done> ScenarioRunner::Do(const StateStep& s) {
+  auto state = host_.State(s.chooser);
+  if (!state) return R::Fail("chooser '" + s.chooser + "' answered no state");
+  transcript_.Add("state", {{"id", s.chooser}, {"state", TranscriptJson::FromContainer(*state)}});
+  return Done{};
+}
+
+OrderedJson ScenarioRunner::PrefsReport(const PrefsStep& s) {
+  if (s.readAll) return TranscriptJson::FromContainer(host_.Prefs());
+  Container picked;
+  for (int32_t id : s.read) {
+    if (const Value* v = host_.Prefs().Find(id)) picked.Set(id, *v);
+  }
+  return TranscriptJson::FromContainer(picked);
+}
+
+Outcome<Done> ScenarioRunner::Do(const PrefsStep& s) {
+  if (!s.set.IsEmpty()) host_.SetPrefs(s.set);
+  if (s.readAll || !s.read.empty()) transcript_.Add("prefs", {{"prefs", PrefsReport(s)}});
+  return Done{};
+}
+
+Outcome<Done> ScenarioRunner::Do(const ClickStep& s) {
+  auto w = Gadget(s.target);
+  if (!w) return R::Fail(w.Error());
+  host_.Input().Click(*w.Value(), s.at, s.channel, s.qualifiers, s.doubleClick);
+  return Done{};
+}
+
+Outcome<Done> ScenarioRunner::Do(const DragStep& s) {
+  auto w = Gadget(s.target);
+  if (!w) return R::Fail(w.Error());
+  host_.Input().Drag(*w.Value(), s.path, s.channel, s.qualifiers, s.cancel);
+  return Done{};
+}
+
+Outcome<Done> ScenarioRunner::Do(const WheelStep& s) {
+  auto w = Gadget(s.target);
+  if (!w) return R::Fail(w.Error());
+  host_.Input().Wheel(*w.Value(), s.at, s.dx, s.dy, s.qualifiers);
+  return Done{};
+}
+
+Outcome<Done> ScenarioRunner::Do(const KeyStep& s) {
+  Widget* focus = nullptr;
+  if (s.target.gadget) {
+    auto w = Gadget(s.target);
+    if (!w) return R::Fail(w.Error());
+    focus = w.Value();
+  }
+  host_.Input().Key(focus, s.key, s.qualifiers);
+  return Done{};
+}
+
+Outcome<Done> ScenarioRunner::Do(const TypeStep& s) {
+  auto w = Gadget(s.target);
+  if (!w) return R::Fail(w.Error());
+  if (!dynamic_cast<TextField*>(w.Value())) return R::Fail(GadgetName(s.target) + " is not an edit or number field");
+  host_.Input().Type(*w.Value(), s.text, s.commit);
+  return Done{};
+}
+
+Outcome<Done> ScenarioRunner::Do(const AnswerStep& s) {
+  host_.Answer(s.answer);
+  return Done{};
+}
+
+Outcome<Done> ScenarioRunner::Do(const ReadStep& s) {
+  auto found = Gadget(s.target);
+  if (!found) return R::Fail(found.Error());
+  const Widget& w = *found.Value();
+  OrderedJson fields = {{"id", s.target.chooser}, {"gadget", *s.target.gadget}};
+  if (auto n = w.Number()) fields["number"] = *n;
+  if (auto t = w.Text()) fields["text"] = *t;
+  if (auto c = w.Checked()) fields["checked"] = *c;
+  if (auto d = w.Data(); d && !d->IsNone()) fields["data"] = TranscriptJson::FromValue(*d);
+  fields["enabled"] = w.IsEnabled();
+  fields["visible"] = w.IsShown();
+  transcript_.Add("gadget", fields);
+  return Done{};
+}
+
+Outcome<Done> ScenarioRunner::Do(const ScreenshotStep& s) {
+  Widget* gadget = nullptr;
+  if (s.target) {
+    auto w = Gadget(*s.target);
+    if (!w) return R::Fail(w.Error());
+    gadget = w.Value();
+  }
+  const std::filesystem::path given(s.file);
+  const std::filesystem::path file = given.is_absolute() ? given : outDir_ / given;
+  auto saved = host_.SaveScreenshot(file, gadget);
+  if (!saved) return R::Fail(saved.Error());
+  transcript_.Add("file", {{"file", s.file}, {"width", saved->Width()}, {"height", saved->Height()}});
+  return Done{};
+}
+
+}  // namespace host

@@ -1,0 +1,22 @@
+#include "automation/transcript.h"
+
+namespace host {
+
+void Transcript::Add(const std::string& kind, const OrderedJson& fields) {
+  OrderedJson e = {{"step", step_}, {"kind", kind}};
+  for (auto it = fields.begin(); it != fields.end(); ++it) {
+    // An entry that happens to be named like a field of the event keeps its value apart.
+    std::string key = it.key();
+    while (e.contains(key)) key += "#entry";
+    e[key] = it.value();
+  }
+  events_.push_back(std::move(e));
+}
+
+OrderedJson Transcript::Document() const {
+  OrderedJson doc = {{"events", events_}};
+  if (!error_.empty()) doc["error"] = error_;
+  return doc;
+}
+
+}  // namespace host

@@ -1,0 +1,28 @@
+#include "automation/transcriptobserver.h"
+
+namespace host {
+
+const char* TranscriptObserver::OutcomeName(Outcome outcome) {
+  switch (outcome) {
+    case Outcome::Answered: return "answered";
+    case Outcome::Interactive: return "interactive";
+    case Outcome::Unanswered: return "unanswered";
+  }
+  return "?";
+}
+
+void TranscriptObserver::MenuShown(const MenuModel& menu, int32_t chosen, Outcome outcome) {
+  OrderedJson entries = OrderedJson::array();
+  for (const MenuEntry& e : menu.Entries()) entries.push_back({{"id", e.id}, {"text", e.rawText}});
+  transcript_.Add("menu", {{"entries", entries}, {"chosen", chosen}, {"outcome", OutcomeName(outcome)}});
+}
+
+void TranscriptObserver::DialogShown(const std::string& kind, const std::string& title, Outcome outcome) {
+  transcript_.Add("dialog", {{"type", kind}, {"title", title}, {"outcome", OutcomeName(outcome)}});
+}
+
+void TranscriptObserver::AnswerRejected(const std::string& asked, const std::string& why) {
+  transcript_.Add("diag", {{"source", "host"}, {"text", "a " + asked + " was asked for but " + why}});
+}
+
+}  // namespace host
