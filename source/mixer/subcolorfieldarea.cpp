@@ -142,21 +142,21 @@ String SubColorFieldArea::Tooltip() const
   return ColorTooltipText(_chooser ? _chooser->ToChooserSpace(_color) : _color);
 }
 
-Result<void> SubColorFieldArea::ReceiveDrag(const BaseContainer& msg)
+Result<bool> SubColorFieldArea::ReceiveDrag(const BaseContainer& msg)
 {
   if (msg.GetInt32(GXA_DRAG_ENTRY_ESCAPED) != 0 || msg.GetInt32(GXA_DRAG_ENTRY_LOST) != 0)
-    return Ok();
+    return false;
   ASSIGN_OR_RETURN(const auto colors, DragColors::FromDragMessage(msg));
   if (colors.IsEmpty())
-    return Ok();
+    return false;
   if (msg.GetInt32(GXA_DRAG_ENTRY_FINISHED) == 0)
-    return Ok();
+    return true;
   _color = colors[0].color;
   SendColor();
   Redraw();
   if (auto* dialog = GeDialog::FromHandle(GetDialog()))
     dialog->SetDragDestination(kDropCursor);
-  return Ok();
+  return true;
 }
 
 std::int32_t SubColorFieldArea::Message(const BaseContainer& msg, BaseContainer& result)
@@ -165,9 +165,11 @@ std::int32_t SubColorFieldArea::Message(const BaseContainer& msg, BaseContainer&
   {
     case GXA_MSG_DRAG_RECEIVE:
     {
-      const Result<void> received = ReceiveDrag(msg);
-      if (received.IsError())
-        ReportError("SubColorFieldArea::Message()", received.GetError());
+      const Result<bool> taken = ReceiveDrag(msg);
+      if (taken.IsError())
+        ReportError("SubColorFieldArea::Message()", taken.GetError());
+      else if (taken.GetValue())
+        return 1;
       break;
     }
     case GXA_MSG_CURSOR_INFO: result.SetString(GXA_RESULT_TOOLTIP, Tooltip()); return 1;

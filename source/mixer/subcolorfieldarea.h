@@ -38,7 +38,8 @@ private:
   void SendColor();
   bool HandleDoubleClick();
   bool HandleClick();
-  Result<void> ReceiveDrag(const BaseContainer& msg);
+  // True when the drag carries colours the field takes.
+  Result<bool> ReceiveDrag(const BaseContainer& msg);
   String Tooltip() const;
 
   Vector _color;
