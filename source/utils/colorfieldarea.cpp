@@ -1,6 +1,7 @@
 #include "utils/colorfieldarea.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <new>
 
 #include "chooserids.h"
@@ -22,6 +23,8 @@ namespace
 constexpr std::int32_t kBorderStyle = 1;
 constexpr std::int32_t kMeasureMask = 0x3FFF;
 constexpr std::int32_t kPixelShift = 14;
+// How far a press may wander and still count as a click.
+constexpr std::int32_t kClickSlop = 2;
 
 // Context menu.
 constexpr std::int32_t kMenuTallField = 900000;
@@ -196,7 +199,7 @@ bool ColorFieldArea::InputEvent(const BaseContainer& msg)
   const std::int32_t channel = msg.GetInt32(GXA_INPUT_CHANNEL);
   if (channel == GXA_CHANNEL_LEFT)
   {
-    const Result<bool> dragged = OfferDrag();
+    const Result<bool> dragged = OfferDrag(msg.GetInt32(GXA_INPUT_X), msg.GetInt32(GXA_INPUT_Y));
     if (dragged.IsError())
     {
       ReportError("ColorFieldArea::InputEvent()", dragged.GetError());
@@ -217,17 +220,36 @@ bool ColorFieldArea::InputEvent(const BaseContainer& msg)
   return false;
 }
 
-Result<bool> ColorFieldArea::OfferDrag()
+Result<bool> ColorFieldArea::OfferDrag(std::int32_t pressX, std::int32_t pressY)
 {
   const Vector color = _chooser.GetColorInHostSpace();
+  bool dropped = false;
   if (_chooser.HasAlpha())
   {
     const ColorWithAlpha swatch{color, _chooser.GetAlpha()};
     ASSIGN_OR_RETURN(const GeData data, DragColors::Swatches(&swatch, 1));
-    return StartDrag(GXA_DRAGTYPE_SWATCHES, data);
+    dropped = StartDrag(GXA_DRAGTYPE_SWATCHES, data);
   }
-  ASSIGN_OR_RETURN(const GeData data, DragColors::OneColor(color));
-  return StartDrag(GXA_DRAGTYPE_COLOR, data);
+  else
+  {
+    ASSIGN_OR_RETURN(const GeData data, DragColors::OneColor(color));
+    dropped = StartDrag(GXA_DRAGTYPE_COLOR, data);
+  }
+  return dropped || MovedSincePress(pressX, pressY);
+}
+
+bool ColorFieldArea::MovedSincePress(std::int32_t pressX, std::int32_t pressY)
+{
+  // The host answers false for a drag that was cancelled or dropped where
+  // nobody took it, too; only a press released where it began is a click.
+  BaseContainer mouse;
+  if (!GetInputState(GXA_DEVICE_MOUSE, GXA_CHANNEL_LEFT, mouse))
+    return false;
+  if (mouse.GetBool(GXA_INPUT_VALUE))
+    return true;
+  const std::int32_t dx = mouse.GetInt32(GXA_INPUT_X, pressX) - pressX;
+  const std::int32_t dy = mouse.GetInt32(GXA_INPUT_Y, pressY) - pressY;
+  return std::abs(dx) + std::abs(dy) > kClickSlop;
 }
 
 Result<void> ColorFieldArea::OpenColorDialog()

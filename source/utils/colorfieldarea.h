@@ -65,7 +65,9 @@ private:
 
   // Mouse.
   Result<void> LeftClick();
-  Result<bool> OfferDrag();
+  // True when the press became a drag, wherever it ended.
+  Result<bool> OfferDrag(std::int32_t pressX, std::int32_t pressY);
+  static bool MovedSincePress(std::int32_t pressX, std::int32_t pressY);
   Result<void> OpenColorDialog();
   Result<void> ShowMenu();
   BaseContainer BuildMenu() const;
