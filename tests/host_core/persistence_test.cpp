@@ -165,9 +165,9 @@ TEST(DocumentStore, DocumentRoundTripKeepsObjectsAndLinks) {
   doc.Settings().SetInt32(Document::kColorSpace, 1);
   DocumentObject* light = doc.AddObject(DocumentObject::kLinearColorType, "Light");
   light->data.SetVector(1, {1.0, 0.5, 0.25});
-  DocumentObject* plain = doc.AddObject(5100, "Material");
+  int64_t removed_id = doc.AddObject(5100, "Material")->id;
   doc.Data().Set(7, Value::LinkTo(Link{light->id}));
-  doc.RemoveObject(plain->id);
+  doc.RemoveObject(removed_id);
 
   ASSERT_TRUE(DocumentStore::Save(doc, dir / "scene.gxd"));
   auto opened = DocumentStore::Load(dir / "scene.gxd");
@@ -180,7 +180,7 @@ TEST(DocumentStore, DocumentRoundTripKeepsObjectsAndLinks) {
   EXPECT_EQ(resolved->type, DocumentObject::kLinearColorType);
   EXPECT_EQ(resolved->data.GetVector(1)->y, 0.5);
   // IDs are never reused, even after a removal and a reload.
-  EXPECT_GT(back.AddObject(1, "New")->id, plain->id);
+  EXPECT_GT(back.AddObject(1, "New")->id, removed_id);
 }
 
 TEST(DocumentStore, OtherFilesAreRefusedAndLeftAlone) {
