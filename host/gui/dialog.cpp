@@ -2,6 +2,7 @@
 
 #include <unordered_set>
 
+#include "gui/gui.h"
 #include "gui/layer.h"
 #include "gui/subdialogwidget.h"
 
@@ -27,6 +28,9 @@ Dialog::Dialog(std::unique_ptr<DialogDelegate> delegate)
 
 Dialog::~Dialog() {
   Live().erase(this);
+  // Its window goes without a word to the delegate, which is going too.
+  closeHandler_ = nullptr;
+  if (Gui::Exists() && Gui::Get().HasScreen()) Gui::Get().GetScreen().ForgetDialog(*this);
   if (host_) host_->DialogGone();
   // Embedded dialogs lose their place here, and custom GUIs are freed.
   root_->TakeChildren();

@@ -16,7 +16,7 @@ NumberField::NumberField(int32_t id, int32_t flags, bool arrows) : TextField(id,
 
 Size NumberField::NaturalSize(const TextMeasure& m) {
   const Size s = TextField::NaturalSize(m);
-  return {int(m.charWidth * 5) + 2 * WidgetStyle::kTextInset + (arrows_ ? WidgetStyle::kArrowWidth : 0), s.h};
+  return {int(m.charWidth * 6) + 2 * WidgetStyle::kTextInset + (arrows_ ? WidgetStyle::kArrowWidth : 0), s.h};
 }
 
 std::string NumberField::FormattedValue() const {
@@ -24,7 +24,11 @@ std::string NumberField::FormattedValue() const {
   return NumberFormatter::Format(setting_.value, uint32_t(setting_.unit));
 }
 
-std::string NumberField::DisplayText() const { return setting_.mixed ? kMixedText : FormattedValue(); }
+std::string NumberField::DisplayText() const {
+  if (!setting_.mixed) return FormattedValue();
+  // A narrow field shows the short form rather than a cut-off word.
+  return WidgetStyle::TextWidth(kMixedText) <= TextArea().w ? kMixedText : kMixedShortText;
+}
 
 bool NumberField::SetNumber(const NumberSetting& s) {
   setting_ = s;

@@ -3,7 +3,8 @@
 // read in the field's unit and limited to the input limits; arrow clicks step
 // (ten steps with shift) within the value limits, and dragging up or down on
 // the arrows scrubs the value, reported as a drag ('medr' 1, then 0). A mixed
-// value shows as "<<Mixed>>" until the user gives it one.
+// value shows as "<<Mixed>>" ("<< >>" where that does not fit) until the
+// user gives it one.
 #include "gui/textfield.h"
 
 namespace host {
@@ -11,6 +12,7 @@ namespace host {
 class NumberField : public TextField {
  public:
   static constexpr const char* kMixedText = "<<Mixed>>";
+  static constexpr const char* kMixedShortText = "<< >>";
   static constexpr int kScrubPixels = 2;  // drag distance per step
 
   NumberField(int32_t id, int32_t flags, bool arrows);

@@ -261,4 +261,10 @@ void Screen::DeliverCoreMessage(int32_t id, const Container& msg) {
 
 void Screen::ForgetArea(UserArea& area) { timers_.Remove(area); }
 
+void Screen::ForgetDialog(Dialog& dialog) {
+  for (size_t i = layers_.size(); i-- > 0;) {
+    if (i < layers_.size() && layers_[i]->OwnerDialog() == &dialog) PopLayer(*layers_[i]);
+  }
+}
+
 }  // namespace host

@@ -92,6 +92,8 @@ class Screen {
   // Broadcast events reach every open dialog's CoreMessage.
   void DeliverCoreMessage(int32_t id, const Container& msg);
   void ForgetArea(UserArea& area);
+  // The dialog is being destroyed: its window layer goes.
+  void ForgetDialog(Dialog& dialog);
 
   Layer& PushLayer(std::unique_ptr<Layer> layer);
   void PopLayer(Layer& layer);

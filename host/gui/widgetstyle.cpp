@@ -81,7 +81,7 @@ void WidgetStyle::GroupFrame(PaintContext& ctx, const Rect& r, const std::string
 
 void WidgetStyle::Arrow(PaintContext& ctx, const Rect& box, Direction dir, Rgba color) {
   Shape(ctx, box, [&](VectorPainter& p) {
-    const double cx = box.w / 2.0, cy = box.h / 2.0, a = std::min(box.w, box.h) * 0.28;
+    const double cx = box.w / 2.0, cy = box.h / 2.0, a = std::min(box.w, box.h) * 0.36;
     VectorPainter::Pt pts[3];
     switch (dir) {
       case Direction::Up: pts[0] = {cx - a, cy + a / 2}, pts[1] = {cx + a, cy + a / 2}, pts[2] = {cx, cy - a / 2}; break;
