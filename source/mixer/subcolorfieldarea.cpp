@@ -7,6 +7,7 @@
 #include "gedata.h"
 #include "gedialog.h"
 #include "hostdialogs.h"
+#include "moduleresource.h"
 #include "utils/colortooltip.h"
 #include "utils/dragcolors.h"
 
@@ -16,6 +17,7 @@ constexpr std::int32_t kMinSize = 16;
 constexpr std::int32_t kBorderStyle = 1;
 // The host's drag cursor shown once a colour was taken.
 constexpr std::int32_t kDropCursor = 19;
+constexpr std::int32_t kDialogTitle = 20010;
 }  // namespace
 
 SubColorFieldArea::SubColorFieldArea(const Vector& color)
@@ -105,7 +107,7 @@ bool SubColorFieldArea::HandleDoubleClick()
   Redraw();
   Vector color = _color;
   double alpha = 1.0;
-  if (ShowColorDialog(color, alpha, false, String()))
+  if (ShowColorDialog(color, alpha, false, ModuleResource::LoadString(kDialogTitle)))
   {
     _color = color;
     SendColor();

@@ -151,6 +151,31 @@ TEST_F(SliderPanelsTest, SelectedMixerFieldFollowsAnRgbEdit)
   EXPECT_EQ(State("a").GetVector(kStateMixerA), edited);
 }
 
+TEST_F(SliderPanelsTest, MixerFieldsTakeDialogColoursAndDrops)
+{
+  Start(Modes({kPrefMixer}));
+  Open("a", {0.0, 0.0, 0.0});
+
+  // A double click edits field B in the host's colour dialog.
+  Host().Answer(host::Answer::Color(0.1, 0.2, 0.3));
+  Click("a", kMixerFieldB, 1, true);
+  EXPECT_EQ(LastColor("a"), (host::Vector3{0.1, 0.2, 0.3}));
+  EXPECT_EQ(State("a").GetVector(0x3EF0002), (host::Vector3{0.1, 0.2, 0.3}));
+
+  // Field A dragged onto field B gives B its colour.
+  host::Widget& a = Gadget("a", kMixerFieldA);
+  host::Widget& b = Gadget("a", kMixerFieldB);
+  const int dx = b.GlobalFrame().x - a.GlobalFrame().x;
+  Drag("a", kMixerFieldA, {{8, 8}, {20, 8}, {dx / 2, 8}, {dx + 8, 8}});
+  EXPECT_EQ(LastColor("a"), (host::Vector3{0.36, 0.388, 0.6}));
+  EXPECT_EQ(State("a").GetVector(0x3EF0002), (host::Vector3{0.36, 0.388, 0.6}));
+  // All the way to B is now A's colour.
+  const std::size_t before = Sent("a").size();
+  Type("a", kMixerRatio, "100");
+  EXPECT_EQ(Sent("a").size(), before + 1);
+  EXPECT_EQ(LastColor("a"), (host::Vector3{0.36, 0.388, 0.6}));
+}
+
 TEST_F(SliderPanelsTest, LinearObjectsBlendInTheChoosersSpace)
 {
   host::Container prefs = Modes({kPrefMixer});
