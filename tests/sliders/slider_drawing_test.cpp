@@ -89,6 +89,25 @@ TEST_F(SliderDrawingTest, PureGradientsRunFromBlackToThePrimaryWhateverTheOtherC
   EXPECT_TRUE(Near(At(mixed, length - 1, mid), Of(1.0, 0.7, 0.4), 1));
 }
 
+TEST_F(SliderDrawingTest, LinearGradientsBlendInTheChoosersSpaceAndDrawInTheHosts)
+{
+  host::Container prefs = Modes({kPrefRgb});
+  prefs.SetBool(kPrefLinearDisplay, true);
+  Start(prefs);
+  Open("a", {0.2, 0.5, 0.8}, true);
+
+  // The red slider runs over display-encoded red; each column leaves the
+  // chooser's space before it is drawn, so green and blue stay the host's.
+  const host::Bitmap red = Picture("a", kRedSlider);
+  const int steps = red.Width() - 3;
+  const int mid = red.Height() / 2;
+  for (const int i : {steps / 4, steps / 2 + 3, steps - 2})
+  {
+    const double t = static_cast<double>(i) / steps;
+    EXPECT_TRUE(Near(At(red, 1 + i, mid), Of(SrgbToLinear(t), 0.5, 0.8))) << "column " << 1 + i;
+  }
+}
+
 TEST_F(SliderDrawingTest, AlphaCheckerCellsFadeIntoTheColour)
 {
   host::Container prefs = Modes({kPrefHsv, kPrefAlpha});
