@@ -1,5 +1,6 @@
 #include "core/hosttable.h"
 
+#include "color/colorfamily.h"
 #include "core/families.h"
 
 namespace host {
@@ -15,6 +16,7 @@ HostTable::HostTable() {
   table_.events = EventFamily();
   table_.diagnostics = DiagnosticFamily();
   table_.filenames = FilenameFamily();
+  table_.color = ColorFamily();
 }
 
 }  // namespace host

@@ -31,13 +31,13 @@ Container WorldPreferences::Defaults() {
   c.SetBool(kShowSwatches, false);
   c.SetBool(kSwatchGroupNames, true);
   c.SetInt32(kSwatchCellSize, 0);
-  c.SetInt32(kWheelMode, 1);  // wheel
+  c.SetInt32(kWheelMode, 0);  // none until the user picks wheel, spectrum or picture
   c.SetInt32(kWheelSize, 1);
   c.SetInt32(kSpectrumSize, 0);
   c.SetBool(kShowCompact, false);
   c.SetBool(kRememberModes, false);
   c.SetBool(kShowAlpha, true);
-  c.SetInt32(kTheme, 0);  // dark
+  c.SetInt32(kTheme, 1);  // dark (0 is light)
   c.SetBool(kLinearDisplay, false);
   c.Set(kDisplayProfile, Value::Profile(nullptr));  // none: sRGB
   return c;

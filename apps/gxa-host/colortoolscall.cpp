@@ -1,0 +1,121 @@
+#include "colortoolscall.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+
+#include "core/host.h"
+
+namespace host::cli {
+
+const std::vector<ColorToolsCall::Entry>& ColorToolsCall::Entries() {
+  static const std::vector<Entry> kEntries = {
+      {"ColorToRgbText", "R G B", 3}, {"ColorToHsvText", "R G B", 3},   {"To8Bit", "C", 1},
+      {"From8Bit", "N", 1},           {"ColorTo8Bit", "R G B", 3},      {"ColorFrom8Bit", "R G B", 3},
+      {"To16Bit", "C", 1},            {"From16Bit", "N", 1},            {"ColorTo16Bit", "R G B", 3},
+      {"ColorFrom16Bit", "R G B", 3}, {"KelvinToColor", "KELVIN TINT", 2},
+  };
+  return kEntries;
+}
+
+int ColorToolsCall::Find(const std::string& entry) {
+  const auto& entries = Entries();
+  char* end = nullptr;
+  long index = std::strtol(entry.c_str(), &end, 10);
+  if (!entry.empty() && *end == '\0') return index >= 0 && index < long(entries.size()) ? int(index) : -1;
+  for (size_t i = 0; i < entries.size(); ++i)
+    if (entry == entries[i].name) return int(i);
+  return -1;
+}
+
+Outcome<ColorToolsCall> ColorToolsCall::Parse(const std::string& entry, const std::vector<std::string>& args) {
+  int index = Find(entry);
+  if (index < 0) return Outcome<ColorToolsCall>::Fail("unknown colortools entry '" + entry + "'\n" + Help());
+  const Entry& e = Entries()[size_t(index)];
+  std::string usage = std::string("usage: gxa-host call colortools ") + e.name + " " + e.args;
+  if (int(args.size()) != e.count)
+    return Outcome<ColorToolsCall>::Fail(std::string(e.name) + " takes " + std::to_string(e.count) +
+                                         " argument(s)\n" + usage);
+  ColorToolsCall call;
+  call.index_ = index;
+  for (const std::string& a : args) {
+    char* end = nullptr;
+    errno = 0;
+    double v = std::strtod(a.c_str(), &end);
+    if (a.empty() || *end != '\0' || errno == ERANGE || !std::isfinite(v))
+      return Outcome<ColorToolsCall>::Fail("'" + a + "' is not a number\n" + usage);
+    call.args_.push_back(v);
+  }
+  return call;
+}
+
+Outcome<nlohmann::json> ColorToolsCall::Run() const {
+  Host* host = Host::Current();
+  const void* found = host ? host->Registrations().FindLibrary(GXA_LIB_COLORTOOLS, 1000, sizeof(GxaColorToolsTable))
+                           : nullptr;
+  if (!found) return Outcome<nlohmann::json>::Fail("the colour tools library is not published");
+  const auto& table = *static_cast<const GxaColorToolsTable*>(found);
+  void* const* slots = reinterpret_cast<void* const*>(&table.color_to_rgb_text);
+  if (!slots[index_]) return Outcome<nlohmann::json>::Fail("entry " + std::to_string(index_) + " is not filled");
+  nlohmann::json result = Call(table);
+  result["entry"] = Entries()[size_t(index_)].name;
+  return result;
+}
+
+nlohmann::json ColorToolsCall::Call(const GxaColorToolsTable& t) const {
+  const double rgb[3] = {args_.size() > 0 ? args_[0] : 0.0, args_.size() > 1 ? args_[1] : 0.0,
+                         args_.size() > 2 ? args_[2] : 0.0};
+  const auto n = [&](size_t i) { return std::llround(args_[i]); };
+  nlohmann::json r;
+  double out[3] = {0, 0, 0};
+  switch (index_) {
+    case 0:
+    case 1: {
+      auto fn = index_ == 0 ? t.color_to_rgb_text : t.color_to_hsv_text;
+      std::string text(size_t(fn(rgb, nullptr, 0)) + 1, '\0');
+      fn(rgb, text.data(), text.size());
+      text.resize(text.size() - 1);
+      r["text"] = text;
+      return r;
+    }
+    case 2: r["value"] = t.to_8bit(args_[0]); return r;
+    case 3: r["value"] = t.from_8bit(n(0)); return r;
+    case 4: {
+      int64_t c[3];
+      t.color_to_8bit(rgb, &c[0], &c[1], &c[2]);
+      r["value"] = {c[0], c[1], c[2]};
+      return r;
+    }
+    case 5: t.color_from_8bit(n(0), n(1), n(2), out); break;
+    case 6: r["value"] = t.to_16bit(args_[0]); return r;
+    case 7: r["value"] = t.from_16bit(int32_t(n(0))); return r;
+    case 8: {
+      int32_t c[3];
+      t.color_to_16bit(rgb, &c[0], &c[1], &c[2]);
+      r["value"] = {c[0], c[1], c[2]};
+      return r;
+    }
+    case 9: t.color_from_16bit(int32_t(n(0)), int32_t(n(1)), int32_t(n(2)), out); break;
+    default: t.kelvin_to_color(args_[0], args_[1], out); break;
+  }
+  r["value"] = {out[0], out[1], out[2]};
+  return r;
+}
+
+std::string ColorToolsCall::Help() {
+  std::string help = "colortools entries:\n";
+  for (size_t i = 0; i < Entries().size(); ++i)
+    help += "  " + std::to_string(i) + " " + Entries()[i].name + " " + Entries()[i].args + "\n";
+  return help;
+}
+
+std::string ColorToolsCall::AsText(const nlohmann::json& result) {
+  if (result.contains("text")) return result["text"].get<std::string>();
+  const nlohmann::json& v = result["value"];
+  if (!v.is_array()) return v.dump();
+  std::string text;
+  for (const auto& c : v) text += (text.empty() ? "" : " ") + c.dump();
+  return text;
+}
+
+}  // namespace host::cli
