@@ -20,12 +20,13 @@ bool Compositor::PaintLayer(Layer& layer, int scale, const InterfaceColors& colo
     full = true;
   }
   if (!full && !layer.HasDirty()) return false;
+  // Cleared first: a gadget that changes the layout while it draws asks again.
+  layer.SetFullRepaint(false);
+  layer.ClearDirty();
   Canvas canvas(fb);
   PaintContext ctx(canvas, colors, focus);
   if (full) fb.Fill(colors.GetOr(InterfaceColors::kBackground, {51, 51, 51}));
   PaintTree(*root, ctx, full);
-  layer.SetFullRepaint(false);
-  layer.ClearDirty();
   return true;
 }
 

@@ -11,6 +11,7 @@
 #include "gui/modalframe.h"
 #include "gui/subdialogwidget.h"
 #include "gui/userarea.h"
+#include "gui/userareawidget.h"
 #include "gxa_api.h"
 
 namespace host {
@@ -181,7 +182,10 @@ void Screen::Render() {
   SyncTheme();
   for (const auto& l : layers_) {
     if (l->GetKind() == Layer::Kind::Window) l->SetSize(frontend_->WindowSize());
-    compositor_.PaintLayer(*l, Scale(), colors_, router_.Focus());
+    // A layout changed by a gadget while it drew is painted at once.
+    for (int pass = 0; pass < 3 && compositor_.PaintLayer(*l, Scale(), colors_, router_.Focus()); ++pass) {
+      if (!l->NeedsFullRepaint() && !l->NeedsLayout()) break;
+    }
   }
   compositor_.Compose(Layers(), WindowSize(), Scale(), colors_, frame_);
   if (!frame_.IsEmpty()) frontend_->Present(frame_);
@@ -255,8 +259,21 @@ bool Screen::DropFiles(const InputEvent& e) { return DragAndDrop(*this).DropFile
 
 void Screen::DeliverCoreMessage(int32_t id, const Container& msg) {
   for (Dialog* d : OpenDialogs()) {
-    if (Dialog::FromHandle(d->Handle())) d->CoreMessage(id, msg);
+    if (!Dialog::FromHandle(d->Handle())) continue;
+    d->CoreMessage(id, msg);
+    // The dialog's user areas hear it after the dialog, if it still stands.
+    std::vector<GxaUserArea*> areas;
+    if (Dialog::FromHandle(d->Handle())) CollectAreas(*d, d->Root(), areas);
+    for (GxaUserArea* handle : areas) {
+      if (UserArea* area = UserArea::FromHandle(handle)) area->CoreMessage(id, msg);
+    }
   }
+}
+
+void Screen::CollectAreas(const Dialog& dialog, Widget& w, std::vector<GxaUserArea*>& out) {
+  if (w.OwnerDialog() != &dialog) return;
+  if (auto* slot = dynamic_cast<UserAreaWidget*>(&w); slot && slot->Area()) out.push_back(slot->Area()->Handle());
+  for (size_t i = 0; i < w.ChildCount(); ++i) CollectAreas(dialog, *w.ChildAt(i), out);
 }
 
 void Screen::ForgetArea(UserArea& area) { timers_.Remove(area); }

@@ -17,6 +17,7 @@
 #include "gui/inputstate.h"
 #include "gui/layer.h"
 #include "gui/timerlist.h"
+#include "gxa_api.h"
 #include "raster/interfacecolors.h"
 
 namespace host {
@@ -89,7 +90,7 @@ class Screen {
   std::optional<std::string> AskFile(const std::string& title, const std::string& current);
   bool RunDrag(UserArea& source, int32_t type, const Value& data);
   bool DropFiles(const InputEvent& e);
-  // Broadcast events reach every open dialog's CoreMessage.
+  // Broadcast events reach every open dialog's CoreMessage, then its user areas'.
   void DeliverCoreMessage(int32_t id, const Container& msg);
   void ForgetArea(UserArea& area);
   // The dialog is being destroyed: its window layer goes.
@@ -100,6 +101,7 @@ class Screen {
 
  private:
   void CenterLayer(Layer& layer);
+  static void CollectAreas(const Dialog& dialog, Widget& w, std::vector<GxaUserArea*>& out);
   // The interface colours follow the theme preference.
   void SyncTheme();
 

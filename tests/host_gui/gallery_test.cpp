@@ -131,6 +131,35 @@ TEST_P(GalleryTest, EveryGadgetRendersInTheDarkTheme) {
   std::cout << "gallery: " << file.string() << "\n";
 }
 
+TEST_P(GalleryTest, ColourDialogAndMenuShowOverADimmedWindow) {
+  const int scale = GetParam();
+  GuiFixture gui({420, 420}, scale);
+  TestDialog d;
+  TestArea swatch;
+  d.layout = [&](GxaDialog* h) { BuildGallery(h, swatch); };
+  d.init = [](GxaDialog* h) { FillGallery(h); };
+  gui.Show(d);
+  const Rgba background = gui.screen().Colors().GetOr(1000, {});
+  std::string error;
+
+  // Nobody answers: the last frame shown is the one with the dialog.
+  double rgba[4] = {0.85, 0.45, 0.2, 0.6};
+  EXPECT_FALSE(Dlg().color_dialog(rgba, true, "Colour"));
+  const Framebuffer& withDialog = gui.headless->LastFrame();
+  const Rgba corner = withDialog.GetPixel(1, 1);
+  EXPECT_LT(corner.r, background.r);
+  ASSERT_TRUE(withDialog.SavePng(GalleryDir() / ("colordialog@" + std::to_string(scale) + "x.png"), error)) << error;
+
+  Container menu;
+  menu.SetString(900000, "Large Swatches&c&");
+  menu.SetString(900001, "&i1033760&New Group");
+  menu.Insert(0, Value::String(""));
+  menu.SetString(900002, "Paste&d&");
+  gui.queue().Push(InputEvent::MouseMove({60, 50}));
+  EXPECT_EQ(Ua().popup_menu(swatch.handle, 30, 20, ToHandle(&menu), 0), 0);
+  ASSERT_TRUE(gui.headless->LastFrame().SavePng(GalleryDir() / ("menu@" + std::to_string(scale) + "x.png"), error));
+}
+
 INSTANTIATE_TEST_SUITE_P(Scales, GalleryTest, ::testing::Values(1, 2));
 
 }  // namespace

@@ -40,6 +40,7 @@ class TestDialog {
   std::function<int32_t(const Container&, Container&)> message;
   std::vector<Command> commands;
   std::vector<Container> messages;
+  std::vector<Command> coreMessages;
   GxaDialog* handle = nullptr;
 
   const Command* LastCommand() const { return commands.empty() ? nullptr : &commands.back(); }
@@ -53,6 +54,10 @@ class TestDialog {
   }
   static bool InitValues(void* u) {
     if (Self(u)->init) Self(u)->init(Self(u)->handle);
+    return true;
+  }
+  static bool OnCoreMessage(void* u, int32_t id, const GxaContainer* msg) {
+    Self(u)->coreMessages.push_back({id, *FromHandle(msg)});
     return true;
   }
   static bool OnCommand(void* u, int32_t id, const GxaContainer* msg) {
@@ -69,7 +74,7 @@ class TestDialog {
     return Dlg().default_message(self->handle, msg, result);
   }
   static constexpr GxaDialogCallbacks kCallbacks = {
-      sizeof(GxaDialogCallbacks), &Destroyed, &CreateLayout, &InitValues, nullptr, &OnCommand,
+      sizeof(GxaDialogCallbacks), &Destroyed, &CreateLayout, &InitValues, &OnCoreMessage, &OnCommand,
       nullptr, nullptr, nullptr, &OnMessage,
   };
 };
@@ -86,6 +91,7 @@ class TestArea {
   std::function<void(TestArea&)> draw;
   std::function<bool(const Container&)> input;
   std::function<int32_t(const Container&, Container&)> message;
+  std::vector<int32_t> coreMessages;
   GxaUserArea* handle = nullptr;
 
  private:
@@ -109,6 +115,10 @@ class TestArea {
   static bool Input(void* u, const GxaContainer* msg) {
     return Self(u)->input ? Self(u)->input(*FromHandle(msg)) : false;
   }
+  static bool OnCoreMessage(void* u, int32_t id, const GxaContainer*) {
+    Self(u)->coreMessages.push_back(id);
+    return true;
+  }
   static int32_t OnMessage(void* u, const GxaContainer* msg, GxaContainer* result) {
     TestArea* self = Self(u);
     if (self->message) {
@@ -119,7 +129,7 @@ class TestArea {
   }
   static constexpr GxaUserAreaCallbacks kCallbacks = {
       sizeof(GxaUserAreaCallbacks), nullptr, &Init, nullptr, &MinSize, &Sized, nullptr, &DrawMsg, &Input,
-      nullptr, nullptr, &OnMessage,
+      &OnCoreMessage, nullptr, &OnMessage,
   };
 };
 
