@@ -1,0 +1,122 @@
+#include "gui/bitmapfamily.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/filename.h"
+#include "core/handles.h"
+#include "raster/bitmap.h"
+
+namespace host {
+namespace {
+
+const GxaBitmapFns& Fns() { return *BitmapFamily::Table(); }
+
+// A bitmap made through the family, destroyed with the test.
+struct OwnedBitmap {
+  OwnedBitmap() : h(Fns().create()) {}
+  ~OwnedBitmap() { Fns().destroy(h); }
+  GxaBitmap* h;
+};
+
+std::filesystem::path TempFile(const std::string& name, const std::string& bytes) {
+  const auto path = std::filesystem::path(::testing::TempDir()) / name;
+  std::ofstream(path, std::ios::binary) << bytes;
+  return path;
+}
+
+TEST(BitmapFamily, NewBitmapsAreBlackAndTransparent) {
+  OwnedBitmap b;
+  ASSERT_TRUE(Fns().init(b.h, 4, 3, 32));
+  EXPECT_EQ(Fns().width(b.h), 4);
+  EXPECT_EQ(Fns().height(b.h), 3);
+  EXPECT_EQ(Fns().depth(b.h), 32);
+  EXPECT_TRUE(Fns().has_alpha(b.h));
+  EXPECT_EQ(Fns().get_alpha(b.h, 1, 1), 0);
+  EXPECT_FALSE(Fns().init(b.h, 4, 3, 16));
+  EXPECT_FALSE(Fns().init(b.h, -1, 3, 24));
+}
+
+TEST(BitmapFamily, PixelsAndRowsRoundTripWithTheirAlpha) {
+  OwnedBitmap b;
+  ASSERT_TRUE(Fns().init(b.h, 3, 2, 24));
+  EXPECT_FALSE(Fns().has_alpha(b.h));
+  ASSERT_TRUE(Fns().add_alpha(b.h));
+  EXPECT_EQ(Fns().get_alpha(b.h, 0, 0), 255);  // adding alpha keeps the picture visible
+  const uint8_t row[12] = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120};
+  ASSERT_TRUE(Fns().set_row(b.h, 1, row, 3, GXA_PIXEL_RGBA8));
+  int32_t rgb[3];
+  Fns().get_pixel(b.h, 2, 1, rgb);
+  EXPECT_EQ(rgb[0], 90);
+  EXPECT_EQ(rgb[2], 110);
+  EXPECT_EQ(Fns().get_alpha(b.h, 1, 1), 80);
+  uint8_t back[9] = {};
+  ASSERT_TRUE(Fns().get_row(b.h, 1, back, 3, GXA_PIXEL_RGB8));
+  EXPECT_EQ(back[3], 50);
+  Fns().set_pixel(b.h, 0, 0, 300, -5, 7);  // components are clamped
+  Fns().get_pixel(b.h, 0, 0, rgb);
+  EXPECT_EQ(rgb[0], 255);
+  EXPECT_EQ(rgb[1], 0);
+  EXPECT_FALSE(Fns().set_row(b.h, 5, row, 3, GXA_PIXEL_RGB8));
+  EXPECT_FALSE(Fns().set_row(b.h, 0, row, 3, 99));
+}
+
+TEST(BitmapFamily, CopiesAndScales) {
+  OwnedBitmap src, part, scaled;
+  ASSERT_TRUE(Fns().init(src.h, 4, 4, 24));
+  Fns().set_pixel(src.h, 2, 1, 200, 0, 0);
+  ASSERT_TRUE(Fns().copy_part_to(src.h, part.h, 2, 1, 2, 2));
+  EXPECT_EQ(Fns().width(part.h), 2);
+  int32_t rgb[3];
+  Fns().get_pixel(part.h, 0, 0, rgb);
+  EXPECT_EQ(rgb[0], 200);
+  ASSERT_TRUE(Fns().init(scaled.h, 8, 8, 24));
+  ASSERT_TRUE(Fns().scale_to(src.h, scaled.h, false));
+  Fns().get_pixel(scaled.h, 5, 3, rgb);
+  EXPECT_EQ(rgb[0], 200);
+  EXPECT_FALSE(Fns().copy_part_to(src.h, part.h, 0, 0, 0, 2));
+}
+
+TEST(BitmapFamily, LoadingTellsMissingUnknownAndDamagedFilesApart) {
+  OwnedBitmap b;
+  Filename missing((std::filesystem::path(::testing::TempDir()) / "no-such-picture.png").string());
+  EXPECT_EQ(Fns().load_file(b.h, ToHandle(&missing)), GXA_LOAD_NOTFOUND);
+  Filename text(TempFile("not-a-picture.txt", "hello, this is text").string());
+  EXPECT_EQ(Fns().load_file(b.h, ToHandle(&text)), GXA_LOAD_UNKNOWN_FORMAT);
+  Filename broken(TempFile("broken.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16)).string());
+  EXPECT_EQ(Fns().load_file(b.h, ToHandle(&broken)), GXA_LOAD_DAMAGED);
+
+  Bitmap picture(3, 2, 24);
+  picture.Clear({1, 2, 3, 255});
+  const auto good = std::filesystem::path(::testing::TempDir()) / "good.png";
+  std::string error;
+  ASSERT_TRUE(picture.SavePng(good, error)) << error;
+  Filename ok(good.string());
+  EXPECT_EQ(Fns().load_file(b.h, ToHandle(&ok)), GXA_LOAD_OK);
+  EXPECT_EQ(Fns().width(b.h), 3);
+}
+
+TEST(BitmapFamily, OnlyItsOwnBitmapsAreDestroyed) {
+  Bitmap hostOwned(2, 2, 24);
+  Fns().destroy(reinterpret_cast<GxaBitmap*>(&hostOwned));  // must be left alone
+  EXPECT_EQ(hostOwned.Width(), 2);
+  Fns().destroy(nullptr);
+}
+
+TEST(BitmapFamily, CanvasesMeasureText) {
+  GxaCanvas* canvas = Fns().canvas_create(1, 1, 32);
+  ASSERT_NE(canvas, nullptr);
+  const int32_t narrow = Fns().canvas_text_width(canvas, "i");
+  const int32_t wide = Fns().canvas_text_width(canvas, "WWWW");
+  EXPECT_GT(wide, 3 * narrow);
+  EXPECT_GT(Fns().canvas_text_height(canvas), 8);
+  EXPECT_EQ(Fns().canvas_text_width(canvas, nullptr), 0);
+  Fns().canvas_destroy(canvas);
+  EXPECT_EQ(Fns().canvas_create(0, 1, 32), nullptr);
+  EXPECT_EQ(Fns().canvas_create(1, 1, 8), nullptr);
+}
+
+}  // namespace
+}  // namespace host
