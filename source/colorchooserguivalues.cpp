@@ -74,6 +74,17 @@ GeData ColorChooserGui::GetHostValue() const
 
 bool ColorChooserGui::InitValues()
 {
+  // The unit normally comes with the host's init message; a host that sends
+  // none still gets fields in the preferred unit.
+  if (!_colorUnit)
+  {
+    const Result<bool> chosen = ChooseColorUnit();
+    if (chosen.IsError())
+    {
+      ReportError("ColorChooserGui::InitValues()", chosen.GetError());
+      return false;
+    }
+  }
   RetainHsv();
   if (_colorField)
     _colorField->Redraw();

@@ -186,6 +186,8 @@ TEST_F(ChooserValuesTest, PreferencesChangedBringsTheNewColourUnitToEveryChooser
   Start(prefs);
   Open("a", Settings(0, 0), {Plain(1.0, 0.5, 0.0)});
   Open("b", Settings(0, 0), {Plain(1.0, 0.5, 0.0)});
+  // 8-bit unless the preference says otherwise.
+  EXPECT_DOUBLE_EQ(Gadget("a", kRedField)->Number().value_or(-1), 255.0);
 
   host::Container unit;
   unit.SetInt32(1102, 2);
