@@ -66,8 +66,8 @@ std::string ColorDialog::ToHex(const std::array<double, 4>& rgba) {
 }
 
 bool ColorDialog::FromHex(const std::string& text, std::array<double, 4>& rgba) {
-  std::string s = text;
-  s.erase(std::remove_if(s.begin(), s.end(), [](char c) { return c == ' '; }), s.end());
+  const size_t first = text.find_first_not_of(' '), last = text.find_last_not_of(' ');
+  std::string s = first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
   if (!s.empty() && s[0] == '#') s.erase(0, 1);
   if (s.size() == 3) s = {s[0], s[0], s[1], s[1], s[2], s[2]};
   if (s.size() != 6 || s.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) return false;

@@ -62,5 +62,70 @@ TEST_F(HostEventsTest, EventsPostedDuringAModuleCallArriveAfterIt) {
   EXPECT_EQ(area.coreMessages, std::vector<int32_t>{1000492});
 }
 
+// A custom GUI plug-in like the module's: each gadget is a test dialog.
+struct TestPlugin {
+  std::vector<std::unique_ptr<TestDialog>> made;
+  std::vector<std::pair<GxaDialog*, void*>> freed;
+  Container lastSettings;
+
+  static TestPlugin* Self(void* u) { return static_cast<TestPlugin*>(u); }
+  static void Destroy(void*) {}
+  static int32_t Id(void*) { return 4242; }
+  static GxaDialog* Allocate(void* u, const GxaContainer* settings, GxaPluginRecord*) {
+    TestPlugin* self = Self(u);
+    self->lastSettings = *FromHandle(settings);
+    auto d = std::make_unique<TestDialog>();
+    d->layout = [](GxaDialog* h) { Dlg().add_static_text(h, 1, GXA_ALIGN_LEFT, 0, 0, "custom", 0); };
+    self->made.push_back(std::move(d));
+    return self->made.back()->handle;
+  }
+  static void Free(void* u, GxaDialog* dialog, void* object) {
+    TestPlugin* self = Self(u);
+    self->freed.emplace_back(dialog, object);
+    for (auto& d : self->made) {
+      if (d && d->handle == dialog) d.reset();
+    }
+  }
+  static constexpr GxaCustomGuiCallbacks kCallbacks = {sizeof(GxaCustomGuiCallbacks), &Destroy, &Id, &Allocate,
+                                                       &Free};
+};
+
+TEST_F(HostEventsTest, APageHoldsAModuleCustomGuiAndFreesItWithTheGadget) {
+  GuiFixture gui({300, 100});
+  TestPlugin plugin;
+  ASSERT_TRUE(host_->Table().Table()->registry->register_custom_gui(4242, "TEST", 0, &TestPlugin::kCallbacks, &plugin));
+  auto page = std::make_unique<TestDialog>();
+  page->layout = [](GxaDialog* h) {
+    Container settings;
+    settings.SetInt32(GXA_FOURCC('r', 'e', 't', 'T'), 2);
+    Dlg().add_custom_gui(h, 50, 4242, "colour", GXA_ALIGN_H_SCALEFIT, 0, 0, ToHandle(&settings));
+    // An unknown plug-in adds nothing.
+    EXPECT_FALSE(Dlg().add_custom_gui(h, 51, 999, "none", 0, 0, 0, nullptr));
+  };
+  gui.Show(*page);
+  ASSERT_EQ(plugin.made.size(), 1u);
+  TestDialog& custom = *plugin.made[0];
+  EXPECT_EQ(plugin.lastSettings.GetInt32(GXA_FOURCC('r', 'e', 't', 'T')), 2);
+  EXPECT_EQ(Dlg().gadget_id(custom.handle), 50);
+  EXPECT_EQ(Dlg().user_of(custom.handle), &custom);
+  EXPECT_NE(Dialog::FromHandle(custom.handle)->Find(1), nullptr);  // its layout was built
+  EXPECT_GT(gui.FrameOf(*page, 50).h, 0);
+
+  Container msg(GXA_MSG_ACTION);
+  msg.SetInt32(GXA_MSG_ID, 1);
+  EXPECT_TRUE(Dlg().send_parent_message(custom.handle, ToHandle(&msg)));
+  EXPECT_EQ(page->messages.back().GetInt32(GXA_MSG_ID), 1);
+  // The default handling of the page turns the action into its command.
+  EXPECT_EQ(page->LastCommand()->id, 1);
+
+  GxaDialog* customHandle = custom.handle;
+  void* object = &custom;
+  page.reset();
+  ASSERT_EQ(plugin.freed.size(), 1u);
+  EXPECT_EQ(plugin.freed[0].first, customHandle);
+  EXPECT_EQ(plugin.freed[0].second, object);
+  EXPECT_EQ(Dialog::FromHandle(customHandle), nullptr);
+}
+
 }  // namespace
 }  // namespace host
