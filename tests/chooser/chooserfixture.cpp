@@ -23,9 +23,10 @@ void ChooserTest::TearDown()
   _host.reset();
 }
 
-void ChooserTest::Start(const host::Container& prefs)
+void ChooserTest::Start(const host::Container& prefs, int width)
 {
   host::AutomationOptions options;
+  options.width = width;
   options.module = GXA_MODULE_PATH;
   options.prefs = prefs;
   auto created = host::AutomationHost::Create(options);

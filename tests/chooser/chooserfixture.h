@@ -78,8 +78,8 @@ class ChooserTest : public ::testing::Test
 protected:
   void TearDown() override;
 
-  // Starts the host with these world preferences.
-  void Start(const host::Container& prefs = AllModesOff());
+  // Starts the host with these world preferences; width 0 fits the page.
+  void Start(const host::Container& prefs = AllModesOff(), int width = 0);
   host::AutomationHost& Host() { return *_host; }
 
   // A chooser for a parameter whose objects hold values.

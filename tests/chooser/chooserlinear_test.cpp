@@ -1,0 +1,68 @@
+// Linear colour: found through the objects the parent edits, shown through
+// the mode-button row, and switched by the linear display toggle.
+#include "chooserfixture.h"
+
+namespace choosertest
+{
+namespace
+{
+constexpr std::int32_t kLinearContext = 0x3E8000E;
+
+bool SamePixels(const host::Bitmap& a, const host::Bitmap& b)
+{
+  if (a.Width() != b.Width() || a.Height() != b.Height())
+    return false;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x)
+      if (!(a.GetPixel(x, y) == b.GetPixel(x, y)))
+        return false;
+  return true;
+}
+
+class ChooserLinearTest : public ChooserTest
+{
+protected:
+  host::Bitmap Row(const std::string& key)
+  {
+    auto shot = Host().Capture(Gadget(key, kModeButtonRow));
+    EXPECT_TRUE(shot.Ok()) << shot.Error();
+    return shot.Ok() ? std::move(shot.Value()) : host::Bitmap();
+  }
+};
+
+TEST_F(ChooserLinearTest, ObjectsTurningLinearBringTheLinearButtonIntoTheRow)
+{
+  host::Container prefs = AllModesOff();
+  prefs.SetBool(1113, true);
+  // Wide enough for the whole row, so that no button hides in the overflow.
+  Start(prefs, 700);
+  Open("a", Settings(0, 0), {Plain(0.2, 0.4, 0.6)});
+  Open("b", Settings(0, 0), {Plain(0.2, 0.4, 0.6)});
+  const host::Bitmap before = Row("a");
+  ASSERT_TRUE(SamePixels(before, Row("b")));
+
+  auto linear = Host().SetValues("a", {Plain(0.2, 0.4, 0.6)}, std::vector<bool>{true});
+  ASSERT_TRUE(linear.Ok()) << linear.Error();
+  EXPECT_TRUE(State("a").GetBool(kLinearContext));
+  EXPECT_FALSE(SamePixels(before, Row("a")));
+  EXPECT_TRUE(SamePixels(before, Row("b")));
+
+  // Back to ordinary objects: the button leaves again.
+  auto plain = Host().SetValues("a", {Plain(0.2, 0.4, 0.6)}, std::vector<bool>{false});
+  ASSERT_TRUE(plain.Ok()) << plain.Error();
+  EXPECT_FALSE(State("a").GetBool(kLinearContext));
+  EXPECT_TRUE(SamePixels(before, Row("a")));
+}
+
+TEST_F(ChooserLinearTest, NoLinearDetectionWhenTheSettingsSaySo)
+{
+  Start();
+  host::Container settings = Settings(0, 0);
+  settings.SetBool(Code('n', 'o', 'l', 's'), true);
+  Open("nols", settings, {Plain(0.2, 0.4, 0.6)}, {true});
+  Open("detects", Settings(0, 0), {Plain(0.2, 0.4, 0.6)}, {true});
+  EXPECT_FALSE(State("nols").GetBool(kLinearContext));
+  EXPECT_TRUE(State("detects").GetBool(kLinearContext));
+}
+}  // namespace
+}  // namespace choosertest
