@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "colortoolscall.h"
+#include "core/host.h"
 #include "hostargs.h"
 #include "verbregistry.h"
 
