@@ -64,5 +64,28 @@ TEST_F(ChooserLinearTest, NoLinearDetectionWhenTheSettingsSaySo)
   EXPECT_FALSE(State("nols").GetBool(kLinearContext));
   EXPECT_TRUE(State("detects").GetBool(kLinearContext));
 }
+TEST_F(ChooserLinearTest, APickThatEndsAtOnceRestoresTheColourWithoutDrift)
+{
+  host::Container prefs = AllModesOff();
+  prefs.SetBool(1139, true);
+  Start(prefs);
+  Open("field", Settings(1, kAllNineHidden), {Plain(0.2, 0.4, 0.6)}, {true});
+  Host().ClearParentMessages();
+  host::Widget* picker = Gadget("field", kPickerButton);
+  ASSERT_NE(picker, nullptr);
+  ASSERT_TRUE(State("field").GetBool(kLinearContext));
+
+  // No screen picker yet: the pick is cancelled at once and the backup,
+  // kept in the host's space, comes back through both transform codes.
+  Host().Input().Click(*picker, std::nullopt, 1, 0, false);
+  Host().Input().Click(*picker, std::nullopt, 1, 0, false);
+  EXPECT_TRUE(MessagesFrom("field").empty());
+  const host::ColorValue back = Data("field");
+  EXPECT_NEAR(back.color.x, 0.2, 1e-9);
+  EXPECT_NEAR(back.color.y, 0.4, 1e-9);
+  EXPECT_NEAR(back.color.z, 0.6, 1e-9);
+  EXPECT_TRUE(picker->IsEnabled());
+}
+
 }  // namespace
 }  // namespace choosertest
