@@ -205,6 +205,28 @@ TEST_F(ChooserValuesTest, PreferencesChangedBringsTheNewColourUnitToEveryChooser
   EXPECT_DOUBLE_EQ(Gadget("a", kRedField)->Number().value_or(-1), 255.0);
 }
 
+TEST_F(ChooserValuesTest, APreferencesBroadcastReachesEveryChooserSenderIncluded)
+{
+  host::Container prefs = AllModesOff();
+  prefs.SetBool(1110, true);
+  prefs.SetInt32(1102, 1);
+  Start(prefs);
+  Open("a", Settings(0, 0), {Plain(1.0, 0.5, 0.0)});
+  Open("b", Settings(0, 0), {Plain(1.0, 0.5, 0.0)});
+
+  // The preference changes quietly; only the broadcast tells the choosers.
+  Host().Prefs().SetInt32(1102, 2);
+  EXPECT_DOUBLE_EQ(Gadget("a", kRedField)->Number().value_or(-1), 255.0);
+  Host().GetHost().Events().Post({1000492, 0, 0});
+  EXPECT_DOUBLE_EQ(Gadget("a", kRedField)->Number().value_or(-1), 65535.0);
+  EXPECT_DOUBLE_EQ(Gadget("b", kRedField)->Number().value_or(-1), 65535.0);
+
+  // Other codes leave the unit alone.
+  Host().Prefs().SetInt32(1102, 0);
+  Host().GetHost().Events().Post({1000492, 0x3EB0004, 0});
+  EXPECT_DOUBLE_EQ(Gadget("a", kRedField)->Number().value_or(-1), 65535.0);
+}
+
 TEST_F(ChooserValuesTest, AnImageFileDroppedOnThePictureButtonOpensPictureMode)
 {
   host::Container prefs = AllModesOff();
