@@ -1,0 +1,65 @@
+// gxa-host doc: what a saved document holds.
+#include <cstdio>
+
+#include <fstream>
+#include <iterator>
+
+#include "argparser.h"
+#include "core/containercodec.h"
+#include "core/document.h"
+#include "core/jsonexport.h"
+#include "verbregistry.h"
+
+namespace host::cli {
+
+namespace {
+
+constexpr const char* kUsage = "doc FILE";
+
+int Fail(const std::string& message, int status) {
+  std::fprintf(stderr, "gxa-host doc: %s\n", message.c_str());
+  if (status == 2) std::fprintf(stderr, "usage: gxa-host %s\n", kUsage);
+  return status;
+}
+
+nlohmann::json ObjectJson(const DocumentObject& o) {
+  return {{"id", o.id}, {"type", o.type}, {"name", o.name}, {"data", JsonExport::FromContainer(o.data)}};
+}
+
+int RunDoc(std::span<const std::string> raw) {
+  ArgParser args(raw);
+  if (args.Flag("--help")) {
+    std::printf("usage: gxa-host %s\n", kUsage);
+    return 0;
+  }
+  const std::vector<std::string> files = args.TakePositionals();
+  if (!args.Finish()) return Fail(args.Error(), 2);
+  if (files.size() != 1) return Fail("name one document file", 2);
+  // Read only: unlike opening it in the host, a damaged file stays where it is.
+  std::ifstream in(files.front(), std::ios::binary);
+  if (!in) return Fail(files.front() + ": cannot be read", 1);
+  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  auto content = ContainerCodec::Read(bytes);
+  if (!content) return Fail(files.front() + ": " + content.Error(), 1);
+  auto read = Document::FromContainer(content.Value());
+  if (!read) return Fail(files.front() + " is not a document: " + read.Error(), 1);
+  const Document& doc = read.Value();
+  // One object a line, so that a shell script can pick one out with grep.
+  std::printf("{\"data\": %s,\n\"settings\": %s,\n\"objects\": [",
+              JsonExport::FromContainer(doc.Data()).dump().c_str(),
+              JsonExport::FromContainer(doc.Settings()).dump().c_str());
+  const char* separator = "\n";
+  for (const auto& o : doc.Objects()) {
+    std::printf("%s%s", separator, ObjectJson(*o).dump().c_str());
+    separator = ",\n";
+  }
+  std::printf("\n]}\n");
+  return 0;
+}
+
+const bool kRegistered =
+    VerbRegistry::Add({"doc", kUsage, "print a saved document as JSON, one object a line", &RunDoc});
+
+}  // namespace
+
+}  // namespace host::cli

@@ -1,0 +1,20 @@
+#pragma once
+// Whether a window can be opened here: a display is named in the
+// environment and SDL's video system starts on it.
+#include <string>
+
+#include "core/outcome.h"
+
+namespace host {
+
+class DisplayProbe {
+ public:
+  // Starts SDL's video; fails with the reason when there is no display.
+  static Outcome<Done> StartVideo();
+  static void StopVideo();
+  // Why the environment names no display, empty when it names one. A
+  // driver chosen through SDL_VIDEODRIVER counts as a display.
+  static std::string MissingDisplay();
+};
+
+}  // namespace host

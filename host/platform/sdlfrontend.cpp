@@ -1,0 +1,223 @@
+#include "platform/sdlfrontend.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/host.h"
+
+namespace host {
+
+namespace {
+
+constexpr Size kMinimumLogical{360, 240};
+
+// The interface colours of the theme the preferences name.
+InterfaceColors CurrentColors() {
+  Host* h = Host::Current();
+  const int theme = h ? h->Prefs().Data().GetInt32(WorldPreferences::kTheme, 0) : 0;
+  return InterfaceColors(InterfaceColors::ThemeFromPreference(theme));
+}
+
+int PixelsPerPoint(SDL_Window* w) {
+  int pw = 0, ph = 0, ww = 0, wh = 0;
+  SDL_GetWindowSizeInPixels(w, &pw, &ph);
+  SDL_GetWindowSize(w, &ww, &wh);
+  return ww > 0 && pw >= 2 * ww ? 2 : 1;
+}
+
+float DisplayDpi() {
+  float dpi = 0.0f;
+  if (SDL_GetDisplayDPI(0, &dpi, nullptr, nullptr) != 0) return 0.0f;
+  return dpi;
+}
+
+// No larger than the usable part of the display.
+Size FitToDisplay(Size points) {
+  SDL_Rect usable{0, 0, points.w, points.h};
+  SDL_GetDisplayUsableBounds(0, &usable);
+  return {std::min(points.w, usable.w), std::min(points.h, usable.h)};
+}
+
+}  // namespace
+
+Outcome<std::unique_ptr<SdlFrontend>> SdlFrontend::Open(const WindowOptions& options) {
+  using R = Outcome<std::unique_ptr<SdlFrontend>>;
+  // The first click into an inactive window already acts, as in most desktop programs.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // The window is made at its final size, centred: a scaling platform
+  // shows only once it exists, and then the size in points is corrected.
+  const float dpi = DisplayDpi();
+  ViewScale scale = ViewScale::Choose(options.scale, 1, dpi);
+  const Size minimum = scale.WindowPoints(kMinimumLogical);
+  Size points = FitToDisplay(scale.WindowPoints(options.logicalSize));
+  SDL_Window* w = SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                   std::max(points.w, minimum.w), std::max(points.h, minimum.h),
+                                   SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_HIDDEN);
+  if (!w) return R::Fail(std::string("the window cannot be made (") + SDL_GetError() + ")");
+  if (const int ppp = PixelsPerPoint(w); ppp != 1) {
+    scale = ViewScale::Choose(options.scale, ppp, dpi);
+    points = FitToDisplay(scale.WindowPoints(options.logicalSize));
+    SDL_SetWindowSize(w, points.w, points.h);
+  }
+  SDL_SetWindowMinimumSize(w, minimum.w, minimum.h);
+  SDL_ShowWindow(w);
+  SDL_StartTextInput();
+  return std::unique_ptr<SdlFrontend>(new SdlFrontend(w, scale));
+}
+
+SdlFrontend::SdlFrontend(SDL_Window* window, ViewScale scale)
+    : window_(window), scale_(scale), translator_(scale) {}
+
+SdlFrontend::~SdlFrontend() {
+  SDL_CaptureMouse(SDL_FALSE);
+  SDL_StopTextInput();
+  SDL_DestroyWindow(window_);
+}
+
+void SdlFrontend::SetTitle(const std::string& title) { SDL_SetWindowTitle(window_, title.c_str()); }
+
+Size SdlFrontend::WindowSize() const {
+  int pw = 0, ph = 0;
+  SDL_GetWindowSizeInPixels(window_, &pw, &ph);
+  return scale_.LogicalSize({pw, ph});
+}
+
+bool SdlFrontend::TakeRedrawRequest() {
+  const bool r = redraw_;
+  redraw_ = false;
+  return r;
+}
+
+void SdlFrontend::Present(const Framebuffer& frame) {
+  frame_ = frame;
+  Show();
+  if (!focused_) {
+    // Typing goes here from the start, also on a display without a window manager.
+    focused_ = true;
+    SDL_RaiseWindow(window_);
+    SDL_SetWindowInputFocus(window_);
+  }
+  if (presentListener_) presentListener_();
+}
+
+void SdlFrontend::Show() {
+  SDL_Surface* s = SDL_GetWindowSurface(window_);
+  if (!s || frame_.IsEmpty()) return;
+  const Framebuffer* src = &frame_;
+  Framebuffer withTooltip;
+  if (tooltipShown_) {
+    withTooltip = frame_;
+    tooltip_.Paint(withTooltip, CurrentColors());
+    src = &withTooltip;
+  }
+  const int w = std::min(src->Width(), s->w), h = std::min(src->Height(), s->h);
+  if (w < s->w || h < s->h) SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 0, 0, 0));
+  if (SDL_MUSTLOCK(s)) SDL_LockSurface(s);
+  SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_RGBA32, src->Row(0), src->Width() * 4, s->format->format, s->pixels,
+                    s->pitch);
+  if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
+  SDL_UpdateWindowSurface(window_);
+}
+
+void SdlFrontend::ShowTooltip(const std::string& text, Point position) {
+  tooltip_.Set(text, position, NowMs());
+  if (text.empty() && tooltipShown_) {
+    tooltipShown_ = false;
+    Show();
+  }
+}
+
+Frontend::Poll SdlFrontend::NextEvent(InputEvent& out, int timeoutMs) {
+  const int64_t deadline = NowMs() + std::max(0, timeoutMs);
+  for (;;) {
+    if (closeRequested_ && !topLevel_) return Poll::Exhausted;
+    if (!pending_.empty()) {
+      out = std::move(pending_.front());
+      pending_.pop_front();
+      return Poll::Event;
+    }
+    if (closeRequested_) {
+      closeRequested_ = false;
+      out = InputEvent::Closed();
+      return Poll::Event;
+    }
+    const int64_t now = NowMs();
+    const bool tooltipDue = tooltip_.IsShown(now);
+    if (tooltipDue != tooltipShown_) {
+      tooltipShown_ = tooltipDue;
+      Show();
+    }
+    int64_t wait = deadline - now;
+    const int64_t tooltipWait = tooltip_.WaitFrom(now);
+    if (tooltipWait >= 0) wait = std::min(wait, tooltipWait);
+    SDL_Event e;
+    if (SDL_WaitEventTimeout(&e, int(std::max<int64_t>(0, wait)))) {
+      Handle(e);
+      continue;
+    }
+    if (NowMs() >= deadline) return Poll::Idle;
+  }
+}
+
+void SdlFrontend::Handle(SDL_Event& e) {
+  switch (e.type) {
+    case SDL_QUIT: closeRequested_ = true; return;
+    case SDL_WINDOWEVENT:
+      if (e.window.windowID == WindowId()) HandleWindow(e.window);
+      return;
+    case SDL_MOUSEMOTION: CoalesceMotion(e); break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEWHEEL:
+    case SDL_KEYDOWN: tooltip_.Hide(); break;
+    case SDL_DROPBEGIN:
+    case SDL_DROPFILE: {
+      // Drops carry no position: the pointer is over the window by now.
+      int gx = 0, gy = 0, wx = 0, wy = 0;
+      SDL_GetGlobalMouseState(&gx, &gy);
+      SDL_GetWindowPosition(window_, &wx, &wy);
+      translator_.SetPointer(scale_.ToLogical(gx - wx, gy - wy));
+      break;
+    }
+    default: break;
+  }
+  if ((e.type == SDL_MOUSEMOTION || e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP) &&
+      e.motion.windowID != WindowId()) {
+    return;
+  }
+  std::vector<InputEvent> out;
+  translator_.Translate(e, out);
+  UpdateCapture(e);
+  for (InputEvent& i : out) pending_.push_back(std::move(i));
+  if ((e.type == SDL_DROPFILE || e.type == SDL_DROPTEXT) && e.drop.file) SDL_free(e.drop.file);
+}
+
+void SdlFrontend::HandleWindow(const SDL_WindowEvent& w) {
+  switch (w.event) {
+    case SDL_WINDOWEVENT_CLOSE: closeRequested_ = true; break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_MAXIMIZED: redraw_ = true; break;
+    case SDL_WINDOWEVENT_EXPOSED: Show(); break;
+    case SDL_WINDOWEVENT_LEAVE:
+      // Hover ends; a drag in progress keeps the pointer.
+      if (!translator_.AnyButtonDown()) pending_.push_back(InputEvent::MouseMove({-1, -1}, translator_.Qualifiers()));
+      tooltip_.Hide();
+      break;
+    default: break;
+  }
+}
+
+void SdlFrontend::CoalesceMotion(SDL_Event& e) {
+  SDL_Event next;
+  while (SDL_PeepEvents(&next, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1 &&
+         next.type == SDL_MOUSEMOTION && next.motion.windowID == e.motion.windowID) {
+    SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_MOUSEMOTION, SDL_MOUSEMOTION);
+  }
+}
+
+void SdlFrontend::UpdateCapture(const SDL_Event& e) {
+  if (e.type == SDL_MOUSEBUTTONDOWN) SDL_CaptureMouse(SDL_TRUE);
+  if (e.type == SDL_MOUSEBUTTONUP && !translator_.AnyButtonDown()) SDL_CaptureMouse(SDL_FALSE);
+}
+
+}  // namespace host

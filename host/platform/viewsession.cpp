@@ -1,0 +1,209 @@
+#include "platform/viewsession.h"
+
+#include <cstdio>
+#include <fstream>
+#include <system_error>
+
+#include "core/documentstore.h"
+#include "core/fourcc.h"
+#include "gui/dialog.h"
+#include "gui/gui.h"
+#include "gui/guifamilies.h"
+#include "gui/screen.h"
+#include "page/attributepage.h"
+#include "page/demopage.h"
+#include "platform/layoutdump.h"
+#include "platform/sdlfrontend.h"
+#include "platform/storedparameters.h"
+#include "platform/viewwindow.h"
+#include "prefs/preferencesdialog.h"
+
+namespace host {
+
+namespace {
+
+constexpr int32_t kChooserBroadcast = 1000492;
+constexpr Size kPreferencesMinimum{560, 0};
+constexpr int32_t kLayoutModeSetting = FourCC("laym");
+constexpr int32_t kExpanded = 2;
+
+void Warn(const std::string& text) { std::fprintf(stderr, "gxa-host view: %s\n", text.c_str()); }
+
+}  // namespace
+
+Outcome<std::unique_ptr<ViewSession>> ViewSession::Open(const ViewOptions& options) {
+  std::unique_ptr<ViewSession> s(new ViewSession());
+  auto started = s->Start(options);
+  if (!started) return Outcome<std::unique_ptr<ViewSession>>::Fail(started.Error());
+  return s;
+}
+
+Outcome<Done> ViewSession::Start(const ViewOptions& options) {
+  using R = Outcome<Done>;
+  auto created = Host::Create(options.host);
+  if (!created) return R::Fail(created.Error());
+  host_ = std::move(created.Value());
+  if (!host_->Prefs().Problem().empty()) Warn(host_->Prefs().Problem());
+  GuiFamilies::Install(*host_);
+  auto opened = OpenDocument(options);
+  if (!opened) return opened;
+
+  const std::string title = documentPath_.filename().string() + " - gxa-host";
+  auto frontend = SdlFrontend::Open({title, options.size, options.scale});
+  if (!frontend) return R::Fail(frontend.Error());
+  frontend_ = frontend->get();
+  Gui::Get().SetFrontend(std::move(frontend.Value()));
+
+  auto loaded = host_->LoadModule(options.module);
+  if (!loaded) return R::Fail(loaded.Error());
+  if (!loaded->Started()) return R::Fail("the module did not start (action 2 answered " + std::to_string(loaded->start) + ")");
+  prefs_ = std::make_unique<PreferenceEditor>(host_->Prefs(), [this](const PreferenceItem& i) { PreferenceChanged(i); });
+  layoutFile_ = options.layoutFile;
+  return ShowPage(documentPath_.filename().string());
+}
+
+Outcome<Done> ViewSession::OpenDocument(const ViewOptions& options) {
+  using R = Outcome<Done>;
+  if (options.document) {
+    documentPath_ = *options.document;
+  } else if (host_->Paths()) {
+    documentPath_ = host_->Paths()->DataDir() / "demo.gxd";
+  } else {
+    return R::Fail("no folder for the document: give one or --home");
+  }
+  std::error_code ec;
+  if (documentPath_.has_parent_path()) std::filesystem::create_directories(documentPath_.parent_path(), ec);
+  if (ec) return R::Fail("cannot make " + documentPath_.parent_path().string() + ": " + ec.message());
+  auto loaded = DocumentStore::Load(documentPath_);
+  if (!loaded) return R::Fail(loaded.Error());
+  if (!loaded->problem.empty()) Warn(loaded->problem);
+  host_->SetActiveDocument(std::make_unique<Document>(std::move(loaded->document)));
+  return Done{};
+}
+
+Outcome<Done> ViewSession::ShowPage(const std::string& title) {
+  using R = Outcome<Done>;
+  auto page = AttributePage::Create(*host_);
+  if (!page) return R::Fail(page.Error());
+  page_ = page->get();
+  Document& doc = *host_->ActiveDocument();
+  std::vector<ParameterSpec> specs = DemoPage::Parameters();
+  // Every chooser opens expanded, as an attribute editor with its parameters unfolded.
+  for (ParameterSpec& spec : specs) spec.settings.SetInt32(kLayoutModeSetting, kExpanded);
+  StoredParameters::Restore(doc, specs);
+  for (ParameterSpec& spec : specs) {
+    auto added = page_->Add(std::move(spec));
+    if (!added) return R::Fail(added.Error());
+  }
+  pageDialog_ = std::make_unique<Dialog>(std::move(page.Value()));
+  auto view = std::make_unique<ViewWindow>(*pageDialog_, *page_, title,
+                                           ViewWindow::Actions{[this] { SaveFromWindow(); }, [this] { OpenPreferences(); }});
+  view_ = view.get();
+  window_ = std::make_unique<Dialog>(std::move(view));
+  GetScreen().ShowWindow(*window_);
+  savedChanges_ = doc.Changes();
+  if (layoutFile_) frontend_->SetPresentListener([this] { WriteLayout(); });
+  return Done{};
+}
+
+ViewSession::~ViewSession() {
+  // The window before the page it shows, the page before the screen, the
+  // screen before the module.
+  if (window_) window_->Close();
+  window_.reset();
+  pageDialog_.reset();
+  if (Gui::Exists()) Gui::Shutdown();
+  host_.reset();
+}
+
+Screen& ViewSession::GetScreen() { return Gui::Get().GetScreen(); }
+
+Outcome<Done> ViewSession::Run() {
+  Screen& screen = GetScreen();
+  UpdateStatus();
+  screen.Render();
+  while (!quit_) {
+    InputEvent e;
+    const int64_t timer = screen.Timers().WaitFrom(frontend_->NowMs());
+    frontend_->SetTopLevel(true);
+    const Frontend::Poll poll = frontend_->NextEvent(e, timer < 0 ? kIdleMs : int(std::min<int64_t>(timer, kIdleMs)));
+    frontend_->SetTopLevel(false);
+    bool render = frontend_->TakeRedrawRequest();
+    if (poll == Frontend::Poll::Exhausted) break;
+    if (poll == Frontend::Poll::Event) {
+      if (e.type == InputEvent::Type::Close) quit_ = true;
+      else if (!Shortcut(e)) screen.Dispatch(e);
+      render = true;
+    } else if (!screen.Timers().IsEmpty()) {
+      screen.FireTimers();
+      render = true;
+    }
+    if (!render || quit_) continue;
+    view_->FitColumns(*window_, screen.WindowSize().w);
+    UpdateStatus();
+    screen.Render();
+  }
+  return SaveAll();
+}
+
+bool ViewSession::Shortcut(const InputEvent& e) {
+  if (e.type != InputEvent::Type::KeyDown || (e.qualifiers & GXA_QUALIFIER_CTRL) == 0) return false;
+  switch (e.key) {
+    case 'S': SaveFromWindow(); return true;
+    case 'Q': quit_ = true; return true;
+    case ',': OpenPreferences(); return true;
+    default: return false;
+  }
+}
+
+Outcome<Done> ViewSession::SaveAll() {
+  const Document& doc = *host_->ActiveDocument();
+  auto saved = DocumentStore::Save(doc, documentPath_);
+  if (!saved) return Outcome<Done>::Fail("the document was not saved: " + saved.Error());
+  savedChanges_ = doc.Changes();
+  auto prefs = host_->Prefs().Save();
+  if (!prefs) return Outcome<Done>::Fail("the preferences were not saved: " + prefs.Error());
+  return Done{};
+}
+
+void ViewSession::SaveFromWindow() {
+  auto saved = SaveAll();
+  problem_ = saved ? "" : saved.Error();
+  if (!saved) Warn(problem_);
+  UpdateStatus();
+}
+
+void ViewSession::OpenPreferences() {
+  Dialog dialog(std::make_unique<PreferencesDialog>(*prefs_));
+  GetScreen().RunModal(dialog, "Preferences", kPreferencesMinimum);
+}
+
+void ViewSession::PreferenceChanged(const PreferenceItem& item) {
+  page_->PreferencesChanged();
+  if (item.broadcastCode != 0) host_->Events().Post({kChooserBroadcast, item.broadcastCode, 0});
+}
+
+void ViewSession::UpdateStatus() {
+  const bool modified = host_->ActiveDocument()->Changes() != savedChanges_;
+  std::string text = problem_.empty() ? documentPath_.string() + (modified ? "  (modified)" : "  (saved)") : problem_;
+  if (text == status_) return;
+  status_ = std::move(text);
+  view_->SetStatus(*window_, status_);
+}
+
+void ViewSession::WriteLayout() {
+  std::string json = LayoutDump::Json(GetScreen(), *page_, *window_);
+  if (json == lastLayout_) return;
+  const std::filesystem::path temp = layoutFile_->string() + ".tmp";
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    out << json << '\n';
+    if (!out) return Warn("cannot write " + temp.string());
+  }
+  std::error_code ec;
+  std::filesystem::rename(temp, *layoutFile_, ec);
+  if (ec) return Warn("cannot write " + layoutFile_->string() + ": " + ec.message());
+  lastLayout_ = std::move(json);
+}
+
+}  // namespace host
