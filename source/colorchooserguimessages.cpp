@@ -75,7 +75,7 @@ std::int32_t ColorChooserGui::SetValueMessage(const BaseContainer& msg)
   const double brightness = value.GetFloat(1, _brightness);
   _brightness = brightness < 0.0 ? 0.0 : (brightness > _brightnessMax ? _brightnessMax : brightness);
   TriStateData data;
-  data.value = GeData(value.GetVector(0, _color));
+  data.value = value.GetData(0);
   return SetData(data) ? 1 : 0;
 }
 

@@ -22,7 +22,6 @@ bool ColorChooserGui::SetData(const TriStateData& value)
   if (!_globalState && !_noParentQuery && !_settings.GetBool(kKeyNoLinear, false))
     DetectLinear();
   TakeValue(value.value);
-  _color = ToChooserSpace(_color);
   if (!_liveChange)
   {
     _initialColor = _color;
@@ -48,14 +47,15 @@ void ColorChooserGui::TakeValue(const GeData& value)
     double alpha = 1.0;
     if (value.GetColorAlpha(rgb, alpha))
     {
-      _color = rgb.Clamp01();
+      _color = ToChooserSpace(rgb.Clamp01());
       _alpha = alpha;
     }
     return;
   }
+  // A value of another type leaves the colour as it was.
   Vector rgb;
   if (value.GetVector(rgb))
-    _color = rgb.Clamp01();
+    _color = ToChooserSpace(rgb.Clamp01());
 }
 
 bool ColorChooserGui::GetData(TriStateData& out)

@@ -87,5 +87,27 @@ TEST_F(ChooserLinearTest, APickThatEndsAtOnceRestoresTheColourWithoutDrift)
   EXPECT_TRUE(picker->IsEnabled());
 }
 
+TEST_F(ChooserLinearTest, AValueOfTheWrongFormLeavesTheColourAsItWas)
+{
+  host::Container prefs = AllModesOff();
+  prefs.SetBool(1139, true);
+  Start(prefs);
+  Open("plain", Settings(0, 0), {Plain(0.2, 0.4, 0.6)}, {true});
+  Host().ClearParentMessages();
+
+  host::Container wrong(Code('b', 'V', 'A', 'C'));
+  host::Container value;
+  value.SetString(0, "not a colour");
+  wrong.SetContainer(kMessageValue, value);
+  host::Container result;
+  Chooser("plain").Message(wrong, result);
+  Chooser("plain").Message(wrong, result);
+
+  const host::ColorValue back = Data("plain");
+  EXPECT_NEAR(back.color.x, 0.2, 1e-9);
+  EXPECT_NEAR(back.color.y, 0.4, 1e-9);
+  EXPECT_NEAR(back.color.z, 0.6, 1e-9);
+}
+
 }  // namespace
 }  // namespace choosertest
