@@ -1,5 +1,7 @@
 #include "platform/viewwindow.h"
 
+#include <algorithm>
+
 #include "gui/button.h"
 #include "gui/checkbox.h"
 #include "gui/dialog.h"
@@ -14,6 +16,8 @@ namespace host {
 namespace {
 constexpr int32_t kRow = GXA_ALIGN_H_SCALEFIT | GXA_ALIGN_TOP;
 constexpr int kMargin = 8;
+// Narrower than this, sliders get too short to aim at: one column then.
+constexpr int kComfortableColumn = 480;
 }  // namespace
 
 ViewWindow::ViewWindow(Dialog& pageDialog, AttributePage& page, std::string title, Actions actions)
@@ -97,7 +101,7 @@ void ViewWindow::FitColumns(Dialog&, int windowWidth) {
   Group& root = pageDialog_.Root();
   if (columns_ == 1) columnWidth_ = root.MinSize().w;
   if (columnWidth_ <= 0) return;
-  const int wanted = windowWidth >= 2 * columnWidth_ + 3 * kMargin ? 2 : 1;
+  const int wanted = windowWidth >= 2 * std::max(columnWidth_, kComfortableColumn) + 3 * kMargin ? 2 : 1;
   if (wanted == columns_) return;
   columns_ = wanted;
   root.SetGrid(wanted, 0);
