@@ -15,6 +15,20 @@ namespace {
 constexpr int32_t kFill = GXA_ALIGN_H_SCALEFIT | GXA_ALIGN_TOP;
 // Toggles with labels this short sit two to a row.
 constexpr size_t kShortLabel = 20;
+// A drop-down entry of ID 0 would be a separator: entries count from 1.
+constexpr int32_t kEntryOffset = 1;
+
+// What a gadget shows for a preference value, and back.
+Value ToGadget(const PreferenceItem& item, const Value& v) {
+  if (item.kind != PreferenceItem::Kind::Choice) return v;
+  return Value::Int32(v.AsInt32().value_or(0) + kEntryOffset);
+}
+
+Value FromGadget(const PreferenceItem& item, const Value& v) {
+  if (item.kind != PreferenceItem::Kind::Choice) return v;
+  auto entry = v.AsInt32();
+  return entry ? Value::Int32(*entry - kEntryOffset) : v;
+}
 
 std::vector<const PreferenceItem*> InSection(const std::string& section) {
   std::vector<const PreferenceItem*> out;
@@ -43,7 +57,7 @@ std::unique_ptr<Widget> Gadget(const PreferenceItem& item) {
     case PreferenceItem::Kind::Toggle: return std::make_unique<CheckBox>(item.id, GXA_ALIGN_LEFT, item.label);
     case PreferenceItem::Kind::Choice: {
       auto combo = std::make_unique<ComboBox>(item.id, GXA_ALIGN_H_SCALEFIT);
-      for (const PreferenceChoice& c : item.choices) combo->AddChild(c.value, c.text);
+      for (const PreferenceChoice& c : item.choices) combo->AddChild(c.value + kEntryOffset, c.text);
       return combo;
     }
     case PreferenceItem::Kind::Profile: break;
@@ -104,7 +118,7 @@ void PreferencesDialog::AddSection(Dialog& d, const std::string& section) {
 
 bool PreferencesDialog::InitValues(Dialog& d) {
   for (const PreferenceItem& item : PreferenceCatalog::Items()) {
-    if (Widget* w = d.Find(item.id)) w->SetData(editor_.Current(item));
+    if (Widget* w = d.Find(item.id)) w->SetData(ToGadget(item, editor_.Current(item)));
   }
   ShowMessage(d, message_);
   return true;
@@ -130,9 +144,9 @@ bool PreferencesDialog::Command(Dialog& d, int32_t id, const Container&) {
   Widget* gadget = d.Find(id);
   if (!item || !gadget) return true;
   const std::optional<Value> value = gadget->Data();
-  auto applied = value ? editor_.Apply(*item, *value) : Outcome<Done>::Fail(item->label + ": no value");
+  auto applied = value ? editor_.Apply(*item, FromGadget(*item, *value)) : Outcome<Done>::Fail(item->label + ": no value");
   ShowMessage(d, applied ? "" : applied.Error());
-  gadget->SetData(editor_.Current(*item));
+  gadget->SetData(ToGadget(*item, editor_.Current(*item)));
   return true;
 }
 

@@ -8,6 +8,7 @@
 
 #include "automation/inputdriver.h"
 #include "automation/temphome.h"
+#include "core/fourcc.h"
 #include "core/host.h"
 #include "gui/dialog.h"
 #include "gui/gui.h"
@@ -22,7 +23,8 @@ namespace host::testing {
 
 class ViewFixture {
  public:
-  explicit ViewFixture(Size window = {900, 700}) {
+  // prefs: world preferences set before the page opens.
+  explicit ViewFixture(Size window = {900, 700}, const Container& prefs = {}) {
     auto temp = TempHome::Create();
     if (!temp) throw std::runtime_error(temp.Error());
     home_.emplace(std::move(temp.Value()));
@@ -31,6 +33,7 @@ class ViewFixture {
     auto created = Host::Create(options);
     if (!created) throw std::runtime_error(created.Error());
     host_ = std::move(created.Value());
+    host_->Prefs().Data().Merge(prefs);
     GuiFamilies::Install(*host_);
     auto frontend = std::make_unique<HeadlessFrontend>(window, 1);
     frontend_ = frontend.get();
@@ -40,7 +43,10 @@ class ViewFixture {
     auto page = AttributePage::Create(*host_);
     if (!page) throw std::runtime_error(page.Error());
     page_ = page->get();
-    for (ParameterSpec& spec : DemoPage::Parameters()) page_->Add(std::move(spec));
+    for (ParameterSpec& spec : DemoPage::Parameters()) {
+      spec.settings.SetInt32(FourCC("laym"), 2);  // expanded, as the view shows them
+      page_->Add(std::move(spec));
+    }
     pageDialog_ = std::make_unique<Dialog>(std::move(page.Value()));
     auto view = std::make_unique<ViewWindow>(*pageDialog_, *page_, "demo.gxd", ViewWindow::Actions{});
     view_ = view.get();
