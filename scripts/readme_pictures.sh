@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Renders the README's pictures into docs/images/. The chooser pictures come
+# from `gxa-host render`; the window pictures (the demo page, a context menu,
+# the Preferences window) from `gxa-host view` on a virtual X display, when
+# Xvfb, xdotool and ImageMagick are there (scripts/setup.sh installs them).
+#
+# usage: scripts/readme_pictures.sh [PATH-TO-gxa-host]   (default: build/gxa-host)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+HOST=$(realpath "${1:-build/gxa-host}")
+OUT=docs/images
+mkdir -p "$OUT"
+WORK=$(mktemp -d)
+XVFB_PID=""
+VIEW_PID=""
+cleanup() {
+  [ -n "$VIEW_PID" ] && kill "$VIEW_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+render() {  # FILE, then render options
+  local file=$1; shift
+  "$HOST" render --home "$WORK/render" --settings laym=2 --out "$OUT/$file" "$@"
+  echo "readme_pictures: $OUT/$file"
+}
+
+# --- the chooser
+render chooser.png --theme dark --width 380 --prefs 1110=true --value 0.80,0.32,0.12
+render chooser-light.png --theme light --width 380 --prefs 1110=true --value 0.20,0.55,0.85
+render chooser-scale2.png --theme dark --width 300 --scale 2 --value 0.35,0.70,0.30
+render chooser-alpha.png --theme dark --width 380 --settings acol=1 --value 0.20,0.55,0.85,0.6
+
+# --- the window
+for tool in Xvfb xdotool import; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "readme_pictures: no $tool: the window pictures stay as they are"
+    exit 0
+  fi
+done
+n=""
+for candidate in $(seq 90 140); do
+  if [ ! -e "/tmp/.X$candidate-lock" ] && [ ! -e "/tmp/.X11-unix/X$candidate" ]; then n=$candidate; break; fi
+done
+[ -n "$n" ] || { echo "readme_pictures: no free X display" >&2; exit 1; }
+Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+XVFB_PID=$!
+export DISPLAY=":$n"
+for _ in $(seq 50); do [ -S "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+
+LAYOUT="$WORK/layout.json"
+"$HOST" view --home "$WORK/view" --scale 1 --size 1160x900 --dump-layout "$LAYOUT" >/dev/null 2>&1 &
+VIEW_PID=$!
+for _ in $(seq 100); do grep -q '"owner":"swatch"' "$LAYOUT" 2>/dev/null && break; sleep 0.1; done
+WIN=$(timeout 10 xdotool search --sync --onlyvisible --name 'gxa-host' | head -n1)
+eval "$(xdotool getwindowgeometry --shell "$WIN" | sed 's/^/WIN_/')"
+frame() {  # OWNER ID -> x y w h
+  grep -F "{\"owner\":\"$1\",\"id\":$2," "$LAYOUT" | head -n1 |
+    sed 's/.*"frame":\[\([-0-9]*\),\([-0-9]*\),\([-0-9]*\),\([-0-9]*\)\].*/\1 \2 \3 \4/'
+}
+shoot() { sleep 0.6; import -window "$WIN" "$OUT/$1"; echo "readme_pictures: $OUT/$1"; }
+
+xdotool mousemove $((WIN_X + 4)) $((WIN_Y + WIN_HEIGHT - 4))
+shoot window.png
+
+read -r x y w h < <(frame color 65536002)
+xdotool mousemove $((WIN_X + x + w / 2)) $((WIN_Y + y + h / 2)) click 3
+for _ in $(seq 50); do grep -q '"owner":"popup"' "$LAYOUT" && break; sleep 0.1; done
+sleep 0.3
+import -window "$WIN" -crop 420x220+$((x > 10 ? x - 10 : 0))+$((y > 40 ? y - 40 : 0)) +repage "$OUT/context-menu.png"
+echo "readme_pictures: $OUT/context-menu.png"
+xdotool key Escape
+
+xdotool key ctrl+comma
+for _ in $(seq 50); do grep -q '"modal":"Preferences"' "$LAYOUT" && break; sleep 0.1; done
+shoot preferences.png
+xdotool key Escape
+xdotool key ctrl+q
+wait "$VIEW_PID" || true
+VIEW_PID=""
