@@ -1,5 +1,6 @@
 #include "kelvin/colorinterfacekelvin.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -54,8 +55,10 @@ void ColorInterfaceKelvin::Update(ColorChooserGui& chooser)
   const BaseContainer& state = chooser.GetState();
   const std::int32_t kelvin = state.GetInt32(kStateTemperature, 0);
   const double tint = state.GetFloat(kStateTint, 0.0);
-  chooser.SetInt32(kFieldTemperature, kelvin, static_cast<std::int32_t>(ColorSliderAreaKelvin::kMinimumKelvin),
-                   static_cast<std::int32_t>(ColorSliderAreaKelvin::kMaximumKelvin), 1);
+  const auto lowest = static_cast<std::int32_t>(ColorSliderAreaKelvin::kMinimumKelvin);
+  const auto highest = static_cast<std::int32_t>(ColorSliderAreaKelvin::kMaximumKelvin);
+  // Before the first edit the temperature reads 0: the field shows its lower limit.
+  chooser.SetInt32(kFieldTemperature, std::clamp(kelvin, lowest, highest), lowest, highest, 1);
   chooser.SetFloat(kFieldTint, tint, -1.0, 1.0, 0.01, GXA_UNIT_PERCENT);
   _temperature.SetUnitValue(kelvin);
   _temperature.SetTint(tint);
