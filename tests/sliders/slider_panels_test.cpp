@@ -91,6 +91,9 @@ TEST_F(SliderPanelsTest, TemperatureDragSendsWholeKelvin)
 {
   Start(Modes({kPrefKelvin}));
   Open("a", {0.5, 0.5, 0.5});
+  // Nothing chosen yet: no temperature kept, the field at its lower limit.
+  EXPECT_FALSE(State("a").Has(kStateTemperature));
+  EXPECT_EQ(Number("a", kTemperatureField), 1000.0);
   const int width = Gadget("a", kTemperatureSlider).Frame().w;
   Drag("a", kTemperatureSlider, {{3, 8}, {width / 3, 8}, {width / 2 + 1, 8}});
   const std::int32_t kelvin = State("a").GetInt32(kStateTemperature);
