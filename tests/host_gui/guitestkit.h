@@ -89,6 +89,7 @@ class TestArea {
   std::vector<std::string> log;
   std::vector<int32_t> drawReasons;
   std::function<void(TestArea&)> draw;
+  std::function<void(int32_t, int32_t)> sized;
   std::function<bool(const Container&)> input;
   std::function<int32_t(const Container&, Container&)> message;
   std::vector<int32_t> coreMessages;
@@ -107,6 +108,7 @@ class TestArea {
   }
   static void Sized(void* u, int32_t w, int32_t h) {
     Self(u)->log.push_back("sized " + std::to_string(w) + "x" + std::to_string(h));
+    if (Self(u)->sized) Self(u)->sized(w, h);
   }
   static void DrawMsg(void* u, int32_t, int32_t, int32_t, int32_t, const GxaContainer* msg) {
     Self(u)->drawReasons.push_back(FromHandle(msg)->GetInt32(GXA_DRAW_REASON, -1));
