@@ -117,11 +117,12 @@ bool Dialog::SendParentMessage(const Container& msg) {
   return true;
 }
 
-void Dialog::Action(int32_t id, const std::optional<Value>& value, std::optional<bool> dragging) {
+void Dialog::Action(int32_t id, const std::optional<Value>& value, std::optional<bool> dragging, bool enterCommit) {
   Container msg(GXA_MSG_ACTION);
   msg.SetInt32(GXA_MSG_ID, id);
   if (value) msg.Set(GXA_MSG_VALUE, *value);
   if (dragging) msg.SetInt32(GXA_MSG_DRAG, *dragging ? 1 : 0);
+  if (enterCommit) msg.SetInt32(GXA_MSG_EDIT_STARTED, 1);
   Container result;
   Message(msg, result);
 }

@@ -67,7 +67,9 @@ class Dialog {
   bool SendParentMessage(const Container& msg);
   // A gadget's value changed through the user: 'bACT' with 'meid', and the
   // value and drag state when given, goes through Message to Command.
-  void Action(int32_t id, const std::optional<Value>& value = std::nullopt, std::optional<bool> dragging = std::nullopt);
+  // enterCommit marks a text commit by Enter ('mest' = 1): the field keeps focus.
+  void Action(int32_t id, const std::optional<Value>& value = std::nullopt, std::optional<bool> dragging = std::nullopt,
+              bool enterCommit = false);
 
   // --- layout changes
   bool FlushGroup(int32_t id);

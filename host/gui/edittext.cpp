@@ -19,7 +19,7 @@ bool EditText::SetData(const Value& value) {
 
 bool EditText::Commit(const std::string& text) {
   text_ = text;
-  if (Dialog* d = OwnerDialog()) d->Action(Id(), Value::String(text_));
+  if (Dialog* d = OwnerDialog()) d->Action(Id(), Value::String(text_), std::nullopt, CommitsByEnter());
   return true;
 }
 

@@ -91,7 +91,9 @@ bool TextField::OnKey(const InputEvent& e, EventContext&) {
   if (e.key == GXA_KEY_ENTER) {
     // An untouched field lets Enter through to the dialog's OK button.
     if (!edited_) return false;
+    byEnter_ = true;
     CommitEdit();
+    byEnter_ = false;
     editor_.SelectAll();
     Invalidate();
     return true;

@@ -38,6 +38,8 @@ class TextField : public Widget {
   void ValueChanged();
   // Commits a pending edit (Enter, focus loss); true when something was committed.
   bool CommitEdit();
+  // True while Enter commits (the field keeps focus); false when focus leaves.
+  bool CommitsByEnter() const { return byEnter_; }
 
  private:
   size_t IndexAt(int layerX) const;
@@ -47,6 +49,7 @@ class TextField : public Widget {
   TextEditor editor_;
   bool focused_ = false;
   bool edited_ = false;
+  bool byEnter_ = false;
   int scroll_ = 0;
 };
 
