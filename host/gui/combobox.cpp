@@ -61,8 +61,9 @@ void ComboBox::Paint(PaintContext& ctx) {
 
 void ComboBox::Activate(const InputEvent&, EventContext& ctx) {
   const Rect g = GlobalFrame();
+  const auto life = Life();
   const int32_t chosen = ctx.RunMenu(Menu(), {g.x, g.Bottom()});
-  if (chosen != 0) Choose(chosen);
+  if (chosen != 0 && !life.expired()) Choose(chosen);
 }
 
 bool ComboBox::OnKey(const InputEvent& e, EventContext& ctx) {

@@ -33,8 +33,11 @@ bool FileNameField::OnMouseDown(const InputEvent& e, EventContext& ctx) {
   const Point p = LayerPoint(e.position);
   if (!ButtonArea().Contains(p.x, p.y)) return TextField::OnMouseDown(e, ctx);
   if (e.channel != GXA_CHANNEL_LEFT || !IsEnabled()) return false;
+  const auto life = Life();
   CommitEdit();
-  if (std::optional<std::string> chosen = ctx.AskFile("Open File", path_)) Choose(*chosen);
+  if (life.expired()) return true;
+  std::optional<std::string> chosen = ctx.AskFile("Open File", path_);
+  if (chosen && !life.expired()) Choose(*chosen);
   return true;
 }
 

@@ -108,17 +108,18 @@ bool NumberField::OnMouseDown(const InputEvent& e, EventContext& ctx) {
   const Point p = LayerPoint(e.position);
   if (!arrows_ || !IsEnabled() || !ArrowArea().Contains(p.x, p.y)) return TextField::OnMouseDown(e, ctx);
   if (e.channel != GXA_CHANNEL_LEFT) return false;
+  const auto life = Life();
   CommitEdit();
+  if (life.expired()) return true;
   const Rect a = ArrowArea();
   pressedArrow_ = p.y < a.y + a.h / 2 ? 1 : -1;
   const double mult = (e.qualifiers & GXA_QUALIFIER_SHIFT) ? 10.0 : 1.0;
-  Step(pressedArrow_ * mult);
   scrubbing_ = true;
   scrubMoved_ = false;
   scrubStartY_ = e.position.y;
-  scrubBase_ = setting_.value;
   ctx.CaptureMouse(*this);
-  Invalidate();
+  Step(pressedArrow_ * mult);
+  if (!life.expired()) scrubBase_ = setting_.value;
   return true;
 }
 
@@ -137,16 +138,17 @@ void NumberField::OnMouseUp(const InputEvent& e, EventContext& ctx) {
   if (!scrubbing_) return TextField::OnMouseUp(e, ctx);
   scrubbing_ = false;
   pressedArrow_ = 0;
-  if (scrubMoved_) Apply(setting_.value, false);
   Invalidate();
+  if (scrubMoved_) Apply(setting_.value, false);
 }
 
 bool NumberField::OnKey(const InputEvent& e, EventContext& ctx) {
   if (e.type == InputEvent::Type::KeyDown && IsEditing() && IsEnabled()) {
     const double mult = (e.qualifiers & GXA_QUALIFIER_SHIFT) ? 10.0 : 1.0;
     if (e.key == GXA_KEY_UP || e.key == GXA_KEY_DOWN) {
+      const auto life = Life();
       CommitEdit();
-      Step(e.key == GXA_KEY_UP ? mult : -mult);
+      if (!life.expired()) Step(e.key == GXA_KEY_UP ? mult : -mult);
       return true;
     }
   }
@@ -155,7 +157,9 @@ bool NumberField::OnKey(const InputEvent& e, EventContext& ctx) {
 
 bool NumberField::OnWheel(const InputEvent& e, EventContext&) {
   if (!IsEnabled() || e.wheelY == 0.0) return false;
+  const auto life = Life();
   CommitEdit();
+  if (life.expired()) return true;
   Step((e.wheelY > 0 ? 1.0 : -1.0) * ((e.qualifiers & GXA_QUALIFIER_SHIFT) ? 10.0 : 1.0));
   return true;
 }

@@ -91,8 +91,10 @@ bool TextField::OnKey(const InputEvent& e, EventContext&) {
   if (e.key == GXA_KEY_ENTER) {
     // An untouched field lets Enter through to the dialog's OK button.
     if (!edited_) return false;
+    const auto life = Life();
     byEnter_ = true;
     CommitEdit();
+    if (life.expired()) return true;
     byEnter_ = false;
     editor_.SelectAll();
     Invalidate();
@@ -119,7 +121,9 @@ void TextField::OnFocusChanged(bool gained, EventContext&) {
     editor_.SetText(DisplayText());
     editor_.SelectAll();
   } else {
+    const auto life = Life();
     CommitEdit();
+    if (life.expired()) return;
     focused_ = false;
     scroll_ = 0;
   }
@@ -130,7 +134,9 @@ bool TextField::CommitEdit() {
   if (!edited_) return false;
   edited_ = false;
   const std::string typed = editor_.Text();
+  const auto life = Life();
   const bool accepted = typed != DisplayText() && Commit(typed);
+  if (life.expired()) return accepted;
   editor_.SetText(DisplayText());
   KeepCaretVisible();
   Invalidate();

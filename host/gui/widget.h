@@ -4,6 +4,7 @@
 // the coordinates of the layer (window, modal dialog or popup) that shows the
 // tree; the layout engine fills them.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -86,6 +87,10 @@ class Widget {
   // The deepest shown widget at a layer point, or null.
   Widget* HitTest(Point p);
 
+  // Expires when the widget goes: a handler that calls into the module (which
+  // may rebuild the layout under it) checks it before touching itself again.
+  std::weak_ptr<const int> Life() const { return life_; }
+
   // --- drawing
   void Invalidate();
   bool IsDirty() const { return dirty_; }
@@ -132,6 +137,7 @@ class Widget {
   bool dirty_ = true;
   Rect frame_;
   Size minSize_;
+  std::shared_ptr<const int> life_ = std::make_shared<const int>(0);
 
   static DestroyHook destroyHook_;
 };

@@ -282,5 +282,47 @@ TEST(Interaction, OnlyChangedGadgetsAreRedrawn) {
   EXPECT_EQ(b.drawReasons.size(), 1u);
 }
 
+TEST(Interaction, GadgetsSurviveTheModuleRebuildingTheirGroupFromTheirOwnAction) {
+  GuiFixture gui({300, 120});
+  TestDialog d;
+  auto build = [](GxaDialog* h) {
+    Dlg().add_edit_text(h, 1, kTopLeft, 100, 0);
+    Dlg().add_number_field(h, 2, kTopLeft, 70, 0, true);
+    Dlg().add_combobox(h, 3, kTopLeft, 0, 0);
+    Dlg().add_child(h, 3, 1, "one");
+    Dlg().add_child(h, 3, 2, "two");
+  };
+  d.layout = [&](GxaDialog* h) {
+    Dlg().group_begin(h, 9, kTopLeft, 1, 0, nullptr, 0);
+    build(h);
+    Dlg().group_end(h);
+  };
+  d.init = [](GxaDialog* h) { Dlg().set_int32(h, 2, 5, 0, 10, 1, 0); };
+  // Every command rebuilds the group the gadget lives in, as a chooser does
+  // when a mode changes.
+  d.message = [&](const Container& msg, Container&) {
+    if (msg.Id() != GXA_MSG_ACTION) return 0;
+    Dlg().layout_flush_group(d.handle, 9);
+    build(d.handle);
+    Dlg().layout_changed(d.handle, 9);
+    return 1;
+  };
+  gui.Show(d);
+  std::vector<InputEvent> keys = {InputEvent::MouseDown(gui.Centre(d, 1)), InputEvent::MouseUp(gui.Centre(d, 1))};
+  for (const InputEvent& e : InputEvent::Typing("x")) keys.push_back(e);
+  keys.push_back(InputEvent::KeyDown(GXA_KEY_ENTER));
+  gui.Run(keys);
+  const Rect n = gui.FrameOf(d, 2);
+  gui.Run({InputEvent::MouseDown({n.Right() - 3, n.y + 3}), InputEvent::MouseMove({n.Right() - 3, n.y - 20}),
+           InputEvent::MouseUp({n.Right() - 3, n.y - 20})});
+  gui.Run({InputEvent::MouseDown({n.x + 5, n.y + 5}), InputEvent::MouseUp({n.x + 5, n.y + 5}),
+           InputEvent::KeyDown(GXA_KEY_UP), InputEvent::Wheel({n.x + 5, n.y + 5}, 0, 1)});
+  Gui::Get().Answers().Push(Answer::MenuChoice(2));
+  gui.Run({InputEvent::MouseDown(gui.Centre(d, 3)), InputEvent::MouseUp(gui.Centre(d, 3))});
+  // The rebuilt gadgets are there and take input as before.
+  EXPECT_EQ(Dialog::FromHandle(d.handle)->Find(9)->ChildCount(), 3u);
+  EXPECT_EQ(d.messages.size() >= 4, true);
+}
+
 }  // namespace
 }  // namespace host
