@@ -76,6 +76,13 @@ SdlFrontend::~SdlFrontend() {
 
 void SdlFrontend::SetTitle(const std::string& title) { SDL_SetWindowTitle(window_, title.c_str()); }
 
+void SdlFrontend::SetMinimumSize(Size logical) {
+  const Size points = scale_.WindowPoints({std::max(logical.w, kMinimumLogical.w), std::max(logical.h, kMinimumLogical.h)});
+  int w = 0, h = 0;
+  SDL_GetWindowMinimumSize(window_, &w, &h);
+  if (w != points.w || h != points.h) SDL_SetWindowMinimumSize(window_, points.w, points.h);
+}
+
 Size SdlFrontend::WindowSize() const {
   int pw = 0, ph = 0;
   SDL_GetWindowSizeInPixels(window_, &pw, &ph);

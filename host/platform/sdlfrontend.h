@@ -46,6 +46,8 @@ class SdlFrontend : public Frontend {
 
   void SetTopLevel(bool topLevel) { topLevel_ = topLevel; }
   void SetTitle(const std::string& title);
+  // The window cannot be made narrower or lower than this (logical).
+  void SetMinimumSize(Size logical);
   // The window changed size or was shown again: the screen should render.
   bool TakeRedrawRequest();
   // Called after each frame reaches the window.

@@ -9,6 +9,7 @@
 #include "gui/dialog.h"
 #include "gui/gui.h"
 #include "gui/guifamilies.h"
+#include "gui/layer.h"
 #include "gui/screen.h"
 #include "page/attributepage.h"
 #include "page/demopage.h"
@@ -122,6 +123,7 @@ Outcome<Done> ViewSession::Run() {
   Screen& screen = GetScreen();
   UpdateStatus();
   screen.Render();
+  KeepContentWidth();
   while (!quit_) {
     InputEvent e;
     const int64_t timer = screen.Timers().WaitFrom(frontend_->NowMs());
@@ -142,8 +144,16 @@ Outcome<Done> ViewSession::Run() {
     view_->FitColumns(*window_, screen.WindowSize().w);
     UpdateStatus();
     screen.Render();
+    KeepContentWidth();
   }
   return SaveAll();
+}
+
+void ViewSession::KeepContentWidth() {
+  // The page scrolls up and down, not sideways: the window keeps the width
+  // of one column (two only when there is room).
+  if (view_->Columns() != 1) return;
+  if (Layer* layer = GetScreen().WindowLayer()) frontend_->SetMinimumSize({layer->MinimumSize().w, 0});
 }
 
 bool ViewSession::Shortcut(const InputEvent& e) {

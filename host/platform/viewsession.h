@@ -57,6 +57,7 @@ class ViewSession {
   void OpenPreferences();
   void PreferenceChanged(const PreferenceItem& item);
   void UpdateStatus();
+  void KeepContentWidth();
   void WriteLayout();
   Screen& GetScreen();
 

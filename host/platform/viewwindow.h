@@ -39,6 +39,7 @@ class ViewWindow : public DialogDelegate {
   void SetStatus(Dialog& dialog, const std::string& text);
   // Parameters sit side by side when the window is wide enough.
   void FitColumns(Dialog& dialog, int windowWidth);
+  int Columns() const { return columns_; }
 
  private:
   void AddToolbar(Dialog& dialog);

@@ -24,7 +24,7 @@ namespace host::testing {
 class ViewFixture {
  public:
   // prefs: world preferences set before the page opens.
-  explicit ViewFixture(Size window = {900, 700}, const Container& prefs = {}) {
+  explicit ViewFixture(Size window = {900, 700}, const Container& prefs = Container(0)) {
     auto temp = TempHome::Create();
     if (!temp) throw std::runtime_error(temp.Error());
     home_.emplace(std::move(temp.Value()));
