@@ -169,6 +169,12 @@ xdotool key Return
 wait_for "typing 3366cc into the hex field gave $(text_of color $HEX_FIELD)" hex_is 3366CC
 step "typed hex 3366CC"
 
+# Escape closes a menu without choosing.
+xdotool mousemove $(at swatch $COLOR_FIELD 25 50) click 3
+wait_for "the compact field opened no context menu" menu_open
+xdotool key Escape
+wait_for "Escape left the menu open" menu_closed
+
 choose_menu_entry color "Copy Color"
 choose_menu_entry swatch "Paste Color"
 step "copied the colour and pasted it into the compact field"
@@ -182,7 +188,20 @@ read -r sx sy < <(at swatch $COLOR_FIELD 25 50)
 expect_pixel "the compact field" "$sx" "$sy" 3366CC
 step "screenshot: both fields show #3366CC"
 
+# Ctrl+, opens the Preferences over the page, Escape closes them.
+modal_is() { grep -qF "\"modal\":$1" "$LAYOUT"; }
 xdotool mousemove $(at color $HEX_FIELD 50 50)
+xdotool key ctrl+comma
+wait_for "Ctrl+, opened no Preferences window" modal_is '"Preferences"'
+xdotool key Escape
+wait_for "Escape left the Preferences open" modal_is null
+step "Escape closes the menu and the Preferences"
+
+# Ctrl+S saves while the window stays open.
+xdotool key ctrl+s
+wait_for "Ctrl+S saved no document at $DOC" test -f "$DOC"
+kill -0 "$VIEW_PID" || fail "the window closed on Ctrl+S"
+
 xdotool key ctrl+q
 stop_view "Ctrl+Q"
 [ -f "$DOC" ] || fail "no document was saved at $DOC"
