@@ -50,7 +50,7 @@ export DISPLAY=":$n"
 for _ in $(seq 50); do [ -S "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
 
 LAYOUT="$WORK/layout.json"
-"$HOST" view --home "$WORK/view" --scale 1 --size 1160x900 --dump-layout "$LAYOUT" >/dev/null 2>&1 &
+HOME="$WORK" "$HOST" view --home "$WORK/demo" --scale 1 --size 1160x900 --dump-layout "$LAYOUT" >/dev/null 2>&1 &
 VIEW_PID=$!
 for _ in $(seq 100); do grep -q '"owner":"swatch"' "$LAYOUT" 2>/dev/null && break; sleep 0.1; done
 WIN=$(timeout 10 xdotool search --sync --onlyvisible --name 'gxa-host' | head -n1)

@@ -1,6 +1,7 @@
 #include "platform/viewsession.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <system_error>
 
@@ -29,6 +30,15 @@ constexpr int32_t kLayoutModeSetting = FourCC("laym");
 constexpr int32_t kExpanded = 2;
 
 void Warn(const std::string& text) { std::fprintf(stderr, "gxa-host view: %s\n", text.c_str()); }
+
+// The path with the user's home folder written as "~".
+std::string ShortPath(const std::filesystem::path& path) {
+  const char* home = std::getenv("HOME");
+  const std::string p = std::filesystem::absolute(path).lexically_normal().string();
+  const std::string h = home && *home ? std::filesystem::path(home).lexically_normal().string() : "";
+  if (!h.empty() && h != "/" && p.rfind(h + "/", 0) == 0) return "~" + p.substr(h.size());
+  return p;
+}
 
 }  // namespace
 
@@ -75,6 +85,7 @@ Outcome<Done> ViewSession::OpenDocument(const ViewOptions& options) {
   std::error_code ec;
   if (documentPath_.has_parent_path()) std::filesystem::create_directories(documentPath_.parent_path(), ec);
   if (ec) return R::Fail("cannot make " + documentPath_.parent_path().string() + ": " + ec.message());
+  onDisk_ = std::filesystem::exists(documentPath_, ec);
   auto loaded = DocumentStore::Load(documentPath_);
   if (!loaded) return R::Fail(loaded.Error());
   if (!loaded->problem.empty()) Warn(loaded->problem);
@@ -171,6 +182,7 @@ Outcome<Done> ViewSession::SaveAll() {
   auto saved = DocumentStore::Save(doc, documentPath_);
   if (!saved) return Outcome<Done>::Fail("the document was not saved: " + saved.Error());
   savedChanges_ = doc.Changes();
+  onDisk_ = true;
   auto prefs = host_->Prefs().Save();
   if (!prefs) return Outcome<Done>::Fail("the preferences were not saved: " + prefs.Error());
   return Done{};
@@ -195,7 +207,8 @@ void ViewSession::PreferenceChanged(const PreferenceItem& item) {
 
 void ViewSession::UpdateStatus() {
   const bool modified = host_->ActiveDocument()->Changes() != savedChanges_;
-  std::string text = problem_.empty() ? documentPath_.string() + (modified ? "  (modified)" : "  (saved)") : problem_;
+  const char* state = modified ? "  (modified)" : onDisk_ ? "  (saved)" : "  (new, saved on closing)";
+  std::string text = problem_.empty() ? ShortPath(documentPath_) + state : problem_;
   if (text == status_) return;
   status_ = std::move(text);
   view_->SetStatus(*window_, status_);

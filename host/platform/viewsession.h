@@ -74,6 +74,7 @@ class ViewSession {
   std::string status_;
   std::string problem_;
   uint64_t savedChanges_ = 0;
+  bool onDisk_ = false;
   bool quit_ = false;
 };
 
