@@ -43,10 +43,11 @@ fail() {
 
 step() { echo "view_xvfb: $*"; }
 
-# Polls a command until it succeeds; fails with the message after ~10 s.
+# Polls a command until it succeeds; fails with the message after ~30 s
+# (a loaded machine running other tests beside this one is slow to start).
 wait_for() {
   local message=$1; shift
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     if "$@" >/dev/null 2>&1; then return 0; fi
     sleep 0.1
   done
@@ -97,14 +98,14 @@ start_view() {
   "$HOST" view --home "$HOME_DIR" --scale 1 --size 1180x940 --dump-layout "$LAYOUT" >"$WORK/view.log" 2>&1 &
   VIEW_PID=$!
   wait_for "the window never showed its page (no layout written)" has_gadget color $HEX_FIELD
-  WIN=$(timeout 10 xdotool search --sync --onlyvisible --name 'gxa-host' | head -n1) || fail "no window named gxa-host"
+  WIN=$(timeout 30 xdotool search --sync --onlyvisible --name 'gxa-host' | head -n1) || fail "no window named gxa-host"
   eval "$(xdotool getwindowgeometry --shell "$WIN" | sed 's/^/WIN_/')"
   step "window $WIN at $WIN_X,$WIN_Y size ${WIN_WIDTH}x$WIN_HEIGHT"
 }
 
 stop_view() {
   local how=$1 status=0
-  for _ in $(seq 100); do kill -0 "$VIEW_PID" 2>/dev/null || break; sleep 0.1; done
+  for _ in $(seq 300); do kill -0 "$VIEW_PID" 2>/dev/null || break; sleep 0.1; done
   kill -0 "$VIEW_PID" 2>/dev/null && fail "the window did not close after $how"
   wait "$VIEW_PID" || status=$?
   VIEW_PID=""
