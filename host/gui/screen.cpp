@@ -180,14 +180,26 @@ void Screen::DismissPopup(Layer& layer) {
 
 void Screen::Render() {
   SyncTheme();
+  bool changed = false;
   for (const auto& l : layers_) {
     if (l->GetKind() == Layer::Kind::Window) l->SetSize(frontend_->WindowSize());
     // A layout changed by a gadget while it drew is painted at once.
     for (int pass = 0; pass < 3 && compositor_.PaintLayer(*l, Scale(), colors_, router_.Focus()); ++pass) {
+      changed = true;
       if (!l->NeedsFullRepaint() && !l->NeedsLayout()) break;
     }
   }
-  compositor_.Compose(Layers(), WindowSize(), Scale(), colors_, frame_);
+  // An unchanged screen is not composed and shown again: loops poll often.
+  const std::vector<Layer*> layers = Layers();
+  std::vector<Rect> bounds;
+  for (Layer* l : layers) bounds.push_back(l->Bounds());
+  const Size window = WindowSize();
+  if (!changed && bounds == shownBounds_ && frame_.LogicalWidth() == window.w && frame_.LogicalHeight() == window.h &&
+      frame_.Scale() == Scale()) {
+    return;
+  }
+  shownBounds_ = std::move(bounds);
+  compositor_.Compose(layers, window, Scale(), colors_, frame_);
   if (!frame_.IsEmpty()) frontend_->Present(frame_);
 }
 

@@ -114,6 +114,7 @@ class Screen {
   std::vector<std::unique_ptr<Layer>> layers_;
   std::vector<std::pair<Layer*, Dialog*>> modals_;
   Framebuffer frame_;
+  std::vector<Rect> shownBounds_;  // where the layers were in the last frame
 };
 
 }  // namespace host

@@ -90,5 +90,27 @@ TEST(Screen, WindowFollowsTheFrontEndSizeAndScale) {
   EXPECT_NE(std::find(area.log.begin(), area.log.end(), "sized 200x100"), area.log.end());
 }
 
+TEST(Screen, AnUnchangedScreenIsNotShownAgain) {
+  GuiFixture gui({120, 60});
+  TestDialog d;
+  TestArea area;
+  d.layout = [&](GxaDialog* h) {
+    Dlg().add_user_area(h, 5, kTopLeft, 0, 0);
+    Dlg().attach_user_area(h, 5, area.handle, 0);
+  };
+  gui.Show(d);
+  const int frames = gui.headless->FrameCount();
+  gui.screen().Render();
+  gui.Run({InputEvent::MouseMove({100, 50})});
+  EXPECT_EQ(gui.headless->FrameCount(), frames);
+  Ua().redraw(area.handle);
+  gui.screen().Render();
+  EXPECT_EQ(gui.headless->FrameCount(), frames + 1);
+  gui.headless->SetWindowSize({130, 60});
+  gui.screen().Render();
+  EXPECT_EQ(gui.headless->FrameCount(), frames + 2);
+  EXPECT_EQ(gui.headless->LastFrame().Width(), 130);
+}
+
 }  // namespace
 }  // namespace host
