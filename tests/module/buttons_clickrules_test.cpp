@@ -58,15 +58,6 @@ std::vector<bool> States(const BaseArray<Button>& row)
 }
 }  // namespace
 
-TEST(ModeRadio, SelectingOneTurnsTheOthersOff)
-{
-  BaseArray<Button> row = Row(true);
-  row[kWheel].state = true;
-  EXPECT_TRUE(Area::ClickRadio(row, kSpectrum));
-  EXPECT_FALSE(row[kWheel].state);
-  EXPECT_TRUE(row[kSpectrum].state);
-  EXPECT_FALSE(row[kPicture].state);
-}
 
 TEST(ModeRadio, ClickingTheSelectedOneLeavesNoneOnWhileAnotherButtonIsOn)
 {
@@ -135,22 +126,6 @@ TEST(ModeToggle, WithoutThePickerTheOnlyActiveButtonStays)
   EXPECT_FALSE(row[kRgb].state);
 }
 
-TEST(ModeToggle, QualifiersAddAndRemove)
-{
-  BaseArray<Button> row = Row(true);
-  row[kRgb].state = true;
-  EXPECT_TRUE(Area::ClickToggle(row, kHsv, GXA_QUALIFIER_SHIFT));
-  EXPECT_TRUE(row[kRgb].state);
-  EXPECT_TRUE(row[kHsv].state);
-
-  EXPECT_FALSE(Area::ClickToggle(row, kRgb, GXA_QUALIFIER_CTRL));
-  EXPECT_FALSE(row[kRgb].state);
-  EXPECT_TRUE(row[kHsv].state);
-
-  // Control wins over shift.
-  EXPECT_FALSE(Area::ClickToggle(row, kHsv, GXA_QUALIFIER_CTRL | GXA_QUALIFIER_SHIFT));
-  EXPECT_FALSE(row[kHsv].state);
-}
 
 TEST(ModeToggle, SweepGivesTheClickedStateToFurtherToggles)
 {

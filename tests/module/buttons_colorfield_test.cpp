@@ -3,11 +3,6 @@
 #include "utils/colorclipboard.h"
 #include "utils/colorfieldarea.h"
 
-namespace
-{
-const CheckerLevels kChecker{Vector(1.0), Vector(0.8)};
-}  // namespace
-
 TEST(ColorFieldSize, SpecificationsAddPixelsAndTenthsOfAMeasure)
 {
   // 20 pixels and eight digits of 7.
@@ -35,29 +30,7 @@ TEST(ColorFieldSplit, CheckerboardSplitLiesOnTheGrid)
   }
 }
 
-TEST(ColorFieldCells, OpaqueColourIsFlatEvenWithTransparencyShown)
-{
-  const Vector red(1, 0, 0);
-  const auto cells = ColorFieldArea::BlendCells(red, 1.0, true, kChecker);
-  EXPECT_TRUE(cells.IsFlat());
-  EXPECT_EQ(cells.first, red);
-  EXPECT_TRUE(ColorFieldArea::BlendCells(red, 1.7, true, kChecker).IsFlat());
-  // Transparency hidden: flat whatever the alpha.
-  EXPECT_EQ(ColorFieldArea::BlendCells(red, 0.0, false, kChecker).second, red);
-}
 
-TEST(ColorFieldCells, AlphaZeroShowsThePlainChecker)
-{
-  const auto cells = ColorFieldArea::BlendCells(Vector(0, 0, 1), 0.0, true, kChecker);
-  EXPECT_EQ(cells.first, kChecker.lighter);
-  EXPECT_EQ(cells.second, kChecker.darker);
-  // Below zero reads as zero.
-  EXPECT_EQ(ColorFieldArea::BlendCells(Vector(0, 0, 1), -0.5, true, kChecker).second, kChecker.darker);
-
-  const auto half = ColorFieldArea::BlendCells(Vector(0, 0, 1), 0.5, true, kChecker);
-  EXPECT_EQ(half.first, Vector(0.5, 0.5, 1.0));
-  EXPECT_EQ(half.second, Vector(0.4, 0.4, 0.9));
-}
 
 TEST(ColorClipboardRules, PasteKeepsTheTargetsAlphaWhenTheCopyHadNone)
 {
