@@ -4,34 +4,13 @@
 // (a colour or cancel), a yes/no question, a text prompt or a module's modal
 // dialog (text and check box, or cancel). Answers are used in order; an
 // answer of another kind than what is asked stays where it is.
-#include <array>
 #include <cstddef>
 #include <deque>
 #include <optional>
-#include <string>
+
+#include "gui/answer.h"
 
 namespace host {
-
-struct Answer {
-  enum class Kind { Menu, Color, Question, Text };
-
-  Kind kind = Kind::Menu;
-  std::optional<int32_t> menuId;              // Menu: none dismisses the menu
-  std::optional<std::array<double, 4>> rgba;  // Color: none cancels
-  bool yes = false;                           // Question
-  std::optional<std::string> text;            // Text: none cancels
-  bool check = false;                         // Text: the check box
-
-  static Answer MenuChoice(int32_t id);
-  static Answer MenuDismiss();
-  static Answer Color(double r, double g, double b, double a = 1.0);
-  static Answer ColorCancel();
-  static Answer Question(bool yes);
-  static Answer Text(std::string text, bool check = false);
-  static Answer TextCancel();
-
-  static const char* KindName(Kind kind);
-};
 
 class AnswerQueue {
  public:

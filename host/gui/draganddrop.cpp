@@ -85,8 +85,7 @@ bool DragAndDrop::WaitForStart(Point& at) {
   }
 }
 
-bool DragAndDrop::Run(UserArea& source, int32_t type, const Value& data) {
-  (void)source;
+bool DragAndDrop::Run(int32_t type, const Value& data) {
   type_ = type;
   data_ = data;
   // A drag starts from a press; without a button held there is nothing to drag.

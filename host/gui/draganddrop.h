@@ -15,7 +15,6 @@
 namespace host {
 
 class Screen;
-class UserArea;
 class Widget;
 
 class DragAndDrop {
@@ -25,7 +24,7 @@ class DragAndDrop {
   explicit DragAndDrop(Screen& screen) : screen_(screen) {}
 
   // True when a gadget took the drop.
-  bool Run(UserArea& source, int32_t type, const Value& data);
+  bool Run(int32_t type, const Value& data);
   bool DropFiles(const InputEvent& e);
 
  private:

@@ -263,9 +263,7 @@ std::optional<std::string> Screen::AskFile(const std::string& title, const std::
   return Gui::Get().Dialogs().AskFile(title, current);
 }
 
-bool Screen::RunDrag(UserArea& source, int32_t type, const Value& data) {
-  return DragAndDrop(*this).Run(source, type, data);
-}
+bool Screen::RunDrag(int32_t type, const Value& data) { return DragAndDrop(*this).Run(type, data); }
 
 bool Screen::DropFiles(const InputEvent& e) { return DragAndDrop(*this).DropFiles(e); }
 

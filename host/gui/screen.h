@@ -88,7 +88,8 @@ class Screen {
   // --- host services
   int32_t RunMenu(const MenuModel& menu, Point global);
   std::optional<std::string> AskFile(const std::string& title, const std::string& current);
-  bool RunDrag(UserArea& source, int32_t type, const Value& data);
+  // A drag of typed data from a press: true when a gadget took the drop.
+  bool RunDrag(int32_t type, const Value& data);
   bool DropFiles(const InputEvent& e);
   // Broadcast events reach every open dialog's CoreMessage, then its user areas'.
   void DeliverCoreMessage(int32_t id, const Container& msg);

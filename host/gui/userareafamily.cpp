@@ -202,7 +202,7 @@ bool UserAreaFamily::StartDrag(GxaUserArea* ua, int32_t type, const GxaData* dat
   UserArea* a = Ua(ua);
   if (!a || !data) return false;
   const Value copy = *FromHandle(data);
-  return Gui::Get().GetScreen().RunDrag(*a, type, copy);
+  return Gui::Get().GetScreen().RunDrag(type, copy);
 }
 
 void UserAreaFamily::SetTimer(GxaUserArea* ua, int32_t ms) {
