@@ -58,7 +58,7 @@ int RunScenario(std::span<const std::string> raw) {
     ScenarioRunner runner(a, transcript, out);
     ran = runner.Run(scenario.Value());
   }
-  std::printf("%s\n", transcript.Document().dump(2).c_str());
+  std::fputs(transcript.Text().c_str(), stdout);
   return ran ? 0 : Fail(files.front() + ": " + ran.Error(), 1);
 }
 

@@ -27,10 +27,13 @@ class Screen;
 class Widget;
 
 struct AutomationOptions {
+  // About the width an attribute editor gives a colour parameter.
+  static constexpr int kDefaultWidth = 360;
+
   std::filesystem::path module;
   HostOptions host;   // host.home unset: a temporary home
   int scale = 1;      // display scale, 1 or 2
-  int width = 0;      // window width in logical pixels; 0 fits the page
+  int width = kDefaultWidth;  // window width in logical pixels; 0 fits the page
   Container prefs;    // world preferences set before anything is shown
 };
 

@@ -29,6 +29,7 @@ struct OpenStep {
 struct SetStep {
   std::string chooser;
   std::vector<ColorValue> values;          // one per object
+  bool everyObject = false;                // one value for all the objects the chooser edits
   std::optional<std::vector<bool>> linear;  // unset: the objects keep theirs
 };
 struct GetStep {

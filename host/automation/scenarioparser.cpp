@@ -138,7 +138,8 @@ std::optional<StepAction> ScenarioParser::Set(JsonFields& f) {
   if (!id) return std::nullopt;
   auto values = Values(f, opened_[*id], true);
   if (!values) return std::nullopt;
-  SetStep step{*id, std::move(*values), Linear(f, values->size())};
+  auto linear = Linear(f, values->size());
+  SetStep step{*id, std::move(*values), f.Has("value"), std::move(linear)};
   if (f.Failed()) return std::nullopt;
   return step;
 }

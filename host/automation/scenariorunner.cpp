@@ -96,7 +96,13 @@ Outcome<Done> ScenarioRunner::Do(const OpenStep& s) {
   return Done{};
 }
 
-Outcome<Done> ScenarioRunner::Do(const SetStep& s) { return host_.SetValues(s.chooser, s.values, s.linear); }
+Outcome<Done> ScenarioRunner::Do(const SetStep& s) {
+  std::vector<ColorValue> values = s.values;
+  if (s.everyObject) values.resize(host_.Parameter(s.chooser)->ObjectIds().size(), s.values.front());
+  std::optional<std::vector<bool>> linear = s.linear;
+  if (linear && s.everyObject) linear->resize(values.size(), linear->front());
+  return host_.SetValues(s.chooser, values, linear);
+}
 
 Outcome<Done> ScenarioRunner::Do(const GetStep& s) {
   auto data = host_.GetData(s.chooser);

@@ -19,4 +19,12 @@ OrderedJson Transcript::Document() const {
   return doc;
 }
 
+std::string Transcript::Text() const {
+  std::string out = "{\"events\": [";
+  for (size_t i = 0; i < events_.size(); ++i) out += (i ? ",\n  " : "\n  ") + events_[i].dump();
+  out += events_.empty() ? "]" : "\n]";
+  if (!error_.empty()) out += ",\n\"error\": " + OrderedJson(error_).dump();
+  return out + "}\n";
+}
+
 }  // namespace host

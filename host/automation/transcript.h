@@ -19,6 +19,8 @@ class Transcript {
   const OrderedJson& Events() const { return events_; }
   // {"events": [...]}, with "error" when the run stopped on one.
   OrderedJson Document() const;
+  // The document as text, one event a line.
+  std::string Text() const;
 
  private:
   size_t step_ = 0;
