@@ -100,7 +100,13 @@ int32_t Dialog::DefaultMessage(const Container& msg, Container& result) {
   (void)result;
   switch (msg.Id()) {
     case GXA_MSG_ACTION: return Command(msg.GetInt32(GXA_MSG_ID), msg) ? 1 : 0;
-    case GXA_MSG_LAYOUT_CHANGED: return LayoutChanged(0) ? 1 : 0;
+    case GXA_MSG_LAYOUT_CHANGED:
+      // Passed up from an embedded dialog: the layer is laid out already.
+      if (announcing_ > 0) {
+        AnnounceLayout();
+        return 1;
+      }
+      return LayoutChanged(0) ? 1 : 0;
     default: return 0;
   }
 }
@@ -140,13 +146,21 @@ bool Dialog::LayoutChanged(int32_t id) {
   if (id != 0 && !Find(id)) return false;
   builder_.Reset(*root_);
   if (Layer* layer = root_->OwnerLayer()) layer->Relayout();
-  if (Dialog* parent = ParentDialog()) {
-    Container msg(GXA_MSG_LAYOUT_CHANGED);
-    msg.SetInt32(GXA_MSG_LAYOUT_CHANGED, 1);
-    Container result;
-    parent->Message(msg, result);
-  }
+  AnnounceLayout();
   return true;
+}
+
+int Dialog::announcing_ = 0;
+
+void Dialog::AnnounceLayout() {
+  Dialog* parent = ParentDialog();
+  if (!parent) return;
+  Container msg(GXA_MSG_LAYOUT_CHANGED);
+  msg.SetInt32(GXA_MSG_LAYOUT_CHANGED, 1);
+  Container result;
+  ++announcing_;
+  parent->Message(msg, result);
+  --announcing_;
 }
 
 }  // namespace host

@@ -80,6 +80,12 @@ class Dialog {
 
  private:
   Widget* FindIn(Widget& w, int32_t id) const;
+  // Tells the parent dialogs, up the chain, that the layout changed.
+  void AnnounceLayout();
+
+  // While a change is announced upwards the parents need not lay out again:
+  // embedded dialogs share their parent's layer.
+  static int announcing_;
 
   std::unique_ptr<DialogDelegate> delegate_;
   std::unique_ptr<Group> root_;

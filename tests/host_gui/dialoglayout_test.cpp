@@ -125,6 +125,37 @@ TEST(DialogLayout, EmbeddedDialogTalksToItsParent) {
   EXPECT_FALSE(Dlg().send_parent_message(parent.handle, ToHandle(&note)));
 }
 
+TEST(DialogLayout, AChangeDeepDownIsAnnouncedToEveryParentAndLaidOutOnce) {
+  GuiFixture gui({300, 200});
+  TestDialog page, middle, inner;
+  TestArea pageArea;
+  page.layout = [&](GxaDialog* h) {
+    Dlg().group_begin(h, 0, kFill, 1, 0, nullptr, 0);
+    Dlg().add_user_area(h, 3, kTopLeft, 0, 0);
+    Dlg().attach_user_area(h, 3, pageArea.handle, 0);
+    Dlg().add_sub_dialog(h, 1, kFill, 0, 0);
+    Dlg().attach_sub_dialog(h, 1, middle.handle);
+    Dlg().group_end(h);
+  };
+  middle.layout = [&](GxaDialog* h) {
+    Dlg().add_sub_dialog(h, 2, kFill, 0, 0);
+    Dlg().attach_sub_dialog(h, 2, inner.handle);
+  };
+  inner.layout = [](GxaDialog* h) {
+    Dlg().group_begin(h, 5, kTopLeft, 1, 0, nullptr, 0);
+    Dlg().group_end(h);
+  };
+  gui.Show(page);
+  const int measured = pageArea.minSizeCalls;
+  Dlg().layout_flush_group(inner.handle, 5);
+  Dlg().add_static_text(inner.handle, 6, kTopLeft, 0, 0, "deep", 0);
+  Dlg().layout_changed(inner.handle, 5);
+  EXPECT_EQ(middle.messages.back().Id(), GXA_MSG_LAYOUT_CHANGED);
+  EXPECT_EQ(page.messages.back().Id(), GXA_MSG_LAYOUT_CHANGED);
+  EXPECT_EQ(pageArea.minSizeCalls, measured + 1);
+  EXPECT_GT(gui.FrameOf(inner, 6).h, 0);
+}
+
 TEST(DialogLayout, HiddenGadgetsGiveUpTheirSpace) {
   GuiFixture gui({200, 200});
   TestDialog d;

@@ -86,6 +86,7 @@ class TestArea {
   ~TestArea() { Ua().destroy(handle); }
 
   int32_t minW = 40, minH = 20;
+  int minSizeCalls = 0;
   std::vector<std::string> log;
   std::vector<int32_t> drawReasons;
   std::function<void(TestArea&)> draw;
@@ -102,6 +103,7 @@ class TestArea {
     return true;
   }
   static bool MinSize(void* u, int32_t* w, int32_t* h) {
+    ++Self(u)->minSizeCalls;
     *w = Self(u)->minW;
     *h = Self(u)->minH;
     return true;

@@ -67,7 +67,8 @@ TEST_F(PreferenceEditorTest, DisplayProfileLoadsFromAFileAndEmptyMeansSrgb) {
   EXPECT_TRUE((*stored)->IsValid());
   EXPECT_EQ(*editor_.Current(item).AsString(), icc.string());
   // The profile itself is saved, not just its file name.
-  const Value* reloaded = Reloaded().Data().Find(item.id);
+  const WorldPreferences saved = Reloaded();
+  const Value* reloaded = saved.Data().Find(item.id);
   ASSERT_TRUE(reloaded && reloaded->AsProfile() && *reloaded->AsProfile());
 
   ASSERT_TRUE(editor_.Apply(item, Value::String("")));
