@@ -17,7 +17,8 @@ String ColorTooltipText(const Vector& rgb)
 
 String ColorTooltipText(const Vector& rgb, double alpha)
 {
-  return ColorTooltipText(rgb) + "\n" +
-         ColorTooltipLine(ModuleResource::LoadString(kTooltipLabelAlpha), FormatNumber(alpha, GXA_UNIT_PERCENT))
-             .GetStd();
+  // The colour field's alpha line has no colon, unlike the swatch tooltips.
+  const String line = String::Format("<b>@</b> @", ModuleResource::LoadString(kTooltipLabelAlpha),
+                                     FormatNumber(alpha, GXA_UNIT_PERCENT));
+  return ColorTooltipText(rgb) + "\n" + line.GetStd();
 }

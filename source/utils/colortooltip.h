@@ -16,5 +16,5 @@ constexpr std::int32_t kTooltipLabelAlpha = 20101;
 String ColorTooltipLine(const String& label, const String& value);
 // The RGB and HSV lines of rgb.
 String ColorTooltipText(const Vector& rgb);
-// The same with an alpha line.
+// The same with an alpha line, "<b>" label "</b> " percent.
 String ColorTooltipText(const Vector& rgb, double alpha);

@@ -228,7 +228,7 @@ TEST_F(ColorFieldTest, TooltipDescribesColourAndAlpha)
   const std::string tip = Tooltip("a", kColorField, {5, 5});
   EXPECT_NE(tip.find("<b>RGB</b>: "), std::string::npos) << tip;
   EXPECT_NE(tip.find("<b>HSV</b>: "), std::string::npos) << tip;
-  EXPECT_NE(tip.find("\n<b>Alpha</b>: 50"), std::string::npos) << tip;
+  EXPECT_NE(tip.find("\n<b>Alpha</b> 50"), std::string::npos) << tip;
 }
 }  // namespace
 }  // namespace choosershost
