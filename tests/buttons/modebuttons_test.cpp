@@ -3,23 +3,19 @@
 #include <string>
 #include <vector>
 
-#include "chooserhost.h"
+#include "chooserpagetest.h"
 #include "raster/iconlibrary.h"
 #include "raster/interfacecolors.h"
 
-namespace choosershost
+namespace choosertest
 {
 namespace
 {
-constexpr std::int32_t kPrefRgb = 1110;
-constexpr std::int32_t kPrefHsv = 1113;
-constexpr std::int32_t kHueField = 0x3EE0001;
-
 const std::vector<std::string> kFullRow = {"Compact", "Color Wheel",       "Spectrum",    "Colors from Picture",
                                            "RGB",     "HSV",               "Color Temperature", "Color Mixer",
                                            "Hexadecimal", "Swatches",      "Pick Color from Screen"};
 
-class ModeButtonsTest : public ChooserHostTest
+class ModeButtonsTest : public ChooserPageTest
 {
 protected:
   void Restart(const host::Container& prefs, int width)
@@ -31,11 +27,11 @@ protected:
   // The tooltips met from left to right along the row: one per button.
   std::vector<std::string> Row(const std::string& key)
   {
-    host::Widget& row = Gadget(key, kModeRow);
+    host::Widget& row = Gadget(key, kModeButtonRow);
     std::vector<std::string> names;
     for (int x = 0; x < row.Frame().w; ++x)
     {
-      const std::string tip = Tooltip(key, kModeRow, {x, row.Frame().h / 2});
+      const std::string tip = Tooltip(key, kModeButtonRow, {x, row.Frame().h / 2});
       if (!tip.empty() && (names.empty() || names.back() != tip))
         names.push_back(tip);
     }
@@ -45,10 +41,10 @@ protected:
   // Left edge of the button with this tooltip; -1 when not shown.
   int ButtonX(const std::string& key, const std::string& name)
   {
-    host::Widget& row = Gadget(key, kModeRow);
+    host::Widget& row = Gadget(key, kModeButtonRow);
     for (int x = 0; x < row.Frame().w; ++x)
     {
-      if (Tooltip(key, kModeRow, {x, row.Frame().h / 2}) == name)
+      if (Tooltip(key, kModeButtonRow, {x, row.Frame().h / 2}) == name)
         return x;
     }
     return -1;
@@ -58,7 +54,7 @@ protected:
   {
     const int x = ButtonX(key, name);
     ASSERT_GE(x, 0) << name;
-    Click(key, kModeRow, host::Point{x + 5, Gadget(key, kModeRow).Frame().h / 2}, 1, qualifiers);
+    ClickAt(key, kModeButtonRow, {x + 5, Gadget(key, kModeButtonRow).Frame().h / 2}, 1, qualifiers);
   }
 
   bool Mode(const std::string& key, std::int32_t id) { return State(key).GetBool(id); }
@@ -67,17 +63,17 @@ protected:
 TEST_F(ModeButtonsTest, RowFollowsTheFlagsAndTheState)
 {
   Start(Modes({kPrefHsv}), 600);
-  Open("all", Settings(), {0.5, 0.5, 0.5});
+  Open("all", Settings(0), Plain(0.5, 0.5, 0.5));
   EXPECT_EQ(Row("all"), kFullRow);
 
-  Open("lean", Settings(kNoScreenPicker | 0x800 /* NOKELVIN */), {0.5, 0.5, 0.5});
+  Open("lean", Settings(0, kNoScreenPicker | kNoKelvin), Plain(0.5, 0.5, 0.5));
   std::vector<std::string> lean = kFullRow;
   lean.erase(lean.begin() + 10);
   lean.erase(lean.begin() + 6);
   EXPECT_EQ(Row("lean"), lean);
 
   // Alpha brings its toggle; compact leaves only what works beside it.
-  Open("alpha", Settings(0, true), {0.5, 0.5, 0.5}, 0.5);
+  Open("alpha", AlphaSettings(0), WithAlpha(0.5, 0.5, 0.5, 0.5));
   EXPECT_EQ(Row("alpha")[8], "Alpha");
   ClickButton("alpha", "Compact");
   EXPECT_TRUE(Mode("alpha", kCompact));
@@ -89,24 +85,24 @@ TEST_F(ModeButtonsTest, GroupGapsShrinkBeforeTheOverflowButtonAppears)
   host::Container prefs = Modes({kPrefHsv});
   prefs.SetInt32(kPrefTheme, 1);
   Start(prefs, 600);
-  Open("a", Settings(), {0.5, 0.5, 0.5});
-  const int wide = Gadget("a", kModeRow).Frame().w;
+  Open("a", Settings(0), Plain(0.5, 0.5, 0.5));
+  const int wide = Gadget("a", kModeButtonRow).Frame().w;
   // The window beyond the row: what the page and chooser keep around it.
   const int margin = 600 - wide;
   // Eleven buttons of 22: 242, ten small gaps 60, the group gaps 3 * 25 on top.
   EXPECT_EQ(ButtonX("a", "Color Wheel"), 22 + 25);
 
   Restart(prefs, 320 + margin);
-  Open("a", Settings(), {0.5, 0.5, 0.5});
-  ASSERT_EQ(Gadget("a", kModeRow).Frame().w, 320);
+  Open("a", Settings(0), Plain(0.5, 0.5, 0.5));
+  ASSERT_EQ(Gadget("a", kModeButtonRow).Frame().w, 320);
   EXPECT_EQ(Row("a"), kFullRow);
   // (320 - 284) / 3 = 12 after compact, picture and swatches.
   EXPECT_EQ(ButtonX("a", "Color Wheel"), 22 + 12);
   EXPECT_EQ(ButtonX("a", "RGB"), 3 * 22 + 2 * 6 + 12 + 22 + 12);
 
   Restart(prefs, 300 + margin);
-  Open("a", Settings(), {0.5, 0.5, 0.5});
-  ASSERT_EQ(Gadget("a", kModeRow).Frame().w, 300);
+  Open("a", Settings(0), Plain(0.5, 0.5, 0.5));
+  ASSERT_EQ(Gadget("a", kModeButtonRow).Frame().w, 300);
   const std::vector<std::string> row = Row("a");
   ASSERT_FALSE(row.empty());
   EXPECT_EQ(row.back(), "More Modes");
@@ -117,9 +113,9 @@ TEST_F(ModeButtonsTest, GroupGapsShrinkBeforeTheOverflowButtonAppears)
 
   // The overflow menu lists what is hidden and acts for it.
   Host().Answer(host::Answer::MenuChoice(900000 + 10));
-  Click("a", kModeRow, host::Point{300 - 7, Gadget("a", kModeRow).Frame().h / 2});
+  ClickAt("a", kModeButtonRow, {300 - 7, Gadget("a", kModeButtonRow).Frame().h / 2});
   ASSERT_EQ(ui.menus.size(), 1u);
-  const auto& entries = ui.menus[0].Entries();
+  const auto& entries = ui.menus[0].menu.Entries();
   ASSERT_EQ(entries.size(), 1u);
   EXPECT_EQ(entries[0].id, 900010);
   EXPECT_EQ(entries[0].text, "Pick Color from Screen");
@@ -130,8 +126,8 @@ TEST_F(ModeButtonsTest, GroupGapsShrinkBeforeTheOverflowButtonAppears)
 TEST_F(ModeButtonsTest, TheOnlyActiveToggleTurnsOffOnlyBesideAnotherCheckableButton)
 {
   Start(Modes({kPrefHsv}), 600);
-  Open("picker", Settings(), {0.5, 0.5, 0.5});
-  Open("bare", Settings(kNoScreenPicker), {0.5, 0.5, 0.5});
+  Open("picker", Settings(0), Plain(0.5, 0.5, 0.5));
+  Open("bare", Settings(0, kNoScreenPicker), Plain(0.5, 0.5, 0.5));
 
   ClickButton("picker", "HSV");
   EXPECT_FALSE(Mode("picker", kHsv));
@@ -147,7 +143,7 @@ TEST_F(ModeButtonsTest, TheOnlyActiveToggleTurnsOffOnlyBesideAnotherCheckableBut
 TEST_F(ModeButtonsTest, TogglesFollowTheQualifiersAndTheSweep)
 {
   Start(Modes({kPrefHsv}), 600);
-  Open("a", Settings(), {0.5, 0.5, 0.5});
+  Open("a", Settings(0), Plain(0.5, 0.5, 0.5));
 
   ClickButton("a", "RGB");
   EXPECT_TRUE(Mode("a", kRgb));
@@ -160,9 +156,9 @@ TEST_F(ModeButtonsTest, TogglesFollowTheQualifiersAndTheSweep)
   EXPECT_TRUE(Mode("a", kMixer));
 
   // A plain press on RGB, then across HSV and Kelvin while held.
-  const int y = Gadget("a", kModeRow).Frame().h / 2;
+  const int y = Gadget("a", kModeButtonRow).Frame().h / 2;
   const int rgb = ButtonX("a", "RGB");
-  Drag("a", kModeRow, {{rgb + 5, y}, {rgb + 30, y}, {rgb + 60, y}, {rgb + 62, y}});
+  Drag("a", kModeButtonRow, {{rgb + 5, y}, {rgb + 30, y}, {rgb + 60, y}, {rgb + 62, y}});
   EXPECT_TRUE(Mode("a", kRgb));
   EXPECT_TRUE(Mode("a", kHsv));
   EXPECT_TRUE(Mode("a", kKelvin));
@@ -172,7 +168,7 @@ TEST_F(ModeButtonsTest, TogglesFollowTheQualifiersAndTheSweep)
 TEST_F(ModeButtonsTest, ExclusiveModesCanAllBeOffOnlyBesideAnotherCheckableButton)
 {
   Start(Modes({kPrefHsv}), 600);
-  Open("a", Settings(), {0.5, 0.5, 0.5});
+  Open("a", Settings(0), Plain(0.5, 0.5, 0.5));
   ClickButton("a", "Color Wheel");
   EXPECT_TRUE(Mode("a", kWheel));
   ClickButton("a", "Spectrum");
@@ -184,7 +180,7 @@ TEST_F(ModeButtonsTest, ExclusiveModesCanAllBeOffOnlyBesideAnotherCheckableButto
   ClickButton("a", "Spectrum");
   EXPECT_FALSE(Mode("a", kWheel) || Mode("a", kSpectrum) || Mode("a", kPicture));
 
-  Open("bare", Settings(kNoScreenPicker), {0.5, 0.5, 0.5});
+  Open("bare", Settings(0, kNoScreenPicker), Plain(0.5, 0.5, 0.5));
   ClickButton("bare", "Colors from Picture");
   ClickButton("bare", "HSV", 2);
   ASSERT_FALSE(Mode("bare", kHsv));
@@ -197,10 +193,10 @@ TEST_F(ModeButtonsTest, LaterChoosersRememberTheModes)
   host::Container prefs = Modes({kPrefHsv});
   prefs.SetBool(kPrefRememberModes, true);
   Start(prefs, 600);
-  Open("first", Settings(), {0.5, 0.5, 0.5});
+  Open("first", Settings(0), Plain(0.5, 0.5, 0.5));
   ClickButton("first", "Color Temperature", 1);
   ClickButton("first", "Color Wheel");
-  Open("second", Settings(), {0.5, 0.5, 0.5});
+  Open("second", Settings(0), Plain(0.5, 0.5, 0.5));
   EXPECT_TRUE(Mode("second", kKelvin));
   EXPECT_TRUE(Mode("second", kHsv));
   EXPECT_TRUE(Mode("second", kWheel));
@@ -209,10 +205,10 @@ TEST_F(ModeButtonsTest, LaterChoosersRememberTheModes)
 TEST_F(ModeButtonsTest, PickerButtonIsOnAgainWhenPickingEnds)
 {
   Start(Modes({kPrefHsv}), 600);
-  Open("a", Settings(), {0.5, 0.5, 0.5});
-  const host::Bitmap before = Picture("a", kModeRow);
+  Open("a", Settings(0), Plain(0.5, 0.5, 0.5));
+  const host::Bitmap before = Picture("a", kModeButtonRow);
   ClickButton("a", "Pick Color from Screen");
-  const host::Bitmap after = Picture("a", kModeRow);
+  const host::Bitmap after = Picture("a", kModeButtonRow);
   ASSERT_EQ(before.Width(), after.Width());
   for (int y = 0; y < before.Height(); ++y)
     for (int x = 0; x < before.Width(); ++x)
@@ -247,13 +243,13 @@ TEST_F(ModeButtonsTest, ButtonsShowTheirIconForStateAndBackground)
     host::Container prefs = Modes({kPrefRgb});
     prefs.SetInt32(kPrefTheme, theme);
     Restart(prefs, 600);
-    Open("a", Settings(), {0.5, 0.5, 0.5});
+    Open("a", Settings(0), Plain(0.5, 0.5, 0.5));
     const int rgb = ButtonX("a", "RGB"), hsv = ButtonX("a", "HSV");
-    const host::Bitmap row = Picture("a", kModeRow);
+    const host::Bitmap row = Picture("a", kModeButtonRow);
     ExpectIcon(row, rgb, 1033881, theme, 1);
     // Off: 1033996 on the dark theme, 1033493 on the light one.
     ExpectIcon(row, hsv, theme == 1 ? 1033996 : 1033493, theme, 1);
   }
 }
 }  // namespace
-}  // namespace choosershost
+}  // namespace choosertest

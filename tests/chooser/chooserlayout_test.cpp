@@ -9,15 +9,15 @@ namespace
 class ChooserLayoutTest : public ChooserTest
 {
 protected:
-  void OpenOne(const host::Container& settings) { Open("c", settings, {Plain(0.2, 0.4, 0.6)}); }
+  void OpenOne(const host::Container& settings) { Open("c", settings, Plain(0.2, 0.4, 0.6)); }
 };
 
 TEST_F(ChooserLayoutTest, BrightnessKindWithoutModeButtonsAndEveryModeHiddenShowsOneRow)
 {
   Start();
-  Open("bright", Settings(2, kNoModeButtons | kAllNineHidden), {Plain(0.2, 0.4, 0.6)});
-  Open("plain", Settings(2, kNoModeButtons | kAllNineHidden | kNoBrightness), {Plain(0.2, 0.4, 0.6)});
-  Open("open", Settings(2, kNoModeButtons), {Plain(0.2, 0.4, 0.6)});
+  Open("bright", Settings(2, kNoModeButtons | kAllNineHidden), Plain(0.2, 0.4, 0.6));
+  Open("plain", Settings(2, kNoModeButtons | kAllNineHidden | kNoBrightness), Plain(0.2, 0.4, 0.6));
+  Open("open", Settings(2, kNoModeButtons), Plain(0.2, 0.4, 0.6));
 
   EXPECT_TRUE(Shows("bright", kColorField));
   EXPECT_TRUE(Shows("bright", kBrightnessField));
@@ -53,10 +53,8 @@ TEST_F(ChooserLayoutTest, NoEnablingFlagAndEveryPreferenceOffGivesHsvAlone)
 
 TEST_F(ChooserLayoutTest, PreferencesChooseTheModesWhenNoFlagDoes)
 {
-  host::Container prefs = AllModesOff();
-  prefs.SetInt32(1119, 2);
-  prefs.SetBool(1110, true);
-  prefs.SetBool(1111, true);
+  host::Container prefs = Modes({kPrefRgb, kPrefHex});
+  prefs.SetInt32(kPrefStartMode, 2);
   Start(prefs);
   OpenOne(Settings(0, 0));
   const host::Container state = State("c");
@@ -81,10 +79,7 @@ TEST_F(ChooserLayoutTest, WheelWinsOverSpectrumAmongEnablingFlags)
 
 TEST_F(ChooserLayoutTest, HideHexAloneIsAChoiceOfModes)
 {
-  host::Container prefs = AllModesOff();
-  prefs.SetBool(1110, true);
-  prefs.SetBool(1111, true);
-  Start(prefs);
+  Start(Modes({kPrefRgb, kPrefHex}));
   OpenOne(Settings(0, kHideHex));
   const host::Container state = State("c");
   // Neither the preferences (RGB, hex) nor the HSV fallback apply.
@@ -97,13 +92,8 @@ TEST_F(ChooserLayoutTest, HideHexAloneIsAChoiceOfModes)
 
 TEST_F(ChooserLayoutTest, CompactLeavesOutRgbHsvAndHexButKeepsAlphaAndSwatches)
 {
-  host::Container prefs = AllModesOff();
-  for (const std::int32_t id : {1124, 1110, 1111, 1113, 1116, 1133})
-    prefs.SetBool(id, true);
-  Start(prefs);
-  host::Container settings = Settings(0, 0);
-  settings.SetInt32(kAlpha, 1);
-  Open("c", settings, {WithAlpha(0.2, 0.4, 0.6, 0.5)});
+  Start(Modes({kPrefCompact, kPrefRgb, kPrefHex, kPrefHsv, kPrefSwatches, kPrefAlpha}));
+  Open("c", AlphaSettings(0, 0), WithAlpha(0.2, 0.4, 0.6, 0.5));
 
   EXPECT_TRUE(Shows("c", kCompactSquare));
   EXPECT_FALSE(Shows("c", kRgbGroup));
@@ -118,10 +108,9 @@ TEST_F(ChooserLayoutTest, CompactLeavesOutRgbHsvAndHexButKeepsAlphaAndSwatches)
 TEST_F(ChooserLayoutTest, ColourRowKeepsItsPickerWhateverTheFlags)
 {
   Start();
-  host::Container field = Settings(1, kNoScreenPicker | kAllNineHidden);
-  Open("field", field, {Plain(0.2, 0.4, 0.6)});
-  Open("collapsed", Settings(0, kNoScreenPicker, 0), {Plain(0.2, 0.4, 0.6)});
-  Open("expanded", Settings(0, kNoScreenPicker, 2), {Plain(0.2, 0.4, 0.6)});
+  Open("field", Settings(1, kNoScreenPicker | kAllNineHidden), Plain(0.2, 0.4, 0.6));
+  Open("collapsed", Settings(0, kNoScreenPicker, 0), Plain(0.2, 0.4, 0.6));
+  Open("expanded", Settings(0, kNoScreenPicker, 2), Plain(0.2, 0.4, 0.6));
 
   EXPECT_TRUE(Shows("field", kPickerButton));
   EXPECT_TRUE(Shows("collapsed", kPickerButton));
@@ -133,21 +122,19 @@ TEST_F(ChooserLayoutTest, ColourRowKeepsItsPickerWhateverTheFlags)
 
 TEST_F(ChooserLayoutTest, LaterChoosersStartFromTheRememberedModes)
 {
-  host::Container first = AllModesOff();
-  first.SetBool(1114, true);
-  Start(first);
-  Open("first", Settings(0, 0), {Plain(0.2, 0.4, 0.6)});
+  Start(Modes({kPrefKelvin}));
+  Open("first", Settings(0, 0), Plain(0.2, 0.4, 0.6));
 
   host::Container changed;
-  changed.SetBool(1114, false);
-  changed.SetBool(1115, true);
-  changed.SetBool(1129, true);
+  changed.SetBool(kPrefKelvin, false);
+  changed.SetBool(kPrefMixer, true);
+  changed.SetBool(kPrefRememberModes, true);
   Host().SetPrefs(changed);
-  Open("remembering", Settings(0, 0), {Plain(0.2, 0.4, 0.6)});
+  Open("remembering", Settings(0, 0), Plain(0.2, 0.4, 0.6));
 
-  changed.SetBool(1129, false);
+  changed.SetBool(kPrefRememberModes, false);
   Host().SetPrefs(changed);
-  Open("forgetting", Settings(0, 0), {Plain(0.2, 0.4, 0.6)});
+  Open("forgetting", Settings(0, 0), Plain(0.2, 0.4, 0.6));
 
   EXPECT_TRUE(State("remembering").GetBool(kKelvin));
   EXPECT_FALSE(State("remembering").GetBool(kMixer));
@@ -163,14 +150,14 @@ TEST_F(ChooserLayoutTest, StoredStateWinsOverDefaults)
   stored.SetBool(kHsv, false);
   host::Container settings = Settings(0, 0);
   settings.SetContainer(kStoredState, stored);
-  Open("c", settings, {Plain(0.2, 0.4, 0.6)});
+  Open("c", settings, Plain(0.2, 0.4, 0.6));
 
   const host::Container state = State("c");
   EXPECT_EQ(state.Id(), 1);
   EXPECT_TRUE(state.GetBool(kRgb));
   EXPECT_FALSE(state.GetBool(kHsv));
   // The colour field shows transparency unless told otherwise.
-  EXPECT_TRUE(state.GetBool(0x3E8000B));
+  EXPECT_TRUE(state.GetBool(kShowAlpha));
   // The mixer's defaults are in place for its first showing.
   ASSERT_TRUE(state.GetVector(0x3EF0001).has_value());
   EXPECT_DOUBLE_EQ(state.GetVector(0x3EF0001)->z, 0.6);

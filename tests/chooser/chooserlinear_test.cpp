@@ -6,8 +6,6 @@ namespace choosertest
 {
 namespace
 {
-constexpr std::int32_t kLinearContext = 0x3E8000E;
-
 bool SamePixels(const host::Bitmap& a, const host::Bitmap& b)
 {
   if (a.Width() != b.Width() || a.Height() != b.Height())
@@ -22,22 +20,15 @@ bool SamePixels(const host::Bitmap& a, const host::Bitmap& b)
 class ChooserLinearTest : public ChooserTest
 {
 protected:
-  host::Bitmap Row(const std::string& key)
-  {
-    auto shot = Host().Capture(Gadget(key, kModeButtonRow));
-    EXPECT_TRUE(shot.Ok()) << shot.Error();
-    return shot.Ok() ? std::move(shot.Value()) : host::Bitmap();
-  }
+  host::Bitmap Row(const std::string& key) { return Picture(key, kModeButtonRow); }
 };
 
 TEST_F(ChooserLinearTest, ObjectsTurningLinearBringTheLinearButtonIntoTheRow)
 {
-  host::Container prefs = AllModesOff();
-  prefs.SetBool(1113, true);
   // Wide enough for the whole row, so that no button hides in the overflow.
-  Start(prefs, 700);
-  Open("a", Settings(0, 0), {Plain(0.2, 0.4, 0.6)});
-  Open("b", Settings(0, 0), {Plain(0.2, 0.4, 0.6)});
+  Start(Modes({kPrefHsv}), 700);
+  Open("a", Settings(0, 0), Plain(0.2, 0.4, 0.6));
+  Open("b", Settings(0, 0), Plain(0.2, 0.4, 0.6));
   const host::Bitmap before = Row("a");
   ASSERT_TRUE(SamePixels(before, Row("b")));
 
@@ -58,28 +49,26 @@ TEST_F(ChooserLinearTest, NoLinearDetectionWhenTheSettingsSaySo)
 {
   Start();
   host::Container settings = Settings(0, 0);
-  settings.SetBool(Code('n', 'o', 'l', 's'), true);
-  Open("nols", settings, {Plain(0.2, 0.4, 0.6)}, {true});
-  Open("detects", Settings(0, 0), {Plain(0.2, 0.4, 0.6)}, {true});
+  settings.SetBool(kNoLinearDetection, true);
+  Open("nols", settings, Plain(0.2, 0.4, 0.6), true);
+  Open("detects", Settings(0, 0), Plain(0.2, 0.4, 0.6), true);
   EXPECT_FALSE(State("nols").GetBool(kLinearContext));
   EXPECT_TRUE(State("detects").GetBool(kLinearContext));
 }
+
 TEST_F(ChooserLinearTest, APickThatEndsAtOnceRestoresTheColourWithoutDrift)
 {
-  host::Container prefs = AllModesOff();
-  prefs.SetBool(1139, true);
-  Start(prefs);
-  Open("field", Settings(1, kAllNineHidden), {Plain(0.2, 0.4, 0.6)}, {true});
-  Host().ClearParentMessages();
-  host::Widget* picker = Gadget("field", kPickerButton);
+  Start(Modes({kPrefLinearDisplay}));
+  Open("field", Settings(1, kAllNineHidden), Plain(0.2, 0.4, 0.6), true);
+  host::Widget* picker = Find("field", kPickerButton);
   ASSERT_NE(picker, nullptr);
   ASSERT_TRUE(State("field").GetBool(kLinearContext));
 
   // No screen picker yet: the pick is cancelled at once and the backup,
   // kept in the host's space, comes back through both transform codes.
-  Host().Input().Click(*picker, std::nullopt, 1, 0, false);
-  Host().Input().Click(*picker, std::nullopt, 1, 0, false);
-  EXPECT_TRUE(MessagesFrom("field").empty());
+  Click("field", kPickerButton);
+  Click("field", kPickerButton);
+  EXPECT_TRUE(Sent("field").empty());
   const host::ColorValue back = Data("field");
   EXPECT_NEAR(back.color.x, 0.2, 1e-9);
   EXPECT_NEAR(back.color.y, 0.4, 1e-9);
@@ -89,11 +78,8 @@ TEST_F(ChooserLinearTest, APickThatEndsAtOnceRestoresTheColourWithoutDrift)
 
 TEST_F(ChooserLinearTest, AValueOfTheWrongFormLeavesTheColourAsItWas)
 {
-  host::Container prefs = AllModesOff();
-  prefs.SetBool(1139, true);
-  Start(prefs);
-  Open("plain", Settings(0, 0), {Plain(0.2, 0.4, 0.6)}, {true});
-  Host().ClearParentMessages();
+  Start(Modes({kPrefLinearDisplay}));
+  Open("plain", Settings(0, 0), Plain(0.2, 0.4, 0.6), true);
 
   host::Container wrong(Code('b', 'V', 'A', 'C'));
   host::Container value;

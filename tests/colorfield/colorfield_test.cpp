@@ -3,14 +3,13 @@
 // between fields.
 #include <string>
 
-#include "../buttons/chooserhost.h"
+#include "chooserpagetest.h"
 #include "gui/dialog.h"
 
-namespace choosershost
+namespace choosertest
 {
 namespace
 {
-constexpr std::int32_t kPrefRgb = 1110;
 constexpr std::int32_t kMenuTall = 900000;
 constexpr std::int32_t kMenuShowAlpha = 900001;
 constexpr std::int32_t kMenuCopy = 900002;
@@ -19,7 +18,7 @@ constexpr std::int32_t kMenuPaste = 900003;
 const Pixel kLight = Of(0.6, 0.6, 0.6);
 const Pixel kDark = Of(0.4, 0.4, 0.4);
 
-class ColorFieldTest : public ChooserHostTest
+class ColorFieldTest : public ChooserPageTest
 {
 protected:
   void StartDark()
@@ -34,7 +33,7 @@ protected:
   void Menu(const std::string& key, std::optional<std::int32_t> choice)
   {
     Host().Answer(choice ? host::Answer::MenuChoice(*choice) : host::Answer::MenuDismiss());
-    Click(key, kColorField, std::nullopt, 2);
+    Click(key, kColorField, 2);
   }
 
   // Every pixel inside the frame.
@@ -62,7 +61,7 @@ protected:
 TEST_F(ColorFieldTest, OpaqueColourIsFlatEvenWithTransparencyShown)
 {
   StartDark();
-  Open("a", Settings(0, true), {0.8, 0.2, 0.1}, 1.0);
+  Open("a", AlphaSettings(0), WithAlpha(0.8, 0.2, 0.1, 1.0));
   ASSERT_TRUE(State("a").GetBool(kShowAlpha));
   const host::Bitmap field = Field("a");
   ASSERT_GT(field.Width(), 20);
@@ -73,11 +72,11 @@ TEST_F(ColorFieldTest, OpaqueColourIsFlatEvenWithTransparencyShown)
 TEST_F(ColorFieldTest, TransparentColourBlendsIntoTheCheckerUnlessHidden)
 {
   StartDark();
-  Open("clear", Settings(0, true), {0.0, 0.0, 1.0}, 0.0);
+  Open("clear", AlphaSettings(0), WithAlpha(0.0, 0.0, 1.0, 0.0));
   const host::Bitmap clear = Field("clear");
   ExpectChecker(clear, 1, clear.Width() - 2, kLight, kDark);
 
-  Open("half", Settings(0, true), {0.0, 0.0, 1.0}, 0.5);
+  Open("half", AlphaSettings(0), WithAlpha(0.0, 0.0, 1.0, 0.5));
   const host::Bitmap half = Field("half");
   ExpectChecker(half, 1, half.Width() - 2, Of(0.3, 0.3, 0.8), Of(0.2, 0.2, 0.7));
 
@@ -89,8 +88,8 @@ TEST_F(ColorFieldTest, TransparentColourBlendsIntoTheCheckerUnlessHidden)
 TEST_F(ColorFieldTest, ColourFromBeforeTheDragStaysAtTheRightWhileDragging)
 {
   StartDark();
-  Open("a", Settings(), {0.0, 0.5, 0.0});
-  host::Dialog& chooser = *Host().Chooser("a");
+  Open("a", Settings(0), Plain(0.0, 0.5, 0.0));
+  host::Dialog& chooser = Chooser("a");
   chooser.Action(kRedSlider, host::Value::Float(1.0), true);
   host::Bitmap field = Field("a");
   const int w = field.Width(), mid = field.Height() / 2;
@@ -106,8 +105,8 @@ TEST_F(ColorFieldTest, ColourFromBeforeTheDragStaysAtTheRightWhileDragging)
 TEST_F(ColorFieldTest, CheckerOfTheEarlierColourKeepsInStepWithTheGrid)
 {
   StartDark();
-  Open("a", Settings(0, true), {0.0, 0.0, 1.0}, 0.0);
-  Host().Chooser("a")->Action(kRedSlider, host::Value::Float(1.0), true);
+  Open("a", AlphaSettings(0), WithAlpha(0.0, 0.0, 1.0, 0.0));
+  Chooser("a").Action(kRedSlider, host::Value::Float(1.0), true);
   const host::Bitmap field = Field("a");
   const int w = field.Width();
   int cells = ((w - 2) / 7) / 2;
@@ -122,10 +121,10 @@ TEST_F(ColorFieldTest, CheckerOfTheEarlierColourKeepsInStepWithTheGrid)
 TEST_F(ColorFieldTest, PasteIsDisabledUntilSomethingWasCopied)
 {
   StartDark();
-  Open("a", Settings(), {0.2, 0.4, 0.6});
+  Open("a", Settings(0), Plain(0.2, 0.4, 0.6));
   Menu("a", std::nullopt);
   ASSERT_EQ(ui.menus.size(), 1u);
-  const auto& entries = ui.menus[0].Entries();
+  const auto& entries = ui.menus[0].menu.Entries();
   ASSERT_EQ(entries.size(), 4u);
   EXPECT_EQ(entries[0].id, kMenuTall);
   EXPECT_FALSE(entries[0].checked);
@@ -136,58 +135,58 @@ TEST_F(ColorFieldTest, PasteIsDisabledUntilSomethingWasCopied)
 
   Menu("a", kMenuCopy);
   Menu("a", std::nullopt);
-  EXPECT_FALSE(ui.menus.back().Find(kMenuPaste)->disabled);
+  EXPECT_FALSE(ui.menus.back().menu.Find(kMenuPaste)->disabled);
 }
 
 TEST_F(ColorFieldTest, CopyWithoutAlphaPastedWithAlphaKeepsTheTargetsAlpha)
 {
   StartDark();
-  Open("plain", Settings(), {0.2, 0.4, 0.6});
-  Open("alpha", Settings(0, true), {1.0, 0.0, 0.0}, 0.3);
+  Open("plain", Settings(0), Plain(0.2, 0.4, 0.6));
+  Open("alpha", AlphaSettings(0), WithAlpha(1.0, 0.0, 0.0, 0.3));
   Menu("plain", kMenuCopy);
   Menu("alpha", kMenuPaste);
-  const host::ColorRGBA pasted = Value("alpha");
-  EXPECT_NEAR(pasted.r, 0.2, 1e-9);
-  EXPECT_NEAR(pasted.g, 0.4, 1e-9);
-  EXPECT_NEAR(pasted.b, 0.6, 1e-9);
-  EXPECT_NEAR(pasted.a, 0.3, 1e-9);
+  const host::ColorValue pasted = Data("alpha");
+  EXPECT_NEAR(pasted.color.x, 0.2, 1e-9);
+  EXPECT_NEAR(pasted.color.y, 0.4, 1e-9);
+  EXPECT_NEAR(pasted.color.z, 0.6, 1e-9);
+  EXPECT_NEAR(pasted.alpha, 0.3, 1e-9);
 
   // A copy with alpha carries it.
-  Open("other", Settings(0, true), {0.0, 0.0, 0.0}, 0.9);
+  Open("other", AlphaSettings(0), WithAlpha(0.0, 0.0, 0.0, 0.9));
   Menu("alpha", kMenuCopy);
   Menu("other", kMenuPaste);
-  EXPECT_NEAR(Value("other").a, 0.3, 1e-9);
+  EXPECT_NEAR(Data("other").alpha, 0.3, 1e-9);
 }
 
 TEST_F(ColorFieldTest, TallFieldDoublesTheHeight)
 {
   StartDark();
-  Open("a", Settings(), {0.2, 0.4, 0.6});
+  Open("a", Settings(0), Plain(0.2, 0.4, 0.6));
   const int height = Gadget("a", kColorField).Frame().h;
   Menu("a", kMenuTall);
   EXPECT_TRUE(State("a").GetBool(kTallField));
   EXPECT_EQ(Gadget("a", kColorField).Frame().h, 2 * height);
   Menu("a", std::nullopt);
-  EXPECT_TRUE(ui.menus.back().Find(kMenuTall)->checked);
+  EXPECT_TRUE(ui.menus.back().menu.Find(kMenuTall)->checked);
 }
 
 TEST_F(ColorFieldTest, ClickOpensTheHostColourDialogAndTakesItsAnswer)
 {
   StartDark();
-  Open("a", Settings(0, true), {1.0, 1.0, 1.0}, 1.0);
+  Open("a", AlphaSettings(0), WithAlpha(1.0, 1.0, 1.0, 1.0));
   Host().Answer(host::Answer::ColorCancel());
   Click("a", kColorField);
   ASSERT_EQ(ui.dialogs.size(), 1u);
-  EXPECT_EQ(ui.dialogs[0], "color");
+  EXPECT_EQ(ui.dialogs[0].kind, "color");
   EXPECT_TRUE(Sent("a").empty());
 
   Host().Answer(host::Answer::Color(0.1, 0.2, 0.3, 0.4));
   Click("a", kColorField);
   ASSERT_EQ(Sent("a").size(), 1u);
-  const host::ColorRGBA taken = Value("a");
-  EXPECT_NEAR(taken.r, 0.1, 1e-9);
-  EXPECT_NEAR(taken.b, 0.3, 1e-9);
-  EXPECT_NEAR(taken.a, 0.4, 1e-9);
+  const host::ColorValue taken = Data("a");
+  EXPECT_NEAR(taken.color.x, 0.1, 1e-9);
+  EXPECT_NEAR(taken.color.z, 0.3, 1e-9);
+  EXPECT_NEAR(taken.alpha, 0.4, 1e-9);
   // The view state went to the dialog and came back.
   EXPECT_FALSE(Host().Prefs().Has(kPrefGlobalState));
 }
@@ -195,27 +194,27 @@ TEST_F(ColorFieldTest, ClickOpensTheHostColourDialogAndTakesItsAnswer)
 TEST_F(ColorFieldTest, DroppedColourBecomesTheChoosersColour)
 {
   StartDark();
-  Open("from", Settings(), {0.9, 0.5, 0.1});
-  Open("to", Settings(0, true), {0.0, 0.0, 0.0}, 0.25);
+  Open("from", Settings(0), Plain(0.9, 0.5, 0.1));
+  Open("to", AlphaSettings(0), WithAlpha(0.0, 0.0, 0.0, 0.25));
   DragOnto("from", kColorField, "to", kColorField);
-  const host::ColorRGBA dropped = Value("to");
-  EXPECT_NEAR(dropped.r, 0.9, 1e-9);
-  EXPECT_NEAR(dropped.g, 0.5, 1e-9);
+  const host::ColorValue dropped = Data("to");
+  EXPECT_NEAR(dropped.color.x, 0.9, 1e-9);
+  EXPECT_NEAR(dropped.color.y, 0.5, 1e-9);
   // A colour without alpha leaves the target's.
-  EXPECT_NEAR(dropped.a, 0.25, 1e-9);
+  EXPECT_NEAR(dropped.alpha, 0.25, 1e-9);
   EXPECT_TRUE(ui.dialogs.empty());
 
   // With alpha the colour travels with it.
-  Open("back", Settings(0, true), {1.0, 1.0, 1.0}, 1.0);
+  Open("back", AlphaSettings(0), WithAlpha(1.0, 1.0, 1.0, 1.0));
   DragOnto("to", kColorField, "back", kColorField);
-  EXPECT_NEAR(Value("back").a, 0.25, 1e-9);
-  EXPECT_NEAR(Value("back").r, 0.9, 1e-9);
+  EXPECT_NEAR(Data("back").alpha, 0.25, 1e-9);
+  EXPECT_NEAR(Data("back").color.x, 0.9, 1e-9);
 }
 
 TEST_F(ColorFieldTest, DragThatEndsElsewhereOpensNoDialog)
 {
   StartDark();
-  Open("a", Settings(), {0.9, 0.5, 0.1});
+  Open("a", Settings(0), Plain(0.9, 0.5, 0.1));
   Drag("a", kColorField, {{10, 5}, {20, 5}, {40, 60}, {60, 120}});
   EXPECT_TRUE(ui.dialogs.empty());
   EXPECT_TRUE(Sent("a").empty());
@@ -224,11 +223,11 @@ TEST_F(ColorFieldTest, DragThatEndsElsewhereOpensNoDialog)
 TEST_F(ColorFieldTest, TooltipDescribesColourAndAlpha)
 {
   StartDark();
-  Open("a", Settings(0, true), {1.0, 0.0, 0.0}, 0.5);
+  Open("a", AlphaSettings(0), WithAlpha(1.0, 0.0, 0.0, 0.5));
   const std::string tip = Tooltip("a", kColorField, {5, 5});
   EXPECT_NE(tip.find("<b>RGB</b>: "), std::string::npos) << tip;
   EXPECT_NE(tip.find("<b>HSV</b>: "), std::string::npos) << tip;
   EXPECT_NE(tip.find("\n<b>Alpha</b> 50"), std::string::npos) << tip;
 }
 }  // namespace
-}  // namespace choosershost
+}  // namespace choosertest

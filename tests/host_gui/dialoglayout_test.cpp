@@ -9,9 +9,6 @@ namespace {
 
 using namespace testkit;
 
-constexpr int32_t kFill = GXA_ALIGN_H_SCALEFIT | GXA_ALIGN_V_SCALEFIT;
-constexpr int32_t kTopLeft = GXA_ALIGN_LEFT | GXA_ALIGN_TOP;
-
 TEST(DialogLayout, FlushedGroupIsRebuiltAndTheDialogLaidOutAgain) {
   GuiFixture gui({300, 400});
   TestDialog d;
@@ -49,8 +46,7 @@ TEST(DialogLayout, ScrollGroupVisibleAreaFollowsScrolling) {
   tall.minH = 500;
   d.layout = [&](GxaDialog* h) {
     Dlg().scroll_group_begin(h, 40, kFill, GXA_SCROLL_VERTICAL);
-    Dlg().add_user_area(h, 41, kFill, 0, 0);
-    Dlg().attach_user_area(h, 41, tall.handle, 0);
+    AddArea(h, 41, kFill, tall);
     Dlg().group_end(h);
     Dlg().set_size_hints(h, 40, 0, GXA_SIZE_PIXELS(100));
   };
@@ -82,8 +78,7 @@ TEST(DialogLayout, ScrollGroupHintSetsItsHeightInTheScrollDirection) {
   tall.minH = 500;
   d.layout = [&](GxaDialog* h) {
     Dlg().scroll_group_begin(h, 40, kFill, GXA_SCROLL_VERTICAL | GXA_SCROLL_AUTO);
-    Dlg().add_user_area(h, 41, kFill, 0, 0);
-    Dlg().attach_user_area(h, 41, tall.handle, 0);
+    AddArea(h, 41, kFill, tall);
     Dlg().group_end(h);
     Dlg().set_size_hints(h, 40, 0, GXA_SIZE_PIXELS(120));
   };
@@ -131,8 +126,7 @@ TEST(DialogLayout, AChangeDeepDownIsAnnouncedToEveryParentAndLaidOutOnce) {
   TestArea pageArea;
   page.layout = [&](GxaDialog* h) {
     Dlg().group_begin(h, 0, kFill, 1, 0, nullptr, 0);
-    Dlg().add_user_area(h, 3, kTopLeft, 0, 0);
-    Dlg().attach_user_area(h, 3, pageArea.handle, 0);
+    AddArea(h, 3, kTopLeft, pageArea);
     Dlg().add_sub_dialog(h, 1, kFill, 0, 0);
     Dlg().attach_sub_dialog(h, 1, middle.handle);
     Dlg().group_end(h);
@@ -160,7 +154,7 @@ TEST(DialogLayout, HiddenGadgetsGiveUpTheirSpace) {
   GuiFixture gui({200, 200});
   TestDialog d;
   d.layout = [](GxaDialog* h) {
-    Dlg().group_begin(h, 0, GXA_ALIGN_LEFT | GXA_ALIGN_TOP, 1, 0, nullptr, 0);
+    Dlg().group_begin(h, 0, kTopLeft, 1, 0, nullptr, 0);
     Dlg().add_button(h, 1, kTopLeft, 0, 0, "first");
     Dlg().add_button(h, 2, kTopLeft, 0, 0, "second");
     Dlg().group_end(h);

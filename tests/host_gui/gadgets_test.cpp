@@ -11,8 +11,6 @@ namespace {
 
 using namespace testkit;
 
-constexpr int32_t kTopLeft = GXA_ALIGN_LEFT | GXA_ALIGN_TOP;
-
 // A dialog with one gadget of each kind under test, laid out in a column.
 class GadgetTest : public ::testing::Test {
  protected:

@@ -10,7 +10,6 @@ namespace {
 
 using namespace testkit;
 
-constexpr int32_t kFill = GXA_ALIGN_H_SCALEFIT | GXA_ALIGN_V_SCALEFIT;
 constexpr int32_t kLeft = GXA_ALIGN_LEFT;
 
 // Every host gadget in one dialog, as a page of the attribute editor would
@@ -61,8 +60,7 @@ void BuildGallery(GxaDialog* h, TestArea& swatch) {
   f.add_custom_gui(h, 30, 1000479, "new", kLeft, 0, 0, ToHandle(&icon));
   icon.SetInt32(GXA_FOURCC('i', 'c', 'o', '1'), 1033759);
   f.add_custom_gui(h, 31, 1000479, "delete", kLeft, 0, 0, ToHandle(&icon));
-  f.add_user_area(h, 32, GXA_ALIGN_H_SCALEFIT | GXA_ALIGN_V_FIT, 0, 0);
-  f.attach_user_area(h, 32, swatch.handle, 0);
+  AddArea(h, 32, GXA_ALIGN_H_SCALEFIT | GXA_ALIGN_V_FIT, swatch);
   f.add_button(h, 33, GXA_ALIGN_RIGHT, 0, 0, "Load...");
   f.add_button(h, 34, GXA_ALIGN_RIGHT, 0, 0, "Save...");
   f.group_end(h);

@@ -22,6 +22,10 @@ namespace host::testkit {
 inline const GxaDialogFns& Dlg() { return *DialogFamily::Table(); }
 inline const GxaUserAreaFns& Ua() { return *UserAreaFamily::Table(); }
 
+// The alignments most test layouts use.
+constexpr int32_t kFill = GXA_ALIGN_H_SCALEFIT | GXA_ALIGN_V_SCALEFIT;
+constexpr int32_t kTopLeft = GXA_ALIGN_LEFT | GXA_ALIGN_TOP;
+
 // A dialog whose callbacks run the test's functions and record commands.
 class TestDialog {
  public:
@@ -136,6 +140,17 @@ class TestArea {
       &OnCoreMessage, nullptr, &OnMessage,
   };
 };
+
+// Adds a user area gadget and attaches area to it.
+inline void AddArea(GxaDialog* h, int32_t id, int32_t align, const TestArea& area, int32_t flags = 0) {
+  Dlg().add_user_area(h, id, align, 0, 0);
+  Dlg().attach_user_area(h, id, area.handle, flags);
+}
+
+// A layout of area alone, as gadget 5.
+inline std::function<void(GxaDialog*)> AreaAlone(const TestArea& area, int32_t align) {
+  return [&area, align](GxaDialog* h) { AddArea(h, 5, align, area); };
+}
 
 // A fresh headless screen per test.
 class GuiFixture {

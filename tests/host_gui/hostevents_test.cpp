@@ -41,10 +41,7 @@ TEST_F(HostEventsTest, EventsPostedDuringAModuleCallArriveAfterIt) {
   GuiFixture gui({200, 100});
   TestDialog d;
   TestArea area;
-  d.layout = [&](GxaDialog* h) {
-    Dlg().add_user_area(h, 5, GXA_ALIGN_LEFT, 0, 0);
-    Dlg().attach_user_area(h, 5, area.handle, 0);
-  };
+  d.layout = AreaAlone(area, GXA_ALIGN_LEFT);
   // The area posts a broadcast while it handles a click.
   size_t seenDuringInput = 99;
   area.input = [&](const Container&) {

@@ -10,9 +10,6 @@ namespace {
 
 using namespace testkit;
 
-constexpr int32_t kFill = GXA_ALIGN_H_SCALEFIT | GXA_ALIGN_V_SCALEFIT;
-constexpr int32_t kTopLeft = GXA_ALIGN_LEFT | GXA_ALIGN_TOP;
-
 TEST(Interaction, WheelAndThumbScrollAScrollGroup) {
   GuiFixture gui({200, 100});
   TestDialog d;
@@ -20,8 +17,7 @@ TEST(Interaction, WheelAndThumbScrollAScrollGroup) {
   tall.minH = 400;
   d.layout = [&](GxaDialog* h) {
     Dlg().scroll_group_begin(h, 40, kFill, GXA_SCROLL_VERTICAL);
-    Dlg().add_user_area(h, 41, kFill, 0, 0);
-    Dlg().attach_user_area(h, 41, tall.handle, 0);
+    AddArea(h, 41, kFill, tall);
     Dlg().group_end(h);
   };
   gui.Show(d);
@@ -78,10 +74,7 @@ TEST(Interaction, PopupMenusFollowTheKeyboard) {
   GuiFixture gui({300, 200});
   TestDialog d;
   TestArea area;
-  d.layout = [&](GxaDialog* h) {
-    Dlg().add_user_area(h, 5, kTopLeft, 0, 0);
-    Dlg().attach_user_area(h, 5, area.handle, 0);
-  };
+  d.layout = AreaAlone(area, kTopLeft);
   gui.Show(d);
   Container menu;
   menu.SetString(1, "Off&d&");
@@ -106,8 +99,7 @@ TEST(Interaction, ADragLoopEndedEarlyAnswersFinishedAndInputGoesOn) {
   TestArea area;
   d.layout = [&](GxaDialog* h) {
     Dlg().group_begin(h, 0, kTopLeft, 0, 1, nullptr, 0);
-    Dlg().add_user_area(h, 5, kTopLeft, 0, 0);
-    Dlg().attach_user_area(h, 5, area.handle, 0);
+    AddArea(h, 5, kTopLeft, area);
     Dlg().add_button(h, 6, kTopLeft, 0, 0, "Button");
     Dlg().group_end(h);
   };
@@ -130,10 +122,7 @@ TEST(Interaction, OffscreenDrawingOutsideADrawReachesTheFrame) {
   GuiFixture gui({100, 60});
   TestDialog d;
   TestArea area;
-  d.layout = [&](GxaDialog* h) {
-    Dlg().add_user_area(h, 5, kTopLeft, 0, 0);
-    Dlg().attach_user_area(h, 5, area.handle, 0);
-  };
+  d.layout = AreaAlone(area, kTopLeft);
   area.input = [&](const Container&) {
     if (!Ua().offscreen_begin(area.handle)) return false;
     Ua().set_pen_rgb(area.handle, 0, 1, 0);
@@ -199,10 +188,8 @@ TEST(Interaction, DropsOnOtherGadgetsGoToTheirDialogAndLeavingIsReported) {
   std::vector<Container> areaMessages;
   d.layout = [&](GxaDialog* h) {
     Dlg().group_begin(h, 0, kTopLeft, 0, 1, nullptr, 0);
-    Dlg().add_user_area(h, 5, kTopLeft, 0, 0);
-    Dlg().attach_user_area(h, 5, source.handle, 0);
-    Dlg().add_user_area(h, 6, kTopLeft, 0, 0);
-    Dlg().attach_user_area(h, 6, target.handle, 0);
+    AddArea(h, 5, kTopLeft, source);
+    AddArea(h, 6, kTopLeft, target);
     Dlg().add_button(h, 7, kTopLeft, 0, 0, "Drop here");
     Dlg().group_end(h);
   };
@@ -242,10 +229,8 @@ TEST(Interaction, FixedSizeAreasKeepTheirMinimum) {
   TestArea fixed, stretched;
   d.layout = [&](GxaDialog* h) {
     Dlg().group_begin(h, 0, kFill, 1, 0, nullptr, 0);
-    Dlg().add_user_area(h, 5, kFill, 0, 0);
-    Dlg().attach_user_area(h, 5, fixed.handle, UserArea::kFixedSize);
-    Dlg().add_user_area(h, 6, kFill, 0, 0);
-    Dlg().attach_user_area(h, 6, stretched.handle, 0);
+    AddArea(h, 5, kFill, fixed, UserArea::kFixedSize);
+    AddArea(h, 6, kFill, stretched);
     Dlg().group_end(h);
   };
   gui.Show(d);
@@ -265,10 +250,8 @@ TEST(Interaction, OnlyChangedGadgetsAreRedrawn) {
   TestArea a, b;
   d.layout = [&](GxaDialog* h) {
     Dlg().group_begin(h, 0, kTopLeft, 0, 1, nullptr, 0);
-    Dlg().add_user_area(h, 5, kTopLeft, 0, 0);
-    Dlg().attach_user_area(h, 5, a.handle, 0);
-    Dlg().add_user_area(h, 6, kTopLeft, 0, 0);
-    Dlg().attach_user_area(h, 6, b.handle, 0);
+    AddArea(h, 5, kTopLeft, a);
+    AddArea(h, 6, kTopLeft, b);
     Dlg().group_end(h);
   };
   gui.Show(d);

@@ -8,19 +8,13 @@ namespace {
 
 using namespace testkit;
 
-constexpr int32_t kFill = GXA_ALIGN_H_SCALEFIT | GXA_ALIGN_V_SCALEFIT;
-constexpr int32_t kTopLeft = GXA_ALIGN_LEFT | GXA_ALIGN_TOP;
-
 TEST(Screen, AnAreaThatGrowsWhenSizedIsLaidOutAgainAtOnce) {
   GuiFixture gui({0, 0});
   TestDialog d;
   TestArea area;
   area.minW = 100;
   area.minH = 10;
-  d.layout = [&](GxaDialog* h) {
-    Dlg().add_user_area(h, 5, kFill, 0, 0);
-    Dlg().attach_user_area(h, 5, area.handle, 0);
-  };
+  d.layout = AreaAlone(area, kFill);
   // Like the swatches: the rows it needs depend on the width it gets, and
   // it asks for a new layout from inside Sized.
   area.sized = [&](int32_t w, int32_t) {
@@ -74,10 +68,7 @@ TEST(Screen, WindowFollowsTheFrontEndSizeAndScale) {
   GuiFixture gui({150, 90}, 2);
   TestDialog d;
   TestArea area;
-  d.layout = [&](GxaDialog* h) {
-    Dlg().add_user_area(h, 5, kFill, 0, 0);
-    Dlg().attach_user_area(h, 5, area.handle, 0);
-  };
+  d.layout = AreaAlone(area, kFill);
   gui.Show(d);
   const Framebuffer& fb = gui.headless->LastFrame();
   EXPECT_EQ(fb.Width(), 300);
@@ -94,10 +85,7 @@ TEST(Screen, AnUnchangedScreenIsNotShownAgain) {
   GuiFixture gui({120, 60});
   TestDialog d;
   TestArea area;
-  d.layout = [&](GxaDialog* h) {
-    Dlg().add_user_area(h, 5, kTopLeft, 0, 0);
-    Dlg().attach_user_area(h, 5, area.handle, 0);
-  };
+  d.layout = AreaAlone(area, kTopLeft);
   gui.Show(d);
   const int frames = gui.headless->FrameCount();
   gui.screen().Render();

@@ -10,8 +10,6 @@ namespace {
 
 using namespace testkit;
 
-constexpr int32_t kFill = GXA_ALIGN_H_SCALEFIT | GXA_ALIGN_V_SCALEFIT;
-
 // One dialog holding two user areas side by side, 100 x 60 each.
 class UserAreaTest : public ::testing::Test {
  protected:
@@ -25,10 +23,8 @@ class UserAreaTest : public ::testing::Test {
     d.layout = [this](GxaDialog* h) {
       Dlg().group_begin(h, 0, kFill, 2, 0, nullptr, 0);
       Dlg().group_space(h, 8, 0);
-      Dlg().add_user_area(h, kLeft, GXA_ALIGN_LEFT | GXA_ALIGN_TOP, 0, 0);
-      Dlg().attach_user_area(h, kLeft, left.handle, 0);
-      Dlg().add_user_area(h, kRight, GXA_ALIGN_LEFT | GXA_ALIGN_TOP, 0, 0);
-      Dlg().attach_user_area(h, kRight, right.handle, 0);
+      AddArea(h, kLeft, kTopLeft, left);
+      AddArea(h, kRight, kTopLeft, right);
       Dlg().group_end(h);
     };
     gui.Show(d);

@@ -3,12 +3,10 @@
 
 #include "sliderfixture.h"
 
-namespace slidertest
+namespace choosertest
 {
 namespace
 {
-constexpr std::int32_t kPrefTheme = 1134;
-
 class SliderDrawingTest : public SliderTest
 {
 protected:
@@ -176,4 +174,4 @@ TEST_F(SliderDrawingTest, ScaleTwoKeepsTheHandleSharp)
   EXPECT_NE(At(picture, 6, picture.Height() / 2), box);
 }
 }  // namespace
-}  // namespace slidertest
+}  // namespace choosertest

@@ -5,11 +5,10 @@
 
 #include "sliderfixture.h"
 
-namespace slidertest
+namespace choosertest
 {
 namespace
 {
-constexpr double kTwoPi = 6.283185307179586;
 constexpr std::int32_t kKeyHome = 61830;
 constexpr std::int32_t kKeyEnd = 61831;
 constexpr std::int32_t kKeyLeft = 61826;
@@ -49,7 +48,7 @@ TEST_F(SliderInputTest, CtrlDragOnTheHueSliderSnapsToSixtyDegrees)
   // Dragged past the end the hue is a full turn, shown as 360 degrees.
   EXPECT_EQ(sent.back().GetInt32(kMessageDrag), 0);
   EXPECT_NEAR(Number("a", kHueField), kTwoPi, 1e-9);
-  EXPECT_EQ(Value("a"), (host::Vector3{1.0, 0.0, 0.0}));
+  EXPECT_EQ(Data("a").color, (host::Vector3{1.0, 0.0, 0.0}));
 }
 
 TEST_F(SliderInputTest, SixteenBitWheelNotchIsOneEightBitStep)
@@ -104,7 +103,7 @@ TEST_F(SliderInputTest, CancelledDragSendsTheOldValueLast)
   EXPECT_GT(sent[sent.size() - 2].Find(kMessageValue)->AsVector()->x, 0.9);
   EXPECT_EQ(sent.back().GetInt32(kMessageDrag), 0);
   EXPECT_EQ(LastColor("a"), (host::Vector3{0.2, 0.4, 0.6}));
-  EXPECT_EQ(Value("a"), (host::Vector3{0.2, 0.4, 0.6}));
+  EXPECT_EQ(Data("a").color, (host::Vector3{0.2, 0.4, 0.6}));
 }
 
 TEST_F(SliderInputTest, MiddleButtonDragMovesInTenSteps)
@@ -137,4 +136,4 @@ TEST_F(SliderInputTest, RightClickResetsOnlyWhereTheSliderAllowsIt)
   EXPECT_EQ(Sent("a").back().GetInt32(kMessageDrag), 0);
 }
 }  // namespace
-}  // namespace slidertest
+}  // namespace choosertest
