@@ -4,7 +4,6 @@
 #include "automation/choosersettings.h"
 #include "automation/entrykey.h"
 #include "automationargs.h"
-#include "core/fourcc.h"
 #include "core/worldpreferences.h"
 #include "page/demopage.h"
 #include "rendervalue.h"
@@ -21,8 +20,6 @@ constexpr const char* kUsage =
 // World preference 1134.
 constexpr int32_t kThemeLight = 0;
 constexpr int32_t kThemeDark = 1;
-// Chooser layout mode with mode buttons and panels.
-constexpr int32_t kExpanded = 2;
 
 int Fail(const std::string& message, int status) {
   std::fprintf(stderr, "gxa-host render: %s\n", message.c_str());
@@ -59,7 +56,7 @@ Outcome<ParameterSpec> OneChooser(AutomationHost& a, const std::vector<std::stri
   spec.key = "color";
   spec.label = "Color";
   // Expanded unless told otherwise, as the page shows a parameter.
-  spec.settings.SetInt32(FourCC("laym"), kExpanded);
+  spec.ShowExpanded();
   const ChooserSettings reader = ChooserSettings::ForRegistry(a.GetHost().Registrations());
   for (const std::string& s : settings) {
     auto set = reader.SetText(spec.settings, s);

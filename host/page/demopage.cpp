@@ -6,16 +6,12 @@ namespace host {
 
 namespace {
 
-// Layout mode 2: the chooser with its mode buttons and panels, as the page
-// shows a colour parameter.
-constexpr int32_t kExpanded = 2;
-
 ParameterSpec Make(const char* key, const char* label, int32_t kind, ColorValue value) {
   ParameterSpec spec;
   spec.key = key;
   spec.label = label;
   spec.settings.SetInt32(FourCC("retT"), kind);
-  spec.settings.SetInt32(FourCC("laym"), kExpanded);
+  spec.ShowExpanded();
   spec.objects.push_back({value, false});
   return spec;
 }

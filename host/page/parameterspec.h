@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/container.h"
+#include "core/fourcc.h"
 #include "page/colorvalue.h"
 
 namespace host {
@@ -20,6 +21,10 @@ struct ParameterSpec {
   std::string label;  // shown above the chooser; the key when empty
   Container settings;
   std::vector<EditedObject> objects;  // at least one; differing values make a mixed value
+
+  // Layout mode 2, mode buttons and panels: how a page shows a parameter
+  // unfolded.
+  void ShowExpanded() { settings.SetInt32(FourCC("laym"), 2); }
 };
 
 }  // namespace host

@@ -26,8 +26,6 @@ namespace {
 
 constexpr int32_t kChooserBroadcast = 1000492;
 constexpr Size kPreferencesMinimum{560, 0};
-constexpr int32_t kLayoutModeSetting = FourCC("laym");
-constexpr int32_t kExpanded = 2;
 
 void Warn(const std::string& text) { std::fprintf(stderr, "gxa-host view: %s\n", text.c_str()); }
 
@@ -100,8 +98,6 @@ Outcome<Done> ViewSession::ShowPage(const std::string& title) {
   page_ = page->get();
   Document& doc = *host_->ActiveDocument();
   std::vector<ParameterSpec> specs = DemoPage::Parameters();
-  // Every chooser opens expanded, as an attribute editor with its parameters unfolded.
-  for (ParameterSpec& spec : specs) spec.settings.SetInt32(kLayoutModeSetting, kExpanded);
   StoredParameters::Restore(doc, specs);
   for (ParameterSpec& spec : specs) {
     auto added = page_->Add(std::move(spec));
