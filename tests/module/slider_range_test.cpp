@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "gxa_api.h"
 #include "utils/colorconversions.h"
@@ -111,7 +112,12 @@ TEST_P(SliderRangeOrientation, ArrowKeysMoveTheHandleTheSameWay)
 INSTANTIATE_TEST_SUITE_P(Ranges, SliderRangeOrientation,
                          ::testing::Values(ColorSliderAreaRange(0.0, 1.0, 0.01), ColorSliderAreaRange(1.0, 0.0, -0.01),
                                            ColorSliderAreaRange(1.0, 0.0, 0.01),
-                                           ColorSliderAreaRange(0.0, 1.0, -0.01)));
+                                           ColorSliderAreaRange(0.0, 1.0, -0.01)),
+                         [](const ::testing::TestParamInfo<ColorSliderAreaRange>& info) {
+                           const ColorSliderAreaRange& r = info.param;
+                           return std::string(r.GetRange() < 0 ? "Reversed" : "Forward") +
+                                  (r.GetStep() < 0 ? "NegativeStep" : "PositiveStep");
+                         });
 
 TEST(SliderRange, EmptyRangeKeepsTheHandleAtTheStart)
 {
