@@ -4,11 +4,11 @@
 
 #include "hostaccess.h"
 
-bool ShowColorDialog(Vector& rgb, double& alpha, bool withAlpha, const String& title)
+bool ShowColorDialog(Vector& rgb, double& alpha, bool withAlpha, const String& title, std::int32_t profileMode)
 {
   const GxaDialogFns* fns = HostDialogs();
   double rgba[4] = {rgb.x, rgb.y, rgb.z, alpha};
-  if (!GXA_HAS(fns, color_dialog) || !fns->color_dialog(rgba, withAlpha, title.GetCString()))
+  if (!GXA_HAS(fns, color_dialog) || !fns->color_dialog(rgba, withAlpha, title.GetCString(), profileMode))
     return false;
   rgb = {rgba[0], rgba[1], rgba[2]};
   if (withAlpha)

@@ -1,11 +1,14 @@
 #pragma once
 // The host's own modal dialogs. Each runs synchronously and answers what
 // the user chose.
+#include <cstdint>
+
 #include "gxastring.h"
 #include "vector.h"
 
-// Edits rgb (and alpha when withAlpha); false when cancelled.
-bool ShowColorDialog(Vector& rgb, double& alpha, bool withAlpha, const String& title);
+// Edits rgb (and alpha when withAlpha); false when cancelled. The dialog
+// shows the colours as a chooser of this colour-profile mode does.
+bool ShowColorDialog(Vector& rgb, double& alpha, bool withAlpha, const String& title, std::int32_t profileMode);
 // Yes/no question; true for yes.
 bool ShowQuestion(const String& text);
 void ShowMessage(const String& text);

@@ -499,8 +499,11 @@ typedef struct GxaDialogFns {
   /* The drag destination cursor while a drag hovers (drag receive). */
   void (*set_drag_destination)(GxaDialog* dlg, int32_t cursor);
 
-  /* Host dialogs. Each runs modally and returns the user's answer. */
-  bool (*color_dialog)(double rgba[4], bool with_alpha, const char* title);
+  /* Host dialogs. Each runs modally and returns the user's answer. The
+     colour dialog draws its colours as the chooser of profile_mode shows
+     them (bits 8 and 16 choose the source profile, see GXA_DOC_COLOR_SPACE);
+     the values it edits and returns are never converted. */
+  bool (*color_dialog)(double rgba[4], bool with_alpha, const char* title, int32_t profile_mode);
   bool (*question)(const char* text);
   void (*message_box)(const char* text);
   /* A text prompt with an optional check box; false when cancelled. */

@@ -31,7 +31,7 @@ const GxaColorProfile* StandardProfile(int32_t which)
 
 const GxaColorProfile* PaintTextureProfile()
 {
-  return ToHandle(PaintTextureSlot().get());
+  return ToHandle(CurrentPaintTextureProfile());
 }
 
 GxaColorConversion* ConversionCreate(const GxaColorProfile* src, const GxaColorProfile* dst, int32_t pixelFormat)
@@ -83,6 +83,11 @@ const GxaColorFns* ColorFamily()
 void SetPaintTextureProfile(std::shared_ptr<const ColorProfile> profile)
 {
   PaintTextureSlot() = std::move(profile);
+}
+
+const ColorProfile* CurrentPaintTextureProfile()
+{
+  return PaintTextureSlot().get();
 }
 
 }  // namespace host

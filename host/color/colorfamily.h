@@ -14,6 +14,7 @@ const GxaColorFns* ColorFamily();
 
 // The profile of the current paint texture; null (the default) for none.
 void SetPaintTextureProfile(std::shared_ptr<const ColorProfile> profile);
+const ColorProfile* CurrentPaintTextureProfile();
 
 inline const GxaColorProfile* ToHandle(const ColorProfile* p)
 {

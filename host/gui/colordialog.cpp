@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "color/numberformatter.h"
+#include "color/profilemodesource.h"
+#include "core/host.h"
 #include "gui/button.h"
 #include "gui/channelslider.h"
 #include "gui/colorswatch.h"
@@ -25,11 +27,28 @@ host::Rgba ToRgba(double r, double g, double b, double a = 1.0) {
   return {c(r), c(g), c(b), c(a)};
 }
 
+std::optional<DisplayConversion> ChooserDisplay(int32_t profileMode) {
+  Host* host = Host::Current();
+  if (!host) return std::nullopt;
+  const Value* pref = host->Prefs().Data().Find(WorldPreferences::kDisplayProfile);
+  const Value::ProfilePtr* display = pref ? pref->AsProfile() : nullptr;
+  const Document* doc = host->ActiveDocument();
+  return ProfileModeSource::ToDisplay(profileMode, doc ? &doc->Settings() : nullptr, display ? display->get() : nullptr);
+}
+
 }  // namespace
 
-ColorDialog::ColorDialog(std::array<double, 4> rgba, bool withAlpha)
-    : original_(rgba), rgba_(rgba), hsv_(RgbToHsv(rgba[0], rgba[1], rgba[2])), withAlpha_(withAlpha) {
+ColorDialog::ColorDialog(std::array<double, 4> rgba, bool withAlpha, int32_t profileMode)
+    : original_(rgba), rgba_(rgba), hsv_(RgbToHsv(rgba[0], rgba[1], rgba[2])), withAlpha_(withAlpha),
+      display_(ChooserDisplay(profileMode)) {
   if (!withAlpha_) original_[3] = rgba_[3] = 1.0;
+}
+
+std::array<double, 4> ColorDialog::Displayed(std::array<double, 4> rgba) const {
+  if (!display_ || display_->IsIdentity()) return rgba;
+  float rgb[3] = {float(rgba[0]), float(rgba[1]), float(rgba[2])};
+  display_->ConvertFloat(rgb, 1);
+  return {rgb[0], rgb[1], rgb[2], rgba[3]};
 }
 
 std::array<double, 3> ColorDialog::RgbToHsv(double r, double g, double b) {
@@ -80,14 +99,17 @@ void ColorDialog::AddRow(Dialog& d, const char* label, int32_t slider, int32_t f
   b.Add(std::make_unique<StaticText>(0, GXA_ALIGN_LEFT, label, 0)).SetHints(GXA_SIZE_PIXELS(14), 0);
   auto gradient = [this, channel](double t) {
     std::array<double, 4> c = rgba_;
+    c[3] = 1.0;
     if (channel < 4) {
       c[size_t(channel)] = t;
-      return ToRgba(c[0], c[1], c[2], channel == 3 ? t : 1.0);
+    } else {
+      std::array<double, 3> hsv = hsv_;
+      hsv[size_t(channel - 4)] = t;
+      const auto rgb = HsvToRgb(hsv[0], hsv[1], hsv[2]);
+      c = {rgb[0], rgb[1], rgb[2], 1.0};
     }
-    std::array<double, 3> hsv = hsv_;
-    hsv[size_t(channel - 4)] = t;
-    const auto rgb = HsvToRgb(hsv[0], hsv[1], hsv[2]);
-    return ToRgba(rgb[0], rgb[1], rgb[2]);
+    c = Displayed(c);
+    return ToRgba(c[0], c[1], c[2], c[3]);
   };
   b.Add(std::make_unique<ChannelSlider>(slider, GXA_ALIGN_H_SCALEFIT, gradient, channel == 3));
   b.Add(std::make_unique<NumberField>(field, GXA_ALIGN_LEFT, true)).SetHints(60, 0);
@@ -97,7 +119,7 @@ bool ColorDialog::CreateLayout(Dialog& d) {
   DialogBuilder& b = d.Builder();
   Group& top = b.Begin(std::make_unique<Group>(0, GXA_ALIGN_H_SCALEFIT, 0, 1));
   top.SetSpacing(10, 0);
-  b.Add(std::make_unique<ColorSwatch>(kPreview, GXA_ALIGN_LEFT, original_));
+  b.Add(std::make_unique<ColorSwatch>(kPreview, GXA_ALIGN_LEFT, Displayed(original_)));
   b.Add(std::make_unique<StaticText>(0, GXA_ALIGN_RIGHT, "Hex", 0));
   b.Add(std::make_unique<EditText>(kHex, GXA_ALIGN_LEFT)).SetHints(90, 0);
   b.End();
@@ -169,7 +191,7 @@ void ColorDialog::Refresh(Dialog& d) {
   number(kVal, hsv_[2], 1.0, 0.01, int32_t(NumberFormatter::kPercent), false);
   for (int i = 0; i < 3; ++i) slider(kHueSlider + 10 * i, hsv_[size_t(i)]);
   if (Widget* w = d.Find(kHex)) w->SetText(ToHex(rgba_));
-  if (auto* p = dynamic_cast<ColorSwatch*>(d.Find(kPreview))) p->SetColor(rgba_);
+  if (auto* p = dynamic_cast<ColorSwatch*>(d.Find(kPreview))) p->SetColor(Displayed(rgba_));
 }
 
 bool ColorDialog::Apply(Dialog& d, int32_t id, double v) {

@@ -2,10 +2,14 @@
 // The host's colour dialog: a preview of the new colour beside the old one,
 // red, green and blue (and alpha) as 0-255 sliders with number fields, hue,
 // saturation and value, and the colour as a hexadecimal text. OK confirms,
-// Cancel leaves the colour as it was.
+// Cancel leaves the colour as it was. The colours it draws are shown as the
+// chooser that opened it shows them: from the profile its colour-profile mode
+// names to the display profile. What it edits stays unconverted.
 #include <array>
+#include <optional>
 #include <string>
 
+#include "color/displayconversion.h"
 #include "gui/dialogdelegate.h"
 
 namespace host {
@@ -19,7 +23,8 @@ class ColorDialog : public DialogDelegate {
     kValSlider = 170, kVal = 171,
   };
 
-  ColorDialog(std::array<double, 4> rgba, bool withAlpha);
+  // The display profile and the active document are the current host's.
+  ColorDialog(std::array<double, 4> rgba, bool withAlpha, int32_t profileMode);
 
   bool Confirmed() const { return confirmed_; }
   const std::array<double, 4>& Rgba() const { return rgba_; }
@@ -41,12 +46,15 @@ class ColorDialog : public DialogDelegate {
   void SetHsv(double h, double s, double v);
   void Refresh(Dialog& dialog);
   bool Apply(Dialog& dialog, int32_t id, double value);
+  // rgba as it is drawn.
+  std::array<double, 4> Displayed(std::array<double, 4> rgba) const;
 
   std::array<double, 4> original_;
   std::array<double, 4> rgba_;
   std::array<double, 3> hsv_;
   bool withAlpha_;
   bool confirmed_ = false;
+  std::optional<DisplayConversion> display_;
 };
 
 }  // namespace host

@@ -165,10 +165,10 @@ void DialogFamily::SetDragDestination(GxaDialog* dlg, int32_t cursor) {
   if (Dialog* d = Resolve(dlg)) d->SetDragDestinationCursor(cursor);
 }
 
-bool DialogFamily::ColorDialog(double rgba[4], bool withAlpha, const char* title) {
+bool DialogFamily::ColorDialog(double rgba[4], bool withAlpha, const char* title, int32_t profileMode) {
   if (!rgba) return false;
   std::array<double, 4> c{rgba[0], rgba[1], rgba[2], rgba[3]};
-  if (!Gui::Get().Dialogs().Color(c, withAlpha, title && *title ? title : "Color")) return false;
+  if (!Gui::Get().Dialogs().Color(c, withAlpha, title && *title ? title : "Color", profileMode)) return false;
   std::copy(c.begin(), c.end(), rgba);
   return true;
 }

@@ -37,7 +37,7 @@ class DialogFamily {
   static bool SetVisibleArea(GxaDialog* dlg, int32_t id, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
   static bool SetSizeHints(GxaDialog* dlg, int32_t id, int32_t w, int32_t h);
   static void SetDragDestination(GxaDialog* dlg, int32_t cursor);
-  static bool ColorDialog(double rgba[4], bool withAlpha, const char* title);
+  static bool ColorDialog(double rgba[4], bool withAlpha, const char* title, int32_t profileMode);
   static bool Question(const char* text);
   static void MessageBox(const char* text);
   static bool TextPrompt(const char* title, const char* label, char* buf, size_t cap, const char* checkLabel,

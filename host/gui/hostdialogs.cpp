@@ -45,7 +45,8 @@ std::optional<Answer> HostDialogs::Take(Answer::Kind kind, const char* asked) {
   return std::nullopt;
 }
 
-bool HostDialogs::Color(std::array<double, 4>& rgba, bool withAlpha, const std::string& title) {
+bool HostDialogs::Color(std::array<double, 4>& rgba, bool withAlpha, const std::string& title,
+                        int32_t profileMode) {
   UiObserver& observer = Gui::Get().Observer();
   if (std::optional<Answer> a = Take(Answer::Kind::Color, "color")) {
     observer.DialogShown("color", title, Outcome::Answered);
@@ -57,7 +58,7 @@ bool HostDialogs::Color(std::array<double, 4>& rgba, bool withAlpha, const std::
   }
   bool confirmed = false;
   std::array<double, 4> chosen = rgba;
-  const Outcome outcome = Show(std::make_unique<ColorDialog>(rgba, withAlpha), title, [&](ColorDialog& d) {
+  const Outcome outcome = Show(std::make_unique<ColorDialog>(rgba, withAlpha, profileMode), title, [&](ColorDialog& d) {
     confirmed = d.Confirmed();
     chosen = d.Rgba();
   });

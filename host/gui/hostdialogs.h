@@ -23,8 +23,9 @@ struct TextReply {
 
 class HostDialogs {
  public:
-  // rgba is changed only when the user confirms.
-  bool Color(std::array<double, 4>& rgba, bool withAlpha, const std::string& title);
+  // rgba is changed only when the user confirms. profileMode is the
+  // chooser's: the dialog shows the colours as that chooser does.
+  bool Color(std::array<double, 4>& rgba, bool withAlpha, const std::string& title, int32_t profileMode);
   bool Question(const std::string& text);
   void MessageBox(const std::string& text);
   // checkLabel empty: no check box.

@@ -107,7 +107,8 @@ bool SubColorFieldArea::HandleDoubleClick()
   Redraw();
   Vector color = _color;
   double alpha = 1.0;
-  if (ShowColorDialog(color, alpha, false, ModuleResource::LoadString(kDialogTitle)))
+  const std::int32_t profileMode = _chooser ? _chooser->GetProfileMode() : 0;
+  if (ShowColorDialog(color, alpha, false, ModuleResource::LoadString(kDialogTitle), profileMode))
   {
     _color = color;
     SendColor();

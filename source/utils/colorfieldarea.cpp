@@ -262,7 +262,7 @@ Result<void> ColorFieldArea::OpenColorDialog()
     prefs.SetContainer(kPrefGlobalState, _chooser.GetState());
   Vector color = _chooser.GetColorInHostSpace();
   double alpha = _chooser.GetAlpha();
-  if (!ShowColorDialog(color, alpha, _chooser.HasAlpha(), String()))
+  if (!ShowColorDialog(color, alpha, _chooser.HasAlpha(), String(), _chooser.GetProfileMode()))
     return Ok();
   if (prefs.IsValid() && prefs.Contains(kPrefGlobalState))
   {

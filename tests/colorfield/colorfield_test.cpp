@@ -1,10 +1,17 @@
 // The chooser's colour field through the host: what it draws, its menu and
 // the module's colour clipboard, the host's colour dialog, and drag and drop
 // between fields.
+#include <memory>
 #include <string>
 
 #include "chooserpagetest.h"
+#include "color/colorprofile.h"
+#include "color/colorspacetransform.h"
+#include "core/worldpreferences.h"
 #include "gui/dialog.h"
+#include "gui/headlessfrontend.h"
+#include "gui/screen.h"
+#include "recordingobserver.h"
 
 namespace choosertest
 {
@@ -189,6 +196,62 @@ TEST_F(ColorFieldTest, ClickOpensTheHostColourDialogAndTakesItsAnswer)
   EXPECT_NEAR(taken.alpha, 0.4, 1e-9);
   // The view state went to the dialog and came back.
   EXPECT_FALSE(Host().Prefs().Has(kPrefGlobalState));
+}
+
+// Counts, as each host dialog goes, the pixels of one colour in the last
+// frame shown (the one with the dialog over the page).
+class FrameCounter : public host::testkit::RecordingObserver
+{
+public:
+  FrameCounter(const host::HeadlessFrontend& frontend, const Pixel& colour) : _frontend(frontend), _colour(colour) {}
+
+  void DialogShown(const std::string& kind, const std::string& title, Outcome outcome) override
+  {
+    RecordingObserver::DialogShown(kind, title, outcome);
+    const host::Framebuffer& frame = _frontend.LastFrame();
+    int count = 0;
+    for (int y = 0; y < frame.Height(); ++y)
+    {
+      for (int x = 0; x < frame.Width(); ++x)
+      {
+        const host::Rgba p = frame.GetPixel(x, y);
+        count += Pixel{p.r, p.g, p.b} == _colour;
+      }
+    }
+    counts.push_back(count);
+  }
+
+  std::vector<int> counts;
+
+private:
+  const host::HeadlessFrontend& _frontend;
+  Pixel _colour;
+};
+
+TEST_F(ColorFieldTest, HostColourDialogShowsTheColourAsTheChooserDoes)
+{
+  StartDark();
+  // A linear display: sRGB chooser colours are converted for it, colours of
+  // a linear document are not.
+  Host().Prefs().Set(host::WorldPreferences::kDisplayProfile,
+                     host::Value::Profile(std::make_shared<const host::ColorProfile>(host::ColorProfile::LinearSrgb())));
+  Host().GetHost().ActiveDocument()->Settings().SetInt32(host::Document::kColorSpace, 1);
+  Open("srgb", Settings(1), Plain(0.8, 0.4, 0.2));
+  Open("document", Settings(1, 8), Plain(0.8, 0.4, 0.2));
+  auto& frontend = dynamic_cast<host::HeadlessFrontend&>(Host().GetScreen().GetFrontend());
+  frontend.SetWindowSize({500, 420});  // room for the whole dialog
+
+  // Nobody answers. Both fields show what they show either way; the dialog
+  // adds its preview in the colour as it reaches the display.
+  const Pixel onDisplay = Of(host::SrgbDecode(0.8), host::SrgbDecode(0.4), host::SrgbDecode(0.2));
+  FrameCounter counter(frontend, onDisplay);
+  host::Gui::Get().SetObserver(&counter);
+  Click("srgb", kColorField);
+  Click("document", kColorField);
+  ASSERT_EQ(counter.counts.size(), 2u);
+  EXPECT_EQ(counter.dialogs[0].kind, "color");
+  constexpr int kPreviewPixels = 1000;
+  EXPECT_GT(counter.counts[0] - counter.counts[1], kPreviewPixels);
 }
 
 TEST_F(ColorFieldTest, DroppedColourBecomesTheChoosersColour)

@@ -142,7 +142,7 @@ TEST_P(GalleryTest, ColourDialogAndMenuShowOverADimmedWindow) {
 
   // Nobody answers: the last frame shown is the one with the dialog.
   double rgba[4] = {0.85, 0.45, 0.2, 0.6};
-  EXPECT_FALSE(Dlg().color_dialog(rgba, true, "Colour"));
+  EXPECT_FALSE(Dlg().color_dialog(rgba, true, "Colour", 0));
   const Framebuffer& withDialog = gui.headless->LastFrame();
   const Rgba corner = withDialog.GetPixel(1, 1);
   EXPECT_LT(corner.r, background.r);

@@ -20,15 +20,15 @@ class HostDialogsTest : public ::testing::Test {
 TEST_F(HostDialogsTest, ColourDialogTakesItsAnswerFromTheQueue) {
   double rgba[4] = {0.1, 0.2, 0.3, 0.4};
   Gui::Get().Answers().Push(Answer::Color(1.0, 0.5, 0.25, 0.75));
-  EXPECT_TRUE(Dlg().color_dialog(rgba, false, "Pick"));
+  EXPECT_TRUE(Dlg().color_dialog(rgba, false, "Pick", 0));
   EXPECT_DOUBLE_EQ(rgba[1], 0.5);
   EXPECT_DOUBLE_EQ(rgba[3], 0.4);  // without alpha the alpha stays
   Gui::Get().Answers().Push(Answer::Color(0.0, 0.0, 0.0, 0.75));
-  EXPECT_TRUE(Dlg().color_dialog(rgba, true, "Pick"));
+  EXPECT_TRUE(Dlg().color_dialog(rgba, true, "Pick", 0));
   EXPECT_DOUBLE_EQ(rgba[3], 0.75);
 
   Gui::Get().Answers().Push(Answer::ColorCancel());
-  EXPECT_FALSE(Dlg().color_dialog(rgba, true, "Pick"));
+  EXPECT_FALSE(Dlg().color_dialog(rgba, true, "Pick", 0));
   EXPECT_DOUBLE_EQ(rgba[3], 0.75);
   ASSERT_EQ(observer.dialogs.size(), 3u);
   EXPECT_EQ(observer.dialogs[0].kind, "color");
@@ -39,7 +39,7 @@ TEST_F(HostDialogsTest, UnansweredDialogsCancelAndAreRecorded) {
   double rgba[4] = {0.1, 0.2, 0.3, 1.0};
   // The queued answer is for a question: the colour dialog leaves it there.
   Gui::Get().Answers().Push(Answer::Question(true));
-  EXPECT_FALSE(Dlg().color_dialog(rgba, false, "Pick"));
+  EXPECT_FALSE(Dlg().color_dialog(rgba, false, "Pick", 0));
   EXPECT_DOUBLE_EQ(rgba[0], 0.1);
   ASSERT_EQ(observer.dialogs.size(), 1u);
   EXPECT_EQ(observer.dialogs[0].outcome, UiObserver::Outcome::Unanswered);
@@ -56,7 +56,7 @@ TEST_F(HostDialogsTest, ColourDialogOnScreenConfirmsWithEnter) {
   std::vector<InputEvent> typing = InputEvent::Typing("ff8000");
   gui.queue().Push(typing);
   gui.queue().Push({InputEvent::KeyDown(GXA_KEY_ENTER), InputEvent::KeyDown(GXA_KEY_ENTER)});
-  EXPECT_TRUE(Dlg().color_dialog(rgba, false, "Colour"));
+  EXPECT_TRUE(Dlg().color_dialog(rgba, false, "Colour", 0));
   EXPECT_DOUBLE_EQ(rgba[0], 1.0);
   EXPECT_NEAR(rgba[1], 128.0 / 255.0, 1e-12);
   EXPECT_DOUBLE_EQ(rgba[2], 0.0);
