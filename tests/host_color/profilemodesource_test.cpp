@@ -79,19 +79,3 @@ TEST(ProfileModeSource, TextureBitTakesThePaintTexturesProfileWhenThereIsOne)
   EXPECT_EQ(Source(kTextureMode), texture.Profile());
   EXPECT_EQ(Source(0), &ColorProfile::Srgb());
 }
-
-TEST(ProfileModeSource, ConversionOnlyToAnExistingDisplayProfile)
-{
-  const Container linearDocument = DocumentSettings(1, false);
-  EXPECT_FALSE(ProfileModeSource::ToDisplay(kDocumentMode, &linearDocument, nullptr));
-  const ColorProfile none;
-  EXPECT_FALSE(ProfileModeSource::ToDisplay(kDocumentMode, &linearDocument, &none));
-
-  const auto linearToSrgb = ProfileModeSource::ToDisplay(kDocumentMode, &linearDocument, &ColorProfile::Srgb());
-  ASSERT_TRUE(linearToSrgb);
-  EXPECT_FALSE(linearToSrgb->IsIdentity());
-  EXPECT_EQ(linearToSrgb->Source(), ColorProfile::LinearSrgb());
-  const auto same = ProfileModeSource::ToDisplay(0, &linearDocument, &ColorProfile::Srgb());
-  ASSERT_TRUE(same);
-  EXPECT_TRUE(same->IsIdentity());
-}
