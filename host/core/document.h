@@ -17,7 +17,7 @@ namespace host {
 class Document {
  public:
   // Settings entries.
-  static constexpr int32_t kColorSpace = 2101;      // 0 sRGB, 1 linear
+  static constexpr int32_t kColorSpace = 2101;      // 1 linear, 2 linear with the workflow switch, else sRGB
   static constexpr int32_t kLinearWorkflow = 2102;  // bool
 
   Document();
