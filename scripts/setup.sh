@@ -8,7 +8,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev fonts-dejavu-core liblcms2-dev libpng-dev libjpeg-dev zlib1g-dev
   libsdl2-dev libx11-dev libxrandr-dev nlohmann-json3-dev
-  xvfb xdotool x11-apps imagemagick
+  xvfb xdotool x11-apps imagemagick ccache
 )
 
 missing=()
