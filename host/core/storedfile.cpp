@@ -23,7 +23,7 @@ std::string SystemError(const std::string& what, const fs::path& p, int err) {
   return what + " " + p.string() + ": " + std::strerror(err);
 }
 
-std::optional<std::string> WriteAll(int fd, const std::vector<uint8_t>& bytes) {
+std::optional<std::string> WriteAll(int fd, std::span<const uint8_t> bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
     ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -99,10 +99,13 @@ Outcome<fs::path> StoredFile::MoveAside() const {
 }
 
 Outcome<fs::path> StoredFile::WriteTemp(const Container& c) const {
-  using R = Outcome<fs::path>;
   auto bytes = ContainerCodec::Write(c);
-  if (!bytes) return R::Fail("cannot save " + path_.string() + ": " + bytes.Error());
+  if (!bytes) return Outcome<fs::path>::Fail("cannot save " + path_.string() + ": " + bytes.Error());
+  return WriteTempBytes(bytes.Value());
+}
 
+Outcome<fs::path> StoredFile::WriteTempBytes(std::span<const uint8_t> bytes) const {
+  using R = Outcome<fs::path>;
   std::error_code ec;
   if (!path_.parent_path().empty()) fs::create_directories(path_.parent_path(), ec);
   if (ec) return R::Fail("cannot create " + path_.parent_path().string() + ": " + ec.message());
@@ -110,7 +113,7 @@ Outcome<fs::path> StoredFile::WriteTemp(const Container& c) const {
   fs::path temp = path_.string() + ".tmp-" + std::to_string(::getpid());
   int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return R::Fail(SystemError("cannot create", temp, errno));
-  auto err = WriteAll(fd, bytes.Value());
+  auto err = WriteAll(fd, bytes);
   if (!err && ::fsync(fd) != 0) err = std::strerror(errno);
   ::close(fd);
   if (err) {
@@ -143,6 +146,12 @@ Outcome<Done> StoredFile::Commit(const fs::path& temp) const {
 
 Outcome<Done> StoredFile::Save(const Container& c) const {
   auto temp = WriteTemp(c);
+  if (!temp) return Outcome<Done>::Fail(temp.Error());
+  return Commit(temp.Value());
+}
+
+Outcome<Done> StoredFile::SaveBytes(std::span<const uint8_t> bytes) const {
+  auto temp = WriteTempBytes(bytes);
   if (!temp) return Outcome<Done>::Fail(temp.Error());
   return Commit(temp.Value());
 }

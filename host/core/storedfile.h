@@ -6,6 +6,7 @@
 // <file>.damaged-<timestamp> and the caller is told where.
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "core/container.h"
@@ -27,17 +28,22 @@ class StoredFile {
 
   // WriteTemp + Commit.
   Outcome<Done> Save(const Container& c) const;
+  // The same for files that are not containers (preset items).
+  Outcome<Done> SaveBytes(std::span<const uint8_t> bytes) const;
   // The first half of a save: the new content flushed to a temporary file
   // beside the target. Until Commit the target is untouched.
   Outcome<std::filesystem::path> WriteTemp(const Container& c) const;
+  Outcome<std::filesystem::path> WriteTempBytes(std::span<const uint8_t> bytes) const;
   // Keeps the current file as .bak and renames temp over it.
   Outcome<Done> Commit(const std::filesystem::path& temp) const;
 
   const std::filesystem::path& Path() const { return path_; }
   std::filesystem::path BackupPath() const;
+  // Renames a damaged file to <file>.damaged-<timestamp> without replacing
+  // anything; answers where it went.
+  Outcome<std::filesystem::path> MoveAside() const;
 
  private:
-  Outcome<std::filesystem::path> MoveAside() const;
 
   std::filesystem::path path_;
 };

@@ -9,6 +9,7 @@
 
 #include "core/bytewriter.h"
 #include "core/containercodec.h"
+#include "fuzztarget.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ std::vector<uint8_t> Framed(std::span<const uint8_t> payload) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+GXA_FUZZ_TARGET(FuzzContainerCodec) {
   std::span<const uint8_t> bytes(data, size);
   Check(bytes);
   Check(Framed(bytes));

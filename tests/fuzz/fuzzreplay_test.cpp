@@ -6,7 +6,7 @@
 
 #include "core/containercodec.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+int FuzzContainerCodec(const uint8_t* data, size_t size);
 
 namespace {
 
@@ -42,9 +42,9 @@ TEST(ContainerCodecFuzz, MutatedStreamsAreReadOrRejected) {
       }
       if (bytes.empty()) bytes.push_back(0);
     }
-    ASSERT_EQ(LLVMFuzzerTestOneInput(bytes.data(), bytes.size()), 0);
+    ASSERT_EQ(FuzzContainerCodec(bytes.data(), bytes.size()), 0);
   }
-  EXPECT_EQ(LLVMFuzzerTestOneInput(seed.data(), seed.size()), 0);
+  EXPECT_EQ(FuzzContainerCodec(seed.data(), seed.size()), 0);
 }
 
 }  // namespace

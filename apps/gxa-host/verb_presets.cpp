@@ -1,0 +1,32 @@
+// gxa-host presets: the preset library from the command line.
+#include <cstdio>
+
+#include "hostargs.h"
+#include "presetcommands.h"
+#include "verbregistry.h"
+
+namespace host::cli {
+
+namespace {
+
+constexpr const char* kUsage =
+    "presets list [FOLDER_URL] | show URL [--thumbnail PNG] | delete URL | rename URL NAME\n"
+    "       [--json] [--home DIR] [--module PATH]";
+
+int RunPresets(std::span<const std::string> raw) {
+  if (raw.empty() || raw.front() == "--help") {
+    std::fprintf(raw.empty() ? stderr : stdout, "usage: gxa-host %s\n%s", kUsage, PresetCommands::Help().c_str());
+    return raw.empty() ? 2 : 0;
+  }
+  // The sub-verb comes first; its options and arguments follow in any order.
+  ArgParser args(raw.subspan(1));
+  PresetCommands commands(raw.front(), HostArgs::Read(args), args.Flag("--json"));
+  return commands.Run(args);
+}
+
+const bool kRegistered =
+    VerbRegistry::Add({"presets", kUsage, "list, show, apply, delete, import and export presets", &RunPresets});
+
+}  // namespace
+
+}  // namespace host::cli

@@ -1,0 +1,48 @@
+#pragma once
+// The file of one library item: a small header that listing reads alone, then
+// the data and the thumbnail.
+//
+//   "GXPI", u16 version, u16 flags (0), u32 header length H,
+//   H header bytes, u32 CRC-32 of everything before it,
+//   the data, the thumbnail as stored, u32 CRC-32 of those two.
+//
+// Little-endian. The thumbnail's pixels are deflated when that makes them
+// smaller, which for the flat cells of a swatch thumbnail is almost always.
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "core/outcome.h"
+#include "presets/presetitem.h"
+
+namespace host {
+
+class PresetItemCodec {
+ public:
+  static constexpr uint16_t kFormatVersion = 1;
+  static constexpr size_t kFixedSize = 12;
+  // Enough for the header of any item whose text is not unusually long.
+  static constexpr size_t kListingRead = 4096;
+  static constexpr size_t kMaxText = 1 << 20;
+  static constexpr int32_t kMaxThumbnailSide = 2048;
+
+  struct Layout {
+    PresetItemHeader header;
+    size_t header_end = 0;    // where the data starts
+    uint64_t thumbnail_stored = 0;
+    bool thumbnail_deflated = false;
+  };
+
+  static std::vector<uint8_t> Write(const PresetItem& item);
+
+  // How many bytes from the start hold the header with its checksum, from
+  // at least the first kFixedSize bytes.
+  static Outcome<size_t> HeaderExtent(std::span<const uint8_t> start);
+  // From the first bytes (at least HeaderExtent) of a file of file_size bytes.
+  static Outcome<Layout> ReadHeader(std::span<const uint8_t> head, uint64_t file_size);
+
+  // The whole item; without_thumbnail leaves its pixels out (but still checks them).
+  static Outcome<PresetItem> Read(std::span<const uint8_t> bytes, bool with_thumbnail = true);
+};
+
+}  // namespace host

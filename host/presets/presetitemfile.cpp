@@ -1,0 +1,83 @@
+#include "presets/presetitemfile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+#include "presets/presetitemcodec.h"
+
+namespace host {
+
+namespace {
+
+// Closes on every path out.
+class Fd {
+ public:
+  explicit Fd(const std::filesystem::path& p) : fd_(::open(p.c_str(), O_RDONLY | O_CLOEXEC)) {}
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  int Get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+std::string Problem(const std::filesystem::path& file, const std::string& what) { return file.string() + ": " + what; }
+
+// Fills out from offset 0; false with errno set on a read error.
+bool ReadAt(int fd, std::vector<uint8_t>& out, size_t from) {
+  while (from < out.size()) {
+    ssize_t n = ::pread(fd, out.data() + from, out.size() - from, static_cast<off_t>(from));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = EIO;
+      return false;
+    }
+    from += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+Outcome<PresetItemHeader> PresetItemFile::ReadHeader(const std::filesystem::path& file) {
+  using R = Outcome<PresetItemHeader>;
+  Fd fd(file);
+  struct stat st {};
+  if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0) return R::Fail(Problem(file, std::strerror(errno)));
+  const auto size = static_cast<uint64_t>(st.st_size);
+  std::vector<uint8_t> head(std::min<uint64_t>(size, PresetItemCodec::kListingRead));
+  if (!ReadAt(fd.Get(), head, 0)) return R::Fail(Problem(file, std::strerror(errno)));
+  auto extent = PresetItemCodec::HeaderExtent(head);
+  if (!extent) return R::Fail(Problem(file, extent.Error()));
+  if (*extent > head.size() && *extent <= size) {
+    size_t had = head.size();
+    head.resize(*extent);
+    if (!ReadAt(fd.Get(), head, had)) return R::Fail(Problem(file, std::strerror(errno)));
+  }
+  auto layout = PresetItemCodec::ReadHeader(head, size);
+  if (!layout) return R::Fail(Problem(file, layout.Error()));
+  return layout->header;
+}
+
+Outcome<PresetItem> PresetItemFile::Read(const std::filesystem::path& file, bool with_thumbnail) {
+  using R = Outcome<PresetItem>;
+  Fd fd(file);
+  struct stat st {};
+  if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0) return R::Fail(Problem(file, std::strerror(errno)));
+  std::vector<uint8_t> bytes(static_cast<size_t>(st.st_size));
+  if (!ReadAt(fd.Get(), bytes, 0)) return R::Fail(Problem(file, std::strerror(errno)));
+  auto item = PresetItemCodec::Read(bytes, with_thumbnail);
+  if (!item) return R::Fail(Problem(file, item.Error()));
+  return item;
+}
+
+}  // namespace host

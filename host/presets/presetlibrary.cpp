@@ -1,0 +1,220 @@
+#include "presets/presetlibrary.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
+#include "core/storedfile.h"
+#include "presets/presetitemcodec.h"
+#include "presets/presetitemfile.h"
+
+namespace host {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kLibraryExtension = ".libvx";
+
+bool EndsWith(const std::string& s, const std::string& tail) {
+  return s.size() > tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+std::string Folded(const std::string& s) {
+  std::string f = s;
+  std::transform(f.begin(), f.end(), f.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return f;
+}
+
+std::vector<std::pair<std::string, std::string>> SortKey(const PresetUrl& u) {
+  std::vector<std::pair<std::string, std::string>> k{{Folded(u.Library()), u.Library()}};
+  for (const auto& p : u.Path()) k.emplace_back(Folded(p), p);
+  return k;
+}
+
+// Folder path, then name, each ignoring case first.
+bool ListedBefore(const PresetUrl& a, const PresetUrl& b) {
+  auto pa = SortKey(a.Parent()), pb = SortKey(b.Parent());
+  if (pa != pb) return pa < pb;
+  return std::pair(Folded(a.Name()), a.Name()) < std::pair(Folded(b.Name()), b.Name());
+}
+
+void SyncDirectory(const fs::path& dir) {
+  int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+Outcome<Done> Fail(const std::string& text) { return Outcome<Done>::Fail(text); }
+
+}  // namespace
+
+std::vector<std::string> PresetLibrary::Libraries() const {
+  std::vector<std::string> others;
+  std::error_code ec;
+  for (fs::directory_iterator it(root_, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (EndsWith(name, kLibraryExtension) && name != kShippedLibrary && name != kUserLibrary &&
+        it->is_directory(ec)) {
+      others.push_back(name);
+    }
+  }
+  std::sort(others.begin(), others.end());
+  others.insert(others.begin(), {kShippedLibrary, kUserLibrary});
+  return others;
+}
+
+PresetListing PresetLibrary::List(const PresetUrl& folder, bool recursive) const {
+  PresetListing out;
+  ListFolder(folder, recursive, out);
+  std::sort(out.items.begin(), out.items.end(),
+            [](const PresetEntry& a, const PresetEntry& b) { return ListedBefore(a.url, b.url); });
+  std::sort(out.folders.begin(), out.folders.end(), ListedBefore);
+  std::sort(out.problems.begin(), out.problems.end());
+  return out;
+}
+
+PresetListing PresetLibrary::ListAll() const {
+  PresetListing all;
+  for (const auto& name : Libraries()) {
+    PresetListing one = List(PresetUrl::Of(name, {}));
+    all.folders.push_back(PresetUrl::Of(name, {}));
+    std::move(one.items.begin(), one.items.end(), std::back_inserter(all.items));
+    std::move(one.folders.begin(), one.folders.end(), std::back_inserter(all.folders));
+    std::move(one.problems.begin(), one.problems.end(), std::back_inserter(all.problems));
+  }
+  return all;
+}
+
+void PresetLibrary::ListFolder(const PresetUrl& folder, bool recursive, PresetListing& out) const {
+  const fs::path dir = folder.FolderPath(root_);
+  const std::string extension = PresetUrl::kItemExtension;
+  std::error_code ec;
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string file = it->path().filename().string();
+    std::error_code type_ec;
+    if (it->is_directory(type_ec)) {
+      auto component = PresetUrl::ComponentOf(file);
+      if (!component) continue;  // not a folder the library made
+      out.folders.push_back(folder.Child(*component));
+      if (recursive) ListFolder(folder.Child(*component), true, out);
+      continue;
+    }
+    if (!EndsWith(file, extension)) continue;  // backups, temporaries, damaged copies
+    auto name = PresetUrl::ComponentOf(file.substr(0, file.size() - extension.size()));
+    if (!name) {
+      out.problems.push_back(it->path().string() + ": " + name.Error() + "; skipped");
+      continue;
+    }
+    auto header = PresetItemFile::ReadHeader(it->path());
+    if (!header) {
+      out.problems.push_back(header.Error() + "; skipped, the file is kept as it is");
+      continue;
+    }
+    out.items.push_back({folder.Child(*name), std::move(header.Value()), it->path()});
+  }
+}
+
+bool PresetLibrary::Exists(const PresetUrl& item) const {
+  std::error_code ec;
+  return !item.IsLibrary() && fs::is_regular_file(item.ItemPath(root_), ec);
+}
+
+bool PresetLibrary::IsFolder(const PresetUrl& url) const {
+  std::error_code ec;
+  return fs::is_directory(url.FolderPath(root_), ec);
+}
+
+Outcome<PresetEntry> PresetLibrary::Find(const PresetUrl& item) const {
+  if (!Exists(item)) return Outcome<PresetEntry>::Fail("there is no preset at " + item.Text());
+  const fs::path file = item.ItemPath(root_);
+  auto header = PresetItemFile::ReadHeader(file);
+  if (!header) return Outcome<PresetEntry>::Fail(item.Text() + " is damaged: " + header.Error());
+  return PresetEntry{item, std::move(header.Value()), file};
+}
+
+Outcome<PresetItem> PresetLibrary::Read(const PresetUrl& item, bool with_thumbnail) const {
+  if (!Exists(item)) return Outcome<PresetItem>::Fail("there is no preset at " + item.Text());
+  auto read = PresetItemFile::Read(item.ItemPath(root_), with_thumbnail);
+  if (!read) return Outcome<PresetItem>::Fail(item.Text() + " is damaged: " + read.Error());
+  return read;
+}
+
+Outcome<Done> PresetLibrary::CheckWritable(const PresetUrl& url) const {
+  if (url.IsLibrary()) return Fail(url.Text() + " is a library, not an item");
+  if (IsReadOnly(url)) return Fail(url.Text() + " is in the shipped library, which cannot be changed");
+  return Done{};
+}
+
+Outcome<Done> PresetLibrary::Write(const PresetUrl& item, const PresetItem& content, bool overwrite) {
+  if (auto ok = CheckWritable(item); !ok) return ok;
+  StoredFile file(item.ItemPath(root_));
+  if (Exists(item)) {
+    if (!overwrite) return Fail("a preset named '" + item.Name() + "' already exists at " + item.Text());
+    // A damaged item is not replaced but kept aside, in case it can be rescued.
+    if (!PresetItemFile::ReadHeader(file.Path())) {
+      auto moved = file.MoveAside();
+      if (!moved) return Fail("cannot save " + item.Text() + " over a damaged item: " + moved.Error());
+    }
+  }
+  std::error_code ec;
+  if (fs::is_directory(file.Path(), ec)) return Fail(item.Text() + " is a folder");
+  auto saved = file.SaveBytes(PresetItemCodec::Write(content));
+  if (!saved) return Fail("cannot save " + item.Text() + ": " + saved.Error());
+  return Done{};
+}
+
+Outcome<Done> PresetLibrary::SetText(const PresetUrl& item, const std::string& text) {
+  if (auto ok = CheckWritable(item); !ok) return ok;
+  auto read = Read(item);
+  if (!read) return Fail(read.Error());
+  read->header.text = text;
+  return Write(item, read.Value(), true);
+}
+
+Outcome<Done> PresetLibrary::Rename(const PresetUrl& item, const std::string& new_name) {
+  if (auto ok = CheckWritable(item); !ok) return ok;
+  if (new_name.empty() || new_name.find('/') != std::string::npos) {
+    return Fail("'" + new_name + "' cannot name a preset: it is empty or holds a '/'");
+  }
+  if (!Exists(item)) return Fail("there is no preset at " + item.Text());
+  const PresetUrl target = item.WithName(new_name);
+  if (target == item) return Done{};
+  const fs::path from = item.ItemPath(root_), to = target.ItemPath(root_);
+  // link refuses to replace an existing item, which rename would not.
+  if (::link(from.c_str(), to.c_str()) != 0) {
+    if (errno == EEXIST) return Fail("a preset named '" + new_name + "' already exists at " + target.Text());
+    return Fail("cannot rename " + item.Text() + ": " + std::strerror(errno));
+  }
+  ::unlink(from.c_str());
+  std::error_code ec;
+  fs::remove(StoredFile(from).BackupPath(), ec);
+  SyncDirectory(from.parent_path());
+  return Done{};
+}
+
+Outcome<Done> PresetLibrary::Remove(const PresetUrl& item) {
+  if (auto ok = CheckWritable(item); !ok) return ok;
+  const fs::path file = item.ItemPath(root_);
+  if (!Exists(item)) return Fail("there is no preset at " + item.Text());
+  if (::unlink(file.c_str()) != 0) return Fail("cannot delete " + item.Text() + ": " + std::strerror(errno));
+  std::error_code ec;
+  fs::remove(StoredFile(file).BackupPath(), ec);
+  SyncDirectory(file.parent_path());
+  return Done{};
+}
+
+Outcome<Done> PresetLibrary::MakeFolder(const PresetUrl& folder) {
+  if (IsReadOnly(folder)) return Fail(folder.Text() + " is in the shipped library, which cannot be changed");
+  std::error_code ec;
+  fs::create_directories(folder.FolderPath(root_), ec);
+  if (ec) return Fail("cannot create " + folder.Text() + ": " + ec.message());
+  return Done{};
+}
+
+}  // namespace host

@@ -1,0 +1,88 @@
+#pragma once
+// The host's preset library on disk. Below the data folder (DIR/data/gxa-host
+// with --home DIR, else $XDG_DATA_HOME/gxa-host) each library is a folder
+// NAME.libvx: "source.libvx" holds what ships with the host and cannot be
+// changed from the browser, "user.libvx" what the user saves. Folders inside
+// a library are folders on disk; each item is one file (see PresetItemCodec)
+// named after the item, written atomically (StoredFile), so a crash leaves
+// either the old or the new item, never half of one.
+//
+// Listing reads only each item's small header, so a library of thousands of
+// presets lists in milliseconds. An item that cannot be read is reported in
+// the listing's problems, skipped, and left on disk as it is; a write over
+// it first moves it aside to <file>.damaged-<time>.
+//
+//   PresetLibrary lib(paths.DataDir());
+//   auto url = PresetUrl::Parse("preset:/user.libvx/Color Swatches/Sunset").Value();
+//   lib.Write(url, item, /*overwrite=*/false);      // fails when it exists
+//   for (const PresetEntry& e : lib.List(url.Parent()).items) ...  // headers only
+//   auto full = lib.Read(url);                      // data and thumbnail
+//   lib.Rename(url, "Dusk");  lib.Remove(url.WithName("Dusk"));
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/outcome.h"
+#include "presets/presetitem.h"
+#include "presets/preseturl.h"
+
+namespace host {
+
+struct PresetEntry {
+  PresetUrl url;
+  PresetItemHeader header;
+  std::filesystem::path file;
+};
+
+struct PresetListing {
+  std::vector<PresetEntry> items;    // folders first by path, then names, ignoring case
+  std::vector<PresetUrl> folders;    // every folder below the one listed
+  std::vector<std::string> problems; // one line per item skipped, naming its file
+};
+
+class PresetLibrary {
+ public:
+  static constexpr const char* kUserLibrary = "user.libvx";
+  static constexpr const char* kShippedLibrary = "source.libvx";
+
+  // shipped_writable lets tools fill the shipped library; the host never sets it.
+  explicit PresetLibrary(std::filesystem::path root, bool shipped_writable = false)
+      : root_(std::move(root)), shipped_writable_(shipped_writable) {}
+
+  const std::filesystem::path& Root() const { return root_; }
+  // The shipped and the user's library, then any other NAME.libvx folder.
+  std::vector<std::string> Libraries() const;
+  bool IsReadOnly(const PresetUrl& url) const { return !shipped_writable_ && url.Library() == kShippedLibrary; }
+
+  // Items in the folder (a library or a folder in one) and, when recursive,
+  // below it. A folder that does not exist lists empty.
+  PresetListing List(const PresetUrl& folder, bool recursive = true) const;
+  // Every library's items.
+  PresetListing ListAll() const;
+
+  // Whether a file is there for the item, readable or not.
+  bool Exists(const PresetUrl& item) const;
+  bool IsFolder(const PresetUrl& url) const;
+  // The header alone; fails when there is no item or it is damaged.
+  Outcome<PresetEntry> Find(const PresetUrl& item) const;
+  // Header, data and (unless asked not to) the thumbnail's pixels.
+  Outcome<PresetItem> Read(const PresetUrl& item, bool with_thumbnail = true) const;
+
+  // Stores the item; without overwrite an existing item (even a damaged
+  // one) makes it fail. The replaced version stays as <file>.bak.
+  Outcome<Done> Write(const PresetUrl& item, const PresetItem& content, bool overwrite);
+  Outcome<Done> SetText(const PresetUrl& item, const std::string& text);
+  // Within the item's folder; fails when an item of that name exists.
+  Outcome<Done> Rename(const PresetUrl& item, const std::string& new_name);
+  Outcome<Done> Remove(const PresetUrl& item);
+  Outcome<Done> MakeFolder(const PresetUrl& folder);
+
+ private:
+  Outcome<Done> CheckWritable(const PresetUrl& url) const;
+  void ListFolder(const PresetUrl& folder, bool recursive, PresetListing& out) const;
+
+  std::filesystem::path root_;
+  bool shipped_writable_;
+};
+
+}  // namespace host

@@ -1,0 +1,23 @@
+// Fuzz target for GIMP palettes: any text is refused with a message or read
+// into colours that write out and read back the same at 8 bits.
+#include <cstdlib>
+#include <string_view>
+
+#include "fuzztarget.h"
+#include "presets/gplpalette.h"
+
+GXA_FUZZ_TARGET(FuzzGplPalette) {
+  auto read = host::GplPalette::Parse(std::string_view(reinterpret_cast<const char*>(data), size), "fallback");
+  if (!read) {
+    if (read.Error().empty()) std::abort();
+    return 0;
+  }
+  if (read->groups.size() != 1 || read->groups[0].name.empty()) std::abort();
+  auto again = host::GplPalette::Parse(host::GplPalette::Write(read->groups[0]), "other");
+  if (!again || again->groups[0].colors.size() != read->groups[0].colors.size()) std::abort();
+  for (size_t i = 0; i < read->groups[0].colors.size(); ++i) {
+    const auto &a = read->groups[0].colors[i], &b = again->groups[0].colors[i];
+    if (a.red != b.red || a.green != b.green || a.blue != b.blue) std::abort();
+  }
+  return 0;
+}

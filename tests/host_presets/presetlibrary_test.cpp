@@ -1,0 +1,205 @@
+// The preset library on disk: items survive a round trip through their files,
+// listing reads headers only, and nothing the user has is ever lost to a
+// damaged file, a name clash or a careless name.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "presets/presetitemcodec.h"
+#include "presets/presetlibrary.h"
+#include "tempfolder.h"
+
+namespace host {
+namespace {
+
+namespace fs = std::filesystem;
+
+PresetItem Item(int32_t type, std::string text, size_t data_size, uint8_t shade = 100) {
+  PresetItem item;
+  item.header.type = type;
+  item.header.text = std::move(text);
+  item.header.data_kind = 2;
+  item.header.uncompressed_size = data_size * 3;
+  for (size_t i = 0; i < data_size; ++i) item.data.push_back(static_cast<uint8_t>(i * 7));
+  item.thumbnail.width = 64;
+  item.thumbnail.height = 32;
+  item.thumbnail.rgb.assign(64 * 32 * 3, shade);
+  item.thumbnail.rgb[5] = 200;
+  return item;
+}
+
+PresetUrl Url(const std::string& text) { return PresetUrl::Parse(text).Value(); }
+
+std::vector<std::string> Names(const PresetListing& l) {
+  std::vector<std::string> names;
+  for (const auto& e : l.items) names.push_back(e.url.Text());
+  return names;
+}
+
+class PresetLibraryTest : public ::testing::Test {
+ protected:
+  TempFolder home;
+  PresetLibrary lib{home.Path()};
+};
+
+TEST_F(PresetLibraryTest, ItemsRoundTripAndListInNameOrderWithoutTheirData) {
+  const PresetItem sunset = Item(1032074, "warm evening", 300);
+  ASSERT_TRUE(lib.Write(Url("preset:/user.libvx/Color Swatches/sunset"), sunset, false));
+  ASSERT_TRUE(lib.Write(Url("preset:/user.libvx/Color Swatches/Autumn"), Item(1032074, "", 10), false));
+  ASSERT_TRUE(lib.Write(Url("preset:/user.libvx/Color Swatches/Deep/Sea"), Item(1032074, "", 10), false));
+  ASSERT_TRUE(lib.Write(Url("preset:/user.libvx/Brushes/Round"), Item(42, "", 5), false));
+
+  auto read = lib.Read(Url("preset:/user.libvx/Color Swatches/sunset"));
+  ASSERT_TRUE(read) << read.Error();
+  EXPECT_EQ(read->data, sunset.data);
+  EXPECT_EQ(read->thumbnail, sunset.thumbnail);
+  EXPECT_EQ(read->header.text, "warm evening");
+  EXPECT_EQ(read->header.uncompressed_size, 900u);
+  EXPECT_EQ(read->header.data_kind, 2);
+
+  auto listing = lib.List(Url("preset:/user.libvx/Color Swatches"));
+  EXPECT_TRUE(listing.problems.empty());
+  EXPECT_EQ(Names(listing), (std::vector<std::string>{"preset:/user.libvx/Color Swatches/Autumn",
+                                                      "preset:/user.libvx/Color Swatches/sunset",
+                                                      "preset:/user.libvx/Color Swatches/Deep/Sea"}));
+  EXPECT_EQ(listing.items[1].header.type, 1032074);
+  EXPECT_EQ(listing.items[1].header.text, "warm evening");
+  EXPECT_EQ(listing.items[1].header.data_size, 300u);
+  EXPECT_EQ(listing.items[1].header.thumbnail_width, 64);
+  EXPECT_EQ(lib.List(Url("preset:/user.libvx/Color Swatches"), false).items.size(), 2u);
+  EXPECT_EQ(lib.ListAll().items.size(), 4u);
+  EXPECT_TRUE(lib.List(Url("preset:/user.libvx/Nowhere")).items.empty());
+  EXPECT_TRUE(fs::is_directory(home / "user.libvx/Color Swatches/Deep"));
+}
+
+TEST_F(PresetLibraryTest, ThumbnailsOfFlatCellsAreStoredSmall) {
+  PresetItem item = Item(1, "", 0);
+  item.thumbnail.width = item.thumbnail.height = 512;
+  item.thumbnail.rgb.assign(512 * 512 * 3, 100);
+  ASSERT_TRUE(lib.Write(Url("preset:/user.libvx/big"), item, false));
+  EXPECT_LT(fs::file_size(home / "user.libvx/big.gxp"), 8000u);
+  EXPECT_EQ(lib.Read(Url("preset:/user.libvx/big"))->thumbnail, item.thumbnail);
+  // Without a thumbnail the pixels stay unread.
+  EXPECT_TRUE(lib.Read(Url("preset:/user.libvx/big"), false)->thumbnail.rgb.empty());
+}
+
+TEST_F(PresetLibraryTest, AnExistingItemIsReplacedOnlyWhenAskedAndItsPreviousVersionKept) {
+  const auto url = Url("preset:/user.libvx/Color Swatches/Mine");
+  ASSERT_TRUE(lib.Write(url, Item(1, "first", 4), false));
+  auto again = lib.Write(url, Item(1, "second", 4), false);
+  ASSERT_FALSE(again);
+  EXPECT_NE(again.Error().find("already exists"), std::string::npos) << again.Error();
+  EXPECT_EQ(lib.Read(url)->header.text, "first");
+
+  ASSERT_TRUE(lib.Write(url, Item(1, "second", 4), true));
+  EXPECT_EQ(lib.Read(url)->header.text, "second");
+  EXPECT_TRUE(fs::exists(home / "user.libvx/Color Swatches/Mine.gxp.bak"));
+  ASSERT_TRUE(lib.SetText(url, "third"));
+  EXPECT_EQ(lib.Find(url)->header.text, "third");
+  // Backups are not items.
+  EXPECT_EQ(lib.List(url.Parent()).items.size(), 1u);
+}
+
+TEST_F(PresetLibraryTest, ADamagedItemIsReportedSkippedAndKept) {
+  ASSERT_TRUE(lib.Write(Url("preset:/user.libvx/A"), Item(1, "", 50), false));
+  ASSERT_TRUE(lib.Write(Url("preset:/user.libvx/B"), Item(1, "", 50), false));
+  ASSERT_TRUE(lib.Write(Url("preset:/user.libvx/C"), Item(1, "", 50), false));
+  const fs::path b = home / "user.libvx/B.gxp";
+  auto bytes = TempFolder::ReadBytes(b);
+  bytes[14] ^= 0x40;  // inside the header
+  TempFolder::WriteBytes(b, bytes);
+  TempFolder::WriteText(home / "user.libvx/Empty.gxp", "");
+
+  auto listing = lib.List(Url("preset:/user.libvx"));
+  EXPECT_EQ(Names(listing), (std::vector<std::string>{"preset:/user.libvx/A", "preset:/user.libvx/C"}));
+  ASSERT_EQ(listing.problems.size(), 2u);
+  EXPECT_NE(listing.problems[0].find("B.gxp"), std::string::npos) << listing.problems[0];
+  EXPECT_NE(listing.problems[0].find("checksum"), std::string::npos) << listing.problems[0];
+  EXPECT_EQ(TempFolder::ReadBytes(b), bytes);
+
+  // Without overwrite the damaged item still counts as there.
+  EXPECT_FALSE(lib.Write(Url("preset:/user.libvx/B"), Item(1, "new", 5), false));
+  ASSERT_TRUE(lib.Write(Url("preset:/user.libvx/B"), Item(1, "new", 5), true));
+  EXPECT_EQ(lib.Read(Url("preset:/user.libvx/B"))->header.text, "new");
+  bool kept = false;
+  for (const auto& f : fs::directory_iterator(home / "user.libvx")) {
+    if (f.path().filename().string().starts_with("B.gxp.damaged-")) kept = TempFolder::ReadBytes(f.path()) == bytes;
+  }
+  EXPECT_TRUE(kept);
+}
+
+TEST_F(PresetLibraryTest, DamagedDataIsFoundWhenTheItemIsRead) {
+  const auto url = Url("preset:/user.libvx/A");
+  ASSERT_TRUE(lib.Write(url, Item(1, "", 50), false));
+  auto bytes = TempFolder::ReadBytes(home / "user.libvx/A.gxp");
+  bytes[bytes.size() - 30] ^= 1;
+  TempFolder::WriteBytes(home / "user.libvx/A.gxp", bytes);
+  auto read = lib.Read(url);
+  ASSERT_FALSE(read);
+  EXPECT_NE(read.Error().find("preset:/user.libvx/A is damaged"), std::string::npos) << read.Error();
+  EXPECT_NE(read.Error().find("checksum"), std::string::npos) << read.Error();
+}
+
+TEST_F(PresetLibraryTest, RenameAndRemoveKeepOtherItems) {
+  const auto a = Url("preset:/user.libvx/F/A"), b = Url("preset:/user.libvx/F/B");
+  ASSERT_TRUE(lib.Write(a, Item(1, "a", 3), false));
+  ASSERT_TRUE(lib.Write(b, Item(1, "b", 3), false));
+  auto clash = lib.Rename(a, "B");
+  ASSERT_FALSE(clash);
+  EXPECT_NE(clash.Error().find("already exists"), std::string::npos);
+  EXPECT_EQ(lib.Read(b)->header.text, "b");
+  EXPECT_FALSE(lib.Rename(a, "x/y"));
+  EXPECT_FALSE(lib.Rename(a, ""));
+
+  ASSERT_TRUE(lib.Rename(a, "C"));
+  EXPECT_FALSE(lib.Exists(a));
+  EXPECT_EQ(lib.Read(a.WithName("C"))->header.text, "a");
+  ASSERT_TRUE(lib.Remove(b));
+  EXPECT_FALSE(lib.Remove(b));
+  EXPECT_EQ(Names(lib.List(a.Parent())), (std::vector<std::string>{"preset:/user.libvx/F/C"}));
+}
+
+TEST_F(PresetLibraryTest, TheShippedLibraryCannotBeChangedFromTheHost) {
+  PresetLibrary tool(home.Path(), true);
+  const auto url = Url("preset:/source.libvx/Color Swatches/Basics");
+  ASSERT_TRUE(tool.Write(url, Item(1, "", 3), false));
+  EXPECT_EQ(lib.ListAll().items.size(), 1u);
+  EXPECT_EQ(lib.Libraries(), (std::vector<std::string>{"source.libvx", "user.libvx"}));
+  for (auto result : {lib.Write(url, Item(1, "", 3), true), lib.Rename(url, "X"), lib.Remove(url)}) {
+    ASSERT_FALSE(result);
+    EXPECT_NE(result.Error().find("shipped library"), std::string::npos) << result.Error();
+  }
+  EXPECT_TRUE(lib.Exists(url));
+}
+
+TEST(PresetUrl, AnyNameStaysInsideItsFolderAndComesBack) {
+  TempFolder home;
+  PresetLibrary lib(home.Path());
+  for (std::string name : {"..", ".hidden", "a/b", "50% grey", "back\\slash", "tab\there", "end.", "end ",
+                           "Ünïcödé ✓", "x.gxp"}) {
+    SCOPED_TRACE(name);
+    const auto url = PresetUrl::Of("user.libvx", {"F", name});
+    const fs::path file = url.ItemPath(home.Path());
+    EXPECT_EQ(file.parent_path(), home / "user.libvx/F");
+    ASSERT_TRUE(lib.Write(url, Item(1, name, 2), false));
+    EXPECT_EQ(lib.Read(url)->header.text, name);
+  }
+  auto listing = lib.List(PresetUrl::Of("user.libvx", {"F"}));
+  EXPECT_TRUE(listing.problems.empty());
+  EXPECT_EQ(listing.items.size(), 10u);
+}
+
+TEST(PresetUrl, ParsesLibraryFoldersAndName) {
+  auto url = PresetUrl::Parse("preset:/user.libvx/Color Swatches/My Preset");
+  ASSERT_TRUE(url);
+  EXPECT_EQ(url->Library(), "user.libvx");
+  EXPECT_EQ(url->Path(), (std::vector<std::string>{"Color Swatches", "My Preset"}));
+  EXPECT_EQ(url->Text(), "preset:/user.libvx/Color Swatches/My Preset");
+  EXPECT_TRUE(PresetUrl::Parse("preset:/user.libvx/")->IsLibrary());
+  for (const char* bad : {"user.libvx/a", "preset:/", "preset:/notalib/a", "preset:/user.libvx//a", "preset:/.libvx"}) {
+    EXPECT_FALSE(PresetUrl::Parse(bad)) << bad;
+  }
+}
+
+}  // namespace
+}  // namespace host
