@@ -1,0 +1,181 @@
+#include "presets/presetbrowserdialog.h"
+
+#include "gui/button.h"
+#include "gui/dialog.h"
+#include "gui/hostdialogs.h"
+#include "gui/scrollgroup.h"
+#include "gui/separator.h"
+#include "gui/statictext.h"
+#include "presets/presetgrid.h"
+
+namespace host {
+
+namespace {
+
+constexpr int32_t kRow = GXA_ALIGN_H_SCALEFIT | GXA_ALIGN_TOP;
+constexpr int kMargin = 10;
+
+std::string Plural(size_t n, const char* one, const char* many) {
+  return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+}  // namespace
+
+bool PresetBrowserDialog::CreateLayout(Dialog& d) {
+  DialogBuilder& b = d.Builder();
+  d.Root().SetSpacing(0, 0);
+  Group& head = b.Begin(std::make_unique<Group>(0, kRow, 0, 1));
+  head.SetBorderSpace({kMargin, 8, kMargin, 6});
+  b.Add(std::make_unique<StaticText>(0, GXA_ALIGN_H_SCALEFIT, "Swatch presets in every library", 0));
+  b.Add(std::make_unique<StaticText>(kCount, GXA_ALIGN_RIGHT, "", 0));
+  b.End();
+  b.Begin(std::make_unique<ScrollGroup>(kScroll, GXA_ALIGN_H_SCALEFIT | GXA_ALIGN_V_SCALEFIT,
+                                        GXA_SCROLL_VERTICAL | GXA_SCROLL_AUTO));
+  b.Add(std::make_unique<PresetGrid>(kGrid, GXA_ALIGN_H_SCALEFIT | GXA_ALIGN_V_SCALEFIT, kActivate,
+                                     [this](size_t i, int pixels) { return browser_.Thumbnail(i, pixels); }));
+  b.End();
+  b.Add(std::make_unique<Separator>(GXA_ALIGN_H_SCALEFIT, true));
+  AddButtons(d);
+  Group& status = b.Begin(std::make_unique<Group>(0, kRow, 1, 0));
+  status.SetBorderSpace({kMargin, 2, kMargin, 6});
+  b.Add(std::make_unique<StaticText>(kStatus, GXA_ALIGN_H_SCALEFIT, "", 0));
+  b.End();
+  return true;
+}
+
+void PresetBrowserDialog::AddButtons(Dialog& d) {
+  DialogBuilder& b = d.Builder();
+  Group& row = b.Begin(std::make_unique<Group>(0, kRow, 0, 1));
+  row.SetBorderSpace({kMargin, 8, kMargin, 4});
+  row.SetSpacing(6, 0);
+  b.Add(std::make_unique<Button>(kApply, GXA_ALIGN_LEFT, "Apply to Document"));
+  b.Add(std::make_unique<Button>(kRename, GXA_ALIGN_LEFT, "Rename..."));
+  b.Add(std::make_unique<Button>(kDelete, GXA_ALIGN_LEFT, "Delete"));
+  b.Add(std::make_unique<StaticText>(0, GXA_ALIGN_H_SCALEFIT, "", 0));
+  b.Add(std::make_unique<Button>(kImport, GXA_ALIGN_RIGHT, "Import Palette..."));
+  b.Add(std::make_unique<Button>(kExport, GXA_ALIGN_RIGHT, "Export Palette..."));
+  b.Add(std::make_unique<Button>(kClose, GXA_ALIGN_RIGHT, "Close"));
+  b.End();
+}
+
+bool PresetBrowserDialog::InitValues(Dialog& d) {
+  Refresh(d, browser_.Items().empty() ? -1 : 0);
+  return true;
+}
+
+void PresetBrowserDialog::Refresh(Dialog& d, int select) {
+  browser_.Refresh();
+  auto* grid = static_cast<PresetGrid*>(d.Find(kGrid));
+  if (!grid) return;
+  grid->SetNames(browser_.Names(), "No swatch presets yet: import a palette, or save swatches from a chooser.");
+  if (select >= 0) grid->Select(std::min<int>(select, int(grid->Count()) - 1));
+  if (grid->Selected() < 0 && grid->Count() > 0) grid->Select(0);
+  if (Widget* count = d.Find(kCount)) count->SetText(Plural(browser_.Items().size(), "preset", "presets"));
+  if (!browser_.Problems().empty()) {
+    SetStatus(d, Plural(browser_.Problems().size(), "damaged item was", "damaged items were") +
+                     " skipped and left as they are: " + browser_.Problems().front());
+  }
+  UpdateButtons(d);
+}
+
+void PresetBrowserDialog::Select(Dialog& d, int index) {
+  auto* grid = static_cast<PresetGrid*>(d.Find(kGrid));
+  if (grid && index >= 0) grid->Select(index);
+  UpdateButtons(d);
+}
+
+int PresetBrowserDialog::Selected(Dialog& d) const {
+  auto* grid = static_cast<PresetGrid*>(d.Find(kGrid));
+  return grid ? grid->Selected() : -1;
+}
+
+void PresetBrowserDialog::UpdateButtons(Dialog& d) {
+  const int selected = Selected(d);
+  const bool any = selected >= 0;
+  const bool changeable = any && !browser_.IsReadOnly(size_t(selected));
+  auto enable = [&](int32_t id, bool on) {
+    if (Widget* w = d.Find(id)) w->SetEnabled(on);
+  };
+  enable(kApply, any && bool(actions_.apply));
+  enable(kExport, any && bool(actions_.exportPalette));
+  enable(kImport, bool(actions_.importPalette));
+  enable(kRename, changeable);
+  enable(kDelete, changeable);
+}
+
+void PresetBrowserDialog::SetStatus(Dialog& d, std::string text) {
+  status_ = std::move(text);
+  if (Widget* w = d.Find(kStatus)) w->SetText(status_);
+}
+
+bool PresetBrowserDialog::Command(Dialog& d, int32_t id, const Container&) {
+  switch (id) {
+    case kGrid: UpdateButtons(d); break;
+    case kActivate:
+    case kApply: Apply(d); break;
+    case kRename: Rename(d); break;
+    case kDelete: Delete(d); break;
+    case kImport: Import(d); break;
+    case kExport: Export(d); break;
+    case kClose: d.Close(); break;
+    default: break;
+  }
+  return true;
+}
+
+void PresetBrowserDialog::Apply(Dialog& d) {
+  const int i = Selected(d);
+  if (i < 0 || !actions_.apply) return;
+  auto applied = actions_.apply(browser_.Items()[size_t(i)].url);
+  SetStatus(d, applied ? applied.Value() : "Not applied: " + applied.Error());
+}
+
+void PresetBrowserDialog::Rename(Dialog& d) {
+  const int i = Selected(d);
+  if (i < 0) return;
+  const PresetUrl url = browser_.Items()[size_t(i)].url;
+  const std::string old = url.Name();
+  auto reply = dialogs_.TextPrompt("Rename Preset", "Name", old, "", false);
+  if (!reply || reply->text == old) return;
+  auto renamed = browser_.Rename(size_t(i), reply->text);
+  if (!renamed) return SetStatus(d, "Not renamed: " + renamed.Error());
+  Refresh(d);
+  Select(d, browser_.IndexOf(url.WithName(reply->text)));
+  SetStatus(d, "Renamed '" + old + "' to '" + reply->text + "'.");
+}
+
+void PresetBrowserDialog::Delete(Dialog& d) {
+  const int i = Selected(d);
+  if (i < 0) return;
+  const std::string name = browser_.Items()[size_t(i)].url.Name();
+  if (!dialogs_.Question("Delete the preset '" + name + "'?")) return;
+  auto removed = browser_.Remove(size_t(i));
+  if (!removed) return SetStatus(d, "Not deleted: " + removed.Error());
+  Refresh(d, i);
+  SetStatus(d, "Deleted '" + name + "'.");
+}
+
+void PresetBrowserDialog::Import(Dialog& d) {
+  if (!actions_.importPalette) return;
+  auto file = dialogs_.AskFile("Import Palette (.gpl, .ase)", lastFile_);
+  if (!file || file->empty()) return;
+  lastFile_ = *file;
+  auto imported = actions_.importPalette(*file);
+  if (!imported) return SetStatus(d, "Not imported: " + imported.Error());
+  Refresh(d);
+  Select(d, browser_.IndexOf(imported.Value()));
+  SetStatus(d, "Imported " + *file + " as '" + imported->Name() + "'.");
+}
+
+void PresetBrowserDialog::Export(Dialog& d) {
+  const int i = Selected(d);
+  if (i < 0 || !actions_.exportPalette) return;
+  const PresetUrl url = browser_.Items()[size_t(i)].url;
+  auto file = dialogs_.AskFile("Export Palette (.gpl or .ase)", url.Name() + ".gpl");
+  if (!file || file->empty()) return;
+  lastFile_ = *file;
+  auto exported = actions_.exportPalette(url, *file);
+  SetStatus(d, exported ? exported.Value() : "Not exported: " + exported.Error());
+}
+
+}  // namespace host
