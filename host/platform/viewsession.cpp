@@ -19,6 +19,7 @@
 #include "platform/storedparameters.h"
 #include "platform/viewwindow.h"
 #include "prefs/preferencesdialog.h"
+#include "presets/presetbrowserwindow.h"
 
 namespace host {
 
@@ -105,7 +106,8 @@ Outcome<Done> ViewSession::ShowPage(const std::string& title) {
   }
   pageDialog_ = std::make_unique<Dialog>(std::move(page.Value()));
   auto view = std::make_unique<ViewWindow>(*pageDialog_, *page_, title,
-                                           ViewWindow::Actions{[this] { SaveFromWindow(); }, [this] { OpenPreferences(); }});
+                                           ViewWindow::Actions{[this] { SaveFromWindow(); }, [this] { OpenPreferences(); },
+                                                                               [this] { OpenPresets(); }});
   view_ = view.get();
   window_ = std::make_unique<Dialog>(std::move(view));
   GetScreen().ShowWindow(*window_);
@@ -169,6 +171,7 @@ bool ViewSession::Shortcut(const InputEvent& e) {
     case 'S': SaveFromWindow(); return true;
     case 'Q': quit_ = true; return true;
     case ',': OpenPreferences(); return true;
+    case 'P': OpenPresets(); return true;
     default: return false;
   }
 }
@@ -195,6 +198,8 @@ void ViewSession::OpenPreferences() {
   Dialog dialog(std::make_unique<PreferencesDialog>(*prefs_));
   GetScreen().RunModal(dialog, "Preferences", kPreferencesMinimum);
 }
+
+void ViewSession::OpenPresets() { PresetBrowserWindow::Run(*host_, GetScreen(), {}); }
 
 void ViewSession::PreferenceChanged(const PreferenceItem& item) {
   page_->PreferencesChanged();

@@ -4,7 +4,8 @@
 // document and preferences kept on disk. The document is reopened at start
 // (a damaged one is moved aside and reported, a file of another kind is
 // refused and left alone) and saved atomically on Ctrl+S, on Save and when
-// the window closes. Ctrl+, opens the preferences, Ctrl+Q closes.
+// the window closes. Ctrl+, opens the preferences, Ctrl+P the preset
+// browser, Ctrl+Q closes.
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -55,6 +56,7 @@ class ViewSession {
   Outcome<Done> SaveAll();
   void SaveFromWindow();
   void OpenPreferences();
+  void OpenPresets();
   void PreferenceChanged(const PreferenceItem& item);
   void UpdateStatus();
   void KeepContentWidth();

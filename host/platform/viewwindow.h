@@ -1,6 +1,6 @@
 #pragma once
 // The window of `gxa-host view`: a tool bar (document name, Save,
-// Preferences...), a row of check boxes that mark each parameter's objects
+// Presets..., Preferences...), a row of check boxes that mark each parameter's objects
 // as keeping linear colours, the attribute page in a scroll group, and a
 // status line. The page's own dialog is embedded, not owned.
 #include <functional>
@@ -22,12 +22,14 @@ class ViewWindow : public DialogDelegate {
     kScroll = 1004,
     kPage = 1005,
     kStatus = 1006,
+    kPresets = 1007,
     kFirstLinear = 1100,  // one check box per parameter, in page order
   };
 
   struct Actions {
     std::function<void()> save;
     std::function<void()> preferences;
+    std::function<void()> presets;
   };
 
   ViewWindow(Dialog& pageDialog, AttributePage& page, std::string title, Actions actions);

@@ -10,7 +10,7 @@ namespace host {
 
 namespace {
 
-constexpr int kRows = 3;  // shown at least, so the grid never shrinks to a strip
+constexpr int kRows = 2;  // shown at least, so the grid never shrinks to a strip
 
 // Cuts text to width with an ellipsis, on a character boundary.
 std::string Fitted(const Canvas& canvas, const std::string& text, int width, const TextStyle& style) {
