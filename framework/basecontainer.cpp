@@ -154,6 +154,13 @@ String BaseContainer::GetString(std::int32_t id, const String& def) const
   return text ? *text : def;
 }
 
+std::int32_t BaseContainer::GetType(std::int32_t id) const
+{
+  const GxaData* data = GetDataPointer(id);
+  const GxaDataFns* fns = HostData();
+  return data && GXA_HAS(fns, type) ? fns->type(data) : GXA_TYPE_NONE;
+}
+
 BaseContainer BaseContainer::GetContainer(std::int32_t id) const
 {
   const GxaContainerFns* fns = Fns();

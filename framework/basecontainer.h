@@ -40,6 +40,8 @@ public:
   // Borrowed value of id (valid until the container changes), null when absent.
   const GxaData* GetDataPointer(std::int32_t id) const;
   bool Contains(std::int32_t id) const { return GetDataPointer(id) != nullptr; }
+  // GXA_TYPE_* of the value of id; GXA_TYPE_NONE when absent.
+  std::int32_t GetType(std::int32_t id) const;
   // A copy of the value of id; type none when absent.
   GeData GetData(std::int32_t id) const;
 

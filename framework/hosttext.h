@@ -1,7 +1,9 @@
 #pragma once
 // Reads a text that the host writes through a (buf, cap) pair and answers
 // with its full length (negative when there is none).
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -31,4 +33,17 @@ std::optional<String> ReadHostText(Fetch&& fetch)
     length = again;
   }
   return std::nullopt;
+}
+
+// The other direction, for the module's own entries: at most cap - 1 bytes
+// and a NUL into buf; answers the full length.
+inline std::int64_t WriteHostText(const String& text, char* buf, std::size_t cap)
+{
+  if (buf && cap > 0)
+  {
+    const std::size_t n = std::min(text.GetByteCount(), cap - 1);
+    std::memcpy(buf, text.GetCString(), n);
+    buf[n] = '\0';
+  }
+  return static_cast<std::int64_t>(text.GetByteCount());
 }

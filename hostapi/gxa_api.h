@@ -673,9 +673,113 @@ typedef struct GxaColorFns {
   int64_t (*format_number)(double value, int32_t unit, char* buf, size_t cap);
 } GxaColorFns;
 
+/* ================================================================= streams */
+typedef struct GxaMemoryFile GxaMemoryFile; /* a growable block of bytes in memory */
+typedef struct GxaStream GxaStream;         /* the host's typed stream over a memory file */
+enum { GXA_STREAM_READ = 1, GXA_STREAM_WRITE = 2 };
+enum { GXA_COMPRESSION_STORED = 0, GXA_COMPRESSION_ZLIB = 1, GXA_COMPRESSION_ZLIB_SIZED = 2 };
+
+/* Memory files, typed streams and compression. A typed stream holds
+ * containers in the host's own stream format (the format of its preference
+ * and document files), one after the other. */
+typedef struct GxaStreamFns {
+  uint32_t size;
+  GxaMemoryFile* (*memory_create)(void);
+  void (*memory_destroy)(GxaMemoryFile* mem);
+  /* Replace the content by a copy of bytes, to be read from the start. */
+  bool (*memory_set)(GxaMemoryFile* mem, const void* bytes, size_t count);
+  /* Copies up to cap bytes of the content; returns the full size. */
+  int64_t (*memory_get)(const GxaMemoryFile* mem, void* buf, size_t cap);
+
+  GxaStream* (*stream_create)(void);
+  void (*stream_destroy)(GxaStream* s);
+  /* Open on mem (borrowed until close) for GXA_STREAM_READ or _WRITE;
+   * writing empties mem first. */
+  bool (*stream_open)(GxaStream* s, GxaMemoryFile* mem, int32_t mode);
+  bool (*stream_write_container)(GxaStream* s, const GxaContainer* c);
+  /* Reads the next container into out (its entries are replaced); false
+   * for damaged, truncated or foreign data. */
+  bool (*stream_read_container)(GxaStream* s, GxaContainer* out);
+  /* false when any read or write since open failed. */
+  bool (*stream_close)(GxaStream* s);
+
+  /* zlib. Largest compressed size of count bytes. */
+  int64_t (*compress_bound)(size_t count);
+  /* Compressed size written into dst, or -1 (level 0..9). */
+  int64_t (*compress)(const void* src, size_t count, void* dst, size_t cap, int32_t level);
+  /* Decompressed size written into dst, or -1 when src is damaged or does
+   * not fit into cap. */
+  int64_t (*decompress)(const void* src, size_t count, void* dst, size_t cap);
+} GxaStreamFns;
+
+/* ================================================================= presets */
+typedef struct GxaPresetType GxaPresetType; /* a preset type registered with the browser */
+/* Items of the preset library are named by URL: "preset:/" + library file
+ * ("user.libvx", "source.libvx") + folders + name, joined with "/". */
+enum { GXA_PRESET_KIND_FOLDER = 1, GXA_PRESET_KIND_PRESET = 3 };
+
+/* A preset type's operations (browser -> module). user is the pointer given
+ * at registration; a preset is the module's object made by open. */
+typedef struct GxaPresetTypeCallbacks {
+  uint32_t size;
+  void (*destroy)(void* user); /* the browser is done with the type */
+  int32_t (*type_id)(void* user);
+  int64_t (*type_name)(void* user, char* buf, size_t cap);
+  /* A preset object for url; flags (3 words) receives the type's flags. */
+  void* (*open)(void* user, const char* url, int32_t flags[3]);
+  void (*close)(void* user, void* preset);
+  /* Fill bitmap (already created) with the preset's thumbnail. */
+  bool (*thumbnail)(void* user, void* preset, GxaBitmap* bitmap);
+  /* Load the preset. target NULL applies it where the type applies presets
+   * (swatches: the active document). */
+  bool (*load)(void* user, void* preset, GxaContainer* target);
+  /* Store what the module has pending as the item at url. */
+  int32_t (*save)(void* user, const char* url, int32_t flags);
+} GxaPresetTypeCallbacks;
+
+/* One stored item, as the browser reports it. */
+typedef struct GxaPresetItemInfo {
+  int32_t kind;        /* GXA_PRESET_KIND_* */
+  int32_t type_id;     /* the preset type, 0 for folders */
+  int32_t compression; /* GXA_COMPRESSION_* of the binary data */
+  int64_t data_size;   /* bytes of binary data as stored */
+  int64_t raw_size;    /* bytes once decompressed */
+} GxaPresetItemInfo;
+
+/* The preset browser. The host publishes it also as library 1017645
+ * (GxaPresetBrowserLibrary), where a module looks it up to register. */
+typedef struct GxaPresetFns {
+  uint32_t size;
+  /* Returns the type's handle, NULL when the ID is taken. */
+  GxaPresetType* (*register_type)(int32_t type_id, const char* name, const GxaPresetTypeCallbacks* callbacks,
+                                  void* user);
+  /* Completes a registration; flags 0. false leaves the type unregistered. */
+  bool (*complete_registration)(GxaPresetType* type, int32_t flags);
+  void (*unregister_type)(GxaPresetType* type);
+
+  /* false when there is no item at url. */
+  bool (*item_info)(const char* url, GxaPresetItemInfo* out);
+  int64_t (*item_name)(const char* url, char* buf, size_t cap);
+  int64_t (*item_text)(const char* url, char* buf, size_t cap);
+  bool (*item_set_text)(const char* url, const char* text);
+  /* Copies up to cap bytes of the stored binary data; returns its size or -1. */
+  int64_t (*item_data)(const char* url, void* buf, size_t cap);
+  bool (*item_delete)(const char* url);
+  /* Stores a preset item (written atomically). thumbnail may be NULL. Fails
+   * when an item exists at url. */
+  bool (*store_preset)(const char* url, int32_t type_id, const void* data, size_t count, int32_t compression,
+                       int64_t raw_size, const GxaBitmap* thumbnail);
+  /* The URLs of the items of folder_url, one a line, in the browser's order. */
+  int64_t (*list_folder)(const char* folder_url, char* buf, size_t cap);
+} GxaPresetFns;
+
+#define GXA_LIB_PRESETBROWSER 1017645
+typedef struct GxaPresetBrowserLibrary {
+  GxaLibraryHeader header; /* version 1000 */
+  const GxaPresetFns* fns;
+} GxaPresetBrowserLibrary;
+
 /* ======================================================= reserved families */
-typedef struct GxaStreamFns GxaStreamFns;   /* memory files, typed streams, compression */
-typedef struct GxaPresetFns GxaPresetFns;   /* the preset browser */
 typedef struct GxaPlatformFns GxaPlatformFns; /* desktop services for the screen picker */
 
 /* ============================================================== top table */
@@ -765,15 +869,93 @@ typedef struct GxaColorToolsTable {
   void* harmony[7];                                                        /* 11-17 */
 } GxaColorToolsTable;
 
-/* The swatch data (1036600, 176 bytes, 21 entries) and swatch group
- * (1036601, 200 bytes, 24 entries) libraries. */
+/* Swatch data: two collections of swatch groups, 0 global (world preference
+ * 1127), 1 document (the document's data container). A GxaSwatchData comes
+ * from entry 0 and is released with entry 1; groups inside it belong to it
+ * and stay valid until the next change of its structure. A group from the
+ * group library's entry 0 belongs to the caller (entry 1 frees it).
+ * Colours cross as four doubles: red, green, blue, alpha; arrays of colours
+ * as count * 4 doubles. Collection indices other than 0 and 1 fail. */
+typedef struct GxaSwatchData GxaSwatchData;
+typedef struct GxaSwatchGroup GxaSwatchGroup;
+
+/* One swatch as a group holds it (group library entry 8 edits it in place). */
+typedef struct GxaSwatchRecord {
+  double red, green, blue, alpha;
+  bool selected;
+} GxaSwatchRecord;
+
+/* The swatch data library (1036600): 176 bytes, 21 entries. */
 typedef struct GxaSwatchDataTable {
   GxaLibraryHeader header;
-  void* entries[21];
+  /* 0: a new object read from doc (may be NULL) and, with with_global, the
+   * world preferences; NULL only when it cannot be allocated. */
+  GxaSwatchData* (*load)(GxaDocument* doc, bool with_global);
+  void (*free)(GxaSwatchData** data); /* 1: frees it with its groups, clears *data */
+  /* 2: read again into data; append keeps the groups already there. */
+  bool (*reload)(GxaSwatchData* data, GxaDocument* doc, bool append, bool with_global);
+  /* 3: write collection 1 into doc (when given) and 0 into the preferences. */
+  bool (*save)(GxaSwatchData* data, GxaDocument* doc, bool with_global);
+  bool (*load_preset_by_name)(GxaSwatchData* data, const char* name, bool merge); /* 4 */
+  bool (*load_preset_by_url)(GxaSwatchData* data, const char* url, bool merge);   /* 5 */
+  /* 6, 7: store the document swatches as a preset; text may be NULL. */
+  bool (*save_preset_by_name)(GxaSwatchData* data, const char* name, const char* text, bool overwrite);
+  bool (*save_preset_by_url)(GxaSwatchData* data, const char* url, const char* text, bool overwrite);
+  /* 8: the URLs of the swatch presets of the default folder, one a line. */
+  int64_t (*list_presets)(char* buf, size_t cap);
+  bool (*is_swatch_preset)(const char* url);          /* 9 */
+  int64_t (*default_folder)(char* buf, size_t cap);   /* 10 */
+  bool (*merge)(GxaSwatchData* data, const GxaSwatchData* other, bool include_global); /* 11 */
+  bool (*copy_from)(GxaSwatchData* data, const GxaSwatchData* other);                  /* 12 */
+  int32_t (*group_count)(const GxaSwatchData* data, int32_t collection);               /* 13 */
+  GxaSwatchGroup* (*group_at)(GxaSwatchData* data, int32_t index, int32_t collection); /* 14 */
+  bool (*set_group_at)(GxaSwatchData* data, int32_t index, const GxaSwatchGroup* group,
+                       int32_t collection);                                             /* 15 */
+  /* 16: a new group at index (0..count) of the collection; borrowed, NULL on failure. */
+  GxaSwatchGroup* (*create_group)(GxaSwatchData* data, int32_t collection, const char* name, bool selected,
+                                  int32_t index, const double* rgba, int32_t count);
+  bool (*insert_group)(GxaSwatchData* data, const GxaSwatchGroup* group, int32_t index,
+                       int32_t collection);                                             /* 17 */
+  bool (*remove_group)(GxaSwatchData* data, int32_t index, int32_t collection);        /* 18 */
+  bool (*remove_selected)(GxaSwatchData* data);                                        /* 19 */
+  void (*flush)(GxaSwatchData* data);                                                  /* 20 */
 } GxaSwatchDataTable;
+
+/* The swatch group library (1036601): 200 bytes, 24 entries. */
 typedef struct GxaSwatchGroupTable {
   GxaLibraryHeader header;
-  void* entries[24];
+  /* 0: owned by the caller; rgba may be NULL when count is 0. */
+  GxaSwatchGroup* (*alloc)(const char* name, bool selected, const double* rgba, int32_t count);
+  void (*free)(GxaSwatchGroup** group);                                   /* 1 */
+  bool (*append)(GxaSwatchGroup* group, const GxaSwatchGroup* other);      /* 2 */
+  bool (*copy)(GxaSwatchGroup* group, const GxaSwatchGroup* other);        /* 3 */
+  int64_t (*get_name)(const GxaSwatchGroup* group, char* buf, size_t cap); /* 4 */
+  bool (*set_name)(GxaSwatchGroup* group, const char* name);               /* 5 */
+  int32_t (*color_count)(const GxaSwatchGroup* group);                     /* 6 */
+  /* 7: selected may be NULL. */
+  bool (*get_color)(const GxaSwatchGroup* group, int32_t index, double rgba[4], bool* selected);
+  /* 8: the record itself, valid until the group changes; NULL out of range. */
+  GxaSwatchRecord* (*get_color_edit)(GxaSwatchGroup* group, int32_t index, bool* selected);
+  /* 9: copies up to cap colours, returns how many there are. */
+  int32_t (*get_colors)(const GxaSwatchGroup* group, double* rgba, int32_t cap, bool selected_only);
+  /* 10: selection 0 deselects, 1 selects, other values keep it. */
+  bool (*set_color)(GxaSwatchGroup* group, int32_t index, const double rgba[4], int32_t selection);
+  /* 11: index -1 appends; the new swatch's index, -1 on failure. */
+  int32_t (*add_color)(GxaSwatchGroup* group, const double rgba[4], bool selected, int32_t index);
+  /* 12: the index of the first new swatch, -1 for an empty array or on failure. */
+  int32_t (*add_colors)(GxaSwatchGroup* group, const double* rgba, int32_t count, bool selected, bool insert,
+                        int32_t index);
+  void (*reset)(GxaSwatchGroup* group);                                      /* 13 */
+  bool (*remove_colors)(GxaSwatchGroup* group, int32_t start, int32_t count); /* 14 */
+  bool (*remove_selected_colors)(GxaSwatchGroup* group);                     /* 15 */
+  bool (*has_duplicates)(const GxaSwatchGroup* group);                       /* 16 */
+  bool (*remove_duplicates)(GxaSwatchGroup* group);                          /* 17 */
+  void (*invert_selection)(GxaSwatchGroup* group);                           /* 18 */
+  bool (*set_color_selected)(GxaSwatchGroup* group, int32_t index, bool value); /* 19 */
+  bool (*is_color_selected)(const GxaSwatchGroup* group, int32_t index);     /* 20 */
+  void (*select_group)(GxaSwatchGroup* group, bool value);                   /* 21 */
+  bool (*is_group_selected)(const GxaSwatchGroup* group);                    /* 22 */
+  void (*sort_colors)(GxaSwatchGroup* group);                                /* 23 */
 } GxaSwatchGroupTable;
 
 #ifdef __cplusplus

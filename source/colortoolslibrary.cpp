@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "entryguard.h"
+#include "hosttext.h"
 #include "utils/colorconversions.h"
 #include "utils/colortemperature.h"
 #include "utils/colorutils.h"
@@ -24,28 +25,16 @@ void ToArray(const Vector& v, double out[3])
   out[2] = v.z;
 }
 
-// The (buf, cap) convention: at most cap - 1 bytes and a NUL; the full length.
-std::int64_t WriteText(const String& text, char* buf, std::size_t cap)
-{
-  if (buf && cap > 0)
-  {
-    const std::size_t n = std::min(text.GetByteCount(), cap - 1);
-    std::memcpy(buf, text.GetCString(), n);
-    buf[n] = '\0';
-  }
-  return static_cast<std::int64_t>(text.GetByteCount());
-}
-
 std::int64_t RgbText(const double rgb[3], char* buf, std::size_t cap)
 {
   return GuardEntry("ColorToRgbText()", std::int64_t(-1),
-                    [&] { return WriteText(ColorToRgbText(FromArray(rgb)), buf, cap); });
+                    [&] { return WriteHostText(ColorToRgbText(FromArray(rgb)), buf, cap); });
 }
 
 std::int64_t HsvText(const double rgb[3], char* buf, std::size_t cap)
 {
   return GuardEntry("ColorToHsvText()", std::int64_t(-1),
-                    [&] { return WriteText(ColorToHsvText(FromArray(rgb)), buf, cap); });
+                    [&] { return WriteHostText(ColorToHsvText(FromArray(rgb)), buf, cap); });
 }
 
 int64_t To8BitEntry(double c)

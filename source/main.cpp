@@ -10,6 +10,7 @@
 #include "moduleresource.h"
 #include "modulestart.h"
 #include "registry.h"
+#include "swatches/swatchpresettype.h"
 
 extern "C" __attribute__((visibility("default"))) std::int32_t gxa_main(std::int32_t action, void* p1, void* p2,
                                                                        void* p3);
@@ -65,25 +66,9 @@ bool InitResources(void* data)
   return true;
 }
 
-// Hosts of these application types have no preset browser.
-bool HasNoPresetBrowser()
-{
-  const std::int32_t type = GetApplicationType();
-  return type == 5 || type == 8 || type == 9 || type == 10;
-}
-
-// The swatch preset type is not part of the module yet, so no host can take
-// it: registration is unavailable and counts as failed.
-bool RegisterSwatchPresetType()
-{
-  return false;
-}
-
 void RegisterSwatchPresets()
 {
-  if (HasNoPresetBrowser())
-    return;
-  if (!RegisterSwatchPresetType())
+  if (!SwatchPresetType::Register())
     DiagnosticOutput("Error: Color Swatch Presets not registered!");
 }
 
@@ -93,7 +78,7 @@ bool HandleModuleMessage(std::int32_t id, void* data)
   {
     case GXA_MODMSG_RESOURCES: return InitResources(data);
     case GXA_MODMSG_REGISTER_PRESETS: RegisterSwatchPresets(); return false;
-    case GXA_MODMSG_FREE_PRESETS: return false;
+    case GXA_MODMSG_FREE_PRESETS: SwatchPresetType::Free(); return false;
     default: return false;
   }
 }

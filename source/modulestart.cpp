@@ -11,6 +11,8 @@
 #include "diagnostics.h"
 #include "moduleresource.h"
 #include "registry.h"
+#include "swatches/swatchdatalibrary.h"
+#include "swatches/swatchgrouplibrary.h"
 
 namespace
 {
@@ -76,12 +78,14 @@ bool PublishColorTools()
 bool PublishSwatchData()
 {
   ClearTable(g_swatchDataTable);
+  FillSwatchDataTable(g_swatchDataTable);
   return PublishLibrary(GXA_LIB_SWATCHDATA, &g_swatchDataTable);
 }
 
 bool PublishSwatchGroup()
 {
   ClearTable(g_swatchGroupTable);
+  FillSwatchGroupTable(g_swatchGroupTable);
   return PublishLibrary(GXA_LIB_SWATCHGROUP, &g_swatchGroupTable);
 }
 }  // namespace

@@ -1,13 +1,19 @@
 // gxa-host call: call an entry of a published library through the host's
 // library lookup, as another module would.
 #include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "colortoolscall.h"
+#include "core/documentstore.h"
 #include "core/host.h"
+#include "gui/guifamilies.h"
 #include "hostargs.h"
+#include "swatchcall.h"
 #include "verbregistry.h"
 
 namespace host::cli {
@@ -15,7 +21,7 @@ namespace host::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "call LIBRARY ENTRY ARGS... [--json] [--module PATH] [--home DIR] [--debug]";
+    "call LIBRARY ENTRY ARGS... [--doc FILE] [--json] [--module PATH] [--home DIR] [--debug]";
 
 int Fail(const std::string& message, int status) {
   std::fprintf(stderr, "gxa-host call: %s\n", message.c_str());
@@ -23,43 +29,122 @@ int Fail(const std::string& message, int status) {
   return status;
 }
 
-int RunCall(std::span<const std::string> raw) {
-  ArgParser args(raw);
-  if (args.Flag("--help")) {
-    std::printf("usage: gxa-host %s\n%s", kUsage, ColorToolsCall::Help().c_str());
-    return 0;
-  }
-  HostArgs host_args = HostArgs::Read(args);
-  bool as_json = args.Flag("--json");
-  std::vector<std::string> positionals = args.TakePositionals();
-  if (!args.Finish()) return Fail(args.Error(), 2);
-  if (positionals.size() < 2) return Fail("a library and an entry are needed", 2);
-  if (positionals[0] != "colortools") return Fail("unknown library '" + positionals[0] + "' (known: colortools)", 2);
+struct Loaded {
+  std::unique_ptr<Host> host;
+  int status = 0;
+};
 
+// A host with the module started; status is non-zero when that failed.
+Loaded StartHost(const HostArgs& host_args) {
+  auto created = Host::Create(host_args.options);
+  if (!created) return {nullptr, Fail(created.Error(), 1)};
+  std::unique_ptr<Host> h = std::move(created.Value());
+  if (!h->Prefs().Problem().empty()) std::fprintf(stderr, "gxa-host: %s\n", h->Prefs().Problem().c_str());
+  // Bitmaps for the thumbnails of swatch presets.
+  GuiFamilies::Install(*h);
+  auto startup = h->LoadModule(host_args.module);
+  if (!startup) return {nullptr, Fail(startup.Error(), 1)};
+  if (!startup->Started()) {
+    h->UnloadModule();
+    return {nullptr, Fail("the module did not start", 1)};
+  }
+  return {std::move(h), 0};
+}
+
+int Print(const Outcome<nlohmann::json>& result, bool as_json, std::string (*as_text)(const nlohmann::json&)) {
+  if (!result) return Fail(result.Error(), 1);
+  std::printf("%s\n", as_json ? result->dump().c_str() : as_text(*result).c_str());
+  return 0;
+}
+
+int RunColorTools(const HostArgs& host_args, const std::vector<std::string>& positionals, bool as_json) {
   auto call = ColorToolsCall::Parse(positionals[1], {positionals.begin() + 2, positionals.end()});
   if (!call) {
     std::fprintf(stderr, "gxa-host call: %s\n", call.Error().c_str());
     return 2;
   }
-
-  auto created = Host::Create(host_args.options);
-  if (!created) return Fail(created.Error(), 1);
-  Host& h = *created.Value();
-  auto startup = h.LoadModule(host_args.module);
-  if (!startup) return Fail(startup.Error(), 1);
-  if (!startup->Started()) {
-    h.UnloadModule();
-    return Fail("the module did not start", 1);
-  }
+  Loaded loaded = StartHost(host_args);
+  if (!loaded.host) return loaded.status;
   auto result = call->Run();
+  loaded.host->UnloadModule();
+  return Print(result, as_json, &ColorToolsCall::AsText);
+}
+
+// The document a swatch call works on: --doc, else the demo document of the data folder.
+Outcome<std::filesystem::path> DocumentPath(Host& h, const std::optional<std::string>& doc) {
+  if (doc) return std::filesystem::path(*doc);
+  if (!h.Paths()) return Outcome<std::filesystem::path>::Fail("no folder for the document: give --doc or --home");
+  return h.Paths()->DataDir() / "demo.gxd";
+}
+
+// Preferences and the document go back to disk only when the call changed them.
+Outcome<Done> SaveChanges(Host& h, const Container& prefs_before, const std::filesystem::path& doc_path) {
+  if (!(h.Prefs().Data() == prefs_before)) {
+    auto saved = h.Prefs().Save();
+    if (!saved) return saved;
+  }
+  Document* doc = h.ActiveDocument();
+  if (doc && doc->Changes() > 0) {
+    std::error_code ec;
+    if (doc_path.has_parent_path()) std::filesystem::create_directories(doc_path.parent_path(), ec);
+    return DocumentStore::Save(*doc, doc_path);
+  }
+  return Done{};
+}
+
+int RunSwatches(SwatchCall::Library library, const HostArgs& host_args, const std::vector<std::string>& positionals,
+                const std::optional<std::string>& doc_option, bool as_json) {
+  auto call = SwatchCall::Parse(library, positionals[1], {positionals.begin() + 2, positionals.end()});
+  if (!call) {
+    std::fprintf(stderr, "gxa-host call: %s\n", call.Error().c_str());
+    return 2;
+  }
+  Loaded loaded = StartHost(host_args);
+  if (!loaded.host) return loaded.status;
+  Host& h = *loaded.host;
+  auto path = DocumentPath(h, doc_option);
+  if (!path) return Fail(path.Error(), 1);
+  auto opened = DocumentStore::Load(*path);
+  if (!opened) return Fail(opened.Error(), 1);
+  if (!opened->problem.empty()) std::fprintf(stderr, "gxa-host: %s\n", opened->problem.c_str());
+  h.SetActiveDocument(std::make_unique<Document>(std::move(opened->document)));
+  const Container prefs_before = h.Prefs().Data();
+  auto result = call->Run(*h.ActiveDocument());
+  auto saved = SaveChanges(h, prefs_before, *path);
   h.UnloadModule();
-  if (!result) return Fail(result.Error(), 1);
-  std::printf("%s\n", as_json ? result->dump().c_str() : ColorToolsCall::AsText(*result).c_str());
-  return 0;
+  if (!saved) return Fail(saved.Error(), 1);
+  return Print(result, as_json, &SwatchCall::AsText);
+}
+
+std::string Help() {
+  return ColorToolsCall::Help() + SwatchCall::Help(SwatchCall::Library::Data) +
+         SwatchCall::Help(SwatchCall::Library::Group);
+}
+
+int RunCall(std::span<const std::string> raw) {
+  ArgParser args(raw);
+  if (args.Flag("--help")) {
+    std::printf("usage: gxa-host %s\n%s", kUsage, Help().c_str());
+    return 0;
+  }
+  HostArgs host_args = HostArgs::Read(args);
+  bool as_json = args.Flag("--json");
+  const std::optional<std::string> doc = args.Option("--doc");
+  std::vector<std::string> positionals = args.TakePositionals();
+  if (!args.Finish()) return Fail(args.Error(), 2);
+  if (positionals.size() < 2) return Fail("a library and an entry are needed\n" + Help(), 2);
+  const std::string& library = positionals[0];
+  if (library == "colortools") {
+    if (doc) return Fail("--doc is for the swatch libraries", 2);
+    return RunColorTools(host_args, positionals, as_json);
+  }
+  if (library == "swatchdata") return RunSwatches(SwatchCall::Library::Data, host_args, positionals, doc, as_json);
+  if (library == "swatchgroup") return RunSwatches(SwatchCall::Library::Group, host_args, positionals, doc, as_json);
+  return Fail("unknown library '" + library + "' (known: colortools, swatchdata, swatchgroup)", 2);
 }
 
 const bool kRegistered = VerbRegistry::Add(
-    {"call", kUsage, "call an entry of a published library (colortools) through the host's lookup", &RunCall});
+    {"call", kUsage, "call an entry of a published library (colortools, swatchdata, swatchgroup) through the host's lookup", &RunCall});
 
 }  // namespace
 

@@ -13,5 +13,6 @@ const GxaDocumentFns* DocumentFamily();
 const GxaEventFns* EventFamily();
 const GxaDiagnosticFns* DiagnosticFamily();
 const GxaFilenameFns* FilenameFamily();
+const GxaStreamFns* StreamFamily();
 
 }  // namespace host

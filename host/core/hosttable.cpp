@@ -17,6 +17,7 @@ HostTable::HostTable() {
   table_.diagnostics = DiagnosticFamily();
   table_.filenames = FilenameFamily();
   table_.color = ColorFamily();
+  table_.streams = StreamFamily();
 }
 
 }  // namespace host

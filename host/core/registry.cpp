@@ -35,10 +35,17 @@ bool Registry::PublishLibrary(int32_t id, const void* table) {
   return true;
 }
 
+bool Registry::PublishHostLibrary(int32_t id, const void* table) {
+  if (!table || host_libraries_.count(id)) return false;
+  host_libraries_[id] = static_cast<const GxaLibraryHeader*>(table);
+  return true;
+}
+
 const void* Registry::FindLibrary(int32_t id, uint32_t min_version, uint32_t min_size) const {
-  auto it = libraries_.find(id);
-  if (it == libraries_.end()) return nullptr;
-  const GxaLibraryHeader* h = it->second;
+  const GxaLibraryHeader* h = nullptr;
+  if (auto it = libraries_.find(id); it != libraries_.end()) h = it->second;
+  else if (auto host_it = host_libraries_.find(id); host_it != host_libraries_.end()) h = host_it->second;
+  if (!h) return nullptr;
   if (h->version < min_version || h->size < min_size) return nullptr;
   return h;
 }
@@ -80,6 +87,7 @@ DataTypeClass* Registry::FindDataTypeClass(int32_t type_id) const {
 
 void Registry::ReleaseModuleRegistrations() {
   // Newest first, the reverse of registration.
+  preset_types_.ReleaseModuleRegistrations();
   while (!resource_types_.empty()) resource_types_.pop_back();
   while (!custom_guis_.empty()) custom_guis_.pop_back();
   libraries_.clear();

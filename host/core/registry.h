@@ -9,6 +9,7 @@
 
 #include "core/customguiplugin.h"
 #include "core/datatypeclass.h"
+#include "core/presettypes.h"
 #include "core/resourcetypeplugin.h"
 #include "gxa_api.h"
 
@@ -32,6 +33,11 @@ class Registry {
   const void* FindLibrary(int32_t id, uint32_t min_version, uint32_t min_size) const;
   // Published tables by ID.
   const std::map<int32_t, const GxaLibraryHeader*>& Libraries() const { return libraries_; }
+  // Tables the host itself offers to modules (the preset browser); found
+  // like published ones, never released with the module.
+  bool PublishHostLibrary(int32_t id, const void* table);
+
+  PresetTypes& Presets() { return preset_types_; }
 
   bool RegisterCustomGui(int32_t id, const std::string& name, int32_t info_flags,
                          const GxaCustomGuiCallbacks* callbacks, void* user);
@@ -58,6 +64,8 @@ class Registry {
   int32_t interface_version_ = GXA_API_VERSION;
   int32_t application_type_ = kDefaultApplicationType;
   std::map<int32_t, const GxaLibraryHeader*> libraries_;
+  std::map<int32_t, const GxaLibraryHeader*> host_libraries_;
+  PresetTypes preset_types_;
   std::vector<std::unique_ptr<CustomGuiPlugin>> custom_guis_;
   std::vector<std::unique_ptr<ResourceTypePlugin>> resource_types_;
   std::map<int32_t, std::unique_ptr<DataTypeClass>> data_types_;
