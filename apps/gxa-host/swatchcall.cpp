@@ -445,6 +445,8 @@ std::string SwatchCall::AsText(const json& result) {
       }
     }
   };
+  // What the swatches look like afterwards, when the call changed them.
+  if (!result.contains("saved")) return text;
   if (result.contains("group")) groups(json::array({result["group"]}), "");
   if (result.contains("data"))
     for (const char* c : {"global", "document"}) {

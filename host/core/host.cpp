@@ -1,5 +1,7 @@
 #include "core/host.h"
 
+#include "presets/presetfamily.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -26,6 +28,7 @@ Outcome<std::unique_ptr<Host>> Host::Create(const HostOptions& options) {
   } else {
     h->prefs_ = std::make_unique<WorldPreferences>();
   }
+  PresetFamily::Install(*h);
   return h;
 }
 

@@ -80,8 +80,11 @@ TEST_F(ModuleEntry, PresetMessagesUnderOtherApplicationsStayQuiet) {
   }
 }
 
-TEST_F(ModuleEntry, WithoutAPresetBrowserRegistrationFailsWithALine) {
-  if (Table()->presets) GTEST_SKIP() << "this host has a preset browser";
+TEST_F(ModuleEntry, RefusedPresetRegistrationLeavesALine) {
+  // Another module holds the swatch preset type's ID, so the browser refuses it.
+  GxaPresetTypeCallbacks none{};
+  none.size = sizeof none;
+  ASSERT_NE(host_->Registrations().Presets().Register(1032074, "taken", none, nullptr), nullptr);
   ASSERT_EQ(module_->Init(Table()), 1);
   ASSERT_EQ(Resources(), 1);
   ASSERT_EQ(module_->Start(), 1);

@@ -2,23 +2,25 @@
 // in the preferences and the document on disk and the next call sees them.
 #include <sys/wait.h>
 
+#include <gtest/gtest.h>
+
 #include <nlohmann/json.hpp>
 
 #include "tempfolder.h"
 
 namespace {
 
-struct Run {
+struct CallResult {
   int status = -1;
   std::string out, err;
   nlohmann::json Json() const { return nlohmann::json::parse(out); }
 };
 
-Run Call(const std::string& args, const TempFolder& dir) {
+CallResult Call(const std::string& args, const TempFolder& dir) {
   const std::string cmd = std::string(GXA_HOST_EXE) + " call " + args + " --home " + dir.Path().string() + " >" +
                           (dir / "out").string() + " 2>" + (dir / "err").string();
   const int raw = std::system(cmd.c_str());
-  Run r;
+  CallResult r;
   r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   auto out = TempFolder::ReadBytes(dir / "out");
   auto err = TempFolder::ReadBytes(dir / "err");
@@ -29,49 +31,50 @@ Run Call(const std::string& args, const TempFolder& dir) {
 
 TEST(SwatchCall, ChangesReachTheDocumentAndThePreferencesOnDisk) {
   TempFolder dir;
-  Run made = Call("swatchdata CreateGroup 1 Warm 0 0 1 0.5 0 1 0.9 0.2 0.1 0.5 --json", dir);
+  CallResult made = Call("swatchdata CreateGroup 1 Warm 0 0 1 0.5 0 1 0.9 0.2 0.1 0.5 --json", dir);
   ASSERT_EQ(made.status, 0) << made.err;
   EXPECT_EQ(made.Json()["result"], true);
   EXPECT_TRUE(std::filesystem::exists(dir / "data/gxa-host/demo.gxd"));
 
-  Run group = Call("swatchdata GroupAt 0 1 --json", dir);
+  CallResult group = Call("swatchdata GroupAt 0 1 --json", dir);
   ASSERT_EQ(group.status, 0) << group.err;
   const auto g = group.Json()["result"];
   EXPECT_EQ(g["name"], "Warm");
   ASSERT_EQ(g["colors"].size(), 2u);
   EXPECT_EQ(g["colors"][1]["rgba"][3], 0.5);
 
-  Run sorted = Call("swatchgroup SortColors 1 0 --json", dir);
+  CallResult sorted = Call("swatchgroup SortColors 1 0 --json", dir);
   ASSERT_EQ(sorted.status, 0) << sorted.err;
-  EXPECT_EQ(sorted.Json()["group"]["colors"][0]["rgba"][0], 1.0);
+  // Hue first: the red-orange comes before the orange.
+  EXPECT_EQ(sorted.Json()["group"]["colors"][0]["rgba"][0], 0.9);
 
   // The defaults were written to the preferences by the first call.
-  Run global = Call("swatchgroup GetColorCount 0 0", dir);
+  CallResult global = Call("swatchgroup GetColorCount 0 0", dir);
   ASSERT_EQ(global.status, 0) << global.err;
   EXPECT_EQ(global.out, "14\n");
 
   TempFolder other;
   const std::string doc = (other / "other.gxd").string();
   ASSERT_EQ(Call("swatchdata CreateGroup 1 Cold 0 0 0 0 1 1 --doc " + doc, dir).status, 0);
-  Run merged = Call("swatchdata Merge " + doc + " 0 --json", dir);
+  CallResult merged = Call("swatchdata Merge " + doc + " 0 --json", dir);
   ASSERT_EQ(merged.status, 0) << merged.err;
   EXPECT_EQ(merged.Json()["data"]["document"].size(), 2u);
 }
 
 TEST(SwatchCall, WrongArgumentsNameTheEntryAndChangeNothing) {
   TempFolder dir;
-  Run few = Call("swatchdata GroupAt 0", dir);
+  CallResult few = Call("swatchdata GroupAt 0", dir);
   EXPECT_EQ(few.status, 2);
   EXPECT_NE(few.err.find("usage: gxa-host call swatchdata GroupAt INDEX COLLECTION"), std::string::npos) << few.err;
-  Run colours = Call("swatchgroup AddColors 1 0 0 1 0 0.5 0.5", dir);
+  CallResult colours = Call("swatchgroup AddColors 1 0 0 1 0 0.5 0.5", dir);
   EXPECT_EQ(colours.status, 2);
   EXPECT_NE(colours.err.find("four numbers"), std::string::npos) << colours.err;
-  Run unknown = Call("swatchgroup Paint 0 0", dir);
+  CallResult unknown = Call("swatchgroup Paint 0 0", dir);
   EXPECT_EQ(unknown.status, 2);
   EXPECT_NE(unknown.err.find("unknown swatchgroup entry 'Paint'"), std::string::npos) << unknown.err;
   EXPECT_FALSE(std::filesystem::exists(dir / "data/gxa-host/demo.gxd"));
 
-  Run missing = Call("swatchgroup GetName 1 5 --json", dir);
+  CallResult missing = Call("swatchgroup GetName 1 5 --json", dir);
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find("there is no group 5 in collection 1"), std::string::npos) << missing.err;
 }

@@ -23,7 +23,6 @@ class SwatchTest : public ::testing::Test {
   void SetUp() override {
     host::HostOptions o;
     o.home = home_.Path();
-    o.persistent_preferences = false;
     auto h = host::Host::Create(o);
     ASSERT_TRUE(h) << h.Error();
     host_ = std::move(h.Value());

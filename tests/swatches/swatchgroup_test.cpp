@@ -1,4 +1,6 @@
 // Group operations through the swatch group library.
+#include <cmath>
+
 #include "swatchfixture.h"
 
 namespace {

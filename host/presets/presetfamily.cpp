@@ -1,0 +1,192 @@
+#include "presets/presetfamily.h"
+
+#include <cstring>
+
+#include "core/host.h"
+#include "presets/presetlibrary.h"
+
+namespace host {
+
+namespace {
+
+// Family calls come from module code: nothing may throw across them.
+template <class R, class F>
+R Guard(R on_failure, F&& f) noexcept {
+  try {
+    return f();
+  } catch (...) {
+    return on_failure;
+  }
+}
+
+std::optional<PresetLibrary> Library() {
+  Host* h = Host::Current();
+  if (!h || !h->Paths()) return std::nullopt;
+  return PresetLibrary(h->Paths()->DataDir());
+}
+
+std::optional<PresetUrl> Url(const char* text) {
+  if (!text) return std::nullopt;
+  auto url = PresetUrl::Parse(text);
+  return url ? std::optional<PresetUrl>(url.Value()) : std::nullopt;
+}
+
+int64_t WriteText(const std::string& text, char* buf, size_t cap) {
+  if (buf && cap) {
+    const size_t n = std::min(cap - 1, text.size());
+    std::memcpy(buf, text.data(), n);
+    buf[n] = '\0';
+  }
+  return int64_t(text.size());
+}
+
+PresetTypes* Types() {
+  Host* h = Host::Current();
+  return h ? &h->Registrations().Presets() : nullptr;
+}
+
+GxaPresetType* RegisterType(int32_t id, const char* name, const GxaPresetTypeCallbacks* cb, void* user) {
+  PresetTypes* types = Types();
+  if (!types || !cb || cb->size < offsetof(GxaPresetTypeCallbacks, open)) return nullptr;
+  return Guard<GxaPresetType*>(nullptr, [&] {
+    return reinterpret_cast<GxaPresetType*>(types->Register(id, name ? name : "", *cb, user));
+  });
+}
+
+bool CompleteRegistration(GxaPresetType* type, int32_t flags) {
+  PresetTypes* types = Types();
+  return types && flags == 0 && types->Complete(reinterpret_cast<const PresetType*>(type));
+}
+
+void UnregisterType(GxaPresetType* type) {
+  if (PresetTypes* types = Types()) types->Unregister(reinterpret_cast<const PresetType*>(type));
+}
+
+bool ItemInfo(const char* text, GxaPresetItemInfo* out) {
+  auto lib = Library();
+  auto url = Url(text);
+  if (!lib || !url || !out) return false;
+  return Guard(false, [&] {
+    if (lib->IsFolder(*url)) {
+      *out = {GXA_PRESET_KIND_FOLDER, 0, 0, 0, 0};
+      return true;
+    }
+    auto found = lib->Find(*url);
+    if (!found) return false;
+    const PresetItemHeader& h = found->header;
+    *out = {h.kind, h.type, h.data_kind, int64_t(h.data_size), int64_t(h.uncompressed_size)};
+    return true;
+  });
+}
+
+int64_t ItemName(const char* text, char* buf, size_t cap) {
+  auto lib = Library();
+  auto url = Url(text);
+  if (!lib || !url || !lib->Exists(*url)) return -1;
+  return Guard<int64_t>(-1, [&] { return WriteText(url->Name(), buf, cap); });
+}
+
+int64_t ItemText(const char* text, char* buf, size_t cap) {
+  auto lib = Library();
+  auto url = Url(text);
+  if (!lib || !url) return -1;
+  return Guard<int64_t>(-1, [&]() -> int64_t {
+    auto found = lib->Find(*url);
+    return found ? WriteText(found->header.text, buf, cap) : -1;
+  });
+}
+
+bool ItemSetText(const char* text, const char* value) {
+  auto lib = Library();
+  auto url = Url(text);
+  return lib && url && Guard(false, [&] { return bool(lib->SetText(*url, value ? value : "")); });
+}
+
+int64_t ItemData(const char* text, void* buf, size_t cap) {
+  auto lib = Library();
+  auto url = Url(text);
+  if (!lib || !url) return -1;
+  return Guard<int64_t>(-1, [&]() -> int64_t {
+    auto item = lib->Read(*url, false);
+    if (!item) return -1;
+    if (buf && cap) std::memcpy(buf, item->data.data(), std::min(cap, item->data.size()));
+    return int64_t(item->data.size());
+  });
+}
+
+bool ItemDelete(const char* text) {
+  auto lib = Library();
+  auto url = Url(text);
+  return lib && url && Guard(false, [&] { return bool(lib->Remove(*url)); });
+}
+
+// Through the host's own bitmap family: the module's bitmap is one of its handles.
+PresetThumbnail ThumbnailOf(const GxaBitmap* bmp) {
+  PresetThumbnail t;
+  Host* h = Host::Current();
+  const GxaBitmapFns* bitmaps = h ? h->Table().Table()->bitmaps : nullptr;
+  if (!bmp || !GXA_HAS(bitmaps, get_row)) return t;
+  t.width = bitmaps->width(bmp);
+  t.height = bitmaps->height(bmp);
+  t.rgb.resize(size_t(t.width) * size_t(t.height) * 3);
+  for (int32_t y = 0; y < t.height; ++y)
+    bitmaps->get_row(bmp, y, t.rgb.data() + size_t(y) * size_t(t.width) * 3, t.width, GXA_PIXEL_RGB8);
+  return t;
+}
+
+bool StorePreset(const char* text, int32_t type, const void* data, size_t count, int32_t compression,
+                 int64_t raw_size, const GxaBitmap* thumbnail) {
+  auto lib = Library();
+  auto url = Url(text);
+  if (!lib || !url || (!data && count) || raw_size < 0) return false;
+  return Guard(false, [&] {
+    PresetItem item;
+    item.header.kind = kPresetItemKind;
+    item.header.type = type;
+    item.header.data_kind = compression;
+    item.header.uncompressed_size = uint64_t(raw_size);
+    const auto* bytes = static_cast<const uint8_t*>(data);
+    item.data.assign(bytes, bytes + count);
+    item.thumbnail = ThumbnailOf(thumbnail);
+    return bool(lib->Write(*url, item, false));
+  });
+}
+
+int64_t ListFolder(const char* text, char* buf, size_t cap) {
+  auto lib = Library();
+  auto url = Url(text);
+  if (!lib || !url) return -1;
+  return Guard<int64_t>(-1, [&] {
+    std::string lines;
+    for (const PresetEntry& e : lib->List(*url, false).items) lines += e.url.Text() + "\n";
+    return WriteText(lines, buf, cap);
+  });
+}
+
+const GxaPresetFns kPresets = {
+    sizeof(GxaPresetFns), RegisterType, CompleteRegistration, UnregisterType, ItemInfo,
+    ItemName,             ItemText,     ItemSetText,          ItemData,       ItemDelete,
+    StorePreset,          ListFolder,
+};
+
+const GxaPresetBrowserLibrary kBrowserLibrary = {{1000, sizeof(GxaPresetBrowserLibrary)}, &kPresets};
+
+}  // namespace
+
+void PresetFamily::Install(Host& host) {
+  host.Table().Install(&kPresets);
+  host.Registrations().PublishHostLibrary(GXA_LIB_PRESETBROWSER, &kBrowserLibrary);
+}
+
+Outcome<Done> PresetFamily::Apply(Host& host, const std::string& text) {
+  auto url = PresetUrl::Parse(text);
+  if (!url) return Outcome<Done>::Fail(url.Error());
+  if (!host.Paths()) return Outcome<Done>::Fail("the host has no data folder");
+  auto found = PresetLibrary(host.Paths()->DataDir()).Find(*url);
+  if (!found) return Outcome<Done>::Fail(found.Error());
+  PresetType* type = host.Registrations().Presets().Find(found->header.type);
+  if (!type) return Outcome<Done>::Fail("no module handles presets of type " + std::to_string(found->header.type));
+  return type->Load(text, nullptr);
+}
+
+}  // namespace host
