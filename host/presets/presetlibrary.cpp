@@ -30,17 +30,29 @@ std::string Folded(const std::string& s) {
   return f;
 }
 
-std::vector<std::pair<std::string, std::string>> SortKey(const PresetUrl& u) {
-  std::vector<std::pair<std::string, std::string>> k{{Folded(u.Library()), u.Library()}};
-  for (const auto& p : u.Path()) k.emplace_back(Folded(p), p);
-  return k;
+// Folder path, then name, each ignoring case first, items of a folder before
+// those of its subfolders: one string that sorts that way, built once per
+// entry rather than in every comparison.
+std::string SortKey(const PresetUrl& u) {
+  std::string folded = Folded(u.Library()), exact = u.Library();
+  for (size_t i = 0; i < u.Path().size(); ++i) {
+    const char separator = i + 1 == u.Path().size() ? '\x01' : '\x02';
+    folded += separator + Folded(u.Path()[i]);
+    exact += separator + u.Path()[i];
+  }
+  return folded + '\x00' + exact;
 }
 
-// Folder path, then name, each ignoring case first.
-bool ListedBefore(const PresetUrl& a, const PresetUrl& b) {
-  auto pa = SortKey(a.Parent()), pb = SortKey(b.Parent());
-  if (pa != pb) return pa < pb;
-  return std::pair(Folded(a.Name()), a.Name()) < std::pair(Folded(b.Name()), b.Name());
+template <class T, class UrlOf>
+void SortByUrl(std::vector<T>& v, UrlOf url_of) {
+  std::vector<std::pair<std::string, size_t>> keys;
+  keys.reserve(v.size());
+  for (size_t i = 0; i < v.size(); ++i) keys.emplace_back(SortKey(url_of(v[i])), i);
+  std::sort(keys.begin(), keys.end());
+  std::vector<T> sorted;
+  sorted.reserve(v.size());
+  for (const auto& k : keys) sorted.push_back(std::move(v[k.second]));
+  v = std::move(sorted);
 }
 
 void SyncDirectory(const fs::path& dir) {
@@ -72,9 +84,8 @@ std::vector<std::string> PresetLibrary::Libraries() const {
 PresetListing PresetLibrary::List(const PresetUrl& folder, bool recursive) const {
   PresetListing out;
   ListFolder(folder, recursive, out);
-  std::sort(out.items.begin(), out.items.end(),
-            [](const PresetEntry& a, const PresetEntry& b) { return ListedBefore(a.url, b.url); });
-  std::sort(out.folders.begin(), out.folders.end(), ListedBefore);
+  SortByUrl(out.items, [](const PresetEntry& e) -> const PresetUrl& { return e.url; });
+  SortByUrl(out.folders, [](const PresetUrl& u) -> const PresetUrl& { return u; });
   std::sort(out.problems.begin(), out.problems.end());
   return out;
 }
