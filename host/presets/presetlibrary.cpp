@@ -1,6 +1,7 @@
 #include "presets/presetlibrary.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -55,6 +56,14 @@ void SortByUrl(std::vector<T>& v, UrlOf url_of) {
   v = std::move(sorted);
 }
 
+// An item file's (or with an empty file, a folder's) path inside its library
+// as the index keys it: file names joined by '/', a folder ending in '/'.
+std::string RelativeKey(const PresetUrl& folder, const std::string& file) {
+  std::string key;
+  for (const auto& part : folder.Path()) key += PresetUrl::FileName(part) + "/";
+  return key + file;
+}
+
 void SyncDirectory(const fs::path& dir) {
   int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
@@ -83,7 +92,19 @@ std::vector<std::string> PresetLibrary::Libraries() const {
 
 PresetListing PresetLibrary::List(const PresetUrl& folder, bool recursive) const {
   PresetListing out;
-  ListFolder(folder, recursive, out);
+  const fs::path library = PresetUrl::Of(folder.Library(), {}).FolderPath(root_);
+  const PresetIndex::Entries cached = PresetIndex::Load(library);
+  PresetIndex::Entries seen;
+  ListFolder(folder, recursive, cached, seen, out);
+  if (recursive) {
+    // Entries outside the folder listed stay as they were.
+    const std::string prefix = RelativeKey(folder, "");
+    PresetIndex::Entries next = seen;
+    for (const auto& [key, entry] : cached) {
+      if (!key.starts_with(prefix)) next.emplace(key, entry);
+    }
+    if (next != cached) PresetIndex::Save(library, next);
+  }
   SortByUrl(out.items, [](const PresetEntry& e) -> const PresetUrl& { return e.url; });
   SortByUrl(out.folders, [](const PresetUrl& u) -> const PresetUrl& { return u; });
   std::sort(out.problems.begin(), out.problems.end());
@@ -102,7 +123,8 @@ PresetListing PresetLibrary::ListAll() const {
   return all;
 }
 
-void PresetLibrary::ListFolder(const PresetUrl& folder, bool recursive, PresetListing& out) const {
+void PresetLibrary::ListFolder(const PresetUrl& folder, bool recursive, const PresetIndex::Entries& cached,
+                               PresetIndex::Entries& seen, PresetListing& out) const {
   const fs::path dir = folder.FolderPath(root_);
   const std::string extension = PresetUrl::kItemExtension;
   std::error_code ec;
@@ -113,22 +135,49 @@ void PresetLibrary::ListFolder(const PresetUrl& folder, bool recursive, PresetLi
       auto component = PresetUrl::ComponentOf(file);
       if (!component) continue;  // not a folder the library made
       out.folders.push_back(folder.Child(*component));
-      if (recursive) ListFolder(folder.Child(*component), true, out);
+      if (recursive) ListFolder(folder.Child(*component), true, cached, seen, out);
       continue;
     }
-    if (!EndsWith(file, extension)) continue;  // backups, temporaries, damaged copies
+    if (!EndsWith(file, extension)) continue;  // backups, temporaries, damaged copies, the index
     auto name = PresetUrl::ComponentOf(file.substr(0, file.size() - extension.size()));
     if (!name) {
       out.problems.push_back(it->path().string() + ": " + name.Error() + "; skipped");
       continue;
     }
-    auto header = PresetItemFile::ReadHeader(it->path());
-    if (!header) {
-      out.problems.push_back(header.Error() + "; skipped, the file is kept as it is");
+    std::string problem;
+    PresetItemHeader header = ItemHeader(it->path(), RelativeKey(folder, file), cached, seen, problem);
+    if (!problem.empty()) {
+      out.problems.push_back(problem + "; skipped, the file is kept as it is");
       continue;
     }
-    out.items.push_back({folder.Child(*name), std::move(header.Value()), it->path()});
+    out.items.push_back({folder.Child(*name), std::move(header), it->path()});
   }
+}
+
+PresetItemHeader PresetLibrary::ItemHeader(const fs::path& file, const std::string& key,
+                                           const PresetIndex::Entries& cached, PresetIndex::Entries& seen,
+                                           std::string& problem) const {
+  struct stat st {};
+  if (::stat(file.c_str(), &st) != 0) {
+    problem = file.string() + ": " + std::strerror(errno);
+    return {};
+  }
+  PresetIndexEntry entry{uint64_t(st.st_size), int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                         uint64_t(st.st_ino), {}};
+  auto known = cached.find(key);
+  if (known != cached.end() && known->second.size == entry.size && known->second.mtime_ns == entry.mtime_ns &&
+      known->second.inode == entry.inode) {
+    entry.header = known->second.header;
+  } else {
+    auto header = PresetItemFile::ReadHeader(file);
+    if (!header) {
+      problem = header.Error();
+      return {};
+    }
+    entry.header = std::move(header.Value());
+  }
+  seen[key] = entry;
+  return entry.header;
 }
 
 bool PresetLibrary::Exists(const PresetUrl& item) const {

@@ -7,8 +7,9 @@
 // named after the item, written atomically (StoredFile), so a crash leaves
 // either the old or the new item, never half of one.
 //
-// Listing reads only each item's small header, so a library of thousands of
-// presets lists in milliseconds. An item that cannot be read is reported in
+// Listing reads only each item's small header, and an index at the top of
+// each library (see PresetIndex) spares even that for items that did not
+// change, so a library of thousands of presets lists in milliseconds. An item that cannot be read is reported in
 // the listing's problems, skipped, and left on disk as it is; a write over
 // it first moves it aside to <file>.damaged-<time>.
 //
@@ -23,6 +24,7 @@
 #include <vector>
 
 #include "core/outcome.h"
+#include "presets/presetindex.h"
 #include "presets/presetitem.h"
 #include "presets/preseturl.h"
 
@@ -79,7 +81,11 @@ class PresetLibrary {
 
  private:
   Outcome<Done> CheckWritable(const PresetUrl& url) const;
-  void ListFolder(const PresetUrl& folder, bool recursive, PresetListing& out) const;
+  // seen gathers what the index should say about the items found.
+  void ListFolder(const PresetUrl& folder, bool recursive, const PresetIndex::Entries& cached,
+                  PresetIndex::Entries& seen, PresetListing& out) const;
+  PresetItemHeader ItemHeader(const std::filesystem::path& file, const std::string& key,
+                              const PresetIndex::Entries& cached, PresetIndex::Entries& seen, std::string& problem) const;
 
   std::filesystem::path root_;
   bool shipped_writable_;

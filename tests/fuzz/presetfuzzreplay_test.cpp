@@ -5,11 +5,13 @@
 #include <random>
 
 #include "presets/asepalette.h"
+#include "presets/presetindex.h"
 #include "presets/presetitemcodec.h"
 
 int FuzzPresetItem(const uint8_t* data, size_t size);
 int FuzzGplPalette(const uint8_t* data, size_t size);
 int FuzzAsePalette(const uint8_t* data, size_t size);
+int FuzzPresetIndex(const uint8_t* data, size_t size);
 
 namespace {
 
@@ -49,6 +51,16 @@ TEST(PresetFuzz, MutatedItemFilesAreReadOrRefused) {
   item.thumbnail.width = item.thumbnail.height = 1;
   item.thumbnail.rgb.resize(3);
   Replay(&FuzzPresetItem, host::PresetItemCodec::Write(item), 5000);
+}
+
+TEST(PresetFuzz, MutatedListingIndexesAreReadOrRefused) {
+  host::PresetIndex::Entries entries;
+  entries["Color Swatches/Sunset.gxp"] = {120, 1700000000123456789, 42, {3, 1032074, "warm", 2, 900, 300, 512, 512}};
+  entries["Other.gxp"] = {7, -1, 0, {}};
+  auto bytes = host::PresetIndex::Write(entries);
+  // Without its checksum, as the target frames its input with a correct one.
+  bytes.resize(bytes.size() - 4);
+  Replay(&FuzzPresetIndex, bytes, 20000);
 }
 
 std::vector<uint8_t> Bytes(const std::string& s) { return {s.begin(), s.end()}; }

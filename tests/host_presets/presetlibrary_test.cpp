@@ -3,8 +3,10 @@
 // damaged file, a name clash or a careless name.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
+#include "presets/presetindex.h"
 #include "presets/presetitemcodec.h"
 #include "presets/presetlibrary.h"
 #include "tempfolder.h"
@@ -126,6 +128,41 @@ TEST_F(PresetLibraryTest, ADamagedItemIsReportedSkippedAndKept) {
     if (f.path().filename().string().starts_with("B.gxp.damaged-")) kept = TempFolder::ReadBytes(f.path()) == bytes;
   }
   EXPECT_TRUE(kept);
+}
+
+// Listing keeps an index of what it read; it must never show an item as it
+// was before it changed, nor trust an index that is itself damaged.
+TEST_F(PresetLibraryTest, TheListingIndexFollowsEveryChange) {
+  const auto a = Url("preset:/user.libvx/F/A"), b = Url("preset:/user.libvx/F/B");
+  ASSERT_TRUE(lib.Write(a, Item(1, "first", 4), false));
+  ASSERT_TRUE(lib.Write(b, Item(1, "b", 4), false));
+  ASSERT_EQ(lib.List(Url("preset:/user.libvx")).items.size(), 2u);
+  const fs::path index = home / "user.libvx" / PresetIndex::kFileName;
+  ASSERT_TRUE(fs::exists(index));
+
+  ASSERT_TRUE(lib.Write(a, Item(1, "second", 4), true));
+  ASSERT_TRUE(lib.Remove(b));
+  auto listing = lib.List(Url("preset:/user.libvx"));
+  ASSERT_EQ(listing.items.size(), 1u);
+  EXPECT_EQ(listing.items[0].header.text, "second");
+
+  // Damage in place (same size) is seen, as the file's time changed.
+  const fs::path file = home / "user.libvx/F/A.gxp";
+  auto bytes = TempFolder::ReadBytes(file);
+  bytes[13] ^= 0x10;
+  TempFolder::WriteBytes(file, bytes);
+  fs::last_write_time(file, fs::last_write_time(file) + std::chrono::seconds(1));
+  listing = lib.List(Url("preset:/user.libvx/F"));
+  EXPECT_TRUE(listing.items.empty());
+  EXPECT_EQ(listing.problems.size(), 1u);
+
+  ASSERT_TRUE(lib.Write(a, Item(1, "third", 4), true));
+  TempFolder::WriteText(index, "not an index");
+  listing = lib.List(Url("preset:/user.libvx"));
+  ASSERT_EQ(listing.items.size(), 1u);
+  EXPECT_EQ(listing.items[0].header.text, "third");
+  EXPECT_TRUE(listing.problems.empty());
+  EXPECT_TRUE(PresetIndex::Read(TempFolder::ReadBytes(index)));
 }
 
 TEST_F(PresetLibraryTest, DamagedDataIsFoundWhenTheItemIsRead) {
