@@ -15,7 +15,10 @@ Outcome<AutomationOptions> AutomationArgs::Read(ArgParser& args) {
     options.scale = *scale;
   }
   if (auto width = args.IntOption("--width")) {
-    if (*width < 0) return R::Fail("--width is a width in logical pixels");
+    if (*width < 0 || *width > kMaxWidth) {
+      return R::Fail("--width is a width in logical pixels from 1 to " + std::to_string(kMaxWidth) +
+                     ", or 0 to fit the page");
+    }
     options.width = *width;
   }
   return options;

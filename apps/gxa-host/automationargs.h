@@ -10,6 +10,9 @@ inline constexpr const char* kAutomationArgsUsage = "[--scale 1|2] [--width W]";
 
 class AutomationArgs {
  public:
+  // As large as a window may be (view --size).
+  static constexpr int32_t kMaxWidth = 8192;
+
   // Consumes the options; fails on a scale or width out of range (other
   // problems stay in args).
   static Outcome<AutomationOptions> Read(ArgParser& args);

@@ -1,6 +1,6 @@
 #include "colortoolscall.h"
 
-#include <cerrno>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 
@@ -9,11 +9,14 @@
 namespace host::cli {
 
 const std::vector<ColorToolsCall::Entry>& ColorToolsCall::Entries() {
+  using T = ArgType;
   static const std::vector<Entry> kEntries = {
-      {"ColorToRgbText", "R G B", 3}, {"ColorToHsvText", "R G B", 3},   {"To8Bit", "C", 1},
-      {"From8Bit", "N", 1},           {"ColorTo8Bit", "R G B", 3},      {"ColorFrom8Bit", "R G B", 3},
-      {"To16Bit", "C", 1},            {"From16Bit", "N", 1},            {"ColorTo16Bit", "R G B", 3},
-      {"ColorFrom16Bit", "R G B", 3}, {"KelvinToColor", "KELVIN TINT", 2},
+      {"ColorToRgbText", "R G B", 3, T::Double},    {"ColorToHsvText", "R G B", 3, T::Double},
+      {"To8Bit", "C", 1, T::Double},                {"From8Bit", "N", 1, T::Int64},
+      {"ColorTo8Bit", "R G B", 3, T::Double},       {"ColorFrom8Bit", "R G B", 3, T::Int64},
+      {"To16Bit", "C", 1, T::Double},               {"From16Bit", "N", 1, T::Int32},
+      {"ColorTo16Bit", "R G B", 3, T::Double},      {"ColorFrom16Bit", "R G B", 3, T::Int32},
+      {"KelvinToColor", "KELVIN TINT", 2, T::Double},
   };
   return kEntries;
 }
@@ -39,14 +42,29 @@ Outcome<ColorToolsCall> ColorToolsCall::Parse(const std::string& entry, const st
   ColorToolsCall call;
   call.index_ = index;
   for (const std::string& a : args) {
-    char* end = nullptr;
-    errno = 0;
-    double v = std::strtod(a.c_str(), &end);
-    if (a.empty() || *end != '\0' || errno == ERANGE || !std::isfinite(v))
-      return Outcome<ColorToolsCall>::Fail("'" + a + "' is not a number\n" + usage);
-    call.args_.push_back(v);
+    auto v = Number(a, e.type);
+    if (!v) return Outcome<ColorToolsCall>::Fail(v.Error() + "\n" + usage);
+    call.args_.push_back(*v);
   }
   return call;
+}
+
+Outcome<double> ColorToolsCall::Number(const std::string& text, ArgType type) {
+  char* end = nullptr;
+  // An underflow (5e-324, 1e-400) is still a number; an overflow is infinite.
+  const double v = std::strtod(text.c_str(), &end);
+  if (text.empty() || std::isspace(static_cast<unsigned char>(text.front())) || *end != '\0' || !std::isfinite(v)) {
+    return Outcome<double>::Fail("'" + text + "' is not a number");
+  }
+  // The entry takes a C integer: a value it cannot hold would wrap.
+  const double r = std::round(v);  // as the call rounds it
+  if (type == ArgType::Int32 && (r < -2147483648.0 || r > 2147483647.0)) {
+    return Outcome<double>::Fail("'" + text + "' does not fit the entry's 32-bit whole number");
+  }
+  if (type == ArgType::Int64 && (r < -9223372036854775808.0 || r >= 9223372036854775808.0)) {
+    return Outcome<double>::Fail("'" + text + "' does not fit the entry's 64-bit whole number");
+  }
+  return v;
 }
 
 Outcome<nlohmann::json> ColorToolsCall::Run() const {

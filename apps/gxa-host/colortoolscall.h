@@ -21,11 +21,15 @@ class ColorToolsCall {
   static std::string AsText(const nlohmann::json& result);
 
  private:
+  // The C type of the entry's arguments.
+  enum class ArgType { Double, Int32, Int64 };
   struct Entry {
     const char* name;
     const char* args;  // "r g b", "c" ...
     int count;
+    ArgType type;
   };
+  static Outcome<double> Number(const std::string& text, ArgType type);
   static const std::vector<Entry>& Entries();
   static int Find(const std::string& entry);
   nlohmann::json Call(const GxaColorToolsTable& table) const;

@@ -2,6 +2,7 @@
 
 #include "core/fourcc.h"
 #include "core/jsonexport.h"
+#include "core/jsontext.h"
 
 namespace host::cli {
 
@@ -19,7 +20,7 @@ std::string Join(const json& list, const char* sep) {
   std::string out;
   for (const auto& item : list) {
     if (!out.empty()) out += sep;
-    out += item.is_string() ? item.get<std::string>() : item.dump();
+    out += item.is_string() ? item.get<std::string>() : JsonText::Dump(item);
   }
   return out;
 }
@@ -154,7 +155,7 @@ void InfoReport::PrintRegistrations(const json& r, std::FILE* out) {
                  t["symbol"].get<std::string>().c_str(), t["wrapped_type"].get<int>());
     std::fprintf(out, "    default properties:\n");
     for (const auto& e : t["defaults"]) {
-      std::string shown = e["value"].dump();
+      std::string shown = JsonText::Dump(e["value"]);
       if (e["type"] == "int32") {
         std::string code = FourCCText(e["value"].get<int32_t>());
         if (code[0] == '\'') shown += " (" + code + ")";

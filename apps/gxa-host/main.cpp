@@ -1,12 +1,17 @@
 // gxa-host: the stand-in host. The first argument names a verb; the verbs
 // register themselves (see verbregistry.h).
 #include <cstdio>
+#include <exception>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "verbregistry.h"
 
 namespace {
+
+// Beside 1 (the verb failed) and 2 (wrong arguments): a fault of the host itself.
+constexpr int kUnexpectedFailure = 3;
 
 void PrintOverview(std::FILE* out) {
   std::fprintf(out, "usage: gxa-host VERB [options]\n\nverbs:\n");
@@ -33,6 +38,17 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "gxa-host: unknown verb '%s' (try 'gxa-host --help')\n", name.c_str());
     return 2;
   }
-  std::vector<std::string> args(argv + 2, argv + argc);
-  return verb->run(args);
+  // The last line of defence: whatever escapes a verb ends it with one line,
+  // never an abort. Files are written atomically, so nothing half-written stays.
+  try {
+    std::vector<std::string> args(argv + 2, argv + argc);
+    return verb->run(args);
+  } catch (const std::bad_alloc&) {
+    std::fprintf(stderr, "gxa-host %s: out of memory\n", name.c_str());
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "gxa-host %s: unexpected failure: %s\n", name.c_str(), e.what());
+  } catch (...) {
+    std::fprintf(stderr, "gxa-host %s: unexpected failure\n", name.c_str());
+  }
+  return kUnexpectedFailure;
 }

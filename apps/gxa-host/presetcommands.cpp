@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/hostpaths.h"
+#include "core/jsontext.h"
 #include "presetreport.h"
 #include "raster/bitmap.h"
 #include "raster/imagecodec.h"
@@ -135,7 +136,7 @@ int PresetCommands::Delete(ArgParser& args) {
   if (!OpenLibrary()) return 1;
   auto removed = library_->Remove(*url);
   if (!removed) return Fail(removed.Error(), 1);
-  if (json_) std::printf("%s\n", nlohmann::json{{"deleted", url->Text()}}.dump().c_str());
+  if (json_) std::printf("%s\n", JsonText::Dump(nlohmann::json{{"deleted", url->Text()}}).c_str());
   return 0;
 }
 
@@ -147,7 +148,7 @@ int PresetCommands::Rename(ArgParser& args) {
   if (!OpenLibrary()) return 1;
   auto renamed = library_->Rename(*url, (*rest)[1]);
   if (!renamed) return Fail(renamed.Error(), 1);
-  if (json_) std::printf("%s\n", nlohmann::json{{"renamed", url->Text()}, {"to", url->WithName((*rest)[1]).Text()}}.dump().c_str());
+  if (json_) std::printf("%s\n", JsonText::Dump(nlohmann::json{{"renamed", url->Text()}, {"to", url->WithName((*rest)[1]).Text()}}).c_str());
   return 0;
 }
 

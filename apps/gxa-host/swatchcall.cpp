@@ -7,6 +7,7 @@
 
 #include "core/documentstore.h"
 #include "core/host.h"
+#include "core/jsontext.h"
 
 namespace host::cli {
 
@@ -433,14 +434,14 @@ std::string SwatchCall::Help(Library library) {
 }
 
 std::string SwatchCall::AsText(const json& result) {
-  std::string text = result.contains("result") ? result["result"].dump() : std::string();
+  std::string text = result.contains("result") ? JsonText::Dump(result["result"]) : std::string();
   auto groups = [&](const json& list, const std::string& indent) {
     for (const json& group : list) {
       if (group.is_null()) continue;
       text += "\n" + indent + group["name"].get<std::string>() + (group["selected"].get<bool>() ? " (selected)" : "");
       for (const json& c : group["colors"]) {
         text += "\n" + indent + "  ";
-        for (const json& v : c["rgba"]) text += v.dump() + " ";
+        for (const json& v : c["rgba"]) text += JsonText::Dump(v) + " ";
         if (c["selected"].get<bool>()) text += "selected";
       }
     }

@@ -11,6 +11,7 @@
 #include "colortoolscall.h"
 #include "core/documentstore.h"
 #include "core/host.h"
+#include "core/jsontext.h"
 #include "gui/guifamilies.h"
 #include "hostargs.h"
 #include "swatchcall.h"
@@ -53,7 +54,7 @@ Loaded StartHost(const HostArgs& host_args) {
 
 int Print(const Outcome<nlohmann::json>& result, bool as_json, std::string (*as_text)(const nlohmann::json&)) {
   if (!result) return Fail(result.Error(), 1);
-  std::printf("%s\n", as_json ? result->dump().c_str() : as_text(*result).c_str());
+  std::printf("%s\n", as_json ? JsonText::Dump(*result).c_str() : as_text(*result).c_str());
   return 0;
 }
 

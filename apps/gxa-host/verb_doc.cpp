@@ -1,13 +1,12 @@
 // gxa-host doc: what a saved document holds.
 #include <cstdio>
 
-#include <fstream>
-#include <iterator>
-
 #include "argparser.h"
 #include "core/containercodec.h"
 #include "core/document.h"
+#include "core/filebytes.h"
 #include "core/jsonexport.h"
+#include "core/jsontext.h"
 #include "verbregistry.h"
 
 namespace host::cli {
@@ -36,21 +35,20 @@ int RunDoc(std::span<const std::string> raw) {
   if (!args.Finish()) return Fail(args.Error(), 2);
   if (files.size() != 1) return Fail("name one document file", 2);
   // Read only: unlike opening it in the host, a damaged file stays where it is.
-  std::ifstream in(files.front(), std::ios::binary);
-  if (!in) return Fail(files.front() + ": cannot be read", 1);
-  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  auto content = ContainerCodec::Read(bytes);
+  const FileBytes::Read file = FileBytes::From(files.front(), FileBytes::kStoredFileLimit);
+  if (!file.error.empty()) return Fail(file.error, 1);
+  auto content = ContainerCodec::Read(file.bytes);
   if (!content) return Fail(files.front() + ": " + content.Error(), 1);
   auto read = Document::FromContainer(content.Value());
   if (!read) return Fail(files.front() + " is not a document: " + read.Error(), 1);
   const Document& doc = read.Value();
   // One object a line, so that a shell script can pick one out with grep.
   std::printf("{\"data\": %s,\n\"settings\": %s,\n\"objects\": [",
-              JsonExport::FromContainer(doc.Data()).dump().c_str(),
-              JsonExport::FromContainer(doc.Settings()).dump().c_str());
+              JsonText::Dump(JsonExport::FromContainer(doc.Data())).c_str(),
+              JsonText::Dump(JsonExport::FromContainer(doc.Settings())).c_str());
   const char* separator = "\n";
   for (const auto& o : doc.Objects()) {
-    std::printf("%s%s", separator, ObjectJson(*o).dump().c_str());
+    std::printf("%s%s", separator, JsonText::Dump(ObjectJson(*o)).c_str());
     separator = ",\n";
   }
   std::printf("\n]}\n");

@@ -1,6 +1,7 @@
 // gxa-host info: load the module as the host does and show what it registered.
 #include <cstdio>
 
+#include "core/jsontext.h"
 #include "hostargs.h"
 #include "inforeport.h"
 #include "verbregistry.h"
@@ -38,7 +39,7 @@ int RunInfo(std::span<const std::string> raw) {
   ModuleShutdown shutdown = h.UnloadModule();
   InfoReport::Finish(report, h, shutdown);
   if (as_json) {
-    std::printf("%s\n", report.dump(2).c_str());
+    std::printf("%s\n", JsonText::Dump(report, 2).c_str());
   } else {
     InfoReport::PrintText(report, stdout);
   }

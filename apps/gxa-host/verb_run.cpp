@@ -1,11 +1,10 @@
 // gxa-host run: play a scenario on a headless host and print its transcript.
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "automation/scenarioparser.h"
 #include "automation/scenariorunner.h"
 #include "automationargs.h"
+#include "core/filebytes.h"
 #include "hostargs.h"
 #include "verbregistry.h"
 
@@ -23,14 +22,6 @@ int Fail(const std::string& message, int status) {
   return status;
 }
 
-Outcome<std::string> ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Outcome<std::string>::Fail("cannot read " + path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 int RunScenario(std::span<const std::string> raw) {
   ArgParser args(raw);
   if (args.Flag("--help")) {
@@ -43,7 +34,7 @@ int RunScenario(std::span<const std::string> raw) {
   if (!options) return Fail(options.Error(), 2);
   if (!args.Finish()) return Fail(args.Error(), 2);
   if (files.size() != 1) return Fail("give one scenario file", 2);
-  auto text = ReadFile(files.front());
+  auto text = FileBytes::Text(files.front(), FileBytes::kTextLimit);
   if (!text) return Fail(text.Error(), 1);
 
   auto automation = AutomationHost::Create(options.Value());

@@ -4,6 +4,7 @@
 
 #include "automation/entrykey.h"
 #include "core/fourcc.h"
+#include "core/jsontext.h"
 #include "core/registry.h"
 #include "page/chooserplugin.h"
 
@@ -109,8 +110,9 @@ Outcome<Done> ChooserSettings::SetText(Container& settings, std::string_view ass
   if (eq == std::string_view::npos) return R::Fail("'" + std::string(assignment) + "' is not KEY=VALUE");
   const std::string_view key = assignment.substr(0, eq);
   const std::string text(assignment.substr(eq + 1));
-  OrderedJson value = OrderedJson::parse(text, nullptr, false);
-  if (value.is_discarded()) value = text;
+  auto read = JsonText::ValueOrText(text);
+  if (!read) return R::Fail("setting '" + std::string(key) + "': " + read.Error());
+  OrderedJson value = std::move(read.Value());
   if (value.is_string() && KindOf(EntryKey::Parse(key).value_or(0)) == Kind::Flags) {
     auto bits = FlagsFromText(text);
     if (!bits) return R::Fail("setting '" + std::string(key) + "': " + bits.Error());

@@ -31,12 +31,22 @@ std::optional<std::string> JsonFields::String(const std::string& name, bool requ
 std::optional<int32_t> JsonFields::Int(const std::string& name, bool required) {
   const OrderedJson* j = required ? Require(name) : Get(name);
   if (!j) return std::nullopt;
-  if (!j->is_number_integer() || j->get<int64_t>() < std::numeric_limits<int32_t>::min() ||
-      j->get<int64_t>() > std::numeric_limits<int32_t>::max()) {
-    Fail("'" + name + "' must be a whole number");
-    return std::nullopt;
+  auto n = Int32Of(*j);
+  if (!n) Fail("'" + name + "' must be a whole number from " + std::to_string(std::numeric_limits<int32_t>::min()) +
+               " to " + std::to_string(std::numeric_limits<int32_t>::max()));
+  return n;
+}
+
+std::optional<int32_t> JsonFields::Int32Of(const OrderedJson& j) {
+  if (j.is_number_unsigned()) {
+    const auto n = j.get<uint64_t>();
+    if (n > static_cast<uint64_t>(std::numeric_limits<int32_t>::max())) return std::nullopt;
+    return static_cast<int32_t>(n);
   }
-  return static_cast<int32_t>(j->get<int64_t>());
+  if (!j.is_number_integer()) return std::nullopt;
+  const auto n = j.get<int64_t>();
+  if (n < std::numeric_limits<int32_t>::min() || n > std::numeric_limits<int32_t>::max()) return std::nullopt;
+  return static_cast<int32_t>(n);
 }
 
 std::optional<double> JsonFields::Number(const std::string& name, bool required) {

@@ -25,6 +25,10 @@ class JsonFields {
   std::optional<double> Number(const std::string& name, bool required = false);
   std::optional<bool> Bool(const std::string& name);
 
+  // A whole number that fits int32, whatever its JSON form (a large unsigned
+  // number must not wrap into range).
+  static std::optional<int32_t> Int32Of(const OrderedJson& j);
+
   // Records a problem (the first one wins).
   void Fail(std::string problem);
   // After reading: fails on the first member nobody read.

@@ -3,6 +3,7 @@
 #include "automation/colorvaluejson.h"
 #include "automation/entrykey.h"
 #include "automation/keynames.h"
+#include "core/jsontext.h"
 #include "gxa_api.h"
 #include "page/colorparameter.h"
 
@@ -12,6 +13,10 @@ namespace {
 
 using R = Outcome<Scenario>;
 
+// Far beyond any page, near enough to zero that adding a gadget's place cannot overflow.
+constexpr int32_t kCoordinateLimit = 1000000;
+bool OnPage(int32_t v) { return v >= -kCoordinateLimit && v <= kCoordinateLimit; }
+
 std::string StepName(size_t index, const std::string& kind) {
   return "step " + std::to_string(index) + (kind.empty() ? "" : " (" + kind + ")");
 }
@@ -19,13 +24,9 @@ std::string StepName(size_t index, const std::string& kind) {
 }  // namespace
 
 Outcome<Scenario> ScenarioParser::Parse(const std::string& text) {
-  OrderedJson doc;
-  try {
-    doc = OrderedJson::parse(text);
-  } catch (const OrderedJson::parse_error& e) {
-    return R::Fail(std::string("scenario is not JSON: ") + e.what());
-  }
-  return Parse(doc);
+  auto doc = JsonText::Parse(text);
+  if (!doc) return R::Fail("scenario is not JSON: " + doc.Error());
+  return Parse(doc.Value());
 }
 
 Outcome<Scenario> ScenarioParser::Parse(const OrderedJson& document) {
@@ -89,7 +90,7 @@ std::optional<std::string> ScenarioParser::Chooser(JsonFields& f, bool required)
   if (!id) return std::nullopt;
   std::string name;
   if (id->is_string()) name = id->get<std::string>();
-  else if (id->is_number_integer()) name = std::to_string(id->get<int64_t>());
+  else if (id->is_number_integer()) name = id->dump();
   else {
     f.Fail("'id' must be a string or a whole number");
     return std::nullopt;
@@ -104,7 +105,7 @@ std::optional<std::string> ScenarioParser::Chooser(JsonFields& f, bool required)
 std::optional<StepAction> ScenarioParser::Open(JsonFields& f) {
   OpenStep step;
   const OrderedJson* id = f.Require("id");
-  if (id && id->is_number_integer()) step.spec.key = std::to_string(id->get<int64_t>());
+  if (id && id->is_number_integer()) step.spec.key = id->dump();
   else if (id && id->is_string() && !id->get<std::string>().empty()) step.spec.key = id->get<std::string>();
   else if (id) f.Fail("'id' must be a non-empty string or a whole number");
   if (f.Failed()) return std::nullopt;
@@ -212,7 +213,7 @@ std::optional<StepAction> ScenarioParser::Prefs(JsonFields& f) {
   } else if (read) {
     for (const auto& k : read->is_array() ? *read : OrderedJson::array({nullptr})) {
       auto id = k.is_string() ? EntryKey::Parse(k.get<std::string>())
-                              : (k.is_number_integer() ? std::optional<int32_t>(k.get<int32_t>()) : std::nullopt);
+                              : JsonFields::Int32Of(k);
       if (!id) {
         f.Fail("'read' must be true or a list of preference IDs");
         return std::nullopt;
@@ -229,7 +230,7 @@ std::optional<GadgetTarget> ScenarioParser::Target(JsonFields& f, bool gadgetReq
   GadgetTarget target{*id, std::nullopt};
   const OrderedJson* gadget = gadgetRequired ? f.Require("gadget") : f.Get("gadget");
   if (!gadget) return f.Failed() ? std::nullopt : std::optional(target);
-  if (gadget->is_number_integer()) target.gadget = gadget->get<int32_t>();
+  if (gadget->is_number_integer()) target.gadget = JsonFields::Int32Of(*gadget);
   else if (gadget->is_string()) target.gadget = EntryKey::Parse(gadget->get<std::string>());
   if (!target.gadget) {
     f.Fail("'gadget' must be a gadget ID (a number, or text such as \"0x3E80002\")");
@@ -243,6 +244,10 @@ std::optional<Point> ScenarioParser::At(JsonFields& f) {
   auto y = f.Int("y");
   if (x.has_value() != y.has_value()) f.Fail("give both 'x' and 'y', or neither (the gadget's centre)");
   if (!x || !y) return std::nullopt;
+  if (!OnPage(*x) || !OnPage(*y)) {
+    f.Fail("'x' and 'y' are within " + std::to_string(kCoordinateLimit) + " of the gadget");
+    return std::nullopt;
+  }
   return Point{*x, *y};
 }
 
@@ -272,11 +277,13 @@ std::optional<StepAction> ScenarioParser::Drag(JsonFields& f) {
   const OrderedJson* path = f.Require("path");
   if (!path) return std::nullopt;
   for (const auto& p : path->is_array() ? *path : OrderedJson::array()) {
-    if (!p.is_array() || p.size() != 2 || !p[0].is_number_integer() || !p[1].is_number_integer()) {
-      f.Fail("'path' is a list of [x, y] points in whole pixels");
+    const auto x = p.is_array() && p.size() == 2 ? JsonFields::Int32Of(p[0]) : std::nullopt;
+    const auto y = p.is_array() && p.size() == 2 ? JsonFields::Int32Of(p[1]) : std::nullopt;
+    if (!x || !y || !OnPage(*x) || !OnPage(*y)) {
+      f.Fail("'path' is a list of [x, y] points in whole pixels, each within " + std::to_string(kCoordinateLimit));
       return std::nullopt;
     }
-    step.path.push_back({p[0].get<int>(), p[1].get<int>()});
+    step.path.push_back({*x, *y});
   }
   if (step.path.size() < 2) f.Fail("'path' needs at least two points");
   return step;
@@ -297,7 +304,7 @@ std::optional<StepAction> ScenarioParser::Key(JsonFields& f) {
   const OrderedJson* key = f.Require("key");
   if (!key) return std::nullopt;
   std::optional<int32_t> code;
-  if (key->is_number_integer()) code = key->get<int32_t>();
+  if (key->is_number_integer()) code = JsonFields::Int32Of(*key);
   else if (key->is_string()) code = KeyNames::Parse(key->get<std::string>());
   if (!code) f.Fail("'key' must be a key code or a key name (\"Up\", \"Enter\", \"N\", ...)");
   step.key = code.value_or(0);

@@ -1,5 +1,7 @@
 #include "automation/transcript.h"
 
+#include "core/jsontext.h"
+
 namespace host {
 
 void Transcript::Add(const std::string& kind, const OrderedJson& fields) {
@@ -21,9 +23,9 @@ OrderedJson Transcript::Document() const {
 
 std::string Transcript::Text() const {
   std::string out = "{\"events\": [";
-  for (size_t i = 0; i < events_.size(); ++i) out += (i ? ",\n  " : "\n  ") + events_[i].dump();
+  for (size_t i = 0; i < events_.size(); ++i) out += (i ? ",\n  " : "\n  ") + JsonText::Dump(events_[i]);
   out += events_.empty() ? "]" : "\n]";
-  if (!error_.empty()) out += ",\n\"error\": " + OrderedJson(error_).dump();
+  if (!error_.empty()) out += ",\n\"error\": " + JsonText::Dump(OrderedJson(error_));
   return out + "}\n";
 }
 

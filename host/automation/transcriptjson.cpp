@@ -60,11 +60,12 @@ Outcome<Value> TranscriptJson::NumbersToValue(const OrderedJson& j) {
 Outcome<Value> TranscriptJson::ToValue(const OrderedJson& j) {
   if (j.is_boolean()) return Value::Bool(j.get<bool>());
   if (j.is_number_integer()) {
-    const auto n = j.get<int64_t>();
-    if (n < std::numeric_limits<int32_t>::min() || n > std::numeric_limits<int32_t>::max()) {
-      return Outcome<Value>::Fail("the number " + j.dump() + " does not fit 32 bits");
-    }
-    return Value::Int32(static_cast<int32_t>(n));
+    // Unsigned beyond int64 must not wrap into range.
+    const bool fits = j.is_number_unsigned() ? j.get<uint64_t>() <= uint64_t{std::numeric_limits<int32_t>::max()}
+                                             : j.get<int64_t>() >= std::numeric_limits<int32_t>::min() &&
+                                                   j.get<int64_t>() <= std::numeric_limits<int32_t>::max();
+    if (!fits) return Outcome<Value>::Fail("the number " + j.dump() + " does not fit 32 bits");
+    return Value::Int32(static_cast<int32_t>(j.get<int64_t>()));
   }
   if (j.is_number()) return Value::Float(j.get<double>());
   if (j.is_string()) return Value::String(j.get<std::string>());

@@ -1,5 +1,7 @@
 #include "core/document.h"
 
+#include <unordered_set>
+
 #include "core/fourcc.h"
 
 namespace host {
@@ -8,6 +10,8 @@ namespace {
 
 constexpr int32_t kFileId = FourCC("GXAD");
 enum : int32_t { kDataEntry = 1, kSettingsEntry = 2, kObjectsEntry = 3, kNextIdEntry = 4 };
+// IDs count up from 1; far below the end of int64, so that counting on never overflows.
+constexpr int64_t kLargestObjectId = int64_t{1} << 62;
 enum : int32_t { kObjectId = 1, kObjectType = 2, kObjectName = 3, kObjectData = 4 };
 
 Container ObjectToContainer(const DocumentObject& o) {
@@ -80,19 +84,26 @@ Outcome<Document> Document::FromContainer(const Container& c) {
   Document doc;
   doc.data_ = *data;
   doc.settings_.Merge(*settings);
+  std::unordered_set<int64_t> ids;
+  ids.reserve(objects->Entries().size());
   for (const auto& e : objects->Entries()) {
     const Container* oc = e.value.AsContainer();
     if (!oc || !oc->Has(kObjectId)) return R::Fail("a document object is malformed");
     auto obj = std::make_unique<DocumentObject>();
     obj->id = oc->GetInt64(kObjectId);
-    if (doc.FindObject(obj->id)) return R::Fail("two document objects share ID " + std::to_string(obj->id));
+    if (obj->id > kLargestObjectId) {
+      return R::Fail("a document object's ID " + std::to_string(obj->id) + " is too large");
+    }
+    if (!ids.insert(obj->id).second) return R::Fail("two document objects share ID " + std::to_string(obj->id));
     obj->type = oc->GetInt32(kObjectType);
     obj->name = oc->GetString(kObjectName).value_or("");
     if (const Container* od = oc->GetContainer(kObjectData)) obj->data = *od;
     doc.next_object_id_ = std::max(doc.next_object_id_, obj->id + 1);
     doc.objects_.push_back(std::move(obj));
   }
-  doc.next_object_id_ = std::max(doc.next_object_id_, c.GetInt64(kNextIdEntry, 1));
+  const int64_t next = c.GetInt64(kNextIdEntry, 1);
+  if (next > kLargestObjectId) return R::Fail("the document's next object ID is too large");
+  doc.next_object_id_ = std::max(doc.next_object_id_, next);
   return doc;
 }
 

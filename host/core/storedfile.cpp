@@ -1,17 +1,18 @@
 #include "core/storedfile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <cstring>
 #include <ctime>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "core/containercodec.h"
+#include "core/filebytes.h"
 
 namespace host {
 
@@ -57,18 +58,15 @@ fs::path StoredFile::BackupPath() const { return fs::path(path_.string() + ".bak
 
 StoredFile::Loaded StoredFile::Load() const {
   Loaded result;
-  std::error_code ec;
-  if (!fs::exists(path_, ec)) return result;
-
-  std::ifstream in(path_, std::ios::binary);
-  std::vector<uint8_t> bytes;
-  if (in) bytes.assign(std::istreambuf_iterator<char>(in), {});
-  if (!in && !in.eof()) {
-    result.problem = "cannot read " + path_.string() + ": " + std::strerror(errno);
+  RemoveStaleTemporaries();
+  FileBytes::Read file = FileBytes::From(path_, FileBytes::kStoredFileLimit);
+  if (file.missing) return result;
+  if (!file.error.empty()) {
+    result.problem = file.error;
     result.unreadable = true;
     return result;
   }
-  auto read = ContainerCodec::Read(bytes);
+  auto read = ContainerCodec::Read(file.bytes);
   if (read) {
     result.content = std::move(read.Value());
     return result;
@@ -82,6 +80,27 @@ StoredFile::Loaded StoredFile::Load() const {
     result.problem += "; " + moved.Error();
   }
   return result;
+}
+
+fs::path StoredFile::TempPath(int pid) const { return path_.string() + kTempMark + std::to_string(pid); }
+
+void StoredFile::RemoveStaleTemporaries() const {
+  const std::string prefix = path_.filename().string() + kTempMark;
+  const fs::path dir = path_.parent_path().empty() ? fs::path(".") : path_.parent_path();
+  std::error_code ec;
+  fs::directory_iterator it(dir, ec);
+  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.rfind(prefix, 0) != 0) continue;
+    const std::string digits = name.substr(prefix.size());
+    int pid = 0;
+    auto [end, err] = std::from_chars(digits.data(), digits.data() + digits.size(), pid);
+    if (err != std::errc() || end != digits.data() + digits.size() || pid <= 0) continue;
+    // Another host sharing this home may be writing it right now.
+    if (pid == ::getpid() || ::kill(pid, 0) == 0 || errno != ESRCH) continue;
+    std::error_code ignored;
+    if (it->is_regular_file(ignored)) fs::remove(it->path(), ignored);
+  }
 }
 
 Outcome<fs::path> StoredFile::MoveAside() const {
@@ -110,7 +129,7 @@ Outcome<fs::path> StoredFile::WriteTempBytes(std::span<const uint8_t> bytes) con
   if (!path_.parent_path().empty()) fs::create_directories(path_.parent_path(), ec);
   if (ec) return R::Fail("cannot create " + path_.parent_path().string() + ": " + ec.message());
 
-  fs::path temp = path_.string() + ".tmp-" + std::to_string(::getpid());
+  const fs::path temp = TempPath(::getpid());
   int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return R::Fail(SystemError("cannot create", temp, errno));
   auto err = WriteAll(fd, bytes);

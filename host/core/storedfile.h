@@ -3,7 +3,8 @@
 // the new content goes to a temporary file that is flushed to disk and then
 // renamed over the old one, whose previous copy stays as <file>.bak. A file
 // that cannot be read is never overwritten: it is moved aside to
-// <file>.damaged-<timestamp> and the caller is told where.
+// <file>.damaged-<timestamp> and the caller is told where. Loading also
+// removes the temporaries of saves whose process died (<file>.tmp-<pid>).
 #include <filesystem>
 #include <optional>
 #include <span>
@@ -38,12 +39,17 @@ class StoredFile {
   Outcome<Done> Commit(const std::filesystem::path& temp) const;
 
   const std::filesystem::path& Path() const { return path_; }
+  // Where the process pid writes a save before committing it.
+  std::filesystem::path TempPath(int pid) const;
   std::filesystem::path BackupPath() const;
   // Renames a damaged file to <file>.damaged-<timestamp> without replacing
   // anything; answers where it went.
   Outcome<std::filesystem::path> MoveAside() const;
 
  private:
+  static constexpr const char* kTempMark = ".tmp-";
+
+  void RemoveStaleTemporaries() const;
 
   std::filesystem::path path_;
 };

@@ -15,7 +15,14 @@ WorldPreferences::WorldPreferences(std::filesystem::path file) : file_(std::move
   auto loaded = StoredFile(file_).Load();
   problem_ = loaded.problem;
   save_blocked_ = loaded.unreadable;
-  if (loaded.content) data_.Merge(*loaded.content);
+  if (loaded.content && loaded.content->Id() != kPrefsId) {
+    // A sound file of another kind (a document copied over it, say) is kept
+    // as it is and not merged.
+    problem_ = file_.string() + " holds no preferences; it is left as it is and the defaults are used";
+    save_blocked_ = true;
+  } else if (loaded.content) {
+    data_.Merge(*loaded.content);
+  }
   data_.SetId(kPrefsId);
 }
 
@@ -46,7 +53,7 @@ Container WorldPreferences::Defaults() {
 Outcome<Done> WorldPreferences::Save() const {
   if (file_.empty()) return Outcome<Done>::Fail("these preferences have no file");
   if (save_blocked_) {
-    return Outcome<Done>::Fail("not saving over " + file_.string() + ", which could not be read");
+    return Outcome<Done>::Fail("not saving over " + file_.string() + ", which could not be read as preferences");
   }
   return StoredFile(file_).Save(data_);
 }

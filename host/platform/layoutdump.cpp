@@ -9,6 +9,7 @@
 #include <typeinfo>
 #include <vector>
 
+#include "core/jsontext.h"
 #include "gui/dialog.h"
 #include "gui/layer.h"
 #include "gui/menuwidget.h"
@@ -43,6 +44,8 @@ Rect OnScreen(const Widget& w) {
 
 class Collector {
  public:
+  explicit Collector(const Widget* focus) : focus_(focus) {}
+
   // Gadgets with an ID at and below root; enter says whether to look inside.
   void Gadgets(const std::string& owner, Widget& root, const std::function<bool(Widget&)>& enter) {
     if (!root.IsShown()) return;
@@ -50,7 +53,9 @@ class Collector {
     if (root.Id() != 0 && !r.IsEmpty()) {
       Json g{{"owner", owner}, {"id", root.Id()}, {"kind", KindOf(root)}, {"frame", RectJson(r)}};
       if (auto text = root.Text(); text && root.ChildCount() == 0) g["text"] = *text;
-      lines_.push_back(g.dump());
+      // Tools that type wait for this rather than for a while.
+      if (&root == focus_) g["focus"] = true;
+      lines_.push_back(JsonText::Dump(g));
     }
     if (!enter(root)) return;
     for (size_t i = 0; i < root.ChildCount(); ++i) Gadgets(owner, *root.ChildAt(i), enter);
@@ -69,7 +74,7 @@ class Collector {
                    {"frame", RectJson(menu->EntryRect(i).Offset(o.x, o.y))},
                    {"text", entries[i].text},
                    {"disabled", entries[i].disabled}};
-      lines_.push_back(g.dump());
+      lines_.push_back(JsonText::Dump(g));
     }
   }
 
@@ -80,6 +85,7 @@ class Collector {
   }
 
  private:
+  const Widget* focus_;
   std::vector<std::string> lines_;
 };
 
@@ -88,7 +94,7 @@ bool Everything(Widget&) { return true; }
 }  // namespace
 
 std::string LayoutDump::Json(Screen& screen, const AttributePage& page, Dialog& window) {
-  Collector c;
+  Collector c(screen.Router().Focus());
   for (const auto& p : page.Parameters()) {
     Dialog* chooser = p->Chooser();
     if (chooser && Dialog::FromHandle(chooser->Handle())) c.Gadgets(p->Key(), chooser->Root(), Everything);
@@ -104,7 +110,7 @@ std::string LayoutDump::Json(Screen& screen, const AttributePage& page, Dialog& 
   }
   const Size size = screen.WindowSize();
   const ::host::Json head{{"scale", screen.Scale()}, {"window", {{"w", size.w}, {"h", size.h}}}, {"modal", modal}};
-  std::string out = head.dump();
+  std::string out = JsonText::Dump(head);
   out.pop_back();  // the closing brace: the gadgets follow
   return out + ",\"gadgets\":[" + c.Join() + "\n]}";
 }

@@ -9,6 +9,8 @@
 #include <jerror.h>
 #include <png.h>
 
+#include "core/replacedfile.h"
+
 namespace host {
 
 namespace {
@@ -219,23 +221,9 @@ bool ImageCodec::LoadFile(const std::filesystem::path& file, Bitmap& out, std::s
 bool ImageCodec::SavePngFile(const Bitmap& bitmap, const std::filesystem::path& file, std::string& error) {
   std::vector<uint8_t> encoded;
   if (!EncodePng(bitmap, encoded, error)) return false;
-  std::filesystem::path temp = file;
-  temp += ".tmp";
-  {
-    std::ofstream outFile(temp, std::ios::binary | std::ios::trunc);
-    if (!outFile || !outFile.write(reinterpret_cast<const char*>(encoded.data()), std::streamsize(encoded.size())) ||
-        !outFile.flush()) {
-      error = "cannot write '" + temp.string() + "': " + std::strerror(errno);
-      std::error_code ignored;
-      std::filesystem::remove(temp, ignored);
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, file, ec);
-  if (ec) {
-    error = "cannot replace '" + file.string() + "': " + ec.message();
-    std::filesystem::remove(temp, ec);
+  auto written = ReplacedFile::Write(file, encoded);
+  if (!written) {
+    error = written.Error();
     return false;
   }
   return true;
