@@ -44,8 +44,6 @@ Rect OnScreen(const Widget& w) {
 
 class Collector {
  public:
-  explicit Collector(const Widget* focus) : focus_(focus) {}
-
   // Gadgets with an ID at and below root; enter says whether to look inside.
   void Gadgets(const std::string& owner, Widget& root, const std::function<bool(Widget&)>& enter) {
     if (!root.IsShown()) return;
@@ -53,8 +51,6 @@ class Collector {
     if (root.Id() != 0 && !r.IsEmpty()) {
       Json g{{"owner", owner}, {"id", root.Id()}, {"kind", KindOf(root)}, {"frame", RectJson(r)}};
       if (auto text = root.Text(); text && root.ChildCount() == 0) g["text"] = *text;
-      // Tools that type wait for this rather than for a while.
-      if (&root == focus_) g["focus"] = true;
       lines_.push_back(JsonText::Dump(g));
     }
     if (!enter(root)) return;
@@ -85,7 +81,6 @@ class Collector {
   }
 
  private:
-  const Widget* focus_;
   std::vector<std::string> lines_;
 };
 
@@ -94,7 +89,7 @@ bool Everything(Widget&) { return true; }
 }  // namespace
 
 std::string LayoutDump::Json(Screen& screen, const AttributePage& page, Dialog& window) {
-  Collector c(screen.Router().Focus());
+  Collector c;
   for (const auto& p : page.Parameters()) {
     Dialog* chooser = p->Chooser();
     if (chooser && Dialog::FromHandle(chooser->Handle())) c.Gadgets(p->Key(), chooser->Root(), Everything);

@@ -130,9 +130,9 @@ Screen& ViewSession::GetScreen() { return Gui::Get().GetScreen(); }
 
 Outcome<Done> ViewSession::Run() {
   Screen& screen = GetScreen();
-  UpdateStatus();
-  screen.Render();
-  KeepContentWidth();
+  // The first frame already has its columns: a click that comes as soon as
+  // the window shows must land where that frame (and the layout file) says.
+  Refresh();
   while (!quit_) {
     InputEvent e;
     const int64_t timer = screen.Timers().WaitFrom(frontend_->NowMs());
@@ -150,12 +150,17 @@ Outcome<Done> ViewSession::Run() {
       render = true;
     }
     if (!render || quit_) continue;
-    view_->FitColumns(*window_, screen.WindowSize().w);
-    UpdateStatus();
-    screen.Render();
-    KeepContentWidth();
+    Refresh();
   }
   return SaveAll();
+}
+
+void ViewSession::Refresh() {
+  Screen& screen = GetScreen();
+  view_->FitColumns(*window_, screen.WindowSize().w);
+  UpdateStatus();
+  screen.Render();
+  KeepContentWidth();
 }
 
 void ViewSession::KeepContentWidth() {

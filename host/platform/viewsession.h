@@ -59,6 +59,8 @@ class ViewSession {
   void OpenPresets();
   void PreferenceChanged(const PreferenceItem& item);
   void UpdateStatus();
+  // Columns, status line and frame, after anything that may change them.
+  void Refresh();
   void KeepContentWidth();
   void WriteLayout();
   Screen& GetScreen();

@@ -82,15 +82,19 @@ hex_differs() { [ "$(text_of color $HEX_FIELD)" != "$1" ]; }
 
 # The screenshot's pixel at a screen point as "R G B".
 pixel() { convert "$SHOT" -crop "1x1+$1+$2" -depth 8 txt:- | sed -n 's/.*#\([0-9A-F]\{6\}\).*/\1/p' | sed 's/\(..\)\(..\)\(..\)/\1 \2 \3/'; }
-expect_pixel() {
-  local what=$1 px=$2 py=$3 want=$4 r g b
-  read -r r g b < <(pixel "$px" "$py")
-  [ -n "$r" ] || fail "no pixel at $px,$py of the screenshot"
+near_pixel() {  # X Y RRGGBB: the screenshot's pixel is within 3 of it in each channel
+  local r g b want=$3
+  read -r r g b < <(pixel "$1" "$2")
+  [ -n "$r" ] || return 1
   local wr=${want:0:2} wg=${want:2:2} wb=${want:4:2}
   for pair in "$r:$wr" "$g:$wg" "$b:$wb"; do
     local d=$(( 16#${pair%%:*} - 16#${pair##*:} ))
-    [ ${d#-} -le 3 ] || fail "$what shows #$r$g$b at $px,$py, expected #$want (screenshot: $SHOT)"
+    [ ${d#-} -le 3 ] || return 1
   done
+}
+expect_pixel() {
+  local what=$1 px=$2 py=$3 want=$4
+  near_pixel "$px" "$py" "$want" || fail "$what shows #$(pixel "$px" "$py" | tr -d ' ') at $px,$py, expected #$want (screenshot: $SHOT)"
 }
 
 start_view() {
@@ -166,8 +170,8 @@ wait_for "a drag that left the window did not move the hue" hex_differs "$dragge
 step "hue drag past the window's edge: $dragged -> $(text_of color $HEX_FIELD)"
 
 xdotool windowfocus --sync "$WIN"
+# The window gets the click and the keys in this order, so no pause between them.
 xdotool mousemove $(at color $HEX_FIELD 50 50) click 1
-sleep 0.2
 xdotool key ctrl+a
 xdotool type --delay 40 '3366cc'
 xdotool key Return
@@ -185,11 +189,12 @@ choose_menu_entry swatch "Paste Color"
 step "copied the colour and pasted it into the compact field"
 
 xdotool mousemove $((WIN_X + 4)) $((WIN_Y + WIN_HEIGHT - 4))
-sleep 0.8
-import -window root "$SHOT"
 read -r fx fy < <(at color $COLOR_FIELD 25 50)
-expect_pixel "the colour field" "$fx" "$fy" 3366CC
 read -r sx sy < <(at swatch $COLOR_FIELD 25 50)
+# The screen shows the state once a frame has been presented: poll it.
+screen_shows() { import -window root "$SHOT" && near_pixel "$fx" "$fy" 3366CC && near_pixel "$sx" "$sy" 3366CC; }
+for _ in $(seq 100); do screen_shows && break; sleep 0.1; done
+expect_pixel "the colour field" "$fx" "$fy" 3366CC
 expect_pixel "the compact field" "$sx" "$sy" 3366CC
 step "screenshot: both fields show #3366CC"
 
