@@ -9,6 +9,7 @@ PACKAGES=(
   libfreetype-dev fonts-dejavu-core liblcms2-dev libpng-dev libjpeg-dev zlib1g-dev
   libsdl2-dev libx11-dev libxrandr-dev nlohmann-json3-dev
   xvfb xdotool x11-apps imagemagick ccache
+  clang libclang-rt-14-dev clang-tidy valgrind
 )
 
 missing=()

@@ -3,34 +3,14 @@
 // rendered page is a picture of the chooser.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "hostprocess.h"
 #include "raster/bitmap.h"
 #include "tempfolder.h"
 
 namespace {
-
-struct Ran {
-  int status = -1;
-  std::string out;
-};
-
-// Runs gxa-host with args (standard error joins standard output when asked).
-Ran RunHost(const std::string& args, bool withErrors = false) {
-  const std::string command = std::string(GXA_HOST_EXE) + " " + args + (withErrors ? " 2>&1" : " 2>/dev/null");
-  Ran r;
-  FILE* p = ::popen(command.c_str(), "r");
-  if (!p) return r;
-  std::array<char, 4096> buf{};
-  size_t n = 0;
-  while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
-  const int status = ::pclose(p);
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
-}
 
 std::string Common(const TempFolder& t) {
   return "--module " + std::string(GXA_MODULE_PATH) + " --home " + t.Path().string();
@@ -39,7 +19,7 @@ std::string Common(const TempFolder& t) {
 TEST(RunVerbTest, ExampleScenariosRunToTheEnd) {
   for (const char* name : {"colorfield_dialog.json", "hsv_drag.json", "page_two_choosers.json"}) {
     TempFolder t;
-    const Ran r = RunHost("run " + std::string(GXA_TEST_DATA) + "/scenarios/" + name + " --out " + t.Path().string() + " " +
+    const HostRun r = RunHost("run " + std::string(GXA_TEST_DATA) + "/scenarios/" + name + " --out " + t.Path().string() + " " +
                       Common(t));
     EXPECT_EQ(r.status, 0) << name << "\n" << r.out;
     const auto doc = nlohmann::json::parse(r.out, nullptr, false);
@@ -53,7 +33,7 @@ TEST(RunVerbTest, MalformedScenarioNamesTheStepAndRunsNothing) {
   TempFolder t;
   TempFolder::WriteText(t / "bad.json", R"({"steps": [{"do": "open", "id": "a"},
       {"do": "drag", "id": "a", "gadget": 65536002, "path": [[1, 1]]}]})");
-  const Ran r = RunHost("run " + (t / "bad.json").string() + " " + Common(t), true);
+  const HostRun r = RunHost("run " + (t / "bad.json").string() + " " + Common(t), true);
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.out.find("step 1 (drag): 'path' needs at least two points"), std::string::npos) << r.out;
 }
@@ -62,7 +42,7 @@ TEST(RunVerbTest, StepThatCannotBeCarriedOutStopsTheRun) {
   TempFolder t;
   TempFolder::WriteText(t / "missing.json", R"({"steps": [{"do": "open", "id": "a"},
       {"do": "click", "id": "a", "gadget": "0x3E80999"}, {"do": "get", "id": "a"}]})");
-  const Ran r = RunHost("run " + (t / "missing.json").string() + " " + Common(t));
+  const HostRun r = RunHost("run " + (t / "missing.json").string() + " " + Common(t));
   EXPECT_EQ(r.status, 1);
   const auto doc = nlohmann::json::parse(r.out, nullptr, false);
   ASSERT_FALSE(doc.is_discarded()) << r.out;
@@ -72,8 +52,8 @@ TEST(RunVerbTest, StepThatCannotBeCarriedOutStopsTheRun) {
 
 TEST(RunVerbTest, RenderWritesThePageAtTheDisplayScale) {
   TempFolder t;
-  const Ran one = RunHost("render --value 0.2,0.6,0.4 --width 300 --out " + (t / "one.png").string() + " " + Common(t));
-  const Ran two = RunHost("render --value 0.2,0.6,0.4 --width 300 --scale 2 --out " + (t / "two.png").string() + " " +
+  const HostRun one = RunHost("render --value 0.2,0.6,0.4 --width 300 --out " + (t / "one.png").string() + " " + Common(t));
+  const HostRun two = RunHost("render --value 0.2,0.6,0.4 --width 300 --scale 2 --out " + (t / "two.png").string() + " " +
                       Common(t));
   ASSERT_EQ(one.status, 0);
   ASSERT_EQ(two.status, 0);

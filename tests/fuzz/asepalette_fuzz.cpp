@@ -6,11 +6,14 @@
 #include "fuzztarget.h"
 #include "presets/asepalette.h"
 
-GXA_FUZZ_TARGET(FuzzAsePalette) {
-  auto read = host::AsePalette::Parse({data, size}, "fallback");
+namespace gxa_fuzz {
+namespace {
+
+void Run(std::span<const uint8_t> bytes) {
+  auto read = host::AsePalette::Parse(bytes, "fallback");
   if (!read) {
     if (read.Error().empty()) std::abort();
-    return 0;
+    return;
   }
   auto again = host::AsePalette::Parse(host::AsePalette::Write(read.Value()), "other");
   if (!again || again->groups.size() != read->groups.size()) std::abort();
@@ -22,5 +25,15 @@ GXA_FUZZ_TARGET(FuzzAsePalette) {
       if (a.red != b.red || a.green != b.green || a.blue != b.blue) std::abort();
     }
   }
-  return 0;
 }
+
+std::vector<Bytes> Seeds() {
+  host::Palette p;
+  p.groups = {{"Warm", {{1.0, 0.5, 0.25, "a"}, {0.0, 0.0, 0.0, ""}}}, {"Cold", {{0.1, 0.2, 0.3, "b"}}}};
+  return {host::AsePalette::Write(p)};
+}
+
+const bool kRegistered = Register({"asepalette", &Run, &Seeds, 20000});
+
+}  // namespace
+}  // namespace gxa_fuzz

@@ -1,12 +1,46 @@
 #pragma once
-// A fuzz target is built twice: alone as a libFuzzer program (GXA_LIBFUZZER
-// set), where it must be the entry point, and with every other target in the
-// replay test, where each keeps its own name.
+// The fuzz targets register themselves here. A libFuzzer build links one
+// target with fuzzentry.cpp; the test_fuzz area links them all and replays
+// each over mutations of its seeds (fuzzreplay_test.cpp).
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <span>
+#include <string>
+#include <vector>
 
-#ifdef GXA_LIBFUZZER
-#define GXA_FUZZ_TARGET(name) extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-#else
-#define GXA_FUZZ_TARGET(name) int name(const uint8_t* data, size_t size)
-#endif
+namespace gxa_fuzz {
+
+using Bytes = std::vector<uint8_t>;
+
+struct Target {
+  const char* name;
+  // Any bytes: returns normally, or aborts on a broken promise.
+  void (*run)(std::span<const uint8_t> data);
+  // Sound inputs to start from; they make the first corpus too.
+  std::vector<Bytes> (*seeds)();
+  // Mutated inputs the replay test tries in every build.
+  int replayRounds;
+};
+
+inline std::vector<Target>& Targets() {
+  static std::vector<Target> targets;
+  return targets;
+}
+
+inline bool Register(const Target& t) {
+  Targets().push_back(t);
+  return true;
+}
+
+inline Bytes BytesOf(const std::string& text) { return Bytes(text.begin(), text.end()); }
+
+// Checks that must hold for every input; a failure is a finding.
+inline void Expect(bool holds, const char* what) {
+  if (holds) return;
+  std::fprintf(stderr, "fuzz: broken promise: %s\n", what);
+  std::abort();
+}
+
+}  // namespace gxa_fuzz

@@ -6,11 +6,14 @@
 #include "fuzztarget.h"
 #include "presets/gplpalette.h"
 
-GXA_FUZZ_TARGET(FuzzGplPalette) {
-  auto read = host::GplPalette::Parse(std::string_view(reinterpret_cast<const char*>(data), size), "fallback");
+namespace gxa_fuzz {
+namespace {
+
+void Run(std::span<const uint8_t> bytes) {
+  auto read = host::GplPalette::Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), "fallback");
   if (!read) {
     if (read.Error().empty()) std::abort();
-    return 0;
+    return;
   }
   if (read->groups.size() != 1 || read->groups[0].name.empty()) std::abort();
   auto again = host::GplPalette::Parse(host::GplPalette::Write(read->groups[0]), "other");
@@ -19,5 +22,13 @@ GXA_FUZZ_TARGET(FuzzGplPalette) {
     const auto &a = read->groups[0].colors[i], &b = again->groups[0].colors[i];
     if (a.red != b.red || a.green != b.green || a.blue != b.blue) std::abort();
   }
-  return 0;
 }
+
+std::vector<Bytes> Seeds() {
+  return {BytesOf("GIMP Palette\r\nName: Sea\nColumns: 4\n# c\n  0 128 255\tBlue\n1 2 3\n")};
+}
+
+const bool kRegistered = Register({"gplpalette", &Run, &Seeds, 20000});
+
+}  // namespace
+}  // namespace gxa_fuzz

@@ -9,6 +9,7 @@
 #include "fuzztarget.h"
 #include "presets/presetindex.h"
 
+namespace gxa_fuzz {
 namespace {
 
 void Check(std::span<const uint8_t> bytes) {
@@ -22,14 +23,25 @@ void Check(std::span<const uint8_t> bytes) {
   if (!again || again.Value() != read.Value() || host::PresetIndex::Write(again.Value()) != written) std::abort();
 }
 
-}  // namespace
-
-GXA_FUZZ_TARGET(FuzzPresetIndex) {
-  std::span<const uint8_t> bytes(data, size);
+void Run(std::span<const uint8_t> bytes) {
   Check(bytes);
   std::vector<uint8_t> framed(bytes.begin(), bytes.end());
   const uint32_t crc = static_cast<uint32_t>(crc32(0, framed.data(), static_cast<uInt>(framed.size())));
   for (int i = 0; i < 4; ++i) framed.push_back(static_cast<uint8_t>(crc >> (8 * i)));
   Check(framed);
-  return 0;
 }
+
+std::vector<Bytes> Seeds() {
+  host::PresetIndex::Entries entries;
+  entries["Color Swatches/Sunset.gxp"] = {120, 1700000000123456789, 42, {3, 1032074, "warm", 2, 900, 300, 512, 512}};
+  entries["Other.gxp"] = {7, -1, 0, {}};
+  auto bytes = host::PresetIndex::Write(entries);
+  // Without its checksum, as the target frames its input with a correct one.
+  bytes.resize(bytes.size() - 4);
+  return {bytes};
+}
+
+const bool kRegistered = Register({"presetindex", &Run, &Seeds, 20000});
+
+}  // namespace
+}  // namespace gxa_fuzz

@@ -11,6 +11,7 @@
 #include "fuzztarget.h"
 #include "presets/presetitemcodec.h"
 
+namespace gxa_fuzz {
 namespace {
 
 void Check(std::span<const uint8_t> bytes) {
@@ -47,11 +48,26 @@ std::vector<uint8_t> Framed(std::span<const uint8_t> input) {
   return w.Take();
 }
 
-}  // namespace
-
-GXA_FUZZ_TARGET(FuzzPresetItem) {
-  std::span<const uint8_t> bytes(data, size);
+void Run(std::span<const uint8_t> bytes) {
   Check(bytes);
   Check(Framed(bytes));
-  return 0;
 }
+
+std::vector<Bytes> Seeds() {
+  host::PresetItem item;
+  item.header.type = 1032074;
+  item.header.text = "seed";
+  item.data = {1, 2, 3, 4, 5, 6, 7, 8};
+  item.thumbnail = {4, 2, std::vector<uint8_t>(4 * 2 * 3, 9)};
+  std::vector<Bytes> seeds{host::PresetItemCodec::Write(item)};
+  item.thumbnail.rgb[0] = 0;  // too short to gain from deflating: stored raw
+  item.thumbnail.width = item.thumbnail.height = 1;
+  item.thumbnail.rgb.resize(3);
+  seeds.push_back(host::PresetItemCodec::Write(item));
+  return seeds;
+}
+
+const bool kRegistered = Register({"presetitem", &Run, &Seeds, 25000});
+
+}  // namespace
+}  // namespace gxa_fuzz
