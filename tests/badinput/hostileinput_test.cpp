@@ -98,7 +98,7 @@ TEST(HostileFiles, FilesOfAnotherKindAndStaleTemporariesAreHandledAtStart) {
   TempFolder::WriteText(file.TempPath(gone), "half a save");
   TempFolder::WriteText(file.TempPath(::getpid()), "a save in progress");
 
-  for (const std::string verb : {"info", "render --out " + (t / "x.png").string()}) {
+  for (const std::string& verb : {std::string("info"), "render --out " + (t / "x.png").string()}) {
     const HostRun r = RunHost(verb + " " + Home(t), true);
     EXPECT_EQ(r.status, 0) << r.out;
     EXPECT_NE(r.out.find("holds no preferences"), std::string::npos) << r.out;
