@@ -3,6 +3,7 @@
 # the regular build in build/) and runs
 # one or all of them, each for SECONDS (default 600), starting from its seeds
 # and the corpus kept in build-fuzz/corpus/TARGET. A crash, a leak, a timeout
+# (an input running longer than FUZZ_TIMEOUT seconds, default 60)
 # or a broken promise stops the target and leaves the input in
 # build-fuzz/findings/TARGET/; the script then exits 1.
 #
@@ -34,7 +35,7 @@ for t in "${targets[@]}"; do
   log="$dir/fuzz-$t.log"
   echo "fuzz: $t for ${seconds}s"
   if ! GXA_FUZZ_SEEDS="$corpus" ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-      "$dir/${t}_fuzz" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+      "$dir/${t}_fuzz" -max_total_time="$seconds" -timeout=${FUZZ_TIMEOUT:-60} -rss_limit_mb=2048 -max_len=65536 \
       -print_final_stats=1 -artifact_prefix="$findings/" "$corpus" >"$log" 2>&1; then
     echo "fuzz: $t FOUND a problem; see $log and $findings/" >&2
     grep -m5 -E 'ERROR|SUMMARY|broken promise|runtime error' "$log" >&2 || true
