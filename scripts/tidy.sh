@@ -19,11 +19,12 @@ else
   mapfile -t files < <(find host apps framework source -name '*.cpp' | sort)
 fi
 log=$(mktemp)
-trap 'rm -f "$log"' EXIT
+trap 'rm -f "$log" "$log.found"' EXIT
 printf '%s\n' "${files[@]}" |
   xargs -P "$(nproc)" -n 8 clang-tidy -p "$dir" --quiet 2>/dev/null >"$log" || true
 # A header's finding is reported once for each file that includes it.
-grep -E '^[^ ].*:[0-9]+:[0-9]+: (warning|error):' "$log" | sort -u || true
-findings=$(grep -E '^[^ ].*:[0-9]+:[0-9]+: (warning|error):' "$log" | sort -u | wc -l)
+{ grep -E '^[^ ].*:[0-9]+:[0-9]+: (warning|error):' "$log" || true; } | sort -u >"$log.found"
+cat "$log.found"
+findings=$(wc -l <"$log.found")
 echo "tidy: ${#files[@]} files, $findings findings"
 [ "$findings" -eq 0 ]
