@@ -26,6 +26,28 @@ render() {  # FILE, then render options
   echo "readme_pictures: $OUT/$file"
 }
 
+# --- the modes: one picture each and its line in the README's Modes section.
+# A mode that lands adds its line here: name|picture|what it is|render options.
+MODES=(
+  "Sliders|mode-sliders.png|RGB and HSV sliders; each slider shows the colours it reaches, and a number field the value in the colour unit.|--prefs 1110=true --prefs 1113=true --prefs 1111=false"
+  "Kelvin|mode-kelvin.png|Colour temperature in kelvin, with a tint between green and magenta.|--prefs 1113=false --prefs 1111=false --prefs 1114=true"
+  "Mixer|mode-mixer.png|A blend between two colours of the mixer's own; the blend is the chosen colour.|--prefs 1113=false --prefs 1111=false --prefs 1115=true"
+)
+section="$WORK/modes.md"
+: >"$section"
+for mode in "${MODES[@]}"; do
+  IFS='|' read -r name file line options <<<"$mode"
+  # shellcheck disable=SC2086 # the options are words
+  render "$file" --theme dark --width 380 --value 0.80,0.32,0.12 $options
+  printf '\n**%s**: %s\n\n![%s](docs/images/%s)\n' "$name" "$line" "$name" "$file" >>"$section"
+done
+awk -v section="$section" '
+  /^<!-- end modes -->$/ { while ((getline l < section) > 0) print l; print ""; skipping = 0 }
+  !skipping { print }
+  /^<!-- modes -->$/ { skipping = 1 }
+' README.md >"$WORK/README.md"
+cp "$WORK/README.md" README.md
+
 # --- the chooser
 render chooser.png --theme dark --width 380 --prefs 1110=true --value 0.80,0.32,0.12
 render chooser-light.png --theme light --width 380 --prefs 1110=true --value 0.20,0.55,0.85

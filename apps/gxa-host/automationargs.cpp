@@ -24,4 +24,12 @@ Outcome<AutomationOptions> AutomationArgs::Read(ArgParser& args) {
   return options;
 }
 
+std::vector<OptionHelp> AutomationArgs::Help() {
+  return {
+      {"--scale 1|2", "display scale: pictures have this many physical pixels per logical pixel (default 1)"},
+      {"--width W", "window width in logical pixels (default " + std::to_string(AutomationOptions::kDefaultWidth) +
+                        ", about what an attribute editor gives a parameter); 0 fits the page's own minimum width"},
+  };
+}
+
 }  // namespace host::cli

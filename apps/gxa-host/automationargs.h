@@ -2,6 +2,7 @@
 // The options of the verbs that run a scripted host (run, render): the host
 // options, --scale 1|2 and --width W.
 #include "argparser.h"
+#include "verbregistry.h"
 #include "automation/automationhost.h"
 
 namespace host::cli {
@@ -16,6 +17,7 @@ class AutomationArgs {
   // Consumes the options; fails on a scale or width out of range (other
   // problems stay in args).
   static Outcome<AutomationOptions> Read(ArgParser& args);
+  static std::vector<OptionHelp> Help();
 };
 
 }  // namespace host::cli

@@ -13,4 +13,21 @@ HostArgs HostArgs::Read(ArgParser& args) {
   return h;
 }
 
+std::vector<OptionHelp> HostArgs::Help() {
+  return {
+      {"--module PATH", std::string("the module library (default: ") + GXA_DEFAULT_MODULE + ")"},
+      {"--home DIR",
+       "keep preferences in DIR/config/gxa-host/ and data in DIR/data/gxa-host/ (default: $XDG_CONFIG_HOME and "
+       "$XDG_DATA_HOME, or ~/.config and ~/.local/share; run and render use a temporary folder)"},
+      {"--host-folder DIR",
+       "the host's installation folder, whose resource/modules/ hold the module's strings (default: the folder of "
+       "gxa-host when it holds a resource folder, else none)"},
+      {"--app-type N", "the application type the host reports (default 1); 5, 8, 9 and 10 make the module skip its "
+                       "swatch presets"},
+      {"--api-version N", "the interface version the host reports (default " + std::to_string(GXA_API_VERSION) +
+                              "); the module refuses anything below " + std::to_string(GXA_API_VERSION_MIN)},
+      {"--debug", "also print the module's diagnostic lines on stderr (default: off)"},
+  };
+}
+
 }  // namespace host::cli

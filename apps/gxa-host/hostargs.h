@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "argparser.h"
+#include "verbregistry.h"
 #include "core/hostoptions.h"
 
 namespace host::cli {
@@ -15,6 +16,7 @@ struct HostArgs {
 
   // Consumes the host options from args; errors stay in args.
   static HostArgs Read(ArgParser& args);
+  static std::vector<OptionHelp> Help();
 };
 
 }  // namespace host::cli

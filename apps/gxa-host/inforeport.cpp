@@ -3,6 +3,8 @@
 #include "core/fourcc.h"
 #include "core/jsonexport.h"
 #include "core/jsontext.h"
+#include "keyreport.h"
+#include "page/keycatalog.h"
 
 namespace host::cli {
 
@@ -34,6 +36,15 @@ const char* KindName(DiagnosticLine::Kind kind) {
   return "line";
 }
 
+// Lines a first run prints that look alarming and are expected.
+const char* Note(const std::string& text) {
+  if (text.find("Swatch Presets not registered") != std::string::npos) {
+    return "expected while this host's preset browser does not take the swatch preset type: the chooser works, "
+           "without swatch presets; the line goes away once the type registers";
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 json InfoReport::Gather(Host& host, const ModuleStartup& startup) {
@@ -51,6 +62,7 @@ json InfoReport::Gather(Host& host, const ModuleStartup& startup) {
   r["custom_guis"] = CustomGuis(reg);
   r["resource_types"] = ResourceTypes(reg);
   r["libraries"] = Libraries(reg);
+  r.update(KeyReport::Gather(host.Prefs().Data()));
   return r;
 }
 
@@ -110,7 +122,14 @@ json InfoReport::Libraries(const Registry& registry) {
     auto* entries = reinterpret_cast<void* const*>(reinterpret_cast<const uint8_t*>(header) + sizeof(GxaLibraryHeader));
     size_t filled = 0;
     for (size_t i = 0; i < slots; ++i) filled += entries[i] != nullptr;
-    list.push_back({{"id", id}, {"version", header->version}, {"size", header->size}, {"slots", slots}, {"filled", filled}});
+    const LibraryName* name = KeyCatalog::FindLibrary(id);
+    list.push_back({{"id", id},
+                    {"name", name ? name->name : ""},
+                    {"meaning", name ? name->meaning : ""},
+                    {"version", header->version},
+                    {"size", header->size},
+                    {"slots", slots},
+                    {"filled", filled}});
   }
   return list;
 }
@@ -118,7 +137,9 @@ json InfoReport::Libraries(const Registry& registry) {
 json InfoReport::Diagnostics(const host::Diagnostics& diagnostics) {
   json list = json::array();
   for (const auto& l : diagnostics.Lines()) {
-    list.push_back({{"kind", KindName(l.kind)}, {"file", l.file}, {"line", l.line}, {"text", l.text}});
+    json line = {{"kind", KindName(l.kind)}, {"file", l.file}, {"line", l.line}, {"text", l.text}};
+    if (const char* note = Note(l.text)) line["note"] = note;
+    list.push_back(line);
   }
   return list;
 }
@@ -174,9 +195,12 @@ void InfoReport::PrintRegistrations(const json& r, std::FILE* out) {
 void InfoReport::PrintLibrariesAndLines(const json& r, std::FILE* out) {
   std::fprintf(out, "\npublished libraries:\n");
   for (const auto& l : r["libraries"]) {
-    std::fprintf(out, "  %-8d version %d  size %d  entries %d of %d filled\n", l["id"].get<int>(),
-                 l["version"].get<int>(), l["size"].get<int>(), l["filled"].get<int>(), l["slots"].get<int>());
+    std::fprintf(out, "  %-8d %-11s version %d  size %d  entries %d of %d filled\n", l["id"].get<int>(),
+                 l["name"].get<std::string>().c_str(), l["version"].get<int>(), l["size"].get<int>(),
+                 l["filled"].get<int>(), l["slots"].get<int>());
+    if (!l["meaning"].get<std::string>().empty()) std::fprintf(out, "  %-8s %s\n", "", l["meaning"].get<std::string>().c_str());
   }
+  KeyReport::PrintText(r, out);
   std::fprintf(out, "\ndiagnostic lines:%s\n", r["diagnostics"].empty() ? " none" : "");
   for (const auto& d : r["diagnostics"]) {
     DiagnosticLine line;
@@ -187,6 +211,7 @@ void InfoReport::PrintLibrariesAndLines(const json& r, std::FILE* out) {
     line.line = d["line"];
     line.text = d["text"];
     std::fprintf(out, "  %s\n", host::Diagnostics::Format(line).c_str());
+    if (d.contains("note")) std::fprintf(out, "    note: %s\n", d["note"].get<std::string>().c_str());
   }
 }
 

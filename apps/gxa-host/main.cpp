@@ -1,11 +1,13 @@
 // gxa-host: the stand-in host. The first argument names a verb; the verbs
 // register themselves (see verbregistry.h).
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <new>
 #include <string>
 #include <vector>
 
+#include "helpprinter.h"
 #include "verbregistry.h"
 
 namespace {
@@ -13,24 +15,41 @@ namespace {
 // Beside 1 (the verb failed) and 2 (wrong arguments): a fault of the host itself.
 constexpr int kUnexpectedFailure = 3;
 
-void PrintOverview(std::FILE* out) {
-  std::fprintf(out, "usage: gxa-host VERB [options]\n\nverbs:\n");
-  for (const auto& v : host::cli::VerbRegistry::All()) {
-    std::fprintf(out, "  %-8s %s\n", v.name, v.summary);
+bool AsksForHelp(const std::vector<std::string>& args) {
+  return std::any_of(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; });
+}
+
+int RunVerb(const host::cli::Verb& verb, const std::vector<std::string>& args) {
+  if (AsksForHelp(args)) {
+    // A verb without a help of its own prints its usage on --help itself.
+    if (!verb.help) return verb.run(std::vector<std::string>{"--help"});
+    std::fputs(host::cli::HelpPrinter::Text(verb).c_str(), stdout);
+    return 0;
   }
-  std::fprintf(out, "\n'gxa-host VERB --help' shows a verb's options.\n");
+  return verb.run(args);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  using host::cli::HelpPrinter;
   if (argc < 2) {
-    PrintOverview(stderr);
+    std::fputs(HelpPrinter::Overview().c_str(), stderr);
     return 2;
   }
   std::string name = argv[1];
+  std::vector<std::string> args(argv + 2, argv + argc);
+  if (name == "--version") {
+    std::fputs(HelpPrinter::Version().c_str(), stdout);
+    return 0;
+  }
+  // "help VERB" as well as "VERB --help".
+  if (name == "help" && !args.empty()) {
+    name = args.front();
+    args = {"--help"};
+  }
   if (name == "--help" || name == "-h" || name == "help") {
-    PrintOverview(stdout);
+    std::fputs(HelpPrinter::Overview().c_str(), stdout);
     return 0;
   }
   const host::cli::Verb* verb = host::cli::VerbRegistry::Find(name);
@@ -41,8 +60,7 @@ int main(int argc, char** argv) {
   // The last line of defence: whatever escapes a verb ends it with one line,
   // never an abort. Files are written atomically, so nothing half-written stays.
   try {
-    std::vector<std::string> args(argv + 2, argv + argc);
-    return verb->run(args);
+    return RunVerb(*verb, args);
   } catch (const std::bad_alloc&) {
     std::fprintf(stderr, "gxa-host %s: out of memory\n", name.c_str());
   } catch (const std::exception& e) {

@@ -45,16 +45,17 @@ Outcome<RenderArgs> RenderArgs::Read(ArgParser& args) {
   const auto theme = args.Option("--theme");
   const auto page = args.Option("--page");
   const auto out = args.Option("--out");
+  r.listGadgets = args.Flag("--list-gadgets");
   if (!options) return R::Fail(options.Error());
   if (!args.Finish()) return R::Fail(args.Error());
-  if (!out || out->empty()) return R::Fail("--out FILE.png is missing");
+  if ((!out || out->empty()) && !r.listGadgets) return R::Fail("--out FILE.png is missing");
   if (page && *page != "demo") return R::Fail("--page knows only 'demo'");
   if (page && (!r.settings.empty() || r.value || r.brightness)) return R::Fail("--page demo takes no --settings or values");
   r.options = std::move(options.Value());
   auto prefsRead = ReadPrefs(prefs, theme, r.options.prefs);
   if (!prefsRead) return R::Fail(prefsRead.Error());
   r.demoPage = page.has_value();
-  r.out = *out;
+  if (out) r.out = *out;
   return r;
 }
 

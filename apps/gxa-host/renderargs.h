@@ -16,7 +16,8 @@ struct RenderArgs {
   std::vector<std::string> settings;
   std::optional<std::string> value, brightness;
   bool demoPage = false;
-  std::filesystem::path out;
+  bool listGadgets = false;
+  std::filesystem::path out;  // empty: no picture, only the gadget list
 
   static Outcome<RenderArgs> Read(ArgParser& args);
   // The one chooser asked for; setting names come from the module's registrations.

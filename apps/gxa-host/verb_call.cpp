@@ -21,8 +21,7 @@ namespace host::cli {
 
 namespace {
 
-constexpr const char* kUsage =
-    "call LIBRARY ENTRY ARGS... [--doc FILE] [--json] [--module PATH] [--home DIR] [--debug]";
+constexpr const char* kUsage = "call LIBRARY [ENTRY ARGS...] [--doc FILE] [--json] [host options]";
 
 int Fail(const std::string& message, int status) {
   std::fprintf(stderr, "gxa-host call: %s\n", message.c_str());
@@ -117,24 +116,34 @@ int RunSwatches(SwatchCall::Library library, const HostArgs& host_args, const st
   return Print(result, as_json, &SwatchCall::AsText);
 }
 
-std::string Help() {
+std::string EntriesHelp() {
   return ColorToolsCall::Help() + SwatchCall::Help(SwatchCall::Library::Data) +
          SwatchCall::Help(SwatchCall::Library::Group);
 }
 
+// The entries of one library, for a call that names no entry.
+std::optional<std::string> LibraryHelp(const std::string& library) {
+  if (library == "colortools") return ColorToolsCall::Help();
+  if (library == "swatchdata") return SwatchCall::Help(SwatchCall::Library::Data);
+  if (library == "swatchgroup") return SwatchCall::Help(SwatchCall::Library::Group);
+  return std::nullopt;
+}
+
 int RunCall(std::span<const std::string> raw) {
   ArgParser args(raw);
-  if (args.Flag("--help")) {
-    std::printf("usage: gxa-host %s\n%s", kUsage, Help().c_str());
-    return 0;
-  }
   HostArgs host_args = HostArgs::Read(args);
   bool as_json = args.Flag("--json");
   const std::optional<std::string> doc = args.Option("--doc");
   std::vector<std::string> positionals = args.TakePositionals();
   if (!args.Finish()) return Fail(args.Error(), 2);
-  if (positionals.size() < 2) return Fail("a library and an entry are needed\n" + Help(), 2);
+  if (positionals.empty()) return Fail("name a library: colortools, swatchdata or swatchgroup", 2);
   const std::string& library = positionals[0];
+  if (positionals.size() == 1) {
+    auto entries = LibraryHelp(library);
+    if (!entries) return Fail("unknown library '" + library + "' (known: colortools, swatchdata, swatchgroup)", 2);
+    std::fputs(entries->c_str(), stdout);
+    return 0;
+  }
   if (library == "colortools") {
     if (doc) return Fail("--doc is for the swatch libraries", 2);
     return RunColorTools(host_args, positionals, as_json);
@@ -144,8 +153,23 @@ int RunCall(std::span<const std::string> raw) {
   return Fail("unknown library '" + library + "' (known: colortools, swatchdata, swatchgroup)", 2);
 }
 
+VerbHelp Help() {
+  return {"Calls an entry of a function table the module publishes, found through the host's library lookup as "
+          "another module would find it, and prints the answer. Without an entry it lists the library's entries. "
+          "A swatch call saves the preferences and the document when it changed them.",
+          {{"LIBRARY", "the published library: colortools, swatchdata or swatchgroup"},
+           {"ENTRY", "the entry's index or name"},
+           {"ARGS...", "the entry's arguments"},
+           {"--doc FILE", "the document a swatch call works on (default: demo.gxd in the data folder)"},
+           {"--json", "print the answer as JSON (default: text)"}},
+          true,
+          false,
+          EntriesHelp()};
+}
+
 const bool kRegistered = VerbRegistry::Add(
-    {"call", kUsage, "call an entry of a published library (colortools, swatchdata, swatchgroup) through the host's lookup", &RunCall});
+    {"call", kUsage, "call an entry of a published library (colortools, swatchdata, swatchgroup) through the host's lookup",
+     &RunCall, &Help});
 
 }  // namespace
 

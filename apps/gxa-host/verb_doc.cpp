@@ -27,10 +27,6 @@ nlohmann::json ObjectJson(const DocumentObject& o) {
 
 int RunDoc(std::span<const std::string> raw) {
   ArgParser args(raw);
-  if (args.Flag("--help")) {
-    std::printf("usage: gxa-host %s\n", kUsage);
-    return 0;
-  }
   const std::vector<std::string> files = args.TakePositionals();
   if (!args.Finish()) return Fail(args.Error(), 2);
   if (files.size() != 1) return Fail("name one document file", 2);
@@ -55,8 +51,15 @@ int RunDoc(std::span<const std::string> raw) {
   return 0;
 }
 
+VerbHelp Help() {
+  return {"Prints a saved document (a .gxd file, such as the demo document that 'view' saves) as one JSON object: "
+          "its data container, its document-wide settings, and its objects, one object a line. The file is only "
+          "read; a damaged file gives one line naming it and status 1.",
+          {{"FILE", "the document file"}}};
+}
+
 const bool kRegistered =
-    VerbRegistry::Add({"doc", kUsage, "print a saved document as JSON, one object a line", &RunDoc});
+    VerbRegistry::Add({"doc", kUsage, "print a saved document as JSON (its objects one a line)", &RunDoc, &Help});
 
 }  // namespace
 

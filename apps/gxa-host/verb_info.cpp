@@ -10,8 +10,7 @@ namespace host::cli {
 
 namespace {
 
-constexpr const char* kUsage =
-    "info [--module PATH] [--home DIR] [--host-folder DIR] [--app-type N] [--api-version N] [--debug] [--json]";
+constexpr const char* kUsage = "info [--json] [host options]";
 
 int Fail(const std::string& message, int status) {
   std::fprintf(stderr, "gxa-host info: %s\n", message.c_str());
@@ -21,10 +20,6 @@ int Fail(const std::string& message, int status) {
 
 int RunInfo(std::span<const std::string> raw) {
   ArgParser args(raw);
-  if (args.Flag("--help")) {
-    std::printf("usage: gxa-host %s\n", kUsage);
-    return 0;
-  }
   HostArgs host_args = HostArgs::Read(args);
   bool as_json = args.Flag("--json");
   if (!args.Finish()) return Fail(args.Error(), 2);
@@ -46,8 +41,19 @@ int RunInfo(std::span<const std::string> raw) {
   return startup->Started() ? 0 : 1;
 }
 
+VerbHelp Help() {
+  return {"Loads the module the way the host does at start-up and prints what it registered: the answers of the "
+          "module, its custom GUI plug-ins with their description flags, its resource data types, the function "
+          "tables it published (by name), the settings keys and world preferences the chooser reads with their "
+          "meaning, values and current values, and the diagnostic lines written meanwhile. Reads the preferences, "
+          "never writes them. Exit status 0 when the module started, 1 otherwise.",
+          {{"--json", "print one JSON object instead of text (default: text)"}},
+          true};
+}
+
 const bool kRegistered = VerbRegistry::Add(
-    {"info", kUsage, "load the module and show its registrations and published tables", &RunInfo});
+    {"info", kUsage, "load the module and show its registrations, tables, settings keys and preferences", &RunInfo,
+     &Help});
 
 }  // namespace
 

@@ -24,8 +24,17 @@ int RunPresets(std::span<const std::string> raw) {
   return commands.Run(args);
 }
 
-const bool kRegistered =
-    VerbRegistry::Add({"presets", kUsage, "list, show, apply, delete, import and export presets", &RunPresets});
+VerbHelp Help() {
+  return {"The preset library from the command line: the first argument says what to do with it (below).",
+          {{"--json", "print JSON instead of text (default: text)"},
+           {"--thumbnail PNG", "show: also write the item's thumbnail as a PNG picture (default: none)"}},
+          true,
+          false,
+          "what to do:" + PresetCommands::Help()};
+}
+
+const bool kRegistered = VerbRegistry::Add(
+    {"presets", kUsage, "list, show, apply, delete, import and export presets", &RunPresets, &Help});
 
 }  // namespace
 

@@ -6,15 +6,14 @@
 #include "automationargs.h"
 #include "core/filebytes.h"
 #include "hostargs.h"
+#include "page/keycatalog.h"
 #include "verbregistry.h"
 
 namespace host::cli {
 
 namespace {
 
-constexpr const char* kUsage =
-    "run SCENARIO.json [--out DIR] [--scale 1|2] [--width W] [--module PATH] [--home DIR] [--host-folder DIR] "
-    "[--app-type N] [--api-version N] [--debug]";
+constexpr const char* kUsage = "run SCENARIO.json [--out DIR] [--scale 1|2] [--width W] [host options]";
 
 int Fail(const std::string& message, int status) {
   std::fprintf(stderr, "gxa-host run: %s\n", message.c_str());
@@ -22,12 +21,22 @@ int Fail(const std::string& message, int status) {
   return status;
 }
 
+// Settings and preferences the chooser reads differently from what a
+// script may expect are used as given, with a word on stderr.
+void WarnAboutKeys(const std::string& file, const Scenario& scenario) {
+  auto warn = [&](const std::string& where, const std::vector<std::string>& problems) {
+    for (const std::string& p : problems) std::fprintf(stderr, "gxa-host run: warning: %s: %s: %s\n", file.c_str(), where.c_str(), p.c_str());
+  };
+  warn("prefs", KeyCatalog::CheckPreferences(scenario.prefs));
+  for (const ScenarioStep& step : scenario.steps) {
+    const std::string where = "step " + std::to_string(step.index) + " (" + step.kind + ")";
+    if (const auto* open = std::get_if<OpenStep>(&step.action)) warn(where, KeyCatalog::CheckSettings(open->spec.settings));
+    if (const auto* prefs = std::get_if<PrefsStep>(&step.action)) warn(where, KeyCatalog::CheckPreferences(prefs->set));
+  }
+}
+
 int RunScenario(std::span<const std::string> raw) {
   ArgParser args(raw);
-  if (args.Flag("--help")) {
-    std::printf("usage: gxa-host %s\n", kUsage);
-    return 0;
-  }
   auto options = AutomationArgs::Read(args);
   const std::string out = args.Option("--out").value_or(".");
   const std::vector<std::string> files = args.TakePositionals();
@@ -42,6 +51,7 @@ int RunScenario(std::span<const std::string> raw) {
   AutomationHost& a = *automation.Value();
   auto scenario = ScenarioParser(ChooserSettings::ForRegistry(a.GetHost().Registrations())).Parse(*text);
   if (!scenario) return Fail(files.front() + ": " + scenario.Error(), 2);
+  WarnAboutKeys(files.front(), scenario.Value());
 
   Transcript transcript;
   Outcome<Done> ran = Done{};
@@ -53,8 +63,21 @@ int RunScenario(std::span<const std::string> raw) {
   return ran ? 0 : Fail(files.front() + ": " + ran.Error(), 1);
 }
 
-const bool kRegistered =
-    VerbRegistry::Add({"run", kUsage, "play a scenario on a headless host and print its transcript", &RunScenario});
+VerbHelp Help() {
+  return {"Plays a scenario (a JSON file of steps: open choosers, click, drag, type, answer menus and dialogs, "
+          "list gadgets, take screenshots) on a headless host and prints a JSON transcript of what the choosers sent, "
+          "showed and answered, one event a line. Choosers open expanded (layout mode 2) unless their settings give "
+          "'laym'. The format is in docs/scenarios.md.\n\nExit status: 0 when every step ran, 2 when the scenario is "
+          "malformed (nothing runs), 1 when a step could not be carried out (the transcript so far is printed with "
+          "an \"error\" member).",
+          {{"SCENARIO.json", "the scenario file"},
+           {"--out DIR", "where screenshot steps write their files (default: the current folder)"}},
+          false,
+          true};
+}
+
+const bool kRegistered = VerbRegistry::Add(
+    {"run", kUsage, "play a scenario on a headless host and print its transcript", &RunScenario, &Help});
 
 }  // namespace
 

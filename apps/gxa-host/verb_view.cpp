@@ -10,8 +10,10 @@ namespace host::cli {
 
 namespace {
 
-constexpr const char* kUsage =
-    "view [--home DIR] [--scale 1|2] [--size WxH] [--module PATH] [--debug] [DOCUMENT]";
+constexpr const char* kUsage = "view [--scale 1|2] [--size WxH] [--dump-layout FILE] [host options] [DOCUMENT]";
+
+// The smallest window that still shows a chooser beside its label.
+constexpr Size kMinimumSize{200, 150};
 
 int Fail(const std::string& message, int status) {
   std::fprintf(stderr, "gxa-host view: %s\n", message.c_str());
@@ -24,16 +26,12 @@ std::optional<Size> ParseSize(const std::string& text) {
   int w = 0, h = 0;
   char x = 0, extra = 0;
   if (std::sscanf(text.c_str(), "%d%c%d%c", &w, &x, &h, &extra) != 3 || x != 'x') return std::nullopt;
-  if (w < 200 || h < 150 || w > 8192 || h > 8192) return std::nullopt;
+  if (w < kMinimumSize.w || h < kMinimumSize.h || w > 8192 || h > 8192) return std::nullopt;
   return Size{w, h};
 }
 
 int RunView(std::span<const std::string> raw) {
   ArgParser args(raw);
-  if (args.Flag("--help")) {
-    std::printf("usage: gxa-host %s\n", kUsage);
-    return 0;
-  }
   HostArgs hostArgs = HostArgs::Read(args);
   ViewOptions options;
   options.host = hostArgs.options;
@@ -75,8 +73,26 @@ int RunView(std::span<const std::string> raw) {
   return status;
 }
 
+VerbHelp Help() {
+  const ViewOptions defaults;
+  const std::string size = std::to_string(defaults.size.w) + "x" + std::to_string(defaults.size.h);
+  return {"Opens the interactive window: the attribute page of a document with one chooser per kind of colour "
+          "parameter, side by side when the window is wide enough. Ctrl+S or Save saves the document (atomically), "
+          "Ctrl+, opens the Preferences, Ctrl+Q or closing the window saves and quits. Without a display, or when "
+          "the display cannot be opened, it prints one line naming 'render' and exits with status 2.",
+          {{"DOCUMENT", "the document to edit (default: DIR/data/gxa-host/demo.gxd below the data folder, written "
+                        "at the first save)"},
+           {"--scale 1|2", "display scale (default: what the display reports)"},
+           {"--size WxH", "the window's first size in logical pixels, from " + std::to_string(kMinimumSize.w) + "x" +
+                              std::to_string(kMinimumSize.h) + " (default " + size +
+                              "); the window then keeps at least the width of one column of the page"},
+           {"--dump-layout FILE", "for tools that drive the window: after every redraw, write where each gadget is "
+                                  "(JSON, logical pixels) to FILE (default: none)"}},
+          true};
+}
+
 const bool kRegistered = VerbRegistry::Add(
-    {"view", kUsage, "edit the demo document's colours in a window (saved on exit)", &RunView});
+    {"view", kUsage, "edit the demo document's colours in a window (saved on exit)", &RunView, &Help});
 
 }  // namespace
 

@@ -80,13 +80,16 @@ struct AnswerStep {
 struct ReadStep {
   GadgetTarget target;
 };
+struct GadgetsStep {
+  std::string chooser;
+};
 struct ScreenshotStep {
   std::optional<GadgetTarget> target;  // unset: the whole page
   std::string file;
 };
 
 using StepAction = std::variant<OpenStep, SetStep, GetStep, StateStep, PrefsStep, ClickStep, DragStep, WheelStep,
-                                KeyStep, TypeStep, AnswerStep, ReadStep, ScreenshotStep>;
+                                KeyStep, TypeStep, AnswerStep, ReadStep, GadgetsStep, ScreenshotStep>;
 
 struct ScenarioStep {
   size_t index = 0;

@@ -3,6 +3,7 @@
 #include "automation/colorvaluejson.h"
 #include "automation/entrykey.h"
 #include "automation/keynames.h"
+#include "core/fourcc.h"
 #include "core/jsontext.h"
 #include "gxa_api.h"
 #include "page/colorparameter.h"
@@ -79,9 +80,13 @@ std::optional<StepAction> ScenarioParser::Step(const std::string& kind, JsonFiel
     auto target = Target(f, true);
     return target ? std::optional<StepAction>(ReadStep{*target}) : std::nullopt;
   }
+  if (kind == "gadgets") {
+    auto id = Chooser(f);
+    return id ? std::optional<StepAction>(GadgetsStep{*id}) : std::nullopt;
+  }
   if (kind == "screenshot") return Screenshot(f);
   f.Fail("unknown step '" + kind + "' (open, set, get, state, prefs, click, drag, wheel, key, type, answer, read, "
-         "screenshot)");
+         "gadgets, screenshot)");
   return std::nullopt;
 }
 
@@ -122,6 +127,8 @@ std::optional<StepAction> ScenarioParser::Open(JsonFields& f) {
     }
     step.spec.settings = std::move(c.Value());
   }
+  // As the page and `render` show a parameter, unless the settings say otherwise.
+  if (!step.spec.settings.Find(FourCC("laym"))) step.spec.ShowExpanded();
   const ColorForm form = ColorParameter::FormFor(step.spec.settings);
   auto values = Values(f, form, false);
   if (!values) return std::nullopt;

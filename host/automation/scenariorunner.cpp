@@ -2,6 +2,7 @@
 
 #include "automation/colorvaluejson.h"
 #include "automation/entrykey.h"
+#include "automation/gadgetlist.h"
 #include "gui/dialog.h"
 #include "gui/gui.h"
 #include "gui/textfield.h"
@@ -18,6 +19,18 @@ std::string GadgetName(const GadgetTarget& t) {
 }
 
 }  // namespace
+
+std::string ScenarioRunner::NearMatches(const GadgetTarget& target) {
+  constexpr size_t kShown = 4;
+  Dialog* chooser = host_.Chooser(target.chooser);
+  if (!target.gadget || !chooser) return {};
+  std::string out;
+  for (const GadgetEntry& e : GadgetList::Nearest(GadgetList::Of(*chooser), *target.gadget, kShown)) {
+    out += (out.empty() ? "; near it: " : ", ") + EntryKey::Format(e.id) + " (" + e.kind +
+           (e.panel.empty() ? "" : ", " + e.panel) + ")";
+  }
+  return out + " ('gadgets' lists them all)";
+}
 
 ScenarioRunner::ScenarioRunner(AutomationHost& host, Transcript& transcript, std::filesystem::path outDir)
     : host_(host), transcript_(transcript), observer_(transcript), outDir_(std::move(outDir)) {
@@ -85,7 +98,7 @@ void ScenarioRunner::OnEvent(const HostEvent& e) {
 
 Outcome<Widget*> ScenarioRunner::Gadget(const GadgetTarget& target) {
   Widget* w = host_.FindGadget(target.chooser, target.gadget);
-  if (!w) return Outcome<Widget*>::Fail("chooser '" + target.chooser + "' has no " + GadgetName(target));
+  if (!w) return Outcome<Widget*>::Fail("chooser '" + target.chooser + "' has no " + GadgetName(target) + NearMatches(target));
   if (!w->IsShown()) return Outcome<Widget*>::Fail(GadgetName(target) + " of chooser '" + target.chooser + "' is hidden");
   return w;
 }
@@ -195,6 +208,15 @@ Outcome<Done> ScenarioRunner::Do(const ReadStep& s) {
   fields["enabled"] = w.IsEnabled();
   fields["visible"] = w.IsShown();
   transcript_.Add("gadget", fields);
+  return Done{};
+}
+
+Outcome<Done> ScenarioRunner::Do(const GadgetsStep& s) {
+  Dialog* chooser = host_.Chooser(s.chooser);
+  if (!chooser) return R::Fail("chooser '" + s.chooser + "' shows no dialog");
+  OrderedJson list = OrderedJson::array();
+  for (const GadgetEntry& e : GadgetList::Of(*chooser)) list.push_back(GadgetList::Json(e));
+  transcript_.Add("gadgets", {{"id", s.chooser}, {"gadgets", list}});
   return Done{};
 }
 

@@ -35,9 +35,12 @@ class ScenarioRunner {
   Outcome<Done> Do(const TypeStep& s);
   Outcome<Done> Do(const AnswerStep& s);
   Outcome<Done> Do(const ReadStep& s);
+  Outcome<Done> Do(const GadgetsStep& s);
   Outcome<Done> Do(const ScreenshotStep& s);
 
   Outcome<Widget*> Gadget(const GadgetTarget& target);
+  // "; near it: 0x3E80002 (UserAreaWidget, chooser), ..." for a gadget that is not there.
+  std::string NearMatches(const GadgetTarget& target);
   void OnParent(const AttributePage::ParentMessage& m);
   void OnEvent(const HostEvent& e);
   // Diagnostic lines written since the last call.

@@ -20,6 +20,8 @@ class EventContext {
   virtual void ReleaseMouse() = 0;
   virtual void SetFocus(Widget* widget) = 0;
   virtual Widget* Focus() const = 0;
+  // The focus came from the keyboard (Tab), so the gadget must show it.
+  virtual bool FocusFromKeyboard() const { return false; }
   // Shows a popup menu at a global point and waits: the chosen ID, 0 for none.
   virtual int32_t RunMenu(const MenuModel& menu, Point global) = 0;
   // Asks for a file path; nothing when the user cancels.

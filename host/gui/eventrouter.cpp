@@ -137,11 +137,14 @@ void EventRouter::CycleFocus(Layer& layer, bool backwards) {
   } else if (backwards) {
     i = order.size() - 1;
   }
-  SetFocus(order[i]);
+  MoveFocus(order[i], true);
 }
 
-void EventRouter::SetFocus(Widget* widget) {
+void EventRouter::SetFocus(Widget* widget) { MoveFocus(widget, false); }
+
+void EventRouter::MoveFocus(Widget* widget, bool keyboard) {
   if (widget == focus_) return;
+  keyboardFocus_ = keyboard;
   Widget* old = focus_;
   focus_ = widget;
   if (old) old->OnFocusChanged(false, *this);

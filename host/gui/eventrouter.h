@@ -35,6 +35,7 @@ class EventRouter : public EventContext {
   void ReleaseMouse() override { capture_ = nullptr; }
   void SetFocus(Widget* widget) override;
   Widget* Focus() const override { return focus_; }
+  bool FocusFromKeyboard() const override { return keyboardFocus_; }
   int32_t RunMenu(const MenuModel& menu, Point global) override;
   std::optional<std::string> AskFile(const std::string& title, const std::string& current) override;
 
@@ -48,12 +49,14 @@ class EventRouter : public EventContext {
   Widget* Hit(Layer& layer, Point global);
   void UpdateHover(Widget* hit, Point global);
   static Widget* FocusTarget(Widget* hit);
+  void MoveFocus(Widget* widget, bool keyboard);
 
   Screen& screen_;
   Widget* focus_ = nullptr;
   Widget* capture_ = nullptr;
   Widget* hover_ = nullptr;
   std::vector<Widget*> savedFocus_;
+  bool keyboardFocus_ = false;
   std::set<int32_t> swallow_;
 };
 

@@ -225,8 +225,12 @@ bool Screen::Pump() {
 }
 
 Frontend::Poll Screen::PollNested(InputEvent& out) {
+  if (leaving_) return Frontend::Poll::Exhausted;
   Render();
-  const Frontend::Poll poll = frontend_->NextEvent(out, kPollMs);
+  Frontend::Poll poll = frontend_->NextEvent(out, kPollMs);
+  if (poll == Frontend::Poll::Event && nestedFilter_ && nestedFilter_(out)) {
+    poll = leaving_ ? Frontend::Poll::Exhausted : Frontend::Poll::Idle;
+  }
   if (poll == Frontend::Poll::Event) input_.Update(out);
   return poll;
 }

@@ -80,6 +80,11 @@ class Screen {
   bool Pump();
   // For loops inside a module call: presents, then takes the next event.
   Frontend::Poll PollNested(InputEvent& out);
+  // Sees every event a nested loop takes first; true keeps it from the loop.
+  // A window's shortcuts (quit) must work while a modal dialog is open.
+  void SetNestedFilter(std::function<bool(const InputEvent&)> filter) { nestedFilter_ = std::move(filter); }
+  // Every nested loop, running or to come, ends as if the input ran out.
+  void LeaveNestedLoops() { leaving_ = true; }
   // Dispatches events until done() holds; false when input ran out first.
   bool RunUntil(const std::function<bool()>& done);
   void SwallowRelease(int32_t channel) { router_.SwallowRelease(channel); }
@@ -116,6 +121,8 @@ class Screen {
   std::vector<std::pair<Layer*, Dialog*>> modals_;
   Framebuffer frame_;
   std::vector<Rect> shownBounds_;  // where the layers were in the last frame
+  std::function<bool(const InputEvent&)> nestedFilter_;
+  bool leaving_ = false;
 };
 
 }  // namespace host

@@ -5,6 +5,7 @@
 #include "gui/inputmessage.h"
 #include "gui/paintcontext.h"
 #include "gui/userarea.h"
+#include "gui/widgetstyle.h"
 
 namespace host {
 
@@ -53,6 +54,7 @@ void UserAreaWidget::Paint(PaintContext& ctx) {
   area_->Draw(visible.Offset(-Frame().x, -Frame().y), reason);
   area_->Drawing().End();
   canvas.SetOrigin(origin);
+  if (focusRing_ && ctx.HasFocus(*this)) WidgetStyle::FocusRing(ctx, Frame());
 }
 
 bool UserAreaWidget::AcceptsFocus() const { return area_ && IsEnabled(); }
@@ -75,10 +77,14 @@ bool UserAreaWidget::OnKey(const InputEvent& e, EventContext&) {
   return e.type == InputEvent::Type::KeyDown && Deliver(e);
 }
 
-void UserAreaWidget::OnFocusChanged(bool gained, EventContext&) {
+void UserAreaWidget::OnFocusChanged(bool gained, EventContext& ctx) {
   if (!area_) return;
-  // A pending full redraw keeps reason 0.
+  const bool hadRing = focusRing_;
+  // The module draws nothing to show the focus; a keyboard user needs to see it.
+  focusRing_ = gained && ctx.FocusFromKeyboard();
+  // A pending full redraw keeps reason 0; a ring to take away needs one.
   if (!IsDirty()) reason_ = gained ? UserArea::kReasonFocusGained : UserArea::kReasonFocusLost;
+  if (hadRing && !focusRing_) reason_ = 0;
   Invalidate();
 }
 

@@ -15,6 +15,12 @@ class DisplayProbe {
   // Why the environment names no display, empty when it names one. A
   // driver chosen through SDL_VIDEODRIVER counts as a display.
   static std::string MissingDisplay();
+  // The SDL video drivers to try, from the environment.
+  static std::string Drivers();
+
+ private:
+  // "DISPLAY=:5", the variables that name the display.
+  static std::string Named();
 };
 
 }  // namespace host

@@ -1,12 +1,9 @@
 #include "platform/layoutdump.h"
 
-#include <cxxabi.h>
-
 #include <cstdlib>
 #include <functional>
 #include <memory>
 #include <nlohmann/json.hpp>
-#include <typeinfo>
 #include <vector>
 
 #include "core/jsontext.h"
@@ -15,6 +12,7 @@
 #include "gui/menuwidget.h"
 #include "gui/screen.h"
 #include "gui/subdialogwidget.h"
+#include "gui/widgetkind.h"
 #include "page/attributepage.h"
 
 namespace host {
@@ -22,15 +20,6 @@ namespace host {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-std::string KindOf(const Widget& w) {
-  int status = 0;
-  std::unique_ptr<char, void (*)(void*)> name(abi::__cxa_demangle(typeid(w).name(), nullptr, nullptr, &status),
-                                              std::free);
-  std::string kind = status == 0 && name ? name.get() : typeid(w).name();
-  const size_t colon = kind.rfind("::");
-  return colon == std::string::npos ? kind : kind.substr(colon + 2);
-}
 
 Json RectJson(const Rect& r) { return Json::array({r.x, r.y, r.w, r.h}); }
 
@@ -49,7 +38,7 @@ class Collector {
     if (!root.IsShown()) return;
     const Rect r = OnScreen(root);
     if (root.Id() != 0 && !r.IsEmpty()) {
-      Json g{{"owner", owner}, {"id", root.Id()}, {"kind", KindOf(root)}, {"frame", RectJson(r)}};
+      Json g{{"owner", owner}, {"id", root.Id()}, {"kind", WidgetKind::Of(root)}, {"frame", RectJson(r)}};
       if (auto text = root.Text(); text && root.ChildCount() == 0) g["text"] = *text;
       lines_.push_back(JsonText::Dump(g));
     }

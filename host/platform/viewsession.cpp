@@ -69,6 +69,7 @@ Outcome<Done> ViewSession::Start(const ViewOptions& options) {
   if (!loaded->Started()) return R::Fail("the module did not start (action 2 answered " + std::to_string(loaded->start) + ")");
   prefs_ = std::make_unique<PreferenceEditor>(host_->Prefs(), [this](const PreferenceItem& i) { PreferenceChanged(i); });
   layoutFile_ = options.layoutFile;
+  GetScreen().SetNestedFilter([this](const InputEvent& e) { return QuitFromNestedLoop(e); });
   return ShowPage(documentPath_.filename().string());
 }
 
@@ -179,6 +180,16 @@ bool ViewSession::Shortcut(const InputEvent& e) {
     case 'P': OpenPresets(); return true;
     default: return false;
   }
+}
+
+bool ViewSession::QuitFromNestedLoop(const InputEvent& e) {
+  const bool ctrlQ =
+      e.type == InputEvent::Type::KeyDown && (e.qualifiers & GXA_QUALIFIER_CTRL) != 0 && e.key == 'Q';
+  if (!ctrlQ && e.type != InputEvent::Type::Close) return false;
+  // The open dialog or menu is cancelled on the way out; the main loop saves.
+  quit_ = true;
+  GetScreen().LeaveNestedLoops();
+  return true;
 }
 
 Outcome<Done> ViewSession::SaveAll() {

@@ -29,7 +29,7 @@ struct ViewOptions {
   std::filesystem::path module;
   std::optional<std::filesystem::path> document;  // default: demo.gxd in the data folder
   int scale = 0;                                   // 0: from the display
-  Size size{980, 760};                             // logical
+  Size size{1040, 760};                            // logical: two columns of the page
   std::optional<std::filesystem::path> layoutFile; // kept up to date with LayoutDump
 };
 
@@ -53,6 +53,7 @@ class ViewSession {
   Outcome<Done> OpenDocument(const ViewOptions& options);
   Outcome<Done> ShowPage(const std::string& title);
   bool Shortcut(const InputEvent& e);
+  bool QuitFromNestedLoop(const InputEvent& e);
   Outcome<Done> SaveAll();
   void SaveFromWindow();
   void OpenPreferences();

@@ -228,10 +228,19 @@ for name in color.1 swatch.1; do
 done
 step "saved document keeps (0.2, 0.4, 0.8) for color.1 and swatch.1"
 
-# --- second session: the colour comes back; SIGTERM saves and closes
+# --- second session: the colour comes back; Ctrl+Q quits from the Preferences
 start_view
 hex_is 3366CC || fail "the reopened document shows $(text_of color $HEX_FIELD), expected 3366CC"
+xdotool windowfocus --sync "$WIN"
+xdotool key ctrl+comma
+wait_for "Ctrl+, opened no Preferences window" modal_is '"Preferences"'
+xdotool key ctrl+q
+stop_view "Ctrl+Q in the Preferences"
+step "reopened with 3366CC and quit with Ctrl+Q while the Preferences were open"
+
+# --- third session: SIGTERM saves and closes
+start_view
 kill -TERM "$VIEW_PID"
 stop_view "SIGTERM"
-step "reopened with 3366CC and closed on SIGTERM"
+step "closed on SIGTERM"
 echo "view_xvfb: 1 passed, 0 failed"
