@@ -125,6 +125,18 @@ bool BaseBitmap::GetRow(std::int32_t y, std::uint8_t* pixels, std::int32_t count
   GXA_BMP_CALL(false, get_row, y, pixels, count, format);
 }
 
+bool BaseBitmap::SetRowPart(std::int32_t x, std::int32_t y, const std::uint8_t* pixels, std::int32_t count,
+                            std::int32_t format)
+{
+  GXA_BMP_CALL(false, set_row_part, x, y, pixels, count, format);
+}
+
+bool BaseBitmap::GetRowPart(std::int32_t x, std::int32_t y, std::uint8_t* pixels, std::int32_t count,
+                            std::int32_t format) const
+{
+  GXA_BMP_CALL(false, get_row_part, x, y, pixels, count, format);
+}
+
 bool BaseBitmap::CopyTo(BaseBitmap& dst) const
 {
   if (!dst._bmp)

@@ -649,6 +649,13 @@ typedef struct GxaBitmapFns {
   void (*canvas_destroy)(GxaCanvas* canvas);
   int32_t (*canvas_text_width)(GxaCanvas* canvas, const char* text);
   int32_t (*canvas_text_height)(GxaCanvas* canvas);
+  /* Part of a row: count pixels from column x, in the formats of get_row and
+   * set_row. Columns outside the bitmap are refused (false), nothing is read
+   * or written then. Lets a small stamp touch only the pixels it covers. */
+  bool (*set_row_part)(GxaBitmap* bmp, int32_t x, int32_t y, const uint8_t* pixels, int32_t count,
+                       int32_t format);
+  bool (*get_row_part)(const GxaBitmap* bmp, int32_t x, int32_t y, uint8_t* pixels, int32_t count,
+                       int32_t format);
 } GxaBitmapFns;
 
 /* =================================================================== colour */

@@ -10,6 +10,7 @@
 #include "geuserarea.h"
 #include "kelvin/colorinterfacekelvin.h"
 #include "mixer/colorinterfacemixer.h"
+#include "spectrum/colorinterfacespectrum.h"
 #include "utils/colorinterface.h"
 #include "utils/colorfieldarea.h"
 #include "utils/colorinterfacecompact.h"
@@ -40,7 +41,10 @@ Result<std::unique_ptr<ColorInterface>> ChooserPanels::Create(Panel panel, Color
     case Panel::ModeButtons:
       return Make<ColorInterfaceModeButtons>(chooser);
     case Panel::Compact:
-      return Make<ColorInterfaceCompact>([](ColorChooserGui& owner) { return owner.LayoutCompactSliders(); });
+      return Make<ColorInterfaceCompact>(chooser,
+                                         [](ColorChooserGui& owner) { return owner.LayoutCompactSliders(); });
+    case Panel::Spectrum:
+      return Make<ColorInterfaceSpectrum>(chooser);
     case Panel::Rgb:
       return Make<ColorInterfaceRGB>(chooser.GetColorUnit());
     case Panel::Hsv:
@@ -54,7 +58,7 @@ Result<std::unique_ptr<ColorInterface>> ChooserPanels::Create(Panel panel, Color
     case Panel::Hex:
       return Make<ColorInterfaceHex>();
     default:
-      // Wheel, spectrum, picture and swatches.
+      // Wheel, picture and swatches.
       return std::unique_ptr<ColorInterface>();
   }
 }
@@ -117,6 +121,13 @@ void ChooserPanels::TellPickingEnded(ColorInterface* modeButtons)
 {
   if (modeButtons)
     static_cast<ColorInterfaceModeButtons*>(modeButtons)->PickingEnded();
+}
+
+void ChooserPanels::FollowSpectrumSize(ColorInterface* spectrum)
+{
+  auto* panel = static_cast<ColorInterfaceSpectrum*>(spectrum);
+  if (panel && panel->HasSizeChanged())
+    panel->ReadSize();
 }
 
 void ChooserPanels::FollowColor(ColorInterface* mixer, ColorChooserGui& chooser)

@@ -2,7 +2,7 @@
 // Where the chooser meets the concrete panel and gadget classes: creation of
 // each panel kind and of the chooser's own gadgets, and the few operations
 // the chooser calls on one kind in particular. A kind whose class is not
-// part of the module yet (wheel, spectrum, picture, swatches) is created as
+// part of the module yet (wheel, picture, swatches) is created as
 // null, and the chooser leaves its body empty.
 #include <memory>
 
@@ -35,6 +35,9 @@ public:
   // brightness maximum.
   static void UpdateBrightnessSlider(GeUserArea* slider, const ColorChooserGui& chooser);
   static void TellPickingEnded(ColorInterface* modeButtons);
+  // The spectrum's size preference changed: the square takes it and the
+  // chooser lays out again.
+  static void FollowSpectrumSize(ColorInterface* spectrum);
   // The colour changed elsewhere: the mixer's selected field follows it.
   static void FollowColor(ColorInterface* mixer, ColorChooserGui& chooser);
 };

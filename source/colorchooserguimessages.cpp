@@ -168,8 +168,10 @@ Result<void> ColorChooserGui::PreferencesChanged()
   if ((IsModeOn(kModeRgb) || IsCompact()) && rgb &&
       rgb->HasPureGradients() != prefs.GetBool(ColorInterfaceRGB::kPrefPureGradients, false))
     rgb->Update(*this);
-  // The wheel, spectrum, swatches and picture panels follow the preferences
-  // themselves once they are part of the module.
+  if (GetLayoutMode() == 2 && !IsCompact() && IsModeOn(kModeSpectrum))
+    ChooserPanels::FollowSpectrumSize(GetPanel(Panel::Spectrum));
+  // The wheel, swatches and picture panels follow the preferences themselves
+  // once they are part of the module.
   return Ok();
 }
 
@@ -211,6 +213,9 @@ Result<void> ColorChooserGui::ReceiveBroadcast(std::int64_t code, std::int64_t s
   {
     case BroadcastTarget::Preferences:
       return PreferencesChanged();
+    case BroadcastTarget::Spectrum:
+      ChooserPanels::FollowSpectrumSize(GetPanel(Panel::Spectrum));
+      return Ok();
     default:
       // The wheel, spectrum, picture and swatch panels answer the rest.
       return Ok();

@@ -109,6 +109,8 @@ Result<void> ColorChooserGui::InitPanels()
       RETURN_IF_ERROR(UpdatePanel(Panel::Alpha, true));
     return Ok();
   }
+  if (IsModeOn(kModeSpectrum))
+    RETURN_IF_ERROR(UpdatePanel(Panel::Spectrum, true));
   if (IsModeOn(kModePicture))
     RETURN_IF_ERROR(RequirePanel(Panel::Picture));
   const std::pair<Panel, std::int32_t> sliders[] = {{Panel::Rgb, kModeRgb},       {Panel::Hsv, kModeHsv},
@@ -142,9 +144,9 @@ Result<void> ColorChooserGui::UpdatePanels()
     return Ok();
   }
   // Kelvin, picture and swatches keep their own values and are not refreshed.
-  const std::pair<Panel, std::int32_t> followers[] = {{Panel::Rgb, kModeRgb},     {Panel::Hsv, kModeHsv},
-                                                      {Panel::Mixer, kModeMixer}, {Panel::Alpha, kModeAlpha},
-                                                      {Panel::Hex, kModeHex}};
+  const std::pair<Panel, std::int32_t> followers[] = {
+      {Panel::Spectrum, kModeSpectrum}, {Panel::Rgb, kModeRgb},     {Panel::Hsv, kModeHsv},
+      {Panel::Mixer, kModeMixer},       {Panel::Alpha, kModeAlpha}, {Panel::Hex, kModeHex}};
   for (const auto& [panel, mode] : followers)
   {
     if (!IsModeOn(mode) || (panel == Panel::Alpha && !_alphaEnabled))

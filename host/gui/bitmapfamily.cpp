@@ -76,13 +76,30 @@ void BitmapFamily::SetAlpha(GxaBitmap* bmp, int32_t x, int32_t y, int32_t a) {
 int32_t BitmapFamily::GetAlpha(const GxaBitmap* bmp, int32_t x, int32_t y) { return bmp ? B(bmp)->GetAlpha(x, y) : 0; }
 
 bool BitmapFamily::SetRow(GxaBitmap* bmp, int32_t y, const uint8_t* pixels, int32_t count, int32_t format) {
-  if (!bmp || !pixels || y < 0 || y >= B(bmp)->Height() || count < 0) return false;
+  if (!bmp || count < 0) return false;
+  return SetRowPart(bmp, 0, y, pixels, std::min(count, B(bmp)->Width()), format);
+}
+
+bool BitmapFamily::GetRow(const GxaBitmap* bmp, int32_t y, uint8_t* pixels, int32_t count, int32_t format) {
+  if (!bmp || count < 0) return false;
+  return GetRowPart(bmp, 0, y, pixels, std::min(count, B(bmp)->Width()), format);
+}
+
+namespace {
+bool RowPartFits(const Bitmap& bitmap, int32_t x, int32_t y, int32_t count, int32_t format) {
   if (format != GXA_PIXEL_RGB8 && format != GXA_PIXEL_RGBA8) return false;
+  return y >= 0 && y < bitmap.Height() && x >= 0 && count >= 0 && int64_t(x) + count <= bitmap.Width();
+}
+}  // namespace
+
+bool BitmapFamily::SetRowPart(GxaBitmap* bmp, int32_t x0, int32_t y, const uint8_t* pixels, int32_t count,
+                              int32_t format) {
+  if (!bmp || !pixels || !RowPartFits(*B(bmp), x0, y, count, format)) return false;
   Bitmap& bitmap = *B(bmp);
-  const int n = std::min(count, bitmap.Width());
   const int step = format == GXA_PIXEL_RGBA8 ? 4 : 3;
-  for (int x = 0; x < n; ++x) {
-    const uint8_t* p = pixels + size_t(x) * step;
+  for (int i = 0; i < count; ++i) {
+    const int x = x0 + i;
+    const uint8_t* p = pixels + size_t(i) * step;
     const uint8_t a = step == 4 ? p[3] : (bitmap.Depth() == 32 ? bitmap.GetPixel(x, y).a : 255);
     bitmap.SetPixel(x, y, {p[0], p[1], p[2], a});
     if (step == 4 && bitmap.HasAlphaChannel()) bitmap.SetAlpha(x, y, p[3]);
@@ -90,15 +107,15 @@ bool BitmapFamily::SetRow(GxaBitmap* bmp, int32_t y, const uint8_t* pixels, int3
   return true;
 }
 
-bool BitmapFamily::GetRow(const GxaBitmap* bmp, int32_t y, uint8_t* pixels, int32_t count, int32_t format) {
-  if (!bmp || !pixels || y < 0 || y >= B(bmp)->Height() || count < 0) return false;
-  if (format != GXA_PIXEL_RGB8 && format != GXA_PIXEL_RGBA8) return false;
+bool BitmapFamily::GetRowPart(const GxaBitmap* bmp, int32_t x0, int32_t y, uint8_t* pixels, int32_t count,
+                              int32_t format) {
+  if (!bmp || !pixels || !RowPartFits(*B(bmp), x0, y, count, format)) return false;
   const Bitmap& bitmap = *B(bmp);
-  const int n = std::min(count, bitmap.Width());
   const int step = format == GXA_PIXEL_RGBA8 ? 4 : 3;
-  for (int x = 0; x < n; ++x) {
+  for (int i = 0; i < count; ++i) {
+    const int x = x0 + i;
     const Rgba c = bitmap.GetPixel(x, y);
-    uint8_t* p = pixels + size_t(x) * step;
+    uint8_t* p = pixels + size_t(i) * step;
     p[0] = c.r, p[1] = c.g, p[2] = c.b;
     if (step == 4) p[3] = bitmap.HasAlphaChannel() ? bitmap.GetAlpha(x, y) : c.a;
   }
@@ -155,7 +172,7 @@ const GxaBitmapFns* BitmapFamily::Table() {
   static const GxaBitmapFns table = {
       sizeof(GxaBitmapFns), &Create, &Destroy, &Init, &Width, &Height, &Depth, &AddAlpha, &HasAlpha, &SetPixel,
       &GetPixel, &SetAlpha, &GetAlpha, &SetRow, &GetRow, &CopyTo, &CopyPartTo, &ScaleTo, &LoadFile, &SetProfile,
-      &CanvasCreate, &CanvasDestroy, &CanvasTextWidth, &CanvasTextHeight,
+      &CanvasCreate, &CanvasDestroy, &CanvasTextWidth, &CanvasTextHeight, &SetRowPart, &GetRowPart,
   };
   return &table;
 }

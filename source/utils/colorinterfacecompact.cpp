@@ -10,27 +10,34 @@ namespace
 constexpr std::int32_t kRowFlags = GXA_ALIGN_H_SCALEFIT | GXA_ALIGN_TOP;
 constexpr std::int32_t kSquareFlags = GXA_ALIGN_LEFT | GXA_ALIGN_V_SCALEFIT;
 constexpr std::int32_t kSliderSpace = 6;
+constexpr std::int32_t kSquareAttach = 0x40000003;
 }  // namespace
 
-ColorInterfaceCompact::ColorInterfaceCompact(SliderLayout layoutSliders) : _layoutSliders(std::move(layoutSliders))
+ColorInterfaceCompact::ColorInterfaceCompact(ColorChooserGui& chooser, SliderLayout layoutSliders)
+    : _layoutSliders(std::move(layoutSliders)), _square(chooser, ColorSpectrumArea::Sizing::FollowHeight)
 {
 }
 
-// The square shows the colour once the spectrum is part of the module; the
-// slider panels are updated by the chooser.
-void ColorInterfaceCompact::Update(ColorChooserGui&) {}
+// The slider panels are updated by the chooser.
+void ColorInterfaceCompact::Update(ColorChooserGui&)
+{
+  _square.Redraw();
+}
 
 Result<void> ColorInterfaceCompact::CreateLayout(ColorChooserGui& chooser)
 {
   chooser.GroupBegin(0, kRowFlags, 2, 0);
   chooser.GroupBegin(0, kSquareFlags, 1, 0);
-  chooser.AddUserArea(kSquareId, kSquareFlags);
+  const bool added = chooser.AddUserArea(kSquareId, kSquareFlags) &&
+                     chooser.AttachUserArea(_square, kSquareId, kSquareAttach);
   chooser.GroupEnd();
   chooser.GroupBegin(0, kRowFlags, 1, 0);
   chooser.GroupBorderSpace(0, kSliderSpace, 0, kSliderSpace);
   const Result<void> sliders = _layoutSliders ? _layoutSliders(chooser) : Result<void>();
   chooser.GroupEnd();
   chooser.GroupEnd();
+  if (!added)
+    return UnexpectedError("AddUserArea() failed.");
   return sliders;
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 // The compact mode: a saturation-value square beside the RGB and HSV sliders,
-// in one row. The chooser owns the slider panels and lays them out through
-// the function it hands over; the square's body comes with the spectrum.
+// in one row, the square as tall as the sliders beside it. The chooser owns
+// the slider panels and lays them out through the function it hands over.
 #include <cstdint>
 #include <functional>
 
 #include "result.h"
+#include "spectrum/colorspectrumarea.h"
 #include "utils/colorinterface.h"
 
 class ColorInterfaceCompact : public ColorInterface
@@ -16,13 +17,16 @@ public:
   // Lays out the RGB and the HSV panel at the current position.
   using SliderLayout = std::function<Result<void>(ColorChooserGui&)>;
 
-  explicit ColorInterfaceCompact(SliderLayout layoutSliders);
+  ColorInterfaceCompact(ColorChooserGui& chooser, SliderLayout layoutSliders);
 
   void Update(ColorChooserGui& chooser) override;
   Result<void> CreateLayout(ColorChooserGui& chooser) override;
   // The colour changed exactly when the square reports.
   Result<bool> Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser) override;
 
+  ColorSpectrumArea& GetSquare() { return _square; }
+
 private:
   SliderLayout _layoutSliders;
+  ColorSpectrumArea _square;
 };

@@ -1,0 +1,344 @@
+#include "colorwheel/colorwheel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+
+#include "colorwheel/colorwheelharmony.h"
+#include "gxa_api.h"
+#include "utils/colorconversions.h"
+#include "utils/colorutils.h"
+
+namespace
+{
+constexpr std::int32_t kRimMargin = 6;
+constexpr double kThinLine = 0.7;
+constexpr double kThickLine = 1.4;
+constexpr double kHandleDiameter = 11.0;
+constexpr double kMarkerRing = 2.0;
+constexpr double kDotDiameter = 2.0;
+constexpr double kDashLength = 5.0;
+constexpr double kDashGap = 3.0;
+constexpr double kUnselectedOpacity = 0.5;
+// Below this fixed component the wheel is dark enough for white outlines;
+// linear values look brighter on screen, so the switch comes earlier.
+constexpr double kGreyThreshold = 0.5;
+constexpr double kLinearGreyThreshold = 0.2;
+constexpr std::int64_t kRowSlack = 10;
+constexpr double kGreyFloor = 0.001;
+
+std::uint8_t To8(double c)
+{
+  return static_cast<std::uint8_t>(static_cast<std::int64_t>(c * 255.0 + 0.5));
+}
+}  // namespace
+
+void ColorWheel::SetScheme(std::int32_t schemeId)
+{
+  _useRyb = schemeId == ColorWheelScheme::kRyb;
+  _dirty = true;
+}
+
+const ColorWheelScheme& ColorWheel::GetScheme() const
+{
+  if (_useRyb)
+    return _ryb;
+  return _rgb;
+}
+
+Result<void> ColorWheel::ComputeHarmony(const Vector& hsv, BaseArray<ColorListEntry>& colors)
+{
+  if (!_harmony)
+    return Ok();
+  return _harmony->Compute(hsv, colors, *this);
+}
+
+void ColorWheel::SetFixedComponent(double value)
+{
+  _fixed = std::clamp(value, 0.0, 1.0);
+  _dirty = true;
+}
+
+void ColorWheel::SetRadiusIsSaturation(bool on)
+{
+  if (on != _radiusIsSaturation)
+    _dirty = true;
+  _radiusIsSaturation = on;
+}
+
+void ColorWheel::SetLinear(bool on)
+{
+  if (on != _linear)
+    _dirty = true;
+  _linear = on;
+}
+
+void ColorWheel::ResetBackground()
+{
+  _background[0] = _background[1] = _background[2] = -1;
+}
+
+Vector ColorWheel::PointToHsv(const Vector& point) const
+{
+  const double dx = point.x - _centre.x, dy = point.y - _centre.y;
+  const double d = std::min(std::sqrt(dx * dx + dy * dy), _radius);
+  const double hue = GetScheme().PointToHue(point, _centre);
+  const double t = _radius > 0.0 ? std::clamp(d / _radius, 0.0, 1.0) : 0.0;
+  return _radiusIsSaturation ? Vector(hue, t, _fixed) : Vector(hue, _fixed, t);
+}
+
+Vector ColorWheel::HsvToPoint(double hue, double saturation, double value) const
+{
+  const double theta = GetScheme().HueToDrawAngle(hue);
+  const double r = (_radiusIsSaturation ? saturation : value) * _radius;
+  return {_centre.x + r * std::sin(theta), _centre.y + r * std::cos(theta), 0.0};
+}
+
+void ColorWheel::SetPixelGeometry(std::int32_t half, double scale)
+{
+  _lineThin = kThinLine * scale;
+  _lineThick = kThickLine * scale;
+  _radius = scale * (half - kRimMargin);
+  _halfSize = scale * half;
+  _centre = Vector(scale * half, scale * half, 0.0);
+  _handleDiameter = kHandleDiameter * scale;
+  _markerRing = kMarkerRing * scale;
+  _dotDiameter = kDotDiameter * scale;
+  _dashLength = kDashLength * scale;
+  _dashGap = kDashGap * scale;
+}
+
+void ColorWheel::SetLogicalGeometry(std::int32_t half)
+{
+  _radius = half - kRimMargin;
+  _halfSize = half;
+  _centre = Vector(half, half, 0.0);
+}
+
+Result<void> ColorWheel::CreateBitmaps()
+{
+  for (std::unique_ptr<BaseBitmap>* bitmap : {&_wheel, &_output})
+  {
+    if (!*bitmap)
+      bitmap->reset(new (std::nothrow) BaseBitmap());
+    if (!*bitmap || !(*bitmap)->IsValid())
+    {
+      bitmap->reset();
+      return OutOfMemoryError();
+    }
+  }
+  return Ok();
+}
+
+bool ColorWheel::NeedsRender(std::int32_t pixels, std::int32_t red, std::int32_t green, std::int32_t blue)
+{
+  const bool background = red != _background[0] || green != _background[1] || blue != _background[2];
+  _background[0] = red;
+  _background[1] = green;
+  _background[2] = blue;
+  return background || _wheel->GetWidth() != pixels || _dirty;
+}
+
+Result<BaseBitmap*> ColorWheel::GenerateWheel(std::int32_t size, std::int32_t scale, std::int32_t red,
+                                              std::int32_t green, std::int32_t blue,
+                                              const BaseArray<ColorListEntry>& colors)
+{
+  if (size < 1)
+    return static_cast<BaseBitmap*>(nullptr);
+  const auto pixels = static_cast<std::int32_t>(size * scale);
+  RETURN_IF_ERROR(CreateBitmaps());
+  const std::int32_t half = size / 2;
+  SetPixelGeometry(half, scale);
+  Result<void> drawn = NeedsRender(pixels, red, green, blue) ? Render(pixels) : Ok();
+  if (drawn.IsOk())
+    drawn = GenerateWheelWithHandlers(*_output, *_wheel, colors);
+  SetLogicalGeometry(half);
+  if (drawn.IsError())
+    return drawn.GetError();
+  return _output.get();
+}
+
+Result<void> ColorWheel::Render(std::int32_t pixels)
+{
+  const std::int64_t needed = 4 * static_cast<std::int64_t>(pixels) + kRowSlack;
+  if (!_row || needed > _rowCapacity)
+  {
+    _row.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(needed)]);
+    _rowCapacity = _row ? needed : 0;
+    if (!_row)
+      return OutOfMemoryError();
+  }
+  if (pixels < 1 || _wheel->Init(pixels, pixels, 24).IsError() || _wheel->GetWidth() < 1)
+    return UnexpectedError("Bitmap has zero size.");
+  if (_wheel->AddAlpha().IsError())
+    return OutOfMemoryError();
+  RETURN_IF_ERROR(_table.Prepare(pixels, _centre.x, _radius, GetScheme()));
+  for (std::int32_t y = 0; y < pixels; ++y)
+  {
+    RenderRow(y, _row.get());
+    _wheel->SetRow(y, _row.get(), pixels, GXA_PIXEL_RGBA8);
+  }
+  _dirty = false;
+  return Ok();
+}
+
+void ColorWheel::RenderRow(std::int32_t y, std::uint8_t* row) const
+{
+  const std::int32_t n = _table.GetSize();
+  const std::int64_t first = static_cast<std::int64_t>(y) * n;
+  const std::uint8_t* alpha = _table.GetAlpha() + first;
+  const std::uint8_t* sector = _table.GetSector() + first;
+  const double* fraction = _table.GetFraction() + first;
+  const double* radial = _table.GetRadial() + first;
+  for (std::int32_t x = 0; x < n; ++x, row += 4)
+  {
+    row[3] = alpha[x];
+    if (sector[x] == ColorWheelPixelTable::kUncoloured)
+    {
+      row[0] = row[1] = row[2] = 0;
+      continue;
+    }
+    // HsvToRgb, with the hue already split into sector and fraction.
+    const double s = _radiusIsSaturation ? radial[x] : _fixed;
+    const double v = _radiusIsSaturation ? _fixed : radial[x];
+    Vector rgb(v, v, v);
+    if (s >= kGreyFloor)
+    {
+      const double f = fraction[x];
+      const double p = (1.0 - s) * v, q = (1.0 - s * f) * v, t = (1.0 - s * (1.0 - f)) * v;
+      switch (sector[x])
+      {
+        case 1: rgb = Vector(q, v, p); break;
+        case 2: rgb = Vector(p, v, t); break;
+        case 3: rgb = Vector(p, q, v); break;
+        case 4: rgb = Vector(t, p, v); break;
+        case 5: rgb = Vector(v, p, q); break;
+        default: rgb = Vector(v, t, p); break;
+      }
+    }
+    if (_linear)
+      rgb = ConvertColorSpace(rgb, GXA_TRANSFORM_TO_HOST);
+    row[0] = To8(rgb.x);
+    row[1] = To8(rgb.y);
+    row[2] = To8(rgb.z);
+  }
+}
+
+Vector ColorWheel::DisplayColor(const Vector& hsv) const
+{
+  const Vector rgb = HsvToRgb(hsv);
+  return _linear ? ConvertColorSpace(rgb, GXA_TRANSFORM_TO_HOST) : rgb;
+}
+
+double ColorWheel::GreyThreshold() const
+{
+  return _linear ? kLinearGreyThreshold : kGreyThreshold;
+}
+
+std::int32_t ColorWheel::CommonGrey() const
+{
+  return _radiusIsSaturation && _fixed >= GreyThreshold() ? 0 : 255;
+}
+
+ColorWheel::Handle ColorWheel::MakeHandle(const ColorListEntry& entry, std::int64_t index) const
+{
+  const Vector& hsv = entry.color;
+  const Vector at = HsvToPoint(hsv.x, hsv.y, hsv.z);
+  Handle handle;
+  handle.color = DisplayColor(hsv);
+  handle.x = at.x;
+  handle.y = at.y;
+  handle.grey = _radiusIsSaturation ? CommonGrey() : (hsv.z >= GreyThreshold() ? 0 : 255);
+  handle.index = index;
+  return handle;
+}
+
+void ColorWheel::DrawSpoke(const Handle& handle, bool selected, BaseBitmap& output)
+{
+  const std::int32_t grey = CommonGrey();
+  _line.SetWidth(handle.index == _activeHandle ? _lineThick : _lineThin);
+  _line.SetColor(grey, grey, grey);
+  if (selected)
+  {
+    _line.SetOpacity(1.0);
+    _line.DrawLine(_centre.x, _centre.y, handle.x, handle.y, output);
+    return;
+  }
+  _line.SetOpacity(kUnselectedOpacity);
+  _line.DrawDashedLine(_centre.x, _centre.y, handle.x, handle.y, _dashLength, _dashGap, true, output);
+}
+
+void ColorWheel::StampMarker(const Handle& handle, BaseBitmap& output)
+{
+  _marker.SetColor(handle.color);
+  _marker.SetSecondColor(handle.grey, handle.grey, handle.grey);
+  _marker.Draw(output, Vector(handle.x, handle.y, 0.0));
+}
+
+void ColorWheel::StampDot(const Handle& handle, BaseBitmap& output)
+{
+  _dot.SetColor(handle.grey, handle.grey, handle.grey);
+  _dot.Draw(output, Vector(handle.x, handle.y, 0.0));
+}
+
+Result<void> ColorWheel::PrepareStamps()
+{
+  RETURN_IF_ERROR(_marker.SetDiameter(_handleDiameter, _markerRing));
+  RETURN_IF_ERROR(_dot.SetDiameter(_dotDiameter));
+  _dot.SetOpacity(1.0);
+  return Ok();
+}
+
+Result<void> ColorWheel::GenerateWheelWithHandlers(BaseBitmap& output, const BaseBitmap& wheel,
+                                                   const BaseArray<ColorListEntry>& colors)
+{
+  if (!wheel.CopyTo(output))
+    return UnexpectedError("ColorWheel::GenerateWheelWithHandlers() error: BaseBitmap::CopyTo() failed");
+  if (colors.IsEmpty())
+    return Ok();
+  const std::size_t count = colors.GetCount();
+  _selected.Flush();
+  _unselected.Flush();
+  RETURN_IF_ERROR(_selected.EnsureCapacity(count));
+  RETURN_IF_ERROR(_unselected.EnsureCapacity(count));
+  RETURN_IF_ERROR(PrepareStamps());
+
+  const Handle main = MakeHandle(colors[0], 0);
+  const bool mainSelected = colors[0].selected;
+  DrawSpoke(main, mainSelected, output);
+  for (std::size_t i = count - 1; i >= 1; --i)
+  {
+    const Handle handle = MakeHandle(colors[i], static_cast<std::int64_t>(i));
+    RETURN_IF_ERROR((colors[i].selected ? _selected : _unselected).Append(handle));
+    DrawSpoke(handle, colors[i].selected, output);
+  }
+
+  const std::int32_t grey = CommonGrey();
+  CircleBitmap centre;
+  RETURN_IF_ERROR(centre.Init(_lineThick, grey, grey, grey, 1.0, false));
+  centre.Draw(output, _centre);
+
+  _marker.SetOpacity(kUnselectedOpacity);
+  for (std::size_t i = 0; i < _unselected.GetCount(); ++i)
+    StampMarker(_unselected[i], output);
+  const bool dotsOnSelected = _harmony && !_harmony->IsMono();
+  if (!mainSelected)
+  {
+    StampMarker(main, output);
+    if (!dotsOnSelected)
+      StampDot(main, output);
+  }
+  _marker.SetOpacity(1.0);
+  for (std::size_t i = 0; i < _selected.GetCount(); ++i)
+  {
+    StampMarker(_selected[i], output);
+    if (dotsOnSelected)
+      StampDot(_selected[i], output);
+  }
+  if (mainSelected)
+  {
+    StampMarker(main, output);
+    StampDot(main, output);
+  }
+  return Ok();
+}
