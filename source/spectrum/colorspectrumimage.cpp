@@ -83,17 +83,21 @@ void ColorSpectrumImage::PrepareColumns(double hue)
 Result<void> ColorSpectrumImage::Fill(double hue, bool linear)
 {
   const std::int32_t inner = _edge - 2 * _margin;
-  if (inner < 1)
-    return Ok();
-  _columns.reset(new (std::nothrow) double[static_cast<std::size_t>(inner) * kColumnFactors]);
-  _row.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(inner) * 4]);
+  _columns.reset(new (std::nothrow) double[static_cast<std::size_t>(std::max(inner, 1)) * kColumnFactors]);
+  _row.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(_edge) * 4]);
   if (!_columns || !_row)
     return OutOfMemoryError();
   PrepareColumns(hue);
-  for (std::int32_t j = 0; j < inner; ++j)
+  // The margin is transparent, so that the gadget's background shows.
+  std::fill(_row.get(), _row.get() + static_cast<std::size_t>(_edge) * 4, 0);
+  for (std::int32_t y = 0; y < _edge; ++y)
   {
-    FillRow(j, hue, linear, _row.get());
-    _square->SetRowPart(_margin, _margin + j, _row.get(), inner, GXA_PIXEL_RGBA8);
+    const std::int32_t j = y - _margin;
+    if (j >= 0 && j < inner)
+      FillRow(j, hue, linear, _row.get() + static_cast<std::size_t>(_margin) * 4);
+    else if (j == inner)
+      std::fill(_row.get(), _row.get() + static_cast<std::size_t>(_edge) * 4, 0);
+    _square->SetRow(y, _row.get(), _edge, GXA_PIXEL_RGBA8);
   }
   return Ok();
 }
@@ -140,7 +144,7 @@ void ColorSpectrumImage::RestoreUnderMarker()
   if (_boxX2 < _boxX1 || !_row)
     return;
   const std::int32_t count = _boxX2 - _boxX1 + 1;
-  if (count > _edge - 2 * _margin)
+  if (count > _edge)
   {
     _square->CopyTo(*_composed);
     return;

@@ -101,6 +101,7 @@ TEST_F(ColorWheelTest, RimPixelsCarryTheHueOfTheirAngle)
     _wheel.SetScheme(scheme);
     BaseBitmap* picture = Generate(200, 2);
     ASSERT_NE(picture, nullptr);
+    Keep(*picture, "wheel-rim-" + std::to_string(scheme) + ".png");
     const ColorWheelScheme& schemes = _wheel.GetScheme();
     for (double degrees = 5; degrees < 360; degrees += 10)
     {
@@ -176,9 +177,19 @@ protected:
 
 TEST_F(ColorWheelHandlesTest, MarkersShowTheirColoursAndTheMainOneCarriesADot)
 {
+  _wheel.SetActiveHandle(0);
+  for (const std::int32_t scheme : {ColorWheelScheme::kRyb, ColorWheelScheme::kRgb})
+  {
+    _wheel.SetScheme(scheme);
+    for (const std::int32_t scale : {2, 1})
+    {
+      BaseBitmap* picture = Generate(200, scale);
+      ASSERT_NE(picture, nullptr);
+      Keep(*picture, "wheel-handles-" + std::to_string(scheme) + "-" + std::to_string(scale) + ".png");
+    }
+  }
   BaseBitmap* picture = Generate(200, 1);
   ASSERT_NE(picture, nullptr);
-  Keep(*picture, "wheel-handles.png");
   // No harmony: only the main colour has its dot, black on a bright wheel.
   EXPECT_EQ(AtHandle(*picture, 0), (Rgb{0, 0, 0}));
   EXPECT_EQ(AtHandle(*picture, 1), To8(HsvToRgb(Vector(1.0 / 3.0, 0.6, 1.0))));

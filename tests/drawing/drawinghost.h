@@ -48,14 +48,18 @@ protected:
   {
     ASSERT_TRUE(bitmap.Init(w, h, 24).IsOk());
     if (alpha >= 0)
+    {
       ASSERT_TRUE(bitmap.AddAlpha().IsOk());
+    }
     for (std::int32_t y = 0; y < h; ++y)
     {
       for (std::int32_t x = 0; x < w; ++x)
       {
         bitmap.SetPixel(x, y, color.r, color.g, color.b);
         if (alpha >= 0)
+        {
           bitmap.SetAlpha(x, y, alpha);
+        }
       }
     }
   }

@@ -48,9 +48,10 @@ TEST_F(SpectrumTest, CornersAreWhiteAndBlackForAnyHue)
     StartSpectrum(scale);
     // Saturation and value 0.5 keep the marker away from the corners.
     const host::Vector3 colors[] = {{0.5, 0.25, 0.25}, {0.25, 0.5, 0.32}, {0.45, 0.25, 0.5}};
+    int n = 0;
     for (const host::Vector3& c : colors)
     {
-      const std::string key = "a" + std::to_string(c.y);
+      const std::string key = "a" + std::to_string(n++);
       OpenPlain(key, c.x, c.y, c.z);
       const host::Bitmap picture = Picture(key, kSquare);
       ASSERT_EQ(picture.Width(), 130 * scale);
