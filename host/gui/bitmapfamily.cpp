@@ -59,8 +59,8 @@ bool BitmapFamily::HasAlpha(const GxaBitmap* bmp) { return bmp && B(bmp)->HasAlp
 void BitmapFamily::SetPixel(GxaBitmap* bmp, int32_t x, int32_t y, int32_t r, int32_t g, int32_t b) {
   if (!bmp) return;
   Bitmap& bitmap = *B(bmp);
-  const uint8_t a = bitmap.Depth() == 32 ? bitmap.GetPixel(x, y).a : 255;
-  bitmap.SetPixel(x, y, {Byte(r), Byte(g), Byte(b), a});
+  // Only the colour: a pixel keeps its alpha, whichever way it is stored.
+  bitmap.SetPixel(x, y, {Byte(r), Byte(g), Byte(b), bitmap.GetAlpha(x, y)});
 }
 
 void BitmapFamily::GetPixel(const GxaBitmap* bmp, int32_t x, int32_t y, int32_t rgb[3]) {
@@ -96,13 +96,19 @@ bool BitmapFamily::SetRowPart(GxaBitmap* bmp, int32_t x0, int32_t y, const uint8
                               int32_t format) {
   if (!bmp || !pixels || !RowPartFits(*B(bmp), x0, y, count, format)) return false;
   Bitmap& bitmap = *B(bmp);
-  const int step = format == GXA_PIXEL_RGBA8 ? 4 : 3;
-  for (int i = 0; i < count; ++i) {
-    const int x = x0 + i;
-    const uint8_t* p = pixels + size_t(i) * step;
-    const uint8_t a = step == 4 ? p[3] : (bitmap.Depth() == 32 ? bitmap.GetPixel(x, y).a : 255);
-    bitmap.SetPixel(x, y, {p[0], p[1], p[2], a});
-    if (step == 4 && bitmap.HasAlphaChannel()) bitmap.SetAlpha(x, y, p[3]);
+  const int bpp = bitmap.BytesPerPixel();
+  uint8_t* row = bitmap.Row(y) + size_t(x0) * bpp;
+  uint8_t* alpha = bitmap.AlphaRow(y);
+  if (format == GXA_PIXEL_RGB8) {
+    // Colour only: the alpha stays as it was.
+    for (int i = 0; i < count; ++i, row += bpp, pixels += 3) row[0] = pixels[0], row[1] = pixels[1], row[2] = pixels[2];
+    return true;
+  }
+  if (alpha) alpha += x0;
+  for (int i = 0; i < count; ++i, row += bpp, pixels += 4) {
+    row[0] = pixels[0], row[1] = pixels[1], row[2] = pixels[2];
+    if (bpp == 4) row[3] = pixels[3];
+    if (alpha) alpha[i] = pixels[3];
   }
   return true;
 }
@@ -111,13 +117,14 @@ bool BitmapFamily::GetRowPart(const GxaBitmap* bmp, int32_t x0, int32_t y, uint8
                               int32_t format) {
   if (!bmp || !pixels || !RowPartFits(*B(bmp), x0, y, count, format)) return false;
   const Bitmap& bitmap = *B(bmp);
+  const int bpp = bitmap.BytesPerPixel();
+  const uint8_t* row = bitmap.Row(y) + size_t(x0) * bpp;
+  const uint8_t* alpha = bitmap.AlphaRow(y);
+  if (alpha) alpha += x0;
   const int step = format == GXA_PIXEL_RGBA8 ? 4 : 3;
-  for (int i = 0; i < count; ++i) {
-    const int x = x0 + i;
-    const Rgba c = bitmap.GetPixel(x, y);
-    uint8_t* p = pixels + size_t(i) * step;
-    p[0] = c.r, p[1] = c.g, p[2] = c.b;
-    if (step == 4) p[3] = bitmap.HasAlphaChannel() ? bitmap.GetAlpha(x, y) : c.a;
+  for (int i = 0; i < count; ++i, row += bpp, pixels += step) {
+    pixels[0] = row[0], pixels[1] = row[1], pixels[2] = row[2];
+    if (step == 4) pixels[3] = bpp == 4 ? row[3] : alpha ? alpha[i] : uint8_t(255);
   }
   return true;
 }

@@ -17,9 +17,11 @@ constexpr int kColumnFactors = 4;
 // Where value, p, q and t go in each of HsvToRgb's six hue sectors.
 constexpr int kSectorOrder[6][3] = {{0, 3, 1}, {2, 0, 1}, {1, 0, 3}, {1, 2, 0}, {3, 1, 0}, {0, 1, 2}};
 
+// floor(c * 255 + 0.5); components are never negative, so truncation is the
+// same and needs no call into the maths library.
 std::uint8_t To8(double c)
 {
-  return static_cast<std::uint8_t>(static_cast<std::int64_t>(std::floor(c * 255.0 + 0.5)));
+  return static_cast<std::uint8_t>(static_cast<std::int64_t>(c * 255.0 + 0.5));
 }
 }  // namespace
 

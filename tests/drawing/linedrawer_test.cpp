@@ -115,6 +115,14 @@ TEST_F(LineDrawerTest, OpacityAndColourBlendIntoThePixel)
   EXPECT_EQ(At(_bitmap, 20, 20), (Rgb{150, 100, 127}));
 }
 
+TEST_F(LineDrawerTest, KeepsTheTargetsAlpha)
+{
+  Fill(_bitmap, kSide, kSide, kWhite, 0);
+  ASSERT_TRUE(_line.DrawLine(4, 20, 44, 20, _bitmap));
+  EXPECT_EQ(At(_bitmap, 20, 20), (Rgb{0, 0, 0}));
+  EXPECT_EQ(_bitmap.GetAlpha(20, 20), 0);
+}
+
 TEST_F(LineDrawerTest, DashedLineShorterThanItsFirstGapDrawsNothing)
 {
   EXPECT_FALSE(_line.DrawDashedLine(10, 20, 12.5, 20, 5, 3, true, _bitmap));

