@@ -182,14 +182,27 @@ Result<void> ColorWheel::Render(std::int32_t pixels)
   return Ok();
 }
 
-void ColorWheel::RenderRow(std::int32_t y, std::uint8_t* row) const
+namespace
 {
-  const std::int32_t n = _table.GetSize();
-  const std::int64_t first = static_cast<std::int64_t>(y) * n;
-  const std::uint8_t* alpha = _table.GetAlpha() + first;
-  const std::uint8_t* sector = _table.GetSector() + first;
-  const double* fraction = _table.GetFraction() + first;
-  const double* radial = _table.GetRadial() + first;
+// Where value, p, q and t go in each of HsvToRgb's six hue sectors.
+constexpr int kSectorOrder[6][3] = {{0, 3, 1}, {2, 0, 1}, {1, 0, 3}, {1, 2, 0}, {3, 1, 0}, {0, 1, 2}};
+
+// HsvToRgb for one pixel whose hue is already split into sector and
+// fraction.
+inline Vector SectorToRgb(std::uint8_t sector, double f, double s, double v)
+{
+  if (s < kGreyFloor)
+    return Vector(v, v, v);
+  const double levels[4] = {v, (1.0 - s) * v, (1.0 - s * f) * v, (1.0 - s * (1.0 - f)) * v};
+  const int* order = kSectorOrder[sector];
+  return Vector(levels[order[0]], levels[order[1]], levels[order[2]]);
+}
+
+// One row of the wheel; the distance from the centre is saturation or value.
+template <bool kRadiusIsSaturation>
+void RenderPixels(std::int32_t n, const std::uint8_t* alpha, const std::uint8_t* sector, const double* fraction,
+                  const double* radial, double fixed, std::uint8_t* row)
+{
   for (std::int32_t x = 0; x < n; ++x, row += 4)
   {
     row[3] = alpha[x];
@@ -198,26 +211,38 @@ void ColorWheel::RenderRow(std::int32_t y, std::uint8_t* row) const
       row[0] = row[1] = row[2] = 0;
       continue;
     }
-    // HsvToRgb, with the hue already split into sector and fraction.
+    const double s = kRadiusIsSaturation ? radial[x] : fixed;
+    const double v = kRadiusIsSaturation ? fixed : radial[x];
+    const Vector rgb = SectorToRgb(sector[x], fraction[x], s, v);
+    row[0] = To8(rgb.x);
+    row[1] = To8(rgb.y);
+    row[2] = To8(rgb.z);
+  }
+}
+}  // namespace
+
+void ColorWheel::RenderRow(std::int32_t y, std::uint8_t* row) const
+{
+  const std::int32_t n = _table.GetSize();
+  const std::int64_t first = static_cast<std::int64_t>(y) * n;
+  const std::uint8_t* alpha = _table.GetAlpha() + first;
+  const std::uint8_t* sector = _table.GetSector() + first;
+  const double* fraction = _table.GetFraction() + first;
+  const double* radial = _table.GetRadial() + first;
+  if (_radiusIsSaturation)
+    RenderPixels<true>(n, alpha, sector, fraction, radial, _fixed, row);
+  else
+    RenderPixels<false>(n, alpha, sector, fraction, radial, _fixed, row);
+  if (!_linear)
+    return;
+  // Linear colours go through the host's transform for display, pixel by pixel.
+  for (std::int32_t x = 0; x < n; ++x, row += 4)
+  {
+    if (sector[x] == ColorWheelPixelTable::kUncoloured)
+      continue;
     const double s = _radiusIsSaturation ? radial[x] : _fixed;
     const double v = _radiusIsSaturation ? _fixed : radial[x];
-    Vector rgb(v, v, v);
-    if (s >= kGreyFloor)
-    {
-      const double f = fraction[x];
-      const double p = (1.0 - s) * v, q = (1.0 - s * f) * v, t = (1.0 - s * (1.0 - f)) * v;
-      switch (sector[x])
-      {
-        case 1: rgb = Vector(q, v, p); break;
-        case 2: rgb = Vector(p, v, t); break;
-        case 3: rgb = Vector(p, q, v); break;
-        case 4: rgb = Vector(t, p, v); break;
-        case 5: rgb = Vector(v, p, q); break;
-        default: rgb = Vector(v, t, p); break;
-      }
-    }
-    if (_linear)
-      rgb = ConvertColorSpace(rgb, GXA_TRANSFORM_TO_HOST);
+    const Vector rgb = ConvertColorSpace(SectorToRgb(sector[x], fraction[x], s, v), GXA_TRANSFORM_TO_HOST);
     row[0] = To8(rgb.x);
     row[1] = To8(rgb.y);
     row[2] = To8(rgb.z);

@@ -6,6 +6,7 @@
 #include "colorwheel/colorwheelharmony.h"
 #include "drawinghost.h"
 #include "utils/colorconversions.h"
+#include "utils/colorutils.h"
 
 namespace drawingtest
 {
@@ -90,6 +91,27 @@ TEST_F(ColorWheelTest, EveryPixelFollowsTheHsvFormula)
         Keep(*picture, "wheel-" + std::to_string(scheme) + "-" + std::to_string(scale) +
                            (radiusIsSaturation ? "-sat" : "-val") + ".png");
       }
+    }
+  }
+}
+
+TEST_F(ColorWheelTest, LinearWheelShowsTheDisplayForm)
+{
+  _wheel.SetLinear(true);
+  _wheel.SetFixedComponent(0.3);
+  BaseBitmap* picture = Generate(61, 1);
+  ASSERT_NE(picture, nullptr);
+  const ColorWheelScheme& scheme = _wheel.GetScheme();
+  for (int y = 6; y < 55; y += 3)
+  {
+    for (int x = 6; x < 55; x += 3)
+    {
+      const double d = std::hypot(x - 30.0, y - 30.0);
+      if (d > 24)
+        continue;
+      const double hue = scheme.PointToHue(Vector(x, y, 0), Vector(30, 30, 0));
+      const Vector shown = ConvertColorSpace(HsvToRgb(Vector(hue, d / 24, 0.3)), 1);
+      ASSERT_EQ(At(*picture, x, y), To8(shown)) << x << ", " << y;
     }
   }
 }

@@ -63,6 +63,34 @@ TEST(BitmapFamily, PixelsAndRowsRoundTripWithTheirAlpha) {
   EXPECT_FALSE(Fns().set_row(b.h, 0, row, 3, 99));
 }
 
+TEST(BitmapFamily, RowPartsTouchOnlyTheirColumnsAndColourKeepsAlpha) {
+  for (const int depth : {24, 32}) {
+    OwnedBitmap b;
+    ASSERT_TRUE(Fns().init(b.h, 5, 2, depth));
+    if (depth == 24) ASSERT_TRUE(Fns().add_alpha(b.h));
+    const uint8_t rgba[8] = {1, 2, 3, 0, 4, 5, 6, 7};
+    ASSERT_TRUE(Fns().set_row_part(b.h, 2, 1, rgba, 2, GXA_PIXEL_RGBA8));
+    EXPECT_EQ(Fns().get_alpha(b.h, 2, 1), 0) << depth;
+    EXPECT_EQ(Fns().get_alpha(b.h, 3, 1), 7) << depth;
+    // Colour alone, by row part or pixel, leaves the alpha as it was.
+    const uint8_t rgb[3] = {9, 9, 9};
+    ASSERT_TRUE(Fns().set_row_part(b.h, 2, 1, rgb, 1, GXA_PIXEL_RGB8));
+    Fns().set_pixel(b.h, 3, 1, 8, 8, 8);
+    EXPECT_EQ(Fns().get_alpha(b.h, 2, 1), 0) << depth;
+    EXPECT_EQ(Fns().get_alpha(b.h, 3, 1), 7) << depth;
+    uint8_t back[12] = {};
+    ASSERT_TRUE(Fns().get_row_part(b.h, 1, 1, back, 3, GXA_PIXEL_RGBA8));
+    EXPECT_EQ(back[4], 9);
+    EXPECT_EQ(back[7], 0);
+    EXPECT_EQ(back[8], 8);
+    EXPECT_EQ(back[11], 7);
+    // Columns outside the row are refused, nothing is written.
+    EXPECT_FALSE(Fns().set_row_part(b.h, 4, 1, rgba, 2, GXA_PIXEL_RGBA8));
+    EXPECT_FALSE(Fns().get_row_part(b.h, -1, 0, back, 1, GXA_PIXEL_RGB8));
+    EXPECT_EQ(Fns().get_alpha(b.h, 4, 1), depth == 24 ? 255 : 0);
+  }
+}
+
 TEST(BitmapFamily, CopiesAndScales) {
   OwnedBitmap src, part, scaled;
   ASSERT_TRUE(Fns().init(src.h, 4, 4, 24));
