@@ -787,7 +787,116 @@ typedef struct GxaPresetBrowserLibrary {
 } GxaPresetBrowserLibrary;
 
 /* ======================================================= reserved families */
-typedef struct GxaPlatformFns GxaPlatformFns; /* desktop services for the screen picker */
+/* ================================================================ platform */
+/* Desktop services for the screen picker. Desktop coordinates are logical
+ * pixels of the whole desktop (what windows are placed in); pixels are read
+ * at physical positions, which the optional logical_to_physical conversion
+ * gives where monitors have their own scales. */
+typedef struct GxaPickerWindow GxaPickerWindow; /* a covering input window */
+typedef struct GxaPickerCursor GxaPickerCursor; /* a cursor made from an image */
+
+/* How this desktop lets a colour be picked. */
+enum {
+  GXA_PICKING_NONE = 0,    /* no desktop: nothing can be picked */
+  GXA_PICKING_WINDOWS = 1, /* covering windows and pixel reads (X11, the virtual desktop) */
+  GXA_PICKING_DESKTOP = 2  /* the desktop picks on the user's behalf (pick_color) */
+};
+
+enum { GXA_MONITOR_PRIMARY = 1 };
+typedef struct GxaMonitorInfo {
+  int32_t left, top, right, bottom;                     /* the monitor, right/bottom exclusive */
+  int32_t work_left, work_top, work_right, work_bottom; /* the part that panels leave free */
+  int32_t flags;                                        /* GXA_MONITOR_* */
+  double scale;                                         /* physical pixels per logical pixel */
+} GxaMonitorInfo;
+
+/* What a picker window receives. */
+enum {
+  GXA_WINDOW_MOUSE_MOVE = 1,  /* x, y: pointer position, client coordinates */
+  GXA_WINDOW_BUTTON_DOWN = 2, /* channel 1 left, 2 right, 3 middle; x, y */
+  GXA_WINDOW_BUTTON_UP = 3,   /* channel; x, y */
+  GXA_WINDOW_WHEEL = 4,       /* wheel: notches, positive away from the user; x, y */
+  GXA_WINDOW_KEY_DOWN = 5,    /* key: the host's key code (GXA_KEY_*, letters upper-case ASCII) */
+  GXA_WINDOW_KEY_UP = 6       /* key */
+};
+typedef struct GxaWindowMessage {
+  int32_t kind;
+  int32_t x, y;
+  int32_t channel;
+  int32_t key;
+  double wheel;
+} GxaWindowMessage;
+
+/* A window class's message handler (host -> module), called on the UI
+ * thread from the host's own event loop, never inside another module call.
+ * The window is valid during the call; the handler may destroy it (and its
+ * siblings), after which no more messages of theirs arrive. Answer true when
+ * handled; false lets the desktop's default handling have the message. */
+typedef bool (*GxaWindowProc)(GxaPickerWindow* window, const GxaWindowMessage* msg);
+
+/* A point in logical desktop coordinates into physical ones, in place.
+ * false when the point lies on no monitor (it is then left as it was). */
+typedef bool (*GxaLogicalToPhysicalFn)(int32_t* x, int32_t* y);
+
+/* The answer of a desktop pick (host -> module), called once from the
+ * host's event loop unless cancel_pick came first. response is the desktop
+ * portal's: 0 picked (rgb holds the colour, 0..1), 1 cancelled by the user,
+ * 2 ended another way (rgb is then NULL). */
+typedef void (*GxaPickAnswerFn)(void* user, int32_t response, const double* rgb);
+
+typedef struct GxaPlatformFns {
+  uint32_t size;
+  /* GXA_PICKING_*; may change between calls (a display came or went). */
+  int32_t (*picking_mode)(void);
+  /* The desktop's per-monitor logical-to-physical conversion, or NULL when
+   * the desktop has none (points are then physical already). Static. */
+  GxaLogicalToPhysicalFn (*find_logical_to_physical)(void);
+
+  /* A cursor from w * h RGBA8 pixels (rows top down, alpha 0 transparent)
+   * with its hot spot; NULL when the desktop cannot make one. Owned by the
+   * caller: cursor_destroy. */
+  GxaPickerCursor* (*cursor_create)(const uint8_t* rgba, int32_t w, int32_t h, int32_t hot_x,
+                                    int32_t hot_y);
+  void (*cursor_destroy)(GxaPickerCursor* cursor);
+  /* Register (or register again, replacing) a window class: its name, its
+   * message handler and the cursor shown over its windows (NULL: the
+   * desktop's own). The cursor must outlive the class's windows. */
+  bool (*register_window_class)(const char* name, GxaWindowProc proc, const GxaPickerCursor* cursor);
+
+  /* Connect to the desktop for pixel reads; false when there is none.
+   * Balanced by close_desktop; nests. */
+  bool (*open_desktop)(void);
+  void (*close_desktop)(void);
+  /* Monitors in the desktop's own order; count 0 when open_desktop failed. */
+  int32_t (*monitor_count)(void);
+  /* Monitor index; false when its information cannot be read (a monitor
+   * gone since the count, or one that lies outside the desktop). The
+   * rectangle is clamped to the desktop. */
+  bool (*monitor_info)(int32_t index, GxaMonitorInfo* out);
+  /* A shown, top-most, borderless window of a registered class covering
+   * x, y, w, h (desktop coordinates). It takes every pointer and key message
+   * over it and draws nothing of its own: pixel reads see what lies below.
+   * NULL on failure. Owned by the caller: destroy_window. */
+  GxaPickerWindow* (*create_window)(const char* class_name, const char* title, int32_t x, int32_t y,
+                                    int32_t w, int32_t h);
+  void (*destroy_window)(GxaPickerWindow* window);
+  /* A client point of window into desktop coordinates, in place. */
+  bool (*client_to_screen)(GxaPickerWindow* window, int32_t* x, int32_t* y);
+  /* The pixel at a physical desktop position as 0x00BBGGRR (red in bits
+   * 0-7). false where there is no pixel (outside every monitor, a monitor
+   * unplugged meanwhile); never fatal. */
+  bool (*read_pixel)(int32_t x, int32_t y, uint32_t* pixel);
+  /* The picker's windows are gone: show dlg's window again as it is and give
+   * it back the keyboard focus. */
+  void (*activate_window)(GxaDialog* dlg);
+
+  /* GXA_PICKING_DESKTOP: ask the desktop to let the user pick a colour.
+   * true when the request is under way (answer follows); false when the
+   * desktop cannot (the host then tells the user why). One at a time. */
+  bool (*pick_color)(GxaPickAnswerFn answer, void* user);
+  /* Forget a pick under way: its answer never comes. */
+  void (*cancel_pick)(void);
+} GxaPlatformFns;
 
 /* ============================================================== top table */
 typedef struct GxaHostTable {

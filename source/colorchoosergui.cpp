@@ -2,6 +2,7 @@
 
 #include "chooserids.h"
 #include "chooserpanels.h"
+#include "colorscreenpicker/colorscreenpicker.h"
 #include "diagnostics.h"
 #include "gedata.h"
 #include "geuserarea.h"
@@ -54,9 +55,9 @@ ColorChooserGui::ColorChooserGui(const BaseContainer& settings, GxaPluginRecord*
 
 ColorChooserGui::~ColorChooserGui()
 {
-  // The screen picker reports into this chooser: it must end first (it runs
-  // synchronously today, so nothing is left running here). Panels go before
-  // the gadgets they may refer to.
+  // A running screen picker would report into a chooser that is gone.
+  ColorScreenPicker::Stop();
+  // Panels go before the gadgets they may refer to.
   for (auto& panel : _panels)
     panel.reset();
   _colorUnit.reset();

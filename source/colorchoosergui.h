@@ -130,6 +130,7 @@ public:
   // The screen picker reports the colour under the cursor (hovering), the
   // picked colour, or the backup when cancelled.
   void PickerUpdate(const Vector& color, std::int32_t state);
+  static void PickerCallback(const Vector& color, void* chooser, std::int32_t state);
   void PickingEnded();
   // Switches swatches mode on (unless hidden) and hands argument on.
   Result<void> ShowSwatches(const BaseContainer& argument);

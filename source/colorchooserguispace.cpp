@@ -2,6 +2,7 @@
 // switching the linear display, and the screen picker's reports.
 #include "chooserids.h"
 #include "chooserpanels.h"
+#include "colorscreenpicker/colorscreenpicker.h"
 #include "colorchoosergui.h"
 #include "diagnostics.h"
 #include "gedata.h"
@@ -70,9 +71,15 @@ void ColorChooserGui::StartScreenPicker()
 {
   ChooserPanels::SetPickerButtonState(_pickerButton.get(), false);
   _pickerBackup = GetColorInHostSpace();
-  // No screen picker is part of the module yet: picking ends at once, as if
-  // cancelled, and the colour returns to the backup.
-  PickerUpdate(_pickerBackup, kPickerCancelled);
+  ColorScreenPicker::Prepare();
+  // Where nothing can be picked the buttons show as they were.
+  if (!ColorScreenPicker::Start(this, &ColorChooserGui::PickerCallback, GetHandle(), _pickerBackup))
+    PickingEnded();
+}
+
+void ColorChooserGui::PickerCallback(const Vector& color, void* chooser, std::int32_t state)
+{
+  static_cast<ColorChooserGui*>(chooser)->PickerUpdate(color, state);
 }
 
 void ColorChooserGui::PickerUpdate(const Vector& color, std::int32_t state)

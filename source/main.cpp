@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "colorscreenpicker/colorscreenpicker.h"
 #include "diagnostics.h"
 #include "entryguard.h"
 #include "filename.h"
@@ -51,6 +52,7 @@ std::int32_t End()
 {
   if (g_startCount-- != 1)
     return kHandled;
+  ColorScreenPicker::Release();
   ModuleResource::Release();
   g_modulePath.reset();
   return kHandled;

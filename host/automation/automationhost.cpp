@@ -7,6 +7,7 @@
 #include "gui/guifamilies.h"
 #include "gui/headlessfrontend.h"
 #include "gui/screen.h"
+#include "platform/platformfamily.h"
 
 namespace host {
 
@@ -34,6 +35,7 @@ Outcome<Done> AutomationHost::Start(const AutomationOptions& options) {
   host_ = std::move(created.Value());
   host_->Prefs().Data().Merge(options.prefs);
   GuiFamilies::Install(*host_);
+  host_->Table().Install(PlatformFamily::Table());
   // The screen takes the theme and scale from here on.
   auto frontend = std::make_unique<HeadlessFrontend>(Size{options.width, 0}, options.scale);
   frontend_ = frontend.get();

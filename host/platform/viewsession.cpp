@@ -15,7 +15,9 @@
 #include "page/attributepage.h"
 #include "page/demopage.h"
 #include "platform/layoutdump.h"
+#include "platform/platformfamily.h"
 #include "platform/sdlfrontend.h"
+#include "platform/sessiondesktop.h"
 #include "platform/storedparameters.h"
 #include "platform/viewwindow.h"
 #include "prefs/preferencesdialog.h"
@@ -55,6 +57,7 @@ Outcome<Done> ViewSession::Start(const ViewOptions& options) {
   host_ = std::move(created.Value());
   if (!host_->Prefs().Problem().empty()) Warn(host_->Prefs().Problem());
   GuiFamilies::Install(*host_);
+  UseSessionDesktop();
   auto opened = OpenDocument(options);
   if (!opened) return opened;
 
@@ -119,12 +122,13 @@ Outcome<Done> ViewSession::ShowPage(const std::string& title) {
 
 ViewSession::~ViewSession() {
   // The window before the page it shows, the page before the screen, the
-  // screen before the module.
+  // screen before the module, the module before the desktop it used.
   if (window_) window_->Close();
   window_.reset();
   pageDialog_.reset();
   if (Gui::Exists()) Gui::Shutdown();
   host_.reset();
+  PlatformFamily::Use(nullptr);
 }
 
 Screen& ViewSession::GetScreen() { return Gui::Get().GetScreen(); }
@@ -138,9 +142,9 @@ Outcome<Done> ViewSession::Run() {
     InputEvent e;
     const int64_t timer = screen.Timers().WaitFrom(frontend_->NowMs());
     frontend_->SetTopLevel(true);
-    const Frontend::Poll poll = frontend_->NextEvent(e, timer < 0 ? kIdleMs : int(std::min<int64_t>(timer, kIdleMs)));
+    const Frontend::Poll poll = frontend_->NextEvent(e, NextWait(timer));
     frontend_->SetTopLevel(false);
-    bool render = frontend_->TakeRedrawRequest();
+    bool render = frontend_->TakeRedrawRequest() || PumpDesktop();
     if (poll == Frontend::Poll::Exhausted) break;
     if (poll == Frontend::Poll::Event) {
       if (e.type == InputEvent::Type::Close) quit_ = true;
@@ -162,6 +166,30 @@ void ViewSession::Refresh() {
   UpdateStatus();
   screen.Render();
   KeepContentWidth();
+}
+
+void ViewSession::UseSessionDesktop() {
+  host_->Table().Install(PlatformFamily::Table());
+  PlatformFamily::Use(SessionDesktop::Choose());
+  if (Desktop* desktop = PlatformFamily::Current()) {
+    desktop->SetNoticeListener([this](const std::string& text) {
+      problem_ = text;
+      Warn(text);
+    });
+  }
+}
+
+int ViewSession::NextWait(int64_t timer) const {
+  int wait = timer < 0 ? kIdleMs : int(std::min<int64_t>(timer, kIdleMs));
+  // The screen picker's windows get their events through this loop.
+  const Desktop* desktop = PlatformFamily::Current();
+  if (desktop && desktop->Busy()) wait = std::min(wait, kPickerPollMs);
+  return wait;
+}
+
+bool ViewSession::PumpDesktop() {
+  Desktop* desktop = PlatformFamily::Current();
+  return desktop && desktop->Pump();
 }
 
 void ViewSession::KeepContentWidth() {

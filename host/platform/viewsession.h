@@ -47,11 +47,15 @@ class ViewSession {
 
  private:
   static constexpr int kIdleMs = 250;
+  static constexpr int kPickerPollMs = 10;
 
   ViewSession() = default;
   Outcome<Done> Start(const ViewOptions& options);
   Outcome<Done> OpenDocument(const ViewOptions& options);
   Outcome<Done> ShowPage(const std::string& title);
+  void UseSessionDesktop();
+  int NextWait(int64_t timer) const;
+  bool PumpDesktop();
   bool Shortcut(const InputEvent& e);
   bool QuitFromNestedLoop(const InputEvent& e);
   Outcome<Done> SaveAll();

@@ -1,0 +1,53 @@
+#pragma once
+// A stand-in for the desktop portal on the test's session bus, served from
+// a thread of its own: it owns org.freedesktop.portal.Desktop, answers the
+// Screenshot interface's version, and answers PickColor the way a portal
+// does, with the request's handle and then the Response signal on it.
+#include <dbus/dbus.h>
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <thread>
+
+class FakePortal
+{
+public:
+  struct Behaviour
+  {
+    std::uint32_t version = 2;
+    std::uint32_t response = 0;  // 0 picked, 1 cancelled, 2 other
+    std::array<double, 3> color{};
+    bool answers = true;  // false: the user never finishes
+  };
+
+  FakePortal(const std::string& address, const Behaviour& behaviour);
+  ~FakePortal();
+  FakePortal(const FakePortal&) = delete;
+  FakePortal& operator=(const FakePortal&) = delete;
+
+  // The name is ours and requests are served.
+  bool Serving() const { return _serving; }
+  int Picks() const { return _picks; }
+  int Closes() const { return _closes; }
+  std::string LastToken() const;
+
+private:
+  void Serve();
+  void Handle(DBusMessage* message);
+  void AnswerVersion(DBusMessage* call);
+  void AnswerPick(DBusMessage* call);
+  void SendResponse(const std::string& path);
+
+  Behaviour _behaviour;
+  DBusConnection* _connection = nullptr;
+  std::thread _thread;
+  std::atomic<bool> _stop{false};
+  std::atomic<bool> _serving{false};
+  std::atomic<int> _picks{0};
+  std::atomic<int> _closes{0};
+  mutable std::mutex _mutex;
+  std::string _token;
+};
