@@ -56,26 +56,6 @@ TEST_F(ChooserLinearTest, NoLinearDetectionWhenTheSettingsSaySo)
   EXPECT_TRUE(State("detects").GetBool(kLinearContext));
 }
 
-TEST_F(ChooserLinearTest, APickThatEndsAtOnceRestoresTheColourWithoutDrift)
-{
-  Start(Modes({kPrefLinearDisplay}));
-  Open("field", Settings(1, kAllNineHidden), Plain(0.2, 0.4, 0.6), true);
-  host::Widget* picker = Find("field", kPickerButton);
-  ASSERT_NE(picker, nullptr);
-  ASSERT_TRUE(State("field").GetBool(kLinearContext));
-
-  // No screen picker yet: the pick is cancelled at once and the backup,
-  // kept in the host's space, comes back through both transform codes.
-  Click("field", kPickerButton);
-  Click("field", kPickerButton);
-  EXPECT_TRUE(Sent("field").empty());
-  const host::ColorValue back = Data("field");
-  EXPECT_NEAR(back.color.x, 0.2, 1e-9);
-  EXPECT_NEAR(back.color.y, 0.4, 1e-9);
-  EXPECT_NEAR(back.color.z, 0.6, 1e-9);
-  EXPECT_TRUE(picker->IsEnabled());
-}
-
 TEST_F(ChooserLinearTest, AValueOfTheWrongFormLeavesTheColourAsItWas)
 {
   Start(Modes({kPrefLinearDisplay}));

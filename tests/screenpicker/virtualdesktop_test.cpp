@@ -23,6 +23,16 @@ protected:
     Click(key, kPickerButton);
     ASSERT_TRUE(Picking());
   }
+
+  // Left edge of the mode row's button with this tooltip; -1 when not shown.
+  int ModeButtonX(const std::string& key, const std::string& name)
+  {
+    host::Widget& row = Gadget(key, kModeButtonRow);
+    for (int x = 0; x < row.Frame().w; ++x)
+      if (Tooltip(key, kModeButtonRow, {x, row.Frame().h / 2}) == name)
+        return x;
+    return -1;
+  }
 };
 
 TEST_F(VirtualPickerTest, HoverPreviewsThePixelAndAPressPicksIt)
@@ -193,16 +203,6 @@ TEST_F(VirtualPickerTest, PointerOffEveryMonitorKeepsTheLastColour)
 
 TEST_F(VirtualPickerTest, NothingToPickFromLeavesTheButtonsAsTheyWere)
 {
-  OneMonitor();
-  Desktop().SetAvailable(false);
-  Start(Modes({kPrefHsv}), 600);
-  Open("c", Settings(0), Plain(0.2, 0.4, 0.6));
-  const host::Bitmap button = Picture("c", kPickerButton);
-  const host::Bitmap row = Picture("c", kModeButtonRow);
-
-  Click("c", kPickerButton);
-  EXPECT_FALSE(Picking());
-  EXPECT_EQ(Desktop().OpenCount(), 0);
   auto same = [](const host::Bitmap& a, const host::Bitmap& b) {
     if (a.Width() != b.Width() || a.Height() != b.Height())
       return false;
@@ -212,16 +212,28 @@ TEST_F(VirtualPickerTest, NothingToPickFromLeavesTheButtonsAsTheyWere)
           return false;
     return true;
   };
+  OneMonitor();
+  Desktop().SetAvailable(false);
+  Start(Modes({kPrefHsv}), 600);
+  Open("c", Settings(1, kAllNineHidden), Plain(0.2, 0.4, 0.6));
+  Open("row", Settings(0), Plain(0.2, 0.4, 0.6));
+  const host::Bitmap button = Picture("c", kPickerButton);
+  const host::Bitmap row = Picture("row", kModeButtonRow);
+
+  Click("c", kPickerButton);
+  const int x = ModeButtonX("row", "Pick Color from Screen");
+  ClickAt("row", kModeButtonRow, {x + 5, Gadget("row", kModeButtonRow).Frame().h / 2});
+  EXPECT_FALSE(Picking());
+  EXPECT_EQ(Desktop().OpenCount(), 0);
   EXPECT_TRUE(same(Picture("c", kPickerButton), button));
-  EXPECT_TRUE(same(Picture("c", kModeButtonRow), row));
+  EXPECT_TRUE(same(Picture("row", kModeButtonRow), row));
   EXPECT_EQ(Current(), (host::Vector3{0.2, 0.4, 0.6}));
 
-  // The same desktop with no monitor it can read.
+  // A desktop with no monitor it can read.
   TearDown();
   SetUp();
   Desktop().AddMonitor({{0, 0, 10, 10}, 1.0, false});
-  Start(Modes({kPrefHsv}), 600);
-  Open("c", Settings(0), Plain(0.2, 0.4, 0.6));
+  OpenPlain(0.2, 0.4, 0.6);
   Click("c", kPickerButton);
   EXPECT_FALSE(Picking());
   EXPECT_EQ(Desktop().OpenCount(), 0);
@@ -241,12 +253,9 @@ TEST_F(VirtualPickerTest, ThePickerModeButtonStartsItToo)
   OneMonitor({0, 128, 255, 255});
   Start(Modes({kPrefHsv}), 600);
   Open("c", Settings(0), Plain(0.2, 0.4, 0.6));
-  host::Widget& row = Gadget("c", kModeButtonRow);
-  int x = 0;
-  while (x < row.Frame().w && Tooltip("c", kModeButtonRow, {x, row.Frame().h / 2}) != "Pick Color from Screen")
-    ++x;
-  ASSERT_LT(x, row.Frame().w);
-  ClickAt("c", kModeButtonRow, {x + 5, row.Frame().h / 2});
+  const int x = ModeButtonX("c", "Pick Color from Screen");
+  ASSERT_GE(x, 0);
+  ClickAt("c", kModeButtonRow, {x + 5, Gadget("c", kModeButtonRow).Frame().h / 2});
   ASSERT_TRUE(Picking());
   Desktop().MoveTo({1, 1});
   Desktop().Press(GXA_CHANNEL_MIDDLE);
