@@ -65,7 +65,8 @@ bool PortalDesktop::Connect() {
   BusError error;
   connection_ = dbus_bus_get_private(DBUS_BUS_SESSION, &error.e);
   if (!connection_) {
-    Notice("Screen picker: no session bus to reach the desktop portal (" + error.Text() + ")");
+    // The library's reason is long; the status line keeps to what the user can act on.
+    Notice("Screen picker: no session bus to reach the desktop portal; nothing was picked");
     return false;
   }
   // A bus that goes away must not end the host.
