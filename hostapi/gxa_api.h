@@ -786,7 +786,6 @@ typedef struct GxaPresetBrowserLibrary {
   const GxaPresetFns* fns;
 } GxaPresetBrowserLibrary;
 
-/* ======================================================= reserved families */
 /* ================================================================ platform */
 /* Desktop services for the screen picker. Desktop coordinates are logical
  * pixels of the whole desktop (what windows are placed in); pixels are read

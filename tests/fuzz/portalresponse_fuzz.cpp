@@ -12,6 +12,7 @@
 #include "fuzztarget.h"
 #include "platform/portalresponse.h"
 
+namespace gxa_fuzz {
 namespace {
 
 void Check(DBusMessage* message) {
@@ -88,16 +89,52 @@ void FromRecipe(const uint8_t* data, size_t size) {
   dbus_message_unref(signal);
 }
 
-}  // namespace
-
-GXA_FUZZ_TARGET(FuzzPortalResponse) {
+void Run(std::span<const uint8_t> data) {
   DBusError error;
   dbus_error_init(&error);
-  if (DBusMessage* message = dbus_message_demarshal(reinterpret_cast<const char*>(data), int(size), &error)) {
+  if (DBusMessage* message = dbus_message_demarshal(reinterpret_cast<const char*>(data.data()), int(data.size()), &error)) {
     Check(message);
     dbus_message_unref(message);
   }
   dbus_error_free(&error);
-  FromRecipe(data, size);
-  return 0;
+  FromRecipe(data.data(), data.size());
 }
+
+// A Response signal that picked (0.25, 0.5, 0.75), as the bus carries it.
+Bytes PickedSignal() {
+  DBusMessage* signal = dbus_message_new_signal("/org/freedesktop/portal/desktop/request/1_7/gxa1",
+                                                "org.freedesktop.portal.Request", "Response");
+  DBusMessageIter args, results, entry, variant, color;
+  dbus_message_iter_init_append(signal, &args);
+  dbus_uint32_t response = 0;
+  dbus_message_iter_append_basic(&args, DBUS_TYPE_UINT32, &response);
+  dbus_message_iter_open_container(&args, DBUS_TYPE_ARRAY, "{sv}", &results);
+  const char* key = "color";
+  dbus_message_iter_open_container(&results, DBUS_TYPE_DICT_ENTRY, nullptr, &entry);
+  dbus_message_iter_append_basic(&entry, DBUS_TYPE_STRING, &key);
+  dbus_message_iter_open_container(&entry, DBUS_TYPE_VARIANT, "(ddd)", &variant);
+  dbus_message_iter_open_container(&variant, DBUS_TYPE_STRUCT, nullptr, &color);
+  for (double c : {0.25, 0.5, 0.75}) dbus_message_iter_append_basic(&color, DBUS_TYPE_DOUBLE, &c);
+  dbus_message_iter_close_container(&variant, &color);
+  dbus_message_iter_close_container(&entry, &variant);
+  dbus_message_iter_close_container(&results, &entry);
+  dbus_message_iter_close_container(&args, &results);
+  dbus_message_set_serial(signal, 1);
+  char* bytes = nullptr;
+  int length = 0;
+  dbus_message_marshal(signal, &bytes, &length);
+  Bytes out(bytes, bytes + length);
+  dbus_free(bytes);
+  dbus_message_unref(signal);
+  return out;
+}
+
+std::vector<Bytes> Seeds() {
+  // Recipes: picked with a colour, cancelled, a colour of the wrong shape.
+  return {PickedSignal(), Bytes{0, 1, 0, 0, 0x3F, 0xD0, 0, 0, 0, 0, 0, 0}, Bytes{1, 0}, Bytes{0, 1, 0, 1}};
+}
+
+const bool kRegistered = Register({"portalresponse", &Run, &Seeds, 20000});
+
+}  // namespace
+}  // namespace gxa_fuzz
