@@ -2,9 +2,15 @@
 
 #include <cstdio>
 
+#include "core/documentstore.h"
 #include "core/hostpaths.h"
 #include "core/jsontext.h"
+#include "gui/guifamilies.h"
 #include "presetreport.h"
+#include "presets/palettefile.h"
+#include "presets/presetbrowserwindow.h"
+#include "presets/presetfamily.h"
+#include "presets/swatchpalettes.h"
 #include "raster/bitmap.h"
 #include "raster/imagecodec.h"
 
@@ -32,6 +38,12 @@ std::string PresetCommands::Help() {
          "  show URL               one item's details; --thumbnail PNG writes its picture\n"
          "  delete URL             removes an item from the user's library\n"
          "  rename URL NAME        renames an item within its folder\n"
+         "  apply URL [DOCUMENT]   adds a swatch preset's groups to the document's swatches (default:\n"
+         "                         demo.gxd in the data folder, the document `view` opens) and saves it\n"
+         "  import FILE            stores a GIMP (.gpl) or Adobe (.ase) palette as a swatch preset;\n"
+         "                         --name NAME, --to FOLDER_URL, --text TEXT, --overwrite\n"
+         "  export URL FILE        writes a swatch preset as a .gpl or .ase palette (GIMP palettes hold\n"
+         "                         one group: several are joined)\n"
          "\n"
          "URLs look like preset:/user.libvx/Color Swatches/NAME. The library lives in\n"
          "DIR/data/gxa-host with --home DIR, else in $XDG_DATA_HOME/gxa-host.\n"
@@ -49,9 +61,12 @@ int PresetCommands::Run(ArgParser& args) {
   if (verb_ == "show") return Show(args);
   if (verb_ == "delete") return Delete(args);
   if (verb_ == "rename") return Rename(args);
+  if (verb_ == "apply") return Apply(args);
+  if (verb_ == "import") return Import(args);
+  if (verb_ == "export") return Export(args);
   const std::string verb = verb_;
   verb_.clear();
-  return Fail("unknown sub-verb '" + verb + "' (list, show, delete, rename)", 2);
+  return Fail("unknown sub-verb '" + verb + "' (list, show, apply, delete, rename, import, export)", 2);
 }
 
 std::optional<std::vector<std::string>> PresetCommands::Finish(ArgParser& args, size_t min, size_t max) {
@@ -95,7 +110,7 @@ int PresetCommands::List(ArgParser& args) {
   const PresetListing listing = folder ? library_->List(*folder) : library_->ListAll();
   Warn(listing.problems);
   if (json_) {
-    std::printf("%s\n", PresetReport::Json(listing).dump(1).c_str());
+    std::printf("%s\n", JsonText::Dump(PresetReport::Json(listing), 1).c_str());
     return 0;
   }
   std::string out;
@@ -120,10 +135,19 @@ int PresetCommands::Show(ArgParser& args) {
     std::string error;
     if (!SaveThumbnail(item->thumbnail, *thumbnail, error)) return Fail(error, 1);
   }
+  nlohmann::json groups;
+  if (entry->header.type == PresetBrowserWindow::kSwatchPresetType) groups = SwatchGroups(*url);
   if (json_) {
-    std::printf("%s\n", PresetReport::Json(entry.Value()).dump(1).c_str());
-  } else {
-    std::fputs(PresetReport::Details(entry.Value()).c_str(), stdout);
+    nlohmann::json j = PresetReport::Json(entry.Value());
+    if (!groups.is_null()) j["groups"] = groups;
+    std::printf("%s\n", JsonText::Dump(j, 1).c_str());
+    return 0;
+  }
+  std::fputs(PresetReport::Details(entry.Value()).c_str(), stdout);
+  for (const auto& g : groups) {
+    std::string colors;
+    for (const auto& c : g["colors"]) colors += " " + c.get<std::string>();
+    std::printf("group:      %s (%zu):%s\n", g["name"].get<std::string>().c_str(), g["colors"].size(), colors.c_str());
   }
   return 0;
 }
@@ -149,6 +173,113 @@ int PresetCommands::Rename(ArgParser& args) {
   auto renamed = library_->Rename(*url, (*rest)[1]);
   if (!renamed) return Fail(renamed.Error(), 1);
   if (json_) std::printf("%s\n", JsonText::Dump(nlohmann::json{{"renamed", url->Text()}, {"to", url->WithName((*rest)[1]).Text()}}).c_str());
+  return 0;
+}
+
+std::unique_ptr<Host> PresetCommands::StartHost() {
+  auto created = Host::Create(host_.options);
+  if (!created) {
+    Fail(created.Error(), 1);
+    return nullptr;
+  }
+  std::unique_ptr<Host> h = std::move(created.Value());
+  // The module draws thumbnails with the host's bitmaps.
+  GuiFamilies::Install(*h);
+  auto startup = h->LoadModule(host_.module);
+  if (!startup || !startup->Started()) {
+    if (startup) h->UnloadModule();
+    Fail(startup ? "the module did not start" : startup.Error(), 1);
+    return nullptr;
+  }
+  return h;
+}
+
+nlohmann::json PresetCommands::SwatchGroups(const PresetUrl& url) {
+  auto h = StartHost();
+  if (!h) return nullptr;
+  nlohmann::json groups = nlohmann::json::array();
+  auto palettes = SwatchPalettes::Find(*h);
+  auto palette = palettes ? palettes->PresetPalette(url.Text()) : Outcome<Palette>::Fail(palettes.Error());
+  h->UnloadModule();
+  if (!palette) {
+    std::fprintf(stderr, "gxa-host presets show: warning: %s\n", palette.Error().c_str());
+    return nullptr;
+  }
+  for (const auto& g : palette->groups) {
+    nlohmann::json colors = nlohmann::json::array();
+    for (const auto& c : g.colors) colors.push_back(PresetReport::Hex(c));
+    groups.push_back({{"name", g.name}, {"colors", colors}});
+  }
+  return groups;
+}
+
+int PresetCommands::Apply(ArgParser& args) {
+  auto rest = Finish(args, 1, 2);
+  if (!rest) return 2;
+  auto url = Url(rest->front());
+  if (!url) return 2;
+  auto h = StartHost();
+  if (!h) return 1;
+  const std::filesystem::path document =
+      rest->size() == 2 ? std::filesystem::path((*rest)[1]) : h->Paths()->DataDir() / "demo.gxd";
+  auto loaded = DocumentStore::Load(document);
+  if (!loaded) {
+    h->UnloadModule();
+    return Fail(loaded.Error(), 1);
+  }
+  if (!loaded->problem.empty()) std::fprintf(stderr, "gxa-host presets apply: warning: %s\n", loaded->problem.c_str());
+  h->SetActiveDocument(std::make_unique<Document>(std::move(loaded->document)));
+  auto applied = PresetFamily::Apply(*h, url->Text());
+  Outcome<Done> saved = applied ? DocumentStore::Save(*h->ActiveDocument(), document) : Outcome<Done>::Fail(applied.Error());
+  if (saved) saved = h->Prefs().Save();
+  h->UnloadModule();
+  if (!saved) return Fail(saved.Error(), 1);
+  if (json_) std::printf("%s\n", JsonText::Dump(nlohmann::json{{"applied", url->Text()}, {"document", document.string()}}).c_str());
+  return 0;
+}
+
+int PresetCommands::Import(ArgParser& args) {
+  const std::string name = args.Option("--name").value_or("");
+  const std::string folder = args.Option("--to").value_or("");
+  const std::string text = args.Option("--text").value_or("");
+  const bool overwrite = args.Flag("--overwrite");
+  auto rest = Finish(args, 1, 1);
+  if (!rest) return 2;
+  if (!folder.empty() && !Url(folder)) return 2;
+  // A bad file is found before the module is even loaded.
+  if (auto palette = PaletteFile::Read(rest->front()); !palette) return Fail(palette.Error(), 1);
+  auto h = StartHost();
+  if (!h) return 1;
+  auto palettes = SwatchPalettes::Find(*h);
+  auto imported = palettes ? palettes->ImportFile(rest->front(), name, folder, text, overwrite)
+                           : Outcome<SwatchPalettes::Imported>::Fail(palettes.Error());
+  h->UnloadModule();
+  if (!imported) return Fail(imported.Error(), 1);
+  if (json_) {
+    std::printf("%s\n", JsonText::Dump(nlohmann::json{{"imported", rest->front()}, {"url", imported->url},
+                                                      {"groups", imported->groups}, {"colors", imported->colors}})
+                             .c_str());
+  } else {
+    std::printf("%s\n", imported->url.c_str());
+  }
+  return 0;
+}
+
+int PresetCommands::Export(ArgParser& args) {
+  auto rest = Finish(args, 2, 2);
+  if (!rest) return 2;
+  auto url = Url(rest->front());
+  if (!url) return 2;
+  const std::string file = (*rest)[1];
+  if (auto format = PaletteFile::FormatOf(file); !format) return Fail(format.Error(), 2);
+  auto h = StartHost();
+  if (!h) return 1;
+  auto palettes = SwatchPalettes::Find(*h);
+  auto written = palettes ? palettes->ExportFile(url->Text(), file) : Outcome<std::string>::Fail(palettes.Error());
+  h->UnloadModule();
+  if (!written) return Fail(written.Error(), 1);
+  if (!written->empty()) std::fprintf(stderr, "gxa-host presets export: note: %s\n", written->c_str());
+  if (json_) std::printf("%s\n", JsonText::Dump(nlohmann::json{{"exported", url->Text()}, {"file", file}}).c_str());
   return 0;
 }
 

@@ -4,7 +4,11 @@
 // for arguments that make no sense.
 #include <string>
 
+#include <memory>
+#include <nlohmann/json.hpp>
+
 #include "argparser.h"
+#include "core/host.h"
 #include "hostargs.h"
 #include "presets/presetlibrary.h"
 
@@ -24,6 +28,15 @@ class PresetCommands {
   int Show(ArgParser& args);
   int Delete(ArgParser& args);
   int Rename(ArgParser& args);
+  int Apply(ArgParser& args);
+  int Import(ArgParser& args);
+  int Export(ArgParser& args);
+
+  // A host with the module started (null after the message when it fails).
+  std::unique_ptr<Host> StartHost();
+  // The swatch groups of a swatch preset, through the module, as JSON; null
+  // (with a warning) when the module cannot tell.
+  nlohmann::json SwatchGroups(const PresetUrl& url);
 
   // The library of --home; false (after the message) when there is none.
   bool OpenLibrary();

@@ -1,5 +1,9 @@
 #include "presetreport.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
 namespace host::cli {
 
 namespace {
@@ -43,6 +47,13 @@ std::string PresetReport::Line(const PresetEntry& e) {
   std::string line = e.url.Text() + "\t" + KindName(e.header.kind) + " " + std::to_string(e.header.type);
   if (!e.header.text.empty()) line += "\t\"" + e.header.text + "\"";
   return line;
+}
+
+std::string PresetReport::Hex(const PaletteColor& c) {
+  auto level = [](double v) { return int(std::clamp(std::floor(v * 255.0 + 0.5), 0.0, 255.0)); };
+  char hex[8];
+  std::snprintf(hex, sizeof hex, "#%02X%02X%02X", level(c.red), level(c.green), level(c.blue));
+  return hex;
 }
 
 std::string PresetReport::Details(const PresetEntry& e) {

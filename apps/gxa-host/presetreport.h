@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "presets/palette.h"
 #include "presets/presetlibrary.h"
 
 namespace host::cli {
@@ -14,6 +15,8 @@ class PresetReport {
   static nlohmann::json Json(const PresetListing& listing);
   // URL, then kind and type, then the text in quotes when there is one.
   static std::string Line(const PresetEntry& entry);
+  // "#RRGGBB" at 8 bits.
+  static std::string Hex(const PaletteColor& c);
   // Every field of one item, a line each.
   static std::string Details(const PresetEntry& entry);
 };

@@ -10,13 +10,19 @@ namespace host::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "presets list [FOLDER_URL] | show URL [--thumbnail PNG] | delete URL | rename URL NAME\n"
-    "       [--json] [--home DIR] [--module PATH]";
+    "presets list [FOLDER_URL] | show URL [--thumbnail PNG] | apply URL [DOCUMENT] | delete URL |\n"
+    "       rename URL NAME | import FILE [--name NAME] [--to FOLDER_URL] [--text TEXT] [--overwrite] |\n"
+    "       export URL FILE   [--json] [--home DIR] [--module PATH]";
 
 int RunPresets(std::span<const std::string> raw) {
   if (raw.empty() || raw.front() == "--help") {
     std::fprintf(raw.empty() ? stderr : stdout, "usage: gxa-host %s\n%s", kUsage, PresetCommands::Help().c_str());
     return raw.empty() ? 2 : 0;
+  }
+  if (raw.front().rfind("--", 0) == 0) {
+    std::fprintf(stderr, "gxa-host presets: name what to do first: list, show, apply, delete, rename, import or export\n"
+                         "see 'gxa-host presets --help'\n");
+    return 2;
   }
   // The sub-verb comes first; its options and arguments follow in any order.
   ArgParser args(raw.subspan(1));

@@ -243,7 +243,7 @@ void ViewSession::OpenPreferences() {
   GetScreen().RunModal(dialog, "Preferences", kPreferencesMinimum);
 }
 
-void ViewSession::OpenPresets() { PresetBrowserWindow::Run(*host_, GetScreen(), {}); }
+void ViewSession::OpenPresets() { PresetBrowserWindow::Run(*host_, GetScreen()); }
 
 void ViewSession::PreferenceChanged(const PreferenceItem& item) {
   page_->PreferencesChanged();

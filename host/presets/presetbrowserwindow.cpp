@@ -4,15 +4,43 @@
 #include "gui/dialog.h"
 #include "gui/hostdialogs.h"
 #include "gui/screen.h"
+#include "presets/presetfamily.h"
+#include "presets/swatchpalettes.h"
 
 namespace host {
 
-void PresetBrowserWindow::Run(Host& host, Screen& screen, PresetBrowserActions actions) {
+PresetBrowserActions PresetBrowserWindow::Actions(Host& host, HostDialogs& dialogs) {
+  PresetBrowserActions actions;
+  actions.apply = [&host](const PresetUrl& url) -> Outcome<std::string> {
+    auto applied = PresetFamily::Apply(host, url.Text());
+    if (!applied) return Outcome<std::string>::Fail(applied.Error());
+    return "Added the groups of '" + url.Name() + "' to the document's swatches.";
+  };
+  if (!SwatchPalettes::Find(host)) return actions;
+  actions.importPalette = [&host, &dialogs](const std::string& file) -> Outcome<PresetUrl> {
+    auto palettes = SwatchPalettes::Find(host);
+    auto imported = palettes->ImportFile(file, "", "", "", false);
+    if (!imported && imported.Error().find("already exists") != std::string::npos &&
+        dialogs.Question(imported.Error() + ". Replace it?")) {
+      imported = palettes->ImportFile(file, "", "", "", true);
+    }
+    if (!imported) return Outcome<PresetUrl>::Fail(imported.Error());
+    return PresetUrl::Parse(imported->url);
+  };
+  actions.exportPalette = [&host](const PresetUrl& url, const std::string& file) -> Outcome<std::string> {
+    auto written = SwatchPalettes::Find(host)->ExportFile(url.Text(), file);
+    if (!written) return written;
+    return "Exported '" + url.Name() + "' to " + file + (written->empty() ? "." : "; " + *written + ".");
+  };
+  return actions;
+}
+
+void PresetBrowserWindow::Run(Host& host, Screen& screen) {
   if (!host.Paths()) return;
   PresetLibrary library(host.Paths()->DataDir());
   PresetBrowser browser(library, kSwatchPresetType);
   HostDialogs dialogs;
-  Dialog dialog(std::make_unique<PresetBrowserDialog>(browser, dialogs, std::move(actions)));
+  Dialog dialog(std::make_unique<PresetBrowserDialog>(browser, dialogs, Actions(host, dialogs)));
   screen.RunModal(dialog, "Presets", PresetBrowserDialog::kMinimum);
 }
 

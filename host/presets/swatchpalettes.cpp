@@ -1,0 +1,140 @@
+#include "presets/swatchpalettes.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
+#include "core/host.h"
+#include "presets/palettefile.h"
+#include "presets/presetlibrary.h"
+
+namespace host {
+
+namespace {
+
+constexpr int32_t kDocumentCollection = 1;
+
+// A swatch data object of the module, freed through its own entry.
+class SwatchData {
+ public:
+  explicit SwatchData(const GxaSwatchDataTable& d) : d_(d), data_(d.load(nullptr, false)) {}
+  ~SwatchData() {
+    if (data_) d_.free(&data_);
+  }
+  SwatchData(const SwatchData&) = delete;
+  SwatchData& operator=(const SwatchData&) = delete;
+  GxaSwatchData* Get() const { return data_; }
+
+ private:
+  const GxaSwatchDataTable& d_;
+  GxaSwatchData* data_;
+};
+
+std::string Text(int64_t (*get)(char*, size_t)) {
+  std::vector<char> buf(1024);
+  int64_t n = get(buf.data(), buf.size());
+  if (n >= int64_t(buf.size())) {
+    buf.resize(size_t(n) + 1);
+    n = get(buf.data(), buf.size());
+  }
+  return n > 0 ? std::string(buf.data(), size_t(std::min<int64_t>(n, int64_t(buf.size()) - 1))) : "";
+}
+
+}  // namespace
+
+Outcome<SwatchPalettes> SwatchPalettes::Find(Host& host) {
+  const void* d = host.Registrations().FindLibrary(GXA_LIB_SWATCHDATA, 1000, sizeof(GxaSwatchDataTable));
+  const void* g = host.Registrations().FindLibrary(GXA_LIB_SWATCHGROUP, 1000, sizeof(GxaSwatchGroupTable));
+  if (!d || !g) return Outcome<SwatchPalettes>::Fail("the module has not published its swatch libraries");
+  return SwatchPalettes(host, *static_cast<const GxaSwatchDataTable*>(d), *static_cast<const GxaSwatchGroupTable*>(g));
+}
+
+std::string SwatchPalettes::Why(const std::string& otherwise) const {
+  const auto lines = host_->Diag().ModuleLines();
+  return lines.empty() ? otherwise : otherwise + " (" + lines.back().text + ")";
+}
+
+std::string SwatchPalettes::DefaultFolder() const { return Text(data_->default_folder); }
+
+Outcome<Done> SwatchPalettes::SaveAsPreset(const Palette& palette, const std::string& url, const std::string& text,
+                                           bool overwrite) const {
+  using R = Outcome<Done>;
+  auto parsed = PresetUrl::Parse(url);
+  if (!parsed) return R::Fail(parsed.Error());
+  if (host_->Paths() && !overwrite && PresetLibrary(host_->Paths()->DataDir()).Exists(parsed.Value())) {
+    return R::Fail("a preset named '" + parsed->Name() + "' already exists at " + url);
+  }
+  SwatchData data(*data_);
+  if (!data.Get()) return R::Fail("the module could not make swatch data");
+  for (const PaletteGroup& g : palette.groups) {
+    std::vector<double> rgba;
+    for (const PaletteColor& c : g.colors) rgba.insert(rgba.end(), {c.red, c.green, c.blue, 1.0});
+    // The group library makes the group; the data takes a copy of it.
+    GxaSwatchGroup* group = groups_->alloc(g.name.c_str(), false, rgba.empty() ? nullptr : rgba.data(),
+                                           int32_t(g.colors.size()));
+    const bool inserted =
+        group && data_->insert_group(data.Get(), group, data_->group_count(data.Get(), kDocumentCollection),
+                                     kDocumentCollection);
+    if (group) groups_->free(&group);
+    if (!inserted) return R::Fail(Why("the module did not take the group '" + g.name + "'"));
+  }
+  if (!data_->save_preset_by_url(data.Get(), url.c_str(), text.empty() ? nullptr : text.c_str(), overwrite)) {
+    return R::Fail(Why("the module did not store the preset at " + url));
+  }
+  return Done{};
+}
+
+PaletteGroup SwatchPalettes::GroupOf(const GxaSwatchGroup* group) const {
+  PaletteGroup out;
+  std::vector<char> name(groups_->get_name(group, nullptr, 0) + 1);
+  groups_->get_name(group, name.data(), name.size());
+  out.name = name.data();
+  const int32_t count = groups_->color_count(group);
+  std::vector<double> rgba(size_t(std::max(count, 0)) * 4);
+  groups_->get_colors(group, rgba.data(), count, false);
+  for (int32_t i = 0; i < count; ++i) {
+    out.colors.push_back({rgba[size_t(i) * 4], rgba[size_t(i) * 4 + 1], rgba[size_t(i) * 4 + 2], ""});
+  }
+  return out;
+}
+
+Outcome<Palette> SwatchPalettes::PresetPalette(const std::string& url) const {
+  using R = Outcome<Palette>;
+  if (!data_->is_swatch_preset(url.c_str())) return R::Fail(url + " is not a swatch preset");
+  SwatchData data(*data_);
+  if (!data.Get()) return R::Fail("the module could not make swatch data");
+  if (!data_->load_preset_by_url(data.Get(), url.c_str(), false)) return R::Fail(Why("the module could not read " + url));
+  Palette p;
+  const int32_t count = data_->group_count(data.Get(), kDocumentCollection);
+  for (int32_t i = 0; i < count; ++i) p.groups.push_back(GroupOf(data_->group_at(data.Get(), i, kDocumentCollection)));
+  return p;
+}
+
+Outcome<SwatchPalettes::Imported> SwatchPalettes::ImportFile(const std::string& file, const std::string& name,
+                                                             const std::string& folder, const std::string& text,
+                                                             bool overwrite) const {
+  using R = Outcome<Imported>;
+  auto palette = PaletteFile::Read(file);
+  if (!palette) return R::Fail(palette.Error());
+  std::string preset = !name.empty() ? name
+                       : palette->groups.size() == 1 ? palette->groups[0].name
+                                                     : std::filesystem::path(file).stem().string();
+  std::replace(preset.begin(), preset.end(), '/', '_');
+  Imported done{(folder.empty() ? DefaultFolder() : folder) + "/" + preset, palette->groups.size(),
+                palette->ColorCount()};
+  auto saved = SaveAsPreset(palette.Value(), done.url, text, overwrite);
+  if (!saved) return R::Fail(saved.Error());
+  return done;
+}
+
+Outcome<std::string> SwatchPalettes::ExportFile(const std::string& url, const std::string& file) const {
+  using R = Outcome<std::string>;
+  if (auto format = PaletteFile::FormatOf(file); !format) return R::Fail(format.Error());
+  auto parsed = PresetUrl::Parse(url);
+  if (!parsed) return R::Fail(parsed.Error());
+  auto palette = PresetPalette(url);
+  if (!palette) return R::Fail(palette.Error());
+  return PaletteFile::Write(palette.Value(), parsed->Name(), file);
+}
+
+}  // namespace host
