@@ -35,6 +35,8 @@ public:
     _second = second;
   }
 
+  // Data as stored: kind 0 plain, 1 or 2 zlib; rawSize its uncompressed size.
+  void SetBinaryData(BaseArray<std::uint8_t> data, std::int32_t kind, std::int64_t rawSize);
   const BaseArray<std::uint8_t>& GetBinaryData() const { return _data; }
   std::int32_t GetCompressionKind() const { return _kind; }
   std::int64_t GetUncompressedSize() const { return _rawSize; }
@@ -48,7 +50,6 @@ public:
   Result<BaseArray<std::uint8_t>> UncompressedData() const;
 
 protected:
-  void SetBinaryData(BaseArray<std::uint8_t> data, std::int32_t kind, std::int64_t rawSize);
   BaseBitmap& Thumbnail() { return _thumbnail; }
   const BaseContainer* ContainerToSave() const { return _toSave; }
   BaseContainer* ContainerToLoad() const { return _toLoad; }

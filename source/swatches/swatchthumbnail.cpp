@@ -1,10 +1,13 @@
 #include "swatches/swatchthumbnail.h"
 
+#include <array>
 #include <cmath>
+#include <cstring>
 
 namespace
 {
 constexpr std::uint8_t kBackground = 100;
+constexpr std::int32_t kSize = SwatchThumbnailGrid::kSize;
 
 std::uint8_t To8Bit(double c)
 {
@@ -32,43 +35,49 @@ SwatchThumbnailGrid SwatchThumbnailGrid::For(std::size_t colorCount)
   return grid;
 }
 
+void RenderSwatchThumbnailRow(std::span<const SwatchColor> colors, const SwatchThumbnailGrid& grid, std::int32_t y,
+                              std::uint8_t* row)
+{
+  std::memset(row, kBackground, static_cast<std::size_t>(kSize) * 3);
+  const std::int32_t seam = Seam(grid.pitch);
+  const std::int32_t cellRow = y / grid.pitch;
+  const std::int32_t inCell = y % grid.pitch;
+  if (cellRow >= grid.side || inCell < seam || inCell >= grid.pitch - seam)
+    return;
+  for (std::int32_t col = 0; col < grid.side; ++col)
+  {
+    const std::int32_t i = cellRow * grid.side + col;
+    if (i >= grid.cells)
+      return;
+    const SwatchColor& c = colors[static_cast<std::size_t>(i)];
+    const std::array<std::uint8_t, 3> rgb = {To8Bit(c.red), To8Bit(c.green), To8Bit(c.blue)};
+    std::uint8_t* px = row + static_cast<std::size_t>(col * grid.pitch + seam) * 3;
+    for (std::int32_t x = seam; x < grid.pitch - seam; ++x, px += 3)
+      std::memcpy(px, rgb.data(), 3);
+  }
+}
+
 Result<BaseArray<std::uint8_t>> RenderSwatchThumbnail(std::span<const SwatchColor> colors)
 {
-  constexpr std::int32_t n = SwatchThumbnailGrid::kSize;
-  BaseArray<std::uint8_t> pixels;
-  RETURN_IF_ERROR(pixels.Resize(static_cast<std::size_t>(n) * n * 3));
-  std::fill(pixels.begin(), pixels.end(), kBackground);
   const SwatchThumbnailGrid grid = SwatchThumbnailGrid::For(colors.size());
-  const std::int32_t seam = Seam(grid.pitch);
-  for (std::int32_t i = 0; i < grid.cells; ++i)
-  {
-    const SwatchColor& c = colors[static_cast<std::size_t>(i)];
-    const std::uint8_t rgb[3] = {To8Bit(c.red), To8Bit(c.green), To8Bit(c.blue)};
-    const std::int32_t x0 = (i % grid.side) * grid.pitch + seam;
-    const std::int32_t y0 = (i / grid.side) * grid.pitch + seam;
-    const std::int32_t size = grid.pitch - 2 * seam;
-    for (std::int32_t y = y0; y < y0 + size; ++y)
-    {
-      std::uint8_t* row = pixels.GetData() + (static_cast<std::size_t>(y) * n + x0) * 3;
-      for (std::int32_t x = 0; x < size; ++x, row += 3)
-      {
-        row[0] = rgb[0];
-        row[1] = rgb[1];
-        row[2] = rgb[2];
-      }
-    }
-  }
+  BaseArray<std::uint8_t> pixels;
+  RETURN_IF_ERROR(pixels.Resize(static_cast<std::size_t>(kSize) * kSize * 3));
+  for (std::int32_t y = 0; y < kSize; ++y)
+    RenderSwatchThumbnailRow(colors, grid, y, pixels.GetData() + static_cast<std::size_t>(y) * kSize * 3);
   return pixels;
 }
 
 Result<BaseBitmap> MakeSwatchThumbnail(std::span<const SwatchColor> colors)
 {
-  constexpr std::int32_t n = SwatchThumbnailGrid::kSize;
-  ASSIGN_OR_RETURN(auto pixels, RenderSwatchThumbnail(colors));
+  const SwatchThumbnailGrid grid = SwatchThumbnailGrid::For(colors.size());
+  std::array<std::uint8_t, static_cast<std::size_t>(kSize) * 3> row;
   BaseBitmap bitmap;
-  RETURN_IF_ERROR(bitmap.Init(n, n, 24));
-  for (std::int32_t y = 0; y < n; ++y)
-    if (!bitmap.SetRow(y, pixels.GetData() + static_cast<std::size_t>(y) * n * 3, n, GXA_PIXEL_RGB8))
+  RETURN_IF_ERROR(bitmap.Init(kSize, kSize, 24));
+  for (std::int32_t y = 0; y < kSize; ++y)
+  {
+    RenderSwatchThumbnailRow(colors, grid, y, row.data());
+    if (!bitmap.SetRow(y, row.data(), kSize, GXA_PIXEL_RGB8))
       return UnexpectedError("the thumbnail could not be drawn");
+  }
   return bitmap;
 }

@@ -21,7 +21,10 @@ struct SwatchThumbnailGrid
   static SwatchThumbnailGrid For(std::size_t colorCount);
 };
 
+// Row y of the thumbnail: kSize RGB pixels into row.
+void RenderSwatchThumbnailRow(std::span<const SwatchColor> colors, const SwatchThumbnailGrid& grid, std::int32_t y,
+                              std::uint8_t* row);
 // kSize x kSize RGB bytes, rows top to bottom.
 Result<BaseArray<std::uint8_t>> RenderSwatchThumbnail(std::span<const SwatchColor> colors);
-// The same into a new 24-bit host bitmap.
+// The same into a new 24-bit host bitmap, a row at a time.
 Result<BaseBitmap> MakeSwatchThumbnail(std::span<const SwatchColor> colors);
