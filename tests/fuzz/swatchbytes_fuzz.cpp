@@ -3,12 +3,14 @@
 // survives sorting and duplicate removal whatever doubles the bytes hold.
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 
 #include "fuzztarget.h"
 #include "gedata.h"
 #include "modulefuzzhost.h"
 #include "swatches/colorswatchgroup.h"
 
+namespace gxa_fuzz {
 namespace {
 
 bool SameBits(const ColorSwatch& a, const ColorSwatch& b) {
@@ -21,11 +23,8 @@ void Put(BaseContainer& c, std::int32_t id, std::span<const uint8_t> bytes) {
   c.SetData(id, d);
 }
 
-}  // namespace
-
-GXA_FUZZ_TARGET(FuzzSwatchBytes) {
+void Run(std::span<const uint8_t> input) {
   EnsureModuleFuzzHost();
-  std::span<const uint8_t> input(data, size);
   // The first two bytes say how much of the rest is records; the others are alphas.
   const size_t split = input.size() >= 2 ? std::min<size_t>((input[0] << 8 | input[1]), input.size() - 2) : 0;
   const auto body = input.subspan(std::min<size_t>(2, input.size()));
@@ -35,7 +34,7 @@ GXA_FUZZ_TARGET(FuzzSwatchBytes) {
   Put(stored, ColorSwatchGroup::kAlphas, body.subspan(split));
 
   ColorSwatchGroup group;
-  if (group.ReadFrom(stored).IsError()) return 0;
+  if (group.ReadFrom(stored).IsError()) return;
   if (group.GetCount() != static_cast<std::int32_t>(split / ColorSwatchGroup::kRecordSize)) std::abort();
   BaseContainer written;
   if (group.WriteTo(written).IsError()) std::abort();
@@ -46,5 +45,28 @@ GXA_FUZZ_TARGET(FuzzSwatchBytes) {
   again.SortColors();
   again.RemoveDuplicates();
   if (again.GetCount() > group.GetCount()) std::abort();
-  return 0;
 }
+
+Bytes Doubles(std::initializer_list<double> values) {
+  Bytes bytes(values.size() * 8);
+  std::memcpy(bytes.data(), values.begin(), bytes.size());
+  return bytes;
+}
+
+// Three records (96 bytes, as the first two bytes say) and three alphas.
+std::vector<Bytes> Seeds() {
+  Bytes seed = {0, 96};
+  for (double v : {0.1, 0.5, 0.9}) {
+    const Bytes rgb = Doubles({v, 1 - v, v * v});
+    seed.insert(seed.end(), rgb.begin(), rgb.end());
+    seed.insert(seed.end(), {1, 0, 0, 0, 0, 0, 0, 0});
+  }
+  const Bytes alphas = Doubles({1.0, 0.0, 0.5});
+  seed.insert(seed.end(), alphas.begin(), alphas.end());
+  return {seed};
+}
+
+const bool kRegistered = Register({"swatchbytes", &Run, &Seeds, 5000});
+
+}  // namespace
+}  // namespace gxa_fuzz
