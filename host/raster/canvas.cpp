@@ -3,63 +3,17 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "raster/pixelspans.h"
+#include "raster/scaledrows.h"
+
 namespace host {
 
 namespace {
-
-// Source-over of a straight colour with opacity alpha (0..255) onto one pixel.
-inline void BlendOver(uint32_t& pixel, Rgba src, int alpha) {
-  if (alpha <= 0) return;
-  if (alpha >= 255) {
-    pixel = Framebuffer::Pack(src.WithAlpha(255));
-    return;
-  }
-  const Rgba dst = Framebuffer::Unpack(pixel);
-  if (dst.a == 255) {
-    auto mix = [alpha](int s, int d) { return uint8_t(d + ((s - d) * alpha + 127) / 255); };
-    pixel = Framebuffer::Pack({mix(src.r, dst.r), mix(src.g, dst.g), mix(src.b, dst.b), 255});
-    return;
-  }
-  const int outA = alpha + dst.a * (255 - alpha) / 255;
-  auto mix = [&](int s, int d) { return uint8_t((s * alpha + d * dst.a * (255 - alpha) / 255) / outA); };
-  pixel = Framebuffer::Pack({mix(src.r, dst.r), mix(src.g, dst.g), mix(src.b, dst.b), uint8_t(outA)});
-}
 
 Rgba DisabledLook(Rgba c) {
   const int grey = int(c.Luma() + 0.5);
   auto toward = [grey](int v) { return uint8_t((v + 3 * grey) / 4); };
   return {toward(c.r), toward(c.g), toward(c.b), uint8_t(c.a / 2)};
-}
-
-// Bilinear sample in premultiplied form, answered straight.
-Rgba SampleBilinear(const Bitmap& bitmap, const Rect& src, double fx, double fy) {
-  const int x0 = int(std::floor(fx)), y0 = int(std::floor(fy));
-  const double tx = fx - x0, ty = fy - y0;
-  double sum[4] = {0, 0, 0, 0};
-  for (int k = 0; k < 4; ++k) {
-    const int sx = std::clamp(x0 + (k & 1), src.x, src.Right() - 1);
-    const int sy = std::clamp(y0 + (k >> 1), src.y, src.Bottom() - 1);
-    const double w = ((k & 1) ? tx : 1.0 - tx) * ((k >> 1) ? ty : 1.0 - ty);
-    const Rgba p = bitmap.GetPixel(sx, sy);
-    const double a = p.a * w;
-    sum[0] += p.r * a;
-    sum[1] += p.g * a;
-    sum[2] += p.b * a;
-    sum[3] += a;
-  }
-  if (sum[3] <= 0.0) return {0, 0, 0, 0};
-  auto channel = [&](double v) { return uint8_t(std::clamp(v / sum[3] + 0.5, 0.0, 255.0)); };
-  return {channel(sum[0]), channel(sum[1]), channel(sum[2]), uint8_t(std::clamp(sum[3] + 0.5, 0.0, 255.0))};
-}
-
-// Reads count pixels of one bitmap row straight from memory.
-void ReadRow(const Bitmap& bitmap, int x, int y, int count, Rgba* out) {
-  const int bpp = bitmap.BytesPerPixel();
-  const uint8_t* p = bitmap.Row(y) + size_t(x) * bpp;
-  const uint8_t* alpha = bitmap.AlphaRow(y);
-  for (int i = 0; i < count; ++i, p += bpp) {
-    out[i] = {p[0], p[1], p[2], bpp == 4 ? p[3] : alpha ? alpha[x + i] : uint8_t(255)};
-  }
 }
 
 }  // namespace
@@ -87,22 +41,10 @@ Rect Canvas::ClipRect() const {
   return {l - origin_.x, t - origin_.y, r - l, b - t};
 }
 
-void Canvas::BlendSpan(uint32_t* row, int count, Rgba c) {
-  for (int i = 0; i < count; ++i) BlendOver(row[i], c, c.a);
-}
-
 void Canvas::FillPhysical(const Rect& r, Rgba c) {
   const Rect area = r.Intersect(Clip());
   if (area.IsEmpty() || c.a == 0) return;
-  const uint32_t packed = Framebuffer::Pack(c);
-  for (int y = area.y; y < area.Bottom(); ++y) {
-    uint32_t* row = target_.Row(y) + area.x;
-    if (c.a == 255) {
-      std::fill_n(row, area.w, packed);
-    } else {
-      BlendSpan(row, area.w, c);
-    }
-  }
+  for (int y = area.y; y < area.Bottom(); ++y) PixelSpans::BlendColor(target_.Row(y) + area.x, area.w, c);
 }
 
 void Canvas::Clear(Rgba c) { FillPhysical(Clip(), c); }
@@ -160,30 +102,42 @@ void Canvas::BlitPhysical(const Bitmap& bitmap, const Rect& src, const Rect& dst
   const Rect area = dst.Intersect(Clip());
   if (area.IsEmpty()) return;
   const bool useAlpha = (flags & kBlitAlpha) && bitmap.HasAlpha();
-  const bool disabled = (flags & kBlitDisabled) != 0;
-  const bool exact = src.w == dst.w && src.h == dst.h;
-  const bool nearest = (flags & kBlitNearest) != 0;
-  const double stepX = double(src.w) / dst.w, stepY = double(src.h) / dst.h;
-  std::vector<Rgba> line(size_t(area.w));
-  for (int y = area.y; y < area.Bottom(); ++y) {
-    if (exact) {
-      ReadRow(bitmap, src.x + area.x - dst.x, src.y + y - dst.y, area.w, line.data());
-    } else {
-      const double fy = src.y + (y - dst.y + 0.5) * stepY;
-      for (int i = 0; i < area.w; ++i) {
-        const double fx = src.x + (area.x + i - dst.x + 0.5) * stepX;
-        line[i] = nearest ? bitmap.GetPixel(std::min(src.Right() - 1, int(fx)), std::min(src.Bottom() - 1, int(fy)))
-                          : SampleBilinear(bitmap, src, fx - 0.5, fy - 0.5);
-      }
+  if (src.w == dst.w && src.h == dst.h && !(flags & kBlitDisabled)) {
+    const Point from{src.x + area.x - dst.x, src.y + area.y - dst.y};
+    for (int y = 0; y < area.h; ++y) {
+      CopyRow(bitmap, from.x, from.y + y, area.w, useAlpha, target_.Row(area.y + y) + area.x);
     }
-    uint32_t* row = target_.Row(y) + area.x;
-    for (int i = 0; i < area.w; ++i) {
-      Rgba p = line[i];
-      if (!useAlpha) p.a = 255;
-      if (disabled) p = DisabledLook(p);
-      BlendOver(row[i], p, p.a);
-    }
+    return;
   }
+  const bool disabled = (flags & kBlitDisabled) != 0;
+  // At its own size the nearest pixel is the pixel itself.
+  const bool nearest = (flags & kBlitNearest) || (src.w == dst.w && src.h == dst.h);
+  ScaledRows rows(bitmap, src, dst, area, nearest, useAlpha);
+  if (line_.size() < size_t(area.w)) line_.resize(size_t(area.w));
+  for (int y = area.y; y < area.Bottom(); ++y) {
+    rows.Row(y, line_.data());
+    if (disabled) {
+      for (int i = 0; i < area.w; ++i) line_[i] = Framebuffer::Pack(DisabledLook(Framebuffer::Unpack(line_[i])));
+    }
+    PixelSpans::BlendOver(reinterpret_cast<const uint8_t*>(line_.data()), target_.Row(y) + area.x, area.w);
+  }
+}
+
+void Canvas::CopyRow(const Bitmap& bitmap, int x, int y, int count, bool useAlpha, uint32_t* out) {
+  const int bpp = bitmap.BytesPerPixel();
+  const uint8_t* p = bitmap.Row(y) + size_t(x) * bpp;
+  if (!useAlpha) {
+    if (bpp == 3) PixelSpans::CopyRgb(p, out, count);
+    else PixelSpans::CopyRgbaOpaque(p, out, count);
+    return;
+  }
+  if (bpp == 4) {
+    PixelSpans::BlendOver(p, out, count);
+    return;
+  }
+  if (line_.size() < size_t(count)) line_.resize(size_t(count));
+  PixelSpans::JoinAlpha(p, bitmap.AlphaRow(y) + x, line_.data(), count);
+  PixelSpans::BlendOver(reinterpret_cast<const uint8_t*>(line_.data()), out, count);
 }
 
 bool Canvas::DrawFramebuffer(const Framebuffer& source, Point at) {
@@ -199,11 +153,8 @@ bool Canvas::DrawFramebuffer(const Framebuffer& source, Point at) {
 void Canvas::BlendGlyph(const FontRenderer::Glyph& glyph, int x, int y, Rgba c) {
   const Rect area = Rect{x, y, glyph.width, glyph.height}.Intersect(Clip());
   for (int py = area.y; py < area.Bottom(); ++py) {
-    const uint8_t* coverage = glyph.coverage.data() + size_t(py - y) * glyph.width - x;
-    uint32_t* row = target_.Row(py);
-    for (int px = area.x; px < area.Right(); ++px) {
-      if (coverage[px]) BlendOver(row[px], c, (coverage[px] * c.a + 127) / 255);
-    }
+    const uint8_t* coverage = glyph.coverage.data() + size_t(py - y) * glyph.width + (area.x - x);
+    PixelSpans::BlendColor(target_.Row(py) + area.x, area.w, c, coverage);
   }
 }
 

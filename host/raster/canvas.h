@@ -83,14 +83,16 @@ class Canvas {
   Rect ToPhysical(const Rect& local) const;
   const Rect& Clip() const { return clips_.back(); }
   void FillPhysical(const Rect& r, Rgba c);
-  void BlendSpan(uint32_t* row, int count, Rgba c);
   void BlitPhysical(const Bitmap& bitmap, const Rect& src, const Rect& dst, int flags);
+  // One row of a bitmap at its own size onto out: copied, or blended.
+  void CopyRow(const Bitmap& bitmap, int x, int y, int count, bool useAlpha, uint32_t* out);
   void BlendGlyph(const FontRenderer::Glyph& glyph, int x, int y, Rgba c);
 
   Framebuffer& target_;
   FontRenderer& fonts_;
   Point origin_;
   std::vector<Rect> clips_;  // physical
+  std::vector<uint32_t> line_;  // a bitmap row joined with its alpha channel
 };
 
 }  // namespace host

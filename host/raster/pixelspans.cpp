@@ -1,0 +1,192 @@
+#include "raster/pixelspans.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "raster/framebuffer.h"
+
+// Wider vectors where the processor has them, chosen once at load time.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#define GXA_SPAN_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define GXA_SPAN_CLONES
+#endif
+
+#if defined(__GNUC__) && !defined(__clang__)
+// The vector helpers are always inlined, so their calling convention never shows.
+#pragma GCC diagnostic ignored "-Wpsabi"
+#endif
+
+namespace host {
+
+namespace {
+
+// Vectors of four pixels; the 16-bit arithmetic takes twice the width.
+constexpr int kStep = 4;
+using U8 = uint8_t __attribute__((vector_size(16)));
+using U16 = uint16_t __attribute__((vector_size(32)));
+using Wide = uint8_t __attribute__((vector_size(32)));  // eight pixels, for copies
+using Quads = uint64_t __attribute__((vector_size(32)));
+
+constexpr U8 kAlphaBytes = {0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255};
+constexpr Wide kWideAlpha = {0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255,
+                             0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255};
+
+template <typename V>
+[[gnu::always_inline]] inline V Load(const void* p) {
+  V v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+template <typename V>
+[[gnu::always_inline]] inline void Store(void* p, V v) {
+  std::memcpy(p, &v, sizeof v);
+}
+
+[[gnu::always_inline]] inline bool AllZero(U8 v) {
+  uint64_t w[2];
+  std::memcpy(w, &v, sizeof w);
+  return (w[0] | w[1]) == 0;
+}
+
+[[gnu::always_inline]] inline bool Same(U8 a, U8 b) { return AllZero(a ^ b); }
+
+// x / 255 rounded down; exact below 65280, and the blend stays under 65153.
+[[gnu::always_inline]] inline U16 Div255(U16 x) { return (x + 1 + (x >> 8)) >> 8; }
+
+// The blend rule on four opaque destination pixels. Its rounding is not
+// symmetric (the integer division truncates towards zero), so raising and
+// lowering a component are worked out apart.
+[[gnu::always_inline]] inline U8 BlendOntoOpaque(U8 s, U8 d) {
+  const U8 a = __builtin_shufflevector(s, s, 3, 3, 3, 3, 7, 7, 7, 7, 11, 11, 11, 11, 15, 15, 15, 15);
+  const U16 a16 = __builtin_convertvector(a, U16);
+  const U8 up = (s - d) & U8(s > d);
+  const U8 down = (d - s) & U8(d > s);
+  const U16 raise = Div255(__builtin_convertvector(up, U16) * a16 + 127);
+  U16 m = __builtin_convertvector(down, U16) * a16;
+  m = (m - 127) & U16(m > 127);
+  const U16 lower = Div255(m);
+  const U8 mixed = __builtin_convertvector(__builtin_convertvector(d, U16) + raise - lower, U8);
+  const U8 full = U8(a == 255);
+  return (s & full) | (mixed & ~full) | kAlphaBytes;
+}
+
+void BlendScalar(const uint8_t* src, uint32_t* dst, int count) {
+  for (int i = 0; i < count; ++i, src += 4) PixelSpans::BlendPixel(dst[i], {src[0], src[1], src[2], src[3]}, src[3]);
+}
+
+GXA_SPAN_CLONES void BlendOverSpan(const uint8_t* src, uint32_t* dst, int count) {
+  int i = 0;
+  for (; i + kStep <= count; i += kStep) {
+    const U8 s = Load<U8>(src + 4 * i);
+    const U8 sa = s & kAlphaBytes;
+    if (AllZero(sa)) continue;
+    const U8 d = Load<U8>(dst + i);
+    if (!Same(d & kAlphaBytes, kAlphaBytes)) {
+      BlendScalar(src + 4 * i, dst + i, kStep);
+    } else if (Same(sa, kAlphaBytes)) {
+      Store(dst + i, s);
+    } else {
+      Store(dst + i, BlendOntoOpaque(s, d));
+    }
+  }
+  BlendScalar(src + 4 * i, dst + i, count - i);
+}
+
+// Eight pixels of three bytes from one 32-byte load, which reads eight bytes
+// past them: only while that much of the row is left.
+GXA_SPAN_CLONES void CopyRgbSpan(const uint8_t* rgb, uint32_t* dst, int count) {
+  int i = 0;
+  for (; 3 * i + 32 <= 3 * count; i += 8) {
+    const Wide v = Load<Wide>(rgb + 3 * i);
+    Store(dst + i, __builtin_shufflevector(v, v, 0, 1, 2, 0, 3, 4, 5, 0, 6, 7, 8, 0, 9, 10, 11, 0, 12, 13, 14, 0, 15, 16,
+                                           17, 0, 18, 19, 20, 0, 21, 22, 23, 0) |
+                       kWideAlpha);
+  }
+  for (; i < count; ++i) {
+    const uint8_t px[4] = {rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2], 255};
+    std::memcpy(dst + i, px, 4);
+  }
+}
+
+GXA_SPAN_CLONES void JoinAlphaSpan(const uint8_t* rgb, const uint8_t* alpha, uint32_t* out, int count) {
+  int i = 0;
+  for (; 3 * i + 32 <= 3 * count; i += 8) {
+    const Wide v = Load<Wide>(rgb + 3 * i);
+    uint64_t eight;
+    std::memcpy(&eight, alpha + i, 8);
+    const Wide a = Wide(Quads{eight, 0, 0, 0});
+    Store(out + i, __builtin_shufflevector(v, a, 0, 1, 2, 32, 3, 4, 5, 33, 6, 7, 8, 34, 9, 10, 11, 35, 12, 13, 14, 36,
+                                           15, 16, 17, 37, 18, 19, 20, 38, 21, 22, 23, 39));
+  }
+  for (; i < count; ++i) {
+    const uint8_t px[4] = {rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2], alpha[i]};
+    std::memcpy(out + i, px, 4);
+  }
+}
+
+GXA_SPAN_CLONES void CopyRgbaOpaqueSpan(const uint8_t* rgba, uint32_t* dst, int count) {
+  int i = 0;
+  for (; i + 8 <= count; i += 8) Store(dst + i, Load<Wide>(rgba + 4 * i) | kWideAlpha);
+  for (; i < count; ++i) {
+    uint8_t px[4];
+    std::memcpy(px, rgba + 4 * i, 4);
+    px[3] = 255;
+    std::memcpy(dst + i, px, 4);
+  }
+}
+
+}  // namespace
+
+void PixelSpans::BlendPixel(uint32_t& pixel, Rgba src, int alpha) {
+  if (alpha <= 0) return;
+  if (alpha >= 255) {
+    pixel = Framebuffer::Pack(src.WithAlpha(255));
+    return;
+  }
+  const Rgba dst = Framebuffer::Unpack(pixel);
+  if (dst.a == 255) {
+    auto mix = [alpha](int s, int d) { return uint8_t(d + ((s - d) * alpha + 127) / 255); };
+    pixel = Framebuffer::Pack({mix(src.r, dst.r), mix(src.g, dst.g), mix(src.b, dst.b), 255});
+    return;
+  }
+  const int outA = alpha + dst.a * (255 - alpha) / 255;
+  auto mix = [&](int s, int d) { return uint8_t((s * alpha + d * dst.a * (255 - alpha) / 255) / outA); };
+  pixel = Framebuffer::Pack({mix(src.r, dst.r), mix(src.g, dst.g), mix(src.b, dst.b), uint8_t(outA)});
+}
+
+void PixelSpans::CopyRgb(const uint8_t* rgb, uint32_t* dst, int count) { CopyRgbSpan(rgb, dst, count); }
+
+void PixelSpans::CopyRgbaOpaque(const uint8_t* rgba, uint32_t* dst, int count) {
+  CopyRgbaOpaqueSpan(rgba, dst, count);
+}
+
+void PixelSpans::JoinAlpha(const uint8_t* rgb, const uint8_t* alpha, uint32_t* out, int count) {
+  JoinAlphaSpan(rgb, alpha, out, count);
+}
+
+void PixelSpans::BlendOver(const uint8_t* rgba, uint32_t* dst, int count) { BlendOverSpan(rgba, dst, count); }
+
+void PixelSpans::BlendColor(uint32_t* dst, int count, Rgba c, const uint8_t* coverage) {
+  if (!coverage) {
+    if (c.a == 255) {
+      std::fill_n(dst, count, Framebuffer::Pack(c));
+      return;
+    }
+    if (c.a == 0) return;
+  }
+  // In pieces small enough for the stack; glyph rows are one piece.
+  constexpr int kPiece = 256;
+  uint32_t src[kPiece];
+  for (int start = 0; start < count; start += kPiece) {
+    const int n = std::min(kPiece, count - start);
+    for (int i = 0; i < n; ++i) {
+      const int alpha = coverage ? (coverage[start + i] * c.a + 127) / 255 : c.a;
+      src[i] = Framebuffer::Pack(c.WithAlpha(uint8_t(alpha)));
+    }
+    BlendOverSpan(reinterpret_cast<const uint8_t*>(src), dst + start, n);
+  }
+}
+
+}  // namespace host

@@ -1,0 +1,134 @@
+#include "raster/scaledrows.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "raster/framebuffer.h"
+
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#define GXA_ROW_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define GXA_ROW_CLONES
+#endif
+
+namespace host {
+
+namespace {
+
+// Two source rows mixed at weight w of the second (0..256), every channel
+// to 16 bits; four channels per pixel whatever the bitmap's depth.
+GXA_ROW_CLONES void MixRows(const uint8_t* a, const uint8_t* b, int bpp, int count, int w, uint16_t* out) {
+  const int keep = 256 - w;
+  if (bpp == 4) {
+    for (int i = 0; i < count * 4; ++i) out[i] = uint16_t(a[i] * keep + b[i] * w);
+    return;
+  }
+  for (int i = 0; i < count; ++i) {
+    for (int c = 0; c < 3; ++c) out[4 * i + c] = uint16_t(a[3 * i + c] * keep + b[3 * i + c] * w);
+    out[4 * i + 3] = 0;
+  }
+}
+
+// Pairs of mixed columns at their weights (first, second, weight of the second).
+GXA_ROW_CLONES void MixColumns(const uint16_t* row, const int* taps, int count, uint32_t* out) {
+  for (int i = 0; i < count; ++i, taps += 3) {
+    const uint16_t* a = row + 4 * taps[0];
+    const uint16_t* b = row + 4 * taps[1];
+    const uint32_t w = uint32_t(taps[2]), keep = 256 - w;
+    uint8_t px[4];
+    for (int c = 0; c < 3; ++c) px[c] = uint8_t((a[c] * keep + b[c] * w + 32768) >> 16);
+    px[3] = 255;
+    out[i] = Framebuffer::Pack({px[0], px[1], px[2], px[3]});
+  }
+}
+
+// Bilinear sample in premultiplied form, answered straight.
+Rgba SampleBilinear(const Bitmap& bitmap, const Rect& src, double fx, double fy) {
+  const int x0 = int(std::floor(fx)), y0 = int(std::floor(fy));
+  const double tx = fx - x0, ty = fy - y0;
+  double sum[4] = {0, 0, 0, 0};
+  for (int k = 0; k < 4; ++k) {
+    const int sx = std::clamp(x0 + (k & 1), src.x, src.Right() - 1);
+    const int sy = std::clamp(y0 + (k >> 1), src.y, src.Bottom() - 1);
+    const double w = ((k & 1) ? tx : 1.0 - tx) * ((k >> 1) ? ty : 1.0 - ty);
+    const Rgba p = bitmap.GetPixel(sx, sy);
+    const double a = p.a * w;
+    sum[0] += p.r * a;
+    sum[1] += p.g * a;
+    sum[2] += p.b * a;
+    sum[3] += a;
+  }
+  if (sum[3] <= 0.0) return {0, 0, 0, 0};
+  auto channel = [&](double v) { return uint8_t(std::clamp(v / sum[3] + 0.5, 0.0, 255.0)); };
+  return {channel(sum[0]), channel(sum[1]), channel(sum[2]), uint8_t(std::clamp(sum[3] + 0.5, 0.0, 255.0))};
+}
+
+}  // namespace
+
+ScaledRows::ScaledRows(const Bitmap& bitmap, const Rect& src, const Rect& dst, const Rect& area, bool nearest,
+                       bool useAlpha)
+    : bitmap_(bitmap),
+      src_(src),
+      dst_(dst),
+      area_(area),
+      nearest_(nearest),
+      useAlpha_(useAlpha),
+      stepX_(double(src.w) / dst.w),
+      stepY_(double(src.h) / dst.h) {
+  columns_.reserve(size_t(area.w));
+  for (int i = 0; i < area.w; ++i) {
+    const double fx = src.x + (area.x + i - dst.x + 0.5) * stepX_;
+    columns_.push_back(nearest ? Tap{std::min(src.Right() - 1, int(fx)), 0, 0} : TapAt(fx - 0.5, src.x, src.Right()));
+  }
+  if (nearest || columns_.empty()) return;
+  const int left = columns_.front().first;
+  for (const Tap& t : columns_) mixColumns_.push_back({t.first - left, t.second - left, t.weight});
+}
+
+ScaledRows::Tap ScaledRows::TapAt(double f, int lo, int hi) const {
+  const int i = int(std::floor(f));
+  return {std::clamp(i, lo, hi - 1), std::clamp(i + 1, lo, hi - 1), int(std::lround((f - i) * kOne))};
+}
+
+void ScaledRows::Row(int y, uint32_t* out) {
+  if (nearest_) NearestRow(y, out);
+  else if (!useAlpha_) OpaqueRow(y, out);
+  else PremultipliedRow(y, out);
+}
+
+void ScaledRows::NearestRow(int y, uint32_t* out) const {
+  const double fy = src_.y + (y - dst_.y + 0.5) * stepY_;
+  const int sy = std::min(src_.Bottom() - 1, int(fy));
+  const int bpp = bitmap_.BytesPerPixel();
+  const uint8_t* row = bitmap_.Row(sy);
+  const uint8_t* alpha = bitmap_.AlphaRow(sy);
+  for (int i = 0; i < area_.w; ++i) {
+    const int x = columns_[size_t(i)].first;
+    const uint8_t* p = row + size_t(x) * bpp;
+    uint8_t a = bpp == 4 ? p[3] : alpha ? alpha[x] : uint8_t(255);
+    if (!useAlpha_) a = 255;
+    out[i] = Framebuffer::Pack({p[0], p[1], p[2], a});
+  }
+}
+
+void ScaledRows::OpaqueRow(int y, uint32_t* out) {
+  const Tap rows = TapAt(src_.y + (y - dst_.y + 0.5) * stepY_ - 0.5, src_.y, src_.Bottom());
+  // Only the columns the area reaches are mixed.
+  const int left = columns_.front().first, right = columns_.back().second;
+  const int bpp = bitmap_.BytesPerPixel();
+  blend_.resize(size_t(right - left + 1) * 4);
+  MixRows(bitmap_.Row(rows.first) + size_t(left) * bpp, bitmap_.Row(rows.second) + size_t(left) * bpp, bpp,
+          right - left + 1, rows.weight, blend_.data());
+  static_assert(sizeof(Tap) == 3 * sizeof(int));
+  MixColumns(blend_.data(), &mixColumns_.front().first, area_.w, out);
+}
+
+void ScaledRows::PremultipliedRow(int y, uint32_t* out) const {
+  const double fy = src_.y + (y - dst_.y + 0.5) * stepY_;
+  for (int i = 0; i < area_.w; ++i) {
+    const double fx = src_.x + (area_.x + i - dst_.x + 0.5) * stepX_;
+    out[i] = Framebuffer::Pack(SampleBilinear(bitmap_, src_, fx - 0.5, fy - 0.5));
+  }
+}
+
+}  // namespace host

@@ -1,0 +1,47 @@
+#pragma once
+// A bitmap part resampled to another size, produced one target row at a
+// time as straight RGBA pixels for the canvas to blend. The column taps are
+// worked out once per blit. An opaque smooth scale runs in fixed point on
+// whole rows; a transparent one keeps premultiplied sampling, so no dark
+// fringes bleed in from transparent pixels.
+#include <cstdint>
+#include <vector>
+
+#include "raster/bitmap.h"
+
+namespace host {
+
+class ScaledRows {
+ public:
+  // src is the bitmap part, dst the physical target rectangle and area the
+  // part of dst that is drawn.
+  ScaledRows(const Bitmap& bitmap, const Rect& src, const Rect& dst, const Rect& area, bool nearest, bool useAlpha);
+
+  // Target row y of the area into out (area.w pixels).
+  void Row(int y, uint32_t* out);
+
+ private:
+  static constexpr int kOne = 256;  // fixed-point unit of the smooth weights
+
+  struct Tap {
+    int first;   // source column (or row) and the next one, clamped to the part
+    int second;
+    int weight;  // of the second, in kOne units
+  };
+
+  Tap TapAt(double f, int lo, int hi) const;
+  void NearestRow(int y, uint32_t* out) const;
+  void OpaqueRow(int y, uint32_t* out);
+  void PremultipliedRow(int y, uint32_t* out) const;
+
+  const Bitmap& bitmap_;
+  Rect src_, dst_, area_;
+  bool nearest_;
+  bool useAlpha_;
+  double stepX_, stepY_;
+  std::vector<Tap> columns_;
+  std::vector<Tap> mixColumns_;  // columns_ counted from the first one mixed
+  std::vector<uint16_t> blend_;  // one row mixed vertically, four channels per pixel
+};
+
+}  // namespace host
