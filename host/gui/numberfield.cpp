@@ -31,9 +31,11 @@ std::string NumberField::DisplayText() const {
 }
 
 bool NumberField::SetNumber(const NumberSetting& s) {
+  const std::string shown = DisplayText();
   setting_ = s;
   if (setting_.integer) setting_.value = std::round(setting_.value);
-  ValueChanged();
+  // A dialog sets all its fields at every step of a drag; most read the same.
+  if (DisplayText() != shown) ValueChanged();
   return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "gui/shapecache.h"
 #include "raster/fontrenderer.h"
 #include "raster/vectorpainter.h"
 
@@ -11,23 +12,29 @@ namespace {
 
 using IC = InterfaceColors;
 
-// Paints shapes into a transparent bitmap of the rectangle's physical size
-// and lays it over the canvas; draw receives a painter in logical units.
+enum class Look : int { RoundBox, FocusRing, GroupFrame, Arrow, CheckMark };
+
+// The bytes of every parameter that changes a shape's pixels.
+template <typename... Part>
+std::string LookOf(Look look, const Part&... parts) {
+  std::string key(reinterpret_cast<const char*>(&look), sizeof look);
+  (key.append(reinterpret_cast<const char*>(&parts), sizeof parts), ...);
+  return key;
+}
+
+// Lays the shape, painted in logical units into a transparent bitmap of the
+// rectangle's physical size (or found painted), over the canvas.
 template <typename Draw>
-void Shape(PaintContext& ctx, const Rect& r, Draw&& draw) {
+void Shape(PaintContext& ctx, const Rect& r, const std::string& look, Draw&& draw) {
   if (r.IsEmpty()) return;
-  const int s = ctx.Scale();
-  Bitmap bitmap(r.w * s, r.h * s, 32);
-  bitmap.Clear({0, 0, 0, 0});
-  VectorPainter painter(bitmap, s);
-  draw(painter);
+  const Bitmap& bitmap = ShapeCache::Shared().Get(look, r.w, r.h, ctx.Scale(), draw);
   ctx.Target().DrawBitmap(bitmap, r, std::nullopt, kBlitAlpha);
 }
 
 }  // namespace
 
 void WidgetStyle::RoundBox(PaintContext& ctx, const Rect& r, double radius, Rgba fill, std::optional<Rgba> border) {
-  Shape(ctx, r, [&](VectorPainter& p) {
+  Shape(ctx, r, LookOf(Look::RoundBox, radius, fill, border.has_value(), border.value_or(Rgba{})), [&](VectorPainter& p) {
     if (border) {
       p.AddRoundRect(0, 0, r.w, r.h, radius);
       p.Fill(*border);
@@ -58,7 +65,7 @@ void WidgetStyle::ButtonFace(PaintContext& ctx, const Rect& r, bool pressed, boo
 
 void WidgetStyle::FocusRing(PaintContext& ctx, const Rect& r) {
   const Rgba ring = ctx.Color(IC::kHighlight);
-  Shape(ctx, r, [&](VectorPainter& p) {
+  Shape(ctx, r, LookOf(Look::FocusRing, ring), [&](VectorPainter& p) {
     p.AddRoundRect(0, 0, r.w, r.h, kRadius);
     p.AddRoundRect(1, 1, r.w - 2, r.h - 2, kRadius - 1, true);
     p.Fill(ring);
@@ -68,10 +75,11 @@ void WidgetStyle::FocusRing(PaintContext& ctx, const Rect& r) {
 void WidgetStyle::GroupFrame(PaintContext& ctx, const Rect& r, const std::string& title, bool enabled) {
   const int top = title.empty() ? 0 : LineHeight() / 2;
   const Rect box{r.x, r.y + top, r.w, r.h - top};
-  Shape(ctx, box, [&](VectorPainter& p) {
+  const Rgba line = ctx.Color(IC::kBorderLight);
+  Shape(ctx, box, LookOf(Look::GroupFrame, line), [&](VectorPainter& p) {
     p.AddRoundRect(0, 0, box.w, box.h, 4);
     p.AddRoundRect(1, 1, box.w - 2, box.h - 2, 3, true);
-    p.Fill(ctx.Color(IC::kBorderLight));
+    p.Fill(line);
   });
   if (title.empty()) return;
   const int w = TextWidth(title);
@@ -80,7 +88,7 @@ void WidgetStyle::GroupFrame(PaintContext& ctx, const Rect& r, const std::string
 }
 
 void WidgetStyle::Arrow(PaintContext& ctx, const Rect& box, Direction dir, Rgba color) {
-  Shape(ctx, box, [&](VectorPainter& p) {
+  Shape(ctx, box, LookOf(Look::Arrow, dir, color), [&](VectorPainter& p) {
     const double cx = box.w / 2.0, cy = box.h / 2.0, a = std::min(box.w, box.h) * 0.36;
     VectorPainter::Pt pts[3];
     switch (dir) {
@@ -95,7 +103,7 @@ void WidgetStyle::Arrow(PaintContext& ctx, const Rect& box, Direction dir, Rgba 
 }
 
 void WidgetStyle::CheckMark(PaintContext& ctx, const Rect& box, Rgba color) {
-  Shape(ctx, box, [&](VectorPainter& p) {
+  Shape(ctx, box, LookOf(Look::CheckMark, color), [&](VectorPainter& p) {
     const double w = box.w, h = box.h;
     const VectorPainter::Pt pts[3] = {{w * 0.24, h * 0.52}, {w * 0.43, h * 0.70}, {w * 0.77, h * 0.30}};
     p.AddPolyline(pts, std::max(1.6, w * 0.13));

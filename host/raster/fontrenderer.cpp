@@ -12,6 +12,7 @@ namespace {
 
 constexpr const char* kFaceFiles[2] = {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf"};
 constexpr size_t kCacheLimit = 8192;
+constexpr size_t kRunLimit = 4096;
 
 uint64_t CacheKey(char32_t codepoint, double pixelSize, bool bold) {
   const uint64_t size64 = uint64_t(std::lround(pixelSize * 64.0)) & 0xFFFFFF;
@@ -139,13 +140,15 @@ const FontRenderer::Glyph* FontRenderer::GlyphFor(char32_t codepoint, double pix
   if (auto it = cache_.find(key); it != cache_.end()) return &it->second;
   Glyph glyph;
   if (!LoadGlyph(FaceFor(bold), codepoint, pixelSize, glyph)) return nullptr;
-  if (cache_.size() >= kCacheLimit) cache_.clear();
+  if (cache_.size() >= kCacheLimit) {
+    cache_.clear();
+    runs_.clear();
+    ++clears_;
+  }
   return &cache_.emplace(key, std::move(glyph)).first->second;
 }
 
-template <typename Visit>
-void FontRenderer::Layout(std::string_view utf8, double pixelSize, bool bold, Visit&& visit) {
-  if (!IsReady() || pixelSize <= 0.0) return;
+void FontRenderer::LayOut(std::string_view utf8, double pixelSize, bool bold, Run& run) {
   Face face = FaceFor(bold);
   double pen = 0.0;
   char32_t previous = 0;
@@ -153,25 +156,43 @@ void FontRenderer::Layout(std::string_view utf8, double pixelSize, bool bold, Vi
     if (previous) pen += Kerning(face, previous, cp, pixelSize);
     const Glyph* glyph = GlyphFor(cp, pixelSize, bold);
     if (!glyph) continue;
-    visit(*glyph, pen);
+    run.glyphs.emplace_back(glyph, pen);
     pen += glyph->advance;
+    run.advance = pen;
     previous = cp;
   }
 }
 
+const FontRenderer::Run& FontRenderer::RunFor(std::string_view utf8, double pixelSize, bool bold) {
+  static const Run kNone;
+  if (!IsReady() || pixelSize <= 0.0) return kNone;
+  const uint64_t size = CacheKey(0, pixelSize, bold);
+  std::string key(reinterpret_cast<const char*>(&size), sizeof size);
+  key.append(utf8);
+  if (auto it = runs_.find(key); it != runs_.end()) return it->second;
+  if (runs_.size() >= kRunLimit) runs_.clear();
+  Run run;
+  const uint64_t clears = clears_;
+  LayOut(utf8, pixelSize, bold, run);
+  // A glyph cache that filled up on the way has dropped the run's first glyphs.
+  if (clears_ != clears) {
+    run = {};
+    LayOut(utf8, pixelSize, bold, run);
+  }
+  return runs_.emplace(std::move(key), std::move(run)).first->second;
+}
+
 double FontRenderer::Advance(std::string_view utf8, double pixelSize, bool bold) {
-  double end = 0.0;
-  Layout(utf8, pixelSize, bold, [&](const Glyph& glyph, double pen) { end = pen + glyph.advance; });
-  return end;
+  return RunFor(utf8, pixelSize, bold).advance;
 }
 
 void FontRenderer::Render(std::string_view utf8, double pixelSize, bool bold, double x, int baseline,
                           const GlyphSink& sink) {
-  Layout(utf8, pixelSize, bold, [&](const Glyph& glyph, double pen) {
-    if (glyph.width > 0 && glyph.height > 0) {
-      sink(glyph, int(std::lround(x + pen)) + glyph.left, baseline - glyph.top);
+  for (const auto& [glyph, pen] : RunFor(utf8, pixelSize, bold).glyphs) {
+    if (glyph->width > 0 && glyph->height > 0) {
+      sink(*glyph, int(std::lround(x + pen)) + glyph->left, baseline - glyph->top);
     }
-  });
+  }
 }
 
 }  // namespace host

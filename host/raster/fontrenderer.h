@@ -63,18 +63,27 @@ class FontRenderer {
  private:
   using Face = ::FT_FaceRec_*;
 
+  // A laid-out line: each glyph and its pen position. Kept per text, size
+  // and face, so a redraw of the same words asks FreeType nothing.
+  struct Run {
+    std::vector<std::pair<const Glyph*, double>> glyphs;
+    double advance = 0.0;
+  };
+
   Face FaceFor(bool bold) const { return (bold && faces_[1]) ? faces_[1] : faces_[0]; }
   const Glyph* GlyphFor(char32_t codepoint, double pixelSize, bool bold);
   bool LoadGlyph(Face face, char32_t codepoint, double pixelSize, Glyph& out);
   double Kerning(Face face, char32_t left, char32_t right, double pixelSize) const;
   double Scale(Face face, double pixelSize) const;
-  template <typename Visit>
-  void Layout(std::string_view utf8, double pixelSize, bool bold, Visit&& visit);
+  const Run& RunFor(std::string_view utf8, double pixelSize, bool bold);
+  void LayOut(std::string_view utf8, double pixelSize, bool bold, Run& run);
 
   ::FT_LibraryRec_* library_ = nullptr;
   Face faces_[2] = {nullptr, nullptr};
   std::string error_;
   std::unordered_map<uint64_t, Glyph> cache_;
+  std::unordered_map<std::string, Run> runs_;  // point into cache_
+  uint64_t clears_ = 0;                         // times cache_ started over
 };
 
 }  // namespace host
