@@ -3,7 +3,8 @@
 // framebuffer: after a layout it is painted whole, otherwise only the widgets
 // marked dirty (a dirty group repaints everything inside it). The frame is
 // the window layer with the others on top; below a modal layer the window is
-// dimmed, and modal layers and popups cast a soft shadow.
+// dimmed, and modal layers and popups cast a soft shadow. A layer notes the
+// rectangles it painted, so that a small change is composed and shown alone.
 #include <memory>
 #include <vector>
 
@@ -20,17 +21,19 @@ class Compositor {
  public:
   // True when anything was painted.
   bool PaintLayer(Layer& layer, int scale, const InterfaceColors& colors, const Widget* focus);
+  // Composes the parts of the frame given by damage (physical pixels).
   void Compose(const std::vector<Layer*>& layers, Size window, int scale, const InterfaceColors& colors,
-               Framebuffer& out);
+               Framebuffer& out, const std::vector<Rect>& damage);
   // A canvas on the widget's place in its layer (origin at the widget, clipped
   // to its visible part), for drawing outside a paint.
   std::unique_ptr<Canvas> CanvasFor(Widget& widget);
 
  private:
-  void PaintTree(Widget& widget, PaintContext& ctx, bool force);
-  static void Blit(const Framebuffer& src, Framebuffer& dst, Point at);
-  static void Dim(Framebuffer& fb, int percent);
-  static void Shadow(Framebuffer& fb, const Rect& physical, int radius);
+  // Damage goes to the layer unless the whole layer is painted anyway.
+  void PaintTree(Widget& widget, PaintContext& ctx, bool force, Layer* damaged);
+  static void Blit(const Framebuffer& src, Framebuffer& dst, Point at, const Rect& clip);
+  static void Dim(Framebuffer& fb, int percent, const Rect& clip);
+  static void Shadow(Framebuffer& fb, const Rect& physical, int radius, const Rect& clip);
 };
 
 }  // namespace host

@@ -4,7 +4,9 @@
 // (SDL2) shows frames and turns window events into InputEvents. Both see the
 // same calls:
 //
-//   Present   once per composed frame, with physical pixels at DisplayScale();
+//   Present   once per composed frame, with physical pixels at DisplayScale()
+//             and the rectangles that changed since the last one (the whole
+//             frame when its size did);
 //   NextEvent whenever the host loop (or a nested loop: mouse drag, popup,
 //             modal dialog, drag and drop) wants input; it may wait up to
 //             timeoutMs; Exhausted means no input will ever come again (the
@@ -14,6 +16,7 @@
 //   NowMs     the clock timers run on.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "gui/guitypes.h"
 #include "gui/inputevent.h"
@@ -31,7 +34,7 @@ class Frontend {
 
   virtual ~Frontend() = default;
 
-  virtual void Present(const Framebuffer& frame) = 0;
+  virtual void Present(const Framebuffer& frame, const std::vector<Rect>& damage) = 0;
   virtual Poll NextEvent(InputEvent& out, int timeoutMs) = 0;
   virtual void SetCursor(int32_t shape) = 0;
   // Empty text hides the tooltip; position is global.

@@ -19,7 +19,7 @@ class HeadlessFrontend : public Frontend {
   void SetDisplayScale(int scale) { scale_ = scale == 2 ? 2 : 1; }
   void AdvanceClock(int64_t ms) { now_ += ms; }
 
-  void Present(const Framebuffer& frame) override;
+  void Present(const Framebuffer& frame, const std::vector<Rect>& damage) override;
   Poll NextEvent(InputEvent& out, int timeoutMs) override;
   void SetCursor(int32_t shape) override { cursor_ = shape; }
   void ShowTooltip(const std::string& text, Point) override { tooltip_ = text; }
@@ -28,6 +28,8 @@ class HeadlessFrontend : public Frontend {
   int64_t NowMs() const override { return now_; }
 
  private:
+  void CopyPart(const Framebuffer& frame, const Rect& physical);
+
   InputQueue queue_;
   Framebuffer frame_;
   int frames_ = 0;

@@ -57,6 +57,20 @@ void Layer::Relayout() {
   dirty_ = true;
 }
 
+void Layer::AddDamage(const Rect& r) {
+  const Rect inside = r.Intersect({0, 0, size_.w, size_.h});
+  if (inside.IsEmpty()) return;
+  // Past a few dozen pieces one rectangle around them all is cheaper to compose.
+  constexpr size_t kMostPieces = 32;
+  if (damage_.size() < kMostPieces) {
+    damage_.push_back(inside);
+    return;
+  }
+  Rect all = inside;
+  for (const Rect& piece : damage_) all = all.Union(piece);
+  damage_.assign(1, all);
+}
+
 void Layer::Detach(Widget& root) {
   if (root_ == &root) root_ = nullptr;
 }

@@ -3,6 +3,7 @@
 // popup menu. A layer lays its widget tree out, keeps its own framebuffer
 // (painted by the compositor) and sits at a position in the window.
 #include <memory>
+#include <vector>
 
 #include "gui/guitypes.h"
 #include "raster/framebuffer.h"
@@ -50,6 +51,9 @@ class Layer {
   void NoteDirty() { dirty_ = true; }
   bool HasDirty() const { return dirty_; }
   void ClearDirty() { dirty_ = false; }
+  // What was painted since the frame was last composed, in layer coordinates.
+  void AddDamage(const Rect& r);
+  std::vector<Rect> TakeDamage() { return std::move(damage_); }
   bool NeedsFullRepaint() const { return fullRepaint_; }
   void SetFullRepaint(bool full) { fullRepaint_ = full; }
   Framebuffer& Pixels() { return pixels_; }
@@ -71,6 +75,7 @@ class Layer {
   bool dirty_ = true;
   bool fullRepaint_ = true;
   Framebuffer pixels_;
+  std::vector<Rect> damage_;
 };
 
 }  // namespace host

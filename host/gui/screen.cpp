@@ -194,13 +194,21 @@ void Screen::Render() {
   std::vector<Rect> bounds;
   for (Layer* l : layers) bounds.push_back(l->Bounds());
   const Size window = WindowSize();
-  if (!changed && bounds == shownBounds_ && frame_.LogicalWidth() == window.w && frame_.LogicalHeight() == window.h &&
-      frame_.Scale() == Scale()) {
-    return;
-  }
+  const bool sameFrame = bounds == shownBounds_ && frame_.LogicalWidth() == window.w &&
+                         frame_.LogicalHeight() == window.h && frame_.Scale() == Scale();
+  if (!changed && sameFrame) return;
   shownBounds_ = std::move(bounds);
-  compositor_.Compose(layers, window, Scale(), colors_, frame_);
-  if (!frame_.IsEmpty()) frontend_->Present(frame_);
+  // Only what the layers painted is composed and shown, unless they moved.
+  std::vector<Rect> damage;
+  for (Layer* l : layers) {
+    for (const Rect& r : l->TakeDamage()) {
+      const Point o = l->Origin();
+      damage.push_back({(r.x + o.x) * Scale(), (r.y + o.y) * Scale(), r.w * Scale(), r.h * Scale()});
+    }
+  }
+  if (!sameFrame) damage.assign(1, {0, 0, window.w * Scale(), window.h * Scale()});
+  compositor_.Compose(layers, window, Scale(), colors_, frame_, damage);
+  if (!frame_.IsEmpty() && !damage.empty()) frontend_->Present(frame_, damage);
 }
 
 bool Screen::Dispatch(const InputEvent& e) {
@@ -276,18 +284,11 @@ void Screen::DeliverCoreMessage(int32_t id, const Container& msg) {
     if (!Dialog::FromHandle(d->Handle())) continue;
     d->CoreMessage(id, msg);
     // The dialog's user areas hear it after the dialog, if it still stands.
-    std::vector<GxaUserArea*> areas;
-    if (Dialog::FromHandle(d->Handle())) CollectAreas(*d, d->Root(), areas);
-    for (GxaUserArea* handle : areas) {
+    if (!Dialog::FromHandle(d->Handle())) continue;
+    for (GxaUserArea* handle : d->UserAreas()) {
       if (UserArea* area = UserArea::FromHandle(handle)) area->CoreMessage(id, msg);
     }
   }
-}
-
-void Screen::CollectAreas(const Dialog& dialog, Widget& w, std::vector<GxaUserArea*>& out) {
-  if (w.OwnerDialog() != &dialog) return;
-  if (auto* slot = dynamic_cast<UserAreaWidget*>(&w); slot && slot->Area()) out.push_back(slot->Area()->Handle());
-  for (size_t i = 0; i < w.ChildCount(); ++i) CollectAreas(dialog, *w.ChildAt(i), out);
 }
 
 void Screen::ForgetArea(UserArea& area) { timers_.Remove(area); }

@@ -95,9 +95,18 @@ bool SdlFrontend::TakeRedrawRequest() {
   return r;
 }
 
-void SdlFrontend::Present(const Framebuffer& frame) {
-  frame_ = frame;
-  Show();
+void SdlFrontend::Present(const Framebuffer& frame, const std::vector<Rect>& damage) {
+  const bool sameSize = frame_.Width() == frame.Width() && frame_.Height() == frame.Height() &&
+                        frame_.Scale() == frame.Scale();
+  if (sameSize) {
+    for (const Rect& part : damage) {
+      const Rect r = part.Intersect({0, 0, frame.Width(), frame.Height()});
+      for (int y = r.y; y < r.Bottom(); ++y) std::copy_n(frame.Row(y) + r.x, r.w, frame_.Row(y) + r.x);
+    }
+  } else {
+    frame_ = frame;
+  }
+  if (!sameSize || !ShowParts(damage)) Show();
   if (!focused_) {
     // Typing goes here from the start, also on a display without a window manager.
     focused_ = true;
@@ -124,6 +133,25 @@ void SdlFrontend::Show() {
                     s->pitch);
   if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
   SDL_UpdateWindowSurface(window_);
+}
+
+bool SdlFrontend::ShowParts(const std::vector<Rect>& parts) {
+  SDL_Surface* s = SDL_GetWindowSurface(window_);
+  // The tooltip is painted over a copy of the whole frame.
+  if (!s || tooltipShown_ || s->w != frame_.Width() || s->h != frame_.Height()) return false;
+  std::vector<SDL_Rect> shown;
+  if (SDL_MUSTLOCK(s)) SDL_LockSurface(s);
+  for (const Rect& part : parts) {
+    const Rect r = part.Intersect({0, 0, s->w, s->h});
+    if (r.IsEmpty()) continue;
+    uint8_t* to = static_cast<uint8_t*>(s->pixels) + size_t(r.y) * s->pitch + size_t(r.x) * s->format->BytesPerPixel;
+    SDL_ConvertPixels(r.w, r.h, SDL_PIXELFORMAT_RGBA32, frame_.Row(r.y) + r.x, frame_.Width() * 4, s->format->format,
+                      to, s->pitch);
+    shown.push_back({r.x, r.y, r.w, r.h});
+  }
+  if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
+  if (!shown.empty()) SDL_UpdateWindowSurfaceRects(window_, shown.data(), int(shown.size()));
+  return true;
 }
 
 void SdlFrontend::ShowTooltip(const std::string& text, Point position) {

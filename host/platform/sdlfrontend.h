@@ -36,7 +36,7 @@ class SdlFrontend : public Frontend {
   static Outcome<std::unique_ptr<SdlFrontend>> Open(const WindowOptions& options);
   ~SdlFrontend() override;
 
-  void Present(const Framebuffer& frame) override;
+  void Present(const Framebuffer& frame, const std::vector<Rect>& damage) override;
   Poll NextEvent(InputEvent& out, int timeoutMs) override;
   void SetCursor(int32_t shape) override { cursors_.Apply(shape); }
   void ShowTooltip(const std::string& text, Point position) override;
@@ -62,6 +62,8 @@ class SdlFrontend : public Frontend {
   void CoalesceMotion(SDL_Event& e);
   void UpdateCapture(const SDL_Event& e);
   void Show();
+  // Shows only the given physical rectangles of frame_; false when it cannot.
+  bool ShowParts(const std::vector<Rect>& parts);
 
   SDL_Window* window_;
   ViewScale scale_;

@@ -37,6 +37,13 @@ struct Rect {
     if (r <= l || b <= t) return {l, t, 0, 0};
     return {l, t, r - l, b - t};
   }
+  // The smallest rectangle around both; an empty one adds nothing.
+  constexpr Rect Union(const Rect& o) const {
+    if (o.IsEmpty()) return *this;
+    if (IsEmpty()) return o;
+    const int l = std::min(x, o.x), t = std::min(y, o.y);
+    return {l, t, std::max(Right(), o.Right()) - l, std::max(Bottom(), o.Bottom()) - t};
+  }
   constexpr Rect Offset(int dx, int dy) const { return {x + dx, y + dy, w, h}; }
   constexpr Rect Inset(int d) const { return {x + d, y + d, w - 2 * d, h - 2 * d}; }
 };
