@@ -5,6 +5,8 @@
 #include "gui/gui.h"
 #include "gui/layer.h"
 #include "gui/subdialogwidget.h"
+#include "gui/userarea.h"
+#include "gui/userareawidget.h"
 
 namespace host {
 
@@ -52,6 +54,17 @@ Widget* Dialog::FindIn(Widget& w, int32_t id) const {
 }
 
 Widget* Dialog::Find(int32_t id) const { return id == 0 ? nullptr : FindIn(*root_, id); }
+
+std::vector<GxaUserArea*> Dialog::UserAreas() const {
+  std::vector<GxaUserArea*> out;
+  std::function<void(Widget&)> walk = [&](Widget& w) {
+    if (w.OwnerDialog() != this) return;
+    if (auto* slot = dynamic_cast<UserAreaWidget*>(&w); slot && slot->Area()) out.push_back(slot->Area()->Handle());
+    for (size_t i = 0; i < w.ChildCount(); ++i) walk(*w.ChildAt(i));
+  };
+  walk(*root_);
+  return out;
+}
 
 void Dialog::ForEachEmbedded(const std::function<void(Dialog&)>& visit) {
   std::function<void(Widget&)> walk = [&](Widget& w) {

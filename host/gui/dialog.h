@@ -43,6 +43,9 @@ class Dialog {
   Widget* Find(int32_t id) const;
   // Every dialog embedded in this one, at any depth.
   void ForEachEmbedded(const std::function<void(Dialog&)>& visit);
+  // Handles of this dialog's own user areas (not those of embedded dialogs),
+  // to be checked before each use when calling into the module in between.
+  std::vector<GxaUserArea*> UserAreas() const;
 
   // --- embedding
   SubDialogWidget* HostWidget() const { return host_; }

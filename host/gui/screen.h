@@ -107,7 +107,6 @@ class Screen {
 
  private:
   void CenterLayer(Layer& layer);
-  static void CollectAreas(const Dialog& dialog, Widget& w, std::vector<GxaUserArea*>& out);
   // The interface colours follow the theme preference.
   void SyncTheme();
 

@@ -4,6 +4,7 @@
 #include "gui/dialog.h"
 #include "gui/group.h"
 #include "gui/statictext.h"
+#include "gui/userarea.h"
 
 namespace host {
 
@@ -116,10 +117,17 @@ std::optional<Container> AttributePage::ChooserState(const ColorParameter& param
 }
 
 void AttributePage::PreferencesChanged() {
+  const Container changed(GXA_MSG_PREFS_CHANGED);
   for (const auto& p : parameters_) {
-    if (Dialog* chooser = LiveChooser(*p)) {
-      Container result;
-      chooser->Message(Container(GXA_MSG_PREFS_CHANGED), result);
+    Dialog* chooser = LiveChooser(*p);
+    if (!chooser) continue;
+    Container result;
+    chooser->Message(changed, result);
+    // Its gadgets hear it too: the checkerboards re-read the theme.
+    if (!LiveChooser(*p)) continue;
+    for (GxaUserArea* handle : chooser->UserAreas()) {
+      Container answer;
+      if (UserArea* area = UserArea::FromHandle(handle)) area->Message(changed, answer);
     }
   }
 }
