@@ -9,7 +9,7 @@ PACKAGES=(
   libfreetype-dev fonts-dejavu-core liblcms2-dev libpng-dev libjpeg-dev zlib1g-dev
   libsdl2-dev libx11-dev libxrandr-dev libdbus-1-dev dbus-daemon nlohmann-json3-dev
   xvfb xdotool x11-apps x11-xserver-utils imagemagick ccache
-  clang libclang-rt-14-dev clang-tidy valgrind
+  clang libclang-rt-14-dev clang-tidy valgrind clang-format
 )
 
 missing=()

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Formats the C and C++ sources by the .clang-format nearest to each file
+# (the host's style at the top, the module's style in its folders).
+#   scripts/format.sh          rewrite the files in place
+#   scripts/format.sh --check  change nothing; list unformatted files, fail if any
+set -euo pipefail
+cd "$(dirname "$0")/.."
+CLANG_FORMAT=${CLANG_FORMAT:-clang-format}
+if ! command -v "$CLANG_FORMAT" >/dev/null; then
+  echo "format: $CLANG_FORMAT not found (scripts/setup.sh installs it)" >&2
+  exit 2
+fi
+mapfile -t files < <(git ls-files '*.cpp' '*.h')
+case "${1:-}" in
+  "")
+    printf '%s\0' "${files[@]}" | xargs -0 -n 50 "$CLANG_FORMAT" -i
+    ;;
+  --check)
+    unformatted=()
+    for f in "${files[@]}"; do
+      if ! "$CLANG_FORMAT" --dry-run --Werror "$f" >/dev/null 2>&1; then unformatted+=("$f"); fi
+    done
+    if [ ${#unformatted[@]} -gt 0 ]; then
+      printf 'format: not formatted: %s\n' "${unformatted[@]}" >&2
+      echo "format: run scripts/format.sh" >&2
+      exit 1
+    fi
+    echo "format: ${#files[@]} files formatted"
+    ;;
+  *)
+    echo "usage: scripts/format.sh [--check]" >&2
+    exit 2
+    ;;
+esac
