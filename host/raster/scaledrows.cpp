@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "raster/framebuffer.h"
 
@@ -15,30 +16,24 @@ namespace host {
 
 namespace {
 
-// Two source rows mixed at weight w of the second (0..256), every channel
-// to 16 bits; four channels per pixel whatever the bitmap's depth.
-GXA_ROW_CLONES void MixRows(const uint8_t* a, const uint8_t* b, int bpp, int count, int w, uint16_t* out) {
-  const int keep = 256 - w;
-  if (bpp == 4) {
-    for (int i = 0; i < count * 4; ++i) out[i] = uint16_t(a[i] * keep + b[i] * w);
-    return;
-  }
-  for (int i = 0; i < count; ++i) {
-    for (int c = 0; c < 3; ++c) out[4 * i + c] = uint16_t(a[3 * i + c] * keep + b[3 * i + c] * w);
-    out[4 * i + 3] = 0;
-  }
+// Two source rows mixed at weight w of the second (0..256), every byte to
+// 16 bits, in the bitmap's own layout.
+GXA_ROW_CLONES void MixRows(const uint8_t* a, const uint8_t* b, int bytes, int w, uint16_t* out) {
+  const auto keep = uint16_t(256 - w), with = uint16_t(w);
+  for (int i = 0; i < bytes; ++i) out[i] = uint16_t(a[i] * keep + b[i] * with);
 }
 
-// Pairs of mixed columns at their weights (first, second, weight of the second).
-GXA_ROW_CLONES void MixColumns(const uint16_t* row, const int* taps, int count, uint32_t* out) {
+// Pairs of mixed columns at their weights (first, second, weight of the
+// second), each to one opaque pixel.
+GXA_ROW_CLONES void MixColumns(const uint16_t* row, int bpp, const int* taps, int count, uint32_t* out) {
   for (int i = 0; i < count; ++i, taps += 3) {
-    const uint16_t* a = row + 4 * taps[0];
-    const uint16_t* b = row + 4 * taps[1];
+    const uint16_t* a = row + bpp * taps[0];
+    const uint16_t* b = row + bpp * taps[1];
     const uint32_t w = uint32_t(taps[2]), keep = 256 - w;
     uint8_t px[4];
     for (int c = 0; c < 3; ++c) px[c] = uint8_t((a[c] * keep + b[c] * w + 32768) >> 16);
     px[3] = 255;
-    out[i] = Framebuffer::Pack({px[0], px[1], px[2], px[3]});
+    std::memcpy(out + i, px, 4);
   }
 }
 
@@ -116,11 +111,12 @@ void ScaledRows::OpaqueRow(int y, uint32_t* out) {
   // Only the columns the area reaches are mixed.
   const int left = columns_.front().first, right = columns_.back().second;
   const int bpp = bitmap_.BytesPerPixel();
-  blend_.resize(size_t(right - left + 1) * 4);
-  MixRows(bitmap_.Row(rows.first) + size_t(left) * bpp, bitmap_.Row(rows.second) + size_t(left) * bpp, bpp,
-          right - left + 1, rows.weight, blend_.data());
+  const int bytes = (right - left + 1) * bpp;
+  blend_.resize(size_t(bytes));
+  MixRows(bitmap_.Row(rows.first) + size_t(left) * bpp, bitmap_.Row(rows.second) + size_t(left) * bpp, bytes,
+          rows.weight, blend_.data());
   static_assert(sizeof(Tap) == 3 * sizeof(int));
-  MixColumns(blend_.data(), &mixColumns_.front().first, area_.w, out);
+  MixColumns(blend_.data(), bpp, &mixColumns_.front().first, area_.w, out);
 }
 
 void ScaledRows::PremultipliedRow(int y, uint32_t* out) const {

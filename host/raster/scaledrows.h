@@ -41,7 +41,7 @@ class ScaledRows {
   double stepX_, stepY_;
   std::vector<Tap> columns_;
   std::vector<Tap> mixColumns_;  // columns_ counted from the first one mixed
-  std::vector<uint16_t> blend_;  // one row mixed vertically, four channels per pixel
+  std::vector<uint16_t> blend_;  // one row mixed vertically, a channel a number
 };
 
 }  // namespace host
