@@ -8,7 +8,7 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
-#include "hostrun.h"
+#include "hostprocess.h"
 #include "presets/asepalette.h"
 #include "presets/gplpalette.h"
 #include "tempfolder.h"
@@ -16,12 +16,11 @@
 namespace host {
 namespace {
 
-using gxa_test::RunHost;
 
 class PresetsVerbTest : public ::testing::Test {
  protected:
   // The verb, the home folder and the module; extra goes at the end.
-  gxa_test::HostRun Presets(const std::string& args, bool withErrors = true) {
+  HostRun Presets(const std::string& args, bool withErrors = true) {
     return RunHost("presets " + args + " --module " + std::string(GXA_MODULE_PATH) + " --home " + home.Path().string(),
                    withErrors);
   }
