@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "../tests/host_color/testprofiles.h"
 #include "color/colorprofile.h"
-#include "color/displayconversion.h"
 #include "color/colorspacetransform.h"
+#include "color/displayconversion.h"
 #include "utils/colorconversions.h"
 #include "utils/colortemperature.h"
-#include "../tests/host_color/testprofiles.h"
 
 namespace
 {
@@ -117,9 +117,8 @@ void BM_BitmapConvert8(benchmark::State& state)
     benchmark::ClobberMemory();
   }
   // Shown in seconds per pixel: "5.1n" is 5.1 ns.
-  state.counters["per_pixel"] = benchmark::Counter(double(kSide) * kSide,
-                                                   benchmark::Counter::kIsIterationInvariantRate |
-                                                     benchmark::Counter::kInvert);
+  state.counters["per_pixel"] = benchmark::Counter(
+      double(kSide) * kSide, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_BitmapConvert8)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 }  // namespace

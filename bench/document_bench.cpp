@@ -5,31 +5,38 @@
 
 #include "core/document.h"
 
-namespace {
+namespace
+{
 
 using namespace host;
 
 constexpr int kObjects = 200000;
 
-const Container& Large() {
+const Container& Large()
+{
   static const Container c = [] {
     Document doc;
-    for (int i = 0; i < kObjects; ++i) doc.AddObject(1, "object")->data.SetInt32(1, i);
+    for (int i = 0; i < kObjects; ++i)
+      doc.AddObject(1, "object")->data.SetInt32(1, i);
     return doc.ToContainer();
   }();
   return c;
 }
 
-void BM_CopyContainerFloor(benchmark::State& state) {
-  for (auto _ : state) {
+void BM_CopyContainerFloor(benchmark::State& state)
+{
+  for (auto _ : state)
+  {
     Container copy = Large();
     benchmark::DoNotOptimize(copy);
   }
 }
 BENCHMARK(BM_CopyContainerFloor)->Unit(benchmark::kMillisecond);
 
-void BM_ReadDocument(benchmark::State& state) {
-  for (auto _ : state) {
+void BM_ReadDocument(benchmark::State& state)
+{
+  for (auto _ : state)
+  {
     auto doc = Document::FromContainer(Large());
     benchmark::DoNotOptimize(doc);
   }

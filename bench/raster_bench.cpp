@@ -5,8 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <map>
 #include <string>
@@ -17,15 +17,18 @@
 #include "raster/iconlibrary.h"
 #include "raster/interfacecolors.h"
 
-namespace {
+namespace
+{
 
 using namespace host;
 
-void FlatFill(benchmark::State& state) {
+void FlatFill(benchmark::State& state)
+{
   Framebuffer fb(1000, 1000);
   Canvas canvas(fb);
   uint8_t v = 0;
-  for (auto _ : state) {
+  for (auto _ : state)
+  {
     canvas.FillRect({0, 0, 1000, 1000}, {v, 80, 120});
     benchmark::DoNotOptimize(fb.Row(500)[500]);
     ++v;
@@ -34,21 +37,27 @@ void FlatFill(benchmark::State& state) {
 }
 BENCHMARK(FlatFill);
 
-Bitmap Gradient(int side, int depth, bool alphaChannel) {
+Bitmap Gradient(int side, int depth, bool alphaChannel)
+{
   Bitmap b(side, side, depth);
-  if (alphaChannel) b.AddAlphaChannel();
-  for (int y = 0; y < side; ++y) {
-    for (int x = 0; x < side; ++x) b.SetPixel(x, y, {uint8_t(x), uint8_t(y), 128, uint8_t(x ^ y)});
+  if (alphaChannel)
+    b.AddAlphaChannel();
+  for (int y = 0; y < side; ++y)
+  {
+    for (int x = 0; x < side; ++x)
+      b.SetPixel(x, y, {uint8_t(x), uint8_t(y), 128, uint8_t(x ^ y)});
   }
   return b;
 }
 
-void Blit(benchmark::State& state) {
+void Blit(benchmark::State& state)
+{
   const int flags = int(state.range(0));
   const Bitmap bitmap = Gradient(580, 24, true);
   Framebuffer fb(600, 600);
   Canvas canvas(fb);
-  for (auto _ : state) {
+  for (auto _ : state)
+  {
     canvas.DrawBitmap(bitmap, {10, 10, 580, 580}, std::nullopt, flags);
     benchmark::DoNotOptimize(fb.Row(300)[300]);
   }
@@ -56,11 +65,13 @@ void Blit(benchmark::State& state) {
 }
 BENCHMARK(Blit)->Arg(0)->Arg(kBlitAlpha);
 
-void BlitScaled(benchmark::State& state) {
+void BlitScaled(benchmark::State& state)
+{
   const Bitmap bitmap = Gradient(580, 24, false);
   Framebuffer fb(400, 400);
   Canvas canvas(fb);
-  for (auto _ : state) {
+  for (auto _ : state)
+  {
     canvas.DrawBitmap(bitmap, {0, 0, 400, 400});
     benchmark::DoNotOptimize(fb.Row(200)[200]);
   }
@@ -69,10 +80,12 @@ void BlitScaled(benchmark::State& state) {
 BENCHMARK(BlitScaled);
 
 // The floor: copying the bytes a blit of side x side writes.
-void Memcpy(benchmark::State& state) {
+void Memcpy(benchmark::State& state)
+{
   const size_t bytes = size_t(state.range(0)) * size_t(state.range(0)) * 4;
   std::vector<uint8_t> from(bytes, 1), to(bytes);
-  for (auto _ : state) {
+  for (auto _ : state)
+  {
     std::memcpy(to.data(), from.data(), bytes);
     benchmark::DoNotOptimize(to.data());
     benchmark::ClobberMemory();
@@ -81,18 +94,22 @@ void Memcpy(benchmark::State& state) {
 }
 BENCHMARK(Memcpy)->Arg(580)->Arg(400);
 
-void Text(benchmark::State& state) {
+void Text(benchmark::State& state)
+{
   Framebuffer fb(400, 40, int(state.range(0)));
   Canvas canvas(fb);
-  for (auto _ : state) {
+  for (auto _ : state)
+  {
     canvas.DrawText("Hue 212.5° Saturation 48 % Value 91 %", 4, 4, {230, 230, 230});
     benchmark::DoNotOptimize(fb.Row(10)[10]);
   }
 }
 BENCHMARK(Text)->Arg(1)->Arg(2);
 
-void IconRender(benchmark::State& state) {
-  for (auto _ : state) {
+void IconRender(benchmark::State& state)
+{
+  for (auto _ : state)
+  {
     IconLibrary library;
     benchmark::DoNotOptimize(library.Get(1033878, 2));
   }
@@ -100,7 +117,8 @@ void IconRender(benchmark::State& state) {
 BENCHMARK(IconRender);
 
 // One panel per theme: each icon at 1x and, beside it, its 2x bitmap.
-void DrawSheetPanel(Canvas& canvas, int left, InterfaceColors::Theme theme) {
+void DrawSheetPanel(Canvas& canvas, int left, InterfaceColors::Theme theme)
+{
   const InterfaceColors colors(theme);
   const Rgba bg = colors.GetOr(InterfaceColors::kBackground, {});
   const Rgba text = colors.GetOr(InterfaceColors::kText, {});
@@ -108,8 +126,7 @@ void DrawSheetPanel(Canvas& canvas, int left, InterfaceColors::Theme theme) {
   canvas.DrawText(theme == InterfaceColors::Theme::Dark ? "Dark theme" : "Light theme", left + 10, 8, text, kTextLeft,
                   {14, true});
   canvas.DrawText("The quick brown fox jumps over the lazy dog 0123456789", left + 10, 30, text);
-  canvas.DrawText("Grün, Größe, Ω, ∆E · disabled", left + 10, 46,
-                  colors.GetOr(InterfaceColors::kTextDisabled, {}));
+  canvas.DrawText("Grün, Größe, Ω, ∆E · disabled", left + 10, 46, colors.GetOr(InterfaceColors::kTextDisabled, {}));
 
   IconLibrary& library = IconLibrary::Shared();
   std::vector<int> ids = library.Ids();
@@ -121,7 +138,8 @@ void DrawSheetPanel(Canvas& canvas, int left, InterfaceColors::Theme theme) {
   };
   std::sort(ids.begin(), ids.end(), [&](int a, int b) { return order(a) < order(b); });
   int x = left + 10, y = 72;
-  for (int id : ids) {
+  for (int id : ids)
+  {
     const auto one = library.Get(id, 1);
     const auto two = library.Get(id, 2);
     const int side = library.LogicalSize(id);
@@ -129,7 +147,8 @@ void DrawSheetPanel(Canvas& canvas, int left, InterfaceColors::Theme theme) {
     canvas.DrawBitmap(*two, {x + side + 4, y, 2 * side, 2 * side}, std::nullopt, kBlitAlpha);
     canvas.DrawText(std::to_string(id), x, y + 48, text, kTextLeft, {9, false});
     x += 78;
-    if (x + 78 > left + 560) {
+    if (x + 78 > left + 560)
+    {
       x = left + 10;
       y += 66;
     }
@@ -137,7 +156,8 @@ void DrawSheetPanel(Canvas& canvas, int left, InterfaceColors::Theme theme) {
 }
 
 // A mock chooser strip at display scale 2: icons, text, frames and lines.
-Bitmap ScaleTwoStrip(InterfaceColors::Theme theme) {
+Bitmap ScaleTwoStrip(InterfaceColors::Theme theme)
+{
   const InterfaceColors colors(theme);
   auto color = [&](int id) { return colors.GetOr(id, {}); };
   Framebuffer fb(560, 60, 2);
@@ -150,7 +170,8 @@ Bitmap ScaleTwoStrip(InterfaceColors::Theme theme) {
                         {1040587, 1040589, 1040588}, {1033885, 1033999, 1033496}, {1040830, 1040831, 1040832},
                         {1033886, 1034000, 1033497}};
   int x = 8;
-  for (size_t i = 0; i < std::size(row); ++i) {
+  for (size_t i = 0; i < std::size(row); ++i)
+  {
     const bool on = i == 1 || i == 4 || i == 5 || i == 12;
     const int id = on ? row[i][0] : dark ? row[i][1] : row[i][2];
     canvas.DrawBitmap(*IconLibrary::Shared().Get(id, 2), {x, 6, 22, 22}, std::nullopt, kBlitAlpha);
@@ -162,19 +183,20 @@ Bitmap ScaleTwoStrip(InterfaceColors::Theme theme) {
   canvas.DrawText("Scale 2: Hue 212.5°  S 48 %  V 91 %", 80, 44, color(InterfaceColors::kText), kTextVCenter);
   canvas.DrawLine(330, 36, 420, 52, color(InterfaceColors::kText));
   canvas.DrawLine(430, 44, 540, 44, color(InterfaceColors::kSelectionFrame));
-  canvas.DrawBitmap(*IconLibrary::Shared().Get(1033878, 2), {520, 6, 22, 22}, std::nullopt,
-                    kBlitAlpha | kBlitDisabled);
+  canvas.DrawBitmap(*IconLibrary::Shared().Get(1033878, 2), {520, 6, 22, 22}, std::nullopt, kBlitAlpha | kBlitDisabled);
   return fb.ToBitmap();
 }
 
-int WriteSheet(const char* file) {
+int WriteSheet(const char* file)
+{
   Framebuffer fb(1120, 820);
   Canvas canvas(fb);
   DrawSheetPanel(canvas, 0, InterfaceColors::Theme::Dark);
   DrawSheetPanel(canvas, 560, InterfaceColors::Theme::Light);
   canvas.DrawBitmap(ScaleTwoStrip(InterfaceColors::Theme::Dark), {0, 700, 1120, 120});
   std::string error;
-  if (!fb.SavePng(file, error)) {
+  if (!fb.SavePng(file, error))
+  {
     std::cerr << error << "\n";
     return 1;
   }
@@ -183,17 +205,23 @@ int WriteSheet(const char* file) {
 
 // Keeps the processor time of each run for the table of ratios: on a
 // machine shared with other work the wall clock says more about the others.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (!run.error_occurred && run.iterations > 0) cpuNs_[run.benchmark_name()] = run.GetAdjustedCPUTime();
+class RatioReporter : public benchmark::ConsoleReporter
+{
+public:
+  void ReportRuns(const std::vector<Run>& runs) override
+  {
+    for (const Run& run : runs)
+    {
+      if (!run.error_occurred && run.iterations > 0)
+        cpuNs_[run.benchmark_name()] = run.GetAdjustedCPUTime();
     }
     ConsoleReporter::ReportRuns(runs);
   }
 
-  void PrintRatios() const {
-    struct Row {
+  void PrintRatios() const
+  {
+    struct Row
+    {
       const char* label;
       const char* figure;
       const char* floor;
@@ -203,25 +231,30 @@ class RatioReporter : public benchmark::ConsoleReporter {
                         {"alpha blit 580x580", "Blit/512", "Memcpy/580", 7.0},
                         {"scaled blit 580x580 to 400x400", "BlitScaled", "Memcpy/400", 10.0}};
     std::printf("\nprocessor time  %16s %10s %10s %7s %7s\n", "", "us", "memcpy us", "ratio", "target");
-    for (const Row& row : rows) {
+    for (const Row& row : rows)
+    {
       const auto figure = cpuNs_.find(row.figure), floor = cpuNs_.find(row.floor);
-      if (figure == cpuNs_.end() || floor == cpuNs_.end() || floor->second <= 0) continue;
+      if (figure == cpuNs_.end() || floor == cpuNs_.end() || floor->second <= 0)
+        continue;
       const double ratio = figure->second / floor->second;
       std::printf("%-32s %10.1f %10.1f %7.2f %5s%.0f %s\n", row.label, figure->second / 1e3, floor->second / 1e3, ratio,
                   "<= ", row.most, ratio <= row.most ? "ok" : "OVER");
     }
   }
 
- private:
+private:
   std::map<std::string, double> cpuNs_;
 };
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc == 3 && std::strcmp(argv[1], "--sheet") == 0) return WriteSheet(argv[2]);
+int main(int argc, char** argv)
+{
+  if (argc == 3 && std::strcmp(argv[1], "--sheet") == 0)
+    return WriteSheet(argv[2]);
   benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    return 1;
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.PrintRatios();

@@ -66,10 +66,7 @@ public:
   bool Ready() const { return ready_; }
   Host& Get() { return *host_; }
   bool Save() { return data_->save_preset_by_url(swatches_, kUrl, nullptr, true); }
-  std::filesystem::path ItemFile() const
-  {
-    return home_ / "data/gxa-host/user.libvx/Color Swatches/Bench.gxp";
-  }
+  std::filesystem::path ItemFile() const { return home_ / "data/gxa-host/user.libvx/Color Swatches/Bench.gxp"; }
   const std::filesystem::path& Home() const { return home_; }
 
 private:

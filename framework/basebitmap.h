@@ -36,10 +36,8 @@ public:
   bool SetRow(std::int32_t y, const std::uint8_t* pixels, std::int32_t count, std::int32_t format);
   bool GetRow(std::int32_t y, std::uint8_t* pixels, std::int32_t count, std::int32_t format) const;
   // count pixels from column x; false when they do not all lie in the row.
-  bool SetRowPart(std::int32_t x, std::int32_t y, const std::uint8_t* pixels, std::int32_t count,
-                  std::int32_t format);
-  bool GetRowPart(std::int32_t x, std::int32_t y, std::uint8_t* pixels, std::int32_t count,
-                  std::int32_t format) const;
+  bool SetRowPart(std::int32_t x, std::int32_t y, const std::uint8_t* pixels, std::int32_t count, std::int32_t format);
+  bool GetRowPart(std::int32_t x, std::int32_t y, std::uint8_t* pixels, std::int32_t count, std::int32_t format) const;
 
   bool CopyTo(BaseBitmap& dst) const;
   bool CopyPartTo(BaseBitmap& dst, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) const;

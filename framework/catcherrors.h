@@ -29,8 +29,7 @@ Error CurrentExceptionError() noexcept;
 // Runs f and answers its result; a thrown exception becomes the error.
 // f may return T, Result<T> or nothing.
 template <typename F>
-auto CatchErrors(F&& f) noexcept ->
-    typename catcherrors_detail::AsResult<std::invoke_result_t<F>>::Type
+auto CatchErrors(F&& f) noexcept -> typename catcherrors_detail::AsResult<std::invoke_result_t<F>>::Type
 {
   using R = std::invoke_result_t<F>;
   try

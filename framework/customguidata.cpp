@@ -54,8 +54,14 @@ std::int32_t OnServedTypes(void* user, const std::int32_t** list)
 }  // namespace
 
 const GxaCustomGuiCallbacks CustomGuiData::kCallbacks = {
-    sizeof(GxaCustomGuiCallbacks), &OnDestroy, &OnPluginId, &OnAllocate, &OnFree,
-    &OnResourceSymbol, &OnProperties, &OnServedTypes,
+    sizeof(GxaCustomGuiCallbacks),
+    &OnDestroy,
+    &OnPluginId,
+    &OnAllocate,
+    &OnFree,
+    &OnResourceSymbol,
+    &OnProperties,
+    &OnServedTypes,
 };
 
 bool CustomGuiData::Register(std::int32_t id, const String& name, std::int32_t infoFlags,

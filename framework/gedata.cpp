@@ -137,9 +137,9 @@ std::int32_t GeData::GetType() const
 }
 
 // Setters share one shape: write when there is a value and the host has the entry.
-#define GXA_DATA_SET(entry, ...)         \
-  const GxaDataFns* fns = Fns();         \
-  if (_d && GXA_HAS(fns, entry))         \
+#define GXA_DATA_SET(entry, ...) \
+  const GxaDataFns* fns = Fns(); \
+  if (_d && GXA_HAS(fns, entry)) \
     fns->entry(_d __VA_OPT__(, ) __VA_ARGS__);
 
 void GeData::SetNone()

@@ -26,10 +26,9 @@ BaseContainer ConstAlias(const GxaContainer* c)
 }  // namespace
 
 const GxaDialogCallbacks GeDialog::kCallbacks = {
-    sizeof(GxaDialogCallbacks), &GeDialog::OnDestroyed,   &GeDialog::OnCreateLayout,
-    &GeDialog::OnInitValues,    &GeDialog::OnCoreMessage, &GeDialog::OnCommand,
-    &GeDialog::OnAskClose,      &GeDialog::OnTimer,       &GeDialog::OnDestroyWindow,
-    &GeDialog::OnMessage,
+    sizeof(GxaDialogCallbacks), &GeDialog::OnDestroyed, &GeDialog::OnCreateLayout, &GeDialog::OnInitValues,
+    &GeDialog::OnCoreMessage,   &GeDialog::OnCommand,   &GeDialog::OnAskClose,     &GeDialog::OnTimer,
+    &GeDialog::OnDestroyWindow, &GeDialog::OnMessage,
 };
 
 GeDialog::GeDialog()
@@ -132,8 +131,7 @@ bool GeDialog::OnInitValues(void* user)
 
 bool GeDialog::OnCoreMessage(void* user, std::int32_t id, const GxaContainer* msg)
 {
-  return GuardEntry("GeDialog::CoreMessage()", false,
-                    [&] { return Self(user)->CoreMessage(id, ConstAlias(msg)); });
+  return GuardEntry("GeDialog::CoreMessage()", false, [&] { return Self(user)->CoreMessage(id, ConstAlias(msg)); });
 }
 
 bool GeDialog::OnCommand(void* user, std::int32_t id, const GxaContainer* msg)
@@ -167,8 +165,8 @@ std::int32_t GeDialog::OnMessage(void* user, const GxaContainer* msg, GxaContain
 // ----------------------------------------------------------------- layout
 
 // Each helper calls one host entry with the dialog first, false when either is missing.
-#define GXA_DLG_CALL(entry, ...)                                              \
-  const GxaDialogFns* fns = Fns();                                            \
+#define GXA_DLG_CALL(entry, ...)   \
+  const GxaDialogFns* fns = Fns(); \
   return _dlg && GXA_HAS(fns, entry) && fns->entry(_dlg __VA_OPT__(, ) __VA_ARGS__)
 
 bool GeDialog::GroupBegin(std::int32_t id, std::int32_t flags, std::int32_t cols, std::int32_t rows,
@@ -218,14 +216,13 @@ bool GeDialog::GetVisibleArea(std::int32_t scrollId, std::int32_t& x1, std::int3
   GXA_DLG_CALL(get_visible_area, scrollId, &x1, &y1, &x2, &y2);
 }
 
-bool GeDialog::SetVisibleArea(std::int32_t scrollId, std::int32_t x1, std::int32_t y1, std::int32_t x2,
-                              std::int32_t y2)
+bool GeDialog::SetVisibleArea(std::int32_t scrollId, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
 {
   GXA_DLG_CALL(set_visible_area, scrollId, x1, y1, x2, y2);
 }
 
-bool GeDialog::AddStaticText(std::int32_t id, std::int32_t flags, std::int32_t w, std::int32_t h,
-                             const String& text, std::int32_t border)
+bool GeDialog::AddStaticText(std::int32_t id, std::int32_t flags, std::int32_t w, std::int32_t h, const String& text,
+                             std::int32_t border)
 {
   GXA_DLG_CALL(add_static_text, id, flags, w, h, text.GetCString(), border);
 }
@@ -245,8 +242,7 @@ bool GeDialog::AddEditText(std::int32_t id, std::int32_t flags, std::int32_t w, 
   GXA_DLG_CALL(add_edit_text, id, flags, w, h);
 }
 
-bool GeDialog::AddCheckbox(std::int32_t id, std::int32_t flags, std::int32_t w, std::int32_t h,
-                           const String& name)
+bool GeDialog::AddCheckbox(std::int32_t id, std::int32_t flags, std::int32_t w, std::int32_t h, const String& name)
 {
   GXA_DLG_CALL(add_checkbox, id, flags, w, h, name.GetCString());
 }

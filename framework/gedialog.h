@@ -58,8 +58,7 @@ public:
   bool ScrollGroupBegin(std::int32_t id, std::int32_t flags, std::int32_t scrollFlags);
   bool LayoutFlushGroup(std::int32_t id);
   bool LayoutChanged(std::int32_t id);
-  bool GetVisibleArea(std::int32_t scrollId, std::int32_t& x1, std::int32_t& y1, std::int32_t& x2,
-                      std::int32_t& y2);
+  bool GetVisibleArea(std::int32_t scrollId, std::int32_t& x1, std::int32_t& y1, std::int32_t& x2, std::int32_t& y2);
   bool SetVisibleArea(std::int32_t scrollId, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
 
   // Gadgets. Width and height are hints (GXA_SIZE_PIXELS or text tenths).
@@ -84,11 +83,11 @@ public:
   // Values; tristate shows the gadget's mixed-value state.
   bool SetInt32(std::int32_t id, std::int32_t value, std::int32_t min, std::int32_t max, std::int32_t step = 1,
                 bool tristate = false);
-  bool SetFloat(std::int32_t id, double value, double min, double max, double step,
-                std::int32_t unit = GXA_UNIT_REAL, bool tristate = false);
+  bool SetFloat(std::int32_t id, double value, double min, double max, double step, std::int32_t unit = GXA_UNIT_REAL,
+                bool tristate = false);
   // With a typed-input range apart from the slider range.
-  bool SetFloat(std::int32_t id, double value, double min, double max, double step, std::int32_t unit,
-                double inputMin, double inputMax, bool tristate);
+  bool SetFloat(std::int32_t id, double value, double min, double max, double step, std::int32_t unit, double inputMin,
+                double inputMax, bool tristate);
   bool SetString(std::int32_t id, const String& text);
   bool SetBool(std::int32_t id, bool value);
   bool SetData(std::int32_t id, const GeData& value);

@@ -25,10 +25,9 @@ BaseContainer ConstAlias(const GxaContainer* c)
 }  // namespace
 
 const GxaUserAreaCallbacks GeUserArea::kCallbacks = {
-    sizeof(GxaUserAreaCallbacks), &GeUserArea::OnDestroyed,   &GeUserArea::OnInit,
-    &GeUserArea::OnInitValues,    &GeUserArea::OnGetMinSize,  &GeUserArea::OnSized,
-    &GeUserArea::OnDraw,          &GeUserArea::OnDrawMsg,     &GeUserArea::OnInputEvent,
-    &GeUserArea::OnCoreMessage,   &GeUserArea::OnMessage10020, &GeUserArea::OnMessage,
+    sizeof(GxaUserAreaCallbacks), &GeUserArea::OnDestroyed,   &GeUserArea::OnInit,         &GeUserArea::OnInitValues,
+    &GeUserArea::OnGetMinSize,    &GeUserArea::OnSized,       &GeUserArea::OnDraw,         &GeUserArea::OnDrawMsg,
+    &GeUserArea::OnInputEvent,    &GeUserArea::OnCoreMessage, &GeUserArea::OnMessage10020, &GeUserArea::OnMessage,
 };
 
 GeUserArea::GeUserArea()
@@ -152,8 +151,7 @@ bool GeUserArea::OnInputEvent(void* user, const GxaContainer* msg)
 
 bool GeUserArea::OnCoreMessage(void* user, std::int32_t id, const GxaContainer* msg)
 {
-  return GuardEntry("GeUserArea::CoreMessage()", false,
-                    [&] { return Self(user)->CoreMessage(id, ConstAlias(msg)); });
+  return GuardEntry("GeUserArea::CoreMessage()", false, [&] { return Self(user)->CoreMessage(id, ConstAlias(msg)); });
 }
 
 std::int32_t GeUserArea::OnMessage10020(void* user, const GxaContainer* msg)
@@ -174,16 +172,16 @@ std::int32_t GeUserArea::OnMessage(void* user, const GxaContainer* msg, GxaConta
 
 // Each helper calls one host entry with the area first; the fallback answers
 // when the area or the entry is missing.
-#define GXA_UA_CALL(fallback, entry, ...)  \
+#define GXA_UA_CALL(fallback, entry, ...) \
   const GxaUserAreaFns* fns = Fns();      \
   if (!_ua || !GXA_HAS(fns, entry))       \
     return fallback;                      \
   return fns->entry(_ua __VA_OPT__(, ) __VA_ARGS__)
 
-#define GXA_UA_DO(entry, ...)             \
-  const GxaUserAreaFns* fns = Fns();      \
-  if (_ua && GXA_HAS(fns, entry))         \
-    fns->entry(_ua __VA_OPT__(, ) __VA_ARGS__)
+#define GXA_UA_DO(entry, ...)        \
+  const GxaUserAreaFns* fns = Fns(); \
+  if (_ua && GXA_HAS(fns, entry))    \
+  fns->entry(_ua __VA_OPT__(, ) __VA_ARGS__)
 
 GxaDialog* GeUserArea::GetDialog() const
 {

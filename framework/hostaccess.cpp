@@ -21,10 +21,10 @@ int GetHostInterfaceVersion()
 }
 
 // A family pointer exists only when the top table is long enough to hold it.
-#define GXA_FAMILY(Name, Type, field)          \
-  const Type* Name()                           \
-  {                                            \
-    const GxaHostTable* t = g_table;           \
+#define GXA_FAMILY(Name, Type, field)              \
+  const Type* Name()                               \
+  {                                                \
+    const GxaHostTable* t = g_table;               \
     return GXA_HAS(t, field) ? t->field : nullptr; \
   }
 

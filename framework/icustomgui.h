@@ -25,22 +25,22 @@ public:
   GxaPluginRecord* GetPluginRecord() const { return _record; }
   std::int32_t GetDefaultHeight() const { return _defaultHeight; }
 
-  virtual bool Query9();                               // slot 9
-  virtual bool Query10();                              // slot 10
-  virtual void Hook();                                 // slot 11
-  virtual bool Query12();                              // slot 12
-  virtual bool Query13();                              // slot 13
+  virtual bool Query9();   // slot 9
+  virtual bool Query10();  // slot 10
+  virtual void Hook();     // slot 11
+  virtual bool Query12();  // slot 12
+  virtual bool Query13();  // slot 13
   // Runs InitValues.
-  virtual bool ResetValues();                          // slot 14
-  virtual bool SetData(const TriStateData& value);     // slot 15
-  virtual bool GetData(TriStateData& out);             // slot 16
+  virtual bool ResetValues();                       // slot 14
+  virtual bool SetData(const TriStateData& value);  // slot 15
+  virtual bool GetData(TriStateData& out);          // slot 16
   // Bit 1 of the plug-in's information flags.
-  virtual bool SupportLayoutSwitch();                  // slot 17
-  virtual bool LayoutModeChanged();                    // slot 18
+  virtual bool SupportLayoutSwitch();  // slot 17
+  virtual bool LayoutModeChanged();    // slot 18
   // When supported and different: stores mode and runs LayoutModeChanged.
-  virtual bool SetLayoutMode(std::int32_t mode);       // slot 19
-  virtual std::int32_t GetLayoutMode();                // slot 20
-  virtual bool ExtraQuery();                           // slot 21
+  virtual bool SetLayoutMode(std::int32_t mode);  // slot 19
+  virtual std::int32_t GetLayoutMode();           // slot 20
+  virtual bool ExtraQuery();                      // slot 21
 
 protected:
   std::int32_t _layoutMode = 0;

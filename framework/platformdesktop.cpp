@@ -60,8 +60,8 @@ bool PlatformDesktop::MonitorInfo(std::int32_t index, GxaMonitorInfo& out)
   return p && p->monitor_info(index, &out);
 }
 
-GxaPickerWindow* PlatformDesktop::CreateWindow(const char* className, const char* title, std::int32_t x,
-                                               std::int32_t y, std::int32_t w, std::int32_t h)
+GxaPickerWindow* PlatformDesktop::CreateWindow(const char* className, const char* title, std::int32_t x, std::int32_t y,
+                                               std::int32_t w, std::int32_t h)
 {
   const GxaPlatformFns* p = PLATFORM_WITH(create_window);
   return p ? p->create_window(className, title, x, y, w, h) : nullptr;

@@ -60,8 +60,8 @@ bool DeleteItem(const String& url)
   return GXA_HAS(fns, item_delete) && fns->item_delete(url.GetCString());
 }
 
-bool StorePreset(const String& url, std::int32_t typeId, std::span<const std::uint8_t> data,
-                 std::int32_t compression, std::int64_t rawSize, const GxaBitmap* thumbnail)
+bool StorePreset(const String& url, std::int32_t typeId, std::span<const std::uint8_t> data, std::int32_t compression,
+                 std::int64_t rawSize, const GxaBitmap* thumbnail)
 {
   const GxaPresetFns* fns = Find();
   return GXA_HAS(fns, store_preset) &&

@@ -22,8 +22,8 @@ std::optional<String> ItemName(const String& url);
 bool SetItemText(const String& url, const String& text);
 Result<BaseArray<std::uint8_t>> ItemData(const String& url);
 bool DeleteItem(const String& url);
-bool StorePreset(const String& url, std::int32_t typeId, std::span<const std::uint8_t> data,
-                 std::int32_t compression, std::int64_t rawSize, const GxaBitmap* thumbnail);
+bool StorePreset(const String& url, std::int32_t typeId, std::span<const std::uint8_t> data, std::int32_t compression,
+                 std::int64_t rawSize, const GxaBitmap* thumbnail);
 // The URLs of a folder's items, in the browser's order.
 Result<BaseArray<String>> ListFolder(const String& folderUrl);
 }  // namespace presetbrowser

@@ -58,8 +58,14 @@ bool OnSubChannels(void* user, GxaContainer* out)
 }  // namespace
 
 const GxaResourceTypeCallbacks ResourceDataTypeClass::kCallbacks = {
-    sizeof(GxaResourceTypeCallbacks), &OnDestroy,         &OnResourceTypeId, &OnWrappedTypeId,
-    &OnWrappedClass,                  &OnDefaultProperties, &OnResourceSymbol, &OnIsSpecial,
+    sizeof(GxaResourceTypeCallbacks),
+    &OnDestroy,
+    &OnResourceTypeId,
+    &OnWrappedTypeId,
+    &OnWrappedClass,
+    &OnDefaultProperties,
+    &OnResourceSymbol,
+    &OnIsSpecial,
     &OnSubChannels,
 };
 

@@ -26,10 +26,7 @@ public:
   T&& GetValue() && { return std::move(*Checked(std::get_if<0>(&_state))); }
   const Error& GetError() const { return *Checked(std::get_if<1>(&_state)); }
 
-  T ValueOr(T fallback) const&
-  {
-    return IsOk() ? *std::get_if<0>(&_state) : std::move(fallback);
-  }
+  T ValueOr(T fallback) const& { return IsOk() ? *std::get_if<0>(&_state) : std::move(fallback); }
 
 private:
   template <typename P>
@@ -72,17 +69,16 @@ inline Result<void> Ok()
 #define GXA_CONCAT(a, b) GXA_CONCAT_INNER(a, b)
 
 // Returns the error of expr from the enclosing function.
-#define RETURN_IF_ERROR(expr)                        \
-  do                                                 \
-  {                                                  \
-    auto&& gxa_result_ = (expr);                     \
-    if (gxa_result_.IsError())                       \
-      return gxa_result_.GetError();                 \
+#define RETURN_IF_ERROR(expr)        \
+  do                                 \
+  {                                  \
+    auto&& gxa_result_ = (expr);     \
+    if (gxa_result_.IsError())       \
+      return gxa_result_.GetError(); \
   } while (false)
 
 // Declares or assigns lhs from the value of expr, or returns its error.
-#define ASSIGN_OR_RETURN(lhs, expr) \
-  ASSIGN_OR_RETURN_IMPL(GXA_CONCAT(gxa_result_, __LINE__), lhs, expr)
+#define ASSIGN_OR_RETURN(lhs, expr) ASSIGN_OR_RETURN_IMPL(GXA_CONCAT(gxa_result_, __LINE__), lhs, expr)
 #define ASSIGN_OR_RETURN_IMPL(tmp, lhs, expr) \
   auto tmp = (expr);                          \
   if (tmp.IsError())                          \

@@ -4,5 +4,4 @@
 #include "gedialog.h"
 
 class SubDialog : public GeDialog
-{
-};
+{};

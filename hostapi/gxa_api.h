@@ -38,39 +38,38 @@ extern "C" {
   ((int32_t)(((uint32_t)(a) << 24) | ((uint32_t)(b) << 16) | ((uint32_t)(c) << 8) | (uint32_t)(d)))
 
 /* True when family pointer F is present and long enough to hold FIELD. */
-#define GXA_HAS(F, FIELD) \
-  ((F) != NULL && (F)->size >= offsetof(__typeof__(*(F)), FIELD) + sizeof((F)->FIELD))
+#define GXA_HAS(F, FIELD) ((F) != NULL && (F)->size >= offsetof(__typeof__(*(F)), FIELD) + sizeof((F)->FIELD))
 
 /* ---------------------------------------------------------------- handles */
-typedef struct GxaContainer GxaContainer;       /* ordered list of (id, value) */
-typedef struct GxaData GxaData;                 /* one typed value */
-typedef struct GxaFilename GxaFilename;         /* a file path */
-typedef struct GxaResource GxaResource;         /* a module's string resources */
-typedef struct GxaDocument GxaDocument;         /* a host document */
-typedef struct GxaObject GxaObject;             /* an object inside a document */
-typedef struct GxaDataTypeClass GxaDataTypeClass; /* the host's class of a value type */
-typedef struct GxaPluginRecord GxaPluginRecord; /* a registered plug-in */
-typedef struct GxaDialog GxaDialog;             /* a dialog, sub-dialog or custom GUI */
-typedef struct GxaUserArea GxaUserArea;         /* a user-drawn gadget */
-typedef struct GxaBitmap GxaBitmap;             /* a 24/32-bit bitmap, optional alpha */
-typedef struct GxaCanvas GxaCanvas;             /* an off-screen drawing canvas */
-typedef struct GxaColorProfile GxaColorProfile; /* an ICC colour profile */
+typedef struct GxaContainer GxaContainer;             /* ordered list of (id, value) */
+typedef struct GxaData GxaData;                       /* one typed value */
+typedef struct GxaFilename GxaFilename;               /* a file path */
+typedef struct GxaResource GxaResource;               /* a module's string resources */
+typedef struct GxaDocument GxaDocument;               /* a host document */
+typedef struct GxaObject GxaObject;                   /* an object inside a document */
+typedef struct GxaDataTypeClass GxaDataTypeClass;     /* the host's class of a value type */
+typedef struct GxaPluginRecord GxaPluginRecord;       /* a registered plug-in */
+typedef struct GxaDialog GxaDialog;                   /* a dialog, sub-dialog or custom GUI */
+typedef struct GxaUserArea GxaUserArea;               /* a user-drawn gadget */
+typedef struct GxaBitmap GxaBitmap;                   /* a 24/32-bit bitmap, optional alpha */
+typedef struct GxaCanvas GxaCanvas;                   /* an off-screen drawing canvas */
+typedef struct GxaColorProfile GxaColorProfile;       /* an ICC colour profile */
 typedef struct GxaColorConversion GxaColorConversion; /* profile-to-profile transform */
 
 /* ------------------------------------------------------------- value types */
 enum {
-  GXA_TYPE_NONE = 0,          /* no value */
-  GXA_TYPE_CONTAINER = 1,     /* a GxaContainer */
-  GXA_TYPE_EMPTY = 14,        /* a value without content */
+  GXA_TYPE_NONE = 0,      /* no value */
+  GXA_TYPE_CONTAINER = 1, /* a GxaContainer */
+  GXA_TYPE_EMPTY = 14,    /* a value without content */
   GXA_TYPE_INT32 = 15,
-  GXA_TYPE_BOOL = 16,         /* stored as an int32 0/1; reads as int32 too */
+  GXA_TYPE_BOOL = 16, /* stored as an int32 0/1; reads as int32 too */
   GXA_TYPE_INT64 = 17,
-  GXA_TYPE_FLOAT = 19,        /* float64 */
-  GXA_TYPE_VECTOR = 23,       /* three float64: x, y, z (a plain colour) */
+  GXA_TYPE_FLOAT = 19,  /* float64 */
+  GXA_TYPE_VECTOR = 23, /* three float64: x, y, z (a plain colour) */
   GXA_TYPE_BYTEARRAY = 128,
-  GXA_TYPE_STRING = 130,      /* UTF-8 */
+  GXA_TYPE_STRING = 130, /* UTF-8 */
   GXA_TYPE_FILENAME = 131,
-  GXA_TYPE_LINK = 133,        /* a link to a document object */
+  GXA_TYPE_LINK = 133, /* a link to a document object */
   GXA_TYPE_COLORPROFILE = 200000266,
   GXA_TYPE_COLORALPHA = 400007013 /* four float64: red, green, blue, alpha */
 };
@@ -78,7 +77,7 @@ enum {
 /* Host value with a mixed ("multiple values") state. tristate: 0 one value,
  * 1 several different values (value then holds one of them). */
 typedef struct GxaTriState {
-  GxaData* value;   /* host-owned; a GetData callee writes into it */
+  GxaData* value; /* host-owned; a GetData callee writes into it */
   int32_t tristate;
 } GxaTriState;
 
@@ -104,26 +103,33 @@ typedef struct GxaTriState {
 #define GXA_MSG_ASKED_KIND GXA_FOURCC('g', 'v', 'k', 'd') /* 'gVAL': the kind asked for */
 
 /* Input event containers ('bIPN', drag-loop channels, input state). */
-#define GXA_INPUT_DEVICE GXA_FOURCC('i', 'p', 'd', 'v')   /* 'mous' or 'kbrd' */
-#define GXA_INPUT_CHANNEL GXA_FOURCC('i', 'p', 'c', 'a')  /* 1 left, 2 right, 3 middle, 100 wheel; key code */
+#define GXA_INPUT_DEVICE GXA_FOURCC('i', 'p', 'd', 'v')    /* 'mous' or 'kbrd' */
+#define GXA_INPUT_CHANNEL GXA_FOURCC('i', 'p', 'c', 'a')   /* 1 left, 2 right, 3 middle, 100 wheel; key code */
 #define GXA_INPUT_QUALIFIER GXA_FOURCC('i', 'p', 'q', 'u') /* 1 shift, 2 ctrl, 4 alt */
-#define GXA_INPUT_X GXA_FOURCC('i', 'p', 'x', 'p')        /* global position (window coords) */
+#define GXA_INPUT_X GXA_FOURCC('i', 'p', 'x', 'p')         /* global position (window coords) */
 #define GXA_INPUT_Y GXA_FOURCC('i', 'p', 'y', 'p')
 #define GXA_INPUT_DOUBLECLICK GXA_FOURCC('i', 'p', 'd', 'c')
-#define GXA_INPUT_WHEEL_X GXA_FOURCC('i', 'p', 'w', 'x')  /* wheel notches, float64 */
+#define GXA_INPUT_WHEEL_X GXA_FOURCC('i', 'p', 'w', 'x') /* wheel notches, float64 */
 #define GXA_INPUT_WHEEL_Y GXA_FOURCC('i', 'p', 'w', 'y')
-#define GXA_INPUT_VALUE GXA_FOURCC('i', 'p', 'v', 'a')    /* bool: button/key down */
-#define GXA_INPUT_TEXT GXA_FOURCC('i', 'p', 't', 'x')     /* string: typed text */
+#define GXA_INPUT_VALUE GXA_FOURCC('i', 'p', 'v', 'a') /* bool: button/key down */
+#define GXA_INPUT_TEXT GXA_FOURCC('i', 'p', 't', 'x')  /* string: typed text */
 #define GXA_DEVICE_MOUSE GXA_FOURCC('m', 'o', 'u', 's')
 #define GXA_DEVICE_KEYBOARD GXA_FOURCC('k', 'b', 'r', 'd')
-enum {
-  GXA_CHANNEL_LEFT = 1, GXA_CHANNEL_RIGHT = 2, GXA_CHANNEL_MIDDLE = 3, GXA_CHANNEL_WHEEL = 100
-};
+enum { GXA_CHANNEL_LEFT = 1, GXA_CHANNEL_RIGHT = 2, GXA_CHANNEL_MIDDLE = 3, GXA_CHANNEL_WHEEL = 100 };
 enum { GXA_QUALIFIER_SHIFT = 1, GXA_QUALIFIER_CTRL = 2, GXA_QUALIFIER_ALT = 4 };
 enum {
-  GXA_KEY_UP = 61824, GXA_KEY_DOWN = 61825, GXA_KEY_LEFT = 61826, GXA_KEY_RIGHT = 61827,
-  GXA_KEY_PGDOWN = 61828, GXA_KEY_PGUP = 61829, GXA_KEY_HOME = 61830, GXA_KEY_END = 61831,
-  GXA_KEY_BACKSPACE = 61704, GXA_KEY_DELETE = 61823, GXA_KEY_ESC = 61697, GXA_KEY_ENTER = 61698,
+  GXA_KEY_UP = 61824,
+  GXA_KEY_DOWN = 61825,
+  GXA_KEY_LEFT = 61826,
+  GXA_KEY_RIGHT = 61827,
+  GXA_KEY_PGDOWN = 61828,
+  GXA_KEY_PGUP = 61829,
+  GXA_KEY_HOME = 61830,
+  GXA_KEY_END = 61831,
+  GXA_KEY_BACKSPACE = 61704,
+  GXA_KEY_DELETE = 61823,
+  GXA_KEY_ESC = 61697,
+  GXA_KEY_ENTER = 61698,
   GXA_KEY_TAB = 61699
 };
 
@@ -131,37 +137,53 @@ enum {
 #define GXA_DRAW_REASON GXA_FOURCC('d', 'R', 's', 'n')
 
 /* Results of a 'cinf' cursor-information message. */
-#define GXA_RESULT_CURSOR GXA_FOURCC('r', 'c', 'u', 'r')    /* int32 cursor shape */
-#define GXA_RESULT_TOOLTIP GXA_FOURCC('r', 't', 'i', 'p')   /* string */
+#define GXA_RESULT_CURSOR GXA_FOURCC('r', 'c', 'u', 'r')  /* int32 cursor shape */
+#define GXA_RESULT_TOOLTIP GXA_FOURCC('r', 't', 'i', 'p') /* string */
 enum {
-  GXA_CURSOR_ARROW = 1, GXA_CURSOR_CROSS = 2, GXA_CURSOR_HAND = 3, GXA_CURSOR_MOVE = 4,
-  GXA_CURSOR_EYEDROPPER = 5, GXA_CURSOR_FORBIDDEN = 6, GXA_CURSOR_INVISIBLE = 7,
-  GXA_CURSOR_DRAG_COPY = 10, GXA_CURSOR_IBEAM = 11, GXA_CURSOR_SIZE_H = 12, GXA_CURSOR_SIZE_V = 13,
+  GXA_CURSOR_ARROW = 1,
+  GXA_CURSOR_CROSS = 2,
+  GXA_CURSOR_HAND = 3,
+  GXA_CURSOR_MOVE = 4,
+  GXA_CURSOR_EYEDROPPER = 5,
+  GXA_CURSOR_FORBIDDEN = 6,
+  GXA_CURSOR_INVISIBLE = 7,
+  GXA_CURSOR_DRAG_COPY = 10,
+  GXA_CURSOR_IBEAM = 11,
+  GXA_CURSOR_SIZE_H = 12,
+  GXA_CURSOR_SIZE_V = 13,
   GXA_CURSOR_COPY = 19 /* a drop was taken as a copy */
 };
 
 /* Drag and drop: a drag-receive message (10003) carries these entries. */
 enum {
-  GXA_DRAG_ENTRY_FINISHED = 5,  /* int32: 0 while hovering, 1 on the drop */
-  GXA_DRAG_ENTRY_ESCAPED = 7,   /* int32: the drag was cancelled */
-  GXA_DRAG_ENTRY_LOST = 10,     /* int32: the drag left the gadget */
-  GXA_DRAG_ENTRY_TYPE = 20,     /* int32: drag type */
-  GXA_DRAG_ENTRY_OBJECT = 21,   /* the dragged data: container, or string path for 202 */
-  GXA_DRAG_ENTRY_GADGET = 22,   /* int32: ID of the gadget under the cursor */
-  GXA_DRAG_ENTRY_X = 23, GXA_DRAG_ENTRY_Y = 24 /* int32: position local to that gadget */
+  GXA_DRAG_ENTRY_FINISHED = 5, /* int32: 0 while hovering, 1 on the drop */
+  GXA_DRAG_ENTRY_ESCAPED = 7,  /* int32: the drag was cancelled */
+  GXA_DRAG_ENTRY_LOST = 10,    /* int32: the drag left the gadget */
+  GXA_DRAG_ENTRY_TYPE = 20,    /* int32: drag type */
+  GXA_DRAG_ENTRY_OBJECT = 21,  /* the dragged data: container, or string path for 202 */
+  GXA_DRAG_ENTRY_GADGET = 22,  /* int32: ID of the gadget under the cursor */
+  GXA_DRAG_ENTRY_X = 23,
+  GXA_DRAG_ENTRY_Y = 24 /* int32: position local to that gadget */
 };
-enum { GXA_DRAGTYPE_FILES = 202, GXA_DRAGTYPE_COLOR = 203, GXA_DRAGTYPE_COLORS = 206,
-       GXA_DRAGTYPE_SWATCHES = 207 };
+enum { GXA_DRAGTYPE_FILES = 202, GXA_DRAGTYPE_COLOR = 203, GXA_DRAGTYPE_COLORS = 206, GXA_DRAGTYPE_SWATCHES = 207 };
 
 /* Mouse-drag loop answers. */
 enum { GXA_MOUSEDRAG_ESCAPE = 1, GXA_MOUSEDRAG_FINISHED = 2, GXA_MOUSEDRAG_CONTINUE = 3 };
 
 /* Layout flags for gadgets and groups: vertical in bits 0-2, horizontal in 3-5. */
 enum {
-  GXA_ALIGN_V_CENTER = 0, GXA_ALIGN_TOP = 1, GXA_ALIGN_BOTTOM = 2, GXA_ALIGN_V_FIT = 3,
-  GXA_ALIGN_V_SCALE = 4, GXA_ALIGN_V_SCALEFIT = 7,
-  GXA_ALIGN_H_CENTER = 0, GXA_ALIGN_LEFT = 8, GXA_ALIGN_RIGHT = 16, GXA_ALIGN_H_FIT = 24,
-  GXA_ALIGN_H_SCALE = 32, GXA_ALIGN_H_SCALEFIT = 56
+  GXA_ALIGN_V_CENTER = 0,
+  GXA_ALIGN_TOP = 1,
+  GXA_ALIGN_BOTTOM = 2,
+  GXA_ALIGN_V_FIT = 3,
+  GXA_ALIGN_V_SCALE = 4,
+  GXA_ALIGN_V_SCALEFIT = 7,
+  GXA_ALIGN_H_CENTER = 0,
+  GXA_ALIGN_LEFT = 8,
+  GXA_ALIGN_RIGHT = 16,
+  GXA_ALIGN_H_FIT = 24,
+  GXA_ALIGN_H_SCALE = 32,
+  GXA_ALIGN_H_SCALEFIT = 56
 };
 /* A width/height hint: pixels in bits 14 and up, tenths of a text measure below. */
 #define GXA_SIZE_PIXELS(px) ((int32_t)((px) << 14))
@@ -175,10 +197,17 @@ enum {
 /* Interface colour IDs the host answers. Modules draw handles and frames in
  * 0 and 1, fill with 1000; the others serve host widgets and swatch frames. */
 enum {
-  GXA_COLOR_FRAME_DARK = 0, GXA_COLOR_FRAME_LIGHT = 1, GXA_COLOR_BACKGROUND = 1000,
-  GXA_COLOR_EDIT_BACKGROUND = 1001, GXA_COLOR_TEXT = 1003, GXA_COLOR_GROUP_FILL = 1004,
-  GXA_COLOR_OUTLINE = 1007, GXA_COLOR_HIGHLIGHT = 1008, GXA_COLOR_MENU_BACKGROUND = 1011,
-  GXA_COLOR_SELECTION_FRAME = 1157, GXA_COLOR_TEXT_DISABLED = 1159
+  GXA_COLOR_FRAME_DARK = 0,
+  GXA_COLOR_FRAME_LIGHT = 1,
+  GXA_COLOR_BACKGROUND = 1000,
+  GXA_COLOR_EDIT_BACKGROUND = 1001,
+  GXA_COLOR_TEXT = 1003,
+  GXA_COLOR_GROUP_FILL = 1004,
+  GXA_COLOR_OUTLINE = 1007,
+  GXA_COLOR_HIGHLIGHT = 1008,
+  GXA_COLOR_MENU_BACKGROUND = 1011,
+  GXA_COLOR_SELECTION_FRAME = 1157,
+  GXA_COLOR_TEXT_DISABLED = 1159
 };
 
 /* ================================================================ registry */
@@ -200,14 +229,14 @@ typedef struct GxaPropertyRow {
  * given at registration. */
 typedef struct GxaCustomGuiCallbacks {
   uint32_t size;
-  void (*destroy)(void* user);                /* the host is done with the plug-in */
+  void (*destroy)(void* user); /* the host is done with the plug-in */
   int32_t (*plugin_id)(void* user);
   /* Create a gadget for a parameter. settings is borrowed. Returns the dialog
    * the module created (dialogs->create), or NULL on failure. */
   GxaDialog* (*allocate)(void* user, const GxaContainer* settings, GxaPluginRecord* record);
   /* Free what allocate made: object is dialogs->user_of(dialog). */
   void (*free_gui)(void* user, GxaDialog* dialog, void* object);
-  const char* (*resource_symbol)(void* user); /* static string */
+  const char* (*resource_symbol)(void* user);      /* static string */
   const GxaPropertyRow* (*properties)(void* user); /* static table */
   /* *list receives a static array of value type IDs; returns its length. */
   int32_t (*served_types)(void* user, const int32_t** list);
@@ -239,8 +268,8 @@ typedef struct GxaRegistryFns {
   /* A published table whose header has at least min_version and min_size;
    * NULL otherwise. Borrowed. */
   const void* (*find_library)(int32_t id, uint32_t min_version, uint32_t min_size);
-  bool (*register_custom_gui)(int32_t id, const char* name, int32_t info_flags,
-                              const GxaCustomGuiCallbacks* callbacks, void* user);
+  bool (*register_custom_gui)(int32_t id, const char* name, int32_t info_flags, const GxaCustomGuiCallbacks* callbacks,
+                              void* user);
   bool (*register_resource_type)(int32_t id, const char* name, int32_t info_flags,
                                  const GxaResourceTypeCallbacks* callbacks, void* user);
   /* The host's class of a value type, or NULL. Borrowed, lives as the host. */
@@ -254,7 +283,7 @@ typedef struct GxaRegistryFns {
 
 /* =============================================================== resources */
 typedef struct GxaIcon {
-  GxaBitmap* bitmap; /* borrowed, lives as the host */
+  GxaBitmap* bitmap;  /* borrowed, lives as the host */
   int32_t x, y, w, h; /* the icon's rectangle in the bitmap, physical pixels */
 } GxaIcon;
 
@@ -444,17 +473,16 @@ typedef struct GxaDialogFns {
   bool (*send_parent_message)(GxaDialog* dlg, const GxaContainer* msg);
 
   /* Layout: called from create_layout, or between flush_group and layout_changed. */
-  bool (*group_begin)(GxaDialog* dlg, int32_t id, int32_t flags, int32_t cols, int32_t rows,
-                      const char* title, int32_t group_flags);
+  bool (*group_begin)(GxaDialog* dlg, int32_t id, int32_t flags, int32_t cols, int32_t rows, const char* title,
+                      int32_t group_flags);
   bool (*group_end)(GxaDialog* dlg);
   bool (*group_space)(GxaDialog* dlg, int32_t x, int32_t y);
   bool (*group_border_space)(GxaDialog* dlg, int32_t left, int32_t top, int32_t right, int32_t bottom);
   bool (*group_border)(GxaDialog* dlg, int32_t border);
   bool (*scroll_group_begin)(GxaDialog* dlg, int32_t id, int32_t flags, int32_t scroll_flags);
-  bool (*add_static_text)(GxaDialog* dlg, int32_t id, int32_t flags, int32_t w, int32_t h,
-                          const char* text, int32_t border);
-  bool (*add_number_field)(GxaDialog* dlg, int32_t id, int32_t flags, int32_t w, int32_t h,
-                           bool arrows);
+  bool (*add_static_text)(GxaDialog* dlg, int32_t id, int32_t flags, int32_t w, int32_t h, const char* text,
+                          int32_t border);
+  bool (*add_number_field)(GxaDialog* dlg, int32_t id, int32_t flags, int32_t w, int32_t h, bool arrows);
   bool (*add_edit_text)(GxaDialog* dlg, int32_t id, int32_t flags, int32_t w, int32_t h);
   bool (*add_checkbox)(GxaDialog* dlg, int32_t id, int32_t flags, int32_t w, int32_t h, const char* name);
   bool (*add_button)(GxaDialog* dlg, int32_t id, int32_t flags, int32_t w, int32_t h, const char* name);
@@ -465,25 +493,22 @@ typedef struct GxaDialogFns {
   bool (*attach_user_area)(GxaDialog* dlg, int32_t id, GxaUserArea* ua, int32_t ua_flags);
   /* A host custom GUI (file name 1000478, bitmap button 1000479) or a
    * module one; settings is copied. */
-  bool (*add_custom_gui)(GxaDialog* dlg, int32_t id, int32_t plugin_id, const char* name,
-                         int32_t flags, int32_t w, int32_t h, const GxaContainer* settings);
+  bool (*add_custom_gui)(GxaDialog* dlg, int32_t id, int32_t plugin_id, const char* name, int32_t flags, int32_t w,
+                         int32_t h, const GxaContainer* settings);
   bool (*add_sub_dialog)(GxaDialog* dlg, int32_t id, int32_t flags, int32_t w, int32_t h);
   bool (*attach_sub_dialog)(GxaDialog* dlg, int32_t id, GxaDialog* sub);
   /* Remove the contents of group id; the next adds go into it. */
   bool (*layout_flush_group)(GxaDialog* dlg, int32_t id);
   /* Lay group id out again and announce the change to the parents. */
   bool (*layout_changed)(GxaDialog* dlg, int32_t id);
-  bool (*get_visible_area)(GxaDialog* dlg, int32_t scroll_id, int32_t* x1, int32_t* y1,
-                           int32_t* x2, int32_t* y2);
-  bool (*set_visible_area)(GxaDialog* dlg, int32_t scroll_id, int32_t x1, int32_t y1,
-                           int32_t x2, int32_t y2);
+  bool (*get_visible_area)(GxaDialog* dlg, int32_t scroll_id, int32_t* x1, int32_t* y1, int32_t* x2, int32_t* y2);
+  bool (*set_visible_area)(GxaDialog* dlg, int32_t scroll_id, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
 
   /* Gadget values. tristate 1 shows the mixed-value state. */
-  bool (*set_int32)(GxaDialog* dlg, int32_t id, int32_t value, int32_t min, int32_t max,
-                    int32_t step, int32_t tristate);
-  bool (*set_float)(GxaDialog* dlg, int32_t id, double value, double min, double max,
-                    double step, int32_t unit, double input_min, double input_max,
+  bool (*set_int32)(GxaDialog* dlg, int32_t id, int32_t value, int32_t min, int32_t max, int32_t step,
                     int32_t tristate);
+  bool (*set_float)(GxaDialog* dlg, int32_t id, double value, double min, double max, double step, int32_t unit,
+                    double input_min, double input_max, int32_t tristate);
   bool (*set_string)(GxaDialog* dlg, int32_t id, const char* text);
   bool (*set_bool)(GxaDialog* dlg, int32_t id, bool value);
   bool (*set_data)(GxaDialog* dlg, int32_t id, const GxaData* value);
@@ -507,8 +532,8 @@ typedef struct GxaDialogFns {
   bool (*question)(const char* text);
   void (*message_box)(const char* text);
   /* A text prompt with an optional check box; false when cancelled. */
-  bool (*text_prompt)(const char* title, const char* label, char* buf, size_t cap,
-                      const char* check_label, bool* check);
+  bool (*text_prompt)(const char* title, const char* label, char* buf, size_t cap, const char* check_label,
+                      bool* check);
 
   /* Width and height hints of gadget or group id, as the add entries take
    * them (0 keeps the gadget's own minimum). For a scroll group they are its
@@ -528,8 +553,7 @@ typedef struct GxaUserAreaCallbacks {
   void (*sized)(void* user, int32_t w, int32_t h);
   void (*draw)(void* user, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
   /* msg carries GXA_DRAW_REASON. The clip rectangle is x1..x2, y1..y2 (inclusive). */
-  void (*draw_msg)(void* user, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
-                   const GxaContainer* msg);
+  void (*draw_msg)(void* user, int32_t x1, int32_t y1, int32_t x2, int32_t y2, const GxaContainer* msg);
   bool (*input_event)(void* user, const GxaContainer* msg);
   bool (*core_message)(void* user, int32_t id, const GxaContainer* msg);
   int32_t (*message_10020)(void* user, const GxaContainer* msg);
@@ -538,11 +562,9 @@ typedef struct GxaUserAreaCallbacks {
 } GxaUserAreaCallbacks;
 
 /* draw_bitmap modes */
-enum { GXA_BMP_NORMAL = 0, GXA_BMP_ALLOWALPHA = 0x200, GXA_BMP_DISABLED = 0x400,
-       GXA_BMP_FILTER = 0x800 };
+enum { GXA_BMP_NORMAL = 0, GXA_BMP_ALLOWALPHA = 0x200, GXA_BMP_DISABLED = 0x400, GXA_BMP_FILTER = 0x800 };
 /* draw_text flags */
-enum { GXA_TEXT_LEFT = 0, GXA_TEXT_HCENTER = 1, GXA_TEXT_RIGHT = 2, GXA_TEXT_VCENTER = 4,
-       GXA_TEXT_BOLD = 8 };
+enum { GXA_TEXT_LEFT = 0, GXA_TEXT_HCENTER = 1, GXA_TEXT_RIGHT = 2, GXA_TEXT_VCENTER = 4, GXA_TEXT_BOLD = 8 };
 /* popup menu: text marks "&c&" checked, "&d&" disabled, a leading "&i<icon>&" an icon;
  * an entry of ID 0 is a separator. x, y global; 0x7fffffff means the mouse position. */
 
@@ -579,8 +601,8 @@ typedef struct GxaUserAreaFns {
   void (*draw_line)(GxaUserArea* ua, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
   void (*draw_border)(GxaUserArea* ua, int32_t style, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
   /* Bitmap region (bx, by, bw, bh in bitmap pixels) into (x, y, w, h) logical. */
-  void (*draw_bitmap)(GxaUserArea* ua, GxaBitmap* bmp, int32_t x, int32_t y, int32_t w, int32_t h,
-                      int32_t bx, int32_t by, int32_t bw, int32_t bh, int32_t mode);
+  void (*draw_bitmap)(GxaUserArea* ua, GxaBitmap* bmp, int32_t x, int32_t y, int32_t w, int32_t h, int32_t bx,
+                      int32_t by, int32_t bw, int32_t bh, int32_t mode);
   void (*set_text_color)(GxaUserArea* ua, double r, double g, double b);
   void (*draw_text)(GxaUserArea* ua, const char* text, int32_t x, int32_t y, int32_t flags);
   int32_t (*text_width)(GxaUserArea* ua, const char* text);
@@ -589,8 +611,7 @@ typedef struct GxaUserAreaFns {
   void (*clear_clip)(GxaUserArea* ua);
 
   /* A popup menu; returns the chosen ID, 0 when none was chosen. */
-  int32_t (*popup_menu)(GxaUserArea* ua, int32_t x, int32_t y, const GxaContainer* menu,
-                        int32_t flags);
+  int32_t (*popup_menu)(GxaUserArea* ua, int32_t x, int32_t y, const GxaContainer* menu, int32_t flags);
   void (*set_cursor)(GxaUserArea* ua, int32_t cursor);
   /* Start dragging typed data out of the gadget (synchronous: returns after
    * the drop or cancel). data is copied. true when it was dropped somewhere. */
@@ -614,8 +635,13 @@ typedef struct GxaInputFns {
 
 /* ================================================================= bitmaps */
 enum { GXA_PIXEL_RGB8 = 0, GXA_PIXEL_RGBA8 = 1, GXA_PIXEL_RGBF = 36 };
-enum { GXA_LOAD_OK = 1, GXA_LOAD_NOTFOUND = -1, GXA_LOAD_UNKNOWN_FORMAT = -2,
-       GXA_LOAD_DAMAGED = -3, GXA_LOAD_NOMEMORY = -4 };
+enum {
+  GXA_LOAD_OK = 1,
+  GXA_LOAD_NOTFOUND = -1,
+  GXA_LOAD_UNKNOWN_FORMAT = -2,
+  GXA_LOAD_DAMAGED = -3,
+  GXA_LOAD_NOMEMORY = -4
+};
 
 typedef struct GxaBitmapFns {
   uint32_t size;
@@ -652,10 +678,8 @@ typedef struct GxaBitmapFns {
   /* Part of a row: count pixels from column x, in the formats of get_row and
    * set_row. Columns outside the bitmap are refused (false), nothing is read
    * or written then. Lets a small stamp touch only the pixels it covers. */
-  bool (*set_row_part)(GxaBitmap* bmp, int32_t x, int32_t y, const uint8_t* pixels, int32_t count,
-                       int32_t format);
-  bool (*get_row_part)(const GxaBitmap* bmp, int32_t x, int32_t y, uint8_t* pixels, int32_t count,
-                       int32_t format);
+  bool (*set_row_part)(GxaBitmap* bmp, int32_t x, int32_t y, const uint8_t* pixels, int32_t count, int32_t format);
+  bool (*get_row_part)(const GxaBitmap* bmp, int32_t x, int32_t y, uint8_t* pixels, int32_t count, int32_t format);
 } GxaBitmapFns;
 
 /* =================================================================== colour */
@@ -854,8 +878,7 @@ typedef struct GxaPlatformFns {
   /* A cursor from w * h RGBA8 pixels (rows top down, alpha 0 transparent)
    * with its hot spot; NULL when the desktop cannot make one. Owned by the
    * caller: cursor_destroy. */
-  GxaPickerCursor* (*cursor_create)(const uint8_t* rgba, int32_t w, int32_t h, int32_t hot_x,
-                                    int32_t hot_y);
+  GxaPickerCursor* (*cursor_create)(const uint8_t* rgba, int32_t w, int32_t h, int32_t hot_x, int32_t hot_y);
   void (*cursor_destroy)(GxaPickerCursor* cursor);
   /* Register (or register again, replacing) a window class: its name, its
    * message handler and the cursor shown over its windows (NULL: the
@@ -876,8 +899,8 @@ typedef struct GxaPlatformFns {
    * x, y, w, h (desktop coordinates). It takes every pointer and key message
    * over it and draws nothing of its own: pixel reads see what lies below.
    * NULL on failure. Owned by the caller: destroy_window. */
-  GxaPickerWindow* (*create_window)(const char* class_name, const char* title, int32_t x, int32_t y,
-                                    int32_t w, int32_t h);
+  GxaPickerWindow* (*create_window)(const char* class_name, const char* title, int32_t x, int32_t y, int32_t w,
+                                    int32_t h);
   void (*destroy_window)(GxaPickerWindow* window);
   /* A client point of window into desktop coordinates, in place. */
   bool (*client_to_screen)(GxaPickerWindow* window, int32_t* x, int32_t* y);
@@ -899,8 +922,8 @@ typedef struct GxaPlatformFns {
 
 /* ============================================================== top table */
 typedef struct GxaHostTable {
-  int32_t version;  /* the host's interface version: first 32-bit word */
-  uint32_t size;    /* size of this table in bytes */
+  int32_t version; /* the host's interface version: first 32-bit word */
+  uint32_t size;   /* size of this table in bytes */
   const GxaRegistryFns* registry;
   const GxaResourceFns* resources;
   const GxaContainerFns* containers;
@@ -927,8 +950,7 @@ typedef struct GxaModuleMessageData {
 } GxaModuleMessageData;
 
 /* ========================================================= module exports */
-enum { GXA_ACTION_INIT = 1, GXA_ACTION_START = 2, GXA_ACTION_END = 3, GXA_ACTION_QUERY = 4,
-       GXA_ACTION_MESSAGE = 6 };
+enum { GXA_ACTION_INIT = 1, GXA_ACTION_START = 2, GXA_ACTION_END = 3, GXA_ACTION_QUERY = 4, GXA_ACTION_MESSAGE = 6 };
 enum { GXA_MODMSG_RESOURCES = 1, GXA_MODMSG_REGISTER_PRESETS = 1000, GXA_MODMSG_FREE_PRESETS = 1001 };
 
 /* action 1: p1 = const GxaHostTable*, p3 = const GxaFilename* (module path).
@@ -943,45 +965,48 @@ typedef int32_t (*GxaMainFn)(int32_t action, void* p1, void* p2, void* p3);
 typedef void (*GxaCpuYieldFn)(void);
 
 /* Published library tables of the colour chooser (module -> host, others). */
-enum { GXA_LIB_CUSTOMGUI = 1000492, GXA_LIB_COLORTOOLS = 1036596, GXA_LIB_SWATCHDATA = 1036600,
-       GXA_LIB_SWATCHGROUP = 1036601 };
+enum {
+  GXA_LIB_CUSTOMGUI = 1000492,
+  GXA_LIB_COLORTOOLS = 1036596,
+  GXA_LIB_SWATCHDATA = 1036600,
+  GXA_LIB_SWATCHGROUP = 1036601
+};
 
 /* The custom GUI table (1000492): each entry takes the chooser object first.
  * 264 bytes: header + 32 slots, 12 filled in this order. */
 typedef struct GxaCustomGuiTable {
   GxaLibraryHeader header;
-  void (*hook)(void* obj);                                 /* slot 11 */
-  bool (*query12)(void* obj);                              /* slot 12 */
-  bool (*query9)(void* obj);                               /* slot 9 */
-  bool (*query10)(void* obj);                              /* slot 10 */
-  bool (*query13)(void* obj);                              /* slot 13 */
-  bool (*reset)(void* obj);                                /* slot 14: InitValues */
-  bool (*set_data)(void* obj, const GxaTriState* value);   /* slot 15 */
-  bool (*get_data)(void* obj, GxaTriState* out);           /* slot 16: fills out->value */
-  bool (*set_layout_mode)(void* obj, int32_t mode);        /* slot 19 */
-  int32_t (*layout_mode)(void* obj);                       /* slot 20 */
-  bool (*layout_switch_supported)(void* obj);              /* slot 17 */
-  bool (*extra_query)(void* obj);                          /* slot 21 */
+  void (*hook)(void* obj);                               /* slot 11 */
+  bool (*query12)(void* obj);                            /* slot 12 */
+  bool (*query9)(void* obj);                             /* slot 9 */
+  bool (*query10)(void* obj);                            /* slot 10 */
+  bool (*query13)(void* obj);                            /* slot 13 */
+  bool (*reset)(void* obj);                              /* slot 14: InitValues */
+  bool (*set_data)(void* obj, const GxaTriState* value); /* slot 15 */
+  bool (*get_data)(void* obj, GxaTriState* out);         /* slot 16: fills out->value */
+  bool (*set_layout_mode)(void* obj, int32_t mode);      /* slot 19 */
+  int32_t (*layout_mode)(void* obj);                     /* slot 20 */
+  bool (*layout_switch_supported)(void* obj);            /* slot 17 */
+  bool (*extra_query)(void* obj);                        /* slot 21 */
   void* unused[20];
 } GxaCustomGuiTable;
-
 
 /* The colour tools library (1036596): 152 bytes, 18 entries. Texts come out
  * through (buf, cap) and return their full length. */
 typedef struct GxaColorToolsTable {
   GxaLibraryHeader header;
-  int64_t (*color_to_rgb_text)(const double rgb[3], char* buf, size_t cap); /* 0 */
-  int64_t (*color_to_hsv_text)(const double rgb[3], char* buf, size_t cap); /* 1 */
-  int64_t (*to_8bit)(double c);                                            /* 2 */
-  double (*from_8bit)(int64_t n);                                          /* 3 */
-  void (*color_to_8bit)(const double rgb[3], int64_t* r, int64_t* g, int64_t* b); /* 4 */
-  void (*color_from_8bit)(int64_t r, int64_t g, int64_t b, double out[3]); /* 5 */
-  int32_t (*to_16bit)(double c);                                           /* 6 */
-  double (*from_16bit)(int32_t n);                                         /* 7 */
+  int64_t (*color_to_rgb_text)(const double rgb[3], char* buf, size_t cap);        /* 0 */
+  int64_t (*color_to_hsv_text)(const double rgb[3], char* buf, size_t cap);        /* 1 */
+  int64_t (*to_8bit)(double c);                                                    /* 2 */
+  double (*from_8bit)(int64_t n);                                                  /* 3 */
+  void (*color_to_8bit)(const double rgb[3], int64_t* r, int64_t* g, int64_t* b);  /* 4 */
+  void (*color_from_8bit)(int64_t r, int64_t g, int64_t b, double out[3]);         /* 5 */
+  int32_t (*to_16bit)(double c);                                                   /* 6 */
+  double (*from_16bit)(int32_t n);                                                 /* 7 */
   void (*color_to_16bit)(const double rgb[3], int32_t* r, int32_t* g, int32_t* b); /* 8 */
-  void (*color_from_16bit)(int32_t r, int32_t g, int32_t b, double out[3]); /* 9 */
-  void (*kelvin_to_color)(double kelvin, double tint, double out[3]);      /* 10 */
-  void* harmony[7];                                                        /* 11-17 */
+  void (*color_from_16bit)(int32_t r, int32_t g, int32_t b, double out[3]);        /* 9 */
+  void (*kelvin_to_color)(double kelvin, double tint, double out[3]);              /* 10 */
+  void* harmony[7];                                                                /* 11-17 */
 } GxaColorToolsTable;
 
 /* Swatch data: two collections of swatch groups, 0 global (world preference
@@ -1018,22 +1043,20 @@ typedef struct GxaSwatchDataTable {
   bool (*save_preset_by_url)(GxaSwatchData* data, const char* url, const char* text, bool overwrite);
   /* 8: the URLs of the swatch presets of the default folder, one a line. */
   int64_t (*list_presets)(char* buf, size_t cap);
-  bool (*is_swatch_preset)(const char* url);          /* 9 */
-  int64_t (*default_folder)(char* buf, size_t cap);   /* 10 */
-  bool (*merge)(GxaSwatchData* data, const GxaSwatchData* other, bool include_global); /* 11 */
-  bool (*copy_from)(GxaSwatchData* data, const GxaSwatchData* other);                  /* 12 */
-  int32_t (*group_count)(const GxaSwatchData* data, int32_t collection);               /* 13 */
-  GxaSwatchGroup* (*group_at)(GxaSwatchData* data, int32_t index, int32_t collection); /* 14 */
-  bool (*set_group_at)(GxaSwatchData* data, int32_t index, const GxaSwatchGroup* group,
-                       int32_t collection);                                             /* 15 */
+  bool (*is_swatch_preset)(const char* url);                                                                 /* 9 */
+  int64_t (*default_folder)(char* buf, size_t cap);                                                          /* 10 */
+  bool (*merge)(GxaSwatchData* data, const GxaSwatchData* other, bool include_global);                       /* 11 */
+  bool (*copy_from)(GxaSwatchData* data, const GxaSwatchData* other);                                        /* 12 */
+  int32_t (*group_count)(const GxaSwatchData* data, int32_t collection);                                     /* 13 */
+  GxaSwatchGroup* (*group_at)(GxaSwatchData* data, int32_t index, int32_t collection);                       /* 14 */
+  bool (*set_group_at)(GxaSwatchData* data, int32_t index, const GxaSwatchGroup* group, int32_t collection); /* 15 */
   /* 16: a new group at index (0..count) of the collection; borrowed, NULL on failure. */
   GxaSwatchGroup* (*create_group)(GxaSwatchData* data, int32_t collection, const char* name, bool selected,
                                   int32_t index, const double* rgba, int32_t count);
-  bool (*insert_group)(GxaSwatchData* data, const GxaSwatchGroup* group, int32_t index,
-                       int32_t collection);                                             /* 17 */
-  bool (*remove_group)(GxaSwatchData* data, int32_t index, int32_t collection);        /* 18 */
-  bool (*remove_selected)(GxaSwatchData* data);                                        /* 19 */
-  void (*flush)(GxaSwatchData* data);                                                  /* 20 */
+  bool (*insert_group)(GxaSwatchData* data, const GxaSwatchGroup* group, int32_t index, int32_t collection); /* 17 */
+  bool (*remove_group)(GxaSwatchData* data, int32_t index, int32_t collection);                              /* 18 */
+  bool (*remove_selected)(GxaSwatchData* data);                                                              /* 19 */
+  void (*flush)(GxaSwatchData* data);                                                                        /* 20 */
 } GxaSwatchDataTable;
 
 /* The swatch group library (1036601): 200 bytes, 24 entries. */
@@ -1041,7 +1064,7 @@ typedef struct GxaSwatchGroupTable {
   GxaLibraryHeader header;
   /* 0: owned by the caller; rgba may be NULL when count is 0. */
   GxaSwatchGroup* (*alloc)(const char* name, bool selected, const double* rgba, int32_t count);
-  void (*free)(GxaSwatchGroup** group);                                   /* 1 */
+  void (*free)(GxaSwatchGroup** group);                                    /* 1 */
   bool (*append)(GxaSwatchGroup* group, const GxaSwatchGroup* other);      /* 2 */
   bool (*copy)(GxaSwatchGroup* group, const GxaSwatchGroup* other);        /* 3 */
   int64_t (*get_name)(const GxaSwatchGroup* group, char* buf, size_t cap); /* 4 */
@@ -1060,17 +1083,17 @@ typedef struct GxaSwatchGroupTable {
   /* 12: the index of the first new swatch, -1 for an empty array or on failure. */
   int32_t (*add_colors)(GxaSwatchGroup* group, const double* rgba, int32_t count, bool selected, bool insert,
                         int32_t index);
-  void (*reset)(GxaSwatchGroup* group);                                      /* 13 */
-  bool (*remove_colors)(GxaSwatchGroup* group, int32_t start, int32_t count); /* 14 */
-  bool (*remove_selected_colors)(GxaSwatchGroup* group);                     /* 15 */
-  bool (*has_duplicates)(const GxaSwatchGroup* group);                       /* 16 */
-  bool (*remove_duplicates)(GxaSwatchGroup* group);                          /* 17 */
-  void (*invert_selection)(GxaSwatchGroup* group);                           /* 18 */
+  void (*reset)(GxaSwatchGroup* group);                                         /* 13 */
+  bool (*remove_colors)(GxaSwatchGroup* group, int32_t start, int32_t count);   /* 14 */
+  bool (*remove_selected_colors)(GxaSwatchGroup* group);                        /* 15 */
+  bool (*has_duplicates)(const GxaSwatchGroup* group);                          /* 16 */
+  bool (*remove_duplicates)(GxaSwatchGroup* group);                             /* 17 */
+  void (*invert_selection)(GxaSwatchGroup* group);                              /* 18 */
   bool (*set_color_selected)(GxaSwatchGroup* group, int32_t index, bool value); /* 19 */
-  bool (*is_color_selected)(const GxaSwatchGroup* group, int32_t index);     /* 20 */
-  void (*select_group)(GxaSwatchGroup* group, bool value);                   /* 21 */
-  bool (*is_group_selected)(const GxaSwatchGroup* group);                    /* 22 */
-  void (*sort_colors)(GxaSwatchGroup* group);                                /* 23 */
+  bool (*is_color_selected)(const GxaSwatchGroup* group, int32_t index);        /* 20 */
+  void (*select_group)(GxaSwatchGroup* group, bool value);                      /* 21 */
+  bool (*is_group_selected)(const GxaSwatchGroup* group);                       /* 22 */
+  void (*sort_colors)(GxaSwatchGroup* group);                                   /* 23 */
 } GxaSwatchGroupTable;
 
 #ifdef __cplusplus

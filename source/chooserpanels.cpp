@@ -11,8 +11,8 @@
 #include "kelvin/colorinterfacekelvin.h"
 #include "mixer/colorinterfacemixer.h"
 #include "spectrum/colorinterfacespectrum.h"
-#include "utils/colorinterface.h"
 #include "utils/colorfieldarea.h"
+#include "utils/colorinterface.h"
 #include "utils/colorinterfacecompact.h"
 #include "utils/colorinterfacemodebuttons.h"
 #include "utils/colorsliderareablend.h"
@@ -38,25 +38,16 @@ Result<std::unique_ptr<ColorInterface>> ChooserPanels::Create(Panel panel, Color
 {
   switch (panel)
   {
-    case Panel::ModeButtons:
-      return Make<ColorInterfaceModeButtons>(chooser);
+    case Panel::ModeButtons: return Make<ColorInterfaceModeButtons>(chooser);
     case Panel::Compact:
-      return Make<ColorInterfaceCompact>(chooser,
-                                         [](ColorChooserGui& owner) { return owner.LayoutCompactSliders(); });
-    case Panel::Spectrum:
-      return Make<ColorInterfaceSpectrum>(chooser);
-    case Panel::Rgb:
-      return Make<ColorInterfaceRGB>(chooser.GetColorUnit());
-    case Panel::Hsv:
-      return Make<ColorInterfaceHSV>();
-    case Panel::Kelvin:
-      return Make<ColorInterfaceKelvin>();
-    case Panel::Mixer:
-      return Make<ColorInterfaceMixer>();
-    case Panel::Alpha:
-      return Make<ColorInterfaceAlpha>();
-    case Panel::Hex:
-      return Make<ColorInterfaceHex>();
+      return Make<ColorInterfaceCompact>(chooser, [](ColorChooserGui& owner) { return owner.LayoutCompactSliders(); });
+    case Panel::Spectrum: return Make<ColorInterfaceSpectrum>(chooser);
+    case Panel::Rgb: return Make<ColorInterfaceRGB>(chooser.GetColorUnit());
+    case Panel::Hsv: return Make<ColorInterfaceHSV>();
+    case Panel::Kelvin: return Make<ColorInterfaceKelvin>();
+    case Panel::Mixer: return Make<ColorInterfaceMixer>();
+    case Panel::Alpha: return Make<ColorInterfaceAlpha>();
+    case Panel::Hex: return Make<ColorInterfaceHex>();
     default:
       // Wheel, picture and swatches.
       return std::unique_ptr<ColorInterface>();

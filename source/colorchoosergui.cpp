@@ -2,16 +2,16 @@
 
 #include "chooserids.h"
 #include "chooserpanels.h"
+#include "colormodes/colorinterfacergb.h"
 #include "colorscreenpicker/colorscreenpicker.h"
 #include "diagnostics.h"
 #include "gedata.h"
 #include "geuserarea.h"
 #include "hostservices.h"
+#include "mixer/colorinterfacemixer.h"
 #include "utils/choosermodesettings.h"
 #include "utils/colorconversions.h"
 #include "utils/colorinterface.h"
-#include "colormodes/colorinterfacergb.h"
-#include "mixer/colorinterfacemixer.h"
 #include "utils/colorinterfacemodebuttons.h"
 #include "utils/colorunit.h"
 #include "utils/colorutils.h"
@@ -78,17 +78,14 @@ void ColorChooserGui::ReadContextKind()
       _plainValue = true;
       _profileMode = _settings.GetInt32(kKeyProfileMode, 0);
       break;
-    case kContextField:
-      _plainValue = true;
-      break;
+    case kContextField: _plainValue = true; break;
     case kContextBrightness:
       _brightnessRow = (_flags & kFlagNoBrightness) == 0;
       _expandedAllowed = ChooserModeSettings::ExpandedAllowedForFlags(_flags);
       if (_expandedAllowed)
         _layoutMode = 2;
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

@@ -25,7 +25,6 @@ constexpr std::int32_t kPickerIcon = 1033886;
 constexpr std::int32_t kPickerIconDark = 1034000;
 constexpr std::int32_t kPickerIconLight = 1033497;
 
-
 Error LayoutError(const char* step)
 {
   return UnexpectedError(std::string(step) + " failed.");

@@ -2,11 +2,11 @@
 #include "chooserids.h"
 #include "chooserpanels.h"
 #include "colorchoosergui.h"
+#include "colormodes/colorinterfacergb.h"
 #include "diagnostics.h"
 #include "filename.h"
 #include "gedata.h"
 #include "hostservices.h"
-#include "colormodes/colorinterfacergb.h"
 #include "utils/broadcastroute.h"
 #include "utils/colorinterface.h"
 #include "utils/colorunit.h"
@@ -36,14 +36,10 @@ std::int32_t ColorChooserGui::Message(const BaseContainer& msg, BaseContainer& r
           ReportError("ColorChooserGui::Message()", chosen.GetError());
       }
       break;
-    case GXA_MSG_SET_VALUE:
-      return SetValueMessage(msg);
-    case GXA_MSG_GET_VALUE:
-      return GetValueMessage(msg, result);
-    case GXA_MSG_ACTION:
-      return Command(msg.GetInt32(GXA_MSG_ID, 0), msg) ? 1 : 0;
-    case GXA_MSG_GET_LAYOUT:
-      return GetLayoutMessage(result);
+    case GXA_MSG_SET_VALUE: return SetValueMessage(msg);
+    case GXA_MSG_GET_VALUE: return GetValueMessage(msg, result);
+    case GXA_MSG_ACTION: return Command(msg.GetInt32(GXA_MSG_ID, 0), msg) ? 1 : 0;
+    case GXA_MSG_GET_LAYOUT: return GetLayoutMessage(result);
     case GXA_MSG_PREFS_CHANGED:
       if (_expandedAllowed)
       {
@@ -62,8 +58,7 @@ std::int32_t ColorChooserGui::Message(const BaseContainer& msg, BaseContainer& r
       }
       break;
     }
-    default:
-      break;
+    default: break;
   }
   return DefaultMessage(msg, result);
 }
@@ -211,11 +206,8 @@ Result<void> ColorChooserGui::ReceiveBroadcast(std::int64_t code, std::int64_t s
   receiver.swatches = IsModeOn(kModeSwatches);
   switch (RouteBroadcast(code, sender, receiver))
   {
-    case BroadcastTarget::Preferences:
-      return PreferencesChanged();
-    case BroadcastTarget::Spectrum:
-      ChooserPanels::FollowSpectrumSize(GetPanel(Panel::Spectrum));
-      return Ok();
+    case BroadcastTarget::Preferences: return PreferencesChanged();
+    case BroadcastTarget::Spectrum: ChooserPanels::FollowSpectrumSize(GetPanel(Panel::Spectrum)); return Ok();
     default:
       // The wheel, spectrum, picture and swatch panels answer the rest.
       return Ok();

@@ -2,8 +2,8 @@
 // switching the linear display, and the screen picker's reports.
 #include "chooserids.h"
 #include "chooserpanels.h"
-#include "colorscreenpicker/colorscreenpicker.h"
 #include "colorchoosergui.h"
+#include "colorscreenpicker/colorscreenpicker.h"
 #include "diagnostics.h"
 #include "gedata.h"
 #include "geuserarea.h"

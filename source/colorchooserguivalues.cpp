@@ -144,9 +144,9 @@ Result<void> ColorChooserGui::UpdatePanels()
     return Ok();
   }
   // Kelvin, picture and swatches keep their own values and are not refreshed.
-  const std::pair<Panel, std::int32_t> followers[] = {
-      {Panel::Spectrum, kModeSpectrum}, {Panel::Rgb, kModeRgb},     {Panel::Hsv, kModeHsv},
-      {Panel::Mixer, kModeMixer},       {Panel::Alpha, kModeAlpha}, {Panel::Hex, kModeHex}};
+  const std::pair<Panel, std::int32_t> followers[] = {{Panel::Spectrum, kModeSpectrum}, {Panel::Rgb, kModeRgb},
+                                                      {Panel::Hsv, kModeHsv},           {Panel::Mixer, kModeMixer},
+                                                      {Panel::Alpha, kModeAlpha},       {Panel::Hex, kModeHex}};
   for (const auto& [panel, mode] : followers)
   {
     if (!IsModeOn(mode) || (panel == Panel::Alpha && !_alphaEnabled))
@@ -194,16 +194,12 @@ bool ColorChooserGui::Command(std::int32_t id, const BaseContainer& msg)
   Result<bool> changed = true;
   switch (OwnerOf(id))
   {
-    case kOwnerChooser:
-      changed = ChooserCommand(id, msg);
-      break;
+    case kOwnerChooser: changed = ChooserCommand(id, msg); break;
     case kOwnerModeButtons:
       if (id == kGadgetPicker)
         StartScreenPicker();
       return true;
-    default:
-      changed = PanelCommand(id, msg);
-      break;
+    default: changed = PanelCommand(id, msg); break;
   }
   if (changed.IsError())
   {
@@ -256,10 +252,12 @@ Result<bool> ColorChooserGui::ChooserCommand(std::int32_t id, const BaseContaine
 Result<bool> ColorChooserGui::PanelCommand(std::int32_t id, const BaseContainer& msg)
 {
   static constexpr std::pair<std::int32_t, Panel> kOwners[] = {
-      {kOwnerWheel, Panel::Wheel},   {kOwnerSpectrum, Panel::Spectrum}, {kOwnerPicture, Panel::Picture},
-      {kOwnerRgb, Panel::Rgb},       {kOwnerHsv, Panel::Hsv},           {kOwnerMixer, Panel::Mixer},
-      {kOwnerKelvin, Panel::Kelvin}, {kOwnerSwatches, Panel::Swatches}, {kOwnerCompact, Panel::Compact},
-      {kOwnerAlpha, Panel::Alpha},   {kOwnerHex, Panel::Hex}};
+      {kOwnerWheel, Panel::Wheel},     {kOwnerSpectrum, Panel::Spectrum},
+      {kOwnerPicture, Panel::Picture}, {kOwnerRgb, Panel::Rgb},
+      {kOwnerHsv, Panel::Hsv},         {kOwnerMixer, Panel::Mixer},
+      {kOwnerKelvin, Panel::Kelvin},   {kOwnerSwatches, Panel::Swatches},
+      {kOwnerCompact, Panel::Compact}, {kOwnerAlpha, Panel::Alpha},
+      {kOwnerHex, Panel::Hex}};
   const std::int32_t owner = OwnerOf(id);
   for (const auto& [ownerId, panel] : kOwners)
   {

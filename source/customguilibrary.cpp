@@ -17,7 +17,10 @@ R Forward(void* obj, const char* operation, R fallback, Op&& op)
 
 void Hook(void* obj)
 {
-  Forward(obj, "iCustomGui::Hook()", false, [](iCustomGui& g) { g.Hook(); return true; });
+  Forward(obj, "iCustomGui::Hook()", false, [](iCustomGui& g) {
+    g.Hook();
+    return true;
+  });
 }
 
 bool Query12(void* obj)
@@ -69,8 +72,7 @@ bool SetLayoutMode(void* obj, std::int32_t mode)
 
 std::int32_t LayoutMode(void* obj)
 {
-  return Forward(obj, "iCustomGui::GetLayoutMode()", std::int32_t(0),
-                 [](iCustomGui& g) { return g.GetLayoutMode(); });
+  return Forward(obj, "iCustomGui::GetLayoutMode()", std::int32_t(0), [](iCustomGui& g) { return g.GetLayoutMode(); });
 }
 
 bool LayoutSwitchSupported(void* obj)

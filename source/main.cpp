@@ -14,7 +14,7 @@
 #include "swatches/swatchpresettype.h"
 
 extern "C" __attribute__((visibility("default"))) std::int32_t gxa_main(std::int32_t action, void* p1, void* p2,
-                                                                       void* p3);
+                                                                        void* p3);
 
 namespace
 {
@@ -95,18 +95,13 @@ std::int32_t gxa_main(std::int32_t action, void* p1, void* p2, void* p3)
 {
   switch (action)
   {
-    case GXA_ACTION_INIT:
-      return GuardEntry("gxa_main(1)", kHandOverFailed, [&] { return HandOver(p1, p3); });
-    case GXA_ACTION_START:
-      return GuardEntry("gxa_main(2)", 0, [] { return StartModule() ? 1 : 0; });
-    case GXA_ACTION_END:
-      return GuardEntry("gxa_main(3)", kHandled, [] { return End(); });
-    case GXA_ACTION_QUERY:
-      return kInterfaceQueryAnswer;
+    case GXA_ACTION_INIT: return GuardEntry("gxa_main(1)", kHandOverFailed, [&] { return HandOver(p1, p3); });
+    case GXA_ACTION_START: return GuardEntry("gxa_main(2)", 0, [] { return StartModule() ? 1 : 0; });
+    case GXA_ACTION_END: return GuardEntry("gxa_main(3)", kHandled, [] { return End(); });
+    case GXA_ACTION_QUERY: return kInterfaceQueryAnswer;
     case GXA_ACTION_MESSAGE:
       return GuardEntry("gxa_main(6)", kNotHandled,
                         [&] { return HandleModuleMessage(MessageId(p1), p2) ? kHandled : kNotHandled; });
-    default:
-      return kNotHandled;
+    default: return kNotHandled;
   }
 }

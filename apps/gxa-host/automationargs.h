@@ -2,8 +2,8 @@
 // The options of the verbs that run a scripted host (run, render): the host
 // options, --scale 1|2 and --width W.
 #include "argparser.h"
-#include "verbregistry.h"
 #include "automation/automationhost.h"
+#include "verbregistry.h"
 
 namespace host::cli {
 

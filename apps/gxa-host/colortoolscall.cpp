@@ -11,11 +11,16 @@ namespace host::cli {
 const std::vector<ColorToolsCall::Entry>& ColorToolsCall::Entries() {
   using T = ArgType;
   static const std::vector<Entry> kEntries = {
-      {"ColorToRgbText", "R G B", 3, T::Double},    {"ColorToHsvText", "R G B", 3, T::Double},
-      {"To8Bit", "C", 1, T::Double},                {"From8Bit", "N", 1, T::Int64},
-      {"ColorTo8Bit", "R G B", 3, T::Double},       {"ColorFrom8Bit", "R G B", 3, T::Int64},
-      {"To16Bit", "C", 1, T::Double},               {"From16Bit", "N", 1, T::Int32},
-      {"ColorTo16Bit", "R G B", 3, T::Double},      {"ColorFrom16Bit", "R G B", 3, T::Int32},
+      {"ColorToRgbText", "R G B", 3, T::Double},
+      {"ColorToHsvText", "R G B", 3, T::Double},
+      {"To8Bit", "C", 1, T::Double},
+      {"From8Bit", "N", 1, T::Int64},
+      {"ColorTo8Bit", "R G B", 3, T::Double},
+      {"ColorFrom8Bit", "R G B", 3, T::Int64},
+      {"To16Bit", "C", 1, T::Double},
+      {"From16Bit", "N", 1, T::Int32},
+      {"ColorTo16Bit", "R G B", 3, T::Double},
+      {"ColorFrom16Bit", "R G B", 3, T::Int32},
       {"KelvinToColor", "KELVIN TINT", 2, T::Double},
   };
   return kEntries;
@@ -37,8 +42,8 @@ Outcome<ColorToolsCall> ColorToolsCall::Parse(const std::string& entry, const st
   const Entry& e = Entries()[size_t(index)];
   std::string usage = std::string("usage: gxa-host call colortools ") + e.name + " " + e.args;
   if (int(args.size()) != e.count)
-    return Outcome<ColorToolsCall>::Fail(std::string(e.name) + " takes " + std::to_string(e.count) +
-                                         " argument(s)\n" + usage);
+    return Outcome<ColorToolsCall>::Fail(std::string(e.name) + " takes " + std::to_string(e.count) + " argument(s)\n" +
+                                         usage);
   ColorToolsCall call;
   call.index_ = index;
   for (const std::string& a : args) {
@@ -69,8 +74,8 @@ Outcome<double> ColorToolsCall::Number(const std::string& text, ArgType type) {
 
 Outcome<nlohmann::json> ColorToolsCall::Run() const {
   Host* host = Host::Current();
-  const void* found = host ? host->Registrations().FindLibrary(GXA_LIB_COLORTOOLS, 1000, sizeof(GxaColorToolsTable))
-                           : nullptr;
+  const void* found =
+      host ? host->Registrations().FindLibrary(GXA_LIB_COLORTOOLS, 1000, sizeof(GxaColorToolsTable)) : nullptr;
   if (!found) return Outcome<nlohmann::json>::Fail("the colour tools library is not published");
   const auto& table = *static_cast<const GxaColorToolsTable*>(found);
   void* const* slots = reinterpret_cast<void* const*>(&table.color_to_rgb_text);

@@ -22,8 +22,9 @@ std::vector<OptionHelp> HostArgs::Help() {
       {"--host-folder DIR",
        "the host's installation folder, whose resource/modules/ hold the module's strings (default: the folder of "
        "gxa-host when it holds a resource folder, else none)"},
-      {"--app-type N", "the application type the host reports (default 1); 5, 8, 9 and 10 make the module skip its "
-                       "swatch presets"},
+      {"--app-type N",
+       "the application type the host reports (default 1); 5, 8, 9 and 10 make the module skip its "
+       "swatch presets"},
       {"--api-version N", "the interface version the host reports (default " + std::to_string(GXA_API_VERSION) +
                               "); the module refuses anything below " + std::to_string(GXA_API_VERSION_MIN)},
       {"--debug", "also print the module's diagnostic lines on stderr (default: off)"},

@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "argparser.h"
-#include "verbregistry.h"
 #include "core/hostoptions.h"
+#include "verbregistry.h"
 
 namespace host::cli {
 

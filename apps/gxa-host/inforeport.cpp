@@ -149,10 +149,11 @@ void InfoReport::PrintText(const json& r, std::FILE* out) {
   std::fprintf(out, "module %s\n", r["module"].get<std::string>().c_str());
   std::fprintf(out, "  interface version %d, application type %d\n", r["interface_version"].get<int>(),
                r["application_type"].get<int>());
-  std::fprintf(out, "  answers: action 1 -> %d, message 1 -> %d, action 2 -> %d, message 1000 -> %d, "
+  std::fprintf(out,
+               "  answers: action 1 -> %d, message 1 -> %d, action 2 -> %d, message 1000 -> %d, "
                "message 1001 -> %d, action 3 -> %d\n",
-               a["init"].get<int>(), a["resources"].get<int>(), a["start"].get<int>(),
-               a["register_presets"].get<int>(), a["free_presets"].get<int>(), a["end"].get<int>());
+               a["init"].get<int>(), a["resources"].get<int>(), a["start"].get<int>(), a["register_presets"].get<int>(),
+               a["free_presets"].get<int>(), a["end"].get<int>());
   std::fprintf(out, "  %s\n", r["started"].get<bool>() ? "started" : "START FAILED");
   PrintRegistrations(r, out);
   PrintLibrariesAndLines(r, out);
@@ -198,7 +199,8 @@ void InfoReport::PrintLibrariesAndLines(const json& r, std::FILE* out) {
     std::fprintf(out, "  %-8d %-11s version %d  size %d  entries %d of %d filled\n", l["id"].get<int>(),
                  l["name"].get<std::string>().c_str(), l["version"].get<int>(), l["size"].get<int>(),
                  l["filled"].get<int>(), l["slots"].get<int>());
-    if (!l["meaning"].get<std::string>().empty()) std::fprintf(out, "  %-8s %s\n", "", l["meaning"].get<std::string>().c_str());
+    if (!l["meaning"].get<std::string>().empty())
+      std::fprintf(out, "  %-8s %s\n", "", l["meaning"].get<std::string>().c_str());
   }
   KeyReport::PrintText(r, out);
   std::fprintf(out, "\ndiagnostic lines:%s\n", r["diagnostics"].empty() ? " none" : "");

@@ -46,25 +46,30 @@ json KeyReport::Gather(const Container& prefs) {
 void KeyReport::PrintEntry(const json& e, const std::string& name, std::FILE* out) {
   char head[64];
   std::snprintf(head, sizeof head, "  %-8s %-10s ", name.c_str(), e["kind"].get<std::string>().c_str());
-  std::fprintf(out, "%s%s\n", head, TextWrap::Lines(e["meaning"].get<std::string>(), kMeaningColumn, kMeaningColumn).c_str());
+  std::fprintf(out, "%s%s\n", head,
+               TextWrap::Lines(e["meaning"].get<std::string>(), kMeaningColumn, kMeaningColumn).c_str());
   std::string values;
   for (const auto& v : e["values"]) {
-    values += (values.empty() ? "" : ", ") + std::to_string(v["value"].get<int>()) + " " + v["meaning"].get<std::string>();
+    values +=
+        (values.empty() ? "" : ", ") + std::to_string(v["value"].get<int>()) + " " + v["meaning"].get<std::string>();
   }
   if (e.contains("other_values")) values += "; any other: " + e["other_values"].get<std::string>();
   if (!values.empty()) values = "values: " + values;
   if (e.contains("now")) values += (values.empty() ? "" : "\n") + ("now: " + e["now"].dump());
   if (values.empty()) return;
-  std::fprintf(out, "%*s%s\n", int(kMeaningColumn), "", TextWrap::Lines(values, kMeaningColumn, kMeaningColumn).c_str());
+  std::fprintf(out, "%*s%s\n", int(kMeaningColumn), "",
+               TextWrap::Lines(values, kMeaningColumn, kMeaningColumn).c_str());
 }
 
 void KeyReport::PrintText(const json& r, std::FILE* out) {
-  std::fprintf(out, "\nsettings keys of a chooser's parameter (run: \"settings\" of an open step; render: --settings):\n");
+  std::fprintf(out,
+               "\nsettings keys of a chooser's parameter (run: \"settings\" of an open step; render: --settings):\n");
   for (const auto& e : r["settings_keys"]) PrintEntry(e, e["key"].get<std::string>(), out);
   std::fprintf(out, "\nworld preferences the chooser reads (run: \"prefs\"; render: --prefs ID=V):\n");
   for (const auto& e : r["world_preferences"]) PrintEntry(e, std::to_string(e["id"].get<int>()), out);
   std::string panels = "gadget IDs: the upper half names the panel (run: a 'gadgets' step; render --list-gadgets):";
-  for (const auto& [prefix, panel] : r["gadget_panels"].items()) panels += " " + prefix + " " + panel.get<std::string>() + ",";
+  for (const auto& [prefix, panel] : r["gadget_panels"].items())
+    panels += " " + prefix + " " + panel.get<std::string>() + ",";
   panels.back() = '.';
   std::fprintf(out, "\n%s\n", TextWrap::Lines(panels, 2, 0).c_str());
 }

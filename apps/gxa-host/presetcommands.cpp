@@ -172,7 +172,10 @@ int PresetCommands::Rename(ArgParser& args) {
   if (!OpenLibrary()) return 1;
   auto renamed = library_->Rename(*url, (*rest)[1]);
   if (!renamed) return Fail(renamed.Error(), 1);
-  if (json_) std::printf("%s\n", JsonText::Dump(nlohmann::json{{"renamed", url->Text()}, {"to", url->WithName((*rest)[1]).Text()}}).c_str());
+  if (json_)
+    std::printf(
+        "%s\n",
+        JsonText::Dump(nlohmann::json{{"renamed", url->Text()}, {"to", url->WithName((*rest)[1]).Text()}}).c_str());
   return 0;
 }
 
@@ -230,11 +233,14 @@ int PresetCommands::Apply(ArgParser& args) {
   if (!loaded->problem.empty()) std::fprintf(stderr, "gxa-host presets apply: warning: %s\n", loaded->problem.c_str());
   h->SetActiveDocument(std::make_unique<Document>(std::move(loaded->document)));
   auto applied = PresetFamily::Apply(*h, url->Text());
-  Outcome<Done> saved = applied ? DocumentStore::Save(*h->ActiveDocument(), document) : Outcome<Done>::Fail(applied.Error());
+  Outcome<Done> saved =
+      applied ? DocumentStore::Save(*h->ActiveDocument(), document) : Outcome<Done>::Fail(applied.Error());
   if (saved) saved = h->Prefs().Save();
   h->UnloadModule();
   if (!saved) return Fail(saved.Error(), 1);
-  if (json_) std::printf("%s\n", JsonText::Dump(nlohmann::json{{"applied", url->Text()}, {"document", document.string()}}).c_str());
+  if (json_)
+    std::printf("%s\n",
+                JsonText::Dump(nlohmann::json{{"applied", url->Text()}, {"document", document.string()}}).c_str());
   return 0;
 }
 
@@ -256,9 +262,11 @@ int PresetCommands::Import(ArgParser& args) {
   h->UnloadModule();
   if (!imported) return Fail(imported.Error(), 1);
   if (json_) {
-    std::printf("%s\n", JsonText::Dump(nlohmann::json{{"imported", rest->front()}, {"url", imported->url},
-                                                      {"groups", imported->groups}, {"colors", imported->colors}})
-                             .c_str());
+    std::printf("%s\n", JsonText::Dump(nlohmann::json{{"imported", rest->front()},
+                                                      {"url", imported->url},
+                                                      {"groups", imported->groups},
+                                                      {"colors", imported->colors}})
+                            .c_str());
   } else {
     std::printf("%s\n", imported->url.c_str());
   }

@@ -16,7 +16,9 @@ std::string FolderText(const PresetUrl& url) {
   return folder;
 }
 
-std::string CompressionName(int32_t kind) { return kind == 0 ? "stored" : "compressed (kind " + std::to_string(kind) + ")"; }
+std::string CompressionName(int32_t kind) {
+  return kind == 0 ? "stored" : "compressed (kind " + std::to_string(kind) + ")";
+}
 
 }  // namespace
 
@@ -67,7 +69,8 @@ std::string PresetReport::Details(const PresetEntry& e) {
   s += "data:       " + std::to_string(h.data_size) + " bytes, " + CompressionName(h.data_kind) + ", " +
        std::to_string(h.uncompressed_size) + " bytes unpacked\n";
   s += "thumbnail:  " +
-       (h.thumbnail_width > 0 ? std::to_string(h.thumbnail_width) + " x " + std::to_string(h.thumbnail_height) : "none") +
+       (h.thumbnail_width > 0 ? std::to_string(h.thumbnail_width) + " x " + std::to_string(h.thumbnail_height)
+                              : "none") +
        "\n";
   s += "file:       " + e.file.string() + "\n";
   return s;

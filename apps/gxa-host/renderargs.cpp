@@ -4,8 +4,8 @@
 #include "core/jsonexport.h"
 #include "core/jsontext.h"
 #include "core/worldpreferences.h"
-#include "page/colorparameter.h"
 #include "gxa_api.h"
+#include "page/colorparameter.h"
 #include "rendervalue.h"
 
 namespace host::cli {
@@ -50,7 +50,8 @@ Outcome<RenderArgs> RenderArgs::Read(ArgParser& args) {
   if (!args.Finish()) return R::Fail(args.Error());
   if ((!out || out->empty()) && !r.listGadgets) return R::Fail("--out FILE.png is missing");
   if (page && *page != "demo") return R::Fail("--page knows only 'demo'");
-  if (page && (!r.settings.empty() || r.value || r.brightness)) return R::Fail("--page demo takes no --settings or values");
+  if (page && (!r.settings.empty() || r.value || r.brightness))
+    return R::Fail("--page demo takes no --settings or values");
   r.options = std::move(options.Value());
   auto prefsRead = ReadPrefs(prefs, theme, r.options.prefs);
   if (!prefsRead) return R::Fail(prefsRead.Error());
@@ -59,8 +60,8 @@ Outcome<RenderArgs> RenderArgs::Read(ArgParser& args) {
   return r;
 }
 
-Outcome<Done> RenderArgs::ReadPrefs(const std::vector<std::string>& assignments, const std::optional<std::string>& theme,
-                                    Container& prefs) {
+Outcome<Done> RenderArgs::ReadPrefs(const std::vector<std::string>& assignments,
+                                    const std::optional<std::string>& theme, Container& prefs) {
   for (const std::string& a : assignments) {
     const size_t eq = a.find('=');
     auto id = eq == std::string::npos ? std::nullopt : EntryKey::Parse(a.substr(0, eq));

@@ -38,7 +38,8 @@ Outcome<ColorValue> RenderValue::Read(ColorForm form, const std::optional<std::s
     if (n->size() == 4) v.alpha = (*n)[3];
   }
   if (brightness) {
-    if (form != ColorForm::Brightness) return R::Fail("--brightness needs a chooser of context kind 2 (--settings retT=2)");
+    if (form != ColorForm::Brightness)
+      return R::Fail("--brightness needs a chooser of context kind 2 (--settings retT=2)");
     auto n = Numbers(*brightness, "--brightness");
     if (!n) return R::Fail(n.Error());
     if (n->size() > 2) return R::Fail("--brightness is B or B,MAX");

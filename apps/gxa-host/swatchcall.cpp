@@ -193,15 +193,15 @@ const std::vector<SwatchCall::Entry>& SwatchCall::Entries(Library library) {
   return library == Library::Data ? kData : kGroup;
 }
 
-Outcome<SwatchCall> SwatchCall::Parse(Library library, const std::string& entry,
-                                      const std::vector<std::string>& args) {
+Outcome<SwatchCall> SwatchCall::Parse(Library library, const std::string& entry, const std::vector<std::string>& args) {
   const auto& entries = Entries(library);
   const char* lib = library == Library::Data ? "swatchdata" : "swatchgroup";
   int index = -1;
   if (auto n = Integer(entry)) index = *n >= 0 && *n < int(entries.size()) ? *n : -1;
   for (size_t i = 0; i < entries.size() && index < 0; ++i)
     if (entry == entries[i].name) index = int(i);
-  if (index < 0) return Outcome<SwatchCall>::Fail("unknown " + std::string(lib) + " entry '" + entry + "'\n" + Help(library));
+  if (index < 0)
+    return Outcome<SwatchCall>::Fail("unknown " + std::string(lib) + " entry '" + entry + "'\n" + Help(library));
   const Entry& e = entries[size_t(index)];
   const std::string problem = CheckArgs(e.signature, args);
   if (!problem.empty())
@@ -215,8 +215,10 @@ Outcome<SwatchCall> SwatchCall::Parse(Library library, const std::string& entry,
 
 Outcome<json> SwatchCall::Run(Document& doc) const {
   Host* host = Host::Current();
-  const void* d = host ? host->Registrations().FindLibrary(GXA_LIB_SWATCHDATA, 1000, sizeof(GxaSwatchDataTable)) : nullptr;
-  const void* g = host ? host->Registrations().FindLibrary(GXA_LIB_SWATCHGROUP, 1000, sizeof(GxaSwatchGroupTable)) : nullptr;
+  const void* d =
+      host ? host->Registrations().FindLibrary(GXA_LIB_SWATCHDATA, 1000, sizeof(GxaSwatchDataTable)) : nullptr;
+  const void* g =
+      host ? host->Registrations().FindLibrary(GXA_LIB_SWATCHGROUP, 1000, sizeof(GxaSwatchGroupTable)) : nullptr;
   if (!d || !g) return Outcome<json>::Fail("the swatch libraries are not published");
   const auto& data = *static_cast<const GxaSwatchDataTable*>(d);
   const auto& groups = *static_cast<const GxaSwatchGroupTable*>(g);
@@ -261,7 +263,8 @@ json SwatchCall::CallData(const GxaSwatchDataTable& d, const GxaSwatchGroupTable
     case 7: {
       const std::string& name = a.Text();
       const std::string& text = a.Text();
-      r["result"] = (index_ == 6 ? d.save_preset_by_name : d.save_preset_by_url)(data, name.c_str(), text.c_str(), a.Bool());
+      r["result"] =
+          (index_ == 6 ? d.save_preset_by_name : d.save_preset_by_url)(data, name.c_str(), text.c_str(), a.Bool());
       break;
     }
     case 8: {
@@ -318,7 +321,10 @@ json SwatchCall::CallData(const GxaSwatchDataTable& d, const GxaSwatchGroupTable
       break;
     }
     case 19: r["result"] = d.remove_selected(data); break;
-    default: d.flush(data); r["result"] = true; break;
+    default:
+      d.flush(data);
+      r["result"] = true;
+      break;
   }
   const bool succeeded = !r.contains("result") || r["result"] != false;
   if (Entries(Library::Data)[size_t(index_)].changes && succeeded) r["saved"] = d.save(data, Handle(doc), true);
@@ -343,7 +349,8 @@ json SwatchCall::CallGroup(const GxaSwatchDataTable& d, const GxaSwatchGroupTabl
   const int32_t collection = a.Int();
   const int32_t index = a.Int();
   GxaSwatchGroup* group = data ? d.group_at(data, index, collection) : nullptr;
-  if (!group) return {{"error", "there is no group " + std::to_string(index) + " in collection " + std::to_string(collection)}};
+  if (!group)
+    return {{"error", "there is no group " + std::to_string(index) + " in collection " + std::to_string(collection)}};
   json r;
   auto colour = [](const double c[4]) { return json{c[0], c[1], c[2], c[3]}; };
   switch (index_) {
@@ -400,7 +407,10 @@ json SwatchCall::CallGroup(const GxaSwatchDataTable& d, const GxaSwatchGroupTabl
       r["result"] = g.add_colors(group, rgba.data(), int32_t(rgba.size() / 4), selected, insert, at);
       break;
     }
-    case 13: g.reset(group); r["result"] = true; break;
+    case 13:
+      g.reset(group);
+      r["result"] = true;
+      break;
     case 14: {
       const int32_t start = a.Int();
       r["result"] = g.remove_colors(group, start, a.Int());
@@ -409,16 +419,25 @@ json SwatchCall::CallGroup(const GxaSwatchDataTable& d, const GxaSwatchGroupTabl
     case 15: r["result"] = g.remove_selected_colors(group); break;
     case 16: r["result"] = g.has_duplicates(group); break;
     case 17: r["result"] = g.remove_duplicates(group); break;
-    case 18: g.invert_selection(group); r["result"] = true; break;
+    case 18:
+      g.invert_selection(group);
+      r["result"] = true;
+      break;
     case 19: {
       const int32_t at = a.Int();
       r["result"] = g.set_color_selected(group, at, a.Bool());
       break;
     }
     case 20: r["result"] = g.is_color_selected(group, a.Int()); break;
-    case 21: g.select_group(group, a.Bool()); r["result"] = true; break;
+    case 21:
+      g.select_group(group, a.Bool());
+      r["result"] = true;
+      break;
     case 22: r["result"] = g.is_group_selected(group); break;
-    default: g.sort_colors(group); r["result"] = true; break;
+    default:
+      g.sort_colors(group);
+      r["result"] = true;
+      break;
   }
   r["group"] = GroupJson(g, group);
   if (Entries(Library::Group)[size_t(index_)].changes) r["saved"] = d.save(data, Handle(doc), true);

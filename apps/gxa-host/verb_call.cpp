@@ -1,10 +1,10 @@
 // gxa-host call: call an entry of a published library through the host's
 // library lookup, as another module would.
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <optional>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -154,22 +154,24 @@ int RunCall(std::span<const std::string> raw) {
 }
 
 VerbHelp Help() {
-  return {"Calls an entry of a function table the module publishes, found through the host's library lookup as "
-          "another module would find it, and prints the answer. Without an entry it lists the library's entries. "
-          "A swatch call saves the preferences and the document when it changed them.",
-          {{"LIBRARY", "the published library: colortools, swatchdata or swatchgroup"},
-           {"ENTRY", "the entry's index or name"},
-           {"ARGS...", "the entry's arguments"},
-           {"--doc FILE", "the document a swatch call works on (default: demo.gxd in the data folder)"},
-           {"--json", "print the answer as JSON (default: text)"}},
-          true,
-          false,
-          EntriesHelp()};
+  return {
+      "Calls an entry of a function table the module publishes, found through the host's library lookup as "
+      "another module would find it, and prints the answer. Without an entry it lists the library's entries. "
+      "A swatch call saves the preferences and the document when it changed them.",
+      {{"LIBRARY", "the published library: colortools, swatchdata or swatchgroup"},
+       {"ENTRY", "the entry's index or name"},
+       {"ARGS...", "the entry's arguments"},
+       {"--doc FILE", "the document a swatch call works on (default: demo.gxd in the data folder)"},
+       {"--json", "print the answer as JSON (default: text)"}},
+      true,
+      false,
+      EntriesHelp()};
 }
 
 const bool kRegistered = VerbRegistry::Add(
-    {"call", kUsage, "call an entry of a published library (colortools, swatchdata, swatchgroup) through the host's lookup",
-     &RunCall, &Help});
+    {"call", kUsage,
+     "call an entry of a published library (colortools, swatchdata, swatchgroup) through the host's lookup", &RunCall,
+     &Help});
 
 }  // namespace
 

@@ -52,10 +52,11 @@ int RunDoc(std::span<const std::string> raw) {
 }
 
 VerbHelp Help() {
-  return {"Prints a saved document (a .gxd file, such as the demo document that 'view' saves) as one JSON object: "
-          "its data container, its document-wide settings, and its objects, one object a line. The file is only "
-          "read; a damaged file gives one line naming it and status 1.",
-          {{"FILE", "the document file"}}};
+  return {
+      "Prints a saved document (a .gxd file, such as the demo document that 'view' saves) as one JSON object: "
+      "its data container, its document-wide settings, and its objects, one object a line. The file is only "
+      "read; a damaged file gives one line naming it and status 1.",
+      {{"FILE", "the document file"}}};
 }
 
 const bool kRegistered =

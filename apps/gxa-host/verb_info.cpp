@@ -42,13 +42,14 @@ int RunInfo(std::span<const std::string> raw) {
 }
 
 VerbHelp Help() {
-  return {"Loads the module the way the host does at start-up and prints what it registered: the answers of the "
-          "module, its custom GUI plug-ins with their description flags, its resource data types, the function "
-          "tables it published (by name), the settings keys and world preferences the chooser reads with their "
-          "meaning, values and current values, and the diagnostic lines written meanwhile. Reads the preferences, "
-          "never writes them. Exit status 0 when the module started, 1 otherwise.",
-          {{"--json", "print one JSON object instead of text (default: text)"}},
-          true};
+  return {
+      "Loads the module the way the host does at start-up and prints what it registered: the answers of the "
+      "module, its custom GUI plug-ins with their description flags, its resource data types, the function "
+      "tables it published (by name), the settings keys and world preferences the chooser reads with their "
+      "meaning, values and current values, and the diagnostic lines written meanwhile. Reads the preferences, "
+      "never writes them. Exit status 0 when the module started, 1 otherwise.",
+      {{"--json", "print one JSON object instead of text (default: text)"}},
+      true};
 }
 
 const bool kRegistered = VerbRegistry::Add(

@@ -20,8 +20,9 @@ int RunPresets(std::span<const std::string> raw) {
     return raw.empty() ? 2 : 0;
   }
   if (raw.front().rfind("--", 0) == 0) {
-    std::fprintf(stderr, "gxa-host presets: name what to do first: list, show, apply, delete, rename, import or export\n"
-                         "see 'gxa-host presets --help'\n");
+    std::fprintf(stderr,
+                 "gxa-host presets: name what to do first: list, show, apply, delete, rename, import or export\n"
+                 "see 'gxa-host presets --help'\n");
     return 2;
   }
   // The sub-verb comes first; its options and arguments follow in any order.
@@ -39,8 +40,8 @@ VerbHelp Help() {
           "what to do:" + PresetCommands::Help()};
 }
 
-const bool kRegistered = VerbRegistry::Add(
-    {"presets", kUsage, "list, show, apply, delete, import and export presets", &RunPresets, &Help});
+const bool kRegistered =
+    VerbRegistry::Add({"presets", kUsage, "list, show, apply, delete, import and export presets", &RunPresets, &Help});
 
 }  // namespace
 

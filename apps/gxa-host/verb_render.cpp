@@ -77,25 +77,29 @@ int RunRender(std::span<const std::string> raw) {
 }
 
 VerbHelp Help() {
-  return {"Lays out one chooser (or the demo page) on the attribute page as the host lays it out, and writes it "
-          "as a PNG picture at the display scale. The chooser opens expanded (layout mode 2: mode buttons and "
-          "panels) unless --settings laym=... says otherwise, as in 'run'. 'gxa-host info' lists the settings keys "
-          "and preferences with their meanings; a key nobody reads or a value with no meaning of its own gets a "
-          "warning on stderr, and is used all the same.",
-          {{"--settings K=V", "a settings entry of the chooser, repeatable: K a four-letter code (retT) or a number; "
-                              "V JSON (retT=2, ngpu=true), or for cfld also flag names joined by | or , "
-                              "(cfld=NOBRIGHTNESS|HIDEHEX) (default: none, a plain colour)"},
-           {"--prefs ID=V", "a world preference, repeatable (1113=true, 1102=2) (default: the defaults 'info' shows)"},
-           {"--value r,g,b[,a]", "the colour, 0 to 1 each; alpha needs --settings acol=1 (default 0.8,0.32,0.12)"},
-           {"--brightness B[,MAX]", "brightness and its maximum, for --settings retT=2 (default 1,1)"},
-           {"--theme dark|light", "the interface theme, preference 1134 (default dark)"},
-           {"--page demo", "draw the demo page instead: one chooser per kind of colour parameter"},
-           {"--list-gadgets", "print every gadget of the chooser(s): hexadecimal ID, kind, panel, frame (x,y WxH "
-                              "from the chooser's corner, logical pixels) and text; --out is then optional"},
-           {"--out FILE.png", "the picture to write; missing folders are made (with a warning), and the picture is "
-                              "PNG whatever the name (a warning when it does not end in .png)"}},
-          false,
-          true};
+  return {
+      "Lays out one chooser (or the demo page) on the attribute page as the host lays it out, and writes it "
+      "as a PNG picture at the display scale. The chooser opens expanded (layout mode 2: mode buttons and "
+      "panels) unless --settings laym=... says otherwise, as in 'run'. 'gxa-host info' lists the settings keys "
+      "and preferences with their meanings; a key nobody reads or a value with no meaning of its own gets a "
+      "warning on stderr, and is used all the same.",
+      {{"--settings K=V",
+        "a settings entry of the chooser, repeatable: K a four-letter code (retT) or a number; "
+        "V JSON (retT=2, ngpu=true), or for cfld also flag names joined by | or , "
+        "(cfld=NOBRIGHTNESS|HIDEHEX) (default: none, a plain colour)"},
+       {"--prefs ID=V", "a world preference, repeatable (1113=true, 1102=2) (default: the defaults 'info' shows)"},
+       {"--value r,g,b[,a]", "the colour, 0 to 1 each; alpha needs --settings acol=1 (default 0.8,0.32,0.12)"},
+       {"--brightness B[,MAX]", "brightness and its maximum, for --settings retT=2 (default 1,1)"},
+       {"--theme dark|light", "the interface theme, preference 1134 (default dark)"},
+       {"--page demo", "draw the demo page instead: one chooser per kind of colour parameter"},
+       {"--list-gadgets",
+        "print every gadget of the chooser(s): hexadecimal ID, kind, panel, frame (x,y WxH "
+        "from the chooser's corner, logical pixels) and text; --out is then optional"},
+       {"--out FILE.png",
+        "the picture to write; missing folders are made (with a warning), and the picture is "
+        "PNG whatever the name (a warning when it does not end in .png)"}},
+      false,
+      true};
 }
 
 const bool kRegistered = VerbRegistry::Add(

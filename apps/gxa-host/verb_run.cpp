@@ -25,12 +25,14 @@ int Fail(const std::string& message, int status) {
 // script may expect are used as given, with a word on stderr.
 void WarnAboutKeys(const std::string& file, const Scenario& scenario) {
   auto warn = [&](const std::string& where, const std::vector<std::string>& problems) {
-    for (const std::string& p : problems) std::fprintf(stderr, "gxa-host run: warning: %s: %s: %s\n", file.c_str(), where.c_str(), p.c_str());
+    for (const std::string& p : problems)
+      std::fprintf(stderr, "gxa-host run: warning: %s: %s: %s\n", file.c_str(), where.c_str(), p.c_str());
   };
   warn("prefs", KeyCatalog::CheckPreferences(scenario.prefs));
   for (const ScenarioStep& step : scenario.steps) {
     const std::string where = "step " + std::to_string(step.index) + " (" + step.kind + ")";
-    if (const auto* open = std::get_if<OpenStep>(&step.action)) warn(where, KeyCatalog::CheckSettings(open->spec.settings));
+    if (const auto* open = std::get_if<OpenStep>(&step.action))
+      warn(where, KeyCatalog::CheckSettings(open->spec.settings));
     if (const auto* prefs = std::get_if<PrefsStep>(&step.action)) warn(where, KeyCatalog::CheckPreferences(prefs->set));
   }
 }
@@ -64,16 +66,17 @@ int RunScenario(std::span<const std::string> raw) {
 }
 
 VerbHelp Help() {
-  return {"Plays a scenario (a JSON file of steps: open choosers, click, drag, type, answer menus and dialogs, "
-          "list gadgets, take screenshots) on a headless host and prints a JSON transcript of what the choosers sent, "
-          "showed and answered, one event a line. Choosers open expanded (layout mode 2) unless their settings give "
-          "'laym'. The format is in docs/scenarios.md.\n\nExit status: 0 when every step ran, 2 when the scenario is "
-          "malformed (nothing runs), 1 when a step could not be carried out (the transcript so far is printed with "
-          "an \"error\" member).",
-          {{"SCENARIO.json", "the scenario file"},
-           {"--out DIR", "where screenshot steps write their files (default: the current folder)"}},
-          false,
-          true};
+  return {
+      "Plays a scenario (a JSON file of steps: open choosers, click, drag, type, answer menus and dialogs, "
+      "list gadgets, take screenshots) on a headless host and prints a JSON transcript of what the choosers sent, "
+      "showed and answered, one event a line. Choosers open expanded (layout mode 2) unless their settings give "
+      "'laym'. The format is in docs/scenarios.md.\n\nExit status: 0 when every step ran, 2 when the scenario is "
+      "malformed (nothing runs), 1 when a step could not be carried out (the transcript so far is printed with "
+      "an \"error\" member).",
+      {{"SCENARIO.json", "the scenario file"},
+       {"--out DIR", "where screenshot steps write their files (default: the current folder)"}},
+      false,
+      true};
 }
 
 const bool kRegistered = VerbRegistry::Add(

@@ -76,19 +76,22 @@ int RunView(std::span<const std::string> raw) {
 VerbHelp Help() {
   const ViewOptions defaults;
   const std::string size = std::to_string(defaults.size.w) + "x" + std::to_string(defaults.size.h);
-  return {"Opens the interactive window: the attribute page of a document with one chooser per kind of colour "
-          "parameter, side by side when the window is wide enough. Ctrl+S or Save saves the document (atomically), "
-          "Ctrl+, opens the Preferences, Ctrl+Q or closing the window saves and quits. Without a display, or when "
-          "the display cannot be opened, it prints one line naming 'render' and exits with status 2.",
-          {{"DOCUMENT", "the document to edit (default: DIR/data/gxa-host/demo.gxd below the data folder, written "
-                        "at the first save)"},
-           {"--scale 1|2", "display scale (default: what the display reports)"},
-           {"--size WxH", "the window's first size in logical pixels, from " + std::to_string(kMinimumSize.w) + "x" +
-                              std::to_string(kMinimumSize.h) + " (default " + size +
-                              "); the window then keeps at least the width of one column of the page"},
-           {"--dump-layout FILE", "for tools that drive the window: after every redraw, write where each gadget is "
-                                  "(JSON, logical pixels) to FILE (default: none)"}},
-          true};
+  return {
+      "Opens the interactive window: the attribute page of a document with one chooser per kind of colour "
+      "parameter, side by side when the window is wide enough. Ctrl+S or Save saves the document (atomically), "
+      "Ctrl+, opens the Preferences, Ctrl+Q or closing the window saves and quits. Without a display, or when "
+      "the display cannot be opened, it prints one line naming 'render' and exits with status 2.",
+      {{"DOCUMENT",
+        "the document to edit (default: DIR/data/gxa-host/demo.gxd below the data folder, written "
+        "at the first save)"},
+       {"--scale 1|2", "display scale (default: what the display reports)"},
+       {"--size WxH", "the window's first size in logical pixels, from " + std::to_string(kMinimumSize.w) + "x" +
+                          std::to_string(kMinimumSize.h) + " (default " + size +
+                          "); the window then keeps at least the width of one column of the page"},
+       {"--dump-layout FILE",
+        "for tools that drive the window: after every redraw, write where each gadget is "
+        "(JSON, logical pixels) to FILE (default: none)"}},
+      true};
 }
 
 const bool kRegistered = VerbRegistry::Add(

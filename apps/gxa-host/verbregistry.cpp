@@ -27,8 +27,7 @@ const Verb* VerbRegistry::Find(const std::string& name) {
 
 std::vector<Verb> VerbRegistry::All() {
   auto verbs = Storage();
-  std::sort(verbs.begin(), verbs.end(),
-            [](const Verb& a, const Verb& b) { return std::string_view(a.name) < b.name; });
+  std::sort(verbs.begin(), verbs.end(), [](const Verb& a, const Verb& b) { return std::string_view(a.name) < b.name; });
   return verbs;
 }
 

@@ -44,7 +44,8 @@ Outcome<Done> AutomationHost::Start(const AutomationOptions& options) {
 
   auto loaded = host_->LoadModule(options.module);
   if (!loaded) return R::Fail(loaded.Error());
-  if (!loaded->Started()) return R::Fail("the module did not start (action 2 answered " + std::to_string(loaded->start) + ")");
+  if (!loaded->Started())
+    return R::Fail("the module did not start (action 2 answered " + std::to_string(loaded->start) + ")");
   auto page = AttributePage::Create(*host_);
   if (!page) return R::Fail(page.Error());
   page_ = page->get();

@@ -31,10 +31,10 @@ struct AutomationOptions {
   static constexpr int kDefaultWidth = 360;
 
   std::filesystem::path module;
-  HostOptions host;   // host.home unset: a temporary home
-  int scale = 1;      // display scale, 1 or 2
+  HostOptions host;           // host.home unset: a temporary home
+  int scale = 1;              // display scale, 1 or 2
   int width = kDefaultWidth;  // window width in logical pixels; 0 fits the page
-  Container prefs;    // world preferences set before anything is shown
+  Container prefs;            // world preferences set before anything is shown
 };
 
 class AutomationHost {

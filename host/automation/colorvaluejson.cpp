@@ -42,9 +42,10 @@ Outcome<ColorValue> ColorValueJson::Parse(const OrderedJson& j, ColorForm form) 
     return R::Fail("[r, g, b, a] needs a parameter with alpha ('acol' 1)");
   }
   auto rgb = Rgb(rgbPart);
-  if (!rgb) return R::Fail(form == ColorForm::Brightness ? "a colour with brightness is [r, g, b] or "
-                                                           "{\"color\": [r, g, b], \"brightness\": b, \"max\": m}"
-                                                         : rgb.Error());
+  if (!rgb)
+    return R::Fail(form == ColorForm::Brightness ? "a colour with brightness is [r, g, b] or "
+                                                   "{\"color\": [r, g, b], \"brightness\": b, \"max\": m}"
+                                                 : rgb.Error());
   v.color = *rgb;
   return v;
 }

@@ -21,9 +21,7 @@ std::optional<T> Number(std::string_view text, int base) {
 
 }  // namespace
 
-bool EntryKey::IsCodeChar(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-}
+bool EntryKey::IsCodeChar(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
 
 std::optional<int32_t> EntryKey::Parse(std::string_view text) {
   if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {

@@ -16,8 +16,9 @@ namespace {
 void Collect(const Widget& w, Point origin, std::vector<GadgetEntry>& out) {
   if (w.Id() != 0) {
     const Rect g = w.GlobalFrame();
-    GadgetEntry e{w.Id(), WidgetKind::Of(w), KeyCatalog::PanelOf(w.Id()), {g.x - origin.x, g.y - origin.y, g.w, g.h},
-                  std::nullopt, w.IsShown()};
+    GadgetEntry e{
+        w.Id(),       WidgetKind::Of(w), KeyCatalog::PanelOf(w.Id()), {g.x - origin.x, g.y - origin.y, g.w, g.h},
+        std::nullopt, w.IsShown()};
     // A group's text would be its children's.
     if (w.ChildCount() == 0) e.text = w.Text();
     out.push_back(std::move(e));

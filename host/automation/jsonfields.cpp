@@ -32,8 +32,9 @@ std::optional<int32_t> JsonFields::Int(const std::string& name, bool required) {
   const OrderedJson* j = required ? Require(name) : Get(name);
   if (!j) return std::nullopt;
   auto n = Int32Of(*j);
-  if (!n) Fail("'" + name + "' must be a whole number from " + std::to_string(std::numeric_limits<int32_t>::min()) +
-               " to " + std::to_string(std::numeric_limits<int32_t>::max()));
+  if (!n)
+    Fail("'" + name + "' must be a whole number from " + std::to_string(std::numeric_limits<int32_t>::min()) + " to " +
+         std::to_string(std::numeric_limits<int32_t>::max()));
   return n;
 }
 

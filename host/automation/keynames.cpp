@@ -10,10 +10,21 @@ namespace host {
 namespace {
 
 constexpr std::array<std::pair<std::string_view, int32_t>, 15> kNames = {{
-    {"Up", GXA_KEY_UP}, {"Down", GXA_KEY_DOWN}, {"Left", GXA_KEY_LEFT}, {"Right", GXA_KEY_RIGHT},
-    {"PageDown", GXA_KEY_PGDOWN}, {"PageUp", GXA_KEY_PGUP}, {"Home", GXA_KEY_HOME}, {"End", GXA_KEY_END},
-    {"Backspace", GXA_KEY_BACKSPACE}, {"Delete", GXA_KEY_DELETE}, {"Escape", GXA_KEY_ESC},
-    {"Enter", GXA_KEY_ENTER}, {"Tab", GXA_KEY_TAB}, {"Space", ' '}, {"Esc", GXA_KEY_ESC},
+    {"Up", GXA_KEY_UP},
+    {"Down", GXA_KEY_DOWN},
+    {"Left", GXA_KEY_LEFT},
+    {"Right", GXA_KEY_RIGHT},
+    {"PageDown", GXA_KEY_PGDOWN},
+    {"PageUp", GXA_KEY_PGUP},
+    {"Home", GXA_KEY_HOME},
+    {"End", GXA_KEY_END},
+    {"Backspace", GXA_KEY_BACKSPACE},
+    {"Delete", GXA_KEY_DELETE},
+    {"Escape", GXA_KEY_ESC},
+    {"Enter", GXA_KEY_ENTER},
+    {"Tab", GXA_KEY_TAB},
+    {"Space", ' '},
+    {"Esc", GXA_KEY_ESC},
 }};
 
 }  // namespace

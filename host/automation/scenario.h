@@ -28,8 +28,8 @@ struct OpenStep {
 };
 struct SetStep {
   std::string chooser;
-  std::vector<ColorValue> values;          // one per object
-  bool everyObject = false;                // one value for all the objects the chooser edits
+  std::vector<ColorValue> values;           // one per object
+  bool everyObject = false;                 // one value for all the objects the chooser edits
   std::optional<std::vector<bool>> linear;  // unset: the objects keep theirs
 };
 struct GetStep {
@@ -39,8 +39,8 @@ struct StateStep {
   std::string chooser;
 };
 struct PrefsStep {
-  Container set;               // entries to write, then the changed notice
-  std::vector<int32_t> read;   // entries to report
+  Container set;              // entries to write, then the changed notice
+  std::vector<int32_t> read;  // entries to report
   bool readAll = false;
 };
 struct ClickStep {

@@ -85,7 +85,8 @@ std::optional<StepAction> ScenarioParser::Step(const std::string& kind, JsonFiel
     return id ? std::optional<StepAction>(GadgetsStep{*id}) : std::nullopt;
   }
   if (kind == "screenshot") return Screenshot(f);
-  f.Fail("unknown step '" + kind + "' (open, set, get, state, prefs, click, drag, wheel, key, type, answer, read, "
+  f.Fail("unknown step '" + kind +
+         "' (open, set, get, state, prefs, click, drag, wheel, key, type, answer, read, "
          "gadgets, screenshot)");
   return std::nullopt;
 }
@@ -219,8 +220,7 @@ std::optional<StepAction> ScenarioParser::Prefs(JsonFields& f) {
     step.readAll = read->get<bool>();
   } else if (read) {
     for (const auto& k : read->is_array() ? *read : OrderedJson::array({nullptr})) {
-      auto id = k.is_string() ? EntryKey::Parse(k.get<std::string>())
-                              : JsonFields::Int32Of(k);
+      auto id = k.is_string() ? EntryKey::Parse(k.get<std::string>()) : JsonFields::Int32Of(k);
       if (!id) {
         f.Fail("'read' must be true or a list of preference IDs");
         return std::nullopt;
@@ -260,7 +260,8 @@ std::optional<Point> ScenarioParser::At(JsonFields& f) {
 
 std::optional<int32_t> ScenarioParser::Channel(JsonFields& f) {
   const int32_t channel = f.Int("channel").value_or(GXA_CHANNEL_LEFT);
-  if (channel < GXA_CHANNEL_LEFT || channel > GXA_CHANNEL_MIDDLE) f.Fail("'channel' is 1 (left), 2 (right) or 3 (middle)");
+  if (channel < GXA_CHANNEL_LEFT || channel > GXA_CHANNEL_MIDDLE)
+    f.Fail("'channel' is 1 (left), 2 (right) or 3 (middle)");
   return channel;
 }
 

@@ -98,8 +98,11 @@ void ScenarioRunner::OnEvent(const HostEvent& e) {
 
 Outcome<Widget*> ScenarioRunner::Gadget(const GadgetTarget& target) {
   Widget* w = host_.FindGadget(target.chooser, target.gadget);
-  if (!w) return Outcome<Widget*>::Fail("chooser '" + target.chooser + "' has no " + GadgetName(target) + NearMatches(target));
-  if (!w->IsShown()) return Outcome<Widget*>::Fail(GadgetName(target) + " of chooser '" + target.chooser + "' is hidden");
+  if (!w)
+    return Outcome<Widget*>::Fail("chooser '" + target.chooser + "' has no " + GadgetName(target) +
+                                  NearMatches(target));
+  if (!w->IsShown())
+    return Outcome<Widget*>::Fail(GadgetName(target) + " of chooser '" + target.chooser + "' is hidden");
   return w;
 }
 

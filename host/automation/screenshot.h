@@ -15,8 +15,7 @@ class Screenshot {
   // Fails when the rectangle (logical, window coordinates) lies outside
   // the frame; a rectangle partly outside is cut to the frame.
   static Outcome<Bitmap> Capture(const Framebuffer& frame, std::optional<Rect> logical);
-  static Outcome<Bitmap> Save(const Framebuffer& frame, std::optional<Rect> logical,
-                              const std::filesystem::path& file);
+  static Outcome<Bitmap> Save(const Framebuffer& frame, std::optional<Rect> logical, const std::filesystem::path& file);
 };
 
 }  // namespace host

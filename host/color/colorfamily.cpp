@@ -8,8 +8,10 @@
 #include "color/displayconversion.h"
 #include "color/numberformatter.h"
 
-namespace host {
-namespace {
+namespace host
+{
+namespace
+{
 
 std::shared_ptr<const ColorProfile>& PaintTextureSlot()
 {
@@ -69,8 +71,8 @@ int64_t FormatNumber(double value, int32_t unit, char* buf, size_t cap)
 }
 
 const GxaColorFns kColor = {
-  sizeof(GxaColorFns), Transform, StandardProfile, PaintTextureProfile, ConversionCreate, ConversionDestroy,
-  Convert,             FormatNumber,
+    sizeof(GxaColorFns), Transform,         StandardProfile, PaintTextureProfile,
+    ConversionCreate,    ConversionDestroy, Convert,         FormatNumber,
 };
 
 }  // namespace

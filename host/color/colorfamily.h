@@ -8,7 +8,8 @@
 #include "color/colorprofile.h"
 #include "gxa_api.h"
 
-namespace host {
+namespace host
+{
 
 const GxaColorFns* ColorFamily();
 

@@ -5,8 +5,10 @@
 #include <fstream>
 #include <system_error>
 
-namespace host {
-namespace {
+namespace host
+{
+namespace
+{
 
 // Real ICC profiles are well under this; anything larger is not one.
 constexpr std::uintmax_t kMaxProfileBytes = 64u << 20;

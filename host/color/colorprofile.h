@@ -11,7 +11,8 @@
 
 #include "color/colorprofileref.h"
 
-namespace host {
+namespace host
+{
 
 class ColorProfile
 {

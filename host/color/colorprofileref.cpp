@@ -2,10 +2,10 @@
 
 #include <lcms2.h>
 
-namespace host {
+namespace host
+{
 
-ColorProfileRef::ColorProfileRef(void* profile, std::string text)
-  : handle(profile), description(std::move(text))
+ColorProfileRef::ColorProfileRef(void* profile, std::string text) : handle(profile), description(std::move(text))
 {
   // Two bodies with the same contents convert alike, so the content hash
   // decides sameness and keys the transform cache.

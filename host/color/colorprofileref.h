@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <string>
 
-namespace host {
+namespace host
+{
 
 struct ColorProfileRef
 {
@@ -14,9 +15,9 @@ struct ColorProfileRef
   ColorProfileRef(const ColorProfileRef&) = delete;
   ColorProfileRef& operator=(const ColorProfileRef&) = delete;
 
-  void* const handle;                 // cmsHPROFILE, closed with the body
+  void* const handle;  // cmsHPROFILE, closed with the body
   const std::string description;
-  std::array<uint8_t, 16> id{};       // MD5 of the profile's contents
+  std::array<uint8_t, 16> id{};  // MD5 of the profile's contents
 };
 
 }  // namespace host

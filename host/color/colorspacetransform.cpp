@@ -2,8 +2,10 @@
 
 #include <cmath>
 
-namespace host {
-namespace {
+namespace host
+{
+namespace
+{
 
 // 12.92 x and 1.055 x^(1/2.4) - 0.055 cross here. The published break points
 // (0.0031308 and 0.04045) leave a gap of about 3e-8 between the segments,

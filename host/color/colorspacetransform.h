@@ -3,7 +3,8 @@
 // chooser's sRGB-encoded space.
 #include <cstdint>
 
-namespace host {
+namespace host
+{
 
 // Transform codes: 1 from the chooser's space back to linear, 2 into it.
 inline constexpr int32_t kTransformToLinear = 1;

@@ -7,10 +7,11 @@
 #include "color/matrixshaperpath.h"
 #include "color/transformcache.h"
 
-namespace host {
+namespace host
+{
 
 DisplayConversion::DisplayConversion(ColorProfile source, ColorProfile display, std::shared_ptr<void> floatTransform)
-  : source_(std::move(source)), display_(std::move(display)), float_(std::move(floatTransform))
+    : source_(std::move(source)), display_(std::move(display)), float_(std::move(floatTransform))
 {
   identity_ = source_ == display_;
 }

@@ -9,7 +9,8 @@
 
 #include "color/colorprofile.h"
 
-namespace host {
+namespace host
+{
 
 class MatrixShaperPath;
 

@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
-namespace host {
-namespace {
+namespace host
+{
+namespace
+{
 
 using Matrix = std::array<std::array<double, 3>, 3>;
 
@@ -60,8 +62,7 @@ uint8_t ToByte(float v)
 
 }  // namespace
 
-std::shared_ptr<const MatrixShaperPath> MatrixShaperPath::Build(const ColorProfile& source,
-                                                               const ColorProfile& target)
+std::shared_ptr<const MatrixShaperPath> MatrixShaperPath::Build(const ColorProfile& source, const ColorProfile& target)
 {
   cmsHPROFILE in = source.Handle();
   cmsHPROFILE out = target.Handle();
@@ -74,8 +75,8 @@ std::shared_ptr<const MatrixShaperPath> MatrixShaperPath::Build(const ColorProfi
   auto path = std::make_shared<MatrixShaperPath>();
   for (int r = 0; r < 3; ++r)
     for (int c = 0; c < 3; ++c)
-      path->matrix_[r][c] = static_cast<float>(fromPcs[r][0] * toPcs[0][c] + fromPcs[r][1] * toPcs[1][c] +
-                                               fromPcs[r][2] * toPcs[2][c]);
+      path->matrix_[r][c] =
+          static_cast<float>(fromPcs[r][0] * toPcs[0][c] + fromPcs[r][1] * toPcs[1][c] + fromPcs[r][2] * toPcs[2][c]);
 
   for (int channel = 0; channel < 3; ++channel)
   {

@@ -4,8 +4,10 @@
 #include <cmath>
 #include <numbers>
 
-namespace host {
-namespace {
+namespace host
+{
+namespace
+{
 
 constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
 

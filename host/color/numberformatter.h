@@ -15,7 +15,8 @@
 #include <string>
 #include <string_view>
 
-namespace host {
+namespace host
+{
 
 class NumberFormatter
 {

@@ -6,9 +6,11 @@
 #include "core/container.h"
 #include "core/document.h"
 
-namespace host {
+namespace host
+{
 
-namespace {
+namespace
+{
 
 // Values of the document's colour-space setting.
 constexpr int32_t kSpaceLinear = 1;

@@ -9,7 +9,8 @@
 #include "color/colorprofile.h"
 #include "color/displayconversion.h"
 
-namespace host {
+namespace host
+{
 
 class Container;
 

@@ -4,7 +4,8 @@
 
 #include "color/matrixshaperpath.h"
 
-namespace host {
+namespace host
+{
 
 TransformCache& TransformCache::Shared()
 {
@@ -12,8 +13,8 @@ TransformCache& TransformCache::Shared()
   return cache;
 }
 
-std::shared_ptr<void> TransformCache::Find(const ColorProfile& source, const ColorProfile& target,
-                                           uint32_t inFormat, uint32_t outFormat, uint32_t flags,
+std::shared_ptr<void> TransformCache::Find(const ColorProfile& source, const ColorProfile& target, uint32_t inFormat,
+                                           uint32_t outFormat, uint32_t flags,
                                            const std::function<std::shared_ptr<void>()>& build)
 {
   if (!source.IsValid() || !target.IsValid())
@@ -30,8 +31,8 @@ std::shared_ptr<void> TransformCache::Get(const ColorProfile& source, const Colo
                                           uint32_t outFormat, uint32_t flags)
 {
   return Find(source, target, inFormat, outFormat, flags, [&]() -> std::shared_ptr<void> {
-    cmsHTRANSFORM transform = cmsCreateTransform(source.Handle(), inFormat, target.Handle(), outFormat,
-                                                 INTENT_RELATIVE_COLORIMETRIC, flags);
+    cmsHTRANSFORM transform =
+        cmsCreateTransform(source.Handle(), inFormat, target.Handle(), outFormat, INTENT_RELATIVE_COLORIMETRIC, flags);
     if (!transform)
       return nullptr;
     return std::shared_ptr<void>(transform, [](void* t) { cmsDeleteTransform(t); });
@@ -39,7 +40,7 @@ std::shared_ptr<void> TransformCache::Get(const ColorProfile& source, const Colo
 }
 
 std::shared_ptr<const MatrixShaperPath> TransformCache::GetMatrixShaper(const ColorProfile& source,
-                                                                       const ColorProfile& target)
+                                                                        const ColorProfile& target)
 {
   auto entry = Find(source, target, 0, 0, 0, [&]() -> std::shared_ptr<void> {
     return std::const_pointer_cast<MatrixShaperPath>(MatrixShaperPath::Build(source, target));

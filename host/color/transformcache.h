@@ -11,7 +11,8 @@
 
 #include "color/colorprofile.h"
 
-namespace host {
+namespace host
+{
 
 class MatrixShaperPath;
 

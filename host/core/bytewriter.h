@@ -23,9 +23,7 @@ class ByteWriter {
     U64(data.size());
     Raw(data);
   }
-  void Sized(std::string_view text) {
-    Sized(std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
-  }
+  void Sized(std::string_view text) { Sized(std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size())); }
 
   size_t Size() const { return bytes_.size(); }
   const std::vector<uint8_t>& Bytes() const { return bytes_; }

@@ -34,8 +34,7 @@ void Container::Set(int32_t id, Value value) {
 void Container::Insert(int32_t id, Value value) { entries_.push_back({id, std::move(value)}); }
 
 bool Container::Remove(int32_t id) {
-  auto it = std::find_if(entries_.begin(), entries_.end(),
-                         [id](const ContainerEntry& e) { return e.id == id; });
+  auto it = std::find_if(entries_.begin(), entries_.end(), [id](const ContainerEntry& e) { return e.id == id; });
   if (it == entries_.end()) return false;
   entries_.erase(it);
   return true;

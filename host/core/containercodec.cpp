@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "color/colorprofile.h"
 #include "core/bytereader.h"
 #include "core/bytewriter.h"
-#include "color/colorprofile.h"
 #include "gxa_api.h"
 
 namespace host {
@@ -223,7 +223,9 @@ Outcome<Container> ContainerCodec::Read(std::span<const uint8_t> bytes) {
                    std::to_string(kFormatVersion) + ")");
   }
   size_t body = bytes.size() - kHeaderSize - kChecksumSize;
-  if (length > body) return R::Fail("the data is truncated (" + std::to_string(body) + " of " + std::to_string(length) + " payload bytes)");
+  if (length > body)
+    return R::Fail("the data is truncated (" + std::to_string(body) + " of " + std::to_string(length) +
+                   " payload bytes)");
   if (length < body) return R::Fail("unexpected bytes after the payload");
 
   auto checked = bytes.first(bytes.size() - kChecksumSize);

@@ -41,9 +41,7 @@ const GxaData* EntryData(const GxaContainer* c, int32_t index) {
 
 const GxaData* Get(const GxaContainer* c, int32_t id) { return c ? ToHandle(C(c)->Find(id)) : nullptr; }
 
-GxaContainer* GetContainer(GxaContainer* c, int32_t id) {
-  return c ? ToHandle(C(c)->GetContainer(id)) : nullptr;
-}
+GxaContainer* GetContainer(GxaContainer* c, int32_t id) { return c ? ToHandle(C(c)->GetContainer(id)) : nullptr; }
 
 void Set(GxaContainer* c, int32_t id, const GxaData* v) {
   if (c) C(c)->Set(id, v ? *FromHandle(v) : Value());
@@ -108,10 +106,34 @@ GxaContainer* WorldPrefs() {
 
 const GxaContainerFns kContainers = {
     sizeof(GxaContainerFns),
-    Create, Destroy, Copy, Merge, GetId, SetId, Count, EntryId, EntryData, Get, GetContainer,
-    Set, Insert, Remove, Clear,
-    SetBool, SetInt32, SetInt64, SetFloat, SetVector, SetString, SetSub,
-    GetBool, GetInt32, GetInt64, GetFloat, GetVector, GetString,
+    Create,
+    Destroy,
+    Copy,
+    Merge,
+    GetId,
+    SetId,
+    Count,
+    EntryId,
+    EntryData,
+    Get,
+    GetContainer,
+    Set,
+    Insert,
+    Remove,
+    Clear,
+    SetBool,
+    SetInt32,
+    SetInt64,
+    SetFloat,
+    SetVector,
+    SetString,
+    SetSub,
+    GetBool,
+    GetInt32,
+    GetInt64,
+    GetFloat,
+    GetVector,
+    GetString,
     WorldPrefs,
 };
 

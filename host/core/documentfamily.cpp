@@ -24,9 +24,7 @@ GxaObject* ResolveLink(GxaDocument* doc, const GxaData* link) {
   return reinterpret_cast<GxaObject*>(D(doc)->Resolve(*FromHandle(link)));
 }
 
-int32_t ObjectType(const GxaObject* obj) {
-  return obj ? reinterpret_cast<const DocumentObject*>(obj)->type : 0;
-}
+int32_t ObjectType(const GxaObject* obj) { return obj ? reinterpret_cast<const DocumentObject*>(obj)->type : 0; }
 
 void MarkChanged(GxaDocument* doc) {
   if (doc) D(doc)->MarkChanged();

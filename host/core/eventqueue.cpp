@@ -37,8 +37,7 @@ void EventQueue::Flush() {
     std::vector<ListenerId> ids;
     for (const auto& l : listeners_) ids.push_back(l.first);
     for (ListenerId id : ids) {
-      auto it = std::find_if(listeners_.begin(), listeners_.end(),
-                             [id](const auto& l) { return l.first == id; });
+      auto it = std::find_if(listeners_.begin(), listeners_.end(), [id](const auto& l) { return l.first == id; });
       if (it == listeners_.end()) continue;
       Listener fn = it->second;  // the listener may unlisten itself
       CallGuard guard(*this);

@@ -39,8 +39,8 @@ void HostFolder(GxaFilename* out) {
 }
 
 const GxaFilenameFns kFilenames = {
-    sizeof(GxaFilenameFns), Create, Destroy, Copy, Set, Get, Append, ToDirectory, LastComponent,
-    Exists, IsInHostFolder, HostFolder,
+    sizeof(GxaFilenameFns), Create, Destroy,        Copy,       Set, Get, Append, ToDirectory,
+    LastComponent,          Exists, IsInHostFolder, HostFolder,
 };
 
 }  // namespace

@@ -69,9 +69,7 @@ void Host::ResolveHostFolder() {
   host_folder_installed_ = std::filesystem::is_directory(dir / "resource", ec);
 }
 
-bool Host::IsInHostFolder(const Filename& f) const {
-  return host_folder_installed_ && f.IsInside(host_folder_);
-}
+bool Host::IsInHostFolder(const Filename& f) const { return host_folder_installed_ && f.IsInside(host_folder_); }
 
 StringResources* Host::OpenStrings(const std::filesystem::path& res_folder) {
   auto opened = StringResources::Open(res_folder);
@@ -115,8 +113,7 @@ Outcome<ModuleStartup> Host::LoadModule(const std::filesystem::path& path) {
   if (s.resources != 1) {
     m.End();
     CloseModule();
-    return R::Fail("the module could not open its resources (message 1 answered " +
-                   std::to_string(s.resources) + ")");
+    return R::Fail("the module could not open its resources (message 1 answered " + std::to_string(s.resources) + ")");
   }
   s.record_cleared = m.MessageRecord().cached == nullptr;
   module_started_ = true;

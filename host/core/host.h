@@ -26,10 +26,10 @@ namespace host {
 
 // What the module answered while it was loaded.
 struct ModuleStartup {
-  int32_t init = 0;       // action 1
-  int32_t resources = 0;  // action 6, message 1
-  int32_t start = 0;      // action 2
-  int32_t presets = 0;    // action 6, message 1000
+  int32_t init = 0;             // action 1
+  int32_t resources = 0;        // action 6, message 1
+  int32_t start = 0;            // action 2
+  int32_t presets = 0;          // action 6, message 1000
   bool record_cleared = false;  // message 1 let go of the record's cached pointer
   bool Started() const { return init == 1 && resources == 1 && start == 1; }
 };

@@ -23,8 +23,10 @@ void Registry::AddHostDataTypes() {
   add(GXA_TYPE_LINK, "Link");
   add(GXA_TYPE_COLORPROFILE, "Colour profile");
   add(GXA_TYPE_COLORALPHA, "Colour with alpha",
-      {{1000, "R", "R", GXA_UNIT_PERCENT}, {1001, "G", "G", GXA_UNIT_PERCENT},
-       {1002, "B", "B", GXA_UNIT_PERCENT}, {1003, "A", "A", GXA_UNIT_PERCENT}});
+      {{1000, "R", "R", GXA_UNIT_PERCENT},
+       {1001, "G", "G", GXA_UNIT_PERCENT},
+       {1002, "B", "B", GXA_UNIT_PERCENT},
+       {1003, "A", "A", GXA_UNIT_PERCENT}});
 }
 
 bool Registry::PublishLibrary(int32_t id, const void* table) {

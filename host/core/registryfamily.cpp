@@ -26,8 +26,7 @@ bool RegisterCustomGui(int32_t id, const char* name, int32_t flags, const GxaCus
   return Reg() && Reg()->RegisterCustomGui(id, name ? name : "", flags, cb, user);
 }
 
-bool RegisterResourceType(int32_t id, const char* name, int32_t flags, const GxaResourceTypeCallbacks* cb,
-                          void* user) {
+bool RegisterResourceType(int32_t id, const char* name, int32_t flags, const GxaResourceTypeCallbacks* cb, void* user) {
   return Reg() && Reg()->RegisterResourceType(id, name ? name : "", flags, cb, user);
 }
 
@@ -48,9 +47,8 @@ int32_t PluginInfoFlags(const GxaPluginRecord* r) { return r ? RecordOf(r)->info
 int32_t PluginId(const GxaPluginRecord* r) { return r ? RecordOf(r)->id : 0; }
 
 const GxaRegistryFns kRegistry = {
-    sizeof(GxaRegistryFns), InterfaceVersion, ApplicationType,      PublishLibrary,
-    FindLibrary,            RegisterCustomGui, RegisterResourceType, FindDataTypeClass,
-    DataTypeId,             DataTypeSubChannels, PluginInfoFlags,    PluginId,
+    sizeof(GxaRegistryFns), InterfaceVersion,  ApplicationType, PublishLibrary,      FindLibrary,     RegisterCustomGui,
+    RegisterResourceType,   FindDataTypeClass, DataTypeId,      DataTypeSubChannels, PluginInfoFlags, PluginId,
 };
 
 }  // namespace

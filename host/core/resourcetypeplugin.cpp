@@ -8,8 +8,7 @@
 
 namespace host {
 
-ResourceTypePlugin::ResourceTypePlugin(PluginRecord record, const GxaResourceTypeCallbacks& callbacks,
-                                       void* user)
+ResourceTypePlugin::ResourceTypePlugin(PluginRecord record, const GxaResourceTypeCallbacks& callbacks, void* user)
     : record_(std::move(record)), user_(user) {
   std::memcpy(&callbacks_, &callbacks, std::min<size_t>(callbacks.size, sizeof callbacks_));
   callbacks_.size = sizeof callbacks_;

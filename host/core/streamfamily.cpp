@@ -92,9 +92,8 @@ int64_t Decompress(const void* src, size_t count, void* dst, size_t cap) {
 }
 
 const GxaStreamFns kStreams = {
-    sizeof(GxaStreamFns), MemoryCreate, MemoryDestroy, MemorySet,   MemoryGet,     StreamCreate,
-    StreamDestroy,        StreamOpen,   StreamWrite,   StreamRead,  StreamClose,   CompressBound,
-    Compress,             Decompress,
+    sizeof(GxaStreamFns), MemoryCreate, MemoryDestroy, MemorySet,   MemoryGet,     StreamCreate, StreamDestroy,
+    StreamOpen,           StreamWrite,  StreamRead,    StreamClose, CompressBound, Compress,     Decompress,
 };
 
 }  // namespace

@@ -127,22 +127,21 @@ Value Value::Of(Container&& c) {
 }
 
 int32_t Value::Type() const {
-  return std::visit(
-      Overload{[](const std::monostate&) { return int32_t{GXA_TYPE_NONE}; },
-               [](const std::unique_ptr<Container>&) { return int32_t{GXA_TYPE_CONTAINER}; },
-               [](const EmptyOf&) { return int32_t{GXA_TYPE_EMPTY}; },
-               [](const int32_t&) { return int32_t{GXA_TYPE_INT32}; },
-               [](const BoolBox&) { return int32_t{GXA_TYPE_BOOL}; },
-               [](const int64_t&) { return int32_t{GXA_TYPE_INT64}; },
-               [](const double&) { return int32_t{GXA_TYPE_FLOAT}; },
-               [](const Vector3&) { return int32_t{GXA_TYPE_VECTOR}; },
-               [](const ColorRGBA&) { return int32_t{GXA_TYPE_COLORALPHA}; },
-               [](const Bytes&) { return int32_t{GXA_TYPE_BYTEARRAY}; },
-               [](const std::string&) { return int32_t{GXA_TYPE_STRING}; },
-               [](const Filename&) { return int32_t{GXA_TYPE_FILENAME}; },
-               [](const Link&) { return int32_t{GXA_TYPE_LINK}; },
-               [](const ProfilePtr&) { return int32_t{GXA_TYPE_COLORPROFILE}; }},
-      data_);
+  return std::visit(Overload{[](const std::monostate&) { return int32_t{GXA_TYPE_NONE}; },
+                             [](const std::unique_ptr<Container>&) { return int32_t{GXA_TYPE_CONTAINER}; },
+                             [](const EmptyOf&) { return int32_t{GXA_TYPE_EMPTY}; },
+                             [](const int32_t&) { return int32_t{GXA_TYPE_INT32}; },
+                             [](const BoolBox&) { return int32_t{GXA_TYPE_BOOL}; },
+                             [](const int64_t&) { return int32_t{GXA_TYPE_INT64}; },
+                             [](const double&) { return int32_t{GXA_TYPE_FLOAT}; },
+                             [](const Vector3&) { return int32_t{GXA_TYPE_VECTOR}; },
+                             [](const ColorRGBA&) { return int32_t{GXA_TYPE_COLORALPHA}; },
+                             [](const Bytes&) { return int32_t{GXA_TYPE_BYTEARRAY}; },
+                             [](const std::string&) { return int32_t{GXA_TYPE_STRING}; },
+                             [](const Filename&) { return int32_t{GXA_TYPE_FILENAME}; },
+                             [](const Link&) { return int32_t{GXA_TYPE_LINK}; },
+                             [](const ProfilePtr&) { return int32_t{GXA_TYPE_COLORPROFILE}; }},
+                    data_);
 }
 
 int32_t Value::EmptyType() const {

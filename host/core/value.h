@@ -73,9 +73,8 @@ class Value {
     bool v;
     bool operator==(const BoolBox&) const = default;
   };
-  using Data = std::variant<std::monostate, std::unique_ptr<Container>, EmptyOf, int32_t, BoolBox,
-                            int64_t, double, Vector3, ColorRGBA, Bytes, std::string, Filename,
-                            Link, ProfilePtr>;
+  using Data = std::variant<std::monostate, std::unique_ptr<Container>, EmptyOf, int32_t, BoolBox, int64_t, double,
+                            Vector3, ColorRGBA, Bytes, std::string, Filename, Link, ProfilePtr>;
   static Data Clone(const Data& d);
 
   Data data_;

@@ -177,9 +177,32 @@ int32_t BitmapFamily::CanvasTextHeight(GxaCanvas* canvas) {
 
 const GxaBitmapFns* BitmapFamily::Table() {
   static const GxaBitmapFns table = {
-      sizeof(GxaBitmapFns), &Create, &Destroy, &Init, &Width, &Height, &Depth, &AddAlpha, &HasAlpha, &SetPixel,
-      &GetPixel, &SetAlpha, &GetAlpha, &SetRow, &GetRow, &CopyTo, &CopyPartTo, &ScaleTo, &LoadFile, &SetProfile,
-      &CanvasCreate, &CanvasDestroy, &CanvasTextWidth, &CanvasTextHeight, &SetRowPart, &GetRowPart,
+      sizeof(GxaBitmapFns),
+      &Create,
+      &Destroy,
+      &Init,
+      &Width,
+      &Height,
+      &Depth,
+      &AddAlpha,
+      &HasAlpha,
+      &SetPixel,
+      &GetPixel,
+      &SetAlpha,
+      &GetAlpha,
+      &SetRow,
+      &GetRow,
+      &CopyTo,
+      &CopyPartTo,
+      &ScaleTo,
+      &LoadFile,
+      &SetProfile,
+      &CanvasCreate,
+      &CanvasDestroy,
+      &CanvasTextWidth,
+      &CanvasTextHeight,
+      &SetRowPart,
+      &GetRowPart,
   };
   return &table;
 }

@@ -28,8 +28,7 @@ class BitmapFamily {
   static bool SetRow(GxaBitmap* bmp, int32_t y, const uint8_t* pixels, int32_t count, int32_t format);
   static bool GetRow(const GxaBitmap* bmp, int32_t y, uint8_t* pixels, int32_t count, int32_t format);
   static bool SetRowPart(GxaBitmap* bmp, int32_t x, int32_t y, const uint8_t* pixels, int32_t count, int32_t format);
-  static bool GetRowPart(const GxaBitmap* bmp, int32_t x, int32_t y, uint8_t* pixels, int32_t count,
-                         int32_t format);
+  static bool GetRowPart(const GxaBitmap* bmp, int32_t x, int32_t y, uint8_t* pixels, int32_t count, int32_t format);
   static bool CopyTo(const GxaBitmap* src, GxaBitmap* dst);
   static bool CopyPartTo(const GxaBitmap* src, GxaBitmap* dst, int32_t x, int32_t y, int32_t w, int32_t h);
   static bool ScaleTo(const GxaBitmap* src, GxaBitmap* dst, bool filter);

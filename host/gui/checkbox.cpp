@@ -15,14 +15,17 @@ void CheckBox::Paint(PaintContext& ctx) {
   const int s = WidgetStyle::kCheckSize;
   const Rect box{f.x + 1, f.y + (f.h - s) / 2, s, s};
   const bool enabled = IsEnabled();
-  const Rgba fill = checked_ && enabled ? ctx.Color(InterfaceColors::kHighlight)
-                                        : ctx.Color(enabled ? InterfaceColors::kEditBackground : InterfaceColors::kBackground);
-  WidgetStyle::RoundBox(ctx, box, WidgetStyle::kRadius, fill,
-                        checked_ && enabled ? ctx.Color(InterfaceColors::kHighlight) : ctx.Color(InterfaceColors::kBorderDark));
+  const Rgba fill = checked_ && enabled
+                        ? ctx.Color(InterfaceColors::kHighlight)
+                        : ctx.Color(enabled ? InterfaceColors::kEditBackground : InterfaceColors::kBackground);
+  WidgetStyle::RoundBox(
+      ctx, box, WidgetStyle::kRadius, fill,
+      checked_ && enabled ? ctx.Color(InterfaceColors::kHighlight) : ctx.Color(InterfaceColors::kBorderDark));
   if (mixed_) {
     ctx.Target().FillRect({box.x + 3, box.y + s / 2 - 1, s - 6, 2}, WidgetStyle::TextColor(ctx, enabled));
   } else if (checked_) {
-    WidgetStyle::CheckMark(ctx, box, enabled ? ctx.Color(InterfaceColors::kHighlightText) : ctx.Color(InterfaceColors::kTextDisabled));
+    WidgetStyle::CheckMark(
+        ctx, box, enabled ? ctx.Color(InterfaceColors::kHighlightText) : ctx.Color(InterfaceColors::kTextDisabled));
   }
   if (ctx.HasFocus(*this)) WidgetStyle::FocusRing(ctx, box.Inset(-2));
   if (!label_.empty()) WidgetStyle::Label(ctx, label_, {box.Right() + 6, f.y, f.w - s - 7, f.h}, kTextLeft, enabled);

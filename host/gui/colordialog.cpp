@@ -33,13 +33,17 @@ std::optional<DisplayConversion> ChooserDisplay(int32_t profileMode) {
   const Value* pref = host->Prefs().Data().Find(WorldPreferences::kDisplayProfile);
   const Value::ProfilePtr* display = pref ? pref->AsProfile() : nullptr;
   const Document* doc = host->ActiveDocument();
-  return ProfileModeSource::ToDisplay(profileMode, doc ? &doc->Settings() : nullptr, display ? display->get() : nullptr);
+  return ProfileModeSource::ToDisplay(profileMode, doc ? &doc->Settings() : nullptr,
+                                      display ? display->get() : nullptr);
 }
 
 }  // namespace
 
 ColorDialog::ColorDialog(std::array<double, 4> rgba, bool withAlpha, int32_t profileMode)
-    : original_(rgba), rgba_(rgba), hsv_(RgbToHsv(rgba[0], rgba[1], rgba[2])), withAlpha_(withAlpha),
+    : original_(rgba),
+      rgba_(rgba),
+      hsv_(RgbToHsv(rgba[0], rgba[1], rgba[2])),
+      withAlpha_(withAlpha),
       display_(ChooserDisplay(profileMode)) {
   if (!withAlpha_) original_[3] = rgba_[3] = 1.0;
 }

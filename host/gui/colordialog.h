@@ -17,10 +17,24 @@ namespace host {
 class ColorDialog : public DialogDelegate {
  public:
   enum : int32_t {
-    kOk = 1, kCancel = 2, kPreview = 100, kHex = 180,
-    kRedSlider = 110, kRed = 111, kGreenSlider = 120, kGreen = 121, kBlueSlider = 130, kBlue = 131,
-    kAlphaSlider = 140, kAlpha = 141, kHueSlider = 150, kHue = 151, kSatSlider = 160, kSat = 161,
-    kValSlider = 170, kVal = 171,
+    kOk = 1,
+    kCancel = 2,
+    kPreview = 100,
+    kHex = 180,
+    kRedSlider = 110,
+    kRed = 111,
+    kGreenSlider = 120,
+    kGreen = 121,
+    kBlueSlider = 130,
+    kBlue = 131,
+    kAlphaSlider = 140,
+    kAlpha = 141,
+    kHueSlider = 150,
+    kHue = 151,
+    kSatSlider = 160,
+    kSat = 161,
+    kValSlider = 170,
+    kVal = 171,
   };
 
   // The display profile and the active document are the current host's.

@@ -72,7 +72,8 @@ void Compositor::Compose(const std::vector<Layer*>& layers, Size window, int sca
   for (const Rect& part : damage) {
     const Rect clip = part.Intersect({0, 0, out.Width(), out.Height()});
     if (clip.IsEmpty()) continue;
-    for (int y = clip.y; y < clip.Bottom(); ++y) std::fill_n(out.Row(y) + clip.x, clip.w, Framebuffer::Pack(background));
+    for (int y = clip.y; y < clip.Bottom(); ++y)
+      std::fill_n(out.Row(y) + clip.x, clip.w, Framebuffer::Pack(background));
     for (Layer* layer : layers) {
       if (!layer->Root() || layer->Pixels().IsEmpty()) continue;
       const Point o = layer->Origin();

@@ -71,8 +71,8 @@ bool DialogFamily::SendParentMessage(GxaDialog* dlg, const GxaContainer* msg) {
   return d && msg && d->SendParentMessage(*FromHandle(msg));
 }
 
-bool DialogFamily::GroupBegin(GxaDialog* dlg, int32_t id, int32_t flags, int32_t cols, int32_t rows,
-                              const char* title, int32_t groupFlags) {
+bool DialogFamily::GroupBegin(GxaDialog* dlg, int32_t id, int32_t flags, int32_t cols, int32_t rows, const char* title,
+                              int32_t groupFlags) {
   Dialog* d = Resolve(dlg);
   if (!d) return false;
   auto group = std::make_unique<Group>(id, flags, std::max(0, cols), std::max(0, rows));
@@ -191,14 +191,58 @@ bool DialogFamily::TextPrompt(const char* title, const char* label, char* buf, s
 const GxaDialogFns* DialogFamily::Table() {
   using G = DialogGadgetFamily;
   static const GxaDialogFns table = {
-      sizeof(GxaDialogFns), &Create, &Destroy, &UserOf, &GadgetId, &OpenModal, &Close, &DefaultMessage,
-      &SendParentMessage, &GroupBegin, &GroupEnd, &GroupSpace, &GroupBorderSpace, &GroupBorder,
-      &ScrollGroupBegin, &G::AddStaticText, &G::AddNumberField, &G::AddEditText, &G::AddCheckbox, &G::AddButton,
-      &G::AddCombobox, &G::AddChild, &G::AddSeparator, &G::AddUserArea, &G::AttachUserArea, &G::AddCustomGui,
-      &G::AddSubDialog, &G::AttachSubDialog, &LayoutFlushGroup, &LayoutChanged, &GetVisibleArea, &SetVisibleArea,
-      &G::SetInt32, &G::SetFloat, &G::SetString, &G::SetBool, &G::SetData, &G::GetInt32, &G::GetFloat,
-      &G::GetString, &G::GetBool, &G::GetData, &G::Enable, &G::IsEnabled, &G::Hide, &G::SetFocus,
-      &SetDragDestination, &ColorDialog, &Question, &MessageBox, &TextPrompt, &SetSizeHints,
+      sizeof(GxaDialogFns),
+      &Create,
+      &Destroy,
+      &UserOf,
+      &GadgetId,
+      &OpenModal,
+      &Close,
+      &DefaultMessage,
+      &SendParentMessage,
+      &GroupBegin,
+      &GroupEnd,
+      &GroupSpace,
+      &GroupBorderSpace,
+      &GroupBorder,
+      &ScrollGroupBegin,
+      &G::AddStaticText,
+      &G::AddNumberField,
+      &G::AddEditText,
+      &G::AddCheckbox,
+      &G::AddButton,
+      &G::AddCombobox,
+      &G::AddChild,
+      &G::AddSeparator,
+      &G::AddUserArea,
+      &G::AttachUserArea,
+      &G::AddCustomGui,
+      &G::AddSubDialog,
+      &G::AttachSubDialog,
+      &LayoutFlushGroup,
+      &LayoutChanged,
+      &GetVisibleArea,
+      &SetVisibleArea,
+      &G::SetInt32,
+      &G::SetFloat,
+      &G::SetString,
+      &G::SetBool,
+      &G::SetData,
+      &G::GetInt32,
+      &G::GetFloat,
+      &G::GetString,
+      &G::GetBool,
+      &G::GetData,
+      &G::Enable,
+      &G::IsEnabled,
+      &G::Hide,
+      &G::SetFocus,
+      &SetDragDestination,
+      &ColorDialog,
+      &Question,
+      &MessageBox,
+      &TextPrompt,
+      &SetSizeHints,
   };
   return &table;
 }

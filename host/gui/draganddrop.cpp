@@ -98,9 +98,9 @@ bool DragAndDrop::Run(int32_t type, const Value& data) {
     InputEvent e;
     const Frontend::Poll poll = screen_.PollNested(e);
     if (poll == Frontend::Poll::Idle) continue;
-    const bool escape = poll == Frontend::Poll::Event &&
-                        ((e.type == InputEvent::Type::KeyDown && e.key == GXA_KEY_ESC) ||
-                         (e.type == InputEvent::Type::MouseDown && e.channel == GXA_CHANNEL_RIGHT));
+    const bool escape =
+        poll == Frontend::Poll::Event && ((e.type == InputEvent::Type::KeyDown && e.key == GXA_KEY_ESC) ||
+                                          (e.type == InputEvent::Type::MouseDown && e.channel == GXA_CHANNEL_RIGHT));
     if (escape) {
       if (target_ && IsShown(target_)) Send(*target_, at, kEscape);
       screen_.GetFrontend().SetCursor(GXA_CURSOR_ARROW);

@@ -14,7 +14,8 @@ Size FileNameField::NaturalSize(const TextMeasure& m) {
 
 Rect FileNameField::ButtonArea() const {
   const Rect f = Frame();
-  return {f.Right() - kButtonWidth, f.y + (f.h - WidgetStyle::kControlHeight) / 2, kButtonWidth, WidgetStyle::kControlHeight};
+  return {f.Right() - kButtonWidth, f.y + (f.h - WidgetStyle::kControlHeight) / 2, kButtonWidth,
+          WidgetStyle::kControlHeight};
 }
 
 Rect FileNameField::TextArea() const {

@@ -5,8 +5,7 @@
 
 namespace host {
 
-Group::Group(int32_t id, int32_t flags, int columns, int rows)
-    : Widget(id, flags), columns_(columns), rows_(rows) {}
+Group::Group(int32_t id, int32_t flags, int columns, int rows) : Widget(id, flags), columns_(columns), rows_(rows) {}
 
 Group::~Group() = default;
 

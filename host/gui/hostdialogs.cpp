@@ -40,13 +40,13 @@ std::optional<Answer> HostDialogs::Take(Answer::Kind kind, const char* asked) {
   AnswerQueue& answers = Gui::Get().Answers();
   if (std::optional<Answer> a = answers.Take(kind)) return a;
   if (const Answer* next = answers.Front()) {
-    Gui::Get().Observer().AnswerRejected(asked, std::string("the next answer is for a ") + Answer::KindName(next->kind));
+    Gui::Get().Observer().AnswerRejected(asked,
+                                         std::string("the next answer is for a ") + Answer::KindName(next->kind));
   }
   return std::nullopt;
 }
 
-bool HostDialogs::Color(std::array<double, 4>& rgba, bool withAlpha, const std::string& title,
-                        int32_t profileMode) {
+bool HostDialogs::Color(std::array<double, 4>& rgba, bool withAlpha, const std::string& title, int32_t profileMode) {
   UiObserver& observer = Gui::Get().Observer();
   if (std::optional<Answer> a = Take(Answer::Kind::Color, "color")) {
     observer.DialogShown("color", title, Outcome::Answered);
@@ -113,10 +113,10 @@ std::optional<std::string> HostDialogs::AskFile(const std::string& title, const 
     return a->text;
   }
   std::optional<std::string> path;
-  const Outcome outcome = Show(std::make_unique<TextPromptDialog>("File", current, "", false), title,
-                               [&](TextPromptDialog& d) {
-                                 if (d.Confirmed()) path = d.Text();
-                               });
+  const Outcome outcome =
+      Show(std::make_unique<TextPromptDialog>("File", current, "", false), title, [&](TextPromptDialog& d) {
+        if (d.Confirmed()) path = d.Text();
+      });
   observer.DialogShown("file", title, outcome);
   return path;
 }
@@ -140,7 +140,10 @@ bool HostDialogs::RunModal(Dialog& dialog, const std::string& title, Size minimu
     d.Close();
   };
   const bool answered = Gui::Get().GetScreen().RunModal(dialog, title, minimum, fill);
-  observer.DialogShown("modal", title, answer ? Outcome::Answered : answered ? Outcome::Interactive : Outcome::Unanswered);
+  observer.DialogShown("modal", title,
+                       answer     ? Outcome::Answered
+                       : answered ? Outcome::Interactive
+                                  : Outcome::Unanswered);
   return true;
 }
 

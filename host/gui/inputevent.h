@@ -29,8 +29,8 @@ struct InputEvent {
   int32_t key = 0;         // key code of a key event
   int32_t qualifiers = 0;  // 1 shift, 2 ctrl, 4 alt
   Point position;
-  std::string text;        // what a key press types (UTF-8), empty for none
-  double wheelX = 0.0;     // notches; positive y is away from the user
+  std::string text;     // what a key press types (UTF-8), empty for none
+  double wheelX = 0.0;  // notches; positive y is away from the user
   double wheelY = 0.0;
   bool doubleClick = false;
   std::vector<std::string> files;

@@ -95,7 +95,8 @@ Size LayoutEngine::MeasureGroup(Group& group) {
   const Size content = ContentSize(group);
   const Insets in = GroupInsets(group);
   Size size{content.w + in.left + in.right, content.h + in.top + in.bottom};
-  if (!group.Title().empty()) size.w = std::max(size.w, in.left + in.right + int(group.Title().size() * measure_.charWidth) + 8);
+  if (!group.Title().empty())
+    size.w = std::max(size.w, in.left + in.right + int(group.Title().size() * measure_.charWidth) + 8);
   return size;
 }
 

@@ -39,7 +39,8 @@ int MenuWidget::EntryAt(Point p) const {
 
 void MenuWidget::Paint(PaintContext& ctx) {
   const Rect f = Frame();
-  WidgetStyle::RoundBox(ctx, f, 4, ctx.Color(InterfaceColors::kMenuBackground), ctx.Color(InterfaceColors::kBorderDark));
+  WidgetStyle::RoundBox(ctx, f, 4, ctx.Color(InterfaceColors::kMenuBackground),
+                        ctx.Color(InterfaceColors::kBorderDark));
   for (size_t i = 0; i < menu_.Entries().size(); ++i) {
     const MenuEntry& e = menu_.Entries()[i];
     const Rect r = EntryRect(i);
@@ -51,7 +52,8 @@ void MenuWidget::Paint(PaintContext& ctx) {
     if (lit) WidgetStyle::RoundBox(ctx, r, 3, ctx.Color(InterfaceColors::kHighlight), std::nullopt);
     const Rect iconBox{r.x + 4, r.y + (r.h - 16) / 2, 16, 16};
     if (e.checked) {
-      WidgetStyle::CheckMark(ctx, iconBox, lit ? ctx.Color(InterfaceColors::kHighlightText) : ctx.Color(InterfaceColors::kText));
+      WidgetStyle::CheckMark(ctx, iconBox,
+                             lit ? ctx.Color(InterfaceColors::kHighlightText) : ctx.Color(InterfaceColors::kText));
     } else if (e.icon != 0) {
       if (auto icon = IconLibrary::Shared().Get(e.icon, ctx.Scale())) {
         ctx.Target().DrawBitmap(*icon, iconBox, std::nullopt, kBlitAlpha | (e.disabled ? kBlitDisabled : 0));

@@ -11,13 +11,15 @@ StaticText::StaticText(int32_t id, int32_t flags, std::string text, int32_t bord
 
 Size StaticText::NaturalSize(const TextMeasure& m) {
   const int pad = border_ ? 2 * WidgetStyle::kTextInset : 0;
-  return {WidgetStyle::TextWidth(text_) + pad, std::max(int(m.lineHeight), border_ ? WidgetStyle::kControlHeight : int(m.lineHeight))};
+  return {WidgetStyle::TextWidth(text_) + pad,
+          std::max(int(m.lineHeight), border_ ? WidgetStyle::kControlHeight : int(m.lineHeight))};
 }
 
 void StaticText::Paint(PaintContext& ctx) {
   Rect r = Frame();
   if (border_) {
-    WidgetStyle::RoundBox(ctx, r, WidgetStyle::kRadius, ctx.Color(InterfaceColors::kBackground), ctx.Color(InterfaceColors::kBorderDark));
+    WidgetStyle::RoundBox(ctx, r, WidgetStyle::kRadius, ctx.Color(InterfaceColors::kBackground),
+                          ctx.Color(InterfaceColors::kBorderDark));
     r = {r.x + WidgetStyle::kTextInset, r.y, r.w - 2 * WidgetStyle::kTextInset, r.h};
   }
   int flags = kTextLeft;

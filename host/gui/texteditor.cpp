@@ -17,7 +17,9 @@ void TextEditor::SetText(std::string text) {
   caret_ = anchor_ = text_.size();
 }
 
-std::pair<size_t, size_t> TextEditor::Selection() const { return {std::min(caret_, anchor_), std::max(caret_, anchor_)}; }
+std::pair<size_t, size_t> TextEditor::Selection() const {
+  return {std::min(caret_, anchor_), std::max(caret_, anchor_)};
+}
 
 void TextEditor::SelectAll() {
   anchor_ = 0;

@@ -12,7 +12,9 @@ namespace host {
 
 TextField::TextField(int32_t id, int32_t flags) : Widget(id, flags) {}
 
-Size TextField::NaturalSize(const TextMeasure& m) { return {int(m.charWidth * 8) + 2 * WidgetStyle::kTextInset, WidgetStyle::kControlHeight}; }
+Size TextField::NaturalSize(const TextMeasure& m) {
+  return {int(m.charWidth * 8) + 2 * WidgetStyle::kTextInset, WidgetStyle::kControlHeight};
+}
 
 Rect TextField::TextArea() const {
   const Rect& f = Frame();
@@ -21,8 +23,9 @@ Rect TextField::TextArea() const {
 
 void TextField::Paint(PaintContext& ctx) {
   const Rect f = Frame();
-  WidgetStyle::FieldBox(ctx, {f.x, f.y + (f.h - WidgetStyle::kControlHeight) / 2, f.w, std::min(f.h, WidgetStyle::kControlHeight)},
-                        focused_, IsEnabled());
+  WidgetStyle::FieldBox(
+      ctx, {f.x, f.y + (f.h - WidgetStyle::kControlHeight) / 2, f.w, std::min(f.h, WidgetStyle::kControlHeight)},
+      focused_, IsEnabled());
   PaintExtras(ctx);
   const Rect area = TextArea();
   Canvas& c = ctx.Target();

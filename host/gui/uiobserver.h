@@ -12,9 +12,9 @@ namespace host {
 class UiObserver {
  public:
   enum class Outcome {
-    Answered,    // a queued answer replied
-    Interactive, // the user replied on the screen
-    Unanswered,  // nothing replied: the host cancelled it
+    Answered,     // a queued answer replied
+    Interactive,  // the user replied on the screen
+    Unanswered,   // nothing replied: the host cancelled it
   };
 
   virtual ~UiObserver() = default;

@@ -159,8 +159,8 @@ void UserAreaFamily::DrawBorder(GxaUserArea* ua, int32_t style, int32_t x1, int3
   if (UserAreaDrawing* d = Drawing(ua)) d->Border(style, x1, y1, x2, y2, Gui::Get().GetScreen().Colors());
 }
 
-void UserAreaFamily::DrawBitmap(GxaUserArea* ua, GxaBitmap* bmp, int32_t x, int32_t y, int32_t w, int32_t h,
-                                int32_t bx, int32_t by, int32_t bw, int32_t bh, int32_t mode) {
+void UserAreaFamily::DrawBitmap(GxaUserArea* ua, GxaBitmap* bmp, int32_t x, int32_t y, int32_t w, int32_t h, int32_t bx,
+                                int32_t by, int32_t bw, int32_t bh, int32_t mode) {
   UserAreaDrawing* d = Drawing(ua);
   if (!d || !bmp) return;
   d->DrawBitmap(*reinterpret_cast<const Bitmap*>(bmp), {x, y, w, h}, {bx, by, bw, bh}, mode);
@@ -214,11 +214,42 @@ void UserAreaFamily::SetTimer(GxaUserArea* ua, int32_t ms) {
 
 const GxaUserAreaFns* UserAreaFamily::Table() {
   static const GxaUserAreaFns table = {
-      sizeof(GxaUserAreaFns), &Create, &Destroy, &DialogOf, &GadgetId, &Redraw, &Width, &Height, &IsEnabled,
-      &DisplayScale, &GlobalToLocal, &LocalToGlobal, &DefaultMessage, &SendParentMessage, &LayoutChanged,
-      &MouseDragStart, &MouseDrag, &MouseDragEnd, &OffscreenBegin, &OffscreenEnd, &SetPenRgb, &SetPenColorId,
-      &DrawRect, &DrawLine, &DrawBorder, &DrawBitmap, &SetTextColor, &DrawText, &TextWidth, &TextHeight, &SetClip,
-      &ClearClip, &PopupMenu, &SetCursor, &StartDrag, &SetTimer,
+      sizeof(GxaUserAreaFns),
+      &Create,
+      &Destroy,
+      &DialogOf,
+      &GadgetId,
+      &Redraw,
+      &Width,
+      &Height,
+      &IsEnabled,
+      &DisplayScale,
+      &GlobalToLocal,
+      &LocalToGlobal,
+      &DefaultMessage,
+      &SendParentMessage,
+      &LayoutChanged,
+      &MouseDragStart,
+      &MouseDrag,
+      &MouseDragEnd,
+      &OffscreenBegin,
+      &OffscreenEnd,
+      &SetPenRgb,
+      &SetPenColorId,
+      &DrawRect,
+      &DrawLine,
+      &DrawBorder,
+      &DrawBitmap,
+      &SetTextColor,
+      &DrawText,
+      &TextWidth,
+      &TextHeight,
+      &SetClip,
+      &ClearClip,
+      &PopupMenu,
+      &SetCursor,
+      &StartDrag,
+      &SetTimer,
   };
   return &table;
 }

@@ -34,16 +34,17 @@ void Shape(PaintContext& ctx, const Rect& r, const std::string& look, Draw&& dra
 }  // namespace
 
 void WidgetStyle::RoundBox(PaintContext& ctx, const Rect& r, double radius, Rgba fill, std::optional<Rgba> border) {
-  Shape(ctx, r, LookOf(Look::RoundBox, radius, fill, border.has_value(), border.value_or(Rgba{})), [&](VectorPainter& p) {
-    if (border) {
-      p.AddRoundRect(0, 0, r.w, r.h, radius);
-      p.Fill(*border);
-      p.AddRoundRect(1, 1, r.w - 2, r.h - 2, std::max(0.0, radius - 1));
-    } else {
-      p.AddRoundRect(0, 0, r.w, r.h, radius);
-    }
-    p.Fill(fill);
-  });
+  Shape(ctx, r, LookOf(Look::RoundBox, radius, fill, border.has_value(), border.value_or(Rgba{})),
+        [&](VectorPainter& p) {
+          if (border) {
+            p.AddRoundRect(0, 0, r.w, r.h, radius);
+            p.Fill(*border);
+            p.AddRoundRect(1, 1, r.w - 2, r.h - 2, std::max(0.0, radius - 1));
+          } else {
+            p.AddRoundRect(0, 0, r.w, r.h, radius);
+          }
+          p.Fill(fill);
+        });
 }
 
 void WidgetStyle::FieldBox(PaintContext& ctx, const Rect& r, bool focused, bool enabled) {
@@ -92,10 +93,18 @@ void WidgetStyle::Arrow(PaintContext& ctx, const Rect& box, Direction dir, Rgba 
     const double cx = box.w / 2.0, cy = box.h / 2.0, a = std::min(box.w, box.h) * 0.36;
     VectorPainter::Pt pts[3];
     switch (dir) {
-      case Direction::Up: pts[0] = {cx - a, cy + a / 2}, pts[1] = {cx + a, cy + a / 2}, pts[2] = {cx, cy - a / 2}; break;
-      case Direction::Down: pts[0] = {cx - a, cy - a / 2}, pts[1] = {cx + a, cy - a / 2}, pts[2] = {cx, cy + a / 2}; break;
-      case Direction::Left: pts[0] = {cx + a / 2, cy - a}, pts[1] = {cx + a / 2, cy + a}, pts[2] = {cx - a / 2, cy}; break;
-      case Direction::Right: pts[0] = {cx - a / 2, cy - a}, pts[1] = {cx - a / 2, cy + a}, pts[2] = {cx + a / 2, cy}; break;
+      case Direction::Up:
+        pts[0] = {cx - a, cy + a / 2}, pts[1] = {cx + a, cy + a / 2}, pts[2] = {cx, cy - a / 2};
+        break;
+      case Direction::Down:
+        pts[0] = {cx - a, cy - a / 2}, pts[1] = {cx + a, cy - a / 2}, pts[2] = {cx, cy + a / 2};
+        break;
+      case Direction::Left:
+        pts[0] = {cx + a / 2, cy - a}, pts[1] = {cx + a / 2, cy + a}, pts[2] = {cx - a / 2, cy};
+        break;
+      case Direction::Right:
+        pts[0] = {cx - a / 2, cy - a}, pts[1] = {cx - a / 2, cy + a}, pts[2] = {cx + a / 2, cy};
+        break;
     }
     p.AddPolygon(pts);
     p.Fill(color);
@@ -119,7 +128,8 @@ void WidgetStyle::Label(PaintContext& ctx, const std::string& text, const Rect& 
   int x = r.x;
   if (flags & kTextCenter) x = r.x + r.w / 2;
   else if (flags & kTextRight) x = r.Right();
-  ctx.Target().DrawText(text, x, r.y + r.h / 2, TextColor(ctx, enabled), (flags & (kTextCenter | kTextRight)) | kTextVCenter);
+  ctx.Target().DrawText(text, x, r.y + r.h / 2, TextColor(ctx, enabled),
+                        (flags & (kTextCenter | kTextRight)) | kTextVCenter);
 }
 
 int WidgetStyle::TextWidth(const std::string& text) {

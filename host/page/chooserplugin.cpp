@@ -10,7 +10,8 @@
 namespace host {
 
 Outcome<ChooserPlugin> ChooserPlugin::Find(const Registry& registry) {
-  if (!registry.FindCustomGui(kPluginId)) return Outcome<ChooserPlugin>::Fail("the module registered no colour chooser (custom GUI 1000492)");
+  if (!registry.FindCustomGui(kPluginId))
+    return Outcome<ChooserPlugin>::Fail("the module registered no colour chooser (custom GUI 1000492)");
   const void* table = registry.FindLibrary(kPluginId, kTableVersion, sizeof(GxaCustomGuiTable));
   if (!table) return Outcome<ChooserPlugin>::Fail("the module published no chooser table (library 1000492)");
   return ChooserPlugin(*static_cast<const GxaCustomGuiTable*>(table));
@@ -18,8 +19,8 @@ Outcome<ChooserPlugin> ChooserPlugin::Find(const Registry& registry) {
 
 Outcome<Dialog*> ChooserPlugin::Embed(Dialog& page, int32_t gadgetId, int32_t flags, const Container& settings) const {
   // The host's own custom GUI entry, as any dialog of a module would use it.
-  const bool complete = DialogGadgetFamily::AddCustomGui(page.Handle(), gadgetId, kPluginId, nullptr, flags, 0, 0,
-                                                         ToHandle(&settings));
+  const bool complete =
+      DialogGadgetFamily::AddCustomGui(page.Handle(), gadgetId, kPluginId, nullptr, flags, 0, 0, ToHandle(&settings));
   auto* slot = dynamic_cast<SubDialogWidget*>(page.Find(gadgetId));
   Dialog* chooser = slot ? slot->Embedded() : nullptr;
   if (!chooser) return Outcome<Dialog*>::Fail("the chooser plug-in made no dialog for these settings");

@@ -10,22 +10,38 @@ namespace {
 
 std::vector<KeyEntry> BuildSettings() {
   return {
-      {FourCC("cfld"), "int32", "chooser flags: the description flags of the parameter, a sum of the bits listed with the custom GUI plug-in (in a scenario also a list of their names)"},
-      {FourCC("retT"), "int32", "context kind: what the parameter holds",
-       {{0, "a plain colour (with alpha when acol is 1)"}, {1, "a compact colour field"}, {2, "a colour with brightness"}},
+      {FourCC("cfld"), "int32",
+       "chooser flags: the description flags of the parameter, a sum of the bits listed with the custom GUI plug-in "
+       "(in a scenario also a list of their names)"},
+      {FourCC("retT"),
+       "int32",
+       "context kind: what the parameter holds",
+       {{0, "a plain colour (with alpha when acol is 1)"},
+        {1, "a compact colour field"},
+        {2, "a colour with brightness"}},
        "a colour field and picker only, no modes"},
-      {FourCC("acol"), "int32", "alpha (context kind 0 only)", {{0, "no alpha"}, {1, "the colour carries alpha"}},
+      {FourCC("acol"),
+       "int32",
+       "alpha (context kind 0 only)",
+       {{0, "no alpha"}, {1, "the colour carries alpha"}},
        "no alpha"},
-      {FourCC("iccc"), "int32", "colour-profile mode (context kind 0 only): the profile the colours are in",
+      {FourCC("iccc"),
+       "int32",
+       "colour-profile mode (context kind 0 only): the profile the colours are in",
        {{0, "shown as they are"}, {8, "the document's colour management"}, {16, "the paint texture's profile"}}},
       {FourCC("posw"), "int32", "colour field width in pixels (context kind 1 or other, without brightness row)"},
       {FourCC("posh"), "int32", "colour field height in pixels (as posw)"},
       {FourCC("algn"), "int32", "layout flags of the colour field (context kind 1)"},
-      {FourCC("laym"), "int32", "layout mode",
-       {{0, "collapsed: colour field and picker"}, {1, "collapsed, switchable"}, {2, "expanded: mode buttons and panels"}},
+      {FourCC("laym"),
+       "int32",
+       "layout mode",
+       {{0, "collapsed: colour field and picker"},
+        {1, "collapsed, switchable"},
+        {2, "expanded: mode buttons and panels"}},
        "stored as 0"},
       {FourCC("defh"), "int32", "default height (default 10)"},
-      {FourCC("ngpu"), "bool", "no parent query: linear colour is taken from the stored state, the parent is not asked"},
+      {FourCC("ngpu"), "bool",
+       "no parent query: linear colour is taken from the stored state, the parent is not asked"},
       {FourCC("nols"), "bool", "no linear detection"},
       {FourCC("slda"), "container", "stored layout state: the chooser's state container (what a 'state' step prints)"},
   };
@@ -35,7 +51,10 @@ std::vector<KeyEntry> BuildPreferences() {
   const std::vector<KeyValueMeaning> sizes{{0, "small"}, {1, "medium"}, {2, "large"}};
   return {
       {1086, "colour profile", "display profile the colours are shown on; empty for sRGB"},
-      {1102, "int32", "colour unit of the number fields", {{0, "percent"}, {1, "8-bit (0 to 255)"}, {2, "16-bit (0 to 65535)"}},
+      {1102,
+       "int32",
+       "colour unit of the number fields",
+       {{0, "percent"}, {1, "8-bit (0 to 255)"}, {2, "16-bit (0 to 65535)"}},
        "8-bit"},
       {1110, "bool", "a new chooser shows the RGB sliders"},
       {1111, "bool", "a new chooser shows the hex field"},
@@ -45,9 +64,14 @@ std::vector<KeyEntry> BuildPreferences() {
       {1115, "bool", "a new chooser shows the mixer"},
       {1116, "bool", "a new chooser shows the swatches"},
       {1117, "bool", "swatch group names are shown"},
-      {1118, "int32", "swatch size", {{0, "small (14 pixels)"}, {1, "medium (21 pixels)"}, {2, "large (28 pixels)"}},
+      {1118,
+       "int32",
+       "swatch size",
+       {{0, "small (14 pixels)"}, {1, "medium (21 pixels)"}, {2, "large (28 pixels)"}},
        "small"},
-      {1119, "int32", "the picture area of a new chooser",
+      {1119,
+       "int32",
+       "the picture area of a new chooser",
        {{0, "none"}, {1, "colour wheel"}, {2, "spectrum"}, {3, "picture"}}},
       {1120, "int32", "wheel size", {{0, "140 pixels"}, {1, "215 pixels"}, {2, "290 pixels"}}, "215 pixels"},
       {1122, "int32", "spectrum size", {{0, "130 pixels"}, {1, "210 pixels"}, {2, "290 pixels"}}},
@@ -125,8 +149,8 @@ const LibraryName* KeyCatalog::FindLibrary(int32_t id) {
 }
 
 std::string KeyCatalog::PanelOf(int32_t gadgetId) {
-  static const char* const kPanels[] = {"chooser", "mode buttons", "wheel", "spectrum", "picture", "RGB", "HSV",
-                                        "mixer",   "Kelvin",       "swatches", "compact", "alpha", "hex"};
+  static const char* const kPanels[] = {"chooser", "mode buttons", "wheel",    "spectrum", "picture", "RGB", "HSV",
+                                        "mixer",   "Kelvin",       "swatches", "compact",  "alpha",   "hex"};
   constexpr int32_t kFirst = 0x3E8;
   const int32_t owner = static_cast<int32_t>(static_cast<uint32_t>(gadgetId) >> 16);
   const int32_t index = owner - kFirst;

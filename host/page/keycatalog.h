@@ -21,7 +21,7 @@ struct KeyValueMeaning {
 
 struct KeyEntry {
   int32_t id = 0;
-  const char* kind = "";     // int32, bool, container, colour profile
+  const char* kind = "";  // int32, bool, container, colour profile
   const char* meaning = "";
   // Whole-number values with a meaning of their own; empty: any number.
   std::vector<KeyValueMeaning> values;

@@ -53,12 +53,9 @@ class Collector {
     const Point o = layer.Origin();
     for (size_t i = 0; i < entries.size(); ++i) {
       if (entries[i].IsSeparator()) continue;
-      const Json g{{"owner", "popup"},
-                   {"id", entries[i].id},
-                   {"kind", "MenuEntry"},
-                   {"frame", RectJson(menu->EntryRect(i).Offset(o.x, o.y))},
-                   {"text", entries[i].text},
-                   {"disabled", entries[i].disabled}};
+      const Json g{{"owner", "popup"},        {"id", entries[i].id},
+                   {"kind", "MenuEntry"},     {"frame", RectJson(menu->EntryRect(i).Offset(o.x, o.y))},
+                   {"text", entries[i].text}, {"disabled", entries[i].disabled}};
       lines_.push_back(JsonText::Dump(g));
     }
   }

@@ -86,10 +86,23 @@ void CancelPick() {
 }
 
 const GxaPlatformFns kTable = {
-    sizeof(GxaPlatformFns), PickingMode,  FindLogicalToPhysical, CursorCreate,   CursorDestroy,
-    RegisterWindowClass,    OpenDesktop,  CloseDesktop,          MonitorCount,   MonitorInfo,
-    CreateWindow,           DestroyWindow, ClientToScreen,       ReadPixel,      ActivateWindow,
-    PickColor,              CancelPick,
+    sizeof(GxaPlatformFns),
+    PickingMode,
+    FindLogicalToPhysical,
+    CursorCreate,
+    CursorDestroy,
+    RegisterWindowClass,
+    OpenDesktop,
+    CloseDesktop,
+    MonitorCount,
+    MonitorInfo,
+    CreateWindow,
+    DestroyWindow,
+    ClientToScreen,
+    ReadPixel,
+    ActivateWindow,
+    PickColor,
+    CancelPick,
 };
 
 }  // namespace

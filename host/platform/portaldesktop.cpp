@@ -78,8 +78,8 @@ bool PortalDesktop::CheckVersion() {
   MessageRef call(dbus_message_new_method_call(kService, kObject, "org.freedesktop.DBus.Properties", "Get"));
   const char* iface = kScreenshot;
   const char* property = "version";
-  if (!call.m || !dbus_message_append_args(call.m, DBUS_TYPE_STRING, &iface, DBUS_TYPE_STRING, &property,
-                                           DBUS_TYPE_INVALID)) {
+  if (!call.m ||
+      !dbus_message_append_args(call.m, DBUS_TYPE_STRING, &iface, DBUS_TYPE_STRING, &property, DBUS_TYPE_INVALID)) {
     return false;
   }
   BusError error;

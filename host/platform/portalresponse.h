@@ -12,7 +12,7 @@
 namespace host {
 
 struct PortalAnswer {
-  uint32_t response = 2;                 // 0 picked, 1 cancelled, 2 ended another way
+  uint32_t response = 2;                       // 0 picked, 1 cancelled, 2 ended another way
   std::optional<std::array<double, 3>> color;  // with response 0 only
 };
 

@@ -65,8 +65,7 @@ Outcome<std::unique_ptr<SdlFrontend>> SdlFrontend::Open(const WindowOptions& opt
   return std::unique_ptr<SdlFrontend>(new SdlFrontend(w, scale));
 }
 
-SdlFrontend::SdlFrontend(SDL_Window* window, ViewScale scale)
-    : window_(window), scale_(scale), translator_(scale) {}
+SdlFrontend::SdlFrontend(SDL_Window* window, ViewScale scale) : window_(window), scale_(scale), translator_(scale) {}
 
 SdlFrontend::~SdlFrontend() {
   SDL_CaptureMouse(SDL_FALSE);
@@ -77,7 +76,8 @@ SdlFrontend::~SdlFrontend() {
 void SdlFrontend::SetTitle(const std::string& title) { SDL_SetWindowTitle(window_, title.c_str()); }
 
 void SdlFrontend::SetMinimumSize(Size logical) {
-  const Size points = scale_.WindowPoints({std::max(logical.w, kMinimumLogical.w), std::max(logical.h, kMinimumLogical.h)});
+  const Size points =
+      scale_.WindowPoints({std::max(logical.w, kMinimumLogical.w), std::max(logical.h, kMinimumLogical.h)});
   int w = 0, h = 0;
   SDL_GetWindowMinimumSize(window_, &w, &h);
   if (w != points.w || h != points.h) SDL_SetWindowMinimumSize(window_, points.w, points.h);
@@ -96,8 +96,8 @@ bool SdlFrontend::TakeRedrawRequest() {
 }
 
 void SdlFrontend::Present(const Framebuffer& frame, const std::vector<Rect>& damage) {
-  const bool sameSize = frame_.Width() == frame.Width() && frame_.Height() == frame.Height() &&
-                        frame_.Scale() == frame.Scale();
+  const bool sameSize =
+      frame_.Width() == frame.Width() && frame_.Height() == frame.Height() && frame_.Scale() == frame.Scale();
   if (sameSize) {
     for (const Rect& part : damage) {
       const Rect r = part.Intersect({0, 0, frame.Width(), frame.Height()});
@@ -244,8 +244,8 @@ void SdlFrontend::HandleWindow(const SDL_WindowEvent& w) {
 
 void SdlFrontend::CoalesceMotion(SDL_Event& e) {
   SDL_Event next;
-  while (SDL_PeepEvents(&next, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1 &&
-         next.type == SDL_MOUSEMOTION && next.motion.windowID == e.motion.windowID) {
+  while (SDL_PeepEvents(&next, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1 && next.type == SDL_MOUSEMOTION &&
+         next.motion.windowID == e.motion.windowID) {
     SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_MOUSEMOTION, SDL_MOUSEMOTION);
   }
 }

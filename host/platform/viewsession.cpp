@@ -69,8 +69,10 @@ Outcome<Done> ViewSession::Start(const ViewOptions& options) {
 
   auto loaded = host_->LoadModule(options.module);
   if (!loaded) return R::Fail(loaded.Error());
-  if (!loaded->Started()) return R::Fail("the module did not start (action 2 answered " + std::to_string(loaded->start) + ")");
-  prefs_ = std::make_unique<PreferenceEditor>(host_->Prefs(), [this](const PreferenceItem& i) { PreferenceChanged(i); });
+  if (!loaded->Started())
+    return R::Fail("the module did not start (action 2 answered " + std::to_string(loaded->start) + ")");
+  prefs_ =
+      std::make_unique<PreferenceEditor>(host_->Prefs(), [this](const PreferenceItem& i) { PreferenceChanged(i); });
   layoutFile_ = options.layoutFile;
   GetScreen().SetNestedFilter([this](const InputEvent& e) { return QuitFromNestedLoop(e); });
   return ShowPage(documentPath_.filename().string());
@@ -109,9 +111,9 @@ Outcome<Done> ViewSession::ShowPage(const std::string& title) {
     if (!added) return R::Fail(added.Error());
   }
   pageDialog_ = std::make_unique<Dialog>(std::move(page.Value()));
-  auto view = std::make_unique<ViewWindow>(*pageDialog_, *page_, title,
-                                           ViewWindow::Actions{[this] { SaveFromWindow(); }, [this] { OpenPreferences(); },
-                                                                               [this] { OpenPresets(); }});
+  auto view = std::make_unique<ViewWindow>(
+      *pageDialog_, *page_, title,
+      ViewWindow::Actions{[this] { SaveFromWindow(); }, [this] { OpenPreferences(); }, [this] { OpenPresets(); }});
   view_ = view.get();
   window_ = std::make_unique<Dialog>(std::move(view));
   GetScreen().ShowWindow(*window_);
@@ -211,8 +213,7 @@ bool ViewSession::Shortcut(const InputEvent& e) {
 }
 
 bool ViewSession::QuitFromNestedLoop(const InputEvent& e) {
-  const bool ctrlQ =
-      e.type == InputEvent::Type::KeyDown && (e.qualifiers & GXA_QUALIFIER_CTRL) != 0 && e.key == 'Q';
+  const bool ctrlQ = e.type == InputEvent::Type::KeyDown && (e.qualifiers & GXA_QUALIFIER_CTRL) != 0 && e.key == 'Q';
   if (!ctrlQ && e.type != InputEvent::Type::Close) return false;
   // The open dialog or menu is cancelled on the way out; the main loop saves.
   quit_ = true;

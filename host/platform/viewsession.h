@@ -27,10 +27,10 @@ struct InputEvent;
 struct ViewOptions {
   HostOptions host;
   std::filesystem::path module;
-  std::optional<std::filesystem::path> document;  // default: demo.gxd in the data folder
-  int scale = 0;                                   // 0: from the display
-  Size size{1040, 760};                            // logical: two columns of the page
-  std::optional<std::filesystem::path> layoutFile; // kept up to date with LayoutDump
+  std::optional<std::filesystem::path> document;    // default: demo.gxd in the data folder
+  int scale = 0;                                    // 0: from the display
+  Size size{1040, 760};                             // logical: two columns of the page
+  std::optional<std::filesystem::path> layoutFile;  // kept up to date with LayoutDump
 };
 
 class ViewSession {

@@ -14,7 +14,8 @@ VirtualDesktop::~VirtualDesktop() {
 }
 
 void VirtualDesktop::AddMonitor(const MonitorSpec& spec) {
-  Screen s{spec, {}, std::vector<uint32_t>(size_t(std::max(0, spec.physical.w)) * size_t(std::max(0, spec.physical.h)))};
+  Screen s{
+      spec, {}, std::vector<uint32_t>(size_t(std::max(0, spec.physical.w)) * size_t(std::max(0, spec.physical.h)))};
   s.logical = {spec.physical.x, spec.physical.y, int(std::lround(spec.physical.w / spec.scale)),
                int(std::lround(spec.physical.h / spec.scale))};
   monitors_.push_back(std::move(s));

@@ -39,7 +39,8 @@ int32_t KeyCode(KeySym sym) {
   if ((sym >= XK_A && sym <= XK_Z) || (sym >= XK_0 && sym <= XK_9)) return int32_t(sym);
   switch (sym) {
     case XK_Escape: return GXA_KEY_ESC;
-    case XK_Return: case XK_KP_Enter: return GXA_KEY_ENTER;
+    case XK_Return:
+    case XK_KP_Enter: return GXA_KEY_ENTER;
     case XK_Tab: return GXA_KEY_TAB;
     case XK_Up: return GXA_KEY_UP;
     case XK_Down: return GXA_KEY_DOWN;
@@ -95,7 +96,8 @@ std::vector<X11Desktop::MonitorArea> X11Desktop::ReadMonitors() const {
     int count = 0;
     XRRMonitorInfo* monitors = XRRGetMonitors(display_, DefaultRootWindow(display_), True, &count);
     for (int i = 0; monitors && i < count; ++i) {
-      areas.push_back({{monitors[i].x, monitors[i].y, monitors[i].width, monitors[i].height}, monitors[i].primary != 0});
+      areas.push_back(
+          {{monitors[i].x, monitors[i].y, monitors[i].width, monitors[i].height}, monitors[i].primary != 0});
     }
     if (monitors) XRRFreeMonitors(monitors);
   }
@@ -151,9 +153,9 @@ DesktopWindow* X11Desktop::CreateWindow(const WindowClass& cls, const std::strin
   attributes.override_redirect = True;
   attributes.event_mask = kPointerEvents | KeyPressMask | KeyReleaseMask;
   attributes.cursor = CursorFor(cls.cursor);
-  const ::Window xid = XCreateWindow(display_, DefaultRootWindow(display_), frame.x, frame.y, unsigned(frame.w),
-                                     unsigned(frame.h), 0, 0, InputOnly, CopyFromParent,
-                                     CWOverrideRedirect | CWEventMask | CWCursor, &attributes);
+  const ::Window xid =
+      XCreateWindow(display_, DefaultRootWindow(display_), frame.x, frame.y, unsigned(frame.w), unsigned(frame.h), 0, 0,
+                    InputOnly, CopyFromParent, CWOverrideRedirect | CWEventMask | CWCursor, &attributes);
   XStoreName(display_, xid, title.c_str());
   XMapRaised(display_, xid);
   if (!trap.Ok()) {
@@ -222,12 +224,8 @@ X11Desktop::X11Window* X11Desktop::Find(unsigned long xid) const {
 bool X11Desktop::Translate(const XEvent& e, GxaWindowMessage& msg) const {
   msg = {};
   switch (e.type) {
-    case MotionNotify:
-      msg = {GXA_WINDOW_MOUSE_MOVE, e.xmotion.x, e.xmotion.y, 0, 0, 0.0};
-      return true;
-    case EnterNotify:
-      msg = {GXA_WINDOW_MOUSE_MOVE, e.xcrossing.x, e.xcrossing.y, 0, 0, 0.0};
-      return true;
+    case MotionNotify: msg = {GXA_WINDOW_MOUSE_MOVE, e.xmotion.x, e.xmotion.y, 0, 0, 0.0}; return true;
+    case EnterNotify: msg = {GXA_WINDOW_MOUSE_MOVE, e.xcrossing.x, e.xcrossing.y, 0, 0, 0.0}; return true;
     case ButtonPress:
     case ButtonRelease: {
       const unsigned b = e.xbutton.button;
@@ -246,7 +244,8 @@ bool X11Desktop::Translate(const XEvent& e, GxaWindowMessage& msg) const {
     case KeyPress:
     case KeyRelease: {
       XKeyEvent key = e.xkey;
-      msg = {e.type == KeyPress ? GXA_WINDOW_KEY_DOWN : GXA_WINDOW_KEY_UP, 0, 0, 0, KeyCode(XLookupKeysym(&key, 0)), 0.0};
+      msg = {
+          e.type == KeyPress ? GXA_WINDOW_KEY_DOWN : GXA_WINDOW_KEY_UP, 0, 0, 0, KeyCode(XLookupKeysym(&key, 0)), 0.0};
       return msg.key != 0;
     }
     default: return false;
@@ -262,8 +261,7 @@ bool X11Desktop::Pump() {
     XNextEvent(display_, &e);
     // Only the latest position matters; reading every pixel on the way would lag.
     if (e.type == MotionNotify) {
-      while (XCheckTypedWindowEvent(display_, e.xmotion.window, MotionNotify, &e)) {
-      }
+      while (XCheckTypedWindowEvent(display_, e.xmotion.window, MotionNotify, &e)) {}
     }
     GxaWindowMessage msg;
     if (!Translate(e, msg)) continue;

@@ -32,7 +32,8 @@ PreferenceItem Choice(int32_t id, const char* label, const char* section, std::v
 std::vector<PreferenceItem> Build() {
   const std::vector<PreferenceChoice> sizes{{0, "Small"}, {1, "Medium"}, {2, "Large"}};
   return {
-      Choice(P::kColorUnit, "Colour unit", kValues, {{0, "Percent (0-100 %)"}, {1, "8 bit (0-255)"}, {2, "16 bit (0-65535)"}}),
+      Choice(P::kColorUnit, "Colour unit", kValues,
+             {{0, "Percent (0-100 %)"}, {1, "8 bit (0-255)"}, {2, "16 bit (0-65535)"}}),
       Toggle(P::kPureGradients, "Pure gradients in the RGB sliders", kValues),
       Toggle(P::kLinearDisplay, "Show linear values for linear colours", kValues),
       Toggle(P::kShowRgb, "RGB", kModes),
@@ -43,7 +44,8 @@ std::vector<PreferenceItem> Build() {
       Toggle(P::kShowMixer, "Mixer", kModes),
       Toggle(P::kShowSwatches, "Swatches", kModes),
       Toggle(P::kShowCompact, "Compact", kModes),
-      Choice(P::kWheelMode, "Picture area", kModes, {{0, "None"}, {1, "Colour wheel"}, {2, "Spectrum"}, {3, "Picture"}}),
+      Choice(P::kWheelMode, "Picture area", kModes,
+             {{0, "None"}, {1, "Colour wheel"}, {2, "Spectrum"}, {3, "Picture"}}),
       Toggle(P::kRememberModes, "New choosers start with the last modes used", kModes),
       Choice(P::kWheelSize, "Wheel size", kPanels, sizes, kWheelOptions),
       Choice(P::kSpectrumSize, "Spectrum size", kPanels, sizes, kSpectrum),

@@ -144,7 +144,8 @@ bool PreferencesDialog::Command(Dialog& d, int32_t id, const Container&) {
   Widget* gadget = d.Find(id);
   if (!item || !gadget) return true;
   const std::optional<Value> value = gadget->Data();
-  auto applied = value ? editor_.Apply(*item, FromGadget(*item, *value)) : Outcome<Done>::Fail(item->label + ": no value");
+  auto applied =
+      value ? editor_.Apply(*item, FromGadget(*item, *value)) : Outcome<Done>::Fail(item->label + ": no value");
   ShowMessage(d, applied ? "" : applied.Error());
   gadget->SetData(ToGadget(*item, editor_.Current(*item)));
   return true;

@@ -155,13 +155,16 @@ Outcome<Palette> AsePalette::Parse(std::span<const uint8_t> bytes, const std::st
     const uint16_t type = file.U16();
     const uint32_t length = file.U32();
     auto body_bytes = file.Bytes(length);
-    if (file.Failed()) return R::Fail(BlockText(i) + ": its length of " + std::to_string(length) + " bytes runs past the end of the file");
+    if (file.Failed())
+      return R::Fail(BlockText(i) + ": its length of " + std::to_string(length) +
+                     " bytes runs past the end of the file");
     BigEndianReader body(body_bytes);
     if (type == kGroupStart) {
       auto name = Name(body);
       if (!name) return R::Fail(BlockText(i) + ": the group name is cut short");
       if (open_group != kNone) {
-        return R::Fail(BlockText(i) + ": group '" + *name + "' starts inside group '" + p.groups[open_group].name + "'");
+        return R::Fail(BlockText(i) + ": group '" + *name + "' starts inside group '" + p.groups[open_group].name +
+                       "'");
       }
       open_group = p.groups.size();
       p.groups.push_back({*name, {}});

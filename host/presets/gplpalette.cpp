@@ -88,7 +88,8 @@ Outcome<Palette> GplPalette::Parse(std::string_view text, const std::string& fal
     if (!in_colors && trimmed.starts_with("Columns:")) {
       std::string_view columns = Trimmed(trimmed.substr(8));
       if (!Number(columns) || !columns.empty()) {
-        return R::Fail("line " + std::to_string(number + 1) + " " + Quoted(trimmed) + ": Columns needs a number of 0 or more");
+        return R::Fail("line " + std::to_string(number + 1) + " " + Quoted(trimmed) +
+                       ": Columns needs a number of 0 or more");
       }
       continue;
     }

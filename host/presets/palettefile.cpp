@@ -29,7 +29,8 @@ Outcome<Palette> PaletteFile::Read(const fs::path& file) {
   std::error_code ec;
   const uintmax_t size = fs::file_size(file, ec);
   if (ec) return R::Fail(file.string() + ": " + ec.message());
-  if (size > kMaxBytes) return R::Fail(file.string() + ": " + std::to_string(size) + " bytes is too large for a palette");
+  if (size > kMaxBytes)
+    return R::Fail(file.string() + ": " + std::to_string(size) + " bytes is too large for a palette");
   std::ifstream in(file, std::ios::binary);
   std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (!in && !in.eof()) return R::Fail(file.string() + ": cannot be read");

@@ -21,8 +21,7 @@ class PaletteFile {
   static Outcome<Palette> Read(const std::filesystem::path& file);
   // GPL holds one palette: several groups are joined under name. Answers a
   // note for the user when groups were joined.
-  static Outcome<std::string> Write(const Palette& palette, const std::string& name,
-                                    const std::filesystem::path& file);
+  static Outcome<std::string> Write(const Palette& palette, const std::string& name, const std::filesystem::path& file);
 };
 
 }  // namespace host

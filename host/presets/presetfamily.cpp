@@ -48,9 +48,8 @@ PresetTypes* Types() {
 GxaPresetType* RegisterType(int32_t id, const char* name, const GxaPresetTypeCallbacks* cb, void* user) {
   PresetTypes* types = Types();
   if (!types || !cb || cb->size < offsetof(GxaPresetTypeCallbacks, open)) return nullptr;
-  return Guard<GxaPresetType*>(nullptr, [&] {
-    return reinterpret_cast<GxaPresetType*>(types->Register(id, name ? name : "", *cb, user));
-  });
+  return Guard<GxaPresetType*>(
+      nullptr, [&] { return reinterpret_cast<GxaPresetType*>(types->Register(id, name ? name : "", *cb, user)); });
 }
 
 bool CompleteRegistration(GxaPresetType* type, int32_t flags) {
@@ -134,8 +133,8 @@ PresetThumbnail ThumbnailOf(const GxaBitmap* bmp) {
   return t;
 }
 
-bool StorePreset(const char* text, int32_t type, const void* data, size_t count, int32_t compression,
-                 int64_t raw_size, const GxaBitmap* thumbnail) {
+bool StorePreset(const char* text, int32_t type, const void* data, size_t count, int32_t compression, int64_t raw_size,
+                 const GxaBitmap* thumbnail) {
   auto lib = Library();
   auto url = Url(text);
   if (!lib || !url || (!data && count) || raw_size < 0) return false;
@@ -164,9 +163,8 @@ int64_t ListFolder(const char* text, char* buf, size_t cap) {
 }
 
 const GxaPresetFns kPresets = {
-    sizeof(GxaPresetFns), RegisterType, CompleteRegistration, UnregisterType, ItemInfo,
-    ItemName,             ItemText,     ItemSetText,          ItemData,       ItemDelete,
-    StorePreset,          ListFolder,
+    sizeof(GxaPresetFns), RegisterType, CompleteRegistration, UnregisterType, ItemInfo,   ItemName, ItemText,
+    ItemSetText,          ItemData,     ItemDelete,           StorePreset,    ListFolder,
 };
 
 const GxaPresetBrowserLibrary kBrowserLibrary = {{1000, sizeof(GxaPresetBrowserLibrary)}, &kPresets};

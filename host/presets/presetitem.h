@@ -20,9 +20,9 @@ struct PresetThumbnail {
 
 // What listing reads: everything but the data and the thumbnail's pixels.
 struct PresetItemHeader {
-  int32_t kind = 3;  // the browser's item kind; 3 is a preset
-  int32_t type = 0;  // the preset type's ID, e.g. 1032074 for swatches
-  std::string text;  // the user's description, may be empty
+  int32_t kind = 3;                // the browser's item kind; 3 is a preset
+  int32_t type = 0;                // the preset type's ID, e.g. 1032074 for swatches
+  std::string text;                // the user's description, may be empty
   int32_t data_kind = 0;           // 0 stored, 1 or 2 compressed by the type
   uint64_t uncompressed_size = 0;  // of the data once decompressed
   uint64_t data_size = 0;          // of the data as stored

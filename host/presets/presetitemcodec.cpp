@@ -39,8 +39,7 @@ std::vector<uint8_t> Deflate(std::span<const uint8_t> raw) {
 
 bool Inflate(std::span<const uint8_t> packed, std::vector<uint8_t>& out) {
   uLongf size = static_cast<uLongf>(out.size());
-  return uncompress(out.data(), &size, packed.data(), static_cast<uLong>(packed.size())) == Z_OK &&
-         size == out.size();
+  return uncompress(out.data(), &size, packed.data(), static_cast<uLong>(packed.size())) == Z_OK && size == out.size();
 }
 
 uint64_t PixelBytes(int32_t w, int32_t h) { return static_cast<uint64_t>(w) * static_cast<uint64_t>(h) * 3; }
@@ -84,13 +83,15 @@ std::vector<uint8_t> PresetItemCodec::Write(const PresetItem& item) {
 
 Outcome<size_t> PresetItemCodec::HeaderExtent(std::span<const uint8_t> start) {
   using R = Outcome<size_t>;
-  if (start.size() < kFixedSize) return R::Fail("too short for a preset item (" + std::to_string(start.size()) + " bytes)");
+  if (start.size() < kFixedSize)
+    return R::Fail("too short for a preset item (" + std::to_string(start.size()) + " bytes)");
   if (!std::equal(kMagic.begin(), kMagic.end(), start.begin())) return R::Fail("not a preset item file");
   ByteReader r(start.subspan(4));
   const uint16_t version = r.U16();
   const uint16_t flags = r.U16();
   const uint32_t body = r.U32();
-  if (version != kFormatVersion) return R::Fail("preset item format version " + std::to_string(version) + " is not known");
+  if (version != kFormatVersion)
+    return R::Fail("preset item format version " + std::to_string(version) + " is not known");
   if (flags != 0) return R::Fail("preset item flags " + std::to_string(flags) + " are not known");
   if (body > kMaxHeaderBody) return R::Fail("preset item header of " + std::to_string(body) + " bytes is too long");
   return kFixedSize + body + kChecksumSize;

@@ -28,7 +28,7 @@ class PresetItemCodec {
 
   struct Layout {
     PresetItemHeader header;
-    size_t header_end = 0;    // where the data starts
+    size_t header_end = 0;  // where the data starts
     uint64_t thumbnail_stored = 0;
     bool thumbnail_deflated = false;
   };

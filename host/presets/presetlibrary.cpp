@@ -80,8 +80,7 @@ std::vector<std::string> PresetLibrary::Libraries() const {
   std::error_code ec;
   for (fs::directory_iterator it(root_, ec), end; !ec && it != end; it.increment(ec)) {
     const std::string name = it->path().filename().string();
-    if (EndsWith(name, kLibraryExtension) && name != kShippedLibrary && name != kUserLibrary &&
-        it->is_directory(ec)) {
+    if (EndsWith(name, kLibraryExtension) && name != kShippedLibrary && name != kUserLibrary && it->is_directory(ec)) {
       others.push_back(name);
     }
   }
@@ -162,8 +161,8 @@ PresetItemHeader PresetLibrary::ItemHeader(const fs::path& file, const std::stri
     problem = file.string() + ": " + std::strerror(errno);
     return {};
   }
-  PresetIndexEntry entry{uint64_t(st.st_size), int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
-                         uint64_t(st.st_ino), {}};
+  PresetIndexEntry entry{
+      uint64_t(st.st_size), int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec, uint64_t(st.st_ino), {}};
   auto known = cached.find(key);
   if (known != cached.end() && known->second.size == entry.size && known->second.mtime_ns == entry.mtime_ns &&
       known->second.inode == entry.inode) {

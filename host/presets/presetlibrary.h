@@ -37,9 +37,9 @@ struct PresetEntry {
 };
 
 struct PresetListing {
-  std::vector<PresetEntry> items;    // folders first by path, then names, ignoring case
-  std::vector<PresetUrl> folders;    // every folder below the one listed
-  std::vector<std::string> problems; // one line per item skipped, naming its file
+  std::vector<PresetEntry> items;     // folders first by path, then names, ignoring case
+  std::vector<PresetUrl> folders;     // every folder below the one listed
+  std::vector<std::string> problems;  // one line per item skipped, naming its file
 };
 
 class PresetLibrary {
@@ -85,7 +85,8 @@ class PresetLibrary {
   void ListFolder(const PresetUrl& folder, bool recursive, const PresetIndex::Entries& cached,
                   PresetIndex::Entries& seen, PresetListing& out) const;
   PresetItemHeader ItemHeader(const std::filesystem::path& file, const std::string& key,
-                              const PresetIndex::Entries& cached, PresetIndex::Entries& seen, std::string& problem) const;
+                              const PresetIndex::Entries& cached, PresetIndex::Entries& seen,
+                              std::string& problem) const;
 
   std::filesystem::path root_;
   bool shipped_writable_;

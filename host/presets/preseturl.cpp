@@ -30,7 +30,8 @@ int HexValue(char c) {
 Outcome<PresetUrl> PresetUrl::Parse(const std::string& text) {
   using R = Outcome<PresetUrl>;
   const std::string scheme = kScheme;
-  if (text.compare(0, scheme.size(), scheme) != 0) return R::Fail("'" + text + "' is not a preset URL (preset:/LIBRARY/...)");
+  if (text.compare(0, scheme.size(), scheme) != 0)
+    return R::Fail("'" + text + "' is not a preset URL (preset:/LIBRARY/...)");
   std::vector<std::string> parts;
   size_t at = scheme.size();
   while (at <= text.size()) {
@@ -121,7 +122,8 @@ Outcome<std::string> PresetUrl::ComponentOf(const std::string& file_name) {
     out += static_cast<char>(hi * 16 + lo);
     i += 2;
   }
-  if (out.empty() || FileName(out) != file_name) return Outcome<std::string>::Fail("'" + file_name + "' is not an item's file name");
+  if (out.empty() || FileName(out) != file_name)
+    return Outcome<std::string>::Fail("'" + file_name + "' is not an item's file name");
   return out;
 }
 

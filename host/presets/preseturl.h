@@ -49,7 +49,8 @@ class PresetUrl {
   bool operator==(const PresetUrl&) const = default;
 
  private:
-  PresetUrl(std::string library, std::vector<std::string> path) : library_(std::move(library)), path_(std::move(path)) {}
+  PresetUrl(std::string library, std::vector<std::string> path)
+      : library_(std::move(library)), path_(std::move(path)) {}
   std::string library_;
   std::vector<std::string> path_;
 };

@@ -70,8 +70,8 @@ Outcome<Done> SwatchPalettes::SaveAsPreset(const Palette& palette, const std::st
     std::vector<double> rgba;
     for (const PaletteColor& c : g.colors) rgba.insert(rgba.end(), {c.red, c.green, c.blue, 1.0});
     // The group library makes the group; the data takes a copy of it.
-    GxaSwatchGroup* group = groups_->alloc(g.name.c_str(), false, rgba.empty() ? nullptr : rgba.data(),
-                                           int32_t(g.colors.size()));
+    GxaSwatchGroup* group =
+        groups_->alloc(g.name.c_str(), false, rgba.empty() ? nullptr : rgba.data(), int32_t(g.colors.size()));
     const bool inserted =
         group && data_->insert_group(data.Get(), group, data_->group_count(data.Get(), kDocumentCollection),
                                      kDocumentCollection);
@@ -103,7 +103,8 @@ Outcome<Palette> SwatchPalettes::PresetPalette(const std::string& url) const {
   if (!data_->is_swatch_preset(url.c_str())) return R::Fail(url + " is not a swatch preset");
   SwatchData data(*data_);
   if (!data.Get()) return R::Fail("the module could not make swatch data");
-  if (!data_->load_preset_by_url(data.Get(), url.c_str(), false)) return R::Fail(Why("the module could not read " + url));
+  if (!data_->load_preset_by_url(data.Get(), url.c_str(), false))
+    return R::Fail(Why("the module could not read " + url));
   Palette p;
   const int32_t count = data_->group_count(data.Get(), kDocumentCollection);
   for (int32_t i = 0; i < count; ++i) p.groups.push_back(GroupOf(data_->group_at(data.Get(), i, kDocumentCollection)));
@@ -116,7 +117,7 @@ Outcome<SwatchPalettes::Imported> SwatchPalettes::ImportFile(const std::string& 
   using R = Outcome<Imported>;
   auto palette = PaletteFile::Read(file);
   if (!palette) return R::Fail(palette.Error());
-  std::string preset = !name.empty() ? name
+  std::string preset = !name.empty()                 ? name
                        : palette->groups.size() == 1 ? palette->groups[0].name
                                                      : std::filesystem::path(file).stem().string();
   std::replace(preset.begin(), preset.end(), '/', '_');

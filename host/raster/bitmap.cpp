@@ -70,13 +70,9 @@ void Bitmap::Clear(Rgba c) {
   }
 }
 
-uint8_t* Bitmap::Row(int y) {
-  return (y >= 0 && y < height_) ? pixels_.data() + Offset(0, y) : nullptr;
-}
+uint8_t* Bitmap::Row(int y) { return (y >= 0 && y < height_) ? pixels_.data() + Offset(0, y) : nullptr; }
 
-const uint8_t* Bitmap::Row(int y) const {
-  return (y >= 0 && y < height_) ? pixels_.data() + Offset(0, y) : nullptr;
-}
+const uint8_t* Bitmap::Row(int y) const { return (y >= 0 && y < height_) ? pixels_.data() + Offset(0, y) : nullptr; }
 
 uint8_t* Bitmap::AlphaRow(int y) {
   return (!alpha_.empty() && y >= 0 && y < height_) ? alpha_.data() + size_t(y) * width_ : nullptr;
@@ -145,8 +141,7 @@ bool Bitmap::CopyPartTo(Bitmap& dst, int x, int y, int w, int h) const {
     dst.profile_ = profile_;
   }
   dst.Clear({0, 0, 0, 0});
-  const Rect part = Rect{x, y, std::min(w, dst.width_), std::min(h, dst.height_)}.Intersect(
-      {0, 0, width_, height_});
+  const Rect part = Rect{x, y, std::min(w, dst.width_), std::min(h, dst.height_)}.Intersect({0, 0, width_, height_});
   for (int row = 0; row < part.h; ++row) {
     CopyRowPart(dst, part.x, part.y + row, part.x - x, part.y - y + row, part.w);
   }

@@ -44,7 +44,10 @@ class Bitmap {
 
   // Separate alpha channel (any depth; at depth 32 the built-in alpha wins).
   bool AddAlphaChannel(uint8_t initial = 255);
-  void RemoveAlphaChannel() { alpha_.clear(); alpha_.shrink_to_fit(); }
+  void RemoveAlphaChannel() {
+    alpha_.clear();
+    alpha_.shrink_to_fit();
+  }
   bool HasAlphaChannel() const { return !alpha_.empty(); }
   // True when pixels carry an opacity of their own (depth 32 or a channel).
   bool HasAlpha() const { return depth_ == 32 || HasAlphaChannel(); }

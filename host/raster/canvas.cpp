@@ -92,8 +92,8 @@ void Canvas::DrawBorder(const Rect& r, BorderStyle style, Rgba light, Rgba dark)
 
 void Canvas::DrawBitmap(const Bitmap& bitmap, const Rect& dst, std::optional<Rect> src, int flags) {
   if (bitmap.IsEmpty() || dst.IsEmpty()) return;
-  const Rect source = src.value_or(Rect{0, 0, bitmap.Width(), bitmap.Height()})
-                          .Intersect({0, 0, bitmap.Width(), bitmap.Height()});
+  const Rect source =
+      src.value_or(Rect{0, 0, bitmap.Width(), bitmap.Height()}).Intersect({0, 0, bitmap.Width(), bitmap.Height()});
   if (source.IsEmpty()) return;
   BlitPhysical(bitmap, source, ToPhysical(dst), flags);
 }

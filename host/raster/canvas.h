@@ -91,7 +91,7 @@ class Canvas {
   Framebuffer& target_;
   FontRenderer& fonts_;
   Point origin_;
-  std::vector<Rect> clips_;  // physical
+  std::vector<Rect> clips_;     // physical
   std::vector<uint32_t> line_;  // a bitmap row joined with its alpha channel
 };
 

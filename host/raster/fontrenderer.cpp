@@ -88,9 +88,7 @@ std::u32string FontRenderer::DecodeUtf8(std::string_view utf8) {
   return out;
 }
 
-double FontRenderer::Scale(Face face, double pixelSize) const {
-  return pixelSize / double(face->units_per_EM);
-}
+double FontRenderer::Scale(Face face, double pixelSize) const { return pixelSize / double(face->units_per_EM); }
 
 double FontRenderer::Ascent(double pixelSize, bool bold) const {
   if (!IsReady()) return pixelSize * 0.93;

@@ -83,7 +83,7 @@ class FontRenderer {
   std::string error_;
   std::unordered_map<uint64_t, Glyph> cache_;
   std::unordered_map<std::string, Run> runs_;  // point into cache_
-  uint64_t clears_ = 0;                         // times cache_ started over
+  uint64_t clears_ = 0;                        // times cache_ started over
 };
 
 }  // namespace host

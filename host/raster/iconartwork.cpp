@@ -88,12 +88,11 @@ void IconArtwork::Picture(double side, VectorPainter& p) {
   p.Fill([=](double, double y) { return Mix({70, 140, 225}, {165, 208, 250}, (y - iy) / ih); });
   p.AddCircle(ix + iw * 0.74, iy + ih * 0.3, 1.5);
   p.Fill(Rgba{255, 212, 70});
-  const Pt back[] = {{ix + iw * 0.35, iy + ih}, {ix + iw * 0.68, iy + ih * 0.45}, {ix + iw, iy + ih * 0.85},
-                     {ix + iw, iy + ih}};
+  const Pt back[] = {
+      {ix + iw * 0.35, iy + ih}, {ix + iw * 0.68, iy + ih * 0.45}, {ix + iw, iy + ih * 0.85}, {ix + iw, iy + ih}};
   p.AddPolygon(back);
   p.Fill(Rgba{48, 120, 70});
-  const Pt front[] = {{ix, iy + ih}, {ix, iy + ih * 0.8}, {ix + iw * 0.32, iy + ih * 0.35},
-                      {ix + iw * 0.62, iy + ih}};
+  const Pt front[] = {{ix, iy + ih}, {ix, iy + ih * 0.8}, {ix + iw * 0.32, iy + ih * 0.35}, {ix + iw * 0.62, iy + ih}};
   p.AddPolygon(front);
   p.Fill(Rgba{86, 174, 96});
 }
@@ -312,8 +311,8 @@ void IconArtwork::ReduceSamples(double side, VectorPainter& p) {
 }
 
 void IconArtwork::Mosaic(double side, VectorPainter& p) {
-  const Rgba tiles[9] = {{112, 172, 232}, {152, 198, 242}, {255, 206, 92},  {88, 160, 92}, {124, 188, 104},
-                         {82, 142, 204},  {118, 92, 60},  {84, 152, 82},   {146, 112, 72}};
+  const Rgba tiles[9] = {{112, 172, 232}, {152, 198, 242}, {255, 206, 92}, {88, 160, 92}, {124, 188, 104},
+                         {82, 142, 204},  {118, 92, 60},   {84, 152, 82},  {146, 112, 72}};
   const double tile = 4.4, gap = 0.8, x0 = (side - 3 * tile - 2 * gap) / 2;
   p.AddRoundRect(x0 - 0.7, x0 - 0.7, 3 * tile + 2 * gap + 1.4, 3 * tile + 2 * gap + 1.4, 1.6);
   p.Fill(kShadow);

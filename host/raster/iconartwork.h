@@ -7,10 +7,33 @@ namespace host {
 // What an icon shows. Each symbol is drawn procedurally on a square design
 // grid whose side Side() gives, with the top left at (0, 0).
 enum class IconSymbol {
-  Wheel, Spectrum, Picture, Rgb, Hsv, Kelvin, Mixer, Swatches, Compact, Alpha, Hex, Linear, Picker,
-  HarmonyFree, HarmonyMono, HarmonyComplementary, HarmonyAnalog, HarmonySplit, HarmonyEqui,
-  HarmonyTetrad, HarmonyLock,
-  AddSample, DeleteSamples, ReduceSamples, Mosaic, NewGroup, DeleteSelection,
+  Wheel,
+  Spectrum,
+  Picture,
+  Rgb,
+  Hsv,
+  Kelvin,
+  Mixer,
+  Swatches,
+  Compact,
+  Alpha,
+  Hex,
+  Linear,
+  Picker,
+  HarmonyFree,
+  HarmonyMono,
+  HarmonyComplementary,
+  HarmonyAnalog,
+  HarmonySplit,
+  HarmonyEqui,
+  HarmonyTetrad,
+  HarmonyLock,
+  AddSample,
+  DeleteSamples,
+  ReduceSamples,
+  Mosaic,
+  NewGroup,
+  DeleteSelection,
 };
 
 // The drawings behind the host's icons, in full colour (the "on" look).

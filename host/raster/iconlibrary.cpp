@@ -32,19 +32,17 @@ constexpr ToggleIcons kToggles[] = {
 
 // Harmony buttons: the icon and the second icon, shown when off.
 constexpr std::pair<IconSymbol, std::pair<int, int>> kHarmonies[] = {
-    {IconSymbol::HarmonyFree, {1033498, 1033621}},  {IconSymbol::HarmonyMono, {1033499, 1033622}},
+    {IconSymbol::HarmonyFree, {1033498, 1033621}},          {IconSymbol::HarmonyMono, {1033499, 1033622}},
     {IconSymbol::HarmonyComplementary, {1033500, 1033623}}, {IconSymbol::HarmonyAnalog, {1033501, 1033624}},
-    {IconSymbol::HarmonySplit, {1033502, 1033625}}, {IconSymbol::HarmonyTetrad, {1033503, 1033626}},
-    {IconSymbol::HarmonyEqui, {1033504, 1033627}},  {IconSymbol::HarmonyLock, {1033619, 1033620}},
+    {IconSymbol::HarmonySplit, {1033502, 1033625}},         {IconSymbol::HarmonyTetrad, {1033503, 1033626}},
+    {IconSymbol::HarmonyEqui, {1033504, 1033627}},          {IconSymbol::HarmonyLock, {1033619, 1033620}},
 };
 
 // Plain action buttons.
 constexpr std::pair<int, IconSymbol> kActions[] = {
-    {1033505, IconSymbol::AddSample},  {1033506, IconSymbol::DeleteSamples},
-    {1034124, IconSymbol::ReduceSamples}, {1033760, IconSymbol::NewGroup},
-    {1033759, IconSymbol::DeleteSelection},
+    {1033505, IconSymbol::AddSample}, {1033506, IconSymbol::DeleteSamples},   {1034124, IconSymbol::ReduceSamples},
+    {1033760, IconSymbol::NewGroup},  {1033759, IconSymbol::DeleteSelection},
 };
-
 
 }  // namespace
 

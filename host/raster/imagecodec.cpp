@@ -5,8 +5,8 @@
 #include <cstring>
 #include <fstream>
 
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 #include <png.h>
 
 #include "core/replacedfile.h"
@@ -42,8 +42,8 @@ void JpegEmitMessage(j_common_ptr info, int level) {
 }
 
 // Holds no objects with destructors: libjpeg leaves it through longjmp.
-bool RunJpegDecode(jpeg_decompress_struct& info, JpegErrorManager& err, std::span<const uint8_t> data,
-                   Bitmap& out, bool& cmyk, bool& inverted, std::string& error) {
+bool RunJpegDecode(jpeg_decompress_struct& info, JpegErrorManager& err, std::span<const uint8_t> data, Bitmap& out,
+                   bool& cmyk, bool& inverted, std::string& error) {
   if (setjmp(err.jump)) return false;
   jpeg_mem_src(&info, data.data(), static_cast<unsigned long>(data.size()));
   jpeg_read_header(&info, TRUE);
@@ -52,8 +52,8 @@ bool RunJpegDecode(jpeg_decompress_struct& info, JpegErrorManager& err, std::spa
   info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
   jpeg_start_decompress(&info);
   if (!out.Init(int(info.output_width), int(info.output_height), cmyk ? 32 : 24)) {
-    error = "picture too large (" + std::to_string(info.output_width) + " x " +
-            std::to_string(info.output_height) + ")";
+    error =
+        "picture too large (" + std::to_string(info.output_width) + " x " + std::to_string(info.output_height) + ")";
     return false;
   }
   while (info.output_scanline < info.output_height) {

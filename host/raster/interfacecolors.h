@@ -16,17 +16,17 @@ class InterfaceColors {
   // Colour IDs. 0, 1, 1000, 1003, 1004, 1007, 1157 and 1159 are the numbers
   // modules use; the rest serve the host's own widgets.
   enum Id : int {
-    kFrameDark = 0,         // inner selection frame, handle box outline
-    kFrameLight = 1,        // outer handle line, contrast to kFrameDark
-    kBackground = 1000,     // dialog and gadget background
+    kFrameDark = 0,          // inner selection frame, handle box outline
+    kFrameLight = 1,         // outer handle line, contrast to kFrameDark
+    kBackground = 1000,      // dialog and gadget background
     kEditBackground = 1001,  // edit and number fields
     kButton = 1002,          // button face
     kText = 1003,
-    kGroupFill = 1004,       // a quiet cell or group area
+    kGroupFill = 1004,  // a quiet cell or group area
     kBorderLight = 1005,
     kBorderDark = 1006,
-    kOutline = 1007,         // outlines of inactive shapes
-    kHighlight = 1008,       // selected menu entry, focus
+    kOutline = 1007,    // outlines of inactive shapes
+    kHighlight = 1008,  // selected menu entry, focus
     kHighlightText = 1009,
     kButtonPressed = 1010,
     kMenuBackground = 1011,
@@ -34,7 +34,7 @@ class InterfaceColors {
     kTooltipText = 1013,
     kSelectionFrame = 1157,  // outer frame of a selected swatch
     kTextDisabled = 1159,
-    kCheckerLight = 1160,    // checkerboard behind transparent colours
+    kCheckerLight = 1160,  // checkerboard behind transparent colours
     kCheckerDark = 1161,
   };
 

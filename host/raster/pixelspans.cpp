@@ -132,10 +132,10 @@ __attribute__((target("avx2"))) void BlendOverAvx2(const uint8_t* src, uint32_t*
     __m256i out = s;
     if (_mm256_movemask_epi8(full) != -1) {
       const __m256i a = _mm256_shuffle_epi8(s, spread);
-      const __m256i low = MixAvx2(_mm256_unpacklo_epi8(s, zero), _mm256_unpacklo_epi8(d, zero),
-                                  _mm256_unpacklo_epi8(a, zero));
-      const __m256i high = MixAvx2(_mm256_unpackhi_epi8(s, zero), _mm256_unpackhi_epi8(d, zero),
-                                   _mm256_unpackhi_epi8(a, zero));
+      const __m256i low =
+          MixAvx2(_mm256_unpacklo_epi8(s, zero), _mm256_unpacklo_epi8(d, zero), _mm256_unpacklo_epi8(a, zero));
+      const __m256i high =
+          MixAvx2(_mm256_unpackhi_epi8(s, zero), _mm256_unpackhi_epi8(d, zero), _mm256_unpackhi_epi8(a, zero));
       out = _mm256_or_si256(_mm256_blendv_epi8(_mm256_packus_epi16(low, high), s, full), alpha);
     }
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + i), out);
@@ -159,8 +159,8 @@ GXA_SPAN_CLONES void CopyRgbSpan(const uint8_t* rgb, uint32_t* dst, int count) {
   int i = 0;
   for (; 3 * i + 32 <= 3 * count; i += 8) {
     const Wide v = Load<Wide>(rgb + 3 * i);
-    Store(dst + i, __builtin_shufflevector(v, v, 0, 1, 2, 0, 3, 4, 5, 0, 6, 7, 8, 0, 9, 10, 11, 0, 12, 13, 14, 0, 15, 16,
-                                           17, 0, 18, 19, 20, 0, 21, 22, 23, 0) |
+    Store(dst + i, __builtin_shufflevector(v, v, 0, 1, 2, 0, 3, 4, 5, 0, 6, 7, 8, 0, 9, 10, 11, 0, 12, 13, 14, 0, 15,
+                                           16, 17, 0, 18, 19, 20, 0, 21, 22, 23, 0) |
                        kWideAlpha);
   }
   for (; i < count; ++i) {
@@ -217,9 +217,7 @@ void PixelSpans::BlendPixel(uint32_t& pixel, Rgba src, int alpha) {
 
 void PixelSpans::CopyRgb(const uint8_t* rgb, uint32_t* dst, int count) { CopyRgbSpan(rgb, dst, count); }
 
-void PixelSpans::CopyRgbaOpaque(const uint8_t* rgba, uint32_t* dst, int count) {
-  CopyRgbaOpaqueSpan(rgba, dst, count);
-}
+void PixelSpans::CopyRgbaOpaque(const uint8_t* rgba, uint32_t* dst, int count) { CopyRgbaOpaqueSpan(rgba, dst, count); }
 
 void PixelSpans::JoinAlpha(const uint8_t* rgb, const uint8_t* alpha, uint32_t* out, int count) {
   JoinAlphaSpan(rgb, alpha, out, count);

@@ -28,9 +28,7 @@ struct Rect {
   constexpr bool IsEmpty() const { return w <= 0 || h <= 0; }
   constexpr int Right() const { return x + w; }
   constexpr int Bottom() const { return y + h; }
-  constexpr bool Contains(int px, int py) const {
-    return px >= x && py >= y && px < x + w && py < y + h;
-  }
+  constexpr bool Contains(int px, int py) const { return px >= x && py >= y && px < x + w && py < y + h; }
   constexpr Rect Intersect(const Rect& o) const {
     const int l = std::max(x, o.x), t = std::max(y, o.y);
     const int r = std::min(Right(), o.Right()), b = std::min(Bottom(), o.Bottom());

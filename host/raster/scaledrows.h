@@ -24,7 +24,7 @@ class ScaledRows {
   static constexpr int kOne = 256;  // fixed-point unit of the smooth weights
 
   struct Tap {
-    int first;   // source column (or row) and the next one, clamped to the part
+    int first;  // source column (or row) and the next one, clamped to the part
     int second;
     int weight;  // of the second, in kOne units
   };

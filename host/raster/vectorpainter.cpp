@@ -67,15 +67,17 @@ void VectorPainter::AddRoundRect(double x, double y, double w, double h, double 
     return;
   }
   std::vector<Pt> contour;
-  const Pt centres[4] = {{x + w - radius, y + radius}, {x + w - radius, y + h - radius},
-                         {x + radius, y + h - radius}, {x + radius, y + radius}};
+  const Pt centres[4] = {{x + w - radius, y + radius},
+                         {x + w - radius, y + h - radius},
+                         {x + radius, y + h - radius},
+                         {x + radius, y + radius}};
   const int n = Segments(radius * unit_, kPi / 2);
   for (int corner = 0; corner < 4; ++corner) {
     const double start = -kPi / 2 + corner * kPi / 2;
     for (int i = 0; i <= n; ++i) {
       const double a = start + (kPi / 2) * i / n;
-      contour.push_back({(centres[corner].x + radius * std::cos(a)) * unit_,
-                         (centres[corner].y + radius * std::sin(a)) * unit_});
+      contour.push_back(
+          {(centres[corner].x + radius * std::cos(a)) * unit_, (centres[corner].y + radius * std::sin(a)) * unit_});
     }
   }
   AddContour(std::move(contour), hole);

@@ -62,8 +62,7 @@ bool ColorScreenPicker::Start(void* chooser, Callback callback, GxaDialog* paren
   g_picker.callback = callback;
   g_picker.chooser = chooser;
   g_picker.parent = parent;
-  const bool started =
-      PlatformDesktop::PickingMode() == GXA_PICKING_DESKTOP ? StartDesktopPick() : StartWindows();
+  const bool started = PlatformDesktop::PickingMode() == GXA_PICKING_DESKTOP ? StartDesktopPick() : StartWindows();
   // A start that cannot run leaves nothing behind, so the next one can.
   if (!started)
     Forget();
@@ -133,8 +132,7 @@ std::int32_t ColorScreenPicker::OpenWindows()
 
 bool ColorScreenPicker::WindowProc(GxaPickerWindow* window, const GxaWindowMessage* msg)
 {
-  return GuardEntry("ColorScreenPicker::WindowProc()", false,
-                    [&] { return msg && HandleMessage(window, *msg); });
+  return GuardEntry("ColorScreenPicker::WindowProc()", false, [&] { return msg && HandleMessage(window, *msg); });
 }
 
 bool ColorScreenPicker::HandleMessage(GxaPickerWindow* window, const GxaWindowMessage& msg)

@@ -29,8 +29,8 @@ Result<void> CircularBitmap::SetDiameter(double diameter)
   if (radius == 0.0)
     return Ok();
   // A row holds ceil(diameter) + 2 pixels at most; with alpha, four bytes each.
-  const std::int64_t needed = std::min<std::int64_t>(3 * static_cast<std::int64_t>(std::ceil(diameter)) + kRowSlack,
-                                                     kBufferCap);
+  const std::int64_t needed =
+      std::min<std::int64_t>(3 * static_cast<std::int64_t>(std::ceil(diameter)) + kRowSlack, kBufferCap);
   if (_rowBuffer && needed <= _capacity)
     return Ok();
   const std::int64_t capacity = std::min(2 * needed, kBufferCap);

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-
 double ColorWheelScheme::PointAngle(const Vector& point, const Vector& centre)
 {
   return std::atan2(point.x - centre.x, point.y - centre.y) + kPi;

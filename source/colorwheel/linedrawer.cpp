@@ -156,8 +156,8 @@ bool LineDrawer::DrawLine(double x1, double y1, double x2, double y2, BaseBitmap
   return painted;
 }
 
-bool LineDrawer::DrawDashedLine(double x1, double y1, double x2, double y2, double dash, double gap,
-                                bool startWithGap, BaseBitmap& target)
+bool LineDrawer::DrawDashedLine(double x1, double y1, double x2, double y2, double dash, double gap, bool startWithGap,
+                                BaseBitmap& target)
 {
   dash = std::fabs(dash);
   gap = std::fabs(gap);
@@ -181,8 +181,8 @@ bool LineDrawer::DrawDashedLine(double x1, double y1, double x2, double y2, doub
   for (std::int64_t i = 0; i + 1 < dashes; ++i)
   {
     const double from = start + static_cast<double>(i) * period;
-    painted = DrawLine(x1 + from * ux, y1 + from * uy, x1 + (from + dash) * ux, y1 + (from + dash) * uy, target) ||
-              painted;
+    painted =
+        DrawLine(x1 + from * ux, y1 + from * uy, x1 + (from + dash) * ux, y1 + (from + dash) * uy, target) || painted;
   }
   const double from = start + static_cast<double>(dashes - 1) * period;
   const double remaining = length - from;

@@ -79,7 +79,9 @@ bool ColorInterfaceKelvin::StoreEdit(std::int32_t id, const BaseContainer& msg, 
       state.SetInt32(kStateTemperature, kelvin);
       return true;
     }
-    case kSliderTemperature: state.SetInt32(kStateTemperature, TruncateKelvin(msg.GetFloat(GXA_MSG_VALUE))); return true;
+    case kSliderTemperature:
+      state.SetInt32(kStateTemperature, TruncateKelvin(msg.GetFloat(GXA_MSG_VALUE)));
+      return true;
     case kFieldTint:
     {
       double tint = state.GetFloat(kStateTint, 0.0);

@@ -21,9 +21,8 @@ constexpr std::int32_t kDialogTitle = 20010;
 }  // namespace
 
 SubColorFieldArea::SubColorFieldArea(const Vector& color)
-  : _color(color), _conversion(new (std::nothrow) ColorDisplayConversion)
-{
-}
+    : _color(color), _conversion(new (std::nothrow) ColorDisplayConversion)
+{}
 
 SubColorFieldArea::~SubColorFieldArea() = default;
 

@@ -18,8 +18,7 @@ constexpr std::int32_t kSliderSpace = 6;
 
 ColorInterfaceSpectrum::ColorInterfaceSpectrum(ColorChooserGui& chooser)
     : _square(chooser, ColorSpectrumArea::Sizing::Fixed)
-{
-}
+{}
 
 Result<void> ColorInterfaceSpectrum::CreateLayout(ColorChooserGui& chooser)
 {

@@ -190,8 +190,8 @@ ColorSpectrumImage::Marker ColorSpectrumArea::MakeMarker() const
   const double steps = _edge - 2 * _margin - 1;
   ColorSpectrumImage::Marker marker;
   marker.centre = Vector(_margin + hsv.y * steps, _margin + steps - hsv.z * steps, 0.0);
-  const Vector shown = _chooser.IsLinearActive() ? ConvertColorSpace(_chooser.GetColor(), GXA_TRANSFORM_TO_HOST)
-                                                 : _chooser.GetColor();
+  const Vector shown =
+      _chooser.IsLinearActive() ? ConvertColorSpace(_chooser.GetColor(), GXA_TRANSFORM_TO_HOST) : _chooser.GetColor();
   marker.color = shown.Clamp01();
   const double luma = 0.299 * shown.x + 0.587 * shown.y + 0.114 * shown.z;
   marker.grey = luma < kContrastLuma ? 255 : 0;
@@ -207,8 +207,7 @@ Vector ColorSpectrumArea::MarkerPosition() const
 
 Vector ColorSpectrumArea::PointToSv(double x, double y) const
 {
-  return {std::clamp((x - kMargin) * _invSpan, 0.0, 1.0), std::clamp(1.0 - (y - kMargin) * _invSpan, 0.0, 1.0),
-          0.0};
+  return {std::clamp((x - kMargin) * _invSpan, 0.0, 1.0), std::clamp(1.0 - (y - kMargin) * _invSpan, 0.0, 1.0), 0.0};
 }
 
 bool ColorSpectrumArea::OnMarker(double x, double y) const
@@ -360,8 +359,7 @@ String ColorSpectrumArea::Tooltip(const BaseContainer& msg)
   const bool onMarker = OnMarker(mx, my);
   const Vector& hsv = _chooser.GetHSV();
   const Vector sv = onMarker ? Vector(hsv.y, hsv.z, 0.0) : PointToSv(mx, my);
-  return ColorTooltipLine(ModuleResource::LoadString(kStringSaturation), FormatNumber(sv.x, GXA_UNIT_PERCENT)) +
-         " " +
+  return ColorTooltipLine(ModuleResource::LoadString(kStringSaturation), FormatNumber(sv.x, GXA_UNIT_PERCENT)) + " " +
          ColorTooltipLine(ModuleResource::LoadString(kStringValue), FormatNumber(sv.y, GXA_UNIT_PERCENT)).GetStd();
 }
 

@@ -264,8 +264,7 @@ void ColorSwatchGroup::SortColors()
 {
   if (_swatches.GetCount() < 2)
     return;
-  std::sort(_swatches.begin(), _swatches.end(),
-            [](const auto& a, const auto& b) { return SwatchComesBefore(*a, *b); });
+  std::sort(_swatches.begin(), _swatches.end(), [](const auto& a, const auto& b) { return SwatchComesBefore(*a, *b); });
 }
 
 Result<void> ColorSwatchGroup::Resize(std::size_t count)

@@ -46,8 +46,7 @@ public:
   // Components clamped to 0..1; kAppend (or any index past the end) appends.
   Result<std::int32_t> AddColor(const SwatchColor& color, bool selected, std::int32_t index);
   // Replaces all swatches, or inserts at index; the first new index.
-  Result<std::int32_t> AddColors(std::span<const SwatchColor> colors, bool selected, bool insert,
-                                 std::int32_t index);
+  Result<std::int32_t> AddColors(std::span<const SwatchColor> colors, bool selected, bool insert, std::int32_t index);
   void Reset();
   bool RemoveColors(std::int32_t start, std::int32_t count);
   bool RemoveSelectedColors();

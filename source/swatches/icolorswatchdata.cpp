@@ -85,8 +85,7 @@ bool iColorSwatchData::SDKSetGroupAtIndex(std::int32_t groupIndex, const ColorSw
   return true;
 }
 
-bool iColorSwatchData::SDKInsertGroup(const ColorSwatchGroup* group, std::int32_t groupIndex,
-                                      std::int32_t collection)
+bool iColorSwatchData::SDKInsertGroup(const ColorSwatchGroup* group, std::int32_t groupIndex, std::int32_t collection)
 {
   if (EnsureCollections().IsError())
     return false;

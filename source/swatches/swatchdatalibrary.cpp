@@ -8,8 +8,9 @@ namespace
 {
 GxaSwatchData* Load(GxaDocument* doc, bool withGlobal)
 {
-  return GuardEntry("iColorSwatchData::SDKLoad()", static_cast<GxaSwatchData*>(nullptr),
-                    [&] { return reinterpret_cast<GxaSwatchData*>(iColorSwatchData::SDKLoad(doc, withGlobal).release()); });
+  return GuardEntry("iColorSwatchData::SDKLoad()", static_cast<GxaSwatchData*>(nullptr), [&] {
+    return reinterpret_cast<GxaSwatchData*>(iColorSwatchData::SDKLoad(doc, withGlobal).release());
+  });
 }
 
 void Free(GxaSwatchData** data)
@@ -40,8 +41,8 @@ bool MergeData(GxaSwatchData* data, const GxaSwatchData* other, bool includeGlob
 
 bool CopyFrom(GxaSwatchData* data, const GxaSwatchData* other)
 {
-  return data &&
-         GuardEntry("iColorSwatchData::CopyFrom()", false, [&] { return FromHandle(data)->CopyFrom(FromHandle(other)); });
+  return data && GuardEntry("iColorSwatchData::CopyFrom()", false,
+                            [&] { return FromHandle(data)->CopyFrom(FromHandle(other)); });
 }
 
 std::int32_t GroupCount(const GxaSwatchData* data, std::int32_t collection)
@@ -56,9 +57,8 @@ GxaSwatchGroup* GroupAt(GxaSwatchData* data, std::int32_t index, std::int32_t co
 
 bool SetGroupAt(GxaSwatchData* data, std::int32_t index, const GxaSwatchGroup* group, std::int32_t collection)
 {
-  return data && GuardEntry("iColorSwatchData::SDKSetGroupAtIndex()", false, [&] {
-           return FromHandle(data)->SDKSetGroupAtIndex(index, FromHandle(group), collection);
-         });
+  return data && GuardEntry("iColorSwatchData::SDKSetGroupAtIndex()", false,
+                            [&] { return FromHandle(data)->SDKSetGroupAtIndex(index, FromHandle(group), collection); });
 }
 
 GxaSwatchGroup* CreateGroup(GxaSwatchData* data, std::int32_t collection, const char* name, bool selected,
@@ -76,9 +76,8 @@ GxaSwatchGroup* CreateGroup(GxaSwatchData* data, std::int32_t collection, const 
 
 bool InsertGroup(GxaSwatchData* data, const GxaSwatchGroup* group, std::int32_t index, std::int32_t collection)
 {
-  return data && GuardEntry("iColorSwatchData::SDKInsertGroup()", false, [&] {
-           return FromHandle(data)->SDKInsertGroup(FromHandle(group), index, collection);
-         });
+  return data && GuardEntry("iColorSwatchData::SDKInsertGroup()", false,
+                            [&] { return FromHandle(data)->SDKInsertGroup(FromHandle(group), index, collection); });
 }
 
 bool RemoveGroup(GxaSwatchData* data, std::int32_t index, std::int32_t collection)

@@ -5,8 +5,8 @@
 #include "hosttext.h"
 #include "presetbrowser.h"
 #include "swatches/swatchdatalibrary.h"
-#include "swatches/swatchpreseturl.h"
 #include "swatches/swatchpresetstore.h"
+#include "swatches/swatchpreseturl.h"
 
 namespace
 {
@@ -52,9 +52,9 @@ bool SaveByName(GxaSwatchData* data, const char* name, const char* text, bool ov
   if (!data || !name || !*name)
     return false;
   return GuardEntry("iColorSwatchData::SavePreset()", false, [&] {
-    return Reported("iColorSwatchData::SavePreset()",
-                    swatchpresetstore::Save(*FromHandle(data), swatchpreseturl::ForName(String(name)), String(text),
-                                            overwrite));
+    return Reported(
+        "iColorSwatchData::SavePreset()",
+        swatchpresetstore::Save(*FromHandle(data), swatchpreseturl::ForName(String(name)), String(text), overwrite));
   });
 }
 

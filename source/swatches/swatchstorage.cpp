@@ -12,9 +12,8 @@ struct Rgb8
 };
 
 constexpr Rgb8 kDefaultSwatches[] = {
-    {0, 0, 0},       {64, 64, 64},   {128, 128, 128}, {191, 191, 191}, {191, 96, 96},
-    {191, 143, 96},  {191, 191, 96}, {96, 191, 96},   {96, 191, 191},  {96, 143, 191},
-    {89, 97, 105},   {96, 96, 191},  {143, 96, 191},  {191, 96, 191},
+    {0, 0, 0},     {64, 64, 64},   {128, 128, 128}, {191, 191, 191}, {191, 96, 96}, {191, 143, 96}, {191, 191, 96},
+    {96, 191, 96}, {96, 191, 191}, {96, 143, 191},  {89, 97, 105},   {96, 96, 191}, {143, 96, 191}, {191, 96, 191},
 };
 
 double From8Bit(int v)
@@ -90,8 +89,8 @@ Result<void> AddDefaultGroup(ColorSwatchCollection& into)
 {
   ASSIGN_OR_RETURN(auto group, NewSwatchGroup());
   for (const Rgb8& c : kDefaultSwatches)
-    RETURN_IF_ERROR(group->AddColor({From8Bit(c.red), From8Bit(c.green), From8Bit(c.blue), 1.0}, false,
-                                    ColorSwatchGroup::kAppend));
+    RETURN_IF_ERROR(
+        group->AddColor({From8Bit(c.red), From8Bit(c.green), From8Bit(c.blue), 1.0}, false, ColorSwatchGroup::kAppend));
   RETURN_IF_ERROR(into.Append(std::move(group)));
   return Ok();
 }

@@ -10,14 +10,10 @@ BroadcastTarget SwatchTarget(std::int64_t code)
 {
   switch (code)
   {
-    case kBroadcastSwatchDocument:
-      return BroadcastTarget::SwatchDocument;
-    case kBroadcastSwatchRefresh:
-      return BroadcastTarget::SwatchRefresh;
-    case kBroadcastSwatchDisplay:
-      return BroadcastTarget::SwatchDisplay;
-    default:
-      return BroadcastTarget::None;
+    case kBroadcastSwatchDocument: return BroadcastTarget::SwatchDocument;
+    case kBroadcastSwatchRefresh: return BroadcastTarget::SwatchRefresh;
+    case kBroadcastSwatchDisplay: return BroadcastTarget::SwatchDisplay;
+    default: return BroadcastTarget::None;
   }
 }
 
@@ -28,16 +24,11 @@ BroadcastTarget ModeTarget(std::int64_t code, const BroadcastReceiver& receiver)
     return BroadcastTarget::None;
   switch (code)
   {
-    case kBroadcastWheelOptions:
-      return receiver.wheel ? BroadcastTarget::WheelOptions : BroadcastTarget::None;
-    case kBroadcastWheelStrip:
-      return receiver.wheel ? BroadcastTarget::WheelStrip : BroadcastTarget::None;
-    case kBroadcastSpectrum:
-      return receiver.spectrum ? BroadcastTarget::Spectrum : BroadcastTarget::None;
-    case kBroadcastPictureStrip:
-      return receiver.picture ? BroadcastTarget::PictureStrip : BroadcastTarget::None;
-    default:
-      return BroadcastTarget::None;
+    case kBroadcastWheelOptions: return receiver.wheel ? BroadcastTarget::WheelOptions : BroadcastTarget::None;
+    case kBroadcastWheelStrip: return receiver.wheel ? BroadcastTarget::WheelStrip : BroadcastTarget::None;
+    case kBroadcastSpectrum: return receiver.spectrum ? BroadcastTarget::Spectrum : BroadcastTarget::None;
+    case kBroadcastPictureStrip: return receiver.picture ? BroadcastTarget::PictureStrip : BroadcastTarget::None;
+    default: return BroadcastTarget::None;
   }
 }
 }  // namespace

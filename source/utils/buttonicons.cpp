@@ -25,8 +25,8 @@ std::int32_t ToLogical(std::int32_t physical, double scale)
 ButtonIcons::Lookup ButtonIcons::Resolve(const ButtonSettings& settings)
 {
   *this = ButtonIcons();
-  const std::int32_t lightId = settings.iconOffLight != ButtonSettings::kNoIcon ? settings.iconOffLight
-                                                                                  : settings.iconOffDark;
+  const std::int32_t lightId =
+      settings.iconOffLight != ButtonSettings::kNoIcon ? settings.iconOffLight : settings.iconOffDark;
   const std::int32_t darkId = settings.iconOffDark != ButtonSettings::kNoIcon ? settings.iconOffDark : lightId;
   IconData main, light, dark;
   if (!GetIcon(settings.icon, main))

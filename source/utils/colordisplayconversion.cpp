@@ -47,9 +47,8 @@ ColorDisplayConversion::~ColorDisplayConversion()
 }
 
 ColorDisplayConversion::ColorDisplayConversion(ColorDisplayConversion&& other) noexcept
-  : _conversion(std::exchange(other._conversion, nullptr))
-{
-}
+    : _conversion(std::exchange(other._conversion, nullptr))
+{}
 
 ColorDisplayConversion& ColorDisplayConversion::operator=(ColorDisplayConversion&& other) noexcept
 {

@@ -289,8 +289,7 @@ BaseContainer ColorFieldArea::BuildMenu() const
   const bool tall = _chooser.GetLayoutMode() == 2;
   const bool alpha = _chooser.HasAlpha();
   if (tall)
-    menu.InsertData(kMenuTallField,
-                    GeData(MenuText(kStringTallField, state.GetBool(kStateFieldOption) ? "&c&" : "")));
+    menu.InsertData(kMenuTallField, GeData(MenuText(kStringTallField, state.GetBool(kStateFieldOption) ? "&c&" : "")));
   if (alpha)
     menu.InsertData(kMenuShowAlpha,
                     GeData(MenuText(kStringShowAlpha, state.GetBool(kStateFieldShowAlpha) ? "&c&" : "")));

@@ -17,8 +17,7 @@ constexpr std::int32_t kSquareAttach = 3;
 
 ColorInterfaceCompact::ColorInterfaceCompact(ColorChooserGui& chooser, SliderLayout layoutSliders)
     : _layoutSliders(std::move(layoutSliders)), _square(chooser, ColorSpectrumArea::Sizing::FollowHeight)
-{
-}
+{}
 
 // The slider panels are updated by the chooser.
 void ColorInterfaceCompact::Update(ColorChooserGui&)
@@ -30,8 +29,8 @@ Result<void> ColorInterfaceCompact::CreateLayout(ColorChooserGui& chooser)
 {
   chooser.GroupBegin(0, kRowFlags, 2, 0);
   chooser.GroupBegin(0, kSquareFlags, 1, 0);
-  const bool added = chooser.AddUserArea(kSquareId, kSquareFlags) &&
-                     chooser.AttachUserArea(_square, kSquareId, kSquareAttach);
+  const bool added =
+      chooser.AddUserArea(kSquareId, kSquareFlags) && chooser.AttachUserArea(_square, kSquareId, kSquareAttach);
   chooser.GroupEnd();
   chooser.GroupBegin(0, kRowFlags, 1, 0);
   chooser.GroupBorderSpace(0, kSliderSpace, 0, kSliderSpace);

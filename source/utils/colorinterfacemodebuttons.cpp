@@ -65,10 +65,8 @@ constexpr ButtonSpec kButtons[] = {
     {kModeMixer, Shown::NotCompact, kFlagNoMixer, Kind::Toggle, 1033883, 1033998, 1033495, 20010, kGap, kGap},
     {kModeAlpha, Shown::WithAlpha, 0, Kind::Toggle, 1040584, 1040586, 1040585, 20101, kGap, kGap},
     {kModeHex, Shown::NotCompact, 0, Kind::Toggle, 1040587, 1040589, 1040588, 20103, kGap, kGap},
-    {kModeSwatches, Shown::Always, kFlagNoSwatches, Kind::Toggle, 1033885, 1033999, 1033496, 20011, kGroupGap,
-     kGap},
-    {kModeLinearDisplay, Shown::InLinearContext, 0, Kind::Switch, 1040830, 1040831, 1040832, 20108, kGroupGap,
-     kGap},
+    {kModeSwatches, Shown::Always, kFlagNoSwatches, Kind::Toggle, 1033885, 1033999, 1033496, 20011, kGroupGap, kGap},
+    {kModeLinearDisplay, Shown::InLinearContext, 0, Kind::Switch, 1040830, 1040831, 1040832, 20108, kGroupGap, kGap},
     {kGadgetPicker, Shown::Always, kFlagNoScreenPicker, Kind::Switch, 1033886, 1034000, 1033497, 20012, 0, 0},
 };
 
@@ -122,9 +120,8 @@ bool IsRowHidden(std::int32_t flags)
 }  // namespace
 
 ColorInterfaceModeButtons::ColorInterfaceModeButtons(ColorChooserGui& chooser)
-  : _area(new (std::nothrow) ColorModeButtonsArea(chooser))
-{
-}
+    : _area(new (std::nothrow) ColorModeButtonsArea(chooser))
+{}
 
 ColorInterfaceModeButtons::~ColorInterfaceModeButtons() = default;
 

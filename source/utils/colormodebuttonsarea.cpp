@@ -156,9 +156,8 @@ Result<void> ColorModeButtonsArea::ClickRadioButton(std::size_t index)
   return Ok();
 }
 
-Result<void> ColorModeButtonsArea::ClickToggleButton(std::size_t index, std::int32_t channel,
-                                                     std::int32_t qualifier, std::int32_t x, std::int32_t y,
-                                                     bool sweep)
+Result<void> ColorModeButtonsArea::ClickToggleButton(std::size_t index, std::int32_t channel, std::int32_t qualifier,
+                                                     std::int32_t x, std::int32_t y, bool sweep)
 {
   const bool on = ClickToggle(Buttons(), index, qualifier);
   Redraw();

@@ -36,8 +36,8 @@ public:
   static bool IsAnotherCheckableOn(const BaseArray<Button>& row, std::size_t index);
 
 private:
-  Result<void> Click(std::size_t index, std::int32_t channel, std::int32_t qualifier, std::int32_t x,
-                     std::int32_t y, bool sweep);
+  Result<void> Click(std::size_t index, std::int32_t channel, std::int32_t qualifier, std::int32_t x, std::int32_t y,
+                     bool sweep);
   Result<void> ClickRadioButton(std::size_t index);
   Result<void> ClickToggleButton(std::size_t index, std::int32_t channel, std::int32_t qualifier, std::int32_t x,
                                  std::int32_t y, bool sweep);

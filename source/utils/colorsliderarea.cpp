@@ -24,11 +24,8 @@ std::int32_t CurrentTheme()
 }  // namespace
 
 ColorSliderArea::ColorSliderArea()
-  : _theme(CurrentTheme()),
-    _checker(CheckerColors(_theme)),
-    _conversion(new (std::nothrow) ColorDisplayConversion)
-{
-}
+    : _theme(CurrentTheme()), _checker(CheckerColors(_theme)), _conversion(new (std::nothrow) ColorDisplayConversion)
+{}
 
 ColorSliderArea::~ColorSliderArea()
 {
@@ -128,8 +125,7 @@ void ColorSliderArea::DrawLineAcrossVertical(ColorSliderArea& area, std::int32_t
   area.DrawLine(from, along, to, along);
 }
 
-void ColorSliderArea::DrawAxisRect(std::int32_t along1, std::int32_t across1, std::int32_t along2,
-                                   std::int32_t across2)
+void ColorSliderArea::DrawAxisRect(std::int32_t along1, std::int32_t across1, std::int32_t along2, std::int32_t across2)
 {
   if (_vertical)
     DrawRectangle(across1, along1, across2, along2);
@@ -137,8 +133,7 @@ void ColorSliderArea::DrawAxisRect(std::int32_t along1, std::int32_t across1, st
     DrawRectangle(along1, across1, along2, across2);
 }
 
-void ColorSliderArea::DrawAxisLine(std::int32_t along1, std::int32_t across1, std::int32_t along2,
-                                   std::int32_t across2)
+void ColorSliderArea::DrawAxisLine(std::int32_t along1, std::int32_t across1, std::int32_t along2, std::int32_t across2)
 {
   if (_vertical)
     DrawLine(across1, along1, across2, along2);

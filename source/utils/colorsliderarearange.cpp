@@ -24,14 +24,13 @@ double Sign(double v)
 }  // namespace
 
 ColorSliderAreaRange::ColorSliderAreaRange(double minimum, double maximum, double step)
-  : _minimum(minimum),
-    _maximum(maximum),
-    _range(maximum - minimum),
-    _invRange(Reciprocal(maximum - minimum)),
-    _step(step),
-    _invStep(Reciprocal(step))
-{
-}
+    : _minimum(minimum),
+      _maximum(maximum),
+      _range(maximum - minimum),
+      _invRange(Reciprocal(maximum - minimum)),
+      _step(step),
+      _invStep(Reciprocal(step))
+{}
 
 double ColorSliderAreaRange::ValueAt(double t) const
 {

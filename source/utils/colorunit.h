@@ -10,12 +10,12 @@ class GeDialog;
 // How a field shows one component.
 struct ColorUnitField
 {
-  bool whole = true;          // integer field; otherwise a real field
+  bool whole = true;  // integer field; otherwise a real field
   double value = 0.0;
   double minimum = 0.0;
   double maximum = 0.0;
   double step = 1.0;
-  std::int32_t format = 0;    // real fields only: the host's number unit (GXA_UNIT_*)
+  std::int32_t format = 0;  // real fields only: the host's number unit (GXA_UNIT_*)
 };
 
 class ColorUnit

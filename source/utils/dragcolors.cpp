@@ -38,8 +38,7 @@ Result<BaseArray<ColorWithAlpha>> FromList(const GeData& data, std::int32_t drag
 }
 }  // namespace
 
-Result<BaseArray<ColorWithAlpha>> DragColors::FromDrag(std::int32_t dragType, const GeData& data,
-                                                       double alphaWithout)
+Result<BaseArray<ColorWithAlpha>> DragColors::FromDrag(std::int32_t dragType, const GeData& data, double alphaWithout)
 {
   switch (dragType)
   {
@@ -50,8 +49,9 @@ Result<BaseArray<ColorWithAlpha>> DragColors::FromDrag(std::int32_t dragType, co
         return value.GetVector(out.color);
       });
     case GXA_DRAGTYPE_SWATCHES:
-      return FromList(data, dragType,
-                      [](const GeData& value, ColorWithAlpha& out) { return value.GetColorAlpha(out.color, out.alpha); });
+      return FromList(data, dragType, [](const GeData& value, ColorWithAlpha& out) {
+        return value.GetColorAlpha(out.color, out.alpha);
+      });
     default: return BaseArray<ColorWithAlpha>();
   }
 }

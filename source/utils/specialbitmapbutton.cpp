@@ -81,8 +81,8 @@ void SpecialBitmapButton::DrawMissingIcon(bool dark)
 bool SpecialBitmapButton::InputEvent(const BaseContainer& msg)
 {
   const std::int32_t channel = msg.GetInt32(GXA_INPUT_CHANNEL);
-  if (_settings.passive || msg.GetInt32(GXA_INPUT_DEVICE) != GXA_DEVICE_MOUSE ||
-      !msg.GetBool(GXA_INPUT_VALUE, true) || (channel != GXA_CHANNEL_LEFT && channel != GXA_CHANNEL_RIGHT))
+  if (_settings.passive || msg.GetInt32(GXA_INPUT_DEVICE) != GXA_DEVICE_MOUSE || !msg.GetBool(GXA_INPUT_VALUE, true) ||
+      (channel != GXA_CHANNEL_LEFT && channel != GXA_CHANNEL_RIGHT))
     return false;
   std::int32_t x = msg.GetInt32(GXA_INPUT_X);
   std::int32_t y = msg.GetInt32(GXA_INPUT_Y);

@@ -76,7 +76,8 @@ TEST(DiscoveryTest, GadgetsStepListsEveryGadgetWithItsPanelAndFrame) {
 TEST(DiscoveryTest, WrongGadgetNamesTheGadgetsNearIt) {
   TempFolder t;
   const CommandResult r = RunScenario(t, R"({"steps": [{"do": "open", "id": "a"},
-      {"do": "click", "id": "a", "gadget": "0x3E80099"}]})", HostStreams::Errors);
+      {"do": "click", "id": "a", "gadget": "0x3E80099"}]})",
+                                      HostStreams::Errors);
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.out.find("has no gadget 0x3E80099; near it: 0x3E8"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("('gadgets' lists them all)"), std::string::npos) << r.out;
@@ -110,7 +111,8 @@ TEST(DiscoveryTest, InfoNamesSettingsKeysPreferencesAndLibraries) {
   ASSERT_FALSE(info.is_discarded()) << r.out;
   std::set<std::string> keys;
   for (const json& k : info["settings_keys"]) keys.insert(k["key"].get<std::string>());
-  for (const char* k : {"cfld", "retT", "acol", "iccc", "posw", "posh", "algn", "laym", "defh", "ngpu", "nols", "slda"}) {
+  for (const char* k :
+       {"cfld", "retT", "acol", "iccc", "posw", "posh", "algn", "laym", "defh", "ngpu", "nols", "slda"}) {
     EXPECT_TRUE(keys.count(k)) << k;
   }
   bool unit = false;
@@ -169,13 +171,13 @@ TEST(DiscoveryTest, EveryVerbExplainsEachOptionOfItsUsage) {
 TEST(DiscoveryTest, ValidButSurprisingInputIsUsedWithAWarning) {
   TempFolder t;
   const std::filesystem::path out = t / "made/chooser.jpg";
-  const CommandResult r = RunHostCommand("render --settings retT=9 --prefs 4242=1 --prefs 1102=7 --out " + out.string() +
-                                       " " + Common(t),
-                                   HostStreams::Errors);
+  const CommandResult r =
+      RunHostCommand("render --settings retT=9 --prefs 4242=1 --prefs 1102=7 --out " + out.string() + " " + Common(t),
+                     HostStreams::Errors);
   EXPECT_EQ(r.status, 0) << r.out;
   for (const char* said : {"setting 'retT' is 9, none of 0, 1, 2; the chooser takes it as any other value",
-                           "preference 4242 is not one the chooser reads", "preference 1102 is 7",
-                           "making the folder", "gets a PNG picture whatever its name says"}) {
+                           "preference 4242 is not one the chooser reads", "preference 1102 is 7", "making the folder",
+                           "gets a PNG picture whatever its name says"}) {
     EXPECT_NE(r.out.find(said), std::string::npos) << said << "\n" << r.out;
   }
   const std::vector<uint8_t> bytes = TempFolder::ReadBytes(out);
@@ -184,14 +186,16 @@ TEST(DiscoveryTest, ValidButSurprisingInputIsUsedWithAWarning) {
   EXPECT_EQ(bytes[2], 'N');
 
   const CommandResult run = RunScenario(t, R"({"prefs": {"1119": 9}, "steps": [
-      {"do": "open", "id": "a", "settings": {"retT": 9}}]})", HostStreams::Errors);
+      {"do": "open", "id": "a", "settings": {"retT": 9}}]})",
+                                        HostStreams::Errors);
   EXPECT_EQ(run.status, 0) << run.out;
   EXPECT_NE(run.out.find("warning: " + (t / "s.json").string() + ": prefs: preference 1119 is 9"), std::string::npos)
       << run.out;
   EXPECT_NE(run.out.find("step 0 (open): setting 'retT' is 9"), std::string::npos) << run.out;
   // Values with a meaning of their own pass without a word.
-  EXPECT_EQ(RunHostCommand("render --settings retT=2 --prefs 1102=0 --list-gadgets " + Common(t), HostStreams::Errors).out,
-            "");
+  EXPECT_EQ(
+      RunHostCommand("render --settings retT=2 --prefs 1102=0 --list-gadgets " + Common(t), HostStreams::Errors).out,
+      "");
 }
 
 TEST(DiscoveryTest, CallWithoutAnEntryListsTheEntries) {
@@ -204,8 +208,8 @@ TEST(DiscoveryTest, CallWithoutAnEntryListsTheEntries) {
 TEST(DiscoveryTest, ViewGivesUpOnADisplayThatCannotBeOpened) {
   TempFolder t;
   // No X server listens on this display; the view must not wait for one.
-  const CommandResult r = RunHostCommand("view " + Common(t), HostStreams::Errors,
-                                   "DISPLAY=:97 WAYLAND_DISPLAY= SDL_VIDEODRIVER=");
+  const CommandResult r =
+      RunHostCommand("view " + Common(t), HostStreams::Errors, "DISPLAY=:97 WAYLAND_DISPLAY= SDL_VIDEODRIVER=");
   EXPECT_EQ(r.status, 2) << r.out;
   EXPECT_NE(r.out.find("cannot be opened"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("gxa-host render --page demo"), std::string::npos) << r.out;

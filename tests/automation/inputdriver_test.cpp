@@ -36,7 +36,8 @@ bool GetMinSize(void*, int32_t* w, int32_t* h) {
 bool Input(void* user, const GxaContainer* msg) {
   auto& r = *static_cast<DragRecorder*>(user);
   const host::Container& m = *host::FromHandle(msg);
-  if (m.GetInt32(GXA_INPUT_DEVICE) != GXA_DEVICE_MOUSE || m.GetInt32(GXA_INPUT_CHANNEL) != GXA_CHANNEL_LEFT) return false;
+  if (m.GetInt32(GXA_INPUT_DEVICE) != GXA_DEVICE_MOUSE || m.GetInt32(GXA_INPUT_CHANNEL) != GXA_CHANNEL_LEFT)
+    return false;
   ++r.presses;
   const GxaUserAreaFns& ua = *host::UserAreaFamily::Table();
   int32_t x = m.GetInt32(GXA_INPUT_X), y = m.GetInt32(GXA_INPUT_Y);

@@ -20,8 +20,8 @@ TEST(RunVerbTest, ExampleScenariosRunToTheEnd) {
   for (const char* name : {"colorfield_dialog.json", "hsv_drag.json", "page_two_choosers.json", "first_steps.json",
                            "spectrum_square.json"}) {
     TempFolder t;
-    const HostRun r = RunHost("run " + std::string(GXA_TEST_DATA) + "/scenarios/" + name + " --out " + t.Path().string() + " " +
-                      Common(t));
+    const HostRun r = RunHost("run " + std::string(GXA_TEST_DATA) + "/scenarios/" + name + " --out " +
+                              t.Path().string() + " " + Common(t));
     EXPECT_EQ(r.status, 0) << name << "\n" << r.out;
     const auto doc = nlohmann::json::parse(r.out, nullptr, false);
     ASSERT_FALSE(doc.is_discarded()) << name << "\n" << r.out;
@@ -47,16 +47,18 @@ TEST(RunVerbTest, StepThatCannotBeCarriedOutStopsTheRun) {
   EXPECT_EQ(r.status, 1);
   const auto doc = nlohmann::json::parse(r.out, nullptr, false);
   ASSERT_FALSE(doc.is_discarded()) << r.out;
-  EXPECT_EQ(doc["error"].get<std::string>().rfind("step 1 (click): chooser 'a' has no gadget 0x3E80999; near it: ", 0), 0)
+  EXPECT_EQ(doc["error"].get<std::string>().rfind("step 1 (click): chooser 'a' has no gadget 0x3E80999; near it: ", 0),
+            0)
       << doc["error"];
   for (const auto& e : doc["events"]) EXPECT_NE(e["kind"], "value");  // step 2 never ran
 }
 
 TEST(RunVerbTest, RenderWritesThePageAtTheDisplayScale) {
   TempFolder t;
-  const HostRun one = RunHost("render --value 0.2,0.6,0.4 --width 300 --out " + (t / "one.png").string() + " " + Common(t));
-  const HostRun two = RunHost("render --value 0.2,0.6,0.4 --width 300 --scale 2 --out " + (t / "two.png").string() + " " +
-                      Common(t));
+  const HostRun one =
+      RunHost("render --value 0.2,0.6,0.4 --width 300 --out " + (t / "one.png").string() + " " + Common(t));
+  const HostRun two =
+      RunHost("render --value 0.2,0.6,0.4 --width 300 --scale 2 --out " + (t / "two.png").string() + " " + Common(t));
   ASSERT_EQ(one.status, 0);
   ASSERT_EQ(two.status, 0);
   host::Bitmap a, b;

@@ -23,7 +23,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Home(const TempFolder& t) { return "--module " + std::string(GXA_MODULE_PATH) + " --home " + t.Path().string(); }
+std::string Home(const TempFolder& t) {
+  return "--module " + std::string(GXA_MODULE_PATH) + " --home " + t.Path().string();
+}
 
 fs::path PrefsFile(const TempFolder& t) { return t / "config/gxa-host/prefs.gxs"; }
 
@@ -145,12 +147,15 @@ TEST(HostileScenarios, OutOfRangeAndDeeplyNestedJsonIsRefusedAsAStep) {
   const std::vector<std::pair<std::string, std::string>> cases = {
       {R"({"steps": [{"do": "open", "id": "a", "value": [1e400, 0, 0]}]})", "number overflow"},
       {R"({"steps": [{"do": "open", "id": "a", "value": )" + Nested(5000, "") + "}]}", "nested more than"},
-      {R"({"prefs": {"1": )" + std::string(5000, '{') + std::string(5000, '}') + "}, \"steps\": []}", "nested more than"},
+      {R"({"prefs": {"1": )" + std::string(5000, '{') + std::string(5000, '}') + "}, \"steps\": []}",
+       "nested more than"},
       {R"({"steps": [)" + open + R"(, {"do": "click", "id": "a", "gadget": 4294967298}]})", "'gadget' must be"},
-      {R"({"steps": [)" + open + R"(, {"do": "click", "id": "a", "gadget": 18446744073709551615}]})", "'gadget' must be"},
+      {R"({"steps": [)" + open + R"(, {"do": "click", "id": "a", "gadget": 18446744073709551615}]})",
+       "'gadget' must be"},
       {R"({"steps": [)" + open + R"(, {"do": "click", "id": "a", "gadget": 65536002, "x": 2147483600, "y": 1}]})",
        "'x' and 'y' are within"},
-      {R"({"steps": [)" + open + R"(, {"do": "drag", "id": "a", "gadget": 65536002, "path": [[0, 0], [2147483647, 0]]}]})",
+      {R"({"steps": [)" + open +
+           R"(, {"do": "drag", "id": "a", "gadget": 65536002, "path": [[0, 0], [2147483647, 0]]}]})",
        "'path' is a list"},
   };
   for (const auto& [scenario, message] : cases) {

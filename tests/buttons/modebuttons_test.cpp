@@ -11,9 +11,9 @@ namespace choosertest
 {
 namespace
 {
-const std::vector<std::string> kFullRow = {"Compact", "Color Wheel",       "Spectrum",    "Colors from Picture",
-                                           "RGB",     "HSV",               "Color Temperature", "Color Mixer",
-                                           "Hexadecimal", "Swatches",      "Pick Color from Screen"};
+const std::vector<std::string> kFullRow = {
+    "Compact",     "Color Wheel", "Spectrum", "Colors from Picture",   "RGB", "HSV", "Color Temperature",
+    "Color Mixer", "Hexadecimal", "Swatches", "Pick Color from Screen"};
 
 class ModeButtonsTest : public ChooserPageTest
 {

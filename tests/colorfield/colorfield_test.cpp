@@ -233,8 +233,9 @@ TEST_F(ColorFieldTest, HostColourDialogShowsTheColourAsTheChooserDoes)
   StartDark();
   // A linear display: sRGB chooser colours are converted for it, colours of
   // a linear document are not.
-  Host().Prefs().Set(host::WorldPreferences::kDisplayProfile,
-                     host::Value::Profile(std::make_shared<const host::ColorProfile>(host::ColorProfile::LinearSrgb())));
+  Host().Prefs().Set(
+      host::WorldPreferences::kDisplayProfile,
+      host::Value::Profile(std::make_shared<const host::ColorProfile>(host::ColorProfile::LinearSrgb())));
   Host().GetHost().ActiveDocument()->Settings().SetInt32(host::Document::kColorSpace, 1);
   Open("srgb", Settings(1), Plain(0.8, 0.4, 0.2));
   Open("document", Settings(1, 8), Plain(0.8, 0.4, 0.2));

@@ -8,42 +8,35 @@
 #include "utils/colorconversions.h"
 #include "utils/colorutils.h"
 
-namespace drawingtest
-{
-namespace
-{
+namespace drawingtest {
+namespace {
 constexpr double kPi = 3.141592653589793;
 
-Rgb To8(const Vector& rgb)
-{
+Rgb To8(const Vector& rgb) {
   auto c = [](double v) { return static_cast<int>(v * 255.0 + 0.5); };
   return {c(rgb.x), c(rgb.y), c(rgb.z)};
 }
 
-ColorListEntry Entry(double h, double s, double v, bool selected)
-{
+ColorListEntry Entry(double h, double s, double v, bool selected) {
   ColorListEntry entry;
   entry.color = Vector(h, s, v);
   entry.selected = selected;
   return entry;
 }
 
-class FixedHarmony : public ColorWheelHarmony
-{
-public:
+class FixedHarmony : public ColorWheelHarmony {
+ public:
   explicit FixedHarmony(bool mono) : _mono(mono) {}
   Result<void> Compute(const Vector&, BaseArray<ColorListEntry>&, const ColorWheel&) override { return Ok(); }
   bool IsMono() const override { return _mono; }
 
-private:
+ private:
   bool _mono;
 };
 
-class ColorWheelTest : public DrawingTest
-{
-protected:
-  BaseBitmap* Generate(std::int32_t size, std::int32_t scale)
-  {
+class ColorWheelTest : public DrawingTest {
+ protected:
+  BaseBitmap* Generate(std::int32_t size, std::int32_t scale) {
     auto generated = _wheel.GenerateWheel(size, scale, 60, 60, 60, _colors);
     EXPECT_TRUE(generated.IsOk()) << (generated.IsOk() ? "" : std::string(generated.GetError().GetMessage()));
     return generated.IsOk() ? generated.GetValue() : nullptr;
@@ -53,14 +46,10 @@ protected:
   BaseArray<ColorListEntry> _colors;
 };
 
-TEST_F(ColorWheelTest, EveryPixelFollowsTheHsvFormula)
-{
-  for (const std::int32_t scheme : {ColorWheelScheme::kRgb, ColorWheelScheme::kRyb})
-  {
-    for (const std::int32_t scale : {1, 2})
-    {
-      for (const bool radiusIsSaturation : {true, false})
-      {
+TEST_F(ColorWheelTest, EveryPixelFollowsTheHsvFormula) {
+  for (const std::int32_t scheme : {ColorWheelScheme::kRgb, ColorWheelScheme::kRyb}) {
+    for (const std::int32_t scale : {1, 2}) {
+      for (const bool radiusIsSaturation : {true, false}) {
         SCOPED_TRACE(::testing::Message() << scheme << " scale " << scale << " radius sat " << radiusIsSaturation);
         _wheel.SetScheme(scheme);
         _wheel.SetRadiusIsSaturation(radiusIsSaturation);
@@ -71,16 +60,13 @@ TEST_F(ColorWheelTest, EveryPixelFollowsTheHsvFormula)
         ASSERT_EQ(picture->GetWidth(), n);
         const double c = 30.0 * scale, r = 24.0 * scale;
         const ColorWheelScheme& schemes = _wheel.GetScheme();
-        for (int y = 0; y < n; ++y)
-        {
-          for (int x = 0; x < n; ++x)
-          {
+        for (int y = 0; y < n; ++y) {
+          for (int x = 0; x < n; ++x) {
             const double d = std::hypot(x - c, y - c);
             const int alpha = d <= r ? 255 : (d - r < 1 ? static_cast<int>((1 - (d - r)) * 255 + 0.5) : 0);
             ASSERT_EQ(picture->GetAlpha(x, y), alpha) << x << ", " << y;
             Rgb expected;
-            if (d - r < 1)
-            {
+            if (d - r < 1) {
               const double hue = schemes.PointToHue(Vector(x, y, 0), Vector(c, c, 0));
               const double t = std::clamp(d / r, 0.0, 1.0);
               expected = To8(HsvToRgb(radiusIsSaturation ? Vector(hue, t, 0.8) : Vector(hue, 0.8, t)));
@@ -95,20 +81,16 @@ TEST_F(ColorWheelTest, EveryPixelFollowsTheHsvFormula)
   }
 }
 
-TEST_F(ColorWheelTest, LinearWheelShowsTheDisplayForm)
-{
+TEST_F(ColorWheelTest, LinearWheelShowsTheDisplayForm) {
   _wheel.SetLinear(true);
   _wheel.SetFixedComponent(0.3);
   BaseBitmap* picture = Generate(61, 1);
   ASSERT_NE(picture, nullptr);
   const ColorWheelScheme& scheme = _wheel.GetScheme();
-  for (int y = 6; y < 55; y += 3)
-  {
-    for (int x = 6; x < 55; x += 3)
-    {
+  for (int y = 6; y < 55; y += 3) {
+    for (int x = 6; x < 55; x += 3) {
       const double d = std::hypot(x - 30.0, y - 30.0);
-      if (d > 24)
-        continue;
+      if (d > 24) continue;
       const double hue = scheme.PointToHue(Vector(x, y, 0), Vector(30, 30, 0));
       const Vector shown = ConvertColorSpace(HsvToRgb(Vector(hue, d / 24, 0.3)), 1);
       ASSERT_EQ(At(*picture, x, y), To8(shown)) << x << ", " << y;
@@ -116,17 +98,14 @@ TEST_F(ColorWheelTest, LinearWheelShowsTheDisplayForm)
   }
 }
 
-TEST_F(ColorWheelTest, RimPixelsCarryTheHueOfTheirAngle)
-{
-  for (const std::int32_t scheme : {ColorWheelScheme::kRgb, ColorWheelScheme::kRyb})
-  {
+TEST_F(ColorWheelTest, RimPixelsCarryTheHueOfTheirAngle) {
+  for (const std::int32_t scheme : {ColorWheelScheme::kRgb, ColorWheelScheme::kRyb}) {
     _wheel.SetScheme(scheme);
     BaseBitmap* picture = Generate(200, 2);
     ASSERT_NE(picture, nullptr);
     Keep(*picture, "wheel-rim-" + std::to_string(scheme) + ".png");
     const ColorWheelScheme& schemes = _wheel.GetScheme();
-    for (double degrees = 5; degrees < 360; degrees += 10)
-    {
+    for (double degrees = 5; degrees < 360; degrees += 10) {
       // The wheel angle measured from the top, counter-clockwise on screen.
       const double a = degrees * kPi / 180.0;
       const int x = static_cast<int>(std::lround(200 - 180 * std::sin(a)));
@@ -149,8 +128,7 @@ TEST_F(ColorWheelTest, RimPixelsCarryTheHueOfTheirAngle)
   EXPECT_LT(yellow.b, 20);
 }
 
-TEST_F(ColorWheelTest, TinyWheelOnlyHasItsRim)
-{
+TEST_F(ColorWheelTest, TinyWheelOnlyHasItsRim) {
   // Logical size 12: radius 0, the centre pixel alone is opaque.
   BaseBitmap* picture = Generate(12, 1);
   ASSERT_NE(picture, nullptr);
@@ -161,8 +139,7 @@ TEST_F(ColorWheelTest, TinyWheelOnlyHasItsRim)
   EXPECT_EQ(none.GetValue(), nullptr);
 }
 
-TEST_F(ColorWheelTest, PositionsMapToColoursInLogicalPixels)
-{
+TEST_F(ColorWheelTest, PositionsMapToColoursInLogicalPixels) {
   ASSERT_NE(Generate(200, 2), nullptr);
   // After a render at scale 2 the geometry is logical again.
   EXPECT_EQ(_wheel.GetCentre(), Vector(100, 100, 0));
@@ -178,33 +155,27 @@ TEST_F(ColorWheelTest, PositionsMapToColoursInLogicalPixels)
   EXPECT_EQ(_wheel.PointToHsv(Vector(100, 300, 0)).y, 1.0);
 }
 
-class ColorWheelHandlesTest : public ColorWheelTest
-{
-protected:
-  void SetUp() override
-  {
+class ColorWheelHandlesTest : public ColorWheelTest {
+ protected:
+  void SetUp() override {
     ASSERT_TRUE(_colors.Append(Entry(0.0, 0.6, 1.0, true)).IsOk());
     ASSERT_TRUE(_colors.Append(Entry(1.0 / 3.0, 0.6, 1.0, true)).IsOk());
     ASSERT_TRUE(_colors.Append(Entry(2.0 / 3.0, 0.6, 1.0, false)).IsOk());
   }
 
   // The composed picture's pixel at a handle's centre, scale 1, size 200.
-  Rgb AtHandle(const BaseBitmap& picture, std::size_t index)
-  {
+  Rgb AtHandle(const BaseBitmap& picture, std::size_t index) {
     const Vector& hsv = _colors[index].color;
     const Vector at = _wheel.HsvToPoint(hsv.x, hsv.y, hsv.z);
     return At(picture, static_cast<int>(std::lround(at.x)), static_cast<int>(std::lround(at.y)));
   }
 };
 
-TEST_F(ColorWheelHandlesTest, MarkersShowTheirColoursAndTheMainOneCarriesADot)
-{
+TEST_F(ColorWheelHandlesTest, MarkersShowTheirColoursAndTheMainOneCarriesADot) {
   _wheel.SetActiveHandle(0);
-  for (const std::int32_t scheme : {ColorWheelScheme::kRyb, ColorWheelScheme::kRgb})
-  {
+  for (const std::int32_t scheme : {ColorWheelScheme::kRyb, ColorWheelScheme::kRgb}) {
     _wheel.SetScheme(scheme);
-    for (const std::int32_t scale : {2, 1})
-    {
+    for (const std::int32_t scale : {2, 1}) {
       BaseBitmap* picture = Generate(200, scale);
       ASSERT_NE(picture, nullptr);
       Keep(*picture, "wheel-handles-" + std::to_string(scheme) + "-" + std::to_string(scale) + ".png");
@@ -224,8 +195,7 @@ TEST_F(ColorWheelHandlesTest, MarkersShowTheirColoursAndTheMainOneCarriesADot)
   EXPECT_EQ(_wheel.GetUnselectedHandles().GetCount(), 1u);
 }
 
-TEST_F(ColorWheelHandlesTest, HarmoniesOtherThanMonoPutDotsOnSelectedHandles)
-{
+TEST_F(ColorWheelHandlesTest, HarmoniesOtherThanMonoPutDotsOnSelectedHandles) {
   FixedHarmony complementary(false), mono(true);
   _wheel.SetCurrentHarmony(&complementary);
   BaseBitmap* picture = Generate(200, 1);
@@ -237,8 +207,7 @@ TEST_F(ColorWheelHandlesTest, HarmoniesOtherThanMonoPutDotsOnSelectedHandles)
   EXPECT_EQ(AtHandle(*picture, 0), (Rgb{0, 0, 0}));
 }
 
-TEST_F(ColorWheelHandlesTest, OutlinesTurnWhiteBelowTheThreshold)
-{
+TEST_F(ColorWheelHandlesTest, OutlinesTurnWhiteBelowTheThreshold) {
   _wheel.SetFixedComponent(0.5);
   BaseBitmap* picture = Generate(200, 1);
   ASSERT_NE(picture, nullptr);
@@ -253,8 +222,7 @@ TEST_F(ColorWheelHandlesTest, OutlinesTurnWhiteBelowTheThreshold)
   EXPECT_EQ(AtHandle(*picture, 0), (Rgb{0, 0, 0}));
 }
 
-TEST_F(ColorWheelHandlesTest, ValueWheelOutlinesFollowEachColoursValue)
-{
+TEST_F(ColorWheelHandlesTest, ValueWheelOutlinesFollowEachColoursValue) {
   _wheel.SetRadiusIsSaturation(false);
   _colors[1].color = Vector(1.0 / 3.0, 1.0, 0.3);
   _colors[0].color = Vector(0.0, 1.0, 0.7);

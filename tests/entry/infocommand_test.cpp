@@ -13,8 +13,8 @@ struct CommandResult {
 };
 
 CommandResult GxaHost(const std::string& args, const TempFolder& dir) {
-  std::string cmd = std::string(GXA_HOST_EXE) + " " + args + " >" + (dir / "out").string() + " 2>" +
-                    (dir / "err").string();
+  std::string cmd =
+      std::string(GXA_HOST_EXE) + " " + args + " >" + (dir / "out").string() + " 2>" + (dir / "err").string();
   CommandResult r;
   int raw = std::system(cmd.c_str());
   r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -44,7 +44,8 @@ TEST(InfoCommand, ReportsRegistrationsAsJson) {
 
 TEST(InfoCommand, RefusalsAreOneLineWithAnExitStatus) {
   TempFolder dir;
-  CommandResult missing = GxaHost("info --module " + (dir / "none.so").string() + " --home " + dir.Path().string(), dir);
+  CommandResult missing =
+      GxaHost("info --module " + (dir / "none.so").string() + " --home " + dir.Path().string(), dir);
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(Lines(missing.err), 1u) << missing.err;
   EXPECT_TRUE(missing.out.empty());

@@ -72,8 +72,8 @@ TEST_F(ModuleEntry, PresetMessagesUnderOtherApplicationsStayQuiet) {
     ASSERT_EQ(module_->Start(), 1);
     host_->Diag().Clear();
     EXPECT_EQ(module_->Message(GXA_MODMSG_REGISTER_PRESETS, nullptr), -1);
-    EXPECT_TRUE(host_->Diag().Lines().empty()) << "application type " << type << ": "
-                                               << host::Diagnostics::Format(host_->Diag().Lines()[0]);
+    EXPECT_TRUE(host_->Diag().Lines().empty())
+        << "application type " << type << ": " << host::Diagnostics::Format(host_->Diag().Lines()[0]);
     module_->Message(GXA_MODMSG_FREE_PRESETS, nullptr);
     EXPECT_EQ(module_->End(), 1);
     host_->Registrations().ReleaseModuleRegistrations();

@@ -48,11 +48,16 @@ TEST_F(Registration, PublishedTablesHaveTheirHeadersAndSizes) {
 TEST_F(Registration, CustomGuiTableFillsTwelveEntries) {
   auto* t = static_cast<const GxaCustomGuiTable*>(Table()->registry->find_library(GXA_LIB_CUSTOMGUI, 1000, 264));
   ASSERT_NE(t, nullptr);
-  const void* filled[] = {reinterpret_cast<const void*>(t->hook),         reinterpret_cast<const void*>(t->query12),
-                          reinterpret_cast<const void*>(t->query9),       reinterpret_cast<const void*>(t->query10),
-                          reinterpret_cast<const void*>(t->query13),      reinterpret_cast<const void*>(t->reset),
-                          reinterpret_cast<const void*>(t->set_data),     reinterpret_cast<const void*>(t->get_data),
-                          reinterpret_cast<const void*>(t->set_layout_mode), reinterpret_cast<const void*>(t->layout_mode),
+  const void* filled[] = {reinterpret_cast<const void*>(t->hook),
+                          reinterpret_cast<const void*>(t->query12),
+                          reinterpret_cast<const void*>(t->query9),
+                          reinterpret_cast<const void*>(t->query10),
+                          reinterpret_cast<const void*>(t->query13),
+                          reinterpret_cast<const void*>(t->reset),
+                          reinterpret_cast<const void*>(t->set_data),
+                          reinterpret_cast<const void*>(t->get_data),
+                          reinterpret_cast<const void*>(t->set_layout_mode),
+                          reinterpret_cast<const void*>(t->layout_mode),
                           reinterpret_cast<const void*>(t->layout_switch_supported),
                           reinterpret_cast<const void*>(t->extra_query)};
   for (size_t i = 0; i < std::size(filled); ++i) EXPECT_NE(filled[i], nullptr) << "entry " << i;
@@ -67,16 +72,31 @@ TEST_F(Registration, ChooserPlugInDescribesItself) {
   EXPECT_EQ(gui->ResourceSymbol(), "COLOR");
   EXPECT_EQ(gui->ServedTypes(), (std::vector<int32_t>{3, GXA_TYPE_COLORALPHA}));
 
-  const std::pair<const char*, int32_t> expected[] = {
-      {"ICC_BASEDOCUMENT", 0x8},     {"ICC_VXTEXTURE", 0x10},      {"NOBRIGHTNESS", 0x1},
-      {"NOCOLOR", 0x2},              {"NOMODEBUTTONS", 0x20},      {"NOCOMPACT", 0x2000000},
-      {"NOCOLORWHEEL", 0x40},        {"NOSPECTRUM", 0x80},         {"NOPICTURE", 0x100},
-      {"NORGB", 0x200},              {"NOHSV", 0x400},             {"NOKELVIN", 0x800},
-      {"NOMIXER", 0x1000},           {"NOSWATCHES", 0x2000},       {"NOSCREENPICKER", 0x4000},
-      {"ENABLECOMPACT", 0x4000000},  {"ENABLECOLORWHEEL", 0x8000}, {"ENABLESPECTRUM", 0x10000},
-      {"ENABLEPICTURE", 0x20000},    {"ENABLERGB", 0x40000},       {"ENABLEHSV", 0x80000},
-      {"ENABLEKELVIN", 0x100000},    {"ENABLEMIXER", 0x200000},    {"ENABLESWATCHES", 0x400000},
-      {"HIDEHEX", 0x800000}};
+  const std::pair<const char*, int32_t> expected[] = {{"ICC_BASEDOCUMENT", 0x8},
+                                                      {"ICC_VXTEXTURE", 0x10},
+                                                      {"NOBRIGHTNESS", 0x1},
+                                                      {"NOCOLOR", 0x2},
+                                                      {"NOMODEBUTTONS", 0x20},
+                                                      {"NOCOMPACT", 0x2000000},
+                                                      {"NOCOLORWHEEL", 0x40},
+                                                      {"NOSPECTRUM", 0x80},
+                                                      {"NOPICTURE", 0x100},
+                                                      {"NORGB", 0x200},
+                                                      {"NOHSV", 0x400},
+                                                      {"NOKELVIN", 0x800},
+                                                      {"NOMIXER", 0x1000},
+                                                      {"NOSWATCHES", 0x2000},
+                                                      {"NOSCREENPICKER", 0x4000},
+                                                      {"ENABLECOMPACT", 0x4000000},
+                                                      {"ENABLECOLORWHEEL", 0x8000},
+                                                      {"ENABLESPECTRUM", 0x10000},
+                                                      {"ENABLEPICTURE", 0x20000},
+                                                      {"ENABLERGB", 0x40000},
+                                                      {"ENABLEHSV", 0x80000},
+                                                      {"ENABLEKELVIN", 0x100000},
+                                                      {"ENABLEMIXER", 0x200000},
+                                                      {"ENABLESWATCHES", 0x400000},
+                                                      {"HIDEHEX", 0x800000}};
   auto rows = gui->Properties();
   ASSERT_EQ(rows.size(), std::size(expected));
   for (size_t i = 0; i < rows.size(); ++i) {

@@ -20,7 +20,8 @@ void Check(std::span<const uint8_t> bytes) {
   std::string out = host::JsonText::Dump(host::JsonExport::FromContainer(doc->Data()));
   out += host::JsonText::Dump(host::JsonExport::FromContainer(doc->Settings()));
   for (const auto& o : doc->Objects()) {
-    out += host::JsonText::Dump(nlohmann::json{{"id", o->id}, {"name", o->name}, {"data", host::JsonExport::FromContainer(o->data)}});
+    out += host::JsonText::Dump(
+        nlohmann::json{{"id", o->id}, {"name", o->name}, {"data", host::JsonExport::FromContainer(o->data)}});
   }
   Expect(!out.empty(), "a document prints");
   // Objects added after loading get IDs of their own.

@@ -10,7 +10,8 @@ namespace gxa_fuzz {
 namespace {
 
 void Run(std::span<const uint8_t> bytes) {
-  auto read = host::GplPalette::Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), "fallback");
+  auto read =
+      host::GplPalette::Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), "fallback");
   if (!read) {
     if (read.Error().empty()) std::abort();
     return;

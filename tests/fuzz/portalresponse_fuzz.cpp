@@ -92,7 +92,8 @@ void FromRecipe(const uint8_t* data, size_t size) {
 void Run(std::span<const uint8_t> data) {
   DBusError error;
   dbus_error_init(&error);
-  if (DBusMessage* message = dbus_message_demarshal(reinterpret_cast<const char*>(data.data()), int(data.size()), &error)) {
+  if (DBusMessage* message =
+          dbus_message_demarshal(reinterpret_cast<const char*>(data.data()), int(data.size()), &error)) {
     Check(message);
     dbus_message_unref(message);
   }

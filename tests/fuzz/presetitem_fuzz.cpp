@@ -29,7 +29,9 @@ void Check(std::span<const uint8_t> bytes) {
   }
 }
 
-uint32_t Crc(std::span<const uint8_t> b) { return static_cast<uint32_t>(crc32(0, b.data(), static_cast<uInt>(b.size()))); }
+uint32_t Crc(std::span<const uint8_t> b) {
+  return static_cast<uint32_t>(crc32(0, b.data(), static_cast<uInt>(b.size())));
+}
 
 // The first byte says how much of the rest is header body.
 std::vector<uint8_t> Framed(std::span<const uint8_t> input) {

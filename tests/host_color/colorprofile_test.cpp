@@ -14,8 +14,8 @@ namespace
 std::filesystem::path TempFile(const std::string& name, const std::vector<uint8_t>& bytes)
 {
   const auto path = std::filesystem::temp_directory_path() / ("gxa_color_" + name);
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                               static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   return path;
 }
 

@@ -53,8 +53,7 @@ TEST(DisplayConversion, LinearColoursReachAnSrgbDisplayEncoded)
 }
 
 class EightBitPath : public testing::TestWithParam<bool>
-{
-};
+{};
 
 // The matrix-shaper shortcut and the general LittleCMS path must agree with
 // the float conversion.

@@ -57,8 +57,8 @@ TEST(ProfileModeSource, DocumentBitLetsTheDocumentsColourManagementDecide)
     bool workflow;
     const ColorProfile* expected;
   };
-  for (const Case& c : {Case{1, false, linear}, Case{2, true, linear}, Case{2, false, srgb}, Case{0, true, srgb},
-                        Case{7, true, srgb}})
+  for (const Case& c :
+       {Case{1, false, linear}, Case{2, true, linear}, Case{2, false, srgb}, Case{0, true, srgb}, Case{7, true, srgb}})
   {
     const Container settings = DocumentSettings(c.space, c.workflow);
     EXPECT_EQ(Source(kDocumentMode, &settings), c.expected) << c.space << " " << c.workflow;

@@ -42,18 +42,20 @@ inline host::ColorProfile WideGamutTables()
 {
   const host::ColorProfile matrix = WideGamut();
   cmsHPROFILE lab = cmsCreateLab4Profile(nullptr);
-  cmsHTRANSFORM toLab = cmsCreateTransform(matrix.Handle(), TYPE_RGB_16, lab, TYPE_Lab_16, INTENT_RELATIVE_COLORIMETRIC, 0);
-  cmsHTRANSFORM fromLab = cmsCreateTransform(lab, TYPE_Lab_16, matrix.Handle(), TYPE_RGB_16, INTENT_RELATIVE_COLORIMETRIC, 0);
+  cmsHTRANSFORM toLab =
+      cmsCreateTransform(matrix.Handle(), TYPE_RGB_16, lab, TYPE_Lab_16, INTENT_RELATIVE_COLORIMETRIC, 0);
+  cmsHTRANSFORM fromLab =
+      cmsCreateTransform(lab, TYPE_Lab_16, matrix.Handle(), TYPE_RGB_16, INTENT_RELATIVE_COLORIMETRIC, 0);
   auto sampled = [](cmsHTRANSFORM transform) {
     cmsPipeline* pipeline = cmsPipelineAlloc(nullptr, 3, 3);
     cmsStage* table = cmsStageAllocCLut16bit(nullptr, 33, 3, 3, nullptr);
     cmsStageSampleCLut16bit(
-      table,
-      [](const cmsUInt16Number in[], cmsUInt16Number out[], void* cargo) -> cmsInt32Number {
-        cmsDoTransform(cargo, in, out, 1);
-        return 1;
-      },
-      transform, 0);
+        table,
+        [](const cmsUInt16Number in[], cmsUInt16Number out[], void* cargo) -> cmsInt32Number {
+          cmsDoTransform(cargo, in, out, 1);
+          return 1;
+        },
+        transform, 0);
     cmsPipelineInsertStage(pipeline, cmsAT_BEGIN, table);
     return pipeline;
   };

@@ -76,9 +76,9 @@ TEST_F(ColorDialogScreen, ChannelFieldsAndSlidersEditTheColour) {
   double rgba[4] = {0.2, 0.2, 0.2, 0.5};
   TabTo(2);  // the red field
   Type("255");
-  gui.queue().Push(InputEvent::KeyDown(GXA_KEY_TAB, GXA_QUALIFIER_SHIFT));  // the red slider
+  gui.queue().Push(InputEvent::KeyDown(GXA_KEY_TAB, GXA_QUALIFIER_SHIFT));   // the red slider
   gui.queue().Push(InputEvent::KeyDown(GXA_KEY_LEFT, GXA_QUALIFIER_SHIFT));  // a tenth down
-  TabTo(7);  // the alpha field
+  TabTo(7);                                                                  // the alpha field
   Type("0");
   gui.queue().Push(InputEvent::KeyDown(GXA_KEY_ENTER));
   ASSERT_TRUE(Dlg().color_dialog(rgba, true, "Colour", 0));
@@ -144,9 +144,9 @@ class ColorDialogDisplay : public ::testing::Test {
   static ::testing::AssertionResult Near(Rgba actual, Rgba expected, int tolerance = 1) {
     auto off = [tolerance](uint8_t a, uint8_t e) { return std::abs(int(a) - int(e)) > tolerance; };
     if (off(actual.r, expected.r) || off(actual.g, expected.g) || off(actual.b, expected.b)) {
-      return ::testing::AssertionFailure() << "(" << int(actual.r) << ", " << int(actual.g) << ", " << int(actual.b)
-                                           << ") is not near (" << int(expected.r) << ", " << int(expected.g)
-                                           << ", " << int(expected.b) << ")";
+      return ::testing::AssertionFailure()
+             << "(" << int(actual.r) << ", " << int(actual.g) << ", " << int(actual.b) << ") is not near ("
+             << int(expected.r) << ", " << int(expected.g) << ", " << int(expected.b) << ")";
     }
     return ::testing::AssertionSuccess();
   }

@@ -65,7 +65,8 @@ void BuildGallery(GxaDialog* h, TestArea& swatch) {
   f.add_button(h, 34, GXA_ALIGN_RIGHT, 0, 0, "Save...");
   f.group_end(h);
   f.scroll_group_begin(h, 40, kFill, GXA_SCROLL_VERTICAL);
-  for (int i = 0; i < 8; ++i) f.add_static_text(h, 41 + i, kLeft, 0, 0, ("Scrolled line " + std::to_string(i + 1)).c_str(), 0);
+  for (int i = 0; i < 8; ++i)
+    f.add_static_text(h, 41 + i, kLeft, 0, 0, ("Scrolled line " + std::to_string(i + 1)).c_str(), 0);
   f.group_end(h);
   f.set_size_hints(h, 40, 0, GXA_SIZE_PIXELS(60));
   f.group_end(h);

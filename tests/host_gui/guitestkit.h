@@ -78,8 +78,16 @@ class TestDialog {
     return Dlg().default_message(self->handle, msg, result);
   }
   static constexpr GxaDialogCallbacks kCallbacks = {
-      sizeof(GxaDialogCallbacks), &Destroyed, &CreateLayout, &InitValues, &OnCoreMessage, &OnCommand,
-      nullptr, nullptr, nullptr, &OnMessage,
+      sizeof(GxaDialogCallbacks),
+      &Destroyed,
+      &CreateLayout,
+      &InitValues,
+      &OnCoreMessage,
+      &OnCommand,
+      nullptr,
+      nullptr,
+      nullptr,
+      &OnMessage,
   };
 };
 
@@ -136,8 +144,18 @@ class TestArea {
     return Ua().default_message(self->handle, msg, result);
   }
   static constexpr GxaUserAreaCallbacks kCallbacks = {
-      sizeof(GxaUserAreaCallbacks), nullptr, &Init, nullptr, &MinSize, &Sized, nullptr, &DrawMsg, &Input,
-      &OnCoreMessage, nullptr, &OnMessage,
+      sizeof(GxaUserAreaCallbacks),
+      nullptr,
+      &Init,
+      nullptr,
+      &MinSize,
+      &Sized,
+      nullptr,
+      &DrawMsg,
+      &Input,
+      &OnCoreMessage,
+      nullptr,
+      &OnMessage,
   };
 };
 

@@ -83,8 +83,7 @@ struct TestPlugin {
       if (d && d->handle == dialog) d.reset();
     }
   }
-  static constexpr GxaCustomGuiCallbacks kCallbacks = {sizeof(GxaCustomGuiCallbacks), &Destroy, &Id, &Allocate,
-                                                       &Free};
+  static constexpr GxaCustomGuiCallbacks kCallbacks = {sizeof(GxaCustomGuiCallbacks), &Destroy, &Id, &Allocate, &Free};
 };
 
 TEST_F(HostEventsTest, APageHoldsAModuleCustomGuiAndFreesItWithTheGadget) {

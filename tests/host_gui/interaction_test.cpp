@@ -32,7 +32,8 @@ TEST(Interaction, WheelAndThumbScrollAScrollGroup) {
   // Dragging the thumb to the bottom of its bar scrolls to the end.
   const Rect thumb = scroll->VerticalThumb();
   const Point grab{thumb.x + thumb.w / 2, thumb.y + 2};
-  gui.Run({InputEvent::MouseDown(grab), InputEvent::MouseMove({grab.x, grab.y + 200}), InputEvent::MouseUp({grab.x, 300})});
+  gui.Run(
+      {InputEvent::MouseDown(grab), InputEvent::MouseMove({grab.x, grab.y + 200}), InputEvent::MouseUp({grab.x, 300})});
   EXPECT_EQ(scroll->Offset().y, 300);
   // A click above the thumb pages back up.
   gui.Run({InputEvent::MouseDown({grab.x, 2}), InputEvent::MouseUp({grab.x, 2})});
@@ -86,8 +87,8 @@ TEST(Interaction, PopupMenusFollowTheKeyboard) {
   EXPECT_EQ(Ua().popup_menu(area.handle, 10, 10, ToHandle(&menu), 0), 2);
   gui.queue().Push({InputEvent::KeyDown(GXA_KEY_UP), InputEvent::KeyDown(GXA_KEY_ENTER)});
   EXPECT_EQ(Ua().popup_menu(area.handle, 10, 10, ToHandle(&menu), 0), 3);
-  gui.queue().Push({InputEvent::KeyDown(GXA_KEY_DOWN), InputEvent::KeyDown(GXA_KEY_ESC),
-                    InputEvent::KeyDown(GXA_KEY_ENTER)});
+  gui.queue().Push(
+      {InputEvent::KeyDown(GXA_KEY_DOWN), InputEvent::KeyDown(GXA_KEY_ESC), InputEvent::KeyDown(GXA_KEY_ENTER)});
   EXPECT_EQ(Ua().popup_menu(area.handle, 10, 10, ToHandle(&menu), 0), 0);
   // The Enter after Escape was left for the main loop.
   EXPECT_EQ(gui.queue().Size(), 1u);
@@ -162,9 +163,7 @@ TEST(Interaction, AModalDialogTakesAllInputWhileItRuns) {
   GuiFixture gui({400, 300});
   TestDialog window, modal;
   window.layout = [](GxaDialog* h) { Dlg().add_button(h, 7, kTopLeft, 0, 0, "Behind"); };
-  modal.layout = [](GxaDialog* h) {
-    Dlg().add_button(h, 1, kTopLeft, 0, 0, "OK");
-  };
+  modal.layout = [](GxaDialog* h) { Dlg().add_button(h, 1, kTopLeft, 0, 0, "OK"); };
   modal.message = [&](const Container& msg, Container&) {
     if (msg.Id() == GXA_MSG_ACTION && msg.GetInt32(GXA_MSG_ID) == 1) Dlg().close(modal.handle);
     return 0;

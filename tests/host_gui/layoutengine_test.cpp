@@ -147,7 +147,8 @@ TEST(LayoutEngine, ScrollGroupShowsAViewportOfLargerContent) {
 }
 
 TEST(LayoutEngine, ScrollGroupWithoutBarsNeededHidesThem) {
-  ScrollGroup sg(1, GXA_ALIGN_H_SCALEFIT | GXA_ALIGN_V_SCALEFIT, GXA_SCROLL_VERTICAL | GXA_SCROLL_HORIZONTAL | GXA_SCROLL_AUTO);
+  ScrollGroup sg(1, GXA_ALIGN_H_SCALEFIT | GXA_ALIGN_V_SCALEFIT,
+                 GXA_SCROLL_VERTICAL | GXA_SCROLL_HORIZONTAL | GXA_SCROLL_AUTO);
   sg.Add(std::make_unique<Box>(30, 30, GXA_ALIGN_LEFT | GXA_ALIGN_TOP));
   LayoutEngine engine(kMeasure);
   engine.Layout(sg, {0, 0, 100, 100});

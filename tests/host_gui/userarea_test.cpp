@@ -2,8 +2,8 @@
 
 #include "gui/userarea.h"
 #include "guitestkit.h"
-#include "recordingobserver.h"
 #include "raster/bitmap.h"
+#include "recordingobserver.h"
 
 namespace host {
 namespace {

@@ -58,7 +58,8 @@ TEST_F(PreferenceEditorTest, DisplayProfileLoadsFromAFileAndEmptyMeansSrgb) {
   const auto icc = home_.Path() / "display.icc";
   {
     const std::vector<uint8_t> bytes = ColorProfile::Srgb().ToBytes();
-    std::ofstream(icc, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    std::ofstream(icc, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
   }
   const PreferenceItem& item = Item(WorldPreferences::kDisplayProfile);
   ASSERT_TRUE(editor_.Apply(item, Value::File(Filename(icc.string()))));
@@ -85,7 +86,8 @@ TEST_F(PreferenceEditorTest, RestoreDefaultsPutsEveryItemBack) {
     EXPECT_EQ(*prefs_.Data().Find(item.id), *defaults.Find(item.id)) << item.label;
   }
   EXPECT_EQ(announced_.size(), PreferenceCatalog::Items().size());
-  EXPECT_EQ(Reloaded().Data().GetInt32(WorldPreferences::kSpectrumSize), defaults.GetInt32(WorldPreferences::kSpectrumSize));
+  EXPECT_EQ(Reloaded().Data().GetInt32(WorldPreferences::kSpectrumSize),
+            defaults.GetInt32(WorldPreferences::kSpectrumSize));
 }
 
 TEST(PreferenceCatalogTest, EveryChoiceIsAValueTheDefaultsUse) {

@@ -82,12 +82,10 @@ TEST(GplPalette, MalformedFilesNameTheirFault) {
     const char* text;
     const char* error;
   };
-  for (const Case& c : {Case{"GIMP Palett\n1 2 3\n", "not a GIMP palette"},
-                        Case{"", "not a GIMP palette"},
+  for (const Case& c : {Case{"GIMP Palett\n1 2 3\n", "not a GIMP palette"}, Case{"", "not a GIMP palette"},
                         Case{"GIMP Palette\n1 2 3\n4 5\n", "line 3 '4 5': expected three numbers"},
                         Case{"GIMP Palette\n1 2 300 Hot\n", "line 2 '1 2 300 Hot': 300 is outside 0..255"},
-                        Case{"GIMP Palette\n1 -2 3\n", "line 2"},
-                        Case{"GIMP Palette\n1 2 3x\n", "line 2"},
+                        Case{"GIMP Palette\n1 -2 3\n", "line 2"}, Case{"GIMP Palette\n1 2 3x\n", "line 2"},
                         Case{"GIMP Palette\nColumns: many\n1 2 3\n", "line 2 'Columns: many': Columns needs"},
                         Case{"GIMP Palette\n1 2 3\nName: late\n", "line 3"},
                         Case{"GIMP Palette\nName: empty\n# nothing\n", "no colours"}}) {
@@ -121,7 +119,8 @@ TEST(AsePalette, ReadsGroupsLooseColoursAndGrey) {
 }
 
 TEST(AsePalette, RefusesOtherColourModelsAndMalformedFiles) {
-  auto cmyk = AsePalette::Parse(AseBuilder().Color(u"Ok", "RGB ", {1, 1, 1}).Color(u"Process Cyan", "CMYK", {1, 0, 0, 0}).Bytes(), "x");
+  auto cmyk = AsePalette::Parse(
+      AseBuilder().Color(u"Ok", "RGB ", {1, 1, 1}).Color(u"Process Cyan", "CMYK", {1, 0, 0, 0}).Bytes(), "x");
   ASSERT_FALSE(cmyk);
   EXPECT_NE(cmyk.Error().find("colour 'Process Cyan' (block 2) is CMYK"), std::string::npos) << cmyk.Error();
   auto lab = AsePalette::Parse(AseBuilder().Color(u"L", "LAB ", {50, 0, 0}).Bytes(), "x");
@@ -139,8 +138,7 @@ TEST(AsePalette, RefusesOtherColourModelsAndMalformedFiles) {
   };
   for (const Case& c : {Case{{'A', 'S', 'E'}, "does not start with 'ASEF'"},
                         Case{AseBuilder().Color(u"A", "RGB ", {1, 0, 0}).Bytes(5), "more than it holds"},
-                        Case{truncated, "runs past the end"},
-                        Case{long_block, "block 1"},
+                        Case{truncated, "runs past the end"}, Case{long_block, "block 1"},
                         Case{AseBuilder().Color(u"A", "HSB ", {1, 0, 0}).Bytes(), "'HSB ' is not known"},
                         Case{AseBuilder().Color(u"A", "RGB ", {1, 0}).Bytes(), "cut short"},
                         Case{AseBuilder().Color(u"A", "RGB ", {1, 0, 0, 0}).Bytes(), "bytes more than its content"},
@@ -188,7 +186,8 @@ TEST(PaletteRoundTrip, EachFormatKeepsItsOwnPrecision) {
   }
   // What came back is already at the format's precision: a second trip changes nothing.
   EXPECT_EQ(AsePalette::Write(ase.Value()), AsePalette::Write(*AsePalette::Parse(AsePalette::Write(ase.Value()), "x")));
-  EXPECT_EQ(GplPalette::Write(gpl->groups[0]), GplPalette::Write(GplPalette::Parse(GplPalette::Write(gpl->groups[0]), "x")->groups[0]));
+  EXPECT_EQ(GplPalette::Write(gpl->groups[0]),
+            GplPalette::Write(GplPalette::Parse(GplPalette::Write(gpl->groups[0]), "x")->groups[0]));
 }
 
 }  // namespace

@@ -182,7 +182,8 @@ TEST_F(PresetBrowserTest, ActionsGetTheSelectedPresetAndReportBack) {
   };
   actions.importPalette = [&](const std::string& file) -> Outcome<PresetUrl> {
     if (file == "bad.gpl") return Outcome<PresetUrl>::Fail("bad.gpl: line 2: expected three numbers");
-    EXPECT_TRUE(library_->Write(PresetUrl::Parse("preset:/user.libvx/Color Swatches/Imported").Value(), Swatches(kWarm), false));
+    EXPECT_TRUE(library_->Write(PresetUrl::Parse("preset:/user.libvx/Color Swatches/Imported").Value(), Swatches(kWarm),
+                                false));
     return PresetUrl::Parse("preset:/user.libvx/Color Swatches/Imported").Value();
   };
   Open(std::move(actions));

@@ -212,8 +212,8 @@ TEST_F(PresetLibraryTest, TheShippedLibraryCannotBeChangedFromTheHost) {
 TEST(PresetUrl, AnyNameStaysInsideItsFolderAndComesBack) {
   TempFolder home;
   PresetLibrary lib(home.Path());
-  for (std::string name : {"..", ".hidden", "a/b", "50% grey", "back\\slash", "tab\there", "end.", "end ",
-                           "Ünïcödé ✓", "x.gxp"}) {
+  for (std::string name :
+       {"..", ".hidden", "a/b", "50% grey", "back\\slash", "tab\there", "end.", "end ", "Ünïcödé ✓", "x.gxp"}) {
     SCOPED_TRACE(name);
     const auto url = PresetUrl::Of("user.libvx", {"F", name});
     const fs::path file = url.ItemPath(home.Path());

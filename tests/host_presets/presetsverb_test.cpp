@@ -16,7 +16,6 @@
 namespace host {
 namespace {
 
-
 class PresetsVerbTest : public ::testing::Test {
  protected:
   // The verb, the home folder and the module; extra goes at the end.

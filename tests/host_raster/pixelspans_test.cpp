@@ -80,7 +80,8 @@ TEST(PixelSpans, CopiesMakeOpaquePixelsAndJoinAlpha) {
   for (int i = 0; i < kWidth; ++i) alpha[i] = uint8_t(255 - i);
   std::vector<uint32_t> out(kWidth + 1, 0xDEADBEEF);
   PixelSpans::CopyRgb(rgb.data(), out.data(), kWidth);
-  for (int i = 0; i < kWidth; ++i) ASSERT_EQ(out[i], Framebuffer::Pack({rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2], 255}));
+  for (int i = 0; i < kWidth; ++i)
+    ASSERT_EQ(out[i], Framebuffer::Pack({rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2], 255}));
   EXPECT_EQ(out[kWidth], 0xDEADBEEF);  // nothing written past the span
 
   PixelSpans::CopyRgbaOpaque(rgba.data(), out.data(), kWidth);

@@ -100,8 +100,8 @@ TEST(Text, Utf8DecodingReplacesDamage) {
   EXPECT_EQ(FontRenderer::DecodeUtf8("a\xC3\xA9z"), U"a\u00E9z");
   EXPECT_EQ(FontRenderer::DecodeUtf8("\xE2\x88\x86"), U"\u2206");
   EXPECT_EQ(FontRenderer::DecodeUtf8("\xF0\x9F\x8E\xA8"), U"\U0001F3A8");
-  EXPECT_EQ(FontRenderer::DecodeUtf8("\xC3"), U"\uFFFD");            // cut short
-  EXPECT_EQ(FontRenderer::DecodeUtf8("\xC0\xAF"), U"\uFFFD\uFFFD");  // overlong
+  EXPECT_EQ(FontRenderer::DecodeUtf8("\xC3"), U"\uFFFD");                      // cut short
+  EXPECT_EQ(FontRenderer::DecodeUtf8("\xC0\xAF"), U"\uFFFD\uFFFD");            // overlong
   EXPECT_EQ(FontRenderer::DecodeUtf8("\xED\xA0\x80"), U"\uFFFD\uFFFD\uFFFD");  // surrogate
   EXPECT_EQ(FontRenderer::DecodeUtf8("\xFFx"), U"\uFFFDx");
 }

@@ -58,7 +58,6 @@ std::vector<bool> States(const BaseArray<Button>& row)
 }
 }  // namespace
 
-
 TEST(ModeRadio, ClickingTheSelectedOneLeavesNoneOnWhileAnotherButtonIsOn)
 {
   BaseArray<Button> row = Row(true);
@@ -125,7 +124,6 @@ TEST(ModeToggle, WithoutThePickerTheOnlyActiveButtonStays)
   EXPECT_FALSE(Area::ClickToggle(row, kRgb, 0));
   EXPECT_FALSE(row[kRgb].state);
 }
-
 
 TEST(ModeToggle, SweepGivesTheClickedStateToFurtherToggles)
 {

@@ -30,8 +30,6 @@ TEST(ColorFieldSplit, CheckerboardSplitLiesOnTheGrid)
   }
 }
 
-
-
 TEST(ColorClipboardRules, PasteKeepsTheTargetsAlphaWhenTheCopyHadNone)
 {
   ColorClipboard& clipboard = ColorClipboard::Get();

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "utils/colorunit.h"
 #include "gxa_api.h"
+#include "utils/colorunit.h"
 
 TEST(ColorUnit, PreferenceSelectsTheUnit)
 {

@@ -28,8 +28,8 @@ TEST(ColorWheelSchemeTest, DrawAngleAndPointToHueAgree)
 {
   const ColorWheelSchemeRGB rgb;
   const ColorWheelSchemeRYB ryb;
-  for (const ColorWheelScheme* scheme : {static_cast<const ColorWheelScheme*>(&rgb),
-                                         static_cast<const ColorWheelScheme*>(&ryb)})
+  for (const ColorWheelScheme* scheme :
+       {static_cast<const ColorWheelScheme*>(&rgb), static_cast<const ColorWheelScheme*>(&ryb)})
   {
     for (double hue = 0.01; hue < 1.0; hue += 0.0625)
     {

@@ -18,8 +18,7 @@ struct BudgetAllocator
   explicit BudgetAllocator(AllocationBudget* budget) : budget(budget) {}
   template <typename U>
   BudgetAllocator(const BudgetAllocator<U>& other) : budget(other.budget)
-  {
-  }
+  {}
 
   T* allocate(std::size_t n)
   {

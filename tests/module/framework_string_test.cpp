@@ -75,7 +75,7 @@ TEST(StringText, BlanksTrimAndCodePoints)
 TEST(StringText, Utf8Validation)
 {
   EXPECT_TRUE(String::IsValidUtf8("plain"));
-  EXPECT_TRUE(String::IsValidUtf8("\xF0\x9F\x8E\xA8"));  // U+1F3A8
+  EXPECT_TRUE(String::IsValidUtf8("\xF0\x9F\x8E\xA8"));   // U+1F3A8
   EXPECT_FALSE(String::IsValidUtf8("\xC3"));              // cut short
   EXPECT_FALSE(String::IsValidUtf8("\xC0\xAF"));          // overlong
   EXPECT_FALSE(String::IsValidUtf8("\xED\xA0\x80"));      // surrogate

@@ -68,7 +68,7 @@ TEST(SliderRange, WheelDirectionAndAltTenfold)
   const ColorSliderAreaRange unit(0.0, 1.0, 0.01);
   EXPECT_NEAR(unit.WheelStep(0.5, 3.0, false, 0), 0.51, 1e-12);  // one step, whatever the size
   EXPECT_NEAR(unit.WheelStep(0.5, -0.2, false, 0), 0.49, 1e-12);
-  EXPECT_NEAR(unit.WheelStep(0.5, 1.0, true, 0), 0.49, 1e-12);   // reversed on a vertical bar
+  EXPECT_NEAR(unit.WheelStep(0.5, 1.0, true, 0), 0.49, 1e-12);  // reversed on a vertical bar
   EXPECT_NEAR(unit.WheelStep(0.5, 1.0, false, GXA_QUALIFIER_ALT), 0.6, 1e-12);
   EXPECT_NEAR(unit.WheelStep(0.5, 1.0, false, GXA_QUALIFIER_CTRL), 0.51, 1e-12);
   EXPECT_EQ(unit.WheelStep(0.5, 0.0, false, 0), 0.5);
@@ -90,8 +90,7 @@ TEST(SliderRange, HomeEndAndPageKeys)
 // Every key moves the handle the same way along the bar whichever way the
 // range runs and whatever the sign of the step.
 class SliderRangeOrientation : public ::testing::TestWithParam<ColorSliderAreaRange>
-{
-};
+{};
 
 TEST_P(SliderRangeOrientation, ArrowKeysMoveTheHandleTheSameWay)
 {
@@ -111,8 +110,7 @@ TEST_P(SliderRangeOrientation, ArrowKeysMoveTheHandleTheSameWay)
 
 INSTANTIATE_TEST_SUITE_P(Ranges, SliderRangeOrientation,
                          ::testing::Values(ColorSliderAreaRange(0.0, 1.0, 0.01), ColorSliderAreaRange(1.0, 0.0, -0.01),
-                                           ColorSliderAreaRange(1.0, 0.0, 0.01),
-                                           ColorSliderAreaRange(0.0, 1.0, -0.01)),
+                                           ColorSliderAreaRange(1.0, 0.0, 0.01), ColorSliderAreaRange(0.0, 1.0, -0.01)),
                          [](const ::testing::TestParamInfo<ColorSliderAreaRange>& info) {
                            const ColorSliderAreaRange& r = info.param;
                            return std::string(r.GetRange() < 0 ? "Reversed" : "Forward") +

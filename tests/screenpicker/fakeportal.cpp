@@ -2,31 +2,26 @@
 
 #include <cstring>
 
-namespace
-{
+namespace {
 constexpr const char* kName = "org.freedesktop.portal.Desktop";
 constexpr const char* kScreenshot = "org.freedesktop.portal.Screenshot";
 constexpr const char* kRequest = "org.freedesktop.portal.Request";
 
 // The handle_token of PickColor's options, empty when there is none.
-std::string TokenOf(DBusMessage* call)
-{
+std::string TokenOf(DBusMessage* call) {
   DBusMessageIter args, options;
   if (!dbus_message_iter_init(call, &args) || !dbus_message_iter_next(&args) ||
       dbus_message_iter_get_arg_type(&args) != DBUS_TYPE_ARRAY)
     return "";
   dbus_message_iter_recurse(&args, &options);
-  for (; dbus_message_iter_get_arg_type(&options) == DBUS_TYPE_DICT_ENTRY; dbus_message_iter_next(&options))
-  {
+  for (; dbus_message_iter_get_arg_type(&options) == DBUS_TYPE_DICT_ENTRY; dbus_message_iter_next(&options)) {
     DBusMessageIter entry, value;
     dbus_message_iter_recurse(&options, &entry);
     const char* key = nullptr;
     dbus_message_iter_get_basic(&entry, &key);
-    if (std::strcmp(key, "handle_token") != 0 || !dbus_message_iter_next(&entry))
-      continue;
+    if (std::strcmp(key, "handle_token") != 0 || !dbus_message_iter_next(&entry)) continue;
     dbus_message_iter_recurse(&entry, &value);
-    if (dbus_message_iter_get_arg_type(&value) != DBUS_TYPE_STRING)
-      return "";
+    if (dbus_message_iter_get_arg_type(&value) != DBUS_TYPE_STRING) return "";
     const char* token = nullptr;
     dbus_message_iter_get_basic(&value, &token);
     return token;
@@ -34,88 +29,70 @@ std::string TokenOf(DBusMessage* call)
   return "";
 }
 
-std::string RequestPath(const char* sender, const std::string& token)
-{
+std::string RequestPath(const char* sender, const std::string& token) {
   std::string name = sender ? sender + 1 : "";
   for (char& c : name)
-    if (c == '.')
-      c = '_';
+    if (c == '.') c = '_';
   return "/org/freedesktop/portal/desktop/request/" + name + "/" + token;
 }
 }  // namespace
 
-FakePortal::FakePortal(const std::string& address, const Behaviour& behaviour) : _behaviour(behaviour)
-{
+FakePortal::FakePortal(const std::string& address, const Behaviour& behaviour) : _behaviour(behaviour) {
   DBusError error;
   dbus_error_init(&error);
   _connection = dbus_connection_open_private(address.c_str(), &error);
-  if (!_connection || !dbus_bus_register(_connection, &error))
-  {
+  if (!_connection || !dbus_bus_register(_connection, &error)) {
     dbus_error_free(&error);
     return;
   }
   // The last test's stand-in may not have let go of the name yet.
   const int owner = dbus_bus_request_name(
-      _connection, kName, DBUS_NAME_FLAG_REPLACE_EXISTING | DBUS_NAME_FLAG_ALLOW_REPLACEMENT | DBUS_NAME_FLAG_DO_NOT_QUEUE,
-      &error);
+      _connection, kName,
+      DBUS_NAME_FLAG_REPLACE_EXISTING | DBUS_NAME_FLAG_ALLOW_REPLACEMENT | DBUS_NAME_FLAG_DO_NOT_QUEUE, &error);
   dbus_error_free(&error);
-  if (owner != DBUS_REQUEST_NAME_REPLY_PRIMARY_OWNER)
-    return;
+  if (owner != DBUS_REQUEST_NAME_REPLY_PRIMARY_OWNER) return;
   _serving = true;
   _thread = std::thread([this] { Serve(); });
 }
 
-FakePortal::~FakePortal()
-{
+FakePortal::~FakePortal() {
   _stop = true;
-  if (_thread.joinable())
-    _thread.join();
-  if (_connection)
-  {
+  if (_thread.joinable()) _thread.join();
+  if (_connection) {
     dbus_connection_close(_connection);
     dbus_connection_unref(_connection);
   }
 }
 
-std::string FakePortal::LastToken() const
-{
+std::string FakePortal::LastToken() const {
   std::lock_guard<std::mutex> lock(_mutex);
   return _token;
 }
 
-void FakePortal::Serve()
-{
-  while (!_stop && dbus_connection_read_write(_connection, 10))
-  {
-    while (DBusMessage* message = dbus_connection_pop_message(_connection))
-    {
+void FakePortal::Serve() {
+  while (!_stop && dbus_connection_read_write(_connection, 10)) {
+    while (DBusMessage* message = dbus_connection_pop_message(_connection)) {
       Handle(message);
       dbus_message_unref(message);
     }
   }
 }
 
-void FakePortal::Handle(DBusMessage* message)
-{
-  if (dbus_message_is_method_call(message, "org.freedesktop.DBus.Properties", "Get"))
-    return AnswerVersion(message);
-  if (dbus_message_is_method_call(message, kScreenshot, "PickColor"))
-    return AnswerPick(message);
-  if (dbus_message_is_method_call(message, kRequest, "Close"))
-  {
+void FakePortal::Handle(DBusMessage* message) {
+  if (dbus_message_is_method_call(message, "org.freedesktop.DBus.Properties", "Get")) return AnswerVersion(message);
+  if (dbus_message_is_method_call(message, kScreenshot, "PickColor")) return AnswerPick(message);
+  if (dbus_message_is_method_call(message, kRequest, "Close")) {
     ++_closes;
     return;
   }
-  if (dbus_message_get_type(message) == DBUS_MESSAGE_TYPE_METHOD_CALL && !dbus_message_get_no_reply(message))
-  {
+  if (dbus_message_get_type(message) == DBUS_MESSAGE_TYPE_METHOD_CALL && !dbus_message_get_no_reply(message)) {
     DBusMessage* error = dbus_message_new_error(message, DBUS_ERROR_UNKNOWN_METHOD, "not here");
     dbus_connection_send(_connection, error, nullptr);
     dbus_message_unref(error);
   }
 }
 
-void FakePortal::AnswerVersion(DBusMessage* call)
-{
+void FakePortal::AnswerVersion(DBusMessage* call) {
   DBusMessage* reply = dbus_message_new_method_return(call);
   DBusMessageIter args, variant;
   dbus_message_iter_init_append(reply, &args);
@@ -126,8 +103,7 @@ void FakePortal::AnswerVersion(DBusMessage* call)
   dbus_message_unref(reply);
 }
 
-void FakePortal::AnswerPick(DBusMessage* call)
-{
+void FakePortal::AnswerPick(DBusMessage* call) {
   ++_picks;
   const std::string token = TokenOf(call);
   {
@@ -140,26 +116,22 @@ void FakePortal::AnswerPick(DBusMessage* call)
   dbus_message_append_args(reply, DBUS_TYPE_OBJECT_PATH, &handle, DBUS_TYPE_INVALID);
   dbus_connection_send(_connection, reply, nullptr);
   dbus_message_unref(reply);
-  if (_behaviour.answers)
-    SendResponse(path);
+  if (_behaviour.answers) SendResponse(path);
 }
 
-void FakePortal::SendResponse(const std::string& path)
-{
+void FakePortal::SendResponse(const std::string& path) {
   DBusMessage* signal = dbus_message_new_signal(path.c_str(), kRequest, "Response");
   DBusMessageIter args, results, entry, variant, color;
   dbus_message_iter_init_append(signal, &args);
   dbus_message_iter_append_basic(&args, DBUS_TYPE_UINT32, &_behaviour.response);
   dbus_message_iter_open_container(&args, DBUS_TYPE_ARRAY, "{sv}", &results);
-  if (_behaviour.response == 0)
-  {
+  if (_behaviour.response == 0) {
     const char* key = "color";
     dbus_message_iter_open_container(&results, DBUS_TYPE_DICT_ENTRY, nullptr, &entry);
     dbus_message_iter_append_basic(&entry, DBUS_TYPE_STRING, &key);
     dbus_message_iter_open_container(&entry, DBUS_TYPE_VARIANT, "(ddd)", &variant);
     dbus_message_iter_open_container(&variant, DBUS_TYPE_STRUCT, nullptr, &color);
-    for (double& c : _behaviour.color)
-      dbus_message_iter_append_basic(&color, DBUS_TYPE_DOUBLE, &c);
+    for (double& c : _behaviour.color) dbus_message_iter_append_basic(&color, DBUS_TYPE_DOUBLE, &c);
     dbus_message_iter_close_container(&variant, &color);
     dbus_message_iter_close_container(&entry, &variant);
     dbus_message_iter_close_container(&results, &entry);

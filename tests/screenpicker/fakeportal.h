@@ -12,11 +12,9 @@
 #include <string>
 #include <thread>
 
-class FakePortal
-{
-public:
-  struct Behaviour
-  {
+class FakePortal {
+ public:
+  struct Behaviour {
     std::uint32_t version = 2;
     std::uint32_t response = 0;  // 0 picked, 1 cancelled, 2 other
     std::array<double, 3> color{};
@@ -34,7 +32,7 @@ public:
   int Closes() const { return _closes; }
   std::string LastToken() const;
 
-private:
+ private:
   void Serve();
   void Handle(DBusMessage* message);
   void AnswerVersion(DBusMessage* call);

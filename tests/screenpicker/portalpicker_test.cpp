@@ -15,15 +15,11 @@
 #include "platform/portaldesktop.h"
 #include "sessionbus.h"
 
-namespace choosertest
-{
-namespace
-{
-class PortalPickerTest : public ChooserPageTest
-{
-protected:
-  void SetUp() override
-  {
+namespace choosertest {
+namespace {
+class PortalPickerTest : public ChooserPageTest {
+ protected:
+  void SetUp() override {
     ASSERT_TRUE(SessionBus::Shared().Running()) << SessionBus::Shared().Problem();
     auto desktop = std::make_unique<host::PortalDesktop>();
     _desktop = desktop.get();
@@ -33,15 +29,13 @@ protected:
     Open("c", Settings(1, kAllNineHidden), Plain(0.2, 0.4, 0.6));
   }
 
-  void TearDown() override
-  {
+  void TearDown() override {
     ChooserPageTest::TearDown();
     host::PlatformFamily::Use(nullptr);
     _portal.reset();
   }
 
-  void Portal(const FakePortal::Behaviour& behaviour)
-  {
+  void Portal(const FakePortal::Behaviour& behaviour) {
     _portal = std::make_unique<FakePortal>(SessionBus::Shared().Address(), behaviour);
     ASSERT_TRUE(_portal->Serving());
   }
@@ -49,11 +43,9 @@ protected:
 
   // Clicks the picker button and pumps as the host's loop does until the
   // answer is in (or a few seconds have gone by).
-  void PickAndWait()
-  {
+  void PickAndWait() {
     Click("c", kPickerButton);
-    for (int i = 0; i < 500 && _desktop->Busy(); ++i)
-    {
+    for (int i = 0; i < 500 && _desktop->Busy(); ++i) {
       _desktop->Pump();
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
@@ -64,13 +56,12 @@ protected:
 
   std::vector<std::string> notices;
 
-private:
+ private:
   host::PortalDesktop* _desktop = nullptr;
   std::unique_ptr<FakePortal> _portal;
 };
 
-TEST_F(PortalPickerTest, PickedColourLandsInTheChooserAndTheHost)
-{
+TEST_F(PortalPickerTest, PickedColourLandsInTheChooserAndTheHost) {
   Portal({2, 0, {0.25, 0.5, 0.75}, true});
   const host::Bitmap idle = Picture("c", kPickerButton);
   PickAndWait();
@@ -86,14 +77,11 @@ TEST_F(PortalPickerTest, PickedColourLandsInTheChooserAndTheHost)
   const host::Bitmap button = Picture("c", kPickerButton);
   ASSERT_EQ(button.Width(), idle.Width());
   for (int y = 0; y < button.Height(); ++y)
-    for (int x = 0; x < button.Width(); ++x)
-      ASSERT_EQ(At(button, x, y), At(idle, x, y));
+    for (int x = 0; x < button.Width(); ++x) ASSERT_EQ(At(button, x, y), At(idle, x, y));
 }
 
-TEST_F(PortalPickerTest, EveryOtherAnswerRestoresTheColour)
-{
-  for (const std::uint32_t response : {1u, 2u, 7u})
-  {
+TEST_F(PortalPickerTest, EveryOtherAnswerRestoresTheColour) {
+  for (const std::uint32_t response : {1u, 2u, 7u}) {
     Portal({2, response, {0.9, 0.9, 0.9}, true});
     Host().ClearParentMessages();
     PickAndWait();
@@ -104,8 +92,7 @@ TEST_F(PortalPickerTest, EveryOtherAnswerRestoresTheColour)
   EXPECT_TRUE(notices.empty());
 }
 
-TEST_F(PortalPickerTest, NoPortalOnTheBusIsToldAndNothingChanges)
-{
+TEST_F(PortalPickerTest, NoPortalOnTheBusIsToldAndNothingChanges) {
   const host::Bitmap idle = Picture("c", kPickerButton);
   Click("c", kPickerButton);
   EXPECT_FALSE(Waiting());
@@ -115,12 +102,10 @@ TEST_F(PortalPickerTest, NoPortalOnTheBusIsToldAndNothingChanges)
   EXPECT_EQ(Current(), (host::Vector3{0.2, 0.4, 0.6}));
   const host::Bitmap button = Picture("c", kPickerButton);
   for (int y = 0; y < button.Height(); ++y)
-    for (int x = 0; x < button.Width(); ++x)
-      ASSERT_EQ(At(button, x, y), At(idle, x, y));
+    for (int x = 0; x < button.Width(); ++x) ASSERT_EQ(At(button, x, y), At(idle, x, y));
 }
 
-TEST_F(PortalPickerTest, APortalWithoutColourPickingIsTold)
-{
+TEST_F(PortalPickerTest, APortalWithoutColourPickingIsTold) {
   Portal({1, 0, {0.5, 0.5, 0.5}, true});
   Click("c", kPickerButton);
   EXPECT_FALSE(Waiting());
@@ -129,8 +114,7 @@ TEST_F(PortalPickerTest, APortalWithoutColourPickingIsTold)
   EXPECT_NE(notices[0].find("cannot pick colours"), std::string::npos) << notices[0];
 }
 
-TEST_F(PortalPickerTest, ChooserGoneWhileThePortalPicksClosesTheRequest)
-{
+TEST_F(PortalPickerTest, ChooserGoneWhileThePortalPicksClosesTheRequest) {
   Portal({2, 0, {0.5, 0.5, 0.5}, false});
   std::vector<int32_t> told;
   Host().SetParentListener([&told](const host::AttributePage::ParentMessage& m) { told.push_back(m.message.Id()); });
@@ -141,8 +125,7 @@ TEST_F(PortalPickerTest, ChooserGoneWhileThePortalPicksClosesTheRequest)
 
   ChooserPageTest::TearDown();
   EXPECT_FALSE(Waiting());
-  for (int i = 0; i < 300 && Fake().Closes() == 0; ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  for (int i = 0; i < 300 && Fake().Closes() == 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
   EXPECT_EQ(Fake().Closes(), 1);
   EXPECT_EQ(Fake().Picks(), 1);
   EXPECT_TRUE(std::find(told.begin(), told.end(), kAction) == told.end());

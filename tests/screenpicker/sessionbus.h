@@ -9,9 +9,8 @@
 
 #include "tempfolder.h"
 
-class SessionBus
-{
-public:
+class SessionBus {
+ public:
   // Started on first use, with DBUS_SESSION_BUS_ADDRESS pointing at it.
   static SessionBus& Shared();
   ~SessionBus();
@@ -23,7 +22,7 @@ public:
   // Why it is not running.
   const std::string& Problem() const { return _problem; }
 
-private:
+ private:
   SessionBus();
 
   TempFolder _folder;

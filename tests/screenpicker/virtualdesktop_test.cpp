@@ -7,36 +7,29 @@
 
 #include "screenpickertest.h"
 
-namespace choosertest
-{
-namespace
-{
+namespace choosertest {
+namespace {
 constexpr double kHalf = static_cast<double>(128.0f / 255.0f);
 
-class VirtualPickerTest : public ScreenPickerTest
-{
-protected:
+class VirtualPickerTest : public ScreenPickerTest {
+ protected:
   // Starts the pick from the chooser's picker button; the click's release
   // stays with the host, as it does on a real desktop.
-  void StartPick(const std::string& key = "c")
-  {
+  void StartPick(const std::string& key = "c") {
     Click(key, kPickerButton);
     ASSERT_TRUE(Picking());
   }
 
   // Left edge of the mode row's button with this tooltip; -1 when not shown.
-  int ModeButtonX(const std::string& key, const std::string& name)
-  {
+  int ModeButtonX(const std::string& key, const std::string& name) {
     host::Widget& row = Gadget(key, kModeButtonRow);
     for (int x = 0; x < row.Frame().w; ++x)
-      if (Tooltip(key, kModeButtonRow, {x, row.Frame().h / 2}) == name)
-        return x;
+      if (Tooltip(key, kModeButtonRow, {x, row.Frame().h / 2}) == name) return x;
     return -1;
   }
 };
 
-TEST_F(VirtualPickerTest, HoverPreviewsThePixelAndAPressPicksIt)
-{
+TEST_F(VirtualPickerTest, HoverPreviewsThePixelAndAPressPicksIt) {
   OneMonitor();
   Desktop().SetPixel(40, 30, {255, 128, 0, 255});
   OpenPlain(0.2, 0.4, 0.6);
@@ -58,12 +51,10 @@ TEST_F(VirtualPickerTest, HoverPreviewsThePixelAndAPressPicksIt)
   EXPECT_EQ(Desktop().Activations(), 1);
 }
 
-TEST_F(VirtualPickerTest, StartingReleaseIsIgnoredAndAnyNextButtonOrWheelPicks)
-{
+TEST_F(VirtualPickerTest, StartingReleaseIsIgnoredAndAnyNextButtonOrWheelPicks) {
   OneMonitor({10, 20, 30, 255});
   OpenPlain(0.2, 0.4, 0.6);
-  struct Case
-  {
+  struct Case {
     const char* name;
     bool (host::VirtualDesktop::*input)(int32_t);
     int32_t channel;
@@ -71,8 +62,7 @@ TEST_F(VirtualPickerTest, StartingReleaseIsIgnoredAndAnyNextButtonOrWheelPicks)
   for (const Case& c : {Case{"left", &host::VirtualDesktop::Press, GXA_CHANNEL_LEFT},
                         Case{"right", &host::VirtualDesktop::Press, GXA_CHANNEL_RIGHT},
                         Case{"middle", &host::VirtualDesktop::Press, GXA_CHANNEL_MIDDLE},
-                        Case{"release after the first", &host::VirtualDesktop::Release, GXA_CHANNEL_RIGHT}})
-  {
+                        Case{"release after the first", &host::VirtualDesktop::Release, GXA_CHANNEL_RIGHT}}) {
     Host().ClearParentMessages();
     StartPick();
     Desktop().MoveTo({5, 5});
@@ -92,16 +82,14 @@ TEST_F(VirtualPickerTest, StartingReleaseIsIgnoredAndAnyNextButtonOrWheelPicks)
   EXPECT_EQ(Sent("c").size(), 1u);
 }
 
-TEST_F(VirtualPickerTest, OnlyEscapeCancelsAndBringsTheColourBack)
-{
+TEST_F(VirtualPickerTest, OnlyEscapeCancelsAndBringsTheColourBack) {
   OneMonitor({200, 0, 0, 255});
   OpenPlain(0.2, 0.4, 0.6);
   StartPick();
   Desktop().MoveTo({10, 10});
   ASSERT_EQ(Current(), (host::Vector3{200 / 255.0f, 0.0, 0.0}));
 
-  for (int32_t key : {int32_t(GXA_KEY_ENTER), int32_t('A'), int32_t(GXA_KEY_TAB)})
-  {
+  for (int32_t key : {int32_t(GXA_KEY_ENTER), int32_t('A'), int32_t(GXA_KEY_TAB)}) {
     Desktop().KeyDown(key);
     Desktop().KeyUp(key);
   }
@@ -117,8 +105,7 @@ TEST_F(VirtualPickerTest, OnlyEscapeCancelsAndBringsTheColourBack)
   EXPECT_TRUE(Near(At(field, field.Width() / 4, field.Height() / 2), Of(0.2, 0.4, 0.6), 2));
 }
 
-TEST_F(VirtualPickerTest, SecondStartChangesNothing)
-{
+TEST_F(VirtualPickerTest, SecondStartChangesNothing) {
   OneMonitor({0, 0, 255, 255});
   Start();
   Open("a", Settings(1, kAllNineHidden), Plain(0.1, 0.1, 0.1));
@@ -133,8 +120,7 @@ TEST_F(VirtualPickerTest, SecondStartChangesNothing)
   // b is not picking: its button shows idle.
   const host::Bitmap button = Picture("b", kPickerButton);
   for (int y = 0; y < button.Height(); ++y)
-    for (int x = 0; x < button.Width(); ++x)
-      ASSERT_EQ(At(button, x, y), At(idleButton, x, y)) << x << ", " << y;
+    for (int x = 0; x < button.Width(); ++x) ASSERT_EQ(At(button, x, y), At(idleButton, x, y)) << x << ", " << y;
 
   Desktop().MoveTo({3, 3});
   Desktop().Press(GXA_CHANNEL_LEFT);
@@ -143,8 +129,7 @@ TEST_F(VirtualPickerTest, SecondStartChangesNothing)
   EXPECT_EQ(Current("b"), (host::Vector3{0.9, 0.9, 0.9}));
 }
 
-TEST_F(VirtualPickerTest, EveryMonitorGetsAWindowInOrderAndPixelsAreReadPhysically)
-{
+TEST_F(VirtualPickerTest, EveryMonitorGetsAWindowInOrderAndPixelsAreReadPhysically) {
   // Physical rectangles; the second monitor shows at half size to the
   // picker, the third at two thirds, the fourth cannot be read.
   Desktop().AddMonitor({{0, 0, 200, 100}, 1.0});
@@ -159,8 +144,7 @@ TEST_F(VirtualPickerTest, EveryMonitorGetsAWindowInOrderAndPixelsAreReadPhysical
   const auto windows = Desktop().Windows();
   ASSERT_EQ(windows.size(), 3u);
   const std::vector<host::Rect> frames = {{0, 0, 200, 100}, {200, 0, 200, 100}, {-150, 0, 100, 200}};
-  for (size_t i = 0; i < windows.size(); ++i)
-  {
+  for (size_t i = 0; i < windows.size(); ++i) {
     EXPECT_EQ(windows[i]->Frame(), frames[i]) << i;
     EXPECT_EQ(windows[i]->Class().name, "gxa_colorpicker_class");
     EXPECT_EQ(windows[i]->Title(), "color picker");
@@ -186,8 +170,7 @@ TEST_F(VirtualPickerTest, EveryMonitorGetsAWindowInOrderAndPixelsAreReadPhysical
   EXPECT_EQ(Current(), (host::Vector3{90 / 255.0f, 90 / 255.0f, 90 / 255.0f}));
 }
 
-TEST_F(VirtualPickerTest, PointerOffEveryMonitorKeepsTheLastColour)
-{
+TEST_F(VirtualPickerTest, PointerOffEveryMonitorKeepsTheLastColour) {
   Desktop().AddMonitor({{0, 0, 100, 100}, 2.0});
   Desktop().Fill({0, 0, 100, 100}, {0, 255, 0, 255});
   OpenPlain(0.2, 0.4, 0.6);
@@ -201,15 +184,12 @@ TEST_F(VirtualPickerTest, PointerOffEveryMonitorKeepsTheLastColour)
   EXPECT_EQ(LastSent(), (host::Vector3{0.0, 1.0, 0.0}));
 }
 
-TEST_F(VirtualPickerTest, NothingToPickFromLeavesTheButtonsAsTheyWere)
-{
+TEST_F(VirtualPickerTest, NothingToPickFromLeavesTheButtonsAsTheyWere) {
   auto same = [](const host::Bitmap& a, const host::Bitmap& b) {
-    if (a.Width() != b.Width() || a.Height() != b.Height())
-      return false;
+    if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
     for (int y = 0; y < a.Height(); ++y)
       for (int x = 0; x < a.Width(); ++x)
-        if (!(At(a, x, y) == At(b, x, y)))
-          return false;
+        if (!(At(a, x, y) == At(b, x, y))) return false;
     return true;
   };
   OneMonitor();
@@ -248,8 +228,7 @@ TEST_F(VirtualPickerTest, NothingToPickFromLeavesTheButtonsAsTheyWere)
   EXPECT_TRUE(same(Picture("c", kPickerButton), button));
 }
 
-TEST_F(VirtualPickerTest, ThePickerModeButtonStartsItToo)
-{
+TEST_F(VirtualPickerTest, ThePickerModeButtonStartsItToo) {
   OneMonitor({0, 128, 255, 255});
   Start(Modes({kPrefHsv}), 600);
   Open("c", Settings(0), Plain(0.2, 0.4, 0.6));
@@ -262,8 +241,7 @@ TEST_F(VirtualPickerTest, ThePickerModeButtonStartsItToo)
   EXPECT_EQ(LastSent(), (host::Vector3{0.0, kHalf, 1.0}));
 }
 
-TEST_F(VirtualPickerTest, ChooserGoneMidPickEndsItWithoutACallback)
-{
+TEST_F(VirtualPickerTest, ChooserGoneMidPickEndsItWithoutACallback) {
   OneMonitor({50, 60, 70, 255});
   OpenPlain(0.2, 0.4, 0.6);
   std::vector<int32_t> told;
@@ -279,8 +257,7 @@ TEST_F(VirtualPickerTest, ChooserGoneMidPickEndsItWithoutACallback)
   EXPECT_FALSE(Desktop().Press(GXA_CHANNEL_LEFT));
 }
 
-TEST_F(VirtualPickerTest, LinearObjectsGetThePixelAndTheBackupUnchanged)
-{
+TEST_F(VirtualPickerTest, LinearObjectsGetThePixelAndTheBackupUnchanged) {
   OneMonitor({64, 128, 192, 255});
   Start(Modes({kPrefLinearDisplay}));
   Open("c", Settings(1, kAllNineHidden), Plain(0.2, 0.4, 0.6), true);

@@ -20,8 +20,7 @@ long Level8(double c)
 }
 
 class SliderInputTest : public SliderTest
-{
-};
+{};
 
 TEST_F(SliderInputTest, CtrlDragOnTheHueSliderSnapsToSixtyDegrees)
 {

@@ -14,8 +14,7 @@ constexpr std::int32_t kStateMixerA = 0x3EF0001;
 constexpr std::int32_t kStateMixerRatio = 0x3EF0005;
 
 class SliderPanelsTest : public SliderTest
-{
-};
+{};
 
 TEST_F(SliderPanelsTest, TypedHueIsClampedToOneTurn)
 {
@@ -139,9 +138,9 @@ TEST_F(SliderPanelsTest, SelectedMixerFieldFollowsAnRgbEdit)
   for (const int i : {2, steps / 4, steps - 2})
   {
     const double t = static_cast<double>(i) / steps;
-    EXPECT_TRUE(Near(At(slider, 1 + i, slider.Height() / 2),
-                     Of(edited.x + (0.6 - edited.x) * t, edited.y + (0.36 - edited.y) * t,
-                        edited.z + (0.36 - edited.z) * t)))
+    EXPECT_TRUE(
+        Near(At(slider, 1 + i, slider.Height() / 2),
+             Of(edited.x + (0.6 - edited.x) * t, edited.y + (0.36 - edited.y) * t, edited.z + (0.36 - edited.z) * t)))
         << "column " << 1 + i;
   }
 

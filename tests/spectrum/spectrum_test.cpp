@@ -6,10 +6,8 @@
 
 #include "chooserpagetest.h"
 
-namespace choosertest
-{
-namespace
-{
+namespace choosertest {
+namespace {
 constexpr std::int32_t kSquare = 0x3EB0002;
 constexpr std::int32_t kSpectrumHue = 0x3EB0001;
 constexpr std::int32_t kPrefSpectrumSize = 1122;
@@ -17,40 +15,33 @@ constexpr std::int32_t kMenuLarge = 900002;
 constexpr std::int32_t kKeyUp = 61824;
 constexpr std::int32_t kKeyRight = 61827;
 
-class SpectrumTest : public ChooserPageTest
-{
-protected:
-  void StartSpectrum(int scale = 1, std::int32_t size = 0)
-  {
+class SpectrumTest : public ChooserPageTest {
+ protected:
+  void StartSpectrum(int scale = 1, std::int32_t size = 0) {
     host::Container prefs = Modes();
     prefs.SetInt32(kPrefStartMode, 2);
     prefs.SetInt32(kPrefSpectrumSize, size);
     Start(prefs, 0, scale);
   }
-  void OpenPlain(const std::string& key, double r, double g, double b)
-  {
+  void OpenPlain(const std::string& key, double r, double g, double b) {
     Open(key, Settings(0, kNoBrightness), Plain(r, g, b));
   }
   // The square's logical size S.
   int Side(const std::string& key) { return Gadget(key, kSquare).Frame().w; }
   host::Vector3 Color(const std::string& key) { return Data(key).color; }
-  static double Saturation(const host::Vector3& c)
-  {
+  static double Saturation(const host::Vector3& c) {
     const double high = std::max({c.x, c.y, c.z}), low = std::min({c.x, c.y, c.z});
     return high > 0.0 ? (high - low) / high : 0.0;
   }
 };
 
-TEST_F(SpectrumTest, CornersAreWhiteAndBlackForAnyHue)
-{
-  for (const int scale : {1, 2})
-  {
+TEST_F(SpectrumTest, CornersAreWhiteAndBlackForAnyHue) {
+  for (const int scale : {1, 2}) {
     StartSpectrum(scale);
     // Saturation and value 0.5 keep the marker away from the corners.
     const host::Vector3 colors[] = {{0.5, 0.25, 0.25}, {0.25, 0.5, 0.32}, {0.45, 0.25, 0.5}};
     int n = 0;
-    for (const host::Vector3& c : colors)
-    {
+    for (const host::Vector3& c : colors) {
       const std::string key = "a" + std::to_string(n++);
       OpenPlain(key, c.x, c.y, c.z);
       const host::Bitmap picture = Picture(key, kSquare);
@@ -64,8 +55,7 @@ TEST_F(SpectrumTest, CornersAreWhiteAndBlackForAnyHue)
   }
 }
 
-TEST_F(SpectrumTest, ClicksAtTheInnerCornersGiveWhiteAndBlack)
-{
+TEST_F(SpectrumTest, ClicksAtTheInnerCornersGiveWhiteAndBlack) {
   StartSpectrum();
   OpenPlain("a", 0.2, 0.6, 0.3);
   const int s = Side("a");
@@ -83,8 +73,7 @@ TEST_F(SpectrumTest, ClicksAtTheInnerCornersGiveWhiteAndBlack)
   EXPECT_EQ(sent.back().GetInt32(kMessageDrag), 0);
 }
 
-TEST_F(SpectrumTest, GrabbingTheMarkerOrJitteringChangesNothing)
-{
+TEST_F(SpectrumTest, GrabbingTheMarkerOrJitteringChangesNothing) {
   StartSpectrum();
   OpenPlain("a", 0.6, 0.3, 0.45);
   const host::Vector3 before = Color("a");
@@ -99,26 +88,22 @@ TEST_F(SpectrumTest, GrabbingTheMarkerOrJitteringChangesNothing)
   EXPECT_GT(Saturation(Color("a")), 0.6);
 }
 
-TEST_F(SpectrumTest, JitterAfterAClickKeepsTheClickedColour)
-{
+TEST_F(SpectrumTest, JitterAfterAClickKeepsTheClickedColour) {
   StartSpectrum();
   OpenPlain("a", 0.6, 0.3, 0.45);
   Drag("a", kSquare, {{20, 30}, {21, 31}, {20, 31}, {21, 30}});
   const auto sent = Sent("a");
   ASSERT_GE(sent.size(), 2u);
   const host::Vector3 clicked = sent.front().Find(kMessageValue)->AsVector().value();
-  for (const host::Container& message : sent)
-    EXPECT_EQ(message.Find(kMessageValue)->AsVector().value(), clicked);
+  for (const host::Container& message : sent) EXPECT_EQ(message.Find(kMessageValue)->AsVector().value(), clicked);
 }
 
-TEST_F(SpectrumTest, MarkerTurnsBlackAtLumaFiveHundredTen)
-{
+TEST_F(SpectrumTest, MarkerTurnsBlackAtLumaFiveHundredTen) {
   StartSpectrum();
   // Greys just below and just above the contrast boundary.
   OpenPlain("dark", 0.5097, 0.5097, 0.5097);
   OpenPlain("light", 0.5099, 0.5099, 0.5099);
-  for (const auto& [key, ring] : {std::pair<std::string, int>{"dark", 255}, {"light", 0}})
-  {
+  for (const auto& [key, ring] : {std::pair<std::string, int>{"dark", 255}, {"light", 0}}) {
     const host::Bitmap picture = Picture(key, kSquare);
     // Grey: saturation 0 puts the marker on the left edge; its ring runs
     // from 9 to 11 pixels around the centre.
@@ -128,8 +113,7 @@ TEST_F(SpectrumTest, MarkerTurnsBlackAtLumaFiveHundredTen)
   }
 }
 
-TEST_F(SpectrumTest, ArrowKeysStepSaturationAndValue)
-{
+TEST_F(SpectrumTest, ArrowKeysStepSaturationAndValue) {
   StartSpectrum();
   OpenPlain("a", 0.5, 0.25, 0.25);
   Host().Input().Key(&Gadget("a", kSquare), kKeyUp, 0);
@@ -139,8 +123,7 @@ TEST_F(SpectrumTest, ArrowKeysStepSaturationAndValue)
   EXPECT_EQ(Sent("a").back().GetInt32(kMessageDrag), 0);
 }
 
-TEST_F(SpectrumTest, HueSliderSetsTheHueFromTheTop)
-{
+TEST_F(SpectrumTest, HueSliderSetsTheHueFromTheTop) {
   StartSpectrum();
   OpenPlain("a", 1.0, 0.0, 0.0);
   host::Widget& slider = Gadget("a", kSpectrumHue);
@@ -152,8 +135,7 @@ TEST_F(SpectrumTest, HueSliderSetsTheHueFromTheTop)
   EXPECT_GT(c.z, 0.95);
 }
 
-TEST_F(SpectrumTest, SizeMenuReachesEveryOpenChooser)
-{
+TEST_F(SpectrumTest, SizeMenuReachesEveryOpenChooser) {
   StartSpectrum();
   OpenPlain("a", 0.2, 0.4, 0.6);
   OpenPlain("b", 0.7, 0.4, 0.6);
@@ -173,8 +155,7 @@ TEST_F(SpectrumTest, SizeMenuReachesEveryOpenChooser)
   EXPECT_EQ(Color("a"), (host::Vector3{0.2, 0.4, 0.6}));
 }
 
-TEST_F(SpectrumTest, PreferenceChangeResizesAtOnce)
-{
+TEST_F(SpectrumTest, PreferenceChangeResizesAtOnce) {
   StartSpectrum();
   OpenPlain("a", 0.2, 0.4, 0.6);
   host::Container entries;
@@ -183,8 +164,7 @@ TEST_F(SpectrumTest, PreferenceChangeResizesAtOnce)
   EXPECT_EQ(Side("a"), 210);
 }
 
-TEST_F(SpectrumTest, CompactSquareFollowsTheSliders)
-{
+TEST_F(SpectrumTest, CompactSquareFollowsTheSliders) {
   host::Container prefs = Modes({kPrefCompact});
   Start(prefs);
   OpenPlain("a", 0.2, 0.6, 0.3);

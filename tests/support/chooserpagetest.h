@@ -29,8 +29,8 @@ inline host::Container Modes(std::initializer_list<std::int32_t> on = {})
 {
   host::Container prefs;
   prefs.SetInt32(kPrefStartMode, 0);
-  for (const std::int32_t id : {kPrefRgb, kPrefHex, kPrefHsv, kPrefKelvin, kPrefMixer, kPrefSwatches, kPrefCompact,
-                                kPrefAlpha})
+  for (const std::int32_t id :
+       {kPrefRgb, kPrefHex, kPrefHsv, kPrefKelvin, kPrefMixer, kPrefSwatches, kPrefCompact, kPrefAlpha})
     prefs.SetBool(id, false);
   for (const std::int32_t id : on)
     prefs.SetBool(id, true);
@@ -66,8 +66,7 @@ protected:
 
   // A chooser for a parameter of one object; what it told its parent while
   // opening is forgotten.
-  void Open(const std::string& key, const host::Container& settings, const host::ColorValue& value,
-            bool linear = false)
+  void Open(const std::string& key, const host::Container& settings, const host::ColorValue& value, bool linear = false)
   {
     host::ParameterSpec spec;
     spec.key = key;

@@ -5,27 +5,34 @@
 
 #include "gui/uiobserver.h"
 
-namespace host::testkit {
+namespace host::testkit
+{
 
-class RecordingObserver : public UiObserver {
- public:
-  struct Menu {
+class RecordingObserver : public UiObserver
+{
+public:
+  struct Menu
+  {
     MenuModel menu;
     int32_t chosen;
     Outcome outcome;
   };
-  struct Shown {
+  struct Shown
+  {
     std::string kind, title;
     Outcome outcome;
   };
 
-  void MenuShown(const MenuModel& menu, int32_t chosen, Outcome outcome) override {
+  void MenuShown(const MenuModel& menu, int32_t chosen, Outcome outcome) override
+  {
     menus.push_back({menu, chosen, outcome});
   }
-  void DialogShown(const std::string& kind, const std::string& title, Outcome outcome) override {
+  void DialogShown(const std::string& kind, const std::string& title, Outcome outcome) override
+  {
     dialogs.push_back({kind, title, outcome});
   }
-  void AnswerRejected(const std::string& asked, const std::string& why) override {
+  void AnswerRejected(const std::string& asked, const std::string& why) override
+  {
     rejected.push_back(asked + ": " + why);
   }
 

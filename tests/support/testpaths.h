@@ -2,7 +2,8 @@
 // Where the built module, the host and the test data are. The answers are
 // compiled per build folder (testpaths.cpp is generated there), so that no
 // test object depends on the folder and ccache shares them between clones.
-namespace gxa_test {
+namespace gxa_test
+{
 const char* ModulePath();
 const char* HostExe();
 const char* TestData();

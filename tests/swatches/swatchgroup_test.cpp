@@ -8,7 +8,8 @@ namespace {
 class SwatchGroupTest : public SwatchTest {
  protected:
   GxaSwatchGroup* Make(const std::vector<Rgba>& colors, bool selected = false) {
-    GxaSwatchGroup* g = group_->alloc("G", selected, colors.empty() ? nullptr : colors[0].data(), int32_t(colors.size()));
+    GxaSwatchGroup* g =
+        group_->alloc("G", selected, colors.empty() ? nullptr : colors[0].data(), int32_t(colors.size()));
     made_.push_back(g);
     return g;
   }
@@ -26,7 +27,8 @@ TEST_F(SwatchGroupTest, SortingPutsTransparentFirstThenHueSaturationAndDescendin
                             {0.3, 0.9, 0.3, 0},  // transparent green
                             {0, 1, 0, 1}});      // green
   group_->sort_colors(g);
-  EXPECT_EQ(Colors(g), (std::vector<Rgba>{{0.3, 0.9, 0.3, 0}, {1, 0, 0, 1}, {0, 1, 0, 1}, {0, 0, 1, 1}, {0, 0, 0.5, 1}}));
+  EXPECT_EQ(Colors(g),
+            (std::vector<Rgba>{{0.3, 0.9, 0.3, 0}, {1, 0, 0, 1}, {0, 1, 0, 1}, {0, 0, 1, 1}, {0, 0, 0.5, 1}}));
 }
 
 TEST_F(SwatchGroupTest, SortingSurvivesValuesOutsideTheRange) {
