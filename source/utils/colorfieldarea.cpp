@@ -23,8 +23,6 @@ namespace
 constexpr std::int32_t kBorderStyle = 1;
 constexpr std::int32_t kMeasureMask = 0x3FFF;
 constexpr std::int32_t kPixelShift = 14;
-// How far a press may wander and still count as a click.
-constexpr std::int32_t kClickSlop = 2;
 
 // Context menu.
 constexpr std::int32_t kMenuTallField = 900000;
@@ -235,21 +233,7 @@ Result<bool> ColorFieldArea::OfferDrag(std::int32_t pressX, std::int32_t pressY)
     ASSIGN_OR_RETURN(const GeData data, DragColors::OneColor(color));
     dropped = StartDrag(GXA_DRAGTYPE_COLOR, data);
   }
-  return dropped || MovedSincePress(pressX, pressY);
-}
-
-bool ColorFieldArea::MovedSincePress(std::int32_t pressX, std::int32_t pressY)
-{
-  // The host answers false for a drag that was cancelled or dropped where
-  // nobody took it, too; only a press released where it began is a click.
-  BaseContainer mouse;
-  if (!GetInputState(GXA_DEVICE_MOUSE, GXA_CHANNEL_LEFT, mouse))
-    return false;
-  if (mouse.GetBool(GXA_INPUT_VALUE))
-    return true;
-  const std::int32_t dx = mouse.GetInt32(GXA_INPUT_X, pressX) - pressX;
-  const std::int32_t dy = mouse.GetInt32(GXA_INPUT_Y, pressY) - pressY;
-  return std::abs(dx) + std::abs(dy) > kClickSlop;
+  return dropped || DragColors::PressMoved(pressX, pressY);
 }
 
 Result<void> ColorFieldArea::OpenColorDialog()

@@ -67,7 +67,6 @@ private:
   Result<void> LeftClick();
   // True when the press became a drag, wherever it ended.
   Result<bool> OfferDrag(std::int32_t pressX, std::int32_t pressY);
-  static bool MovedSincePress(std::int32_t pressX, std::int32_t pressY);
   Result<void> OpenColorDialog();
   Result<void> ShowMenu();
   BaseContainer BuildMenu() const;

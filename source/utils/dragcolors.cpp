@@ -1,10 +1,16 @@
 #include "utils/dragcolors.h"
 
+#include <cstdlib>
+
 #include "basecontainer.h"
 #include "gxa_api.h"
+#include "hostservices.h"
 
 namespace
 {
+// How far a press may wander and still count as a click.
+constexpr std::int32_t kClickSlop = 2;
+
 Result<BaseArray<ColorWithAlpha>> FromVector(const GeData& data, double alphaWithout)
 {
   Vector color;
@@ -82,4 +88,33 @@ Result<GeData> DragColors::Swatches(const ColorWithAlpha* colors, std::size_t co
   if (!data.IsValid())
     return OutOfMemoryError("dragged colours");
   return data;
+}
+
+Result<GeData> DragColors::StripColors(const Vector* colors, std::size_t count)
+{
+  BaseContainer list;
+  if (!list.IsValid())
+    return OutOfMemoryError("dragged colours");
+  for (std::size_t i = 0; i < count; ++i)
+    list.SetVector(static_cast<std::int32_t>(i), colors[i]);
+  if (list.GetCount() != static_cast<std::int32_t>(count))
+    return OutOfMemoryError("dragged colours");
+  GeData data(list);
+  if (!data.IsValid())
+    return OutOfMemoryError("dragged colours");
+  return data;
+}
+
+bool DragColors::PressMoved(std::int32_t pressX, std::int32_t pressY)
+{
+  // The host answers false for a drag that was cancelled or dropped where
+  // nobody took it, too; only a press released where it began is a click.
+  BaseContainer mouse;
+  if (!GetInputState(GXA_DEVICE_MOUSE, GXA_CHANNEL_LEFT, mouse))
+    return false;
+  if (mouse.GetBool(GXA_INPUT_VALUE))
+    return true;
+  const std::int32_t dx = mouse.GetInt32(GXA_INPUT_X, pressX) - pressX;
+  const std::int32_t dy = mouse.GetInt32(GXA_INPUT_Y, pressY) - pressY;
+  return std::abs(dx) + std::abs(dy) > kClickSlop;
 }

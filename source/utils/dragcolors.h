@@ -31,4 +31,11 @@ public:
   // Data to drag: one colour as type 203, colours with alpha as type 207.
   static Result<GeData> OneColor(const Vector& color);
   static Result<GeData> Swatches(const ColorWithAlpha* colors, std::size_t count);
+  // The colours of a strip, as type 206.
+  static Result<GeData> StripColors(const Vector* colors, std::size_t count);
+
+  // After StartDrag answered false: whether the press still became a drag
+  // (cancelled, or dropped where nobody took it) rather than a click. The
+  // press position is global, as input events give it.
+  static bool PressMoved(std::int32_t pressX, std::int32_t pressY);
 };
