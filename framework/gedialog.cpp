@@ -200,6 +200,11 @@ bool GeDialog::ScrollGroupBegin(std::int32_t id, std::int32_t flags, std::int32_
   GXA_DLG_CALL(scroll_group_begin, id, flags, scrollFlags);
 }
 
+bool GeDialog::SetSizeHints(std::int32_t id, std::int32_t w, std::int32_t h)
+{
+  GXA_DLG_CALL(set_size_hints, id, w, h);
+}
+
 bool GeDialog::LayoutFlushGroup(std::int32_t id)
 {
   GXA_DLG_CALL(layout_flush_group, id);

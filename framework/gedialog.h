@@ -57,6 +57,8 @@ public:
   bool GroupBorder(std::int32_t border);
   bool ScrollGroupBegin(std::int32_t id, std::int32_t flags, std::int32_t scrollFlags);
   bool LayoutFlushGroup(std::int32_t id);
+  // Minimum size hints of a gadget or group laid out already (pixels << 14).
+  bool SetSizeHints(std::int32_t id, std::int32_t w, std::int32_t h);
   bool LayoutChanged(std::int32_t id);
   bool GetVisibleArea(std::int32_t scrollId, std::int32_t& x1, std::int32_t& y1, std::int32_t& x2, std::int32_t& y2);
   bool SetVisibleArea(std::int32_t scrollId, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);

@@ -11,6 +11,7 @@
 #include "kelvin/colorinterfacekelvin.h"
 #include "mixer/colorinterfacemixer.h"
 #include "spectrum/colorinterfacespectrum.h"
+#include "swatches/colorinterfaceswatchsystem.h"
 #include "utils/colorfieldarea.h"
 #include "utils/colorinterface.h"
 #include "utils/colorinterfacecompact.h"
@@ -48,8 +49,9 @@ Result<std::unique_ptr<ColorInterface>> ChooserPanels::Create(Panel panel, Color
     case Panel::Mixer: return Make<ColorInterfaceMixer>();
     case Panel::Alpha: return Make<ColorInterfaceAlpha>();
     case Panel::Hex: return Make<ColorInterfaceHex>();
+    case Panel::Swatches: return Make<ColorInterfaceSwatchSystem>(chooser);
     default:
-      // Wheel, picture and swatches.
+      // Wheel and picture.
       return std::unique_ptr<ColorInterface>();
   }
 }

@@ -9,6 +9,7 @@
 #include "geuserarea.h"
 #include "hostservices.h"
 #include "mixer/colorinterfacemixer.h"
+#include "swatches/colorinterfaceswatchsystem.h"
 #include "utils/choosermodesettings.h"
 #include "utils/colorconversions.h"
 #include "utils/colorinterface.h"
@@ -223,11 +224,18 @@ void ColorChooserGui::StoreLayoutState()
   _state.SetFloat(kStateBrightness, _brightness);
   _state.SetFloat(kStateBrightnessMax, _brightnessMax);
   _state.SetInt32(kStateFlags, _flags);
+  if (ColorInterfaceSwatchSystem* swatches = GetSwatchesPanel(); swatches && IsModeOn(kModeSwatches))
+    swatches->StoreScrollState();
 }
 
 std::int32_t ColorChooserGui::GetLabelWidth()
 {
   return LabelWidth::GetHint();
+}
+
+ColorInterfaceSwatchSystem* ColorChooserGui::GetSwatchesPanel() const
+{
+  return static_cast<ColorInterfaceSwatchSystem*>(GetPanel(Panel::Swatches));
 }
 
 ColorInterfaceModeButtons* ColorChooserGui::GetModeButtons() const

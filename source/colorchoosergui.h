@@ -19,6 +19,7 @@ class ColorInterface;
 class ColorInterfaceModeButtons;
 class ColorInterfaceRGB;
 class ColorInterfaceMixer;
+class ColorInterfaceSwatchSystem;
 class ColorUnit;
 class GeUserArea;
 
@@ -145,6 +146,7 @@ public:
   ColorInterfaceModeButtons* GetModeButtons() const;
   ColorInterfaceRGB* GetRGBPanel() const;
   ColorInterfaceMixer* GetMixerPanel() const;
+  ColorInterfaceSwatchSystem* GetSwatchesPanel() const;
   GeUserArea* GetColorField() const { return _colorField.get(); }
   GeUserArea* GetPickerButton() const { return _pickerButton.get(); }
   GeUserArea* GetBrightnessSlider() const { return _brightnessSlider.get(); }

@@ -7,6 +7,7 @@
 #include "filename.h"
 #include "gedata.h"
 #include "hostservices.h"
+#include "swatches/colorinterfaceswatchsystem.h"
 #include "utils/broadcastroute.h"
 #include "utils/colorinterface.h"
 #include "utils/colorunit.h"
@@ -112,7 +113,15 @@ Result<void> ColorChooserGui::DragReceive(const BaseContainer& msg, BaseContaine
   const std::int32_t gadget = msg.GetInt32(GXA_DRAG_ENTRY_GADGET, 0);
   const bool overPicture = gadget == kPictureArea || gadget == kModePicture || gadget == kPictureFile;
   if (msg.GetInt32(GXA_DRAG_ENTRY_TYPE, 0) != GXA_DRAGTYPE_FILES || !overPicture)
-    return Ok();  // colour drops belong to the swatches panel
+  {
+    // Colour drops over the swatch buttons belong to the swatches panel.
+    ColorInterfaceSwatchSystem* swatches = GetSwatchesPanel();
+    if (!swatches || !IsModeOn(kModeSwatches))
+      return Ok();
+    ASSIGN_OR_RETURN(const bool taken, swatches->DragReceive(msg));
+    (void)taken;
+    return Ok();
+  }
   if (msg.GetInt32(GXA_DRAG_ENTRY_FINISHED, 0) == 0)
   {
     SetDragDestination(kDragCopyCursor);
@@ -165,8 +174,14 @@ Result<void> ColorChooserGui::PreferencesChanged()
     rgb->Update(*this);
   if (GetLayoutMode() == 2 && !IsCompact() && IsModeOn(kModeSpectrum))
     ChooserPanels::FollowSpectrumSize(GetPanel(Panel::Spectrum));
-  // The wheel, swatches and picture panels follow the preferences themselves
-  // once they are part of the module.
+  if (GetLayoutMode() == 2 && IsModeOn(kModeSwatches))
+    if (ColorInterfaceSwatchSystem* swatches = GetSwatchesPanel())
+    {
+      swatches->FollowCellSize();
+      swatches->FollowNames();
+    }
+  // The wheel and picture panels follow the preferences themselves once they
+  // are part of the module.
   return Ok();
 }
 
@@ -176,7 +191,15 @@ bool ColorChooserGui::CoreMessage(std::int32_t id, const BaseContainer& msg)
     return GeDialog::CoreMessage(id, msg);
   GxaDocument* doc = GetActiveDocument();
   if (doc != _lastDocument)
+  {
     _lastDocument = doc;
+    if (ColorInterfaceSwatchSystem* swatches = GetSwatchesPanel(); swatches && IsModeOn(kModeSwatches))
+    {
+      const Result<void> reloaded = swatches->ReloadData();
+      if (reloaded.IsError())
+        ReportError("ColorChooserGui::CoreMessage()", reloaded.GetError());
+    }
+  }
   if (id != kBroadcastEvent)
     return GeDialog::CoreMessage(id, msg);
   const Result<void> handled =
@@ -204,12 +227,24 @@ Result<void> ColorChooserGui::ReceiveBroadcast(std::int64_t code, std::int64_t s
   receiver.spectrum = IsModeOn(kModeSpectrum);
   receiver.picture = IsModeOn(kModePicture);
   receiver.swatches = IsModeOn(kModeSwatches);
+  ColorInterfaceSwatchSystem* swatches = GetSwatchesPanel();
+  if (swatches)
+    receiver.swatchesArea = swatches->GetArea().GetSenderId();
   switch (RouteBroadcast(code, sender, receiver))
   {
     case BroadcastTarget::Preferences: return PreferencesChanged();
     case BroadcastTarget::Spectrum: ChooserPanels::FollowSpectrumSize(GetPanel(Panel::Spectrum)); return Ok();
+    case BroadcastTarget::SwatchDocument: return swatches ? swatches->ReloadData() : Ok();
+    case BroadcastTarget::SwatchRefresh:
+      if (swatches)
+        swatches->FollowCellSize();
+      return Ok();
+    case BroadcastTarget::SwatchDisplay:
+      if (swatches)
+        swatches->FollowNames();
+      return Ok();
     default:
-      // The wheel, spectrum, picture and swatch panels answer the rest.
+      // The wheel and picture panels answer the rest.
       return Ok();
   }
 }

@@ -354,7 +354,7 @@ std::optional<StepAction> ScenarioParser::Answer(JsonFields& f) {
   }
   if (f.Has("yes")) return AnswerStep{Answer::Question(f.Bool("yes").value_or(false))};
   const OrderedJson* text = f.Get("text");
-  const bool check = f.Bool("check").value_or(false);
+  const std::optional<bool> check = f.Bool("check");
   if (text->is_null()) return AnswerStep{Answer::TextCancel()};
   if (!text->is_string()) f.Fail("'text' must be a string, or null to cancel");
   return AnswerStep{Answer::Text(text->is_string() ? text->get<std::string>() : "", check)};

@@ -35,7 +35,7 @@ Answer Answer::Question(bool yes) {
   return a;
 }
 
-Answer Answer::Text(std::string text, bool check) {
+Answer Answer::Text(std::string text, std::optional<bool> check) {
   Answer a;
   a.kind = Kind::Text;
   a.text = std::move(text);

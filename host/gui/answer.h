@@ -17,14 +17,14 @@ struct Answer {
   std::optional<std::array<double, 4>> rgba;  // Color: none cancels
   bool yes = false;                           // Question
   std::optional<std::string> text;            // Text: none cancels
-  bool check = false;                         // Text: the check box
+  std::optional<bool> check;                  // Text: the check box; none keeps it
 
   static Answer MenuChoice(int32_t id);
   static Answer MenuDismiss();
   static Answer Color(double r, double g, double b, double a = 1.0);
   static Answer ColorCancel();
   static Answer Question(bool yes);
-  static Answer Text(std::string text, bool check = false);
+  static Answer Text(std::string text, std::optional<bool> check = std::nullopt);
   static Answer TextCancel();
 
   static const char* KindName(Kind kind);

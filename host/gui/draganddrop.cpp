@@ -2,8 +2,11 @@
 
 #include <cstdlib>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "gui/dialog.h"
+#include "gui/dragimage.h"
 #include "gui/layer.h"
 #include "gui/screen.h"
 #include "gui/userarea.h"
@@ -12,8 +15,38 @@
 
 namespace host {
 
+namespace {
+constexpr int kImageOffset = 12;
+}  // namespace
+
+Layer* DragAndDrop::TargetLayer() const {
+  const std::vector<Layer*> layers = screen_.Layers();
+  for (auto it = layers.rbegin(); it != layers.rend(); ++it) {
+    if (*it != image_) return *it;
+  }
+  return nullptr;
+}
+
+void DragAndDrop::ShowImage(Point global) {
+  std::vector<std::array<double, 4>> colors = DragImage::ColorsOf(type_, data_);
+  if (colors.empty()) return;
+  image_ = &screen_.PushLayer(std::make_unique<Layer>(Layer::Kind::Popup, std::make_unique<DragImage>(std::move(colors))));
+  image_->Relayout();
+  MoveImage(global);
+}
+
+void DragAndDrop::MoveImage(Point global) {
+  // Below and to the right of the pointer, clear of the cursor.
+  if (image_) image_->SetOrigin({global.x + kImageOffset, global.y + kImageOffset});
+}
+
+void DragAndDrop::HideImage() {
+  if (image_) screen_.PopLayer(*image_);
+  image_ = nullptr;
+}
+
 Widget* DragAndDrop::TargetAt(Point global) const {
-  Layer* layer = screen_.TopLayer();
+  Layer* layer = TargetLayer();
   if (!layer || !layer->Root() || !layer->Bounds().Contains(global.x, global.y)) return nullptr;
   const Point o = layer->Origin();
   for (Widget* w = layer->Root()->HitTest({global.x - o.x, global.y - o.y}); w; w = w->Parent()) {
@@ -40,7 +73,7 @@ int32_t DragAndDrop::Send(Widget& target, Point global, Phase phase) {
 }
 
 bool DragAndDrop::IsShown(const Widget* w) const {
-  Layer* layer = screen_.TopLayer();
+  Layer* layer = TargetLayer();
   if (!layer || !layer->Root()) return false;
   std::function<bool(Widget&)> find = [&](Widget& node) {
     if (&node == w) return true;
@@ -92,6 +125,7 @@ bool DragAndDrop::Run(int32_t type, const Value& data) {
   if (!screen_.Input().AnyButtonDown()) return false;
   Point at = screen_.Input().Position();
   if (!WaitForStart(at)) return false;
+  ShowImage(at);
   Hover(at);
   bool dropped = false;
   for (bool running = true; running;) {
@@ -103,16 +137,19 @@ bool DragAndDrop::Run(int32_t type, const Value& data) {
                                           (e.type == InputEvent::Type::MouseDown && e.channel == GXA_CHANNEL_RIGHT));
     if (escape) {
       if (target_ && IsShown(target_)) Send(*target_, at, kEscape);
+      HideImage();
       screen_.GetFrontend().SetCursor(GXA_CURSOR_ARROW);
       return false;
     }
     if (poll == Frontend::Poll::Event && e.type == InputEvent::Type::MouseMove) {
       at = e.position;
+      MoveImage(at);
       Hover(at);
       continue;
     }
     if (poll == Frontend::Poll::Exhausted || e.type == InputEvent::Type::MouseUp) running = false;
   }
+  HideImage();
   if (target_ && IsShown(target_)) dropped = Send(*target_, at, kDrop) != 0;
   screen_.GetFrontend().SetCursor(GXA_CURSOR_ARROW);
   return dropped;

@@ -6,7 +6,9 @@
 // its type, the gadget ID and the local position; the gadget it leaves gets
 // one marked lost. The release drops (finished = 1); Escape or the right
 // button cancels (escaped = 1). Files dragged in from outside arrive as one
-// finished drop of type 202 with the path.
+// finished drop of type 202 with the path. Dragged colours follow the
+// pointer as small tiles; the cursor tells whether the gadget below takes
+// them.
 #include <cstdint>
 
 #include "core/value.h"
@@ -14,6 +16,7 @@
 
 namespace host {
 
+class Layer;
 class Screen;
 class Widget;
 
@@ -33,6 +36,11 @@ class DragAndDrop {
   // The gadget's answer (non-zero: it takes the data).
   int32_t Send(Widget& target, Point global, Phase phase);
   Widget* TargetAt(Point global) const;
+  // The top layer under the drag image.
+  Layer* TargetLayer() const;
+  void ShowImage(Point global);
+  void MoveImage(Point global);
+  void HideImage();
   // Still part of the top layer's tree.
   bool IsShown(const Widget* w) const;
   bool WaitForStart(Point& at);
@@ -42,6 +50,7 @@ class DragAndDrop {
   int32_t type_ = 0;
   Value data_;
   Widget* target_ = nullptr;
+  Layer* image_ = nullptr;
 };
 
 }  // namespace host

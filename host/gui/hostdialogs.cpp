@@ -95,7 +95,7 @@ std::optional<TextReply> HostDialogs::TextPrompt(const std::string& title, const
   if (std::optional<Answer> a = Take(Answer::Kind::Text, "text")) {
     observer.DialogShown("text", title, Outcome::Answered);
     if (!a->text) return std::nullopt;
-    return TextReply{*a->text, checkLabel.empty() ? check : a->check};
+    return TextReply{*a->text, checkLabel.empty() ? check : a->check.value_or(check)};
   }
   std::optional<TextReply> reply;
   const Outcome outcome =
@@ -132,7 +132,7 @@ bool HostDialogs::RunModal(Dialog& dialog, const std::string& title, Size minimu
         edit->SetText(*answer->text);
       }
       if (Widget* box = FirstOf(root, [](Widget& w) { return dynamic_cast<CheckBox*>(&w) != nullptr; })) {
-        box->SetChecked(answer->check);
+        if (answer->check) box->SetChecked(*answer->check);
       }
     }
     d.Action(answer->text ? 1 : 2);

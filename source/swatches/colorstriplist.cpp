@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "gxa_api.h"
+#include "swatches/swatchgridlayout.h"
 
 std::int32_t ColorStripList::Columns(std::int32_t width, std::int32_t cellSize)
 {
-  if (width < 2)
-    return 1;
-  return std::max(1, (width - 1) / (cellSize + 1));
+  // The same columns as the swatches area's.
+  return SwatchGridLayout::Columns(width, cellSize);
 }
 
 std::int32_t ColorStripList::Rows(std::int32_t count, std::int32_t columns)

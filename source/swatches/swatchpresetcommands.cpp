@@ -1,0 +1,73 @@
+#include "swatches/swatchpresetcommands.h"
+
+#include "diagnostics.h"
+#include "gedata.h"
+#include "hostdialogs.h"
+#include "moduleresource.h"
+#include "presetbrowser.h"
+#include "swatches/icolorswatchdata.h"
+#include "swatches/swatchpresetstore.h"
+#include "swatches/swatchpreseturl.h"
+
+namespace swatchpresetcommands
+{
+namespace
+{
+constexpr std::int32_t kStringSaveTitle = 20087;
+constexpr std::int32_t kStringPresetType = 20088;
+constexpr std::int32_t kFirstPresetEntry = 900100;
+constexpr std::int32_t kAtMouse = 0x7fffffff;
+constexpr std::int32_t kMenuFlags = 72;
+}  // namespace
+
+Result<bool> SaveAsPreset(const ColorSwatchCollection& groups)
+{
+  String name;
+  bool unused = false;
+  if (!ShowTextPrompt(ModuleResource::LoadString(kStringSaveTitle), ModuleResource::LoadString(kStringPresetType),
+                      name, String(), unused))
+    return false;
+  if (name.Trimmed().IsEmpty())
+    return false;
+  iColorSwatchData data;
+  RETURN_IF_ERROR(data.EnsureCollections());
+  RETURN_IF_ERROR(data.GetCollection(iColorSwatchData::kDocument)->CopyFrom(groups));
+  RETURN_IF_ERROR(swatchpresetstore::Save(data, swatchpreseturl::ForName(name.Trimmed()), String(), false));
+  return true;
+}
+
+Result<String> ChoosePreset(GeUserArea& owner)
+{
+  ASSIGN_OR_RETURN(const BaseArray<String> urls, presetbrowser::ListFolder(PresetFolder()));
+  BaseContainer menu;
+  std::int32_t id = kFirstPresetEntry;
+  for (const String& url : urls)
+  {
+    if (swatchpresetstore::IsSwatchPreset(url))
+      menu.InsertData(id, GeData(presetbrowser::ItemName(url).value_or(url)));
+    ++id;
+  }
+  if (menu.GetCount() == 0)
+    return String();
+  const std::int32_t chosen = owner.ShowPopupMenu(kAtMouse, kAtMouse, menu, kMenuFlags) - kFirstPresetEntry;
+  if (chosen < 0 || chosen >= static_cast<std::int32_t>(urls.GetCount()))
+    return String();
+  return urls[static_cast<std::size_t>(chosen)];
+}
+
+void OpenFolder(const String& folder)
+{
+  // The host offers no call that opens its browser from a module yet.
+  DiagnosticOutput("The preset browser could not be opened at @.", folder.GetStd());
+}
+
+String PresetFolder()
+{
+  const String user = swatchpreseturl::DefaultFolder();
+  if (presetbrowser::Exists(user))
+    return user;
+  return swatchpreseturl::Join(
+      swatchpreseturl::Join(String(swatchpreseturl::kScheme), String(swatchpreseturl::kShippedLibrary)),
+      ModuleResource::LoadString(kStringPresetType));
+}
+}  // namespace swatchpresetcommands

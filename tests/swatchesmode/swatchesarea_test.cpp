@@ -1,0 +1,203 @@
+#include <string>
+
+#include "core/hostpaths.h"
+#include "gui/answer.h"
+#include "presets/presetlibrary.h"
+#include "presets/preseturl.h"
+#include "swatchesmodetest.h"
+
+namespace swatchtest
+{
+namespace
+{
+class SwatchesArea : public SwatchesModeTest
+{
+};
+
+Pixel Rgb(const Swatch& s)
+{
+  return Of(s.rgba[0], s.rgba[1], s.rgba[2]);
+}
+
+TEST_F(SwatchesArea, CellsShowTheStoredColoursAtBothScales)
+{
+  for (const int scale : {1, 2})
+  {
+    SCOPED_TRACE(scale);
+    StartSwatches(host::Container(), scale);
+    OpenChooser("a");
+    const Collections stored = Stored();
+    ASSERT_EQ(stored[0].size(), 1u);
+    const std::vector<Swatch>& swatches = stored[0][0].swatches;
+    ASSERT_EQ(swatches.size(), 14u);
+    const int columns = Columns();
+    const host::Bitmap picture = Picture("a", kArea);
+    for (size_t i = 0; i < swatches.size(); ++i)
+    {
+      const host::Point centre = CellCentre(int(i), columns);
+      EXPECT_TRUE(Near(At(picture, centre.x * scale, centre.y * scale), Rgb(swatches[i]), 2)) << "swatch " << i;
+    }
+    // The add cell after the last swatch stays background.
+    const host::Point add = CellCentre(14, columns);
+    const host::Point corner = {0, 0};
+    EXPECT_EQ(At(picture, add.x * scale, add.y * scale), At(picture, corner.x, corner.y));
+    TearDown();
+  }
+}
+
+TEST_F(SwatchesArea, NoGroupsDrawOnlyTheBackground)
+{
+  host::Container prefs;
+  host::Container empty;
+  empty.SetInt32(0, 0);
+  prefs.SetContainer(kPrefGlobalSwatches, empty);
+  StartSwatches(prefs);
+  OpenChooser("a");
+  ASSERT_TRUE(Stored()[0].empty());
+  const host::Bitmap picture = Picture("a", kArea);
+  const Pixel background = At(picture, 0, 0);
+  for (int y = 0; y < picture.Height(); ++y)
+    for (int x = 0; x < picture.Width(); ++x)
+      ASSERT_EQ(At(picture, x, y), background) << x << ", " << y;
+}
+
+TEST_F(SwatchesArea, ClicksSelectWithAnchorAndRange)
+{
+  StartSwatches();
+  OpenChooser("a");
+  const int columns = Columns();
+  // A shift-click before any other click has no anchor.
+  ClickAt("a", kArea, CellCentre(4, columns), 1, GXA_QUALIFIER_SHIFT);
+  EXPECT_EQ(DiagnosticsWith("multi single swatch"), 1);
+  EXPECT_EQ(SelectedIn(Stored()[0][0]), std::vector<int>({4}));
+
+  ClickAt("a", kArea, CellCentre(2, columns));
+  EXPECT_EQ(SelectedIn(Stored()[0][0]), std::vector<int>({2}));
+  ClickAt("a", kArea, CellCentre(9, columns), 1, GXA_QUALIFIER_CTRL);
+  EXPECT_EQ(SelectedIn(Stored()[0][0]), std::vector<int>({2, 9}));
+  // The control-click made 9 the anchor: the range runs from there.
+  ClickAt("a", kArea, CellCentre(6, columns), 1, GXA_QUALIFIER_SHIFT);
+  EXPECT_EQ(SelectedIn(Stored()[0][0]), std::vector<int>({6, 7, 8, 9}));
+
+  // Selected cells are framed; their colour stays inside.
+  const host::Bitmap picture = Picture("a", kArea);
+  const host::Point selected = CellCorner(7, columns), plain = CellCorner(2, columns);
+  EXPECT_NE(At(picture, selected.x, selected.y), At(picture, plain.x, plain.y));
+  EXPECT_NE(At(picture, selected.x + 1, selected.y + 1), At(picture, plain.x + 1, plain.y + 1));
+  const host::Point centre = CellCentre(7, columns);
+  EXPECT_TRUE(Near(At(picture, centre.x, centre.y), Rgb(Stored()[0][0].swatches[7]), 2));
+
+  // Empty space clears the selection.
+  ClickAt("a", kArea, {Gadget("a", kArea).Frame().w - 2, Gadget("a", kArea).Frame().h - 2});
+  EXPECT_TRUE(SelectedIn(Stored()[0][0]).empty());
+}
+
+TEST_F(SwatchesArea, DoubleClickPicksTheColour)
+{
+  StartSwatches();
+  OpenChooser("a");
+  const Swatch third = Stored()[0][0].swatches[3];
+  Host().Input().Click(Gadget("a", kArea), CellCentre(3, Columns()), 1, 0, true);
+  const host::ColorValue value = Data("a");
+  EXPECT_NEAR(value.color[0], third.rgba[0], 1e-9);
+  EXPECT_NEAR(value.color[1], third.rgba[1], 1e-9);
+  EXPECT_NEAR(value.color[2], third.rgba[2], 1e-9);
+}
+
+TEST_F(SwatchesArea, NewGroupsFromTheDialog)
+{
+  StartSwatches();
+  OpenChooser("a");
+  const host::Point empty{Gadget("a", kArea).Frame().w - 2, Gadget("a", kArea).Frame().h - 2};
+  // A blank name becomes the default; without the option the group is the document's.
+  Host().Answer(host::Answer::Text("  \t", false));
+  Host().Input().Click(Gadget("a", kArea), empty, 1, 0, true);
+  Collections stored = Stored();
+  ASSERT_EQ(stored[1].size(), 1u);
+  EXPECT_EQ(stored[1][0].name, "Color Group");
+  EXPECT_TRUE(stored[1][0].swatches.empty());
+
+  // The option chosen once is ticked the next time: an answer that leaves it
+  // alone puts the second group into the global swatches too.
+  Host().Answer(host::Answer::Text("Warm", true));
+  Host().Input().Click(Gadget("a", kArea), empty, 1, 0, true);
+  Host().Answer(host::Answer::Text("Cold"));
+  Host().Input().Click(Gadget("a", kArea), empty, 1, 0, true);
+  stored = Stored();
+  ASSERT_EQ(stored[0].size(), 3u);
+  EXPECT_EQ(stored[0][1].name, "Warm");
+  EXPECT_EQ(stored[0][2].name, "Cold");
+  // A cancelled dialog changes nothing.
+  Host().Answer(host::Answer::TextCancel());
+  Host().Input().Click(Gadget("a", kArea), empty, 1, 0, true);
+  EXPECT_EQ(Stored()[0].size(), 3u);
+}
+
+TEST_F(SwatchesArea, DeleteKeyRemovesTheSelectionAfterTheQuestion)
+{
+  StartSwatches();
+  OpenChooser("a");
+  const int columns = Columns();
+  ClickAt("a", kArea, CellCentre(0, columns));
+  ClickAt("a", kArea, CellCentre(1, columns), 1, GXA_QUALIFIER_SHIFT);
+  Host().Answer(host::Answer::Question(false));
+  Host().Input().Key(&Gadget("a", kArea), GXA_KEY_DELETE, 0);
+  EXPECT_EQ(Stored()[0][0].swatches.size(), 14u);
+  Host().Answer(host::Answer::Question(true));
+  Host().Input().Key(&Gadget("a", kArea), GXA_KEY_DELETE, 0);
+  EXPECT_EQ(Stored()[0][0].swatches.size(), 12u);
+}
+
+TEST_F(SwatchesArea, ControlTwoChangesTheCellSizeOnce)
+{
+  StartSwatches();
+  OpenChooser("a");
+  const int before = Gadget("a", kArea).Frame().h;
+  Host().Input().Key(&Gadget("a", kArea), '2', GXA_QUALIFIER_CTRL);
+  EXPECT_EQ(Host().Prefs().GetInt32(kPrefCellSize), 1);
+  EXPECT_NE(Gadget("a", kArea).Frame().h, before);
+  const std::size_t events = Host().GetHost().Diag().ModuleLines().size();
+  Host().Input().Key(&Gadget("a", kArea), '2', GXA_QUALIFIER_CTRL);
+  EXPECT_EQ(Host().Prefs().GetInt32(kPrefCellSize), 1);
+  EXPECT_EQ(Host().GetHost().Diag().ModuleLines().size(), events);
+}
+
+TEST_F(SwatchesArea, ColourDraggedBetweenChoosersReachesBothAndTheDocument)
+{
+  StartSwatches();
+  Open("field", Settings(0, kNoBrightness), Plain(0.9, 0.2, 0.1));
+  OpenChooser("a");
+  // Below the groups the colour starts a new document group.
+  DragOnto("field", kColorField, "a", kArea);
+  const Collections stored = Stored();
+  ASSERT_EQ(stored[1].size(), 1u);
+  ASSERT_EQ(stored[1][0].swatches.size(), 1u);
+  EXPECT_NEAR(stored[1][0].swatches[0].rgba[0], 0.9, 1e-9);
+  EXPECT_NEAR(stored[1][0].swatches[0].rgba[2], 0.1, 1e-9);
+  // Both choosers show it: the first group's 14 swatches and add cell, then the new group.
+  for (const char* key : {"a", "field"})
+  {
+    SCOPED_TRACE(key);
+    const host::Bitmap picture = Picture(key, kArea);
+    const int columns = std::max(1, (Gadget(key, kArea).Frame().w - 1) / 15);
+    const int rows = (14 + 1 + columns - 1) / columns;
+    const int top = kCellsTop + rows * 15 + 3;
+    EXPECT_TRUE(Near(At(picture, 1 + 7, top + 7), Of(0.9, 0.2, 0.1), 2));
+  }
+}
+
+TEST_F(SwatchesArea, PresetNamesLoseTheirPathCharacters)
+{
+  StartSwatches();
+  Open("field", Settings(0, kNoBrightness), Plain(0.3, 0.6, 0.9));
+  OpenChooser("a");
+  DragOnto("field", kColorField, "a", kArea);
+  Host().Answer(host::Answer::Text("a/b:c"));
+  Click("a", kSaveButton);
+  ASSERT_TRUE(Host().GetHost().Paths().has_value());
+  const host::PresetLibrary library(Host().GetHost().Paths()->DataDir());
+  EXPECT_TRUE(library.Exists(host::PresetUrl::Parse("preset:/user.libvx/Color Swatches/a_b_c").Value()));
+  EXPECT_FALSE(library.Exists(host::PresetUrl::Parse("preset:/user.libvx/Color Swatches/a").Value()));
+}
+}  // namespace
+}  // namespace swatchtest
