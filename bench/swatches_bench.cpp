@@ -54,8 +54,7 @@ bool StoreSwatches(Host& h)
   for (int g = 0; g < kGroups; ++g)
   {
     const std::string name = "Group " + std::to_string(g + 1);
-    ok = data->create_group(loaded, 0, name.c_str(), false, data->group_count(loaded, 0), rgba.data(), kPerGroup) &&
-         ok;
+    ok = data->create_group(loaded, 0, name.c_str(), false, data->group_count(loaded, 0), rgba.data(), kPerGroup) && ok;
   }
   ok = data->save(loaded, reinterpret_cast<GxaDocument*>(h.ActiveDocument()), true) && ok;
   data->free(&loaded);
@@ -209,12 +208,13 @@ int main(int argc, char** argv)
   Reporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   if (g_redrawNs > 0 && g_copyNs > 0)
-    std::printf("swatches area %d px wide, %d px shown, 2000 swatches at scale 2: redraw %.2f ms (target 4), "
-                "copy of its pixels %.3f ms, ratio %.1f\n",
-                g_width, g_visible, g_redrawNs / 1e6, g_copyNs / 1e6, g_redrawNs / g_copyNs);
+    std::printf(
+        "swatches area %d px wide, %d px shown, 2000 swatches at scale 2: redraw %.2f ms (target 4), "
+        "copy of its pixels %.3f ms, ratio %.1f\n",
+        g_width, g_visible, g_redrawNs / 1e6, g_copyNs / 1e6, g_redrawNs / g_copyNs);
   if (g_clickNs > 0)
-    std::printf("click to redrawn %.2f ms, of which the save %.2f ms: %.2f ms without it (target 1)\n",
-                g_clickNs / 1e6, g_saveNs / 1e6, (g_clickNs - g_saveNs) / 1e6);
+    std::printf("click to redrawn %.2f ms, of which the save %.2f ms: %.2f ms without it (target 1)\n", g_clickNs / 1e6,
+                g_saveNs / 1e6, (g_clickNs - g_saveNs) / 1e6);
   benchmark::Shutdown();
   return 0;
 }

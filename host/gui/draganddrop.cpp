@@ -30,7 +30,8 @@ Layer* DragAndDrop::TargetLayer() const {
 void DragAndDrop::ShowImage(Point global) {
   std::vector<std::array<double, 4>> colors = DragImage::ColorsOf(type_, data_);
   if (colors.empty()) return;
-  image_ = &screen_.PushLayer(std::make_unique<Layer>(Layer::Kind::Popup, std::make_unique<DragImage>(std::move(colors))));
+  image_ =
+      &screen_.PushLayer(std::make_unique<Layer>(Layer::Kind::Popup, std::make_unique<DragImage>(std::move(colors))));
   image_->Relayout();
   MoveImage(global);
 }

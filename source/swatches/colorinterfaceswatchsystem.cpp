@@ -169,15 +169,15 @@ Result<void> ColorInterfaceSwatchSystem::SavePreset()
 {
   if (!_area.DocumentHasColors())
     return Ok();
-  ASSIGN_OR_RETURN(const bool saved, swatchpresetcommands::SaveAsPreset(
-                                         *_area.GetData()->GetCollection(iColorSwatchData::kDocument)));
+  ASSIGN_OR_RETURN(const bool saved,
+                   swatchpresetcommands::SaveAsPreset(*_area.GetData()->GetCollection(iColorSwatchData::kDocument)));
   (void)saved;
   return Ok();
 }
 
 Result<void> ColorInterfaceSwatchSystem::LoadPreset()
 {
-  ASSIGN_OR_RETURN(const String url, swatchpresetcommands::ChoosePreset(_area));
+  ASSIGN_OR_RETURN(const String url, swatchpresetcommands::ChoosePreset());
   if (url.IsEmpty())
     return Ok();
   const Result<void> loaded = swatchpresetstore::Load(*_area.GetData(), url, true);

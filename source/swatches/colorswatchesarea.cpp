@@ -582,8 +582,7 @@ std::int32_t ColorSwatchesArea::Message(const BaseContainer& msg, BaseContainer&
 std::int32_t ColorSwatchesArea::DragReceive(const BaseContainer& msg)
 {
   const std::int32_t type = msg.GetInt32(GXA_DRAG_ENTRY_TYPE);
-  const bool colorType =
-      type == GXA_DRAGTYPE_COLOR || type == GXA_DRAGTYPE_COLORS || type == GXA_DRAGTYPE_SWATCHES;
+  const bool colorType = type == GXA_DRAGTYPE_COLOR || type == GXA_DRAGTYPE_COLORS || type == GXA_DRAGTYPE_SWATCHES;
   const bool gone = msg.GetInt32(GXA_DRAG_ENTRY_LOST) != 0 || msg.GetInt32(GXA_DRAG_ENTRY_ESCAPED) != 0;
   if (gone || !colorType || !_data)
   {
@@ -602,8 +601,7 @@ std::int32_t ColorSwatchesArea::DragReceive(const BaseContainer& msg)
     return 0;
   }
   _layout.Build(*_data, GetWidth(), _cell, _title);
-  const Drop drop = DropAt(msg.GetInt32(GXA_DRAG_ENTRY_X), msg.GetInt32(GXA_DRAG_ENTRY_Y),
-                           _ownDrag == OwnDrag::Groups);
+  const Drop drop = DropAt(msg.GetInt32(GXA_DRAG_ENTRY_X), msg.GetInt32(GXA_DRAG_ENTRY_Y), _ownDrag == OwnDrag::Groups);
   if (msg.GetInt32(GXA_DRAG_ENTRY_FINISHED) == 0)
   {
     if (drop.kind != _drop.kind || drop.at.collection != _drop.at.collection || drop.at.group != _drop.at.group ||
@@ -672,9 +670,7 @@ Result<void> ColorSwatchesArea::HandleDragInternal(const Drop& drop, bool copy)
 {
   switch (drop.kind)
   {
-    case DropKind::Groups:
-      RETURN_IF_ERROR(_selection->PutGroups(drop.at.collection, drop.at.group, copy));
-      break;
+    case DropKind::Groups: RETURN_IF_ERROR(_selection->PutGroups(drop.at.collection, drop.at.group, copy)); break;
     case DropKind::Swatches: RETURN_IF_ERROR(_selection->PutSwatches(drop.at, copy)); break;
     case DropKind::NewGroup:
     {

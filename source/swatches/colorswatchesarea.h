@@ -104,10 +104,8 @@ private:
   // Mouse.
   Result<void> LeftPress(const BaseContainer& msg);
   Result<void> DoubleClick(const SwatchGridLayout::Hit& hit);
-  Result<void> PressSwatch(const SwatchGridLayout::Hit& hit, std::int32_t qualifiers, std::int32_t px,
-                           std::int32_t py);
-  Result<void> PressGroup(const SwatchGridLayout::Hit& hit, std::int32_t qualifiers, std::int32_t px,
-                          std::int32_t py);
+  Result<void> PressSwatch(const SwatchGridLayout::Hit& hit, std::int32_t qualifiers, std::int32_t px, std::int32_t py);
+  Result<void> PressGroup(const SwatchGridLayout::Hit& hit, std::int32_t qualifiers, std::int32_t px, std::int32_t py);
   Result<bool> OfferDrag(OwnDrag kind, std::int32_t px, std::int32_t py);
   Result<void> SendColor(const ColorSwatch& swatch);
 

@@ -190,8 +190,7 @@ void ColorSwatchesPreviewArea::CellOrigin(std::int32_t cell, std::int32_t& x, st
 
 // ----------------------------------------------------------------- drawing
 
-void ColorSwatchesPreviewArea::DrawMsg(std::int32_t, std::int32_t, std::int32_t, std::int32_t,
-                                       const BaseContainer& msg)
+void ColorSwatchesPreviewArea::DrawMsg(std::int32_t, std::int32_t, std::int32_t, std::int32_t, const BaseContainer& msg)
 {
   if (IsFocusRedraw(msg))
     return;
@@ -523,8 +522,7 @@ std::int32_t ColorSwatchesPreviewArea::Message(const BaseContainer& msg, BaseCon
 std::int32_t ColorSwatchesPreviewArea::DragReceive(const BaseContainer& msg)
 {
   const std::int32_t type = msg.GetInt32(GXA_DRAG_ENTRY_TYPE);
-  const bool colorType =
-      type == GXA_DRAGTYPE_COLOR || type == GXA_DRAGTYPE_COLORS || type == GXA_DRAGTYPE_SWATCHES;
+  const bool colorType = type == GXA_DRAGTYPE_COLOR || type == GXA_DRAGTYPE_COLORS || type == GXA_DRAGTYPE_SWATCHES;
   const bool gone = msg.GetInt32(GXA_DRAG_ENTRY_LOST) != 0 || msg.GetInt32(GXA_DRAG_ENTRY_ESCAPED) != 0;
   if (gone || !colorType)
   {
@@ -581,8 +579,7 @@ Result<bool> ColorSwatchesPreviewArea::Drop(const BaseContainer& msg)
   for (const ColorWithAlpha& color : received)
     RETURN_IF_ERROR(entries.Append(EntryFromRgb(color.color)));
   const std::int32_t oldCount = _list.GetCount();
-  ASSIGN_OR_RETURN(const std::int32_t inserted,
-                   _list.Insert(gap, {entries.GetData(), entries.GetCount()}, _maxCount));
+  ASSIGN_OR_RETURN(const std::int32_t inserted, _list.Insert(gap, {entries.GetData(), entries.GetCount()}, _maxCount));
   if (inserted == 0)
     return false;
   for (std::int32_t i = 0; i < oldCount + inserted; ++i)

@@ -15,7 +15,8 @@ String TitleFor(std::size_t count)
   const std::size_t at = pattern.Find("@");
   if (at == std::string::npos)
     return pattern;
-  return pattern.SubStr(0, at) + String::FromInt(static_cast<std::int64_t>(count)).GetStd() + pattern.SubStr(at + 1).GetStd();
+  return pattern.SubStr(0, at) + String::FromInt(static_cast<std::int64_t>(count)).GetStd() +
+         pattern.SubStr(at + 1).GetStd();
 }
 }  // namespace
 

@@ -57,8 +57,7 @@ void SwatchGridLayout::Build(const iColorSwatchData& data, std::int32_t width, s
 
 std::int32_t SwatchGridLayout::GetMinHeight() const
 {
-  return (_cell + 1) * _totalRows + (_title + 1) * GetGroupCount() + (_globalEmpty ? kEmptyGlobalExtra : 0) + _cell +
-         2;
+  return (_cell + 1) * _totalRows + (_title + 1) * GetGroupCount() + (_globalEmpty ? kEmptyGlobalExtra : 0) + _cell + 2;
 }
 
 void SwatchGridLayout::CellOrigin(const Group& g, std::int32_t i, std::int32_t& x, std::int32_t& y) const

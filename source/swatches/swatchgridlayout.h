@@ -35,8 +35,8 @@ public:
     std::int32_t collection = -1;
     std::int32_t group = -1;
     std::int32_t swatch = -1;
-    bool leftHalf = false;  // within the swatch's cell
-    bool upperHalf = false; // within the group
+    bool leftHalf = false;   // within the swatch's cell
+    bool upperHalf = false;  // within the group
   };
 
   // Columns for a width: at least 1.

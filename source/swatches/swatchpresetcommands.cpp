@@ -6,6 +6,7 @@
 #include "moduleresource.h"
 #include "presetbrowser.h"
 #include "swatches/icolorswatchdata.h"
+#include "swatches/swatchpresetpopup.h"
 #include "swatches/swatchpresetstore.h"
 #include "swatches/swatchpreseturl.h"
 
@@ -15,17 +16,15 @@ namespace
 {
 constexpr std::int32_t kStringSaveTitle = 20087;
 constexpr std::int32_t kStringPresetType = 20088;
-constexpr std::int32_t kFirstPresetEntry = 900100;
-constexpr std::int32_t kAtMouse = 0x7fffffff;
-constexpr std::int32_t kMenuFlags = 72;
+constexpr std::int32_t kStringLoadTitle = 20086;
 }  // namespace
 
 Result<bool> SaveAsPreset(const ColorSwatchCollection& groups)
 {
   String name;
   bool unused = false;
-  if (!ShowTextPrompt(ModuleResource::LoadString(kStringSaveTitle), ModuleResource::LoadString(kStringPresetType),
-                      name, String(), unused))
+  if (!ShowTextPrompt(ModuleResource::LoadString(kStringSaveTitle), ModuleResource::LoadString(kStringPresetType), name,
+                      String(), unused))
     return false;
   if (name.Trimmed().IsEmpty())
     return false;
@@ -36,23 +35,12 @@ Result<bool> SaveAsPreset(const ColorSwatchCollection& groups)
   return true;
 }
 
-Result<String> ChoosePreset(GeUserArea& owner)
+Result<String> ChoosePreset()
 {
-  ASSIGN_OR_RETURN(const BaseArray<String> urls, presetbrowser::ListFolder(PresetFolder()));
-  BaseContainer menu;
-  std::int32_t id = kFirstPresetEntry;
-  for (const String& url : urls)
-  {
-    if (swatchpresetstore::IsSwatchPreset(url))
-      menu.InsertData(id, GeData(presetbrowser::ItemName(url).value_or(url)));
-    ++id;
-  }
-  if (menu.GetCount() == 0)
-    return String();
-  const std::int32_t chosen = owner.ShowPopupMenu(kAtMouse, kAtMouse, menu, kMenuFlags) - kFirstPresetEntry;
-  if (chosen < 0 || chosen >= static_cast<std::int32_t>(urls.GetCount()))
-    return String();
-  return urls[static_cast<std::size_t>(chosen)];
+  ASSIGN_OR_RETURN(BaseArray<SwatchPresetThumbnailArea::Item> items,
+                   SwatchPresetPopupDialog::ReadFolder(PresetFolder()));
+  SwatchPresetPopupDialog popup(std::move(items));
+  return popup.Ask(ModuleResource::LoadString(kStringLoadTitle));
 }
 
 void OpenFolder(const String& folder)

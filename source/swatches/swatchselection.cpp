@@ -41,7 +41,8 @@ bool SwatchSelection::HasSelection() const
 bool SwatchSelection::HasSelectedGroup() const
 {
   bool any = false;
-  ForEachGroup(_data, [&](std::int32_t, std::int32_t, const ColorSwatchGroup& group) { any = any || group.IsSelected(); });
+  ForEachGroup(_data,
+               [&](std::int32_t, std::int32_t, const ColorSwatchGroup& group) { any = any || group.IsSelected(); });
   return any;
 }
 

@@ -6,23 +6,14 @@
 #include "presets/preseturl.h"
 #include "swatchesmodetest.h"
 
-namespace swatchtest
-{
-namespace
-{
-class SwatchesArea : public SwatchesModeTest
-{
-};
+namespace swatchtest {
+namespace {
+class SwatchesArea : public SwatchesModeTest {};
 
-Pixel Rgb(const Swatch& s)
-{
-  return Of(s.rgba[0], s.rgba[1], s.rgba[2]);
-}
+Pixel Rgb(const Swatch& s) { return Of(s.rgba[0], s.rgba[1], s.rgba[2]); }
 
-TEST_F(SwatchesArea, CellsShowTheStoredColoursAtBothScales)
-{
-  for (const int scale : {1, 2})
-  {
+TEST_F(SwatchesArea, CellsShowTheStoredColoursAtBothScales) {
+  for (const int scale : {1, 2}) {
     SCOPED_TRACE(scale);
     StartSwatches(host::Container(), scale);
     OpenChooser("a");
@@ -32,8 +23,7 @@ TEST_F(SwatchesArea, CellsShowTheStoredColoursAtBothScales)
     ASSERT_EQ(swatches.size(), 14u);
     const int columns = Columns();
     const host::Bitmap picture = Picture("a", kArea);
-    for (size_t i = 0; i < swatches.size(); ++i)
-    {
+    for (size_t i = 0; i < swatches.size(); ++i) {
       const host::Point centre = CellCentre(int(i), columns);
       EXPECT_TRUE(Near(At(picture, centre.x * scale, centre.y * scale), Rgb(swatches[i]), 2)) << "swatch " << i;
     }
@@ -45,8 +35,7 @@ TEST_F(SwatchesArea, CellsShowTheStoredColoursAtBothScales)
   }
 }
 
-TEST_F(SwatchesArea, NoGroupsDrawOnlyTheBackground)
-{
+TEST_F(SwatchesArea, NoGroupsDrawOnlyTheBackground) {
   host::Container prefs;
   host::Container empty;
   empty.SetInt32(0, 0);
@@ -57,12 +46,10 @@ TEST_F(SwatchesArea, NoGroupsDrawOnlyTheBackground)
   const host::Bitmap picture = Picture("a", kArea);
   const Pixel background = At(picture, 0, 0);
   for (int y = 0; y < picture.Height(); ++y)
-    for (int x = 0; x < picture.Width(); ++x)
-      ASSERT_EQ(At(picture, x, y), background) << x << ", " << y;
+    for (int x = 0; x < picture.Width(); ++x) ASSERT_EQ(At(picture, x, y), background) << x << ", " << y;
 }
 
-TEST_F(SwatchesArea, ClicksSelectWithAnchorAndRange)
-{
+TEST_F(SwatchesArea, ClicksSelectWithAnchorAndRange) {
   StartSwatches();
   OpenChooser("a");
   const int columns = Columns();
@@ -92,8 +79,7 @@ TEST_F(SwatchesArea, ClicksSelectWithAnchorAndRange)
   EXPECT_TRUE(SelectedIn(Stored()[0][0]).empty());
 }
 
-TEST_F(SwatchesArea, DoubleClickPicksTheColour)
-{
+TEST_F(SwatchesArea, DoubleClickPicksTheColour) {
   StartSwatches();
   OpenChooser("a");
   const Swatch third = Stored()[0][0].swatches[3];
@@ -104,8 +90,7 @@ TEST_F(SwatchesArea, DoubleClickPicksTheColour)
   EXPECT_NEAR(value.color[2], third.rgba[2], 1e-9);
 }
 
-TEST_F(SwatchesArea, NewGroupsFromTheDialog)
-{
+TEST_F(SwatchesArea, NewGroupsFromTheDialog) {
   StartSwatches();
   OpenChooser("a");
   const host::Point empty{Gadget("a", kArea).Frame().w - 2, Gadget("a", kArea).Frame().h - 2};
@@ -133,8 +118,7 @@ TEST_F(SwatchesArea, NewGroupsFromTheDialog)
   EXPECT_EQ(Stored()[0].size(), 3u);
 }
 
-TEST_F(SwatchesArea, DeleteKeyRemovesTheSelectionAfterTheQuestion)
-{
+TEST_F(SwatchesArea, DeleteKeyRemovesTheSelectionAfterTheQuestion) {
   StartSwatches();
   OpenChooser("a");
   const int columns = Columns();
@@ -148,8 +132,7 @@ TEST_F(SwatchesArea, DeleteKeyRemovesTheSelectionAfterTheQuestion)
   EXPECT_EQ(Stored()[0][0].swatches.size(), 12u);
 }
 
-TEST_F(SwatchesArea, ControlTwoChangesTheCellSizeOnce)
-{
+TEST_F(SwatchesArea, ControlTwoChangesTheCellSizeOnce) {
   StartSwatches();
   OpenChooser("a");
   const int before = Gadget("a", kArea).Frame().h;
@@ -162,8 +145,7 @@ TEST_F(SwatchesArea, ControlTwoChangesTheCellSizeOnce)
   EXPECT_EQ(Host().GetHost().Diag().ModuleLines().size(), events);
 }
 
-TEST_F(SwatchesArea, ColourDraggedBetweenChoosersReachesBothAndTheDocument)
-{
+TEST_F(SwatchesArea, ColourDraggedBetweenChoosersReachesBothAndTheDocument) {
   StartSwatches();
   Open("field", Settings(0, kNoBrightness), Plain(0.9, 0.2, 0.1));
   OpenChooser("a");
@@ -175,8 +157,7 @@ TEST_F(SwatchesArea, ColourDraggedBetweenChoosersReachesBothAndTheDocument)
   EXPECT_NEAR(stored[1][0].swatches[0].rgba[0], 0.9, 1e-9);
   EXPECT_NEAR(stored[1][0].swatches[0].rgba[2], 0.1, 1e-9);
   // Both choosers show it: the first group's 14 swatches and add cell, then the new group.
-  for (const char* key : {"a", "field"})
-  {
+  for (const char* key : {"a", "field"}) {
     SCOPED_TRACE(key);
     const host::Bitmap picture = Picture(key, kArea);
     const int columns = std::max(1, (Gadget(key, kArea).Frame().w - 1) / 15);
@@ -186,8 +167,7 @@ TEST_F(SwatchesArea, ColourDraggedBetweenChoosersReachesBothAndTheDocument)
   }
 }
 
-TEST_F(SwatchesArea, PresetNamesLoseTheirPathCharacters)
-{
+TEST_F(SwatchesArea, PresetNamesLoseTheirPathCharacters) {
   StartSwatches();
   Open("field", Settings(0, kNoBrightness), Plain(0.3, 0.6, 0.9));
   OpenChooser("a");

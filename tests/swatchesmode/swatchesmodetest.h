@@ -13,8 +13,7 @@
 #include "core/host.h"
 #include "gxa_api.h"
 
-namespace swatchtest
-{
+namespace swatchtest {
 using namespace choosertest;
 
 constexpr std::int32_t kArea = 0x3F10005;
@@ -28,13 +27,11 @@ constexpr std::int32_t kPrefGlobalSwatches = 1127;
 constexpr std::int32_t kCell = 14;
 constexpr std::int32_t kCellsTop = 3;
 
-struct Swatch
-{
+struct Swatch {
   std::array<double, 4> rgba{};
   bool selected = false;
 };
-struct Group
-{
+struct Group {
   std::string name;
   bool selected = false;
   std::vector<Swatch> swatches;
@@ -42,12 +39,10 @@ struct Group
 // Collection 0 (global) and 1 (document).
 using Collections = std::array<std::vector<Group>, 2>;
 
-class SwatchesModeTest : public ChooserPageTest
-{
-protected:
+class SwatchesModeTest : public ChooserPageTest {
+ protected:
   // Swatches mode alone, names off; more preferences on top.
-  void StartSwatches(const host::Container& extra = host::Container(), int scale = 1, int width = 0)
-  {
+  void StartSwatches(const host::Container& extra = host::Container(), int scale = 1, int width = 0) {
     host::Container prefs = Modes({kPrefSwatches});
     prefs.SetBool(kPrefNames, false);
     prefs.Merge(extra);
@@ -56,8 +51,7 @@ protected:
   void OpenChooser(const std::string& key) { Open(key, Settings(0, kNoBrightness), Plain(0.5, 0.5, 0.5)); }
 
   // What the swatch data of the preferences and the active document holds.
-  Collections Stored()
-  {
+  Collections Stored() {
     Collections out;
     host::Host& h = Host().GetHost();
     const auto* data = static_cast<const GxaSwatchDataTable*>(
@@ -65,12 +59,10 @@ protected:
     const auto* group = static_cast<const GxaSwatchGroupTable*>(
         h.Registrations().FindLibrary(GXA_LIB_SWATCHGROUP, 1000, sizeof(GxaSwatchGroupTable)));
     EXPECT_TRUE(data && group);
-    if (!data || !group)
-      return out;
+    if (!data || !group) return out;
     GxaSwatchData* loaded = data->load(reinterpret_cast<GxaDocument*>(h.ActiveDocument()), true);
     for (int c = 0; c < 2; ++c)
-      for (int g = 0; g < data->group_count(loaded, c); ++g)
-      {
+      for (int g = 0; g < data->group_count(loaded, c); ++g) {
         const GxaSwatchGroup* stored = data->group_at(loaded, g, c);
         Group read;
         std::string name(size_t(group->get_name(stored, nullptr, 0)) + 1, '\0');
@@ -78,8 +70,7 @@ protected:
         name.pop_back();
         read.name = name;
         read.selected = group->is_group_selected(stored);
-        for (int i = 0; i < group->color_count(stored); ++i)
-        {
+        for (int i = 0; i < group->color_count(stored); ++i) {
           Swatch s;
           group->get_color(stored, i, s.rgba.data(), &s.selected);
           read.swatches.push_back(s);
@@ -96,22 +87,18 @@ protected:
   host::Point CellCentre(int i, int columns) { return {1 + i % columns * 15 + 7, kCellsTop + i / columns * 15 + 7}; }
   host::Point CellCorner(int i, int columns) { return {1 + i % columns * 15, kCellsTop + i / columns * 15}; }
 
-  std::vector<int> SelectedIn(const Group& g)
-  {
+  std::vector<int> SelectedIn(const Group& g) {
     std::vector<int> selected;
     for (size_t i = 0; i < g.swatches.size(); ++i)
-      if (g.swatches[i].selected)
-        selected.push_back(int(i));
+      if (g.swatches[i].selected) selected.push_back(int(i));
     return selected;
   }
 
   // The module's diagnostic lines that contain text.
-  int DiagnosticsWith(const std::string& text)
-  {
+  int DiagnosticsWith(const std::string& text) {
     int n = 0;
     for (const host::DiagnosticLine& line : Host().GetHost().Diag().ModuleLines())
-      if (host::Diagnostics::Format(line).find(text) != std::string::npos)
-        ++n;
+      if (host::Diagnostics::Format(line).find(text) != std::string::npos) ++n;
     return n;
   }
 };
