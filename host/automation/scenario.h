@@ -56,6 +56,9 @@ struct DragStep {
   int32_t channel = 1;
   int32_t qualifiers = 0;
   bool cancel = false;  // Escape before the release
+  // Released over another gadget (of any chooser) instead, at a point of its own.
+  std::optional<GadgetTarget> onto;
+  std::optional<Point> ontoAt;  // unset: its centre
 };
 struct WheelStep {
   GadgetTarget target;

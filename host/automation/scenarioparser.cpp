@@ -282,6 +282,11 @@ std::optional<StepAction> ScenarioParser::Drag(JsonFields& f) {
   auto target = Target(f, true);
   if (!target) return std::nullopt;
   DragStep step{*target, {}, *Channel(f), *Qualifiers(f), f.Bool("cancel").value_or(false)};
+  if (const OrderedJson* onto = f.Get("onto")) {
+    if (!Onto(*onto, step, f)) return std::nullopt;
+    // The path may then give the press point alone.
+    if (!f.Has("path")) return step;
+  }
   const OrderedJson* path = f.Require("path");
   if (!path) return std::nullopt;
   for (const auto& p : path->is_array() ? *path : OrderedJson::array()) {
@@ -293,8 +298,25 @@ std::optional<StepAction> ScenarioParser::Drag(JsonFields& f) {
     }
     step.path.push_back({*x, *y});
   }
-  if (step.path.size() < 2) f.Fail("'path' needs at least two points");
+  if (step.path.size() < (step.onto ? 1u : 2u)) f.Fail("'path' needs at least two points, or one with 'onto'");
   return step;
+}
+
+bool ScenarioParser::Onto(const OrderedJson& onto, DragStep& step, JsonFields& f) {
+  if (!onto.is_object()) {
+    f.Fail("'onto' is an object with 'id', 'gadget' and optionally 'x' and 'y'");
+    return false;
+  }
+  JsonFields inner(onto);
+  auto target = Target(inner, true);
+  const std::optional<Point> at = target ? At(inner) : std::nullopt;
+  if (!target || !inner.Finish()) {
+    f.Fail("'onto': " + inner.Error());
+    return false;
+  }
+  step.onto = *target;
+  step.ontoAt = at;
+  return true;
 }
 
 std::optional<StepAction> ScenarioParser::Wheel(JsonFields& f) {

@@ -29,6 +29,7 @@ class ScenarioParser {
   std::optional<StepAction> Prefs(JsonFields& f);
   std::optional<StepAction> Click(JsonFields& f);
   std::optional<StepAction> Drag(JsonFields& f);
+  bool Onto(const OrderedJson& onto, DragStep& step, JsonFields& f);
   std::optional<StepAction> Wheel(JsonFields& f);
   std::optional<StepAction> Key(JsonFields& f);
   std::optional<StepAction> Type(JsonFields& f);

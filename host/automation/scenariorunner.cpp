@@ -164,7 +164,19 @@ Outcome<Done> ScenarioRunner::Do(const ClickStep& s) {
 Outcome<Done> ScenarioRunner::Do(const DragStep& s) {
   auto w = Gadget(s.target);
   if (!w) return R::Fail(w.Error());
-  host_.Input().Drag(*w.Value(), s.path, s.channel, s.qualifiers, s.cancel);
+  std::vector<Point> path = s.path;
+  if (s.onto) {
+    auto to = Gadget(*s.onto);
+    if (!to) return R::Fail(to.Error());
+    const Rect from = w.Value()->Frame();
+    const Point start = path.empty() ? Point{from.w / 2, from.h / 2} : path.front();
+    const Point end = w.Value()->LocalPoint(host_.Input().Global(*to.Value(), s.ontoAt));
+    // Far enough to start a drag, then across to the target.
+    if (path.size() < 2) path = {start, {start.x + 6, start.y}};
+    path.push_back({(path.back().x + end.x) / 2, (path.back().y + end.y) / 2});
+    path.push_back(end);
+  }
+  host_.Input().Drag(*w.Value(), path, s.channel, s.qualifiers, s.cancel);
   return Done{};
 }
 
