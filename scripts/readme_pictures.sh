@@ -31,8 +31,8 @@ render() {  # FILE, then render options
 MODES=(
   "Sliders|mode-sliders.png|RGB and HSV sliders; each slider shows the colours it reaches, and a number field the value in the colour unit.|--prefs 1110=true --prefs 1113=true --prefs 1111=false"
   "Kelvin|mode-kelvin.png|Colour temperature in kelvin, with a tint between green and magenta.|--prefs 1113=false --prefs 1111=false --prefs 1114=true"
-  "Swatches|mode-swatches.png|Named groups of colours, global and per document: click, shift- and control-click to select, double-click to pick, drag to sort or copy, right-click for the rest.|--prefs 1113=false --prefs 1111=false --prefs 1116=true --prefs 1117=true"
   "Mixer|mode-mixer.png|A blend between two colours of the mixer's own; the blend is the chosen colour.|--prefs 1113=false --prefs 1111=false --prefs 1115=true"
+  "Swatches|mode-swatches.png|Named groups of colours, global and per document: click, shift- and control-click to select, double-click to pick, drag to sort or copy, right-click for the rest.|--prefs 1113=false --prefs 1111=false --prefs 1116=true --prefs 1117=true"
 )
 section="$WORK/modes.md"
 : >"$section"

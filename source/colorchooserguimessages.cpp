@@ -195,7 +195,7 @@ bool ColorChooserGui::CoreMessage(std::int32_t id, const BaseContainer& msg)
     _lastDocument = doc;
     if (ColorInterfaceSwatchSystem* swatches = GetSwatchesPanel(); swatches && IsModeOn(kModeSwatches))
     {
-      const Result<void> reloaded = swatches->ReloadData();
+      const Result<void> reloaded = swatches->FollowDocument(doc);
       if (reloaded.IsError())
         ReportError("ColorChooserGui::CoreMessage()", reloaded.GetError());
     }

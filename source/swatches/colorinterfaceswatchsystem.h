@@ -33,6 +33,8 @@ public:
   ColorSwatchesArea& GetArea() { return _area; }
   // Broadcasts from other choosers.
   Result<void> ReloadData() { return _area.Reload(); }
+  // Another document became the active one.
+  Result<void> FollowDocument(GxaDocument* doc) { return doc == _area.GetDocument() ? Ok() : _area.Reload(); }
   void FollowCellSize() { _area.FollowCellSize(); }
   void FollowNames() { _area.FollowNames(); }
   void StoreScrollState();

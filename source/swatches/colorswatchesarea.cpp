@@ -68,9 +68,10 @@ bool ColorSwatchesArea::Init()
 
 Result<void> ColorSwatchesArea::Load()
 {
+  _document = GetActiveDocument();
   if (!_data)
   {
-    _data = iColorSwatchData::SDKLoad(GetActiveDocument(), true);
+    _data = iColorSwatchData::SDKLoad(_document, true);
     if (!_data)
       return OutOfMemoryError("swatch data");
     _selection.reset(new (std::nothrow) SwatchSelection(*_data));
@@ -79,7 +80,7 @@ Result<void> ColorSwatchesArea::Load()
   }
   else
   {
-    RETURN_IF_ERROR(_data->Load(GetActiveDocument(), false, true));
+    RETURN_IF_ERROR(_data->Load(_document, false, true));
   }
   RETURN_IF_ERROR(_data->EnsureCollections());
   _selection->ResetAnchor();
@@ -139,10 +140,11 @@ bool ColorSwatchesArea::GetMinSize(std::int32_t& w, std::int32_t& h)
     return false;
   if (_layoutDirty)
   {
-    // Counts that differ for sure make the next Sized or draw relayout.
+    // Counts that differ for sure make the next Sized or draw relayout with
+    // the width it then has.
     _layoutDirty = false;
-    _rows = _rows == 0 ? 1 : 0;
-    _groups = _groups == 0 ? 1 : 0;
+    _rows = -1;
+    _groups = -1;
   }
   _layout.Build(*_data, GetWidth(), _cell, _title);
   w = 0;

@@ -41,6 +41,8 @@ public:
   static std::int32_t CellSizeFor(std::int32_t mode);
 
   iColorSwatchData* GetData() const { return _data.get(); }
+  // The document whose swatches the area shows.
+  GxaDocument* GetDocument() const { return _document; }
   SwatchSelection* GetSelection() const { return _selection.get(); }
   bool HasSelection() const;
   bool DocumentHasColors() const;
@@ -131,6 +133,7 @@ private:
 
   ColorChooserGui& _chooser;
   std::unique_ptr<iColorSwatchData> _data;
+  GxaDocument* _document = nullptr;
   std::unique_ptr<SwatchSelection> _selection;
   SwatchGridLayout _layout;
   std::function<void()> _changed;

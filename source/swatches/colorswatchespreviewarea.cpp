@@ -153,7 +153,7 @@ bool ColorSwatchesPreviewArea::GetMinSize(std::int32_t& w, std::int32_t& h)
   {
     // A stored count that differs for sure makes the next Sized relayout.
     _layoutDirty = false;
-    _rows = (_list.GetCount() >= 2 && _rows == 0) ? 1 : 0;
+    _rows = -1;
   }
   w = 0;
   h = (_cellSize + 1) * ColorStripList::Rows(_list.GetCount(), GetColumns()) + 1;

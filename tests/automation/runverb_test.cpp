@@ -18,7 +18,7 @@ std::string Common(const TempFolder& t) {
 
 TEST(RunVerbTest, ExampleScenariosRunToTheEnd) {
   for (const char* name : {"colorfield_dialog.json", "hsv_drag.json", "page_two_choosers.json", "first_steps.json",
-                           "spectrum_square.json"}) {
+                           "spectrum_square.json", "swatches_two_choosers.json"}) {
     TempFolder t;
     const HostRun r = RunHost("run " + std::string(GXA_TEST_DATA) + "/scenarios/" + name + " --out " +
                               t.Path().string() + " " + Common(t));

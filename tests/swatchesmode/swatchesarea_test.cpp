@@ -85,9 +85,9 @@ TEST_F(SwatchesArea, DoubleClickPicksTheColour) {
   const Swatch third = Stored()[0][0].swatches[3];
   Host().Input().Click(Gadget("a", kArea), CellCentre(3, Columns()), 1, 0, true);
   const host::ColorValue value = Data("a");
-  EXPECT_NEAR(value.color[0], third.rgba[0], 1e-9);
-  EXPECT_NEAR(value.color[1], third.rgba[1], 1e-9);
-  EXPECT_NEAR(value.color[2], third.rgba[2], 1e-9);
+  EXPECT_NEAR(value.color.x, third.rgba[0], 1e-9);
+  EXPECT_NEAR(value.color.y, third.rgba[1], 1e-9);
+  EXPECT_NEAR(value.color.z, third.rgba[2], 1e-9);
 }
 
 TEST_F(SwatchesArea, NewGroupsFromTheDialog) {
@@ -132,8 +132,7 @@ TEST_F(SwatchesArea, DeleteKeyRemovesTheSelectionAfterTheQuestion) {
   EXPECT_EQ(Stored()[0][0].swatches.size(), 12u);
 }
 
-TEST_F(SwatchesArea, ControlTwoMakesTheCellsMedium)
-{
+TEST_F(SwatchesArea, ControlTwoMakesTheCellsMedium) {
   StartSwatches();
   OpenChooser("a");
   const Collections stored = Stored();
