@@ -87,7 +87,6 @@ Result<void> ColorSwatchesArea::Load()
   _ownDrag = OwnDrag::None;
   _drop = Drop();
   ReadPreferences();
-  MarkLayoutDirty();
   if (_changed)
     _changed();
   return Ok();
@@ -96,8 +95,8 @@ Result<void> ColorSwatchesArea::Load()
 Result<void> ColorSwatchesArea::Reload()
 {
   RETURN_IF_ERROR(Load());
-  LayoutChanged();
-  Redraw();
+  if (!Relayout())
+    Redraw();
   return Ok();
 }
 
@@ -116,8 +115,7 @@ void ColorSwatchesArea::FollowCellSize()
   if (mode == _sizeMode)
     return;
   ReadPreferences();
-  MarkLayoutDirty();
-  LayoutChanged();
+  ForceRelayout();
 }
 
 void ColorSwatchesArea::FollowNames()
@@ -125,13 +123,15 @@ void ColorSwatchesArea::FollowNames()
   if (GetWorldPreferences().GetBool(kPrefNames, true) == _names)
     return;
   ReadPreferences();
-  MarkLayoutDirty();
-  LayoutChanged();
+  ForceRelayout();
 }
 
-void ColorSwatchesArea::MarkLayoutDirty()
+void ColorSwatchesArea::ForceRelayout()
 {
-  _layoutDirty = true;
+  // The cells changed size: the height changes even where the counts do not.
+  _rows = -1;
+  if (!Relayout())
+    Redraw();
 }
 
 bool ColorSwatchesArea::GetMinSize(std::int32_t& w, std::int32_t& h)
@@ -183,7 +183,6 @@ Result<void> ColorSwatchesArea::Changed()
   PostEvent(chooser::kBroadcastEvent, iColorSwatchData::kChangedEvent, GetSenderId());
   if (_changed)
     _changed();
-  MarkLayoutDirty();
   if (!Relayout())
     Redraw();
   return Ok();

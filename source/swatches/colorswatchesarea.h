@@ -92,7 +92,7 @@ private:
   Result<void> Load();
   void ReadPreferences();
   bool Relayout();
-  void MarkLayoutDirty();
+  void ForceRelayout();
   void ScrollTo(const SwatchSelection::Item& item);
 
   // Drawing.

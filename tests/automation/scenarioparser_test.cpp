@@ -65,7 +65,11 @@ TEST(ScenarioParserTest, MistakesNameTheStep) {
   EXPECT_EQ(ErrorOf(WithSteps(R"({"do": "click", "id": "a", "gadget": 5, "colour": 1})")),
             "step 1 (click): unknown key 'colour'");
   EXPECT_EQ(ErrorOf(WithSteps(R"({"do": "drag", "id": "a", "gadget": 5, "path": [[1, 1]]})")),
-            "step 1 (drag): 'path' needs at least two points");
+            "step 1 (drag): 'path' needs at least two points, or one with 'onto'");
+  EXPECT_EQ(ErrorOf(WithSteps(R"({"do": "drag", "id": "a", "gadget": 5, "onto": 3})")),
+            "step 1 (drag): 'onto' is an object with 'id', 'gadget' and optionally 'x' and 'y'");
+  EXPECT_EQ(ErrorOf(WithSteps(R"({"do": "drag", "id": "a", "gadget": 5, "onto": {"id": "a", "gadget": 6, "z": 1}})")),
+            "step 1 (drag): 'onto': unknown key 'z'");
   EXPECT_EQ(ErrorOf(WithSteps(R"({"do": "click", "id": "b", "gadget": 5})")),
             "step 1 (click): no chooser 'b' was opened before this step");
   EXPECT_EQ(ErrorOf(WithSteps(R"({"do": "jump"})")).rfind("step 1 (jump): unknown step 'jump'", 0), 0u);
