@@ -16,9 +16,15 @@ case "${1:-}" in
     printf '%s\0' "${files[@]}" | xargs -0 -n 50 "$CLANG_FORMAT" -i
     ;;
   --check)
+    # One clang-format per batch; a batch that fails is checked file by file
+    # to name the culprits.
     unformatted=()
-    for f in "${files[@]}"; do
-      if ! "$CLANG_FORMAT" --dry-run --Werror "$f" >/dev/null 2>&1; then unformatted+=("$f"); fi
+    for ((i = 0; i < ${#files[@]}; i += 100)); do
+      batch=("${files[@]:i:100}")
+      "$CLANG_FORMAT" --dry-run --Werror "${batch[@]}" >/dev/null 2>&1 && continue
+      for f in "${batch[@]}"; do
+        if ! "$CLANG_FORMAT" --dry-run --Werror "$f" >/dev/null 2>&1; then unformatted+=("$f"); fi
+      done
     done
     if [ ${#unformatted[@]} -gt 0 ]; then
       printf 'format: not formatted: %s\n' "${unformatted[@]}" >&2
