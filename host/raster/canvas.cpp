@@ -113,6 +113,10 @@ void Canvas::BlitPhysical(const Bitmap& bitmap, const Rect& src, const Rect& dst
   // At its own size the nearest pixel is the pixel itself.
   const bool nearest = (flags & kBlitNearest) || (src.w == dst.w && src.h == dst.h);
   ScaledRows rows(bitmap, src, dst, area, nearest, useAlpha);
+  if (!disabled && rows.RowsAreOpaque()) {
+    for (int y = area.y; y < area.Bottom(); ++y) rows.Row(y, target_.Row(y) + area.x);
+    return;
+  }
   if (line_.size() < size_t(area.w)) line_.resize(size_t(area.w));
   for (int y = area.y; y < area.Bottom(); ++y) {
     rows.Row(y, line_.data());
@@ -135,9 +139,7 @@ void Canvas::CopyRow(const Bitmap& bitmap, int x, int y, int count, bool useAlph
     PixelSpans::BlendOver(p, out, count);
     return;
   }
-  if (line_.size() < size_t(count)) line_.resize(size_t(count));
-  PixelSpans::JoinAlpha(p, bitmap.AlphaRow(y) + x, line_.data(), count);
-  PixelSpans::BlendOver(reinterpret_cast<const uint8_t*>(line_.data()), out, count);
+  PixelSpans::BlendJoined(p, bitmap.AlphaRow(y) + x, out, count);
 }
 
 bool Canvas::DrawFramebuffer(const Framebuffer& source, Point at) {

@@ -77,6 +77,8 @@ template <typename V>
   return (s & full) | (mixed & ~full) | kAlphaBytes;
 }
 
+GXA_SPAN_CLONES void JoinAlphaSpan(const uint8_t* rgb, const uint8_t* alpha, uint32_t* out, int count);
+
 void BlendScalar(const uint8_t* src, uint32_t* dst, int count) {
   for (int i = 0; i < count; ++i, src += 4) PixelSpans::BlendPixel(dst[i], {src[0], src[1], src[2], src[3]}, src[3]);
 }
@@ -100,47 +102,82 @@ GXA_SPAN_CLONES void BlendOverSpan(const uint8_t* src, uint32_t* dst, int count)
 }
 
 #ifdef GXA_SPAN_AVX2
-// The same rule on eight pixels with AVX2, in a form with fewer steps:
-// d + trunc(t / 255) with t = (s - d) * a + 127 is floor(X / 255) for
-// X = s * a + d * (255 - a) + 127 = 255 * d + t, rounded up when t < 0.
-__attribute__((target("avx2"))) inline __m256i MixAvx2(__m256i s, __m256i d, __m256i a) {
-  const __m256i x = _mm256_add_epi16(
-      _mm256_add_epi16(_mm256_mullo_epi16(s, a), _mm256_mullo_epi16(d, _mm256_sub_epi16(_mm256_set1_epi16(255), a))),
-      _mm256_set1_epi16(127));
-  const __m256i floorOf255d = _mm256_sub_epi16(_mm256_slli_epi16(d, 8), d);
-  const __m256i notBelow = _mm256_cmpeq_epi16(_mm256_max_epu16(x, floorOf255d), x);
-  const __m256i up = _mm256_add_epi16(x, _mm256_andnot_si256(notBelow, _mm256_set1_epi16(254)));
-  return _mm256_srli_epi16(_mm256_add_epi16(_mm256_add_epi16(up, _mm256_set1_epi16(1)), _mm256_srli_epi16(up, 8)), 8);
+// floor(x / 255) for every 16-bit x: (x * 0x8081) >> 23.
+__attribute__((target("avx2"))) inline __m256i Quotient255(__m256i x) {
+  return _mm256_srli_epi16(_mm256_mulhi_epu16(x, _mm256_set1_epi16(int16_t(0x8081))), 7);
+}
+
+// The rule's two roundings on one half of the bytes, widened: what a
+// component rises by, floor((up a + 127) / 255), and what it falls by,
+// floor(max(down a - 127, 0) / 255).
+__attribute__((target("avx2"))) inline void StepsAvx2(__m256i up, __m256i down, __m256i a, __m256i& raise,
+                                                      __m256i& lower) {
+  raise = Quotient255(_mm256_add_epi16(_mm256_mullo_epi16(up, a), _mm256_set1_epi16(127)));
+  lower = Quotient255(_mm256_subs_epu16(_mm256_mullo_epi16(down, a), _mm256_set1_epi16(127)));
+}
+
+// Eight straight pixels over eight of dst, which are opaque unless the
+// scalar rule is needed; s has its alpha in every pixel's last byte.
+__attribute__((target("avx2"))) inline void BlendEightAvx2(__m256i s, uint32_t* dst) {
+  const __m256i alpha = _mm256_set1_epi32(int(Framebuffer::Pack({0, 0, 0, 255})));
+  const __m256i sa = _mm256_and_si256(s, alpha);
+  if (_mm256_testz_si256(sa, sa)) return;
+  const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(dst));
+  if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(_mm256_and_si256(d, alpha), alpha)) != -1) {
+    uint8_t pixels[32];
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(pixels), s);
+    BlendScalar(pixels, dst, 8);
+    return;
+  }
+  const __m256i full = _mm256_cmpeq_epi32(sa, alpha);
+  __m256i out = s;
+  if (_mm256_movemask_epi8(full) != -1) {
+    const __m256i spread = _mm256_setr_epi8(3, 3, 3, 3, 7, 7, 7, 7, 11, 11, 11, 11, 15, 15, 15, 15, 3, 3, 3, 3, 7, 7, 7,
+                                            7, 11, 11, 11, 11, 15, 15, 15, 15);
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i a = _mm256_shuffle_epi8(s, spread);
+    // Rising and falling components apart, as the rule rounds them apart;
+    // the result stays between d and s, so bytes hold every step.
+    const __m256i up = _mm256_subs_epu8(s, d), down = _mm256_subs_epu8(d, s);
+    __m256i raiseLow, lowerLow, raiseHigh, lowerHigh;
+    StepsAvx2(_mm256_unpacklo_epi8(up, zero), _mm256_unpacklo_epi8(down, zero), _mm256_unpacklo_epi8(a, zero), raiseLow,
+              lowerLow);
+    StepsAvx2(_mm256_unpackhi_epi8(up, zero), _mm256_unpackhi_epi8(down, zero), _mm256_unpackhi_epi8(a, zero),
+              raiseHigh, lowerHigh);
+    const __m256i mixed = _mm256_add_epi8(_mm256_sub_epi8(d, _mm256_packus_epi16(lowerLow, lowerHigh)),
+                                          _mm256_packus_epi16(raiseLow, raiseHigh));
+    out = _mm256_or_si256(_mm256_blendv_epi8(mixed, s, full), alpha);
+  }
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst), out);
 }
 
 __attribute__((target("avx2"))) void BlendOverAvx2(const uint8_t* src, uint32_t* dst, int count) {
-  const __m256i alpha = _mm256_set1_epi32(int(Framebuffer::Pack({0, 0, 0, 255})));
-  const __m256i spread = _mm256_setr_epi8(3, 3, 3, 3, 7, 7, 7, 7, 11, 11, 11, 11, 15, 15, 15, 15, 3, 3, 3, 3, 7, 7, 7,
-                                          7, 11, 11, 11, 11, 15, 15, 15, 15);
-  const __m256i zero = _mm256_setzero_si256();
   int i = 0;
-  for (; i + 8 <= count; i += 8) {
-    const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + 4 * i));
-    const __m256i sa = _mm256_and_si256(s, alpha);
-    if (_mm256_testz_si256(sa, sa)) continue;
-    const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(dst + i));
-    if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(_mm256_and_si256(d, alpha), alpha)) != -1) {
-      BlendScalar(src + 4 * i, dst + i, 8);
-      continue;
-    }
-    const __m256i full = _mm256_cmpeq_epi32(sa, alpha);
-    __m256i out = s;
-    if (_mm256_movemask_epi8(full) != -1) {
-      const __m256i a = _mm256_shuffle_epi8(s, spread);
-      const __m256i low =
-          MixAvx2(_mm256_unpacklo_epi8(s, zero), _mm256_unpacklo_epi8(d, zero), _mm256_unpacklo_epi8(a, zero));
-      const __m256i high =
-          MixAvx2(_mm256_unpackhi_epi8(s, zero), _mm256_unpackhi_epi8(d, zero), _mm256_unpackhi_epi8(a, zero));
-      out = _mm256_or_si256(_mm256_blendv_epi8(_mm256_packus_epi16(low, high), s, full), alpha);
-    }
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + i), out);
-  }
+  for (; i + 8 <= count; i += 8)
+    BlendEightAvx2(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + 4 * i)), dst + i);
   BlendScalar(src + 4 * i, dst + i, count - i);
+}
+
+// RGB and its alpha row joined in registers on the way: twelve colour bytes
+// per half, the second half loaded from byte 12, so 28 bytes must be there.
+__attribute__((target("avx2"))) void BlendJoinedAvx2(const uint8_t* rgb, const uint8_t* alpha, uint32_t* dst,
+                                                     int count) {
+  const __m256i place = _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1, 0, 1, 2, -1, 3, 4, 5, -1,
+                                         6, 7, 8, -1, 9, 10, 11, -1);
+  int i = 0;
+  for (; 3 * i + 28 <= 3 * count; i += 8) {
+    const __m256i colour = _mm256_loadu2_m128i(reinterpret_cast<const __m128i*>(rgb + 3 * i + 12),
+                                               reinterpret_cast<const __m128i*>(rgb + 3 * i));
+    const __m256i a =
+        _mm256_slli_epi32(_mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(alpha + i))), 24);
+    BlendEightAvx2(_mm256_or_si256(_mm256_shuffle_epi8(colour, place), a), dst + i);
+  }
+  uint32_t rest[8];
+  for (; i < count; i += 8) {
+    const int n = std::min(8, count - i);
+    JoinAlphaSpan(rgb + 3 * i, alpha + i, rest, n);
+    BlendScalar(reinterpret_cast<const uint8_t*>(rest), dst + i, n);
+  }
 }
 
 const bool kHasAvx2 = __builtin_cpu_supports("avx2");
@@ -185,6 +222,26 @@ GXA_SPAN_CLONES void JoinAlphaSpan(const uint8_t* rgb, const uint8_t* alpha, uin
   }
 }
 
+// Eight pixels a step; the 32-byte store of colour writes eight bytes past
+// the 24 it means, so only while the row goes on that far.
+GXA_SPAN_CLONES void SplitAlphaSpan(const uint8_t* rgba, uint8_t* rgb, uint8_t* alpha, int count) {
+  int i = 0;
+  for (; 3 * i + 32 <= 3 * count; i += 8) {
+    const Wide v = Load<Wide>(rgba + 4 * i);
+    Store(rgb + 3 * i, __builtin_shufflevector(v, v, 0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, 16, 17, 18, 20, 21, 22, 24,
+                                               25, 26, 28, 29, 30, 0, 0, 0, 0, 0, 0, 0, 0));
+    const Wide a = __builtin_shufflevector(v, v, 3, 7, 11, 15, 19, 23, 27, 31, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                           0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+    std::memcpy(alpha + i, &a, 8);
+  }
+  for (; i < count; ++i) {
+    rgb[3 * i] = rgba[4 * i];
+    rgb[3 * i + 1] = rgba[4 * i + 1];
+    rgb[3 * i + 2] = rgba[4 * i + 2];
+    alpha[i] = rgba[4 * i + 3];
+  }
+}
+
 GXA_SPAN_CLONES void CopyRgbaOpaqueSpan(const uint8_t* rgba, uint32_t* dst, int count) {
   int i = 0;
   for (; i + 8 <= count; i += 8) Store(dst + i, Load<Wide>(rgba + 4 * i) | kWideAlpha);
@@ -223,7 +280,25 @@ void PixelSpans::JoinAlpha(const uint8_t* rgb, const uint8_t* alpha, uint32_t* o
   JoinAlphaSpan(rgb, alpha, out, count);
 }
 
+void PixelSpans::SplitAlpha(const uint8_t* rgba, uint8_t* rgb, uint8_t* alpha, int count) {
+  SplitAlphaSpan(rgba, rgb, alpha, count);
+}
+
 void PixelSpans::BlendOver(const uint8_t* rgba, uint32_t* dst, int count) { BlendOverAny(rgba, dst, count); }
+
+void PixelSpans::BlendJoined(const uint8_t* rgb, const uint8_t* alpha, uint32_t* dst, int count) {
+#ifdef GXA_SPAN_AVX2
+  if (kHasAvx2) return BlendJoinedAvx2(rgb, alpha, dst, count);
+#endif
+  // In pieces small enough for the stack.
+  constexpr int kPiece = 256;
+  uint32_t joined[kPiece];
+  for (int start = 0; start < count; start += kPiece) {
+    const int n = std::min(kPiece, count - start);
+    JoinAlphaSpan(rgb + 3 * start, alpha + start, joined, n);
+    BlendOverSpan(reinterpret_cast<const uint8_t*>(joined), dst + start, n);
+  }
+}
 
 void PixelSpans::BlendColor(uint32_t* dst, int count, Rgba c, const uint8_t* coverage) {
   if (!coverage) {

@@ -20,9 +20,13 @@ class PixelSpans {
   static void CopyRgbaOpaque(const uint8_t* rgba, uint32_t* dst, int count);
   // RGB beside a separate alpha row, joined into straight RGBA pixels.
   static void JoinAlpha(const uint8_t* rgb, const uint8_t* alpha, uint32_t* out, int count);
+  // The reverse: straight RGBA bytes apart into RGB and alpha rows.
+  static void SplitAlpha(const uint8_t* rgba, uint8_t* rgb, uint8_t* alpha, int count);
 
   // Straight RGBA pixels (bytes r, g, b, a) over dst, each with its own alpha.
   static void BlendOver(const uint8_t* rgba, uint32_t* dst, int count);
+  // RGB beside its alpha row over dst, as JoinAlpha then BlendOver.
+  static void BlendJoined(const uint8_t* rgb, const uint8_t* alpha, uint32_t* dst, int count);
   // One colour over dst, at its own alpha times coverage (null: full).
   static void BlendColor(uint32_t* dst, int count, Rgba c, const uint8_t* coverage = nullptr);
 };

@@ -19,6 +19,9 @@ class ScaledRows {
 
   // Target row y of the area into out (area.w pixels).
   void Row(int y, uint32_t* out);
+  // Without the alpha flag every row is opaque, so it may go straight to
+  // the target.
+  bool RowsAreOpaque() const { return !useAlpha_; }
 
  private:
   static constexpr int kOne = 256;  // fixed-point unit of the smooth weights
@@ -40,8 +43,9 @@ class ScaledRows {
   bool useAlpha_;
   double stepX_, stepY_;
   std::vector<Tap> columns_;
-  std::vector<Tap> mixColumns_;  // columns_ counted from the first one mixed
-  std::vector<uint16_t> blend_;  // one row mixed vertically, a channel a number
+  std::vector<Tap> mixColumns_;                  // columns_ as offsets into blend_
+  std::vector<int> firsts_, seconds_, weights_;  // the same, apart
+  std::vector<uint16_t> blend_;                  // one row mixed vertically, a channel a number
 };
 
 }  // namespace host

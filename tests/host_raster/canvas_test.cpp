@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "raster/canvas.h"
 
 namespace host {
@@ -144,6 +147,52 @@ TEST(Canvas, BitmapSourceRectAndScaling) {
   EXPECT_EQ(s.fb.GetPixel(1, 1), (Rgba{150, 0, 0}));
   s.canvas.DrawBitmap(b, {0, 1, 1, 1});  // smooth: between the middle pixels
   EXPECT_EQ(s.fb.GetPixel(0, 1), (Rgba{75, 0, 0}));
+}
+
+// The smooth scale in plain integers: two taps a direction at 1/256 weights,
+// rounded once at the end.
+Rgba SmoothAt(const Bitmap& b, int x, int y, int dw, int dh) {
+  auto taps = [](int i, int from, int to, int& first, int& second) {
+    const double f = (i + 0.5) * (double(from) / to) - 0.5;
+    const int whole = int(std::floor(f));
+    first = std::clamp(whole, 0, from - 1);
+    second = std::clamp(whole + 1, 0, from - 1);
+    return int(std::lround((f - whole) * 256));
+  };
+  int x0, x1, y0, y1;
+  const int wx = taps(x, b.Width(), dw, x0, x1), wy = taps(y, b.Height(), dh, y0, y1);
+  auto channel = [&](uint8_t Rgba::*c) {
+    const int top = b.GetPixel(x0, y0).*c * (256 - wx) + b.GetPixel(x1, y0).*c * wx;
+    const int bottom = b.GetPixel(x0, y1).*c * (256 - wx) + b.GetPixel(x1, y1).*c * wx;
+    return uint8_t((int64_t(top) * (256 - wy) + int64_t(bottom) * wy + 32768) >> 16);
+  };
+  return {channel(&Rgba::r), channel(&Rgba::g), channel(&Rgba::b), 255};
+}
+
+TEST(Canvas, SmoothScalesOfWideBitmapsMatchTheTwoTapSumEverywhere) {
+  for (const int depth : {24, 32}) {
+    Bitmap b(173, 61, depth);
+    for (int y = 0; y < b.Height(); ++y) {
+      for (int x = 0; x < b.Width(); ++x)
+        b.SetPixel(x, y, {uint8_t(x * 3 + y), uint8_t(x ^ (y * 5)), uint8_t(255 - x), 255});
+    }
+    // Down and up, to widths that leave a tail past the vector steps.
+    struct Extent {
+      int w, h;
+    };
+    for (const Extent to : {Extent{101, 43}, Extent{259, 90}}) {
+      Surface s(to.w + 4, to.h + 2);
+      s.canvas.DrawBitmap(b, {2, 1, to.w, to.h});
+      for (int y = 0; y < to.h; ++y) {
+        for (int x = 0; x < to.w; ++x) {
+          ASSERT_EQ(s.fb.GetPixel(2 + x, 1 + y), SmoothAt(b, x, y, to.w, to.h))
+              << depth << " bits to " << to.w << " at " << x << "," << y;
+        }
+      }
+      EXPECT_EQ(s.fb.GetPixel(1, 5), kBg);
+      EXPECT_EQ(s.fb.GetPixel(2 + to.w, 5), kBg);
+    }
+  }
 }
 
 TEST(Canvas, AlphaFlagBlendsWithTheBitmapsAlpha) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "raster/framebuffer.h"
@@ -93,6 +94,32 @@ TEST(PixelSpans, CopiesMakeOpaquePixelsAndJoinAlpha) {
     ASSERT_EQ(out[i], Framebuffer::Pack({rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2], alpha[i]}));
   }
   EXPECT_EQ(out[kWidth], 0xDEADBEEF);
+}
+
+TEST(PixelSpans, JoinedBlendAgreesWithJoinThenBlendAndSplitUndoesJoin) {
+  std::vector<uint8_t> rgb(3 * kWidth), alpha(kWidth);
+  std::vector<uint32_t> joined(kWidth), dst(kWidth);
+  for (int round = 0; round < 64; ++round) {
+    for (int i = 0; i < 3 * kWidth; ++i) rgb[i] = uint8_t(i * 13 + round * 29);
+    for (int i = 0; i < kWidth; ++i) {
+      // Runs of transparent, opaque and partial pixels; now and then a
+      // target pixel that is not opaque.
+      const int run = (i / 8 + round) % 3;
+      alpha[i] = run == 0 ? 0 : run == 1 ? 255 : uint8_t(i * 37 + round);
+      dst[i] = Framebuffer::Pack({uint8_t(255 - i), uint8_t(round), uint8_t(i * 5), uint8_t(i % 29 == 0 ? i : 255)});
+    }
+    PixelSpans::JoinAlpha(rgb.data(), alpha.data(), joined.data(), kWidth);
+    const std::vector<uint32_t> expected = ByRule(joined, dst);
+    PixelSpans::BlendJoined(rgb.data(), alpha.data(), dst.data(), kWidth);
+    ASSERT_EQ(dst, expected) << "round " << round;
+
+    std::vector<uint8_t> rgbBack(3 * kWidth + 1, 0xEE), alphaBack(kWidth + 1, 0xEE);
+    PixelSpans::SplitAlpha(Bytes(joined), rgbBack.data(), alphaBack.data(), kWidth);
+    ASSERT_TRUE(std::equal(rgb.begin(), rgb.end(), rgbBack.begin())) << "round " << round;
+    ASSERT_TRUE(std::equal(alpha.begin(), alpha.end(), alphaBack.begin())) << "round " << round;
+    EXPECT_EQ(rgbBack[3 * kWidth], 0xEE);
+    EXPECT_EQ(alphaBack[kWidth], 0xEE);
+  }
 }
 
 }  // namespace
