@@ -168,11 +168,17 @@ Result<void> ColorWheel::Render(std::int32_t pixels)
     if (!_row)
       return OutOfMemoryError();
   }
-  if (pixels < 1 || _wheel->Init(pixels, pixels, 24).IsError() || _wheel->GetWidth() < 1)
+  if (pixels < 1)
     return UnexpectedError("Bitmap has zero size.");
-  if (_wheel->AddAlpha().IsError())
-    return OutOfMemoryError();
-  RETURN_IF_ERROR(_table.Prepare(pixels, _centre.x, _radius, GetScheme()));
+  // A wheel bitmap of the right size is written over whole, pixel by pixel.
+  if (_wheel->GetWidth() != pixels || _wheel->GetHeight() != pixels || _wheel->GetDepth() != 24 || !_wheel->HasAlpha())
+  {
+    if (_wheel->Init(pixels, pixels, 24).IsError() || _wheel->GetWidth() < 1)
+      return UnexpectedError("Bitmap has zero size.");
+    if (_wheel->AddAlpha().IsError())
+      return OutOfMemoryError();
+  }
+  RETURN_IF_ERROR(_table.Prepare(pixels, static_cast<std::int32_t>(_centre.x), _radius, GetScheme()));
   for (std::int32_t y = 0; y < pixels; ++y)
   {
     RenderRow(y, _row.get());
@@ -198,25 +204,68 @@ inline Vector SectorToRgb(std::uint8_t sector, double f, double s, double v)
   return Vector(levels[order[0]], levels[order[1]], levels[order[2]]);
 }
 
-// One row of the wheel; the distance from the centre is saturation or value.
-template <bool kRadiusIsSaturation>
-void RenderPixels(std::int32_t n, const std::uint8_t* alpha, const std::uint8_t* sector, const double* fraction,
-                  const double* radial, double fixed, std::uint8_t* row)
+// The same levels as (1 - s w) v, with w = 0, 1, f or 1 - f written as
+// base + slope f; each is exact, so the channels come out to the bit without
+// a branch or a table on the stack. w = 0 gives the grey.
+struct SectorWeights
 {
-  for (std::int32_t x = 0; x < n; ++x, row += 4)
+  double base[6][3];
+  double slope[6][3];
+};
+
+constexpr SectorWeights MakeSectorWeights()
+{
+  constexpr double kBase[4] = {0.0, 1.0, 0.0, 1.0};
+  constexpr double kSlope[4] = {0.0, 0.0, 1.0, -1.0};
+  SectorWeights w{};
+  for (int sector = 0; sector < 6; ++sector)
   {
-    row[3] = alpha[x];
-    if (sector[x] == ColorWheelPixelTable::kUncoloured)
+    for (int c = 0; c < 3; ++c)
     {
-      row[0] = row[1] = row[2] = 0;
+      w.base[sector][c] = kBase[kSectorOrder[sector][c]];
+      w.slope[sector][c] = kSlope[kSectorOrder[sector][c]];
+    }
+  }
+  return w;
+}
+
+constexpr SectorWeights kWeights = MakeSectorWeights();
+
+inline std::uint8_t Level8(double base, double slope, double f, double grey, double s, double v)
+{
+  return To8((1.0 - s * ((base + slope * f) * grey)) * v);
+}
+
+// The coloured part of one row; the distance from the centre is saturation
+// or value. radial and alpha are indexed by the distance from the centre
+// column, sector and fraction from the row's first coloured column.
+template <bool kRadiusIsSaturation, bool kLinear>
+void RenderPixels(std::int32_t first, std::int32_t end, std::int32_t centre, const std::uint8_t* alpha,
+                  const double* radial, const std::uint8_t* sector, const double* fraction, double fixed,
+                  std::uint8_t* row)
+{
+  row += 4 * static_cast<std::size_t>(first);
+  for (std::int32_t x = first; x < end; ++x, row += 4, ++sector, ++fraction)
+  {
+    const std::int32_t k = x < centre ? centre - x : x - centre;
+    const double s = kRadiusIsSaturation ? radial[k] : fixed;
+    const double v = kRadiusIsSaturation ? fixed : radial[k];
+    row[3] = alpha[k];
+    if (kLinear)
+    {
+      // Linear colours go through the host's transform for display.
+      const Vector rgb = ConvertColorSpace(SectorToRgb(*sector, *fraction, s, v), GXA_TRANSFORM_TO_HOST);
+      row[0] = To8(rgb.x);
+      row[1] = To8(rgb.y);
+      row[2] = To8(rgb.z);
       continue;
     }
-    const double s = kRadiusIsSaturation ? radial[x] : fixed;
-    const double v = kRadiusIsSaturation ? fixed : radial[x];
-    const Vector rgb = SectorToRgb(sector[x], fraction[x], s, v);
-    row[0] = To8(rgb.x);
-    row[1] = To8(rgb.y);
-    row[2] = To8(rgb.z);
+    const double* base = kWeights.base[*sector];
+    const double* slope = kWeights.slope[*sector];
+    const double grey = s < kGreyFloor ? 0.0 : 1.0;
+    row[0] = Level8(base[0], slope[0], *fraction, grey, s, v);
+    row[1] = Level8(base[1], slope[1], *fraction, grey, s, v);
+    row[2] = Level8(base[2], slope[2], *fraction, grey, s, v);
   }
 }
 }  // namespace
@@ -224,29 +273,13 @@ void RenderPixels(std::int32_t n, const std::uint8_t* alpha, const std::uint8_t*
 void ColorWheel::RenderRow(std::int32_t y, std::uint8_t* row) const
 {
   const std::int32_t n = _table.GetSize();
-  const std::int64_t first = static_cast<std::int64_t>(y) * n;
-  const std::uint8_t* alpha = _table.GetAlpha() + first;
-  const std::uint8_t* sector = _table.GetSector() + first;
-  const double* fraction = _table.GetFraction() + first;
-  const double* radial = _table.GetRadial() + first;
-  if (_radiusIsSaturation)
-    RenderPixels<true>(n, alpha, sector, fraction, radial, _fixed, row);
-  else
-    RenderPixels<false>(n, alpha, sector, fraction, radial, _fixed, row);
-  if (!_linear)
-    return;
-  // Linear colours go through the host's transform for display, pixel by pixel.
-  for (std::int32_t x = 0; x < n; ++x, row += 4)
-  {
-    if (sector[x] == ColorWheelPixelTable::kUncoloured)
-      continue;
-    const double s = _radiusIsSaturation ? radial[x] : _fixed;
-    const double v = _radiusIsSaturation ? _fixed : radial[x];
-    const Vector rgb = ConvertColorSpace(SectorToRgb(sector[x], fraction[x], s, v), GXA_TRANSFORM_TO_HOST);
-    row[0] = To8(rgb.x);
-    row[1] = To8(rgb.y);
-    row[2] = To8(rgb.z);
-  }
+  const std::int32_t first = _table.GetFirst(y), end = _table.GetEnd(y);
+  std::fill(row, row + 4 * static_cast<std::size_t>(first), 0);
+  std::fill(row + 4 * static_cast<std::size_t>(end), row + 4 * static_cast<std::size_t>(n), 0);
+  const auto render = _radiusIsSaturation ? (_linear ? &RenderPixels<true, true> : &RenderPixels<true, false>)
+                                          : (_linear ? &RenderPixels<false, true> : &RenderPixels<false, false>);
+  render(first, end, _table.GetCentre(), _table.GetAlpha(y), _table.GetRadial(y), _table.GetSector(y),
+         _table.GetFraction(y), _fixed, row);
 }
 
 Vector ColorWheel::DisplayColor(const Vector& hsv) const

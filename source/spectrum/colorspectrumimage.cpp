@@ -1,7 +1,9 @@
 #include "colorspectrumimage.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstring>
 #include <new>
 
 #include "gxa_api.h"
@@ -12,8 +14,6 @@ namespace
 {
 // Below this saturation HsvToRgb answers a grey.
 constexpr double kGreyFloor = 0.001;
-// Per column: 1 - s, 1 - s f, 1 - s (1 - f) and s.
-constexpr int kColumnFactors = 4;
 // Where value, p, q and t go in each of HsvToRgb's six hue sectors.
 constexpr int kSectorOrder[6][3] = {{0, 3, 1}, {2, 0, 1}, {1, 0, 3}, {1, 2, 0}, {3, 1, 0}, {0, 1, 2}};
 
@@ -40,27 +40,67 @@ Result<void> ColorSpectrumImage::CreateBitmaps()
   return Ok();
 }
 
+namespace
+{
+// Sizes a bitmap as an edge x edge square with an alpha channel; one that
+// already is keeps its pixels, which the caller overwrites.
+Result<void> SizeSquare(BaseBitmap& bitmap, std::int32_t edge)
+{
+  if (bitmap.GetWidth() == edge && bitmap.GetHeight() == edge && bitmap.GetDepth() == 24 && bitmap.HasAlpha())
+    return Ok();
+  RETURN_IF_ERROR(bitmap.Init(edge, edge, 24));
+  return bitmap.AddAlpha();
+}
+
+// Four bytes r, g, b, 255 in memory order, as one store.
+std::uint32_t PackOpaque(std::uint32_t r, std::uint32_t g, std::uint32_t b)
+{
+  if constexpr (std::endian::native == std::endian::little)
+    return r | g << 8 | b << 16 | 0xFF000000u;
+  else
+    return r << 24 | g << 16 | b << 8 | 0xFFu;
+}
+
+// To8 for 0 <= c <= 1, through a 32-bit conversion that vectorises.
+std::uint32_t To8Unit(double c)
+{
+  return static_cast<std::uint32_t>(static_cast<std::int32_t>(c * 255.0 + 0.5));
+}
+}  // namespace
+
 Result<bool> ColorSpectrumImage::Prepare(std::int32_t edge, std::int32_t margin, double hue, bool linear)
 {
   if (_valid && edge == _edge && margin == _margin && hue == _hue && linear == _linear)
     return false;
+  // The margin stays transparent from the last build of the same geometry.
+  const bool marginsClear = _valid && edge == _edge && margin == _margin;
   _valid = false;
   RETURN_IF_ERROR(CreateBitmaps());
-  RETURN_IF_ERROR(_square->Init(edge, edge, 24));
-  RETURN_IF_ERROR(_square->AddAlpha());
-  if (_composed->GetWidth() != edge || _composed->GetHeight() != edge)
-  {
-    RETURN_IF_ERROR(_composed->Init(edge, edge, 24));
-    RETURN_IF_ERROR(_composed->AddAlpha());
-  }
-  _edge = edge;
-  _margin = margin;
-  RETURN_IF_ERROR(Fill(hue, linear));
+  RETURN_IF_ERROR(SizeSquare(*_square, edge));
+  RETURN_IF_ERROR(SizeSquare(*_composed, edge));
+  if (!_row || edge != _edge || margin != _margin)
+    RETURN_IF_ERROR(Allocate(edge, margin));
+  Fill(hue, linear, marginsClear);
   _hue = hue;
   _linear = linear;
   _valid = true;
   _boxX2 = -1;
   return true;
+}
+
+Result<void> ColorSpectrumImage::Allocate(std::int32_t edge, std::int32_t margin)
+{
+  const std::int32_t inner = std::max(edge - 2 * margin, 1);
+  _factors.reset(new (std::nothrow) double[static_cast<std::size_t>(inner) * 3]);
+  _row.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(std::max(edge, 1)) * 4]);
+  if (!_factors || !_row)
+  {
+    _row.reset();
+    return OutOfMemoryError();
+  }
+  _edge = edge;
+  _margin = margin;
+  return Ok();
 }
 
 void ColorSpectrumImage::PrepareColumns(double hue)
@@ -70,26 +110,30 @@ void ColorSpectrumImage::PrepareColumns(double hue)
   const double x = 6.0 * (hue == 1.0 ? 0.0 : hue);
   const double i = std::floor(x);
   const double f = x - i;
-  _sector = static_cast<std::int32_t>(i >= 0.0 && i < 6.0 ? i : 0.0);
+  const int* order = kSectorOrder[static_cast<std::int32_t>(i >= 0.0 && i < 6.0 ? i : 0.0)];
   for (std::int32_t c = 0; c <= steps; ++c)
   {
     const double s = steps > 0 ? static_cast<double>(c) / steps : 0.0;
-    double* column = _columns.get() + static_cast<std::ptrdiff_t>(c) * kColumnFactors;
-    column[0] = 1.0 - s;
-    column[1] = 1.0 - s * f;
-    column[2] = 1.0 - s * (1.0 - f);
-    column[3] = s;
+    // The value itself is the value times 1.0, to the bit.
+    const double levels[4] = {1.0, 1.0 - s, 1.0 - s * f, 1.0 - s * (1.0 - f)};
+    for (int k = 0; k < 3; ++k)
+      _factors[static_cast<std::size_t>(k) * (steps + 1) + c] = s < kGreyFloor ? 1.0 : levels[order[k]];
   }
 }
 
-Result<void> ColorSpectrumImage::Fill(double hue, bool linear)
+void ColorSpectrumImage::Fill(double hue, bool linear, bool marginsClear)
 {
   const std::int32_t inner = _edge - 2 * _margin;
-  _columns.reset(new (std::nothrow) double[static_cast<std::size_t>(std::max(inner, 1)) * kColumnFactors]);
-  _row.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(_edge) * 4]);
-  if (!_columns || !_row)
-    return OutOfMemoryError();
   PrepareColumns(hue);
+  if (marginsClear)
+  {
+    for (std::int32_t j = 0; j < inner; ++j)
+    {
+      FillRow(j, hue, linear, _row.get());
+      _square->SetRowPart(_margin, _margin + j, _row.get(), inner, GXA_PIXEL_RGBA8);
+    }
+    return;
+  }
   // The margin is transparent, so that the gadget's background shows.
   std::fill(_row.get(), _row.get() + static_cast<std::size_t>(_edge) * 4, 0);
   for (std::int32_t y = 0; y < _edge; ++y)
@@ -101,36 +145,33 @@ Result<void> ColorSpectrumImage::Fill(double hue, bool linear)
       std::fill(_row.get(), _row.get() + static_cast<std::size_t>(_edge) * 4, 0);
     _square->SetRow(y, _row.get(), _edge, GXA_PIXEL_RGBA8);
   }
-  return Ok();
 }
 
 void ColorSpectrumImage::FillRow(std::int32_t j, double hue, bool linear, std::uint8_t* row) const
 {
   const std::int32_t steps = _edge - 2 * _margin - 1;
   const double v = 1.0 - (steps > 0 ? static_cast<double>(j) / steps : 0.0);
-  const int* order = kSectorOrder[_sector];
-  for (std::int32_t c = 0; c <= steps; ++c, row += 4)
+  if (linear)
   {
-    row[3] = 255;
-    if (linear)
+    for (std::int32_t c = 0; c <= steps; ++c, row += 4)
     {
       const double s = steps > 0 ? static_cast<double>(c) / steps : 0.0;
       const Vector rgb = ConvertColorSpace(HsvToRgb(Vector(hue, s, v)), GXA_TRANSFORM_TO_HOST);
       row[0] = To8(rgb.x);
       row[1] = To8(rgb.y);
       row[2] = To8(rgb.z);
-      continue;
+      row[3] = 255;
     }
-    const double* column = _columns.get() + static_cast<std::ptrdiff_t>(c) * kColumnFactors;
-    if (column[3] < kGreyFloor)
-    {
-      row[0] = row[1] = row[2] = To8(v);
-      continue;
-    }
-    const double levels[4] = {v, column[0] * v, column[1] * v, column[2] * v};
-    row[0] = To8(levels[order[0]]);
-    row[1] = To8(levels[order[1]]);
-    row[2] = To8(levels[order[2]]);
+    return;
+  }
+  const std::size_t n = static_cast<std::size_t>(steps) + 1;
+  const double* red = _factors.get();
+  const double* green = red + n;
+  const double* blue = green + n;
+  for (std::size_t c = 0; c < n; ++c)
+  {
+    const std::uint32_t pixel = PackOpaque(To8Unit(red[c] * v), To8Unit(green[c] * v), To8Unit(blue[c] * v));
+    std::memcpy(row + 4 * c, &pixel, 4);
   }
 }
 

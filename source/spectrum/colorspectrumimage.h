@@ -36,7 +36,8 @@ public:
 
 private:
   Result<void> CreateBitmaps();
-  Result<void> Fill(double hue, bool linear);
+  Result<void> Allocate(std::int32_t edge, std::int32_t margin);
+  void Fill(double hue, bool linear, bool marginsClear);
   void FillRow(std::int32_t j, double hue, bool linear, std::uint8_t* row) const;
   void PrepareColumns(double hue);
   // Copies the square's pixels under the last marker back into the copy.
@@ -49,9 +50,9 @@ private:
   double _hue = -1.0;
   bool _linear = false;
   bool _valid = false;
-  // Per column of the square: the HsvToRgb factors of its saturation.
-  std::unique_ptr<double[]> _columns;
-  std::int32_t _sector = 0;
+  // Per channel, per column of the square: what HsvToRgb multiplies the
+  // value by at that column's saturation, 1.0 where it answers the value.
+  std::unique_ptr<double[]> _factors;
   std::unique_ptr<std::uint8_t[]> _row;
   RingCircleBitmap _marker;
   bool _markerBuilt = false;
