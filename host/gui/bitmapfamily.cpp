@@ -1,6 +1,7 @@
 #include "gui/bitmapfamily.h"
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,6 +13,7 @@
 #include "gui/measurecanvas.h"
 #include "raster/bitmap.h"
 #include "raster/imagecodec.h"
+#include "raster/pixelspans.h"
 
 namespace host {
 
@@ -51,7 +53,9 @@ int32_t BitmapFamily::Depth(const GxaBitmap* bmp) { return bmp ? B(bmp)->Depth()
 
 bool BitmapFamily::AddAlpha(GxaBitmap* bmp) {
   if (!bmp || B(bmp)->IsEmpty()) return false;
-  return B(bmp)->HasAlpha() || B(bmp)->AddAlphaChannel(255);
+  // A new channel is transparent, as init leaves a bitmap: a module writes
+  // the alpha of the pixels it means to show.
+  return B(bmp)->HasAlpha() || B(bmp)->AddAlphaChannel(0);
 }
 
 bool BitmapFamily::HasAlpha(const GxaBitmap* bmp) { return bmp && B(bmp)->HasAlpha(); }
@@ -101,14 +105,19 @@ bool BitmapFamily::SetRowPart(GxaBitmap* bmp, int32_t x0, int32_t y, const uint8
   uint8_t* alpha = bitmap.AlphaRow(y);
   if (format == GXA_PIXEL_RGB8) {
     // Colour only: the alpha stays as it was.
+    if (bpp == 3) {
+      std::memcpy(row, pixels, size_t(count) * 3);
+      return true;
+    }
     for (int i = 0; i < count; ++i, row += bpp, pixels += 3) row[0] = pixels[0], row[1] = pixels[1], row[2] = pixels[2];
     return true;
   }
-  if (alpha) alpha += x0;
-  for (int i = 0; i < count; ++i, row += bpp, pixels += 4) {
-    row[0] = pixels[0], row[1] = pixels[1], row[2] = pixels[2];
-    if (bpp == 4) row[3] = pixels[3];
-    if (alpha) alpha[i] = pixels[3];
+  if (bpp == 4) {
+    std::memcpy(row, pixels, size_t(count) * 4);
+  } else if (alpha) {
+    PixelSpans::SplitAlpha(pixels, row, alpha + x0, count);
+  } else {
+    for (int i = 0; i < count; ++i, row += 3, pixels += 4) row[0] = pixels[0], row[1] = pixels[1], row[2] = pixels[2];
   }
   return true;
 }
@@ -121,6 +130,14 @@ bool BitmapFamily::GetRowPart(const GxaBitmap* bmp, int32_t x0, int32_t y, uint8
   const uint8_t* row = bitmap.Row(y) + size_t(x0) * bpp;
   const uint8_t* alpha = bitmap.AlphaRow(y);
   if (alpha) alpha += x0;
+  if (format == GXA_PIXEL_RGBA8 && bpp == 3 && alpha) {
+    PixelSpans::JoinAlpha(row, alpha, reinterpret_cast<uint32_t*>(pixels), count);
+    return true;
+  }
+  if (format == GXA_PIXEL_RGB8 && bpp == 3) {
+    std::memcpy(pixels, row, size_t(count) * 3);
+    return true;
+  }
   const int step = format == GXA_PIXEL_RGBA8 ? 4 : 3;
   for (int i = 0; i < count; ++i, row += bpp, pixels += step) {
     pixels[0] = row[0], pixels[1] = row[1], pixels[2] = row[2];

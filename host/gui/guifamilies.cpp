@@ -9,6 +9,12 @@
 
 namespace host {
 
+namespace {
+// The global change event: after the dialogs have heard it, the host lays
+// out and repaints every window, as after any change to what they show.
+constexpr int32_t kGlobalChangeEvent = 604;
+}  // namespace
+
 void GuiFamilies::Install(Host& host) {
   host.Table().Install(DialogFamily::Table());
   host.Table().Install(UserAreaFamily::Table());
@@ -20,6 +26,7 @@ void GuiFamilies::Install(Host& host) {
     msg.SetInt64(GXA_MSG_EVENT_ARG1, e.arg1);
     msg.SetInt64(GXA_MSG_EVENT_ARG2, e.arg2);
     Gui::Get().GetScreen().DeliverCoreMessage(e.id, msg);
+    if (e.id == kGlobalChangeEvent && Gui::Exists() && Gui::Get().HasScreen()) Gui::Get().GetScreen().GlobalChange();
   });
 }
 

@@ -83,8 +83,8 @@ Size LayoutEngine::ContentSize(Group& group) {
     t.columns[cell.x] = std::max(t.columns[cell.x], min.w);
     t.rows[cell.y] = std::max(t.rows[cell.y], min.h);
     const LayoutFlags flags(child.Flags());
-    if (flags.ScalesHorizontally() && !child.IsFixedSize()) t.columnScales[cell.x] = true;
-    if (flags.ScalesVertically() && !child.IsFixedSize()) t.rowScales[cell.y] = true;
+    if (flags.ScalesHorizontally()) t.columnScales[cell.x] = true;
+    if (flags.ScalesVertically()) t.rowScales[cell.y] = true;
     t.cells.push_back(cell);
   }
   const Point sp = group.Spacing();
@@ -156,9 +156,8 @@ void LayoutEngine::ArrangeGrid(Group& group, const Rect& inner) {
 Rect LayoutEngine::PlaceInCell(const Widget& widget, const Rect& cell) const {
   const LayoutFlags flags(widget.Flags());
   const Size min = widget.MinSize();
-  const bool fixed = widget.IsFixedSize();
-  const auto [x, w] = Place(fixed ? Align::Start : flags.Horizontal(), cell.x, cell.w, min.w);
-  const auto [y, h] = Place(fixed ? Align::Start : flags.Vertical(), cell.y, cell.h, min.h);
+  const auto [x, w] = Place(flags.Horizontal(), cell.x, cell.w, min.w);
+  const auto [y, h] = Place(flags.Vertical(), cell.y, cell.h, min.h);
   return {x, y, w, h};
 }
 

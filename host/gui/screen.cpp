@@ -291,6 +291,13 @@ void Screen::DeliverCoreMessage(int32_t id, const Container& msg) {
   }
 }
 
+void Screen::GlobalChange() {
+  for (const auto& l : layers_) {
+    l->RequestLayout();
+    l->SetFullRepaint(true);
+  }
+}
+
 void Screen::ForgetArea(UserArea& area) { timers_.Remove(area); }
 
 void Screen::ForgetDialog(Dialog& dialog) {

@@ -98,6 +98,8 @@ class Screen {
   bool DropFiles(const InputEvent& e);
   // Broadcast events reach every open dialog's CoreMessage, then its user areas'.
   void DeliverCoreMessage(int32_t id, const Container& msg);
+  // Something every window may show has changed: each lays out and paints anew.
+  void GlobalChange();
   void ForgetArea(UserArea& area);
   // The dialog is being destroyed: its window layer goes.
   void ForgetDialog(Dialog& dialog);

@@ -23,8 +23,9 @@ class UserArea {
   // Focus redraws: the module may skip them and keep what it drew.
   static constexpr int32_t kReasonFocusGained = 0x62474643;
   static constexpr int32_t kReasonFocusLost = 0x624C4643;
-  // Attach flag: the area keeps its minimum size whatever its layout flags say.
-  static constexpr int32_t kFixedSize = 0x40000000;
+  // Attach flag: the area paints the whole of its frame, so the host does
+  // not fill its background first.
+  static constexpr int32_t kPaintsWholeFrame = 0x40000000;
 
   UserArea(const GxaUserAreaCallbacks* callbacks, void* user);
   ~UserArea();

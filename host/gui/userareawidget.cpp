@@ -35,8 +35,6 @@ Size UserAreaWidget::NaturalSize(const TextMeasure&) {
   return area_->MinSize().value_or(Size{});
 }
 
-bool UserAreaWidget::IsFixedSize() const { return (attachFlags_ & UserArea::kFixedSize) != 0; }
-
 void UserAreaWidget::OnResized() {
   if (area_) area_->Sized({Frame().w, Frame().h});
 }
@@ -45,7 +43,8 @@ void UserAreaWidget::Paint(PaintContext& ctx) {
   const int32_t reason = reason_;
   reason_ = 0;
   Canvas& canvas = ctx.Target();
-  if (reason == 0) canvas.FillRect(Frame(), ctx.Color(InterfaceColors::kBackground));
+  if (reason == 0 && !(attachFlags_ & UserArea::kPaintsWholeFrame))
+    canvas.FillRect(Frame(), ctx.Color(InterfaceColors::kBackground));
   if (!area_) return;
   const Rect visible = VisibleFrame();
   const Point origin = canvas.Origin();

@@ -24,7 +24,6 @@ class UserAreaWidget : public Widget {
   void RequestDraw();
 
   Size NaturalSize(const TextMeasure&) override;
-  bool IsFixedSize() const override;
   bool PaintsOwnBackground() const override { return true; }
   void Paint(PaintContext& ctx) override;
   bool AcceptsFocus() const override;

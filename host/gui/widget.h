@@ -71,8 +71,6 @@ class Widget {
   void SetMinSize(Size s) { minSize_ = s; }
   // The widget's own minimum before hints; groups are measured by the engine.
   virtual Size NaturalSize(const TextMeasure&) { return {}; }
-  // Stays at its minimum whatever the layout flags ask.
-  virtual bool IsFixedSize() const { return false; }
   // Called by the layout engine; reports a change of size to OnResized.
   void ApplyFrame(const Rect& frame);
   // Moves the frame (and the children's) without resizing: scrolling.

@@ -4,6 +4,11 @@
 
 namespace host {
 
+namespace {
+// Over something the mouse can take hold of and move (a marker, a handle).
+constexpr int32_t kCursorGrab = 20;
+}  // namespace
+
 SdlCursors::~SdlCursors() {
   for (auto& [id, cursor] : made_) SDL_FreeCursor(cursor);
 }
@@ -13,6 +18,7 @@ SDL_SystemCursor SdlCursors::SystemCursor(int32_t shape) {
     case GXA_CURSOR_CROSS:
     case GXA_CURSOR_EYEDROPPER: return SDL_SYSTEM_CURSOR_CROSSHAIR;
     case GXA_CURSOR_HAND:
+    case kCursorGrab:
     case GXA_CURSOR_DRAG_COPY:
     case GXA_CURSOR_COPY: return SDL_SYSTEM_CURSOR_HAND;
     case GXA_CURSOR_MOVE: return SDL_SYSTEM_CURSOR_SIZEALL;

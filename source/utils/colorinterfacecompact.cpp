@@ -10,9 +10,9 @@ namespace
 constexpr std::int32_t kRowFlags = GXA_ALIGN_H_SCALEFIT | GXA_ALIGN_TOP;
 constexpr std::int32_t kSquareFlags = GXA_ALIGN_LEFT | GXA_ALIGN_V_SCALEFIT;
 constexpr std::int32_t kSliderSpace = 6;
-// Not of fixed size: the host must hand the square its row's height, which
-// the square then takes as its size.
-constexpr std::int32_t kSquareAttach = 3;
+// The host hands the square its row's height, which the square then takes
+// as its size; the square paints all of its frame.
+constexpr std::int32_t kSquareAttach = 0x40000003;
 }  // namespace
 
 ColorInterfaceCompact::ColorInterfaceCompact(ColorChooserGui& chooser, SliderLayout layoutSliders)

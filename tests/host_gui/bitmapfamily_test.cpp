@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "core/filename.h"
 #include "core/handles.h"
@@ -44,7 +46,10 @@ TEST(BitmapFamily, PixelsAndRowsRoundTripWithTheirAlpha) {
   ASSERT_TRUE(Fns().init(b.h, 3, 2, 24));
   EXPECT_FALSE(Fns().has_alpha(b.h));
   ASSERT_TRUE(Fns().add_alpha(b.h));
-  EXPECT_EQ(Fns().get_alpha(b.h, 0, 0), 255);  // adding alpha keeps the picture visible
+  // A new channel is transparent, as a new 32-bit bitmap is: only the pixels
+  // given an alpha show (the spectrum's margin relies on it).
+  EXPECT_EQ(Fns().get_alpha(b.h, 0, 0), 0);
+  EXPECT_EQ(Fns().get_alpha(b.h, 2, 1), 0);
   const uint8_t row[12] = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120};
   ASSERT_TRUE(Fns().set_row(b.h, 1, row, 3, GXA_PIXEL_RGBA8));
   int32_t rgb[3];
@@ -87,7 +92,37 @@ TEST(BitmapFamily, RowPartsTouchOnlyTheirColumnsAndColourKeepsAlpha) {
     // Columns outside the row are refused, nothing is written.
     EXPECT_FALSE(Fns().set_row_part(b.h, 4, 1, rgba, 2, GXA_PIXEL_RGBA8));
     EXPECT_FALSE(Fns().get_row_part(b.h, -1, 0, back, 1, GXA_PIXEL_RGB8));
-    EXPECT_EQ(Fns().get_alpha(b.h, 4, 1), depth == 24 ? 255 : 0);
+    EXPECT_EQ(Fns().get_alpha(b.h, 4, 1), 0) << depth;
+  }
+}
+
+TEST(BitmapFamily, WideRowsKeepEveryPixelAndAlphaInBothDirections) {
+  // Long enough for the vector steps, odd so that a tail is left.
+  constexpr int kWidth = 203;
+  for (const int depth : {24, 32}) {
+    OwnedBitmap b;
+    ASSERT_TRUE(Fns().init(b.h, kWidth + 4, 2, depth));
+    if (depth == 24) ASSERT_TRUE(Fns().add_alpha(b.h));
+    std::vector<uint8_t> rgba(4 * kWidth);
+    for (size_t i = 0; i < rgba.size(); ++i) rgba[i] = uint8_t(i * 7 + i / 4);
+    ASSERT_TRUE(Fns().set_row_part(b.h, 3, 1, rgba.data(), kWidth, GXA_PIXEL_RGBA8));
+    for (int x = 0; x < kWidth; ++x) {
+      int32_t rgb[3];
+      Fns().get_pixel(b.h, x + 3, 1, rgb);
+      ASSERT_EQ(rgb[0], rgba[4 * x]) << depth << " at " << x;
+      ASSERT_EQ(rgb[2], rgba[4 * x + 2]) << depth << " at " << x;
+      ASSERT_EQ(Fns().get_alpha(b.h, x + 3, 1), rgba[4 * x + 3]) << depth << " at " << x;
+    }
+    // Neighbours of the part stay as they were.
+    EXPECT_EQ(Fns().get_alpha(b.h, 2, 1), 0);
+    EXPECT_EQ(Fns().get_alpha(b.h, kWidth + 3, 1), 0);
+    std::vector<uint8_t> back(4 * kWidth + 4, 0xEE);
+    ASSERT_TRUE(Fns().get_row_part(b.h, 3, 1, back.data(), kWidth, GXA_PIXEL_RGBA8));
+    EXPECT_TRUE(std::equal(rgba.begin(), rgba.end(), back.begin())) << depth;
+    EXPECT_EQ(back[4 * kWidth], 0xEE);  // nothing written past the row
+    std::vector<uint8_t> rgb(3 * kWidth);
+    ASSERT_TRUE(Fns().get_row_part(b.h, 3, 1, rgb.data(), kWidth, GXA_PIXEL_RGB8));
+    EXPECT_EQ(rgb[3 * 100 + 1], rgba[4 * 100 + 1]);
   }
 }
 

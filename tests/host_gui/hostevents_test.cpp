@@ -123,5 +123,27 @@ TEST_F(HostEventsTest, APageHoldsAModuleCustomGuiAndFreesItWithTheGadget) {
   EXPECT_EQ(Dialog::FromHandle(customHandle), nullptr);
 }
 
+TEST_F(HostEventsTest, OnlyTheGlobalChangeEventLaysOutAndRepaintsTheWindows) {
+  GuiFixture gui({300, 100});
+  TestDialog d;
+  TestArea area;
+  d.layout = AreaAlone(area, GXA_ALIGN_LEFT);
+  gui.Show(d);
+  ASSERT_EQ(gui.FrameOf(d, 5).w, area.minW);
+  // The area would now like to be wider, but has not said so.
+  area.minW = 120;
+  area.drawReasons.clear();
+  host_->Table().Table()->events->post(1000492, 0, 0);
+  gui.screen().Render();
+  EXPECT_EQ(gui.FrameOf(d, 5).w, 40);
+  EXPECT_TRUE(area.drawReasons.empty());
+
+  host_->Table().Table()->events->post(604, 0, 0);
+  gui.screen().Render();
+  EXPECT_EQ(area.coreMessages, (std::vector<int32_t>{1000492, 604}));
+  EXPECT_EQ(gui.FrameOf(d, 5).w, 120);
+  EXPECT_FALSE(area.drawReasons.empty());
+}
+
 }  // namespace
 }  // namespace host

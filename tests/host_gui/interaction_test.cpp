@@ -222,25 +222,37 @@ TEST(Interaction, DropsOnOtherGadgetsGoToTheirDialogAndLeavingIsReported) {
   EXPECT_EQ(gui.headless->Cursor(), GXA_CURSOR_ARROW);
 }
 
-TEST(Interaction, FixedSizeAreasKeepTheirMinimum) {
+TEST(Interaction, AreasThatPaintTheirWholeFrameStillScaleAndAreNotClearedFirst) {
   GuiFixture gui({300, 100});
   TestDialog d;
-  TestArea fixed, stretched;
+  TestArea whole, plain;
   d.layout = [&](GxaDialog* h) {
     Dlg().group_begin(h, 0, kFill, 1, 0, nullptr, 0);
-    AddArea(h, 5, kFill, fixed, UserArea::kFixedSize);
-    AddArea(h, 6, kFill, stretched);
+    AddArea(h, 5, kFill, whole, UserArea::kPaintsWholeFrame | 3);
+    AddArea(h, 6, kFill, plain);
     Dlg().group_end(h);
   };
+  auto green = [](TestArea& area) {
+    Ua().set_pen_rgb(area.handle, 0, 1, 0);
+    Ua().draw_rect(area.handle, 0, 0, 39, 19);
+  };
+  whole.draw = green;
+  plain.draw = green;
   gui.Show(d);
-  EXPECT_EQ(gui.FrameOf(d, 5).w, fixed.minW);
-  EXPECT_EQ(gui.FrameOf(d, 5).h, fixed.minH);
+  // The flag says nothing of size: both areas take the width of the window.
+  EXPECT_EQ(gui.FrameOf(d, 5).w, 300);
   EXPECT_EQ(gui.FrameOf(d, 6).w, 300);
-  // A new minimum size takes effect when the area says so.
-  stretched.minH = 50;
-  EXPECT_TRUE(Ua().layout_changed(stretched.handle));
-  EXPECT_EQ(gui.FrameOf(d, 6).h, 100 - fixed.minH - 4);
-  EXPECT_EQ(Ua().height(stretched.handle), 100 - fixed.minH - 4);
+  EXPECT_GT(gui.FrameOf(d, 5).h, whole.minH);
+  // Drawn again without painting: only the plain area is cleared by the host.
+  whole.draw = nullptr;
+  plain.draw = nullptr;
+  Ua().redraw(whole.handle);
+  Ua().redraw(plain.handle);
+  gui.screen().Render();
+  const Rect w = gui.FrameOf(d, 5), p = gui.FrameOf(d, 6);
+  const Framebuffer& shown = gui.headless->LastFrame();
+  EXPECT_EQ(shown.GetPixel(w.x + 20, w.y + 10), (Rgba{0, 255, 0, 255}));
+  EXPECT_NE(shown.GetPixel(p.x + 20, p.y + 10), (Rgba{0, 255, 0, 255}));
 }
 
 TEST(Interaction, OnlyChangedGadgetsAreRedrawn) {
