@@ -165,6 +165,20 @@ std::int32_t BaseBitmap::Load(const Filename& file)
   GXA_BMP_CALL(GXA_LOAD_NOMEMORY, load_file, file.Get());
 }
 
+std::int32_t BaseBitmap::LoadPicture(const Filename& file, std::string& why)
+{
+  why.clear();
+  if (!file.IsValid())
+    return GXA_LOAD_NOTFOUND;
+  const GxaBitmapFns* fns = Fns();
+  if (!_bmp || !GXA_HAS(fns, load_picture))
+    return GXA_LOAD_NOMEMORY;
+  char message[1024] = {};
+  const std::int32_t loaded = fns->load_picture(_bmp, file.Get(), message, sizeof message);
+  why = message;
+  return loaded;
+}
+
 bool BaseBitmap::SetColorProfile(const GxaColorProfile* profile)
 {
   GXA_BMP_CALL(false, set_profile, profile);

@@ -2,6 +2,7 @@
 // A host bitmap (GxaBitmap), owned: 24 or 32 bits, with an optional 8-bit
 // alpha channel. Move-only; CopyTo makes copies.
 #include <cstdint>
+#include <string>
 
 #include "filename.h"
 #include "gxa_api.h"
@@ -46,6 +47,9 @@ public:
   // GXA_LOAD_*.
   std::int32_t Load(const Filename& file);
   bool SetColorProfile(const GxaColorProfile* profile);
+  // A picture the user chose (GXA_LOAD_*); why receives the host's reason on
+  // failure, naming the file.
+  std::int32_t LoadPicture(const Filename& file, std::string& why);
 
 private:
   void Release();

@@ -680,6 +680,14 @@ typedef struct GxaBitmapFns {
    * or written then. Lets a small stamp touch only the pixels it covers. */
   bool (*set_row_part)(GxaBitmap* bmp, int32_t x, int32_t y, const uint8_t* pixels, int32_t count, int32_t format);
   bool (*get_row_part)(const GxaBitmap* bmp, int32_t x, int32_t y, uint8_t* pixels, int32_t count, int32_t format);
+  /* A picture the user opened: PNG or JPEG whose name fits its content, at
+   * most 100 megapixels, not CMYK. An embedded ICC profile is converted to
+   * sRGB, the chooser's working space, and the bitmap carries sRGB. One of
+   * GXA_LOAD_*; on failure bmp is unchanged and message (when not null)
+   * receives a UTF-8 line that names the file, cut to message_size bytes
+   * with its terminating zero. UI thread only; the host's window keeps
+   * drawing while a large picture decodes. */
+  int32_t (*load_picture)(GxaBitmap* bmp, const GxaFilename* file, char* message, int32_t message_size);
 } GxaBitmapFns;
 
 /* =================================================================== colour */

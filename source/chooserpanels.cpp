@@ -10,6 +10,7 @@
 #include "geuserarea.h"
 #include "kelvin/colorinterfacekelvin.h"
 #include "mixer/colorinterfacemixer.h"
+#include "picture/colorinterfacepicture.h"
 #include "spectrum/colorinterfacespectrum.h"
 #include "swatches/colorinterfaceswatchsystem.h"
 #include "utils/colorfieldarea.h"
@@ -43,6 +44,7 @@ Result<std::unique_ptr<ColorInterface>> ChooserPanels::Create(Panel panel, Color
     case Panel::Compact:
       return Make<ColorInterfaceCompact>(chooser, [](ColorChooserGui& owner) { return owner.LayoutCompactSliders(); });
     case Panel::Spectrum: return Make<ColorInterfaceSpectrum>(chooser);
+    case Panel::Picture: return Make<ColorInterfacePicture>(chooser);
     case Panel::Rgb: return Make<ColorInterfaceRGB>(chooser.GetColorUnit());
     case Panel::Hsv: return Make<ColorInterfaceHSV>();
     case Panel::Kelvin: return Make<ColorInterfaceKelvin>();
@@ -51,7 +53,7 @@ Result<std::unique_ptr<ColorInterface>> ChooserPanels::Create(Panel panel, Color
     case Panel::Hex: return Make<ColorInterfaceHex>();
     case Panel::Swatches: return Make<ColorInterfaceSwatchSystem>(chooser);
     default:
-      // Wheel and picture.
+      // The wheel.
       return std::unique_ptr<ColorInterface>();
   }
 }
@@ -60,6 +62,7 @@ void ChooserPanels::WriteDefaults(BaseContainer& state)
 {
   // Kelvin keeps nothing until its first edit (temperature and tint read 0).
   ColorInterfaceMixer::WriteDefaults(state);
+  ColorInterfacePicture::WriteDefaults(state);
 }
 
 Result<std::unique_ptr<GeUserArea>> ChooserPanels::CreateColorField(ColorChooserGui& chooser, std::int32_t width,

@@ -2,7 +2,7 @@
 // Where the chooser meets the concrete panel and gadget classes: creation of
 // each panel kind and of the chooser's own gadgets, and the few operations
 // the chooser calls on one kind in particular. A kind whose class is not
-// part of the module yet (wheel, picture) is created as
+// part of the module yet (the wheel) is created as
 // null, and the chooser leaves its body empty.
 #include <memory>
 

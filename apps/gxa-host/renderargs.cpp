@@ -45,17 +45,24 @@ Outcome<RenderArgs> RenderArgs::Read(ArgParser& args) {
   const auto theme = args.Option("--theme");
   const auto page = args.Option("--page");
   const auto out = args.Option("--out");
+  const auto picture = args.Option("--picture");
   r.listGadgets = args.Flag("--list-gadgets");
   if (!options) return R::Fail(options.Error());
   if (!args.Finish()) return R::Fail(args.Error());
   if ((!out || out->empty()) && !r.listGadgets) return R::Fail("--out FILE.png is missing");
   if (page && *page != "demo") return R::Fail("--page knows only 'demo'");
-  if (page && (!r.settings.empty() || r.value || r.brightness))
-    return R::Fail("--page demo takes no --settings or values");
+  if (page && (!r.settings.empty() || r.value || r.brightness || picture))
+    return R::Fail("--page demo takes no --settings, values or --picture");
+  if (picture && picture->empty()) return R::Fail("--picture needs a PNG or JPEG file");
   r.options = std::move(options.Value());
   auto prefsRead = ReadPrefs(prefs, theme, r.options.prefs);
   if (!prefsRead) return R::Fail(prefsRead.Error());
   r.demoPage = page.has_value();
+  if (picture) {
+    r.picture = *picture;
+    // The picture mode is the start mode (preference 1119) unless one was given.
+    if (!r.options.prefs.Find(1119)) r.options.prefs.SetInt32(1119, 3);
+  }
   if (out) r.out = *out;
   return r;
 }

@@ -18,6 +18,8 @@ struct RenderArgs {
   bool demoPage = false;
   bool listGadgets = false;
   std::filesystem::path out;  // empty: no picture, only the gadget list
+  // Opened in the picture mode (which --picture switches on) once the chooser shows.
+  std::optional<std::filesystem::path> picture;
 
   static Outcome<RenderArgs> Read(ArgParser& args);
   // The one chooser asked for; setting names come from the module's registrations.

@@ -4,9 +4,12 @@
 #include <filesystem>
 
 #include "automation/gadgetlist.h"
+#include "automation/inputdriver.h"
+#include "color/picturefile.h"
 #include "gui/dialog.h"
 #include "page/demopage.h"
 #include "page/keycatalog.h"
+#include "raster/bitmap.h"
 #include "renderargs.h"
 #include "verbregistry.h"
 
@@ -16,13 +19,15 @@ namespace {
 
 constexpr const char* kUsage =
     "render [--settings K=V ...] [--prefs ID=V ...] [--value r,g,b[,a]] [--brightness B[,MAX]] [--scale 1|2] "
-    "[--width W] [--theme dark|light] [--page demo] [--list-gadgets] --out FILE.png [host options]";
+    "[--width W] [--theme dark|light] [--picture FILE] [--page demo] [--list-gadgets] --out FILE.png [host options]";
 
 int Fail(const std::string& message, int status) {
   std::fprintf(stderr, "gxa-host render: %s\n", message.c_str());
   if (status == 2) std::fprintf(stderr, "usage: gxa-host %s\n", kUsage);
   return status;
 }
+
+constexpr int32_t kPictureFileField = 0x3EC0002;
 
 void Warn(const std::string& message) { std::fprintf(stderr, "gxa-host render: warning: %s\n", message.c_str()); }
 
@@ -44,6 +49,19 @@ void PrintGadgets(AutomationHost& a) {
     std::printf("chooser '%s':\n", p->Key().c_str());
     for (const GadgetEntry& e : GadgetList::Of(*chooser)) std::printf("  %s\n", GadgetList::Line(e).c_str());
   }
+}
+
+// The picture goes into the chooser's file name field, as a user would type
+// it; the host's own loader says first whether it will load.
+Outcome<Done> OpenPicture(AutomationHost& a, const std::filesystem::path& file) {
+  Bitmap check;
+  std::string error;
+  if (!PictureFile::Load(file, check, error)) return Outcome<Done>::Fail(error);
+  const auto& parameters = a.Page().Parameters();
+  Widget* field = parameters.empty() ? nullptr : a.FindGadget(parameters.front()->Key(), kPictureFileField);
+  if (!field) return Outcome<Done>::Fail("--picture: the chooser shows no picture mode (is it hidden by cfld?)");
+  a.Input().Type(*field, file.string(), InputDriver::Commit::Enter);
+  return Done{};
 }
 
 int RunRender(std::span<const std::string> raw) {
@@ -68,6 +86,10 @@ int RunRender(std::span<const std::string> raw) {
     auto opened = a.Open(std::move(spec));
     if (!opened) return Fail(opened.Error(), 1);
   }
+  if (request->picture) {
+    auto shown = OpenPicture(a, *request->picture);
+    if (!shown) return Fail(shown.Error(), 1);
+  }
   if (request->listGadgets) PrintGadgets(a);
   if (request->out.empty()) return 0;
   WarnAboutOut(request->out);
@@ -91,6 +113,9 @@ VerbHelp Help() {
        {"--value r,g,b[,a]", "the colour, 0 to 1 each; alpha needs --settings acol=1 (default 0.8,0.32,0.12)"},
        {"--brightness B[,MAX]", "brightness and its maximum, for --settings retT=2 (default 1,1)"},
        {"--theme dark|light", "the interface theme, preference 1134 (default dark)"},
+       {"--picture FILE",
+        "open a PNG or JPEG picture in the chooser's picture mode, which becomes the start mode "
+        "(preference 1119) unless --prefs says otherwise (default: none)"},
        {"--page demo", "draw the demo page instead: one chooser per kind of colour parameter"},
        {"--list-gadgets",
         "print every gadget of the chooser(s): hexadecimal ID, kind, panel, frame (x,y WxH "

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "color/colorprofile.h"
+#include "color/picturefile.h"
 #include "core/handles.h"
 #include "gui/measurecanvas.h"
 #include "raster/bitmap.h"
@@ -170,6 +171,27 @@ int32_t BitmapFamily::LoadFile(GxaBitmap* bmp, const GxaFilename* file) {
   return B(bmp)->Load(path, error) ? GXA_LOAD_OK : GXA_LOAD_DAMAGED;
 }
 
+int32_t BitmapFamily::LoadPicture(GxaBitmap* bmp, const GxaFilename* file, char* message, int32_t messageSize) {
+  auto answer = [&](int32_t code, const std::string& text) {
+    if (message && messageSize > 0) {
+      const size_t n = std::min(text.size(), size_t(messageSize) - 1);
+      std::memcpy(message, text.data(), n);
+      message[n] = 0;
+    }
+    return code;
+  };
+  if (!bmp || !file) return answer(GXA_LOAD_NOTFOUND, "no picture file given");
+  const std::filesystem::path path(FromHandle(file)->Path());
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec))
+    return answer(GXA_LOAD_NOTFOUND, "'" + path.string() + "': no such file");
+  std::string error;
+  Bitmap picture;
+  if (!PictureFile::Load(path, picture, error)) return answer(GXA_LOAD_DAMAGED, error);
+  *B(bmp) = std::move(picture);
+  return answer(GXA_LOAD_OK, "");
+}
+
 bool BitmapFamily::SetProfile(GxaBitmap* bmp, const GxaColorProfile* profile) {
   if (!bmp) return false;
   const auto* p = reinterpret_cast<const ColorProfile*>(profile);
@@ -220,6 +242,7 @@ const GxaBitmapFns* BitmapFamily::Table() {
       &CanvasTextHeight,
       &SetRowPart,
       &GetRowPart,
+      &LoadPicture,
   };
   return &table;
 }

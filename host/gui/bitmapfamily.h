@@ -34,6 +34,7 @@ class BitmapFamily {
   static bool ScaleTo(const GxaBitmap* src, GxaBitmap* dst, bool filter);
   static int32_t LoadFile(GxaBitmap* bmp, const GxaFilename* file);
   static bool SetProfile(GxaBitmap* bmp, const GxaColorProfile* profile);
+  static int32_t LoadPicture(GxaBitmap* bmp, const GxaFilename* file, char* message, int32_t messageSize);
   static GxaCanvas* CanvasCreate(int32_t w, int32_t h, int32_t depth);
   static void CanvasDestroy(GxaCanvas* canvas);
   static int32_t CanvasTextWidth(GxaCanvas* canvas, const char* text);

@@ -2,6 +2,7 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 
@@ -10,6 +11,7 @@
 #include <png.h>
 
 #include "core/replacedfile.h"
+#include "raster/pngiccprofile.h"
 
 namespace host {
 
@@ -41,19 +43,41 @@ void JpegEmitMessage(j_common_ptr info, int level) {
   ++info->err->num_warnings;
 }
 
+std::string SizeText(uint64_t w, uint64_t h) { return std::to_string(w) + " x " + std::to_string(h); }
+
+bool WithinLimit(uint64_t w, uint64_t h, int64_t maxPixels, std::string& error) {
+  if (w <= uint64_t(Bitmap::kMaxSide) && h <= uint64_t(Bitmap::kMaxSide) && w * h <= uint64_t(maxPixels)) return true;
+  error = "picture too large (" + SizeText(w, h) + ", at most " + std::to_string(maxPixels / 1000000) + " megapixels)";
+  return false;
+}
+
 // Holds no objects with destructors: libjpeg leaves it through longjmp.
-bool RunJpegDecode(jpeg_decompress_struct& info, JpegErrorManager& err, std::span<const uint8_t> data, Bitmap& out,
-                   bool& cmyk, bool& inverted, std::string& error) {
+bool RunJpegDecode(jpeg_decompress_struct& info, JpegErrorManager& err, std::span<const uint8_t> data,
+                   const ImageCodec::PictureOptions& options, Bitmap& out, bool& cmyk, bool& inverted,
+                   std::string& error) {
   if (setjmp(err.jump)) return false;
   jpeg_mem_src(&info, data.data(), static_cast<unsigned long>(data.size()));
+  if (options.icc) jpeg_save_markers(&info, JPEG_APP0 + 2, 0xFFFF);
   jpeg_read_header(&info, TRUE);
   cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
   inverted = info.saw_Adobe_marker;
+  if (cmyk && options.refuseCmyk) {
+    error = "CMYK JPEG pictures are not supported; save it as RGB";
+    return false;
+  }
+  if (!WithinLimit(info.image_width, info.image_height, options.maxPixels, error)) return false;
+  if (options.icc) {
+    JOCTET* icc = nullptr;
+    unsigned int length = 0;
+    if (jpeg_read_icc_profile(&info, &icc, &length) && icc) {
+      options.icc->assign(icc, icc + length);
+      std::free(icc);
+    }
+  }
   info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
   jpeg_start_decompress(&info);
   if (!out.Init(int(info.output_width), int(info.output_height), cmyk ? 32 : 24)) {
-    error =
-        "picture too large (" + std::to_string(info.output_width) + " x " + std::to_string(info.output_height) + ")";
+    error = "picture too large (" + SizeText(info.output_width, info.output_height) + ")";
     return false;
   }
   while (info.output_scanline < info.output_height) {
@@ -86,19 +110,46 @@ bool ImageCodec::Decode(std::span<const uint8_t> data, Bitmap& out, std::string&
   return false;
 }
 
+bool ImageCodec::DecodePicture(std::span<const uint8_t> data, const PictureOptions& options, Bitmap& out,
+                               std::string& error) {
+  if (options.icc) options.icc->clear();
+  switch (Detect(data)) {
+    case Format::Png: return DecodePng(data, options, out, error);
+    case Format::Jpeg: return DecodeJpeg(data, options, out, error);
+    case Format::Unknown: break;
+  }
+  error = data.empty() ? "empty picture data" : "not a PNG or JPEG picture";
+  return false;
+}
+
 bool ImageCodec::DecodePng(std::span<const uint8_t> data, Bitmap& out, std::string& error) {
+  return DecodePng(data, PictureOptions{}, out, error);
+}
+
+bool ImageCodec::DecodeJpeg(std::span<const uint8_t> data, Bitmap& out, std::string& error) {
+  return DecodeJpeg(data, PictureOptions{}, out, error);
+}
+
+bool ImageCodec::DecodePng(std::span<const uint8_t> data, const PictureOptions& options, Bitmap& out,
+                           std::string& error) {
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
   if (!png_image_begin_read_from_memory(&image, data.data(), data.size())) {
     error = std::string("damaged PNG data: ") + image.message;
     return false;
   }
+  if (!WithinLimit(image.width, image.height, options.maxPixels, error)) {
+    png_image_free(&image);
+    return false;
+  }
+  // Deep pictures without gamma information are sRGB-encoded far more often
+  // than linear, whatever libpng assumes by default.
+  image.flags |= PNG_IMAGE_FLAG_16BIT_sRGB;
   const bool alpha = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
   image.format = alpha ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB;
   Bitmap decoded;
-  if (image.width > uint32_t(Bitmap::kMaxSide) || image.height > uint32_t(Bitmap::kMaxSide) ||
-      !decoded.Init(int(image.width), int(image.height), alpha ? 32 : 24)) {
-    error = "picture too large (" + std::to_string(image.width) + " x " + std::to_string(image.height) + ")";
+  if (!decoded.Init(int(image.width), int(image.height), alpha ? 32 : 24)) {
+    error = "picture too large (" + SizeText(image.width, image.height) + ")";
     png_image_free(&image);
     return false;
   }
@@ -107,11 +158,13 @@ bool ImageCodec::DecodePng(std::span<const uint8_t> data, Bitmap& out, std::stri
     png_image_free(&image);
     return false;
   }
+  if (options.icc) PngIccProfile::Find(data, *options.icc);
   out = std::move(decoded);
   return true;
 }
 
-bool ImageCodec::DecodeJpeg(std::span<const uint8_t> data, Bitmap& out, std::string& error) {
+bool ImageCodec::DecodeJpeg(std::span<const uint8_t> data, const PictureOptions& options, Bitmap& out,
+                            std::string& error) {
   if (data.empty()) {
     error = "empty picture data";
     return false;
@@ -125,10 +178,11 @@ bool ImageCodec::DecodeJpeg(std::span<const uint8_t> data, Bitmap& out, std::str
   Bitmap decoded;
   bool cmyk = false, inverted = false;
   std::string failure;
-  const bool ok = RunJpegDecode(info, err, data, decoded, cmyk, inverted, failure);
+  const bool ok = RunJpegDecode(info, err, data, options, decoded, cmyk, inverted, failure);
   jpeg_destroy_decompress(&info);
   if (!ok || err.truncated) {
     error = !failure.empty() ? failure : std::string("damaged JPEG data: ") + err.message;
+    if (options.icc) options.icc->clear();
     return false;
   }
   if (cmyk) {

@@ -1,0 +1,120 @@
+#include "color/picturefile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+#include <lcms2.h>
+
+#include "color/colorprofile.h"
+#include "color/transformcache.h"
+#include "raster/imagecodec.h"
+
+namespace host
+{
+
+namespace
+{
+std::string Lowercase(std::string text)
+{
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+  return text;
+}
+
+ImageCodec::Format FormatOfName(const std::string& extension)
+{
+  if (extension == ".png")
+    return ImageCodec::Format::Png;
+  if (extension == ".jpg" || extension == ".jpeg" || extension == ".jpe" || extension == ".jfif")
+    return ImageCodec::Format::Jpeg;
+  return ImageCodec::Format::Unknown;
+}
+
+const char* FormatName(ImageCodec::Format format)
+{
+  switch (format)
+  {
+    case ImageCodec::Format::Png: return "PNG";
+    case ImageCodec::Format::Jpeg: return "JPEG";
+    case ImageCodec::Format::Unknown: break;
+  }
+  return "unknown";
+}
+}  // namespace
+
+bool PictureFile::Load(const std::filesystem::path& file, Bitmap& out, std::string& error)
+{
+  std::vector<std::uint8_t> data;
+  if (!ImageCodec::ReadFile(file, data, error))
+    return false;
+  std::string why;
+  if (!NameFitsContent(file, data, why) || !Decode(data, out, why))
+  {
+    error = "'" + file.string() + "': " + why;
+    return false;
+  }
+  return true;
+}
+
+bool PictureFile::Decode(std::span<const std::uint8_t> data, Bitmap& out, std::string& error)
+{
+  std::vector<std::uint8_t> icc;
+  ImageCodec::PictureOptions options;
+  options.maxPixels = kMaxPixels;
+  options.refuseCmyk = true;
+  options.icc = &icc;
+  Bitmap decoded;
+  if (!ImageCodec::DecodePicture(data, options, decoded, error))
+    return false;
+  ToWorkingSpace(decoded, icc);
+  out = std::move(decoded);
+  return true;
+}
+
+bool PictureFile::NameFitsContent(const std::filesystem::path& file, std::span<const std::uint8_t> data,
+                                  std::string& error)
+{
+  const ImageCodec::Format named = FormatOfName(Lowercase(file.extension().string()));
+  const ImageCodec::Format held = ImageCodec::Detect(data);
+  if (named == ImageCodec::Format::Unknown)
+  {
+    error = "not a picture file (the name should end in .png, .jpg or .jpeg)";
+    return false;
+  }
+  if (held == ImageCodec::Format::Unknown)
+  {
+    error = data.empty() ? "the file is empty" : std::string("not a ") + FormatName(named) + " picture";
+    return false;
+  }
+  if (held != named)
+  {
+    error = std::string("holds a ") + FormatName(held) + " picture, but its name says " + FormatName(named);
+    return false;
+  }
+  return true;
+}
+
+void PictureFile::ToWorkingSpace(Bitmap& bitmap, std::span<const std::uint8_t> icc)
+{
+  const ColorProfile& working = ColorProfile::Srgb();
+  bitmap.SetProfile(working.Body());
+  if (icc.empty())
+    return;
+  std::string ignored;
+  // A profile that cannot describe RGB pixels (grey, damaged) says nothing
+  // usable about them; they are shown as sRGB then.
+  const std::optional<ColorProfile> embedded = ColorProfile::FromMemory(icc, ignored);
+  if (!embedded || *embedded == working)
+    return;
+  const bool alpha = bitmap.Depth() == 32;
+  const std::uint32_t format = alpha ? TYPE_RGBA_8 : TYPE_RGB_8;
+  const std::shared_ptr<void> transform =
+      TransformCache::Shared().Get(*embedded, working, format, format, alpha ? cmsFLAGS_COPY_ALPHA : 0);
+  if (!transform)
+    return;
+  for (int y = 0; y < bitmap.Height(); ++y)
+    cmsDoTransform(static_cast<cmsHTRANSFORM>(transform.get()), bitmap.Row(y), bitmap.Row(y),
+                   cmsUInt32Number(bitmap.Width()));
+}
+
+}  // namespace host

@@ -1,0 +1,68 @@
+#pragma once
+// The picture mode: a file name field, a toolbar (mosaic on or off, add,
+// delete and reduce samples, the number of samples), the sample size or the
+// mosaic level, and the picture in a scroll group of stored height. The
+// picture, the sample list and the options live in the chooser's state, so
+// they come back with the layout; the zoom and the scroll do not.
+#include <cstdint>
+#include <string>
+
+#include "picture/colorimagearea.h"
+#include "utils/colorinterface.h"
+#include "utils/specialbitmapbutton.h"
+
+class ColorInterfacePicture : public ColorInterface
+{
+public:
+  static constexpr std::int32_t kLevel = 0x3EC0001;
+  static constexpr std::int32_t kFile = 0x3EC0002;
+  static constexpr std::int32_t kArea = 0x3EC0003;
+  static constexpr std::int32_t kAreaGroup = 0x3EC0004;
+  static constexpr std::int32_t kSampleSize = 0x3EC0006;
+  static constexpr std::int32_t kStrip = 0x3EC0007;
+  static constexpr std::int32_t kStripGroup = 0x3EC0008;
+  static constexpr std::int32_t kMosaicButton = 0x3EC0009;
+  static constexpr std::int32_t kAddButton = 0x3EC000A;
+  static constexpr std::int32_t kDeleteButton = 0x3EC000B;
+  static constexpr std::int32_t kReduceButton = 0x3EC000C;
+  static constexpr std::int32_t kScrollGroup = 0x3EC000D;
+  static constexpr std::int32_t kOptionsRow = 0x3EC000E;
+  static constexpr std::int32_t kToolbar = 0x3EC000F;
+  static constexpr std::int32_t kSampleCount = 0x3EC0010;
+  static constexpr std::int32_t kAreaHeight = 0x3EC0019;
+  static constexpr std::int32_t kUnsetLevel = 0x7FFFFFFF;
+
+  explicit ColorInterfacePicture(ColorChooserGui& chooser);
+
+  static void WriteDefaults(BaseContainer& state);
+
+  void Update(ColorChooserGui& chooser) override;
+  Result<void> CreateLayout(ColorChooserGui& chooser) override;
+  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser) override;
+
+  ColorImageArea& GetArea() { return _area; }
+
+private:
+  Result<void> InitButtons();
+  Result<void> LayoutToolbar(ColorChooserGui& chooser);
+  Result<void> LayoutOptions(ColorChooserGui& chooser);
+  Result<void> LayoutPicture(ColorChooserGui& chooser);
+  // Loads the stored picture when it is not the one shown.
+  void FollowStoredFile(ColorChooserGui& chooser);
+  Result<void> LoadPictureFileCommand(ColorChooserGui& chooser, bool keepSamples);
+  std::int64_t StoredLevel(const ColorChooserGui& chooser) const;
+  void ApplyOptions(ColorChooserGui& chooser);
+  void ShowSampleCount();
+  Result<bool> TakeSampleColour(ColorChooserGui& chooser);
+  Result<bool> SampleCommand(std::int32_t id, ColorChooserGui& chooser);
+
+  ColorChooserGui& _chooser;
+  ColorImageArea _area;
+  SpecialBitmapButton _mosaicButton;
+  SpecialBitmapButton _addButton;
+  SpecialBitmapButton _deleteButton;
+  SpecialBitmapButton _reduceButton;
+  std::int32_t _buttonsState = 0;
+  std::string _shownFile;
+  std::string _loadError;
+};

@@ -1,0 +1,196 @@
+// The image mosaic on host bitmaps: tile sizes and layout seen in the mosaic's
+// pixels, the colour each tile gets, and the tally used for speed checked
+// against sorting every pixel record of every tile, over many pictures.
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "drawinghost.h"
+#include "picture/colorimagemosaic.h"
+#include "picture/mosaicaxis.h"
+#include "picture/mosaicpixel.h"
+#include "utils/colorconversions.h"
+
+namespace drawingtest {
+namespace {
+
+int ToByte(double c) { return std::clamp(static_cast<int>(c * 255.0 + 0.5), 0, 255); }
+
+Rgb HsvToRgb8(double h, double s, double v) {
+  const Vector rgb = HsvToRgb(Vector(h, s, v));
+  return {ToByte(rgb.x), ToByte(rgb.y), ToByte(rgb.z)};
+}
+
+// The tile colour as stated for the mosaic: collect the tile's records, take
+// the mean value, sort the records by hue key, find the most frequent key
+// (the smaller on a tie) and average hue and saturation over it.
+Rgb ReferenceTile(const BaseBitmap& picture, int x0, int y0, int w, int h) {
+  std::vector<MosaicPixel> records;
+  double valueSum = 0.0;
+  for (int y = y0; y < y0 + h; ++y) {
+    for (int x = x0; x < x0 + w; ++x) {
+      int r, g, b;
+      picture.GetPixel(x, y, r, g, b);
+      records.push_back(MosaicPixel::FromRgb8(uint8_t(r), uint8_t(g), uint8_t(b)));
+      valueSum += records.back().value;
+    }
+  }
+  std::vector<const MosaicPixel*> order;
+  for (const MosaicPixel& p : records) order.push_back(&p);
+  std::sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->key < b->key; });
+  size_t bestStart = 0, bestRun = 0;
+  for (size_t i = 0; i < order.size();) {
+    size_t j = i;
+    while (j < order.size() && order[j]->key == order[i]->key) ++j;
+    if (j - i > bestRun) {
+      bestRun = j - i;
+      bestStart = i;
+    }
+    i = j;
+  }
+  double hue = 0.0, saturation = 0.0;
+  for (size_t i = bestStart; i < bestStart + bestRun; ++i) {
+    hue += order[i]->hue;
+    saturation += order[i]->saturation;
+  }
+  return HsvToRgb8(hue / bestRun, saturation / bestRun, valueSum / records.size());
+}
+
+class MosaicTest : public DrawingTest {
+ protected:
+  void MakePicture(int w, int h, const std::function<Rgb(int, int)>& at) {
+    ASSERT_TRUE(_picture.Init(w, h, 24).IsOk());
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        const Rgb c = at(x, y);
+        _picture.SetPixel(x, y, c.r, c.g, c.b);
+      }
+    ASSERT_TRUE(_mosaic.Init(_picture).IsOk());
+  }
+
+  const BaseBitmap& Level(std::int64_t level) {
+    auto built = _mosaic.GetMosaic(level);
+    EXPECT_TRUE(built.IsOk());
+    return *built.GetValue();
+  }
+
+  std::vector<int64_t> Sizes() {
+    std::vector<int64_t> sizes;
+    for (int64_t level = 0; level < _mosaic.GetLevelCount(); ++level) sizes.push_back(_mosaic.GetTileSize(level));
+    return sizes;
+  }
+
+  BaseBitmap _picture;
+  ColorImageMosaic _mosaic;
+};
+
+TEST_F(MosaicTest, TileSizesRunFromTheWholePictureToOnePixel) {
+  MakePicture(7, 3, [](int, int) { return Rgb{1, 2, 3}; });
+  EXPECT_EQ(Sizes(), (std::vector<int64_t>{7, 3, 2, 1}));
+  MakePicture(4, 13, [](int, int) { return Rgb{1, 2, 3}; });
+  EXPECT_EQ(Sizes(), (std::vector<int64_t>{13, 6, 4, 3, 2, 1}));
+  // Levels beyond either end are clamped.
+  EXPECT_EQ(_mosaic.GetTileSize(-4), 13);
+  EXPECT_EQ(_mosaic.GetTileSize(99), 1);
+}
+
+TEST_F(MosaicTest, LevelZeroIsOneTileOfTheDominantHueAtTheMeanValue) {
+  // 40 red pixels outvote 20 dark blue ones, but the blue darkens the tile.
+  MakePicture(10, 6, [](int x, int y) { return y * 10 + x < 40 ? Rgb{255, 0, 0} : Rgb{0, 0, 128}; });
+  const BaseBitmap& tile = Level(0);
+  const double value = (40.0 + 20.0 * 128.0 / 255.0) / 60.0;
+  const Rgb expected{ToByte(value), 0, 0};
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < 10; ++x) ASSERT_EQ(At(tile, x, y), expected) << x << ", " << y;
+}
+
+TEST_F(MosaicTest, EdgeTilesShareTheRemainder) {
+  // Every column has its own hue, rising to the right, so each tile takes the
+  // hue of its first column on the tie and the runs show where tiles start.
+  MakePicture(19, 4, [](int x, int) { return HsvToRgb8(x / 24.0, 1.0, 1.0); });
+  ASSERT_EQ(_mosaic.GetTileSize(3), 4);
+  const BaseBitmap& tiles = Level(3);
+  // 19 = 4 tiles of 4 and 3 left over: one more pixel for the first tile,
+  // two more for the last.
+  const int starts[] = {0, 0, 0, 0, 0, 5, 5, 5, 5, 9, 9, 9, 9, 13, 13, 13, 13, 13, 13};
+  for (int x = 0; x < 19; ++x) {
+    EXPECT_EQ(At(tiles, x, 0), At(_picture, starts[x], 0)) << "column " << x;
+    EXPECT_EQ(At(tiles, x, 3), At(tiles, x, 0)) << "column " << x;
+  }
+  EXPECT_DOUBLE_EQ(_mosaic.GetTileCentre(2, 1, 3).x, 2.5);
+  EXPECT_DOUBLE_EQ(_mosaic.GetTileCentre(6, 1, 3).x, 7.0);
+  EXPECT_DOUBLE_EQ(_mosaic.GetTileCentre(18, 1, 3).x, 16.0);
+  // Fewer than two whole tiles down: the column is one tile.
+  EXPECT_DOUBLE_EQ(_mosaic.GetTileCentre(6, 3, 3).y, 2.0);
+  EXPECT_DOUBLE_EQ(_mosaic.GetTileCentre(6, 3, 18).y, 3.5);
+}
+
+TEST_F(MosaicTest, LastLevelShowsThePictureUnchanged) {
+  std::mt19937 random(7);
+  MakePicture(23, 17, [&](int, int) { return Rgb{int(random() % 256), int(random() % 256), int(random() % 256)}; });
+  const BaseBitmap& pixels = Level(_mosaic.GetLevelCount() - 1);
+  for (int y = 0; y < 17; ++y)
+    for (int x = 0; x < 23; ++x) ASSERT_EQ(At(pixels, x, y), At(_picture, x, y));
+  auto colour = _mosaic.GetTileColour(5, 9, _mosaic.GetLevelCount() - 1);
+  ASSERT_TRUE(colour.IsOk());
+  const Rgb at = At(_picture, 5, 9);
+  EXPECT_EQ(Rgb(ToByte(colour.GetValue().x), ToByte(colour.GetValue().y), ToByte(colour.GetValue().z)), at);
+}
+
+TEST_F(MosaicTest, GreysVoteForKeyZeroAndKeepTheirMeanValue) {
+  for (int g = 0; g < 256; ++g) ASSERT_EQ(MosaicPixel::FromRgb8(g, g, g).key, 0) << g;
+  // A picture of greys and a few faint cyans: the greys outvote them at hue 0
+  // with saturation 0, so the tile stays grey.
+  MakePicture(8, 8, [](int x, int y) { return (x + y) % 5 == 0 ? Rgb{90, 100, 100} : Rgb{x * 30, x * 30, x * 30}; });
+  const BaseBitmap& tile = Level(0);
+  const Rgb c = At(tile, 3, 3);
+  EXPECT_EQ(c.r, c.g);
+  EXPECT_EQ(c.g, c.b);
+}
+
+TEST_F(MosaicTest, HuesRoundingToAFullTurnVoteWithRed) {
+  EXPECT_EQ(MosaicPixel::FromRgb8(255, 0, 1).key, 0);
+  EXPECT_EQ(MosaicPixel::FromRgb8(255, 0, 1).hue, 0.0);
+  // Three reds just below a full turn and two at 1 degree beat three at 2 degrees.
+  const Rgb row[] = {{255, 0, 1}, {255, 0, 1}, {255, 0, 1}, {255, 4, 0},
+                     {255, 4, 0}, {255, 9, 0}, {255, 9, 0}, {255, 9, 0}};
+  MakePicture(8, 1, [&](int x, int) { return row[x]; });
+  EXPECT_EQ(At(Level(0), 0, 0), ReferenceTile(_picture, 0, 0, 8, 1));
+  EXPECT_EQ(At(Level(0), 0, 0).g, 0);
+}
+
+TEST_F(MosaicTest, EveryTileMatchesSortingItsPixelRecords) {
+  std::mt19937 random(2026);
+  for (int picture = 0; picture < 60; ++picture) {
+    const int w = 1 + int(random() % 37), h = 1 + int(random() % 29);
+    // A small palette with noise makes ties and near-ties between keys common.
+    std::vector<Rgb> palette(2 + random() % 6);
+    for (Rgb& c : palette) c = {int(random() % 256), int(random() % 256), int(random() % 256)};
+    const int noise = int(random() % 4);
+    MakePicture(w, h, [&](int, int) {
+      Rgb c = palette[random() % palette.size()];
+      auto jitter = [&](int v) { return std::clamp(v + int(random() % (2 * noise + 1)) - noise, 0, 255); };
+      return Rgb{jitter(c.r), jitter(c.g), jitter(c.b)};
+    });
+    for (int64_t level = 0; level < _mosaic.GetLevelCount(); ++level) {
+      const int64_t size = _mosaic.GetTileSize(level);
+      if (size < 2) continue;
+      const BaseBitmap& tiles = Level(level);
+      const MosaicAxis across(w, size), down(h, size);
+      for (int64_t ty = 0; ty < down.GetCount(); ++ty)
+        for (int64_t tx = 0; tx < across.GetCount(); ++tx) {
+          const int x0 = int(across.GetStart(tx)), y0 = int(down.GetStart(ty));
+          const Rgb expected = ReferenceTile(_picture, x0, y0, int(across.GetWidth(tx)), int(down.GetWidth(ty)));
+          ASSERT_EQ(At(tiles, x0, y0), expected)
+              << "picture " << picture << " (" << w << " x " << h << ") size " << size << " tile " << tx << ", " << ty;
+          const int x1 = int(across.GetStart(tx) + across.GetWidth(tx)) - 1;
+          const int y1 = int(down.GetStart(ty) + down.GetWidth(ty)) - 1;
+          ASSERT_EQ(At(tiles, x1, y1), expected);
+        }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace drawingtest

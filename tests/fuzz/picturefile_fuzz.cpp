@@ -1,0 +1,50 @@
+// Fuzz target for pictures the user opens: any bytes are refused with a
+// message or decode into a non-empty sRGB bitmap within the pixel limit,
+// whatever PNG chunks, JPEG markers or embedded profile they carry.
+#include "color/colorprofile.h"
+#include "color/picturefile.h"
+#include "fuzztarget.h"
+#include "raster/pngiccprofile.h"
+#include "testpictures.h"
+
+namespace gxa_fuzz {
+namespace {
+
+void Run(std::span<const uint8_t> bytes) {
+  std::vector<uint8_t> icc;
+  if (host::PngIccProfile::Find(bytes, icc)) Expect(!icc.empty(), "a found profile has bytes");
+  Expect(icc.size() <= host::PngIccProfile::kMaxBytes, "profiles are bounded");
+  host::Bitmap picture;
+  std::string error;
+  if (!host::PictureFile::Decode(bytes, picture, error)) {
+    Expect(!error.empty(), "a refusal says why");
+    Expect(picture.IsEmpty(), "a refusal leaves the bitmap alone");
+    return;
+  }
+  Expect(!picture.IsEmpty(), "a decoded picture has pixels");
+  Expect(int64_t(picture.Width()) * picture.Height() <= host::PictureFile::kMaxPixels, "the pixel limit holds");
+  Expect(picture.Profile() == host::ColorProfile::Srgb().Body(), "pictures come out in sRGB");
+}
+
+std::vector<Bytes> Seeds() {
+  using namespace testpictures;
+  auto at = [](int x, int y) { return Rgb8(x * 30, y * 40, 90); };
+  PngOptions palette;
+  palette.colorType = PNG_COLOR_TYPE_PALETTE;
+  PngOptions deep;
+  deep.colorType = PNG_COLOR_TYPE_RGBA;
+  deep.bitDepth = 16;
+  deep.interlaced = true;
+  PngOptions wide;
+  wide.icc = WideGamutLinearProfile();
+  JpegOptions progressive;
+  progressive.progressive = true;
+  progressive.icc = wide.icc;
+  return {Png(5, 4, at),       Png(5, 4, at, palette), Png(3, 3, at, deep),
+          Png(4, 2, at, wide), Jpeg(8, 8, at),         Jpeg(9, 7, at, progressive)};
+}
+
+const bool kRegistered = Register({"picturefile", &Run, &Seeds, 3000});
+
+}  // namespace
+}  // namespace gxa_fuzz

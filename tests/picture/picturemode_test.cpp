@@ -1,0 +1,131 @@
+// The picture mode of a real chooser on the host's page: a picture typed
+// into the file name field is shown and sampled, the sample's colour reaches
+// the host, a picture that cannot be loaded leaves the empty area and says
+// why, and an embedded profile decides the colour that is picked.
+#include <fstream>
+
+#include "chooserpagetest.h"
+#include "gui/widget.h"
+#include "tempfolder.h"
+#include "testpictures.h"
+
+namespace choosertest {
+namespace {
+using testpictures::Rgb8;
+
+constexpr std::int32_t kFile = 0x3EC0002;
+constexpr std::int32_t kArea = 0x3EC0003;
+constexpr std::int32_t kSampleCount = 0x3EC0010;
+constexpr std::int32_t kMosaicButton = 0x3EC0009;
+constexpr std::int32_t kLevel = 0x3EC0001;
+constexpr std::int32_t kPictureMode = 3;
+
+class PictureModeTest : public ChooserPageTest {
+ protected:
+  void OpenPictureMode(int scale = 1) {
+    host::Container prefs = Modes();
+    prefs.SetInt32(kPrefStartMode, kPictureMode);
+    Start(prefs, 0, scale);
+    Open("c", Settings(0), Plain(0.5, 0.5, 0.5));
+  }
+
+  std::filesystem::path Write(const std::string& name, const std::vector<uint8_t>& bytes) {
+    const auto path = _folder.Path() / name;
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return path;
+  }
+
+  void LoadPicture(const std::filesystem::path& path) {
+    Host().Input().Type(Gadget("c", kFile), path.string(), host::InputDriver::Commit::Enter);
+  }
+
+  host::Rgba AreaPixel(int x, int y) { return Picture("c", kArea).GetPixel(x, y); }
+
+  TempFolder _folder;
+};
+
+TEST_F(PictureModeTest, APictureShowsAndItsMiddleSampleBecomesTheColour) {
+  OpenPictureMode();
+  ASSERT_TRUE(Started());
+  const auto path =
+      Write("halves.png",
+            testpictures::Png(40, 30, [](int x, int) { return x < 20 ? Rgb8(220, 30, 40) : Rgb8(30, 60, 200); }));
+  LoadPicture(path);
+  const host::ColorValue value = Data("c");
+  EXPECT_NEAR(value.color[0], 30 / 255.0, 1e-9);
+  EXPECT_NEAR(value.color[1], 60 / 255.0, 1e-9);
+  EXPECT_NEAR(value.color[2], 200 / 255.0, 1e-9);
+  EXPECT_EQ(Gadget("c", kSampleCount).Text().value_or(""), "1 sample");
+  // The picture is drawn: red on the left, blue on the right, away from the marker.
+  const host::Widget& area = Gadget("c", kArea);
+  const host::Rgba left = AreaPixel(area.Frame().w / 2 - 30, area.Frame().h / 2 - 20);
+  EXPECT_GT(left.r, 200);
+  EXPECT_LT(left.b, 60);
+  EXPECT_EQ(State("c").GetInt32(0x3EC0012), 1);
+}
+
+TEST_F(PictureModeTest, APictureThatFailsToLoadLeavesTheEmptyAreaAndSaysWhy) {
+  OpenPictureMode();
+  ASSERT_TRUE(Started());
+  const host::Bitmap empty = Picture("c", kArea);
+  const auto path = Write("broken.png", {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 1, 2, 3});
+  LoadPicture(path);
+  const std::string said = Gadget("c", kSampleCount).Text().value_or("");
+  EXPECT_NE(said.find("broken.png"), std::string::npos) << said;
+  EXPECT_NE(said.find("damaged PNG"), std::string::npos) << said;
+  const host::Bitmap after = Picture("c", kArea);
+  ASSERT_EQ(after.Width(), empty.Width());
+  ASSERT_EQ(after.Height(), empty.Height());
+  for (int y = 0; y < after.Height(); ++y)
+    for (int x = 0; x < after.Width(); ++x) ASSERT_EQ(after.GetPixel(x, y), empty.GetPixel(x, y)) << x << ", " << y;
+}
+
+TEST_F(PictureModeTest, AnEmbeddedWideGamutProfileDecidesThePickedColour) {
+  OpenPictureMode();
+  ASSERT_TRUE(Started());
+  testpictures::PngOptions options;
+  options.icc = testpictures::WideGamutLinearProfile();
+  LoadPicture(Write("wide.png", testpictures::Png(
+                                    9, 9, [](int, int) { return Rgb8(128, 128, 128); }, options)));
+  // Linear 128 of 255 is sRGB 188.
+  const host::ColorValue value = Data("c");
+  for (int c = 0; c < 3; ++c) EXPECT_NEAR(value.color[c] * 255.0, 188.0, 1.01);
+}
+
+TEST_F(PictureModeTest, ANarrowPictureIsCentred) {
+  OpenPictureMode();
+  ASSERT_TRUE(Started());
+  LoadPicture(Write("narrow.png", testpictures::Png(4, 40, [](int, int) { return Rgb8(250, 250, 0); })));
+  const host::Bitmap shown = Picture("c", kArea);
+  const int row = shown.Height() / 4;
+  int first = -1, last = -1;
+  for (int x = 0; x < shown.Width(); ++x) {
+    const host::Rgba c = shown.GetPixel(x, row);
+    if (c.r > 240 && c.g > 240 && c.b < 20) {
+      if (first < 0) first = x;
+      last = x;
+    }
+  }
+  ASSERT_GE(first, 0);
+  EXPECT_NEAR(first, shown.Width() - 1 - last, 1);
+  EXPECT_GT(first, 10);
+}
+
+TEST_F(PictureModeTest, MosaicLevelZeroPicksTheDominantHue) {
+  OpenPictureMode();
+  ASSERT_TRUE(Started());
+  // Mostly green with a blue stripe: at level 0 the one tile is green.
+  LoadPicture(Write("mostly.png", testpictures::Png(30, 20, [](int x, int) {
+                      return x < 24 ? Rgb8(20, 180, 40) : Rgb8(10, 10, 250);
+                    })));
+  Click("c", kMosaicButton);
+  ASSERT_TRUE(Find("c", kLevel));
+  Host().Input().Type(Gadget("c", kLevel), "0", host::InputDriver::Commit::Enter);
+  const host::ColorValue value = Data("c");
+  EXPECT_GT(value.color[1], value.color[0] + 0.3);
+  EXPECT_GT(value.color[1], value.color[2] + 0.3);
+  EXPECT_EQ(State("c").GetInt32(kLevel), 0);
+}
+
+}  // namespace
+}  // namespace choosertest
