@@ -218,10 +218,8 @@ void ColorInterfacePicture::ApplyOptions(ColorChooserGui& chooser)
   {
     chooser.SetInt32(kSampleSize, state.GetInt32(kSampleSize, 1), 1, 9, 2);
   }
-  const bool any = _area.HasPicture();
   for (SpecialBitmapButton* button : {&_mosaicButton, &_addButton, &_deleteButton, &_reduceButton})
     button->Redraw();
-  (void)any;
 }
 
 void ColorInterfacePicture::ShowSampleCount()
@@ -231,7 +229,7 @@ void ColorInterfacePicture::ShowSampleCount()
   if (!_area.HasPicture())
     text = String(_loadError);
   else
-    text = String(std::to_string(count) + (count == 1 ? " sample" : " samples"));
+    text = String(std::to_string(count));
   _chooser.SetString(kSampleCount, text);
 }
 

@@ -55,7 +55,7 @@ TEST_F(PictureModeTest, APictureShowsAndItsMiddleSampleBecomesTheColour) {
   EXPECT_NEAR(value.color.x, 30 / 255.0, 1e-9);
   EXPECT_NEAR(value.color.y, 60 / 255.0, 1e-9);
   EXPECT_NEAR(value.color.z, 200 / 255.0, 1e-9);
-  EXPECT_EQ(Gadget("c", kSampleCount).Text().value_or(""), "1 sample");
+  EXPECT_EQ(Gadget("c", kSampleCount).Text().value_or(""), "1");
   // The picture is drawn: red on the left, blue on the right, away from the marker.
   const host::Widget& area = Gadget("c", kArea);
   const host::Rgba left = AreaPixel(area.Frame().w / 2 - 30, area.Frame().h / 2 - 20);
