@@ -19,6 +19,7 @@
 #include "../tests/support/testpictures.h"
 #include "basebitmap.h"
 #include "color/colorfamily.h"
+#include "core/families.h"
 #include "core/filename.h"
 #include "gui/bitmapfamily.h"
 #include "hostaccess.h"
@@ -43,6 +44,7 @@ struct HostTables
     table.size = sizeof table;
     table.bitmaps = host::BitmapFamily::Table();
     table.color = host::ColorFamily();
+    table.filenames = host::FilenameFamily();
     SetHostTable(&table);
   }
 };
@@ -94,7 +96,10 @@ void LoadWithMosaic(benchmark::State& state, const char* extension)
     std::string why;
     ColorImageMosaic mosaic;
     if (picture.LoadPicture(file, why) != GXA_LOAD_OK || mosaic.Init(picture).IsError())
+    {
       state.SkipWithError(why.c_str());
+      break;
+    }
     benchmark::DoNotOptimize(mosaic.GetLevelCount());
   }
 }
@@ -135,7 +140,10 @@ void LevelChange(benchmark::State& state)
     bool rebuilt = false;
     benchmark::DoNotOptimize(mosaic.GetMosaic(level, &rebuilt).IsOk());
     if (!rebuilt)
+    {
       state.SkipWithError("the level was not rebuilt");
+      break;
+    }
   }
   state.SetLabel("tile " + std::to_string(mosaic.GetTileSize(level)));
 }

@@ -56,9 +56,6 @@ public:
   bool GroupBorderSpace(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom);
   bool GroupBorder(std::int32_t border);
   bool ScrollGroupBegin(std::int32_t id, std::int32_t flags, std::int32_t scrollFlags);
-  // Size hints of a laid-out gadget (a scroll group: its size in the
-  // directions it scrolls); 0 keeps the gadget's own minimum.
-  bool SetSizeHints(std::int32_t id, std::int32_t w, std::int32_t h);
   bool LayoutFlushGroup(std::int32_t id);
   // Minimum size hints of a gadget or group laid out already (pixels << 14).
   bool SetSizeHints(std::int32_t id, std::int32_t w, std::int32_t h);
