@@ -10,7 +10,7 @@
 # usage: scripts/fuzz.sh [TARGET|all] [SECONDS]
 #   TARGET: the name of a tests/fuzz/TARGET_fuzz.cpp (containercodec, storedfiles,
 #   documentjson, scenario, cliargs, colortext, presetitem, presetindex, gplpalette,
-#   asepalette, picturefile)
+#   asepalette, picturefile, portalresponse, swatchbytes, swatchpreset, hostcall)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 target=${1:-all}

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "core/host.h"
+#include "numberarg.h"
 
 namespace host::cli {
 
@@ -55,12 +56,9 @@ Outcome<ColorToolsCall> ColorToolsCall::Parse(const std::string& entry, const st
 }
 
 Outcome<double> ColorToolsCall::Number(const std::string& text, ArgType type) {
-  char* end = nullptr;
-  // An underflow (5e-324, 1e-400) is still a number; an overflow is infinite.
-  const double v = std::strtod(text.c_str(), &end);
-  if (text.empty() || std::isspace(static_cast<unsigned char>(text.front())) || *end != '\0' || !std::isfinite(v)) {
-    return Outcome<double>::Fail("'" + text + "' is not a number");
-  }
+  const std::optional<double> read = NumberArg::Real(text);
+  if (!read) return Outcome<double>::Fail("'" + text + "' is not a number");
+  const double v = *read;
   // The entry takes a C integer: a value it cannot hold would wrap.
   const double r = std::round(v);  // as the call rounds it
   if (type == ArgType::Int32 && (r < -2147483648.0 || r > 2147483647.0)) {

@@ -1,13 +1,12 @@
 #include "swatchcall.h"
 
 #include <array>
-#include <cerrno>
-#include <cmath>
-#include <cstdlib>
+#include <filesystem>
 
 #include "core/documentstore.h"
 #include "core/host.h"
 #include "core/jsontext.h"
+#include "numberarg.h"
 
 namespace host::cli {
 
@@ -15,21 +14,9 @@ namespace {
 
 using json = nlohmann::json;
 
-std::optional<double> Number(const std::string& text) {
-  char* end = nullptr;
-  errno = 0;
-  const double v = std::strtod(text.c_str(), &end);
-  if (text.empty() || *end != '\0' || errno == ERANGE || !std::isfinite(v)) return std::nullopt;
-  return v;
-}
+std::optional<double> Number(const std::string& text) { return NumberArg::Real(text); }
 
-std::optional<int32_t> Integer(const std::string& text) {
-  char* end = nullptr;
-  errno = 0;
-  const long long v = std::strtoll(text.c_str(), &end, 10);
-  if (text.empty() || *end != '\0' || errno == ERANGE || v < INT32_MIN || v > INT32_MAX) return std::nullopt;
-  return int32_t(v);
-}
+std::optional<int32_t> Integer(const std::string& text) { return NumberArg::Int32(text); }
 
 std::optional<bool> Boolean(const std::string& text) {
   if (text == "1" || text == "true") return true;
@@ -111,10 +98,16 @@ json DataJson(const GxaSwatchDataTable& d, const GxaSwatchGroupTable& g, GxaSwat
 
 GxaDocument* Handle(Document& doc) { return reinterpret_cast<GxaDocument*>(&doc); }
 
-// A document named on the command line, for the entries that take another one.
-Document LoadOther(const std::string& path) {
+// A document named on the command line, for the entries that take another
+// one. One that cannot be read must not pass for a document without swatches:
+// CopyFrom would then empty the swatches of the document called on.
+Outcome<Document> LoadOther(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return Outcome<Document>::Fail("there is no document at " + path);
   auto loaded = DocumentStore::Load(path);
-  return loaded ? std::move(loaded->document) : Document();
+  if (!loaded) return Outcome<Document>::Fail(loaded.Error());
+  if (!loaded->problem.empty()) return Outcome<Document>::Fail(loaded->problem);
+  return std::move(loaded->document);
 }
 
 // Owns a loaded swatch data object for the length of one call.
@@ -282,8 +275,9 @@ json SwatchCall::CallData(const GxaSwatchDataTable& d, const GxaSwatchGroupTable
     case 10: return {{"result", HostText(d.default_folder)}};
     case 11:
     case 12: {
-      Document other = LoadOther(a.Text());
-      LoadedData from(d, Handle(other));
+      auto other = LoadOther(a.Text());
+      if (!other) return {{"error", other.Error()}};
+      LoadedData from(d, Handle(*other));
       r["result"] = index_ == 11 ? d.merge(data, from.Get(), a.Bool()) : d.copy_from(data, from.Get());
       break;
     }

@@ -18,6 +18,14 @@ using R = Outcome<Scenario>;
 constexpr int32_t kCoordinateLimit = 1000000;
 bool OnPage(int32_t v) { return v >= -kCoordinateLimit && v <= kCoordinateLimit; }
 
+std::optional<Point> PathPoint(const OrderedJson& p) {
+  if (!p.is_array() || p.size() != 2) return std::nullopt;
+  const std::optional<int32_t> x = JsonFields::Int32Of(p[0]);
+  const std::optional<int32_t> y = JsonFields::Int32Of(p[1]);
+  if (!x.has_value() || !y.has_value() || !OnPage(x.value()) || !OnPage(y.value())) return std::nullopt;
+  return Point{x.value(), y.value()};
+}
+
 std::string StepName(size_t index, const std::string& kind) {
   return "step " + std::to_string(index) + (kind.empty() ? "" : " (" + kind + ")");
 }
@@ -290,13 +298,12 @@ std::optional<StepAction> ScenarioParser::Drag(JsonFields& f) {
   const OrderedJson* path = f.Require("path");
   if (!path) return std::nullopt;
   for (const auto& p : path->is_array() ? *path : OrderedJson::array()) {
-    const auto x = p.is_array() && p.size() == 2 ? JsonFields::Int32Of(p[0]) : std::nullopt;
-    const auto y = p.is_array() && p.size() == 2 ? JsonFields::Int32Of(p[1]) : std::nullopt;
-    if (!x || !y || !OnPage(*x) || !OnPage(*y)) {
+    const auto point = PathPoint(p);
+    if (!point) {
       f.Fail("'path' is a list of [x, y] points in whole pixels, each within " + std::to_string(kCoordinateLimit));
       return std::nullopt;
     }
-    step.path.push_back({*x, *y});
+    step.path.push_back(*point);
   }
   if (step.path.size() < (step.onto ? 1u : 2u)) f.Fail("'path' needs at least two points, or one with 'onto'");
   return step;

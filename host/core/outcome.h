@@ -11,9 +11,10 @@ template <class T>
 class Outcome {
  public:
   Outcome(T value) : value_(std::move(value)) {}  // NOLINT: implicit on purpose
-  static Outcome Fail(std::string error) {
+  // The failure path is rare: a copy of the text costs nothing that matters.
+  static Outcome Fail(const std::string& error) {
     Outcome o;
-    o.error_ = std::move(error);
+    o.error_ = error;
     return o;
   }
 

@@ -91,16 +91,22 @@ void StoredFile::RemoveStaleTemporaries() const {
   fs::directory_iterator it(dir, ec);
   for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
     const std::string name = it->path().filename().string();
-    if (name.rfind(prefix, 0) != 0) continue;
-    const std::string digits = name.substr(prefix.size());
-    int pid = 0;
-    auto [end, err] = std::from_chars(digits.data(), digits.data() + digits.size(), pid);
-    if (err != std::errc() || end != digits.data() + digits.size() || pid <= 0) continue;
-    // Another host sharing this home may be writing it right now.
-    if (pid == ::getpid() || ::kill(pid, 0) == 0 || errno != ESRCH) continue;
-    std::error_code ignored;
-    if (it->is_regular_file(ignored)) fs::remove(it->path(), ignored);
+    if (name.size() > prefix.size() && name.compare(0, prefix.size(), prefix) == 0) RemoveIfStaleTemporary(it->path());
   }
+}
+
+bool StoredFile::RemoveIfStaleTemporary(const fs::path& file) {
+  const std::string name = file.filename().string();
+  const size_t mark = name.rfind(kTempMark);
+  if (mark == std::string::npos || mark == 0) return false;
+  const std::string digits = name.substr(mark + std::strlen(kTempMark));
+  int pid = 0;
+  auto [end, err] = std::from_chars(digits.data(), digits.data() + digits.size(), pid);
+  if (err != std::errc() || end != digits.data() + digits.size() || pid <= 0) return false;
+  // Another host sharing this home may be writing it right now.
+  if (pid == ::getpid() || ::kill(pid, 0) == 0 || errno != ESRCH) return false;
+  std::error_code ignored;
+  return fs::is_regular_file(fs::symlink_status(file, ignored)) && fs::remove(file, ignored);
 }
 
 Outcome<fs::path> StoredFile::MoveAside() const {

@@ -45,6 +45,9 @@ class StoredFile {
   // Renames a damaged file to <file>.damaged-<timestamp> without replacing
   // anything; answers where it went.
   Outcome<std::filesystem::path> MoveAside() const;
+  // Removes file when it is a save's temporary (<name>.tmp-<pid>) whose
+  // process is gone, for stores of many files that sweep their folders.
+  static bool RemoveIfStaleTemporary(const std::filesystem::path& file);
 
  private:
   static constexpr const char* kTempMark = ".tmp-";

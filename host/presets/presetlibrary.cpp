@@ -137,7 +137,11 @@ void PresetLibrary::ListFolder(const PresetUrl& folder, bool recursive, const Pr
       if (recursive) ListFolder(folder.Child(*component), true, cached, seen, out);
       continue;
     }
-    if (!EndsWith(file, extension)) continue;  // backups, temporaries, damaged copies, the index
+    if (!EndsWith(file, extension)) {
+      // Backups, damaged copies and the index stay; a dead save's temporary goes.
+      if (!IsReadOnly(folder)) StoredFile::RemoveIfStaleTemporary(it->path());
+      continue;
+    }
     auto name = PresetUrl::ComponentOf(file.substr(0, file.size() - extension.size()));
     if (!name) {
       out.problems.push_back(it->path().string() + ": " + name.Error() + "; skipped");

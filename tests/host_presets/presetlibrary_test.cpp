@@ -1,6 +1,9 @@
 // The preset library on disk: items survive a round trip through their files,
 // listing reads headers only, and nothing the user has is ever lost to a
 // damaged file, a name clash or a careless name.
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -100,6 +103,29 @@ TEST_F(PresetLibraryTest, AnExistingItemIsReplacedOnlyWhenAskedAndItsPreviousVer
   EXPECT_EQ(lib.Find(url)->header.text, "third");
   // Backups are not items.
   EXPECT_EQ(lib.List(url.Parent()).items.size(), 1u);
+}
+
+TEST_F(PresetLibraryTest, ASaveCutShortLeavesATemporaryThatTheNextListingRemoves) {
+  const PresetUrl url = Url("preset:/user.libvx/Color Swatches/Dusk");
+  ASSERT_TRUE(lib.Write(url, Item(1032074, "", 10), false));
+  const fs::path item = url.ItemPath(home.Path());
+  // A pid that was just in use and is gone now, and one alive for sure (ours).
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ASSERT_GT(child, 0);
+  ::waitpid(child, nullptr, 0);
+  const fs::path dead = item.string() + ".tmp-" + std::to_string(child);
+  const fs::path alive = item.string() + ".tmp-" + std::to_string(::getpid());
+  const fs::path lookalike = item.parent_path() / "notes.tmp-12x";
+  for (const auto& f : {dead, alive, lookalike}) TempFolder::WriteText(f, "half");
+
+  const PresetListing listing = lib.List(Url("preset:/user.libvx"));
+  EXPECT_EQ(Names(listing), std::vector<std::string>{url.Text()});
+  EXPECT_TRUE(listing.problems.empty());
+  EXPECT_FALSE(fs::exists(dead));
+  EXPECT_TRUE(fs::exists(alive));
+  EXPECT_TRUE(fs::exists(lookalike));
+  EXPECT_TRUE(fs::exists(item));
 }
 
 TEST_F(PresetLibraryTest, ADamagedItemIsReportedSkippedAndKept) {

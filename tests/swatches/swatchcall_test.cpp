@@ -80,3 +80,37 @@ TEST(SwatchCall, WrongArgumentsNameTheEntryAndChangeNothing) {
 }
 
 }  // namespace
+
+TEST(SwatchCall, NumbersAreReadWholeOrRefused) {
+  TempFolder dir;
+  // A trailing letter, a leading space, a value past int32 and one past double all stop the call.
+  for (const char* args : {"swatchdata GroupCount 1x", "swatchdata GroupCount ' 1'", "swatchdata GroupCount 4294967297",
+                           "swatchdata GroupCount +1", "swatchgroup AddColor 1 0 1e400 0 0 1 0 0",
+                           "swatchgroup AddColor 1 0 0.5z 0 0 1 0 0", "swatchgroup AddColor 1 0 nan 0 0 1 0 0"}) {
+    CallResult r = Call(args, dir);
+    EXPECT_EQ(r.status, 2) << args;
+    EXPECT_NE(r.err.find("usage: gxa-host call"), std::string::npos) << args << ": " << r.err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir / "data/gxa-host/demo.gxd"));
+  // A value too small for a double is still a number: it reaches the group as 0.
+  ASSERT_EQ(Call("swatchdata CreateGroup 1 Tiny 0 0", dir).status, 0);
+  CallResult tiny = Call("swatchgroup AddColor 1 0 1e-400 5e-324 1 1 0 0 --json", dir);
+  ASSERT_EQ(tiny.status, 0) << tiny.err;
+  EXPECT_EQ(tiny.Json()["group"]["colors"].size(), 1u);
+}
+
+TEST(SwatchCall, AnUnreadableOtherDocumentLeavesTheSwatchesAlone) {
+  TempFolder dir;
+  ASSERT_EQ(Call("swatchdata CreateGroup 1 Keep 0 0 0.2 0.4 0.6 1", dir).status, 0);
+  const auto before = TempFolder::ReadBytes(dir / "data/gxa-host/demo.gxd");
+  TempFolder other;
+  TempFolder::WriteBytes(other / "damaged.gxd", {'n', 'o', 't', ' ', 'a', ' ', 'd', 'o', 'c'});
+  for (const std::string& doc : {(other / "missing.gxd").string(), (other / "damaged.gxd").string()}) {
+    CallResult copied = Call("swatchdata CopyFrom " + doc, dir);
+    EXPECT_EQ(copied.status, 1) << doc;
+    EXPECT_NE(copied.err.find(doc), std::string::npos) << copied.err;
+  }
+  EXPECT_EQ(TempFolder::ReadBytes(dir / "data/gxa-host/demo.gxd"), before);
+  CallResult group = Call("swatchdata GroupAt 0 1 --json", dir);
+  EXPECT_EQ(group.Json()["result"]["name"], "Keep");
+}
