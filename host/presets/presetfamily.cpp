@@ -116,7 +116,11 @@ int64_t ItemData(const char* text, void* buf, size_t cap) {
 bool ItemDelete(const char* text) {
   auto lib = Library();
   auto url = Url(text);
-  return lib && url && Guard(false, [&] { return bool(lib->Remove(*url)); });
+  // Modules delete to save over an item: the store's flush of the folder
+  // makes both durable, one flush fewer on every overwrite. A delete alone
+  // reaches the disk with the system's next write-back; at worst a crash
+  // brings the item back, never loses one.
+  return lib && url && Guard(false, [&] { return bool(lib->Remove(*url, PresetLibrary::Flush::WithNextWrite)); });
 }
 
 // Through the host's own bitmap family: the module's bitmap is one of its handles.

@@ -54,18 +54,34 @@ std::vector<uint8_t> PresetItemCodec::Write(const PresetItem& item) {
   std::span<const uint8_t> stored = !has_thumb ? std::span<const uint8_t>{}
                                     : deflated ? std::span<const uint8_t>(packed)
                                                : std::span<const uint8_t>(thumb.rgb);
+  Layout l;
+  l.header = item.header;
+  l.header.data_size = item.data.size();
+  l.header.thumbnail_width = has_thumb ? thumb.width : 0;
+  l.header.thumbnail_height = has_thumb ? thumb.height : 0;
+  l.thumbnail_deflated = deflated;
+  l.thumbnail_stored = stored.size();
+  ByteWriter w = HeaderBytes(l);
+  const size_t payload_start = w.Size();
+  w.Raw(item.data);
+  w.Raw(stored);
+  w.U32(Crc(std::span(w.Bytes()).subspan(payload_start)));
+  return w.Take();
+}
 
+ByteWriter PresetItemCodec::HeaderBytes(const Layout& l) {
+  const PresetItemHeader& h = l.header;
   ByteWriter body;
-  body.I32(item.header.kind);
-  body.I32(item.header.type);
-  body.I32(item.header.data_kind);
-  body.U64(item.header.uncompressed_size);
-  body.U64(item.data.size());
-  body.I32(has_thumb ? thumb.width : 0);
-  body.I32(has_thumb ? thumb.height : 0);
-  body.U8(deflated ? 1 : 0);
-  body.U64(stored.size());
-  body.Sized(std::string_view(item.header.text).substr(0, kMaxText));
+  body.I32(h.kind);
+  body.I32(h.type);
+  body.I32(h.data_kind);
+  body.U64(h.uncompressed_size);
+  body.U64(h.data_size);
+  body.I32(h.thumbnail_width);
+  body.I32(h.thumbnail_height);
+  body.U8(l.thumbnail_deflated ? 1 : 0);
+  body.U64(l.thumbnail_stored);
+  body.Sized(std::string_view(h.text).substr(0, kMaxText));
 
   ByteWriter w;
   w.Raw(kMagic);
@@ -74,10 +90,22 @@ std::vector<uint8_t> PresetItemCodec::Write(const PresetItem& item) {
   w.U32(static_cast<uint32_t>(body.Size()));
   w.Raw(body.Bytes());
   w.U32(Crc(w.Bytes()));
-  const size_t payload_start = w.Size();
-  w.Raw(item.data);
-  w.Raw(stored);
-  w.U32(Crc(std::span(w.Bytes()).subspan(payload_start)));
+  return w;
+}
+
+Outcome<std::vector<uint8_t>> PresetItemCodec::WithText(std::span<const uint8_t> bytes, const std::string& text) {
+  using R = Outcome<std::vector<uint8_t>>;
+  auto layout = ReadHeader(bytes, bytes.size());
+  if (!layout) return R::Fail(layout.Error());
+  Layout l = layout.Value();
+  const auto payload = bytes.subspan(l.header_end);
+  if (Crc(payload.first(payload.size() - kChecksumSize)) != ByteReader(payload.last(kChecksumSize)).U32()) {
+    return R::Fail("the preset item's data does not match its checksum");
+  }
+  l.header.text = text;
+  ByteWriter w = HeaderBytes(l);
+  // Data, thumbnail and their checksum stay byte for byte.
+  w.Raw(payload);
   return w.Take();
 }
 

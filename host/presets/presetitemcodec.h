@@ -10,8 +10,10 @@
 // smaller, which for the flat cells of a swatch thumbnail is almost always.
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
+#include "core/bytewriter.h"
 #include "core/outcome.h"
 #include "presets/presetitem.h"
 
@@ -34,6 +36,9 @@ class PresetItemCodec {
   };
 
   static std::vector<uint8_t> Write(const PresetItem& item);
+  // The item file bytes with another text: the header is written anew, the
+  // data and the thumbnail are kept as stored (neither unpacked nor packed).
+  static Outcome<std::vector<uint8_t>> WithText(std::span<const uint8_t> bytes, const std::string& text);
 
   // How many bytes from the start hold the header with its checksum, from
   // at least the first kFixedSize bytes.
@@ -43,6 +48,11 @@ class PresetItemCodec {
 
   // The whole item; without_thumbnail leaves its pixels out (but still checks them).
   static Outcome<PresetItem> Read(std::span<const uint8_t> bytes, bool with_thumbnail = true);
+
+ private:
+  // Magic, version, header and its checksum for the layout's header; its
+  // data_size, thumbnail size and stored thumbnail are taken as given.
+  static ByteWriter HeaderBytes(const Layout& l);
 };
 
 }  // namespace host

@@ -68,14 +68,21 @@ Outcome<PresetItemHeader> PresetItemFile::ReadHeader(const std::filesystem::path
   return layout->header;
 }
 
-Outcome<PresetItem> PresetItemFile::Read(const std::filesystem::path& file, bool with_thumbnail) {
-  using R = Outcome<PresetItem>;
+Outcome<std::vector<uint8_t>> PresetItemFile::Bytes(const std::filesystem::path& file) {
+  using R = Outcome<std::vector<uint8_t>>;
   Fd fd(file);
   struct stat st {};
   if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0) return R::Fail(Problem(file, std::strerror(errno)));
   std::vector<uint8_t> bytes(static_cast<size_t>(st.st_size));
   if (!ReadAt(fd.Get(), bytes, 0)) return R::Fail(Problem(file, std::strerror(errno)));
-  auto item = PresetItemCodec::Read(bytes, with_thumbnail);
+  return bytes;
+}
+
+Outcome<PresetItem> PresetItemFile::Read(const std::filesystem::path& file, bool with_thumbnail) {
+  using R = Outcome<PresetItem>;
+  auto bytes = Bytes(file);
+  if (!bytes) return R::Fail(bytes.Error());
+  auto item = PresetItemCodec::Read(bytes.Value(), with_thumbnail);
   if (!item) return R::Fail(Problem(file, item.Error()));
   return item;
 }

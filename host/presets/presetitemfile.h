@@ -1,7 +1,9 @@
 #pragma once
 // Reading one item file: the header alone with one small read (listing), or
 // all of it. Errors name the file.
+#include <cstdint>
 #include <filesystem>
+#include <vector>
 
 #include "core/outcome.h"
 #include "presets/presetitem.h"
@@ -12,6 +14,8 @@ class PresetItemFile {
  public:
   static Outcome<PresetItemHeader> ReadHeader(const std::filesystem::path& file);
   static Outcome<PresetItem> Read(const std::filesystem::path& file, bool with_thumbnail);
+  // The file as it is, unchecked.
+  static Outcome<std::vector<uint8_t>> Bytes(const std::filesystem::path& file);
 };
 
 }  // namespace host

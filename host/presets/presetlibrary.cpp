@@ -234,10 +234,16 @@ Outcome<Done> PresetLibrary::Write(const PresetUrl& item, const PresetItem& cont
 
 Outcome<Done> PresetLibrary::SetText(const PresetUrl& item, const std::string& text) {
   if (auto ok = CheckWritable(item); !ok) return ok;
-  auto read = Read(item);
-  if (!read) return Fail(read.Error());
-  read->header.text = text;
-  return Write(item, read.Value(), true);
+  if (!Exists(item)) return Fail("there is no preset at " + item.Text());
+  StoredFile file(item.ItemPath(root_));
+  auto bytes = PresetItemFile::Bytes(file.Path());
+  if (!bytes) return Fail(bytes.Error());
+  // Only the header changes: the thumbnail is neither unpacked nor packed again.
+  auto changed = PresetItemCodec::WithText(bytes.Value(), text);
+  if (!changed) return Fail(item.Text() + " is damaged: " + changed.Error());
+  auto saved = file.SaveBytes(changed.Value());
+  if (!saved) return Fail("cannot save " + item.Text() + ": " + saved.Error());
+  return Done{};
 }
 
 Outcome<Done> PresetLibrary::Rename(const PresetUrl& item, const std::string& new_name) {
@@ -261,14 +267,14 @@ Outcome<Done> PresetLibrary::Rename(const PresetUrl& item, const std::string& ne
   return Done{};
 }
 
-Outcome<Done> PresetLibrary::Remove(const PresetUrl& item) {
+Outcome<Done> PresetLibrary::Remove(const PresetUrl& item, Flush flush) {
   if (auto ok = CheckWritable(item); !ok) return ok;
   const fs::path file = item.ItemPath(root_);
   if (!Exists(item)) return Fail("there is no preset at " + item.Text());
   if (::unlink(file.c_str()) != 0) return Fail("cannot delete " + item.Text() + ": " + std::strerror(errno));
   std::error_code ec;
   fs::remove(StoredFile(file).BackupPath(), ec);
-  SyncDirectory(file.parent_path());
+  if (flush == Flush::Now) SyncDirectory(file.parent_path());
   return Done{};
 }
 

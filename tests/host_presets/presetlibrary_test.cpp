@@ -191,6 +191,33 @@ TEST_F(PresetLibraryTest, TheListingIndexFollowsEveryChange) {
   EXPECT_TRUE(PresetIndex::Read(TempFolder::ReadBytes(index)));
 }
 
+TEST_F(PresetLibraryTest, ANewTextKeepsDataAndThumbnailAndIsRefusedOnADamagedItem) {
+  const auto url = Url("preset:/user.libvx/Color Swatches/Texts");
+  const PresetItem item = Item(1032074, "old", 120, 77);
+  ASSERT_TRUE(lib.Write(url, item, false));
+  const auto before = TempFolder::ReadBytes(url.ItemPath(home.Path()));
+  const std::string longer(5000, 'x');  // past what one listing read takes in
+  ASSERT_TRUE(lib.SetText(url, longer));
+  auto read = lib.Read(url);
+  ASSERT_TRUE(read) << read.Error();
+  EXPECT_EQ(read->header.text, longer);
+  EXPECT_EQ(read->data, item.data);
+  EXPECT_EQ(read->thumbnail, item.thumbnail);
+  EXPECT_EQ(lib.List(url.Parent()).items.at(0).header.text, longer);
+  // The stored data and thumbnail are the same bytes, only moved by the header.
+  const auto after = TempFolder::ReadBytes(url.ItemPath(home.Path()));
+  EXPECT_EQ(after.size(), before.size() + longer.size() - 3);
+  EXPECT_TRUE(std::equal(before.end() - 200, before.end(), after.end() - 200));
+
+  auto damaged = after;
+  damaged[damaged.size() - 40] ^= 0x10;
+  TempFolder::WriteBytes(url.ItemPath(home.Path()), damaged);
+  auto refused = lib.SetText(url, "new");
+  ASSERT_FALSE(refused);
+  EXPECT_NE(refused.Error().find("damaged"), std::string::npos) << refused.Error();
+  EXPECT_EQ(TempFolder::ReadBytes(url.ItemPath(home.Path())), damaged);
+}
+
 TEST_F(PresetLibraryTest, DamagedDataIsFoundWhenTheItemIsRead) {
   const auto url = Url("preset:/user.libvx/A");
   ASSERT_TRUE(lib.Write(url, Item(1, "", 50), false));
