@@ -1,6 +1,7 @@
 #include "presets/presetfamily.h"
 
 #include <cstring>
+#include <vector>
 
 #include "core/host.h"
 #include "presets/presetlibrary.h"
@@ -131,9 +132,15 @@ PresetThumbnail ThumbnailOf(const GxaBitmap* bmp) {
   if (!bmp || !GXA_HAS(bitmaps, get_row)) return t;
   t.width = bitmaps->width(bmp);
   t.height = bitmaps->height(bmp);
-  t.rgb.resize(size_t(t.width) * size_t(t.height) * 3);
-  for (int32_t y = 0; y < t.height; ++y)
-    bitmaps->get_row(bmp, y, t.rgb.data() + size_t(y) * size_t(t.width) * 3, t.width, GXA_PIXEL_RGB8);
+  if (t.width <= 0 || t.height <= 0) return {};
+  // Appended row by row: a resize would first zero the whole picture.
+  const size_t row_bytes = size_t(t.width) * 3;
+  std::vector<uint8_t> row(row_bytes);
+  t.rgb.reserve(row_bytes * size_t(t.height));
+  for (int32_t y = 0; y < t.height; ++y) {
+    if (!bitmaps->get_row(bmp, y, row.data(), t.width, GXA_PIXEL_RGB8)) return {};
+    t.rgb.insert(t.rgb.end(), row.begin(), row.end());
+  }
   return t;
 }
 

@@ -65,9 +65,11 @@ void Bitmap::SetAlpha(int x, int y, uint8_t a) {
 }
 
 void Bitmap::Clear(Rgba c) {
-  for (int y = 0; y < height_; ++y) {
-    for (int x = 0; x < width_; ++x) SetPixel(x, y, c);
-  }
+  if (IsEmpty()) return;
+  // One row by pixels, the others copied from it.
+  for (int x = 0; x < width_; ++x) SetPixel(x, 0, c);
+  for (int y = 1; y < height_; ++y) std::memcpy(Row(y), Row(0), size_t(RowBytes()));
+  if (!alpha_.empty()) std::memset(alpha_.data(), c.a, alpha_.size());
 }
 
 uint8_t* Bitmap::Row(int y) { return (y >= 0 && y < height_) ? pixels_.data() + Offset(0, y) : nullptr; }
