@@ -140,10 +140,6 @@ bool BitmapFamily::GetRowPart(const GxaBitmap* bmp, int32_t x0, int32_t y, uint8
     return true;
   }
   const int step = format == GXA_PIXEL_RGBA8 ? 4 : 3;
-  if (step == bpp) {  // the same layout: 24-bit rows as RGB, 32-bit rows as RGBA
-    std::memcpy(pixels, row, size_t(count) * size_t(bpp));
-    return true;
-  }
   for (int i = 0; i < count; ++i, row += bpp, pixels += step) {
     pixels[0] = row[0], pixels[1] = row[1], pixels[2] = row[2];
     if (step == 4) pixels[3] = bpp == 4 ? row[3] : alpha ? alpha[i] : uint8_t(255);
