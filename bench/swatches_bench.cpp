@@ -66,7 +66,7 @@ std::unique_ptr<AutomationHost> OpenSwatches()
   AutomationOptions options;
   options.module = GXA_MODULE_PATH;
   options.scale = kScale;
-  options.width = 420;
+  options.width = 453;  // the area then gets 400
   options.prefs.SetInt32(1119, 0);
   for (int32_t id : {1110, 1111, 1113, 1114, 1115, 1124, 1133})
     options.prefs.SetBool(id, false);
