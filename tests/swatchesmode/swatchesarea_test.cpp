@@ -10,8 +10,6 @@ namespace swatchtest {
 namespace {
 class SwatchesArea : public SwatchesModeTest {};
 
-Pixel Rgb(const Swatch& s) { return Of(s.rgba[0], s.rgba[1], s.rgba[2]); }
-
 TEST_F(SwatchesArea, CellsShowTheStoredColoursAtBothScales) {
   for (const int scale : {1, 2}) {
     SCOPED_TRACE(scale);

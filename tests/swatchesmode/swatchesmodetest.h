@@ -39,6 +39,8 @@ struct Group {
 // Collection 0 (global) and 1 (document).
 using Collections = std::array<std::vector<Group>, 2>;
 
+inline Pixel Rgb(const Swatch& s) { return Of(s.rgba[0], s.rgba[1], s.rgba[2]); }
+
 class SwatchesModeTest : public ChooserPageTest {
  protected:
   // Swatches mode alone, names off; more preferences on top.
