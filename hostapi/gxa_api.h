@@ -999,6 +999,14 @@ typedef struct GxaCustomGuiTable {
   void* unused[20];
 } GxaCustomGuiTable;
 
+/* Where a colour tools entry puts the colours it makes: the caller's own
+ * growable storage behind append, which answers false when it cannot take
+ * one more colour (three doubles, red, green, blue). */
+typedef struct GxaColorSink {
+  void* user;
+  bool (*append)(void* user, const double rgb[3]);
+} GxaColorSink;
+
 /* The colour tools library (1036596): 152 bytes, 18 entries. Texts come out
  * through (buf, cap) and return their full length. */
 typedef struct GxaColorToolsTable {
@@ -1014,7 +1022,19 @@ typedef struct GxaColorToolsTable {
   void (*color_to_16bit)(const double rgb[3], int32_t* r, int32_t* g, int32_t* b); /* 8 */
   void (*color_from_16bit)(int32_t r, int32_t g, int32_t b, double out[3]);        /* 9 */
   void (*kelvin_to_color)(double kelvin, double tint, double out[3]);              /* 10 */
-  void* harmony[7];                                                                /* 11-17 */
+  /* 11-17: harmonies of an RGB colour, on the RGB wheel or (ryb) the painter's
+   * wheel. Each appends the start colour, then the derived ones, all with the
+   * start colour's saturation and value, to out; false when out refuses a
+   * colour (what was appended stays). Angles are radians. */
+  bool (*harmony_complementary)(const double rgb[3], bool ryb, GxaColorSink* out);              /* 11 */
+  bool (*harmony_split)(const double rgb[3], bool ryb, GxaColorSink* out);                      /* 12 */
+  bool (*harmony_tetrad)(const double rgb[3], bool ryb, GxaColorSink* out);                     /* 13 */
+  bool (*harmony_analog)(const double rgb[3], int32_t count, bool ryb, GxaColorSink* out);      /* 14 */
+  bool (*harmony_equi)(const double rgb[3], int32_t count, bool ryb, GxaColorSink* out);        /* 15 */
+  bool (*harmony_steps)(const double rgb[3], int32_t count, double step, bool ryb, GxaColorSink* out); /* 16 */
+  /* count colours from rgb to second, then second itself; false for count < 1. */
+  bool (*harmony_gradient)(const double rgb[3], const double second[3], int32_t count, bool ryb,
+                           GxaColorSink* out); /* 17 */
 } GxaColorToolsTable;
 
 /* Swatch data: two collections of swatch groups, 0 global (world preference

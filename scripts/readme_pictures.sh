@@ -33,6 +33,7 @@ MODES=(
   "Kelvin|mode-kelvin.png|Colour temperature in kelvin, with a tint between green and magenta.|--prefs 1113=false --prefs 1111=false --prefs 1114=true"
   "Mixer|mode-mixer.png|A blend between two colours of the mixer's own; the blend is the chosen colour.|--prefs 1113=false --prefs 1111=false --prefs 1115=true"
   "Swatches|mode-swatches.png|Named groups of colours, global and per document: click, shift- and control-click to select, double-click to pick, drag to sort or copy, right-click for the rest.|--prefs 1113=false --prefs 1111=false --prefs 1116=true --prefs 1117=true"
+  "Wheel|mode-wheel.png|The colour wheel: drag the colour's handle, or let a harmony place related colours around it; the slider sets the value the whole wheel shows.|--prefs 1113=false --prefs 1111=false --prefs 1119=1"
 )
 section="$WORK/modes.md"
 : >"$section"

@@ -7,6 +7,7 @@
 #include "colormodes/colorinterfacehex.h"
 #include "colormodes/colorinterfacehsv.h"
 #include "colormodes/colorinterfacergb.h"
+#include "colorwheel/colorinterfacecolorwheel.h"
 #include "geuserarea.h"
 #include "kelvin/colorinterfacekelvin.h"
 #include "mixer/colorinterfacemixer.h"
@@ -43,6 +44,7 @@ Result<std::unique_ptr<ColorInterface>> ChooserPanels::Create(Panel panel, Color
     case Panel::ModeButtons: return Make<ColorInterfaceModeButtons>(chooser);
     case Panel::Compact:
       return Make<ColorInterfaceCompact>(chooser, [](ColorChooserGui& owner) { return owner.LayoutCompactSliders(); });
+    case Panel::Wheel: return Make<ColorInterfaceColorWheel>(chooser);
     case Panel::Spectrum: return Make<ColorInterfaceSpectrum>(chooser);
     case Panel::Picture: return Make<ColorInterfacePicture>(chooser);
     case Panel::Rgb: return Make<ColorInterfaceRGB>(chooser.GetColorUnit());
@@ -53,7 +55,7 @@ Result<std::unique_ptr<ColorInterface>> ChooserPanels::Create(Panel panel, Color
     case Panel::Hex: return Make<ColorInterfaceHex>();
     case Panel::Swatches: return Make<ColorInterfaceSwatchSystem>(chooser);
     default:
-      // The wheel.
+      // Every mode has its panel.
       return std::unique_ptr<ColorInterface>();
   }
 }
@@ -63,6 +65,7 @@ void ChooserPanels::WriteDefaults(BaseContainer& state)
   // Kelvin keeps nothing until its first edit (temperature and tint read 0).
   ColorInterfaceMixer::WriteDefaults(state);
   ColorInterfacePicture::WriteDefaults(state);
+  ColorWheelArea::WriteDefaults(state);
 }
 
 Result<std::unique_ptr<GeUserArea>> ChooserPanels::CreateColorField(ColorChooserGui& chooser, std::int32_t width,
@@ -124,6 +127,23 @@ void ChooserPanels::FollowSpectrumSize(ColorInterface* spectrum)
   auto* panel = static_cast<ColorInterfaceSpectrum*>(spectrum);
   if (panel && panel->HasSizeChanged())
     panel->ReadSize();
+}
+
+Result<void> ChooserPanels::ReloadWheel(ColorInterface* wheel)
+{
+  auto* panel = static_cast<ColorInterfaceColorWheel*>(wheel);
+  if (!panel)
+    return Ok();
+  RETURN_IF_ERROR(panel->LoadOptions());
+  panel->FollowSize();
+  panel->Redraw();
+  return Ok();
+}
+
+void ChooserPanels::StoreWheelOptions(const ColorInterface* wheel)
+{
+  if (wheel)
+    static_cast<const ColorInterfaceColorWheel*>(wheel)->StoreOptions();
 }
 
 void ChooserPanels::FollowColor(ColorInterface* mixer, ColorChooserGui& chooser)

@@ -2,7 +2,7 @@
 // Where the chooser meets the concrete panel and gadget classes: creation of
 // each panel kind and of the chooser's own gadgets, and the few operations
 // the chooser calls on one kind in particular. A kind whose class is not
-// part of the module yet (the wheel) is created as
+// part of the module is created as
 // null, and the chooser leaves its body empty.
 #include <memory>
 
@@ -38,6 +38,9 @@ public:
   // The spectrum's size preference changed: the square takes it and the
   // chooser lays out again.
   static void FollowSpectrumSize(ColorInterface* spectrum);
+  // The wheel reads its options and the size preference again and redraws.
+  static Result<void> ReloadWheel(ColorInterface* wheel);
+  static void StoreWheelOptions(const ColorInterface* wheel);
   // The colour changed elsewhere: the mixer's selected field follows it.
   static void FollowColor(ColorInterface* mixer, ColorChooserGui& chooser);
 };

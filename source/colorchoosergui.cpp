@@ -221,6 +221,7 @@ Vector ColorChooserGui::GetDisplayColorInHostSpace() const
 void ColorChooserGui::StoreLayoutState()
 {
   _state.SetVector(kStateHsv, _hsv);
+  ChooserPanels::StoreWheelOptions(GetPanel(Panel::Wheel));
   _state.SetFloat(kStateBrightness, _brightness);
   _state.SetFloat(kStateBrightnessMax, _brightnessMax);
   _state.SetInt32(kStateFlags, _flags);

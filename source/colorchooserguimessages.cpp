@@ -172,6 +172,8 @@ Result<void> ColorChooserGui::PreferencesChanged()
   if ((IsModeOn(kModeRgb) || IsCompact()) && rgb &&
       rgb->HasPureGradients() != prefs.GetBool(ColorInterfaceRGB::kPrefPureGradients, false))
     rgb->Update(*this);
+  if (GetLayoutMode() == 2 && !IsCompact() && IsModeOn(kModeWheel))
+    RETURN_IF_ERROR(ChooserPanels::ReloadWheel(GetPanel(Panel::Wheel)));
   if (GetLayoutMode() == 2 && !IsCompact() && IsModeOn(kModeSpectrum))
     ChooserPanels::FollowSpectrumSize(GetPanel(Panel::Spectrum));
   if (GetLayoutMode() == 2 && IsModeOn(kModeSwatches))
@@ -180,8 +182,8 @@ Result<void> ColorChooserGui::PreferencesChanged()
       swatches->FollowCellSize();
       swatches->FollowNames();
     }
-  // The wheel and picture panels follow the preferences themselves once they
-  // are part of the module.
+  // The picture panel follows the preferences itself once it is part of the
+  // module.
   return Ok();
 }
 
@@ -243,8 +245,9 @@ Result<void> ColorChooserGui::ReceiveBroadcast(std::int64_t code, std::int64_t s
       if (swatches)
         swatches->FollowNames();
       return Ok();
+    case BroadcastTarget::WheelOptions: return ChooserPanels::ReloadWheel(GetPanel(Panel::Wheel));
     default:
-      // The wheel and picture panels answer the rest.
+      // The picture panel answers the rest.
       return Ok();
   }
 }

@@ -109,6 +109,12 @@ Result<void> ColorChooserGui::InitPanels()
       RETURN_IF_ERROR(UpdatePanel(Panel::Alpha, true));
     return Ok();
   }
+  if (IsModeOn(kModeWheel))
+  {
+    ASSIGN_OR_RETURN(ColorInterface * wheel, RequirePanel(Panel::Wheel));
+    RETURN_IF_ERROR(ChooserPanels::ReloadWheel(wheel));
+    RETURN_IF_ERROR(UpdatePanel(Panel::Wheel, false));
+  }
   if (IsModeOn(kModeSpectrum))
     RETURN_IF_ERROR(UpdatePanel(Panel::Spectrum, true));
   if (IsModeOn(kModePicture))
@@ -144,7 +150,8 @@ Result<void> ColorChooserGui::UpdatePanels()
     return Ok();
   }
   // Kelvin, picture and swatches keep their own values and are not refreshed.
-  const std::pair<Panel, std::int32_t> followers[] = {{Panel::Spectrum, kModeSpectrum}, {Panel::Rgb, kModeRgb},
+  const std::pair<Panel, std::int32_t> followers[] = {{Panel::Wheel, kModeWheel},
+                                                      {Panel::Spectrum, kModeSpectrum}, {Panel::Rgb, kModeRgb},
                                                       {Panel::Hsv, kModeHsv},           {Panel::Mixer, kModeMixer},
                                                       {Panel::Alpha, kModeAlpha},       {Panel::Hex, kModeHex}};
   for (const auto& [panel, mode] : followers)

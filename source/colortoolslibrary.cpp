@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "colorwheel/harmonygenerator.h"
 #include "entryguard.h"
 #include "hosttext.h"
 #include "utils/colorconversions.h"
@@ -95,6 +96,77 @@ void KelvinEntry(double kelvin, double tint, double out[3])
 {
   ToArray(KelvinToColor(kelvin, tint), out);
 }
+
+// Runs a generator into a local array, then hands every colour to the
+// caller's sink; false when either side runs out of room.
+template <typename Generate>
+bool Harmony(const char* name, const double rgb[3], bool ryb, GxaColorSink* out, Generate generate)
+{
+  return GuardEntry(name, false, [&] {
+    if (!rgb || !out || !out->append)
+      return false;
+    BaseArray<Vector> colors;
+    const bool made = generate(HarmonyGenerator(ryb), FromArray(rgb), colors);
+    for (const Vector& color : colors)
+    {
+      const double channels[3] = {color.x, color.y, color.z};
+      if (!out->append(out->user, channels))
+        return false;
+    }
+    return made;
+  });
+}
+
+bool ComplementaryEntry(const double rgb[3], bool ryb, GxaColorSink* out)
+{
+  return Harmony("HarmonyComplementary()", rgb, ryb, out,
+                 [](const HarmonyGenerator& g, const Vector& c, BaseArray<Vector>& o) { return g.Complementary(c, o); });
+}
+
+bool SplitEntry(const double rgb[3], bool ryb, GxaColorSink* out)
+{
+  return Harmony("HarmonySplit()", rgb, ryb, out,
+                 [](const HarmonyGenerator& g, const Vector& c, BaseArray<Vector>& o) { return g.Split(c, o); });
+}
+
+bool TetradEntry(const double rgb[3], bool ryb, GxaColorSink* out)
+{
+  return Harmony("HarmonyTetrad()", rgb, ryb, out,
+                 [](const HarmonyGenerator& g, const Vector& c, BaseArray<Vector>& o) { return g.Tetrad(c, o); });
+}
+
+bool AnalogEntry(const double rgb[3], int32_t count, bool ryb, GxaColorSink* out)
+{
+  return Harmony("HarmonyAnalog()", rgb, ryb, out, [count](const HarmonyGenerator& g, const Vector& c, BaseArray<Vector>& o) {
+    return g.Steps(c, count, HarmonyGenerator::kAnalogStep, o);
+  });
+}
+
+bool EquiEntry(const double rgb[3], int32_t count, bool ryb, GxaColorSink* out)
+{
+  return Harmony("HarmonyEqui()", rgb, ryb, out, [count](const HarmonyGenerator& g, const Vector& c, BaseArray<Vector>& o) {
+    return g.Equi(c, count, o);
+  });
+}
+
+bool StepsEntry(const double rgb[3], int32_t count, double step, bool ryb, GxaColorSink* out)
+{
+  return Harmony("HarmonySteps()", rgb, ryb, out,
+                 [count, step](const HarmonyGenerator& g, const Vector& c, BaseArray<Vector>& o) {
+                   return g.Steps(c, count, step, o);
+                 });
+}
+
+bool GradientEntry(const double rgb[3], const double second[3], int32_t count, bool ryb, GxaColorSink* out)
+{
+  if (!second)
+    return false;
+  const Vector end = FromArray(second);
+  return Harmony("HarmonyGradient()", rgb, ryb, out,
+                 [&end, count](const HarmonyGenerator& g, const Vector& c, BaseArray<Vector>& o) {
+                   return g.Gradient(c, end, count, o);
+                 });
+}
 }  // namespace
 
 void FillColorToolsTable(GxaColorToolsTable& table)
@@ -110,4 +182,11 @@ void FillColorToolsTable(GxaColorToolsTable& table)
   table.color_to_16bit = &ColorTo16BitEntry;
   table.color_from_16bit = &ColorFrom16BitEntry;
   table.kelvin_to_color = &KelvinEntry;
+  table.harmony_complementary = &ComplementaryEntry;
+  table.harmony_split = &SplitEntry;
+  table.harmony_tetrad = &TetradEntry;
+  table.harmony_analog = &AnalogEntry;
+  table.harmony_equi = &EquiEntry;
+  table.harmony_steps = &StepsEntry;
+  table.harmony_gradient = &GradientEntry;
 }

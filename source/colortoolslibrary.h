@@ -3,5 +3,5 @@
 // other modules, as C entries.
 #include "gxa_api.h"
 
-// Fills entries 0 to 10; the harmony entries 11 to 17 stay as they are.
+// Fills every entry.
 void FillColorToolsTable(GxaColorToolsTable& table);

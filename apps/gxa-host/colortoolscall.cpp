@@ -23,6 +23,13 @@ const std::vector<ColorToolsCall::Entry>& ColorToolsCall::Entries() {
       {"ColorTo16Bit", "R G B", 3, T::Double},
       {"ColorFrom16Bit", "R G B", 3, T::Int32},
       {"KelvinToColor", "KELVIN TINT", 2, T::Double},
+      {"HarmonyComplementary", "R G B RYB", 4, T::Double},
+      {"HarmonySplit", "R G B RYB", 4, T::Double},
+      {"HarmonyTetrad", "R G B RYB", 4, T::Double},
+      {"HarmonyAnalog", "R G B COUNT RYB", 5, T::Double, 3},
+      {"HarmonyEqui", "R G B COUNT RYB", 5, T::Double, 3},
+      {"HarmonySteps", "R G B COUNT STEP RYB", 6, T::Double, 3},
+      {"HarmonyGradient", "R G B R2 G2 B2 COUNT RYB", 8, T::Double, 6},
   };
   return kEntries;
 }
@@ -48,7 +55,8 @@ Outcome<ColorToolsCall> ColorToolsCall::Parse(const std::string& entry, const st
   ColorToolsCall call;
   call.index_ = index;
   for (const std::string& a : args) {
-    auto v = Number(a, e.type);
+    const bool isCount = int(call.args_.size()) == e.countArg;
+    auto v = Number(a, isCount ? ArgType::Int32 : e.type);
     if (!v) return Outcome<ColorToolsCall>::Fail(v.Error() + "\n" + usage);
     call.args_.push_back(*v);
   }
@@ -80,6 +88,9 @@ Outcome<nlohmann::json> ColorToolsCall::Run() const {
   if (!slots[index_]) return Outcome<nlohmann::json>::Fail("entry " + std::to_string(index_) + " is not filled");
   nlohmann::json result = Call(table);
   result["entry"] = Entries()[size_t(index_)].name;
+  if (result.contains("ok") && !result["ok"].get<bool>())
+    return Outcome<nlohmann::json>::Fail(std::string(Entries()[size_t(index_)].name) + " answered false" +
+                                         (index_ == 17 ? " (COUNT must be at least 1)" : ""));
   return result;
 }
 
@@ -89,6 +100,7 @@ nlohmann::json ColorToolsCall::Call(const GxaColorToolsTable& t) const {
   const auto n = [&](size_t i) { return std::llround(args_[i]); };
   nlohmann::json r;
   double out[3] = {0, 0, 0};
+  if (index_ >= 11) return CallHarmony(t);
   switch (index_) {
     case 0:
     case 1: {
@@ -123,6 +135,35 @@ nlohmann::json ColorToolsCall::Call(const GxaColorToolsTable& t) const {
   return r;
 }
 
+nlohmann::json ColorToolsCall::CallHarmony(const GxaColorToolsTable& t) const {
+  const double rgb[3] = {args_[0], args_[1], args_[2]};
+  const auto count = [&](size_t i) { return int32_t(std::llround(args_[i])); };
+  const bool ryb = args_.back() != 0.0;
+  std::vector<std::vector<double>> colors;
+  GxaColorSink sink{&colors, [](void* user, const double c[3]) {
+                      static_cast<std::vector<std::vector<double>>*>(user)->push_back({c[0], c[1], c[2]});
+                      return true;
+                    }};
+  bool ok = false;
+  switch (index_) {
+    case 11: ok = t.harmony_complementary(rgb, ryb, &sink); break;
+    case 12: ok = t.harmony_split(rgb, ryb, &sink); break;
+    case 13: ok = t.harmony_tetrad(rgb, ryb, &sink); break;
+    case 14: ok = t.harmony_analog(rgb, count(3), ryb, &sink); break;
+    case 15: ok = t.harmony_equi(rgb, count(3), ryb, &sink); break;
+    case 16: ok = t.harmony_steps(rgb, count(3), args_[4], ryb, &sink); break;
+    default: {
+      const double second[3] = {args_[3], args_[4], args_[5]};
+      ok = t.harmony_gradient(rgb, second, count(6), ryb, &sink);
+      break;
+    }
+  }
+  nlohmann::json r;
+  r["ok"] = ok;
+  r["colors"] = colors;
+  return r;
+}
+
 std::string ColorToolsCall::Help() {
   std::string help = "colortools entries:\n";
   for (size_t i = 0; i < Entries().size(); ++i)
@@ -132,6 +173,12 @@ std::string ColorToolsCall::Help() {
 
 std::string ColorToolsCall::AsText(const nlohmann::json& result) {
   if (result.contains("text")) return result["text"].get<std::string>();
+  if (result.contains("colors")) {
+    std::string text;
+    for (const auto& color : result["colors"]) text += color[0].dump() + " " + color[1].dump() + " " + color[2].dump() + "\n";
+    if (!text.empty()) text.pop_back();
+    return text;
+  }
   const nlohmann::json& v = result["value"];
   if (!v.is_array()) return v.dump();
   std::string text;

@@ -28,11 +28,14 @@ class ColorToolsCall {
     const char* args;  // "r g b", "c" ...
     int count;
     ArgType type;
+    // The argument that is a 32-bit count, -1 for none.
+    int countArg = -1;
   };
   static Outcome<double> Number(const std::string& text, ArgType type);
   static const std::vector<Entry>& Entries();
   static int Find(const std::string& entry);
   nlohmann::json Call(const GxaColorToolsTable& table) const;
+  nlohmann::json CallHarmony(const GxaColorToolsTable& table) const;
 
   int index_ = 0;
   std::vector<double> args_;

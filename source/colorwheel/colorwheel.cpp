@@ -46,11 +46,11 @@ const ColorWheelScheme& ColorWheel::GetScheme() const
   return _rgb;
 }
 
-Result<void> ColorWheel::ComputeHarmony(const Vector& hsv, BaseArray<ColorListEntry>& colors)
+Result<void> ColorWheel::ComputeHarmony(const Vector& hsv, ColorList& list)
 {
   if (!_harmony)
     return Ok();
-  return _harmony->Compute(hsv, colors, *this);
+  return _harmony->Compute(hsv, list);
 }
 
 void ColorWheel::SetFixedComponent(double value)

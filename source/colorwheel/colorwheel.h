@@ -17,6 +17,7 @@
 #include "colorwheel/linedrawer.h"
 #include "colorwheel/ringcirclebitmap.h"
 #include "result.h"
+#include "utils/colorlist.h"
 #include "utils/colorlistentry.h"
 
 class ColorWheelHarmony;
@@ -39,7 +40,7 @@ public:
   // None by default: the wheel then draws the list as it is.
   void SetCurrentHarmony(ColorWheelHarmony* harmony) { _harmony = harmony; }
   ColorWheelHarmony* GetCurrentHarmony() const { return _harmony; }
-  Result<void> ComputeHarmony(const Vector& hsv, BaseArray<ColorListEntry>& colors);
+  Result<void> ComputeHarmony(const Vector& hsv, ColorList& list);
 
   void SetFixedComponent(double value);
   double GetFixedComponent() const { return _fixed; }

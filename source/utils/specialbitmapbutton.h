@@ -27,6 +27,7 @@ public:
   // Only a checkable button has a state; true when it changed.
   bool SetState(bool state, bool redraw);
   std::int32_t GetButtonId() const { return _id; }
+  void SetTooltip(const String& tooltip) { _settings.tooltip = tooltip; }
 
   bool GetMinSize(std::int32_t& w, std::int32_t& h) override;
   void DrawMsg(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, const BaseContainer& msg) override;

@@ -3,7 +3,8 @@
 #include <cmath>
 
 #include "colorwheel/colorwheel.h"
-#include "colorwheel/colorwheelharmony.h"
+#include "colorwheel/colorwheelharmonycomplementary.h"
+#include "colorwheel/colorwheelharmonymono.h"
 #include "drawinghost.h"
 #include "utils/colorconversions.h"
 #include "utils/colorutils.h"
@@ -23,16 +24,6 @@ ColorListEntry Entry(double h, double s, double v, bool selected) {
   entry.selected = selected;
   return entry;
 }
-
-class FixedHarmony : public ColorWheelHarmony {
- public:
-  explicit FixedHarmony(bool mono) : _mono(mono) {}
-  Result<void> Compute(const Vector&, BaseArray<ColorListEntry>&, const ColorWheel&) override { return Ok(); }
-  bool IsMono() const override { return _mono; }
-
- private:
-  bool _mono;
-};
 
 class ColorWheelTest : public DrawingTest {
  protected:
@@ -196,7 +187,8 @@ TEST_F(ColorWheelHandlesTest, MarkersShowTheirColoursAndTheMainOneCarriesADot) {
 }
 
 TEST_F(ColorWheelHandlesTest, HarmoniesOtherThanMonoPutDotsOnSelectedHandles) {
-  FixedHarmony complementary(false), mono(true);
+  ColorWheelHarmonyComplementary complementary(_wheel);
+  ColorWheelHarmonyMono mono(_wheel);
   _wheel.SetCurrentHarmony(&complementary);
   BaseBitmap* picture = Generate(200, 1);
   ASSERT_NE(picture, nullptr);
@@ -226,7 +218,7 @@ TEST_F(ColorWheelHandlesTest, ValueWheelOutlinesFollowEachColoursValue) {
   _wheel.SetRadiusIsSaturation(false);
   _colors[1].color = Vector(1.0 / 3.0, 1.0, 0.3);
   _colors[0].color = Vector(0.0, 1.0, 0.7);
-  FixedHarmony complementary(false);
+  ColorWheelHarmonyComplementary complementary(_wheel);
   _wheel.SetCurrentHarmony(&complementary);
   BaseBitmap* picture = Generate(200, 1);
   ASSERT_NE(picture, nullptr);

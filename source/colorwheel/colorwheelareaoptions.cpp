@@ -1,0 +1,223 @@
+// The wheel's options in the chooser's state, the size preference shared by
+// every chooser, and the context menu that changes them.
+#include <algorithm>
+
+#include "chooserids.h"
+#include "colorchoosergui.h"
+#include "colorwheel/colorwheelarea.h"
+#include "hostservices.h"
+#include "moduleresource.h"
+
+namespace
+{
+constexpr std::int32_t kSizes[3] = {140, 215, 290};
+constexpr std::int32_t kMenuRgb = 900000;
+constexpr std::int32_t kMenuRyb = 900001;
+constexpr std::int32_t kMenuSaturation = 900002;
+constexpr std::int32_t kMenuValue = 900003;
+constexpr std::int32_t kMenuSpread = 900004;
+constexpr std::int32_t kMenuFine = 900005;
+constexpr std::int32_t kMenuCoarse = 900006;
+constexpr std::int32_t kMenuFirstSize = 900007;
+constexpr std::int32_t kStringRgb = 20028;
+constexpr std::int32_t kStringFirstSize = 20092;
+constexpr std::int32_t kAtMouse = 0x7fffffff;
+constexpr std::int32_t kMenuFlags = 72;
+// The host event that lays out every open dialog again.
+constexpr std::int32_t kEventLayout = 604;
+
+std::int32_t SizeIndexFromPreference()
+{
+  const BaseContainer prefs = GetWorldPreferences();
+  if (!prefs.IsValid())
+    return 1;
+  const std::int32_t index = prefs.GetInt32(ColorWheelArea::kPrefSize, 0);
+  return index == 0 || index == 2 ? index : 1;
+}
+
+void AddItem(BaseContainer& menu, std::int32_t id, std::int32_t stringId, bool checked)
+{
+  String text = ModuleResource::LoadString(stringId);
+  if (checked)
+    text = text + "&c&";
+  menu.InsertData(id, GeData(text));
+}
+}  // namespace
+
+std::int32_t ColorWheelArea::SizeFromPreference()
+{
+  return kSizes[SizeIndexFromPreference()];
+}
+
+void ColorWheelArea::WriteDefaults(BaseContainer& state)
+{
+  state.SetInt32(kOptionSize, SizeFromPreference());
+  state.SetBool(kOptionRadius, true);
+  state.SetInt32(kOptionHarmony, ColorWheelHarmony::kFree);
+  state.SetBool(kOptionLock, false);
+  state.SetInt32(kOptionScheme, ColorWheelScheme::kRgb);
+  state.SetInt64(kOptionSelected, 0);
+  state.SetInt64(kOptionCount, 1);
+}
+
+Result<void> ColorWheelArea::LoadOptions()
+{
+  const BaseContainer& state = _chooser.GetState();
+  _lock = state.GetBool(kOptionLock, false);
+  _sizeIndex = SizeIndexFromPreference();
+  _size = kSizes[_sizeIndex];
+  _wheel.SetRadiusIsSaturation(state.GetBool(kOptionRadius, true));
+  _wheel.SetScheme(state.GetInt32(kOptionScheme, ColorWheelScheme::kRgb));
+  RETURN_IF_ERROR(LoadColors(state));
+  RETURN_IF_ERROR(_harmonies.Mono().Load(state, kOptionMonoFactors));
+  _harmonies.Analog().SetAnalogMode(state.GetInt32(kOptionAnalogMode, 0));
+  _harmony = _harmonies.Get(state.GetInt32(kOptionHarmony, ColorWheelHarmony::kFree)).GetHarmonyId();
+  _colorCount = std::max<std::int64_t>(state.GetInt64(kOptionCount, 1), 1);
+  if (_list.GetCount() == 0)
+  {
+    RETURN_IF_ERROR(_list.SetCount(1));
+    _list[0].color = _chooser.GetHSV();
+    _list.SelectOnly(0);
+  }
+  _list.SetMaxCount(_harmony == ColorWheelHarmony::kAnalog ? _harmonies.Analog().GetMaxCount() : kMaxColors);
+  ApplyOptions();
+  return Ok();
+}
+
+void ColorWheelArea::ApplyOptions()
+{
+  if (const ColorListEntry* edited = _list.GetSelectedEntry())
+    _wheel.SetFixedComponent(_wheel.GetFixedComponent(edited->color.y, edited->color.z));
+  _toolbar.ShowHarmony(_harmony);
+  _toolbar.ShowLock(_lock);
+}
+
+Result<void> ColorWheelArea::LoadColors(const BaseContainer& state)
+{
+  const BaseContainer colors = state.GetContainer(kOptionColors);
+  _list.Entries().Flush();
+  for (std::int32_t i = 0; colors.Contains(2 * i); ++i)
+  {
+    ColorListEntry entry;
+    entry.color = colors.GetVector(2 * i).Clamp01();
+    entry.selected = colors.GetBool(2 * i + 1);
+    RETURN_IF_ERROR(_list.Entries().Append(entry));
+  }
+  const std::int64_t selected = state.GetInt64(kOptionSelected, 0);
+  _list.SetSelectedIndex(selected >= 0 && selected < static_cast<std::int64_t>(_list.GetCount()) ? selected : 0);
+  _list.SetLayoutChanged();
+  return Ok();
+}
+
+void ColorWheelArea::StoreColors(BaseContainer& state) const
+{
+  BaseContainer colors;
+  for (std::size_t i = 0; i < _list.GetCount(); ++i)
+  {
+    colors.SetVector(static_cast<std::int32_t>(2 * i), _list[i].color);
+    colors.SetBool(static_cast<std::int32_t>(2 * i + 1), _list[i].selected);
+  }
+  state.SetContainer(kOptionColors, colors);
+  state.SetInt64(kOptionSelected, _list.GetSelectedIndex());
+}
+
+void ColorWheelArea::StoreOptions() const
+{
+  BaseContainer& state = _chooser.GetState();
+  state.SetInt32(kOptionSize, _size);
+  state.SetInt32(kOptionScheme, _wheel.GetScheme().GetSchemeId());
+  state.SetBool(kOptionRadius, _wheel.IsRadiusSaturation());
+  state.SetBool(kOptionLock, _lock);
+  state.SetInt32(kOptionHarmony, _harmony);
+  state.SetInt32(kOptionAnalogMode, _harmonies.Analog().GetAnalogMode());
+  state.SetInt64(kOptionCount, _colorCount);
+  StoreColors(state);
+  _harmonies.Mono().Store(state, kOptionMonoFactors);
+}
+
+bool ColorWheelArea::FollowSize()
+{
+  const std::int32_t index = SizeIndexFromPreference();
+  if (kSizes[index] == _size)
+    return false;
+  _sizeIndex = index;
+  _size = kSizes[index];
+  _chooser.GetState().SetInt32(kOptionSize, _size);
+  LayoutChanged();
+  return true;
+}
+
+Result<void> ColorWheelArea::HandleMenu()
+{
+  BaseContainer menu;
+  const bool ryb = _wheel.GetScheme().GetSchemeId() == ColorWheelScheme::kRyb;
+  AddItem(menu, kMenuRgb, kStringRgb, !ryb);
+  AddItem(menu, kMenuRyb, kStringRgb + 1, ryb);
+  AddItem(menu, kMenuSaturation, kStringRgb + 2, _wheel.IsRadiusSaturation());
+  AddItem(menu, kMenuValue, kStringRgb + 3, !_wheel.IsRadiusSaturation());
+  if (_harmony == ColorWheelHarmony::kMono)
+    AddItem(menu, kMenuSpread, kStringRgb + 4, false);
+  if (_harmony == ColorWheelHarmony::kAnalog)
+  {
+    AddItem(menu, kMenuFine, kStringRgb + 5, _harmonies.Analog().GetAnalogMode() == 1);
+    AddItem(menu, kMenuCoarse, kStringRgb + 6, _harmonies.Analog().GetAnalogMode() == 0);
+  }
+  for (std::int32_t i = 0; i < 3; ++i)
+    AddItem(menu, kMenuFirstSize + i, kStringFirstSize + i, i == _sizeIndex);
+  return ChooseMenuItem(ShowPopupMenu(kAtMouse, kAtMouse, menu, kMenuFlags));
+}
+
+Result<void> ColorWheelArea::ChooseMenuItem(std::int32_t item)
+{
+  switch (item)
+  {
+    case kMenuRgb:
+    case kMenuRyb: _wheel.SetScheme(item == kMenuRyb ? ColorWheelScheme::kRyb : ColorWheelScheme::kRgb); break;
+    case kMenuSaturation:
+    case kMenuValue: _wheel.SetRadiusIsSaturation(item == kMenuSaturation); break;
+    case kMenuSpread:
+    {
+      RETURN_IF_ERROR(_harmonies.Mono().SpreadEvenly(_list.GetCount()));
+      const std::int64_t selected = _list.GetSelectedIndex();
+      _list.SetSelectedIndex(0);
+      const Vector main = _list.GetCount() > 0 ? _list[0].color : Vector();
+      const Result<void> spread = _harmonies.Mono().Compute(main, _list);
+      _list.SetSelectedIndex(selected);
+      RETURN_IF_ERROR(spread);
+      break;
+    }
+    case kMenuFine:
+    case kMenuCoarse:
+      _harmonies.Analog().SetAnalogMode(item == kMenuFine ? 1 : 0);
+      _list.SetMaxCount(_harmonies.Analog().GetMaxCount());
+      RETURN_IF_ERROR(ApplyHarmonyCount());
+      break;
+    case kMenuFirstSize:
+    case kMenuFirstSize + 1:
+    case kMenuFirstSize + 2: return SetSizeIndex(item - kMenuFirstSize);
+    default: return Ok();
+  }
+  ApplyOptions();
+  RETURN_IF_ERROR(ComputeFromSelected());
+  RedrawAll();
+  Report(false);
+  StoreOptions();
+  return Ok();
+}
+
+Result<void> ColorWheelArea::SetSizeIndex(std::int32_t index)
+{
+  if (index == _sizeIndex && kSizes[index] == _size)
+    return Ok();
+  BaseContainer prefs = GetWorldPreferences();
+  if (!prefs.IsValid())
+    return UnexpectedError("The world preferences are missing.");
+  prefs.SetInt32(kPrefSize, index);
+  _sizeIndex = index;
+  _size = kSizes[index];
+  StoreOptions();
+  LayoutChanged();
+  ColorChooserGui::PostBroadcast(chooser::kBroadcastWheelOptions, &_chooser);
+  PostEvent(kEventLayout, chooser::kBroadcastWheelOptions, 0);
+  return Ok();
+}
