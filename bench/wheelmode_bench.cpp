@@ -86,7 +86,8 @@ void HandleDragStep(benchmark::State& state)
   for (int i = 0; i <= kSteps; ++i)
   {
     const double theta = 2.0 * kPi * (0.0139 + 0.2 * i / kSteps) - kPi;
-    path.push_back({int(std::lround(half + radius * std::sin(theta))), int(std::lround(half + radius * std::cos(theta)))});
+    path.push_back(
+        {int(std::lround(half + radius * std::sin(theta))), int(std::lround(half + radius * std::cos(theta)))});
   }
   std::vector<Point> back(path.rbegin(), path.rend());
   bool forward = true;

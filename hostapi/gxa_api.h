@@ -1026,11 +1026,11 @@ typedef struct GxaColorToolsTable {
    * wheel. Each appends the start colour, then the derived ones, all with the
    * start colour's saturation and value, to out; false when out refuses a
    * colour (what was appended stays). Angles are radians. */
-  bool (*harmony_complementary)(const double rgb[3], bool ryb, GxaColorSink* out);              /* 11 */
-  bool (*harmony_split)(const double rgb[3], bool ryb, GxaColorSink* out);                      /* 12 */
-  bool (*harmony_tetrad)(const double rgb[3], bool ryb, GxaColorSink* out);                     /* 13 */
-  bool (*harmony_analog)(const double rgb[3], int32_t count, bool ryb, GxaColorSink* out);      /* 14 */
-  bool (*harmony_equi)(const double rgb[3], int32_t count, bool ryb, GxaColorSink* out);        /* 15 */
+  bool (*harmony_complementary)(const double rgb[3], bool ryb, GxaColorSink* out);                     /* 11 */
+  bool (*harmony_split)(const double rgb[3], bool ryb, GxaColorSink* out);                             /* 12 */
+  bool (*harmony_tetrad)(const double rgb[3], bool ryb, GxaColorSink* out);                            /* 13 */
+  bool (*harmony_analog)(const double rgb[3], int32_t count, bool ryb, GxaColorSink* out);             /* 14 */
+  bool (*harmony_equi)(const double rgb[3], int32_t count, bool ryb, GxaColorSink* out);               /* 15 */
   bool (*harmony_steps)(const double rgb[3], int32_t count, double step, bool ryb, GxaColorSink* out); /* 16 */
   /* count colours from rgb to second, then second itself; false for count < 1. */
   bool (*harmony_gradient)(const double rgb[3], const double second[3], int32_t count, bool ryb,

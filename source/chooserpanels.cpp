@@ -134,8 +134,9 @@ Result<void> ChooserPanels::ReloadWheel(ColorInterface* wheel)
   auto* panel = static_cast<ColorInterfaceColorWheel*>(wheel);
   if (!panel)
     return Ok();
-  RETURN_IF_ERROR(panel->LoadOptions());
+  // The size first: loading the options takes it without a new layout.
   panel->FollowSize();
+  RETURN_IF_ERROR(panel->LoadOptions());
   panel->Redraw();
   return Ok();
 }

@@ -150,10 +150,9 @@ Result<void> ColorChooserGui::UpdatePanels()
     return Ok();
   }
   // Kelvin, picture and swatches keep their own values and are not refreshed.
-  const std::pair<Panel, std::int32_t> followers[] = {{Panel::Wheel, kModeWheel},
-                                                      {Panel::Spectrum, kModeSpectrum}, {Panel::Rgb, kModeRgb},
-                                                      {Panel::Hsv, kModeHsv},           {Panel::Mixer, kModeMixer},
-                                                      {Panel::Alpha, kModeAlpha},       {Panel::Hex, kModeHex}};
+  const std::pair<Panel, std::int32_t> followers[] = {
+      {Panel::Wheel, kModeWheel}, {Panel::Spectrum, kModeSpectrum}, {Panel::Rgb, kModeRgb}, {Panel::Hsv, kModeHsv},
+      {Panel::Mixer, kModeMixer}, {Panel::Alpha, kModeAlpha},       {Panel::Hex, kModeHex}};
   for (const auto& [panel, mode] : followers)
   {
     if (!IsModeOn(mode) || (panel == Panel::Alpha && !_alphaEnabled))

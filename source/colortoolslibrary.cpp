@@ -119,8 +119,9 @@ bool Harmony(const char* name, const double rgb[3], bool ryb, GxaColorSink* out,
 
 bool ComplementaryEntry(const double rgb[3], bool ryb, GxaColorSink* out)
 {
-  return Harmony("HarmonyComplementary()", rgb, ryb, out,
-                 [](const HarmonyGenerator& g, const Vector& c, BaseArray<Vector>& o) { return g.Complementary(c, o); });
+  return Harmony(
+      "HarmonyComplementary()", rgb, ryb, out,
+      [](const HarmonyGenerator& g, const Vector& c, BaseArray<Vector>& o) { return g.Complementary(c, o); });
 }
 
 bool SplitEntry(const double rgb[3], bool ryb, GxaColorSink* out)
@@ -137,16 +138,17 @@ bool TetradEntry(const double rgb[3], bool ryb, GxaColorSink* out)
 
 bool AnalogEntry(const double rgb[3], int32_t count, bool ryb, GxaColorSink* out)
 {
-  return Harmony("HarmonyAnalog()", rgb, ryb, out, [count](const HarmonyGenerator& g, const Vector& c, BaseArray<Vector>& o) {
-    return g.Steps(c, count, HarmonyGenerator::kAnalogStep, o);
-  });
+  return Harmony("HarmonyAnalog()", rgb, ryb, out,
+                 [count](const HarmonyGenerator& g, const Vector& c, BaseArray<Vector>& o) {
+                   return g.Steps(c, count, HarmonyGenerator::kAnalogStep, o);
+                 });
 }
 
 bool EquiEntry(const double rgb[3], int32_t count, bool ryb, GxaColorSink* out)
 {
-  return Harmony("HarmonyEqui()", rgb, ryb, out, [count](const HarmonyGenerator& g, const Vector& c, BaseArray<Vector>& o) {
-    return g.Equi(c, count, o);
-  });
+  return Harmony(
+      "HarmonyEqui()", rgb, ryb, out,
+      [count](const HarmonyGenerator& g, const Vector& c, BaseArray<Vector>& o) { return g.Equi(c, count, o); });
 }
 
 bool StepsEntry(const double rgb[3], int32_t count, double step, bool ryb, GxaColorSink* out)

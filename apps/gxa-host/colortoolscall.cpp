@@ -175,7 +175,8 @@ std::string ColorToolsCall::AsText(const nlohmann::json& result) {
   if (result.contains("text")) return result["text"].get<std::string>();
   if (result.contains("colors")) {
     std::string text;
-    for (const auto& color : result["colors"]) text += color[0].dump() + " " + color[1].dump() + " " + color[2].dump() + "\n";
+    for (const auto& color : result["colors"])
+      text += color[0].dump() + " " + color[1].dump() + " " + color[2].dump() + "\n";
     if (!text.empty()) text.pop_back();
     return text;
   }

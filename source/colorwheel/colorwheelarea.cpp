@@ -199,13 +199,16 @@ ColorWheelArea::Hit ColorWheelArea::HitTest(const Vector& p) const
 String ColorWheelArea::Tooltip(const Vector& p) const
 {
   const Hit hit = HitTest(p);
-  const Vector hsv = hit.index >= 0 && !hit.line ? _list[static_cast<std::size_t>(hit.index)].color : _wheel.PointToHsv(p);
+  const Vector hsv =
+      hit.index >= 0 && !hit.line ? _list[static_cast<std::size_t>(hit.index)].color : _wheel.PointToHsv(p);
   const bool radiusIsSaturation = _wheel.IsRadiusSaturation();
   const double radial = radiusIsSaturation ? hsv.y : hsv.z, fixed = radiusIsSaturation ? hsv.z : hsv.y;
   const String radialLabel = ModuleResource::LoadString(radiusIsSaturation ? kStringSaturation : kStringValue);
   const String fixedLabel = ModuleResource::LoadString(radiusIsSaturation ? kStringValue : kStringSaturation);
   std::string text = ColorTooltipLine(ModuleResource::LoadString(kStringColor), ColorToRgbText(HsvToRgb(hsv))).GetStd();
-  text += " " + ColorTooltipLine(ModuleResource::LoadString(kStringHue), FormatNumber(hsv.x * kTurn, GXA_UNIT_DEGREE)).GetStd();
+  text +=
+      " " +
+      ColorTooltipLine(ModuleResource::LoadString(kStringHue), FormatNumber(hsv.x * kTurn, GXA_UNIT_DEGREE)).GetStd();
   text += " " + ColorTooltipLine(radialLabel, FormatNumber(radial, GXA_UNIT_PERCENT)).GetStd();
   text += " " + ColorTooltipLine(fixedLabel, FormatNumber(fixed, GXA_UNIT_PERCENT)).GetStd();
   return String(text);

@@ -101,8 +101,7 @@ Result<void> ColorWheelArea::MouseDown(const BaseContainer& msg)
   return Ok();
 }
 
-Result<bool> ColorWheelArea::Drag(std::size_t index, const Vector& start, ColorWheelHarmony& rule, bool all,
-                                  bool moved)
+Result<bool> ColorWheelArea::Drag(std::size_t index, const Vector& start, ColorWheelHarmony& rule, bool all, bool moved)
 {
   _activeHandle = static_cast<std::int64_t>(index);
   const double threshold = DragThreshold();

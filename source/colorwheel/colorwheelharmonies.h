@@ -26,10 +26,10 @@ public:
   const ColorWheelHarmonyAnalog& Analog() const { return _analog; }
   ColorWheelHarmonyLock& Lock() { return _lock; }
   // The toolbar's harmonies, in their order there (Lock is not one).
-  static constexpr std::int32_t kToolbarOrder[7] = {
-      ColorWheelHarmony::kFree,  ColorWheelHarmony::kMono,   ColorWheelHarmony::kComplementary,
-      ColorWheelHarmony::kAnalog, ColorWheelHarmony::kSplit, ColorWheelHarmony::kTetrad,
-      ColorWheelHarmony::kEqui};
+  static constexpr std::int32_t kToolbarOrder[7] = {ColorWheelHarmony::kFree,          ColorWheelHarmony::kMono,
+                                                    ColorWheelHarmony::kComplementary, ColorWheelHarmony::kAnalog,
+                                                    ColorWheelHarmony::kSplit,         ColorWheelHarmony::kTetrad,
+                                                    ColorWheelHarmony::kEqui};
 
 private:
   ColorWheelHarmonyFree _free;

@@ -22,8 +22,8 @@ constexpr std::int32_t kIconDelete = 1033506;
 constexpr std::int32_t kIconReduce = 1034124;
 }  // namespace
 
-BaseContainer ColorWheelToolbar::Settings(std::int32_t icon, std::int32_t iconOff, std::int32_t tooltip,
-                                          bool checkable, bool state)
+BaseContainer ColorWheelToolbar::Settings(std::int32_t icon, std::int32_t iconOff, std::int32_t tooltip, bool checkable,
+                                          bool state)
 {
   BaseContainer settings;
   settings.SetInt32(ButtonSettings::kIcon, icon);
@@ -42,8 +42,7 @@ BaseContainer ColorWheelToolbar::Settings(std::int32_t icon, std::int32_t iconOf
   return settings;
 }
 
-Result<void> ColorWheelToolbar::InitButton(SpecialBitmapButton& button, std::int32_t id,
-                                           const BaseContainer& settings)
+Result<void> ColorWheelToolbar::InitButton(SpecialBitmapButton& button, std::int32_t id, const BaseContainer& settings)
 {
   ASSIGN_OR_RETURN(const bool made, button.Init(id, settings));
   if (!made)
@@ -59,17 +58,17 @@ Result<void> ColorWheelToolbar::Init(ColorWheelHarmonies& harmonies, std::int32_
   {
     const std::int32_t id = ColorWheelHarmonies::kToolbarOrder[i];
     const ColorWheelHarmony::Button& look = harmonies.Get(id).GetButton();
-    RETURN_IF_ERROR(InitButton(_harmonies[i], id, Settings(look.icon, look.iconOff, look.tooltip, true, id == harmony)));
+    RETURN_IF_ERROR(
+        InitButton(_harmonies[i], id, Settings(look.icon, look.iconOff, look.tooltip, true, id == harmony)));
   }
   const ColorWheelHarmony::Button& lockLook = harmonies.Lock().GetButton();
   RETURN_IF_ERROR(InitButton(_lock, ColorWheelHarmony::kLock,
                              Settings(lockLook.icon, lockLook.iconOff, lockLook.tooltip, true, lock)));
   const bool selectedColors = harmony == ColorWheelHarmony::kFree || harmony == ColorWheelHarmony::kMono;
   RETURN_IF_ERROR(InitButton(_actions[0], kAdd, Settings(kIconAdd, ButtonSettings::kNoIcon, kStringAdd, false, false)));
-  RETURN_IF_ERROR(InitButton(
-      _actions[1], kDelete,
-      Settings(kIconDelete, ButtonSettings::kNoIcon, selectedColors ? kStringDeleteSelected : kStringDeleteLast, false,
-               false)));
+  RETURN_IF_ERROR(InitButton(_actions[1], kDelete,
+                             Settings(kIconDelete, ButtonSettings::kNoIcon,
+                                      selectedColors ? kStringDeleteSelected : kStringDeleteLast, false, false)));
   RETURN_IF_ERROR(
       InitButton(_actions[2], kReduce, Settings(kIconReduce, ButtonSettings::kNoIcon, kStringReduce, false, false)));
   _ready = true;
@@ -79,7 +78,8 @@ Result<void> ColorWheelToolbar::Init(ColorWheelHarmonies& harmonies, std::int32_
 Result<void> ColorWheelToolbar::Layout(GeDialog& dialog)
 {
   const auto add = [&dialog](SpecialBitmapButton& button) {
-    return dialog.AddUserArea(button.GetButtonId(), kButtonFlags) && dialog.AttachUserArea(button, button.GetButtonId());
+    return dialog.AddUserArea(button.GetButtonId(), kButtonFlags) &&
+           dialog.AttachUserArea(button, button.GetButtonId());
   };
   bool ok = dialog.GroupBegin(kGroup, kRowFlags, 0, 1) && dialog.GroupSpace(kSectionGap, 0);
   ok = ok && dialog.GroupBegin(0, kButtonFlags, 0, 1) && dialog.GroupSpace(kButtonGap, 0);

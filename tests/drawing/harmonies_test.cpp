@@ -38,6 +38,7 @@ class HarmonyTest : public DrawingTest {
     ASSERT_TRUE(_list.SetCount(count).IsOk());
     for (std::size_t i = 0; i < count; ++i) _list[i].color = color;
     _list.SelectOnly(0);
+    _list.TakeLayoutChanged();
   }
 
   std::vector<double> Hues() const {
