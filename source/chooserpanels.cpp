@@ -141,6 +141,14 @@ Result<void> ChooserPanels::ReloadWheel(ColorInterface* wheel)
   return Ok();
 }
 
+Result<void> ChooserPanels::ConvertWheelColors(ColorInterface* wheel, BaseContainer& state, std::int32_t code)
+{
+  StoreWheelOptions(wheel);
+  ColorWheelArea::ConvertStoredColors(state, code);
+  auto* panel = static_cast<ColorInterfaceColorWheel*>(wheel);
+  return panel ? panel->LoadOptions() : Ok();
+}
+
 void ChooserPanels::StoreWheelOptions(const ColorInterface* wheel)
 {
   if (wheel)

@@ -41,6 +41,9 @@ public:
   // The wheel reads its options and the size preference again and redraws.
   static Result<void> ReloadWheel(ColorInterface* wheel);
   static void StoreWheelOptions(const ColorInterface* wheel);
+  // The linear display switched: the wheel's stored colours take the
+  // transform code too, and the wheel reads them again.
+  static Result<void> ConvertWheelColors(ColorInterface* wheel, BaseContainer& state, std::int32_t code);
   // The colour changed elsewhere: the mixer's selected field follows it.
   static void FollowColor(ColorInterface* mixer, ColorChooserGui& chooser);
 };

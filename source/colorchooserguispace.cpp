@@ -63,7 +63,9 @@ Result<void> ColorChooserGui::SetLinearDisplay(bool on)
   _linearActive = _linearContext && on;
   if (_linearActive == wasActive)
     return Ok();
-  _color = ConvertColorSpace(_color, _linearActive ? GXA_TRANSFORM_FROM_HOST : GXA_TRANSFORM_TO_HOST);
+  const std::int32_t code = _linearActive ? GXA_TRANSFORM_FROM_HOST : GXA_TRANSFORM_TO_HOST;
+  _color = ConvertColorSpace(_color, code);
+  RETURN_IF_ERROR(ChooserPanels::ConvertWheelColors(GetPanel(Panel::Wheel), _state, code));
   return UpdateValues();
 }
 

@@ -49,6 +49,8 @@ public:
   // The panel's operations.
   Result<void> CreateLayout();
   static void WriteDefaults(BaseContainer& state);
+  // The stored colour list through the host's colour-space transform.
+  static void ConvertStoredColors(BaseContainer& state, std::int32_t code);
   static std::int32_t SizeFromPreference();
   Result<void> LoadOptions();
   // Another chooser changed the wheel size: take it; true when it changed.

@@ -7,6 +7,8 @@
 #include "colorwheel/colorwheelarea.h"
 #include "hostservices.h"
 #include "moduleresource.h"
+#include "utils/colorconversions.h"
+#include "utils/colorutils.h"
 
 namespace
 {
@@ -107,6 +109,16 @@ Result<void> ColorWheelArea::LoadColors(const BaseContainer& state)
   _list.SetSelectedIndex(selected >= 0 && selected < static_cast<std::int64_t>(_list.GetCount()) ? selected : 0);
   _list.SetLayoutChanged();
   return Ok();
+}
+
+void ColorWheelArea::ConvertStoredColors(BaseContainer& state, std::int32_t code)
+{
+  if (!state.Contains(kOptionColors))
+    return;
+  BaseContainer colors = state.GetContainer(kOptionColors);
+  for (std::int32_t i = 0; colors.Contains(2 * i); ++i)
+    colors.SetVector(2 * i, RgbToHsv(ConvertColorSpace(HsvToRgb(colors.GetVector(2 * i)), code)));
+  state.SetContainer(kOptionColors, colors);
 }
 
 void ColorWheelArea::StoreColors(BaseContainer& state) const
