@@ -70,6 +70,7 @@ Result<void> ColorWheelArea::CreateLayout()
     _layoutState = 1;
     _slider.SetRange(0.0, 1.0, 0.01);
     _list.SetMaxCount(kMaxColors);
+    _strip.SetCommands(ColorWheelToolbar::kAdd, ColorWheelToolbar::kDelete);
     const Result<void> ready = _toolbar.Init(_harmonies, _harmony, _lock);
     _layoutState = ready.IsOk() ? 2 : 0;
     RETURN_IF_ERROR(ready);
@@ -84,8 +85,9 @@ Result<void> ColorWheelArea::CreateLayout()
   layout.UserArea(kSlider, kSliderFlags, _slider, 0);
   _chooser.GroupEnd();
   _chooser.GroupEnd();
-  // The colour strip goes into this group.
   _chooser.GroupBegin(kStripGroup, kStripFlags, 1, 0);
+  _chooser.GroupBorderSpace(kWheelBorder, 0, kWheelBorder, kWheelBorder);
+  layout.UserArea(kStrip, kStripFlags, _strip, 0);
   _chooser.GroupEnd();
   RETURN_IF_ERROR(layout.Finish());
   _toolbar.ShowCount(_chooser, _list.GetCount());
@@ -260,5 +262,6 @@ void ColorWheelArea::RedrawAll()
 {
   Redraw();
   UpdateSlider();
+  PushToStrip();
   _toolbar.ShowCount(_chooser, _list.GetCount());
 }

@@ -13,6 +13,7 @@
 #include "colorwheel/colorwheeltoolbar.h"
 #include "geuserarea.h"
 #include "result.h"
+#include "swatches/colorswatchespreviewarea.h"
 #include "utils/colorlist.h"
 #include "utils/colorsliderareablend.h"
 
@@ -101,6 +102,8 @@ private:
   // With the lock on, the other colours follow each component's change.
   void FollowLock(const Vector& previous, const Vector& hsv);
   void TakeIntoChooser();
+  void PushToStrip();
+  Result<void> PullFromStrip();
   void SelectLast();
   void UpdateSlider();
   // The selected colour becomes the chooser's, and the dialog hears of it.
@@ -125,8 +128,10 @@ private:
   ColorWheel _wheel;
   ColorWheelHarmonies _harmonies;
   ColorSliderAreaBlend _slider;
-  // Until the colour strip is embedded, the list lives here.
+  // The list the rules work on; the strip under the wheel shows a copy and
+  // hands back what the user did to it.
   ColorList _list;
+  ColorSwatchesPreviewArea _strip{ColorSwatchesPreviewArea::Content::Hsv};
   // The list as a slider drag found it, for a cancel.
   ColorList _backup;
   std::int32_t _layoutState = 0;

@@ -53,7 +53,7 @@ Result<bool> ColorWheelArea::Command(std::int32_t id, const BaseContainer& msg)
         SetFixedComponent(1.0 - value);
       break;
     }
-    case kStrip: break;
+    case kStrip: RETURN_IF_ERROR(PullFromStrip()); break;
     case ColorWheelToolbar::kAdd: RETURN_IF_ERROR(AddColor()); break;
     case ColorWheelToolbar::kDelete: RETURN_IF_ERROR(DeleteSelected()); break;
     case ColorWheelToolbar::kReduce: RETURN_IF_ERROR(ReduceToOne()); break;
@@ -248,6 +248,39 @@ void ColorWheelArea::UpdateSlider()
   else
     _slider.SetDragStartCallback(nullptr, nullptr);
   _slider.SetEndColors(1.0 - _wheel.GetFixedComponent(hsv.y, hsv.z), HsvToRgb(top), linear, HsvToRgb(bottom), linear);
+}
+
+void ColorWheelArea::PushToStrip()
+{
+  ColorStripList& shown = _strip.GetList();
+  if (shown.GetEntries().CopyFrom(_list.Entries()).IsError())
+    return;
+  shown.SetAnchor(static_cast<std::int32_t>(_list.GetSelectedIndex()));
+  _strip.SetMaxCount(static_cast<std::int32_t>(_list.GetMaxCount()));
+  _strip.SetMono(_harmony == ColorWheelHarmony::kMono);
+  _strip.SetRemoveSelectedText(IsFreeOrMono(_harmony));
+  _strip.SetProfileMode(_chooser.GetProfileMode());
+  _strip.ColorsChanged();
+}
+
+Result<void> ColorWheelArea::PullFromStrip()
+{
+  const ColorStripList& shown = _strip.GetList();
+  RETURN_IF_ERROR(_list.Entries().CopyFrom(shown.GetEntries()));
+  const std::int64_t count = static_cast<std::int64_t>(_list.GetCount());
+  std::int64_t edited = shown.GetAnchor();
+  if (edited < 0 || edited >= count || !_list[static_cast<std::size_t>(edited)].selected)
+  {
+    edited = 0;
+    while (edited < count && !_list[static_cast<std::size_t>(edited)].selected)
+      ++edited;
+    edited = edited < count ? edited : 0;
+  }
+  _list.SetSelectedIndex(edited);
+  _colorCount = std::max<std::int64_t>(count, 1);
+  if (const ColorListEntry* entry = _list.GetSelectedEntry())
+    _wheel.SetFixedComponent(_wheel.GetFixedComponent(entry->color.y, entry->color.z));
+  return Ok();
 }
 
 void ColorWheelArea::TakeIntoChooser()
