@@ -72,7 +72,9 @@ TEST(BitmapFamily, RowPartsTouchOnlyTheirColumnsAndColourKeepsAlpha) {
   for (const int depth : {24, 32}) {
     OwnedBitmap b;
     ASSERT_TRUE(Fns().init(b.h, 5, 2, depth));
-    if (depth == 24) ASSERT_TRUE(Fns().add_alpha(b.h));
+    if (depth == 24) {
+      ASSERT_TRUE(Fns().add_alpha(b.h));
+    }
     const uint8_t rgba[8] = {1, 2, 3, 0, 4, 5, 6, 7};
     ASSERT_TRUE(Fns().set_row_part(b.h, 2, 1, rgba, 2, GXA_PIXEL_RGBA8));
     EXPECT_EQ(Fns().get_alpha(b.h, 2, 1), 0) << depth;
@@ -102,7 +104,9 @@ TEST(BitmapFamily, WideRowsKeepEveryPixelAndAlphaInBothDirections) {
   for (const int depth : {24, 32}) {
     OwnedBitmap b;
     ASSERT_TRUE(Fns().init(b.h, kWidth + 4, 2, depth));
-    if (depth == 24) ASSERT_TRUE(Fns().add_alpha(b.h));
+    if (depth == 24) {
+      ASSERT_TRUE(Fns().add_alpha(b.h));
+    }
     std::vector<uint8_t> rgba(4 * kWidth);
     for (size_t i = 0; i < rgba.size(); ++i) rgba[i] = uint8_t(i * 7 + i / 4);
     ASSERT_TRUE(Fns().set_row_part(b.h, 3, 1, rgba.data(), kWidth, GXA_PIXEL_RGBA8));

@@ -66,7 +66,9 @@ TEST_F(PictureFileTest, EveryPngKindShowsItsColours) {
     ASSERT_EQ(_picture.Height(), 5);
     for (int y = 0; y < 5; ++y)
       for (int x = 0; x < 6; ++x) ExpectPixel(x, y, x * 40, y * 50, 200 - x * 20);
-    if (kind.type == PNG_COLOR_TYPE_RGBA) EXPECT_EQ(_picture.GetAlpha(3, 2), 255 - 3 * 30);
+    if (kind.type == PNG_COLOR_TYPE_RGBA) {
+      EXPECT_EQ(_picture.GetAlpha(3, 2), 255 - 3 * 30);
+    }
     EXPECT_EQ(_picture.Profile(), host::ColorProfile::Srgb().Body());
   }
 }
