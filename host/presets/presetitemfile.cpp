@@ -7,18 +7,21 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 #include <vector>
 
+#include "core/filebytes.h"
 #include "presets/presetitemcodec.h"
 
 namespace host {
 
 namespace {
 
-// Closes on every path out.
+// Closes on every path out. Non-blocking, so a FIFO named like an item
+// cannot stall a listing before fstat refuses it.
 class Fd {
  public:
-  explicit Fd(const std::filesystem::path& p) : fd_(::open(p.c_str(), O_RDONLY | O_CLOEXEC)) {}
+  explicit Fd(const std::filesystem::path& p) : fd_(::open(p.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)) {}
   ~Fd() {
     if (fd_ >= 0) ::close(fd_);
   }
@@ -53,6 +56,7 @@ Outcome<PresetItemHeader> PresetItemFile::ReadHeader(const std::filesystem::path
   Fd fd(file);
   struct stat st {};
   if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0) return R::Fail(Problem(file, std::strerror(errno)));
+  if (!S_ISREG(st.st_mode)) return R::Fail(Problem(file, "not a regular file"));
   const auto size = static_cast<uint64_t>(st.st_size);
   std::vector<uint8_t> head(std::min<uint64_t>(size, PresetItemCodec::kListingRead));
   if (!ReadAt(fd.Get(), head, 0)) return R::Fail(Problem(file, std::strerror(errno)));
@@ -70,12 +74,9 @@ Outcome<PresetItemHeader> PresetItemFile::ReadHeader(const std::filesystem::path
 
 Outcome<std::vector<uint8_t>> PresetItemFile::Bytes(const std::filesystem::path& file) {
   using R = Outcome<std::vector<uint8_t>>;
-  Fd fd(file);
-  struct stat st {};
-  if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0) return R::Fail(Problem(file, std::strerror(errno)));
-  std::vector<uint8_t> bytes(static_cast<size_t>(st.st_size));
-  if (!ReadAt(fd.Get(), bytes, 0)) return R::Fail(Problem(file, std::strerror(errno)));
-  return bytes;
+  auto read = FileBytes::From(file, FileBytes::kStoredFileLimit);
+  if (!read.error.empty()) return R::Fail(read.error);
+  return std::move(read.bytes);
 }
 
 Outcome<PresetItem> PresetItemFile::Read(const std::filesystem::path& file, bool with_thumbnail) {

@@ -1,6 +1,7 @@
 // The preset library on disk: items survive a round trip through their files,
 // listing reads headers only, and nothing the user has is ever lost to a
 // damaged file, a name clash or a careless name.
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -154,6 +155,19 @@ TEST_F(PresetLibraryTest, ADamagedItemIsReportedSkippedAndKept) {
     if (f.path().filename().string().starts_with("B.gxp.damaged-")) kept = TempFolder::ReadBytes(f.path()) == bytes;
   }
   EXPECT_TRUE(kept);
+}
+
+TEST_F(PresetLibraryTest, AnItemThatIsNotARegularFileIsRefusedWithoutBlocking) {
+  ASSERT_TRUE(lib.Write(Url("preset:/user.libvx/A"), Item(1, "", 50), false));
+  ASSERT_EQ(::mkfifo((home / "user.libvx/Pipe.gxp").c_str(), 0600), 0);
+  fs::create_directory(home / "user.libvx/Folder.gxp");
+
+  auto listing = lib.List(Url("preset:/user.libvx"));
+  EXPECT_EQ(Names(listing), (std::vector<std::string>{"preset:/user.libvx/A"}));
+  auto pipe = lib.Read(Url("preset:/user.libvx/Pipe"));
+  ASSERT_FALSE(pipe);
+  EXPECT_NE(pipe.Error().find("Pipe"), std::string::npos) << pipe.Error();
+  EXPECT_TRUE(fs::is_fifo(home / "user.libvx/Pipe.gxp"));
 }
 
 // Listing keeps an index of what it read; it must never show an item as it
