@@ -22,7 +22,9 @@ trap cleanup EXIT
 
 render() {  # FILE, then render options
   local file=$1; shift
-  "$HOST" render --home "$WORK/render" --settings laym=2 --out "$OUT/$file" "$@"
+  # Run from the work folder, so a picture shows by its short name.
+  local out=$PWD/$OUT/$file
+  (cd "$WORK" && "$HOST" render --home "$WORK/render" --settings laym=2 --out "$out" "$@")
   echo "readme_pictures: $OUT/$file"
 }
 
@@ -33,8 +35,12 @@ MODES=(
   "Kelvin|mode-kelvin.png|Colour temperature in kelvin, with a tint between green and magenta.|--prefs 1113=false --prefs 1111=false --prefs 1114=true"
   "Mixer|mode-mixer.png|A blend between two colours of the mixer's own; the blend is the chosen colour.|--prefs 1113=false --prefs 1111=false --prefs 1115=true"
   "Swatches|mode-swatches.png|Named groups of colours, global and per document: click, shift- and control-click to select, double-click to pick, drag to sort or copy, right-click for the rest.|--prefs 1113=false --prefs 1111=false --prefs 1116=true --prefs 1117=true"
+  "Spectrum|mode-spectrum.png|Saturation across and value down a square of the colour's hue, with a hue slider beside it.|--prefs 1113=false --prefs 1111=false --prefs 1119=2"
+  "Picture|mode-picture.png|Colours sampled from a picture: click or control-click to place samples, zoom with the mouse wheel, and step the mosaic levels to see its dominant colours.|--prefs 1113=false --prefs 1111=false --picture photo.png"
   "Wheel|mode-wheel.png|The colour wheel: drag the colour's handle, or let a harmony place related colours around it; the slider sets the value the whole wheel shows.|--prefs 1113=false --prefs 1111=false --prefs 1119=1"
 )
+# A photo-like picture for the picture mode, made here rather than shipped.
+convert -size 480x320 -seed 7 plasma:fractal -blur 0x2 "$WORK/photo.png"
 section="$WORK/modes.md"
 : >"$section"
 for mode in "${MODES[@]}"; do
