@@ -40,12 +40,17 @@ run_example() {
   mkdir -p "$dir/home"
   ln -s "$ROOT/tests" "$dir/tests"
   ln -s "$ROOT/docs" "$dir/docs"
+  # A sanitizer build's options (its leak suppressions) reach the examples too.
+  sanitizer_env=()
+  for var in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+    [ -n "${!var:-}" ] && sanitizer_env+=("$var=${!var}")
+  done
   while [ -n "$commands" ]; do
     command=${commands%% ;; *}
     if [ "$command" = "$commands" ]; then commands=""; else commands=${commands#* ;; }; fi
     status=0
     output=$(cd "$dir" && env -i PATH="$WORK/bin:/usr/bin:/bin" HOME="$dir/home" LANG=C.UTF-8 TZ=UTC \
-               bash -c "$command" 2>&1) || status=$?
+               "${sanitizer_env[@]}" bash -c "$command" 2>&1) || status=$?
     # Paths of this machine, as a reader's would read.
     output=${output//"$BUILD"/build}
     output=${output//"$dir"/\/tmp\/example}
