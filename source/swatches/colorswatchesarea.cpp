@@ -562,72 +562,54 @@ Result<void> ColorSwatchesArea::AddColorsAsGroup(std::span<const SwatchColor> co
 
 // ------------------------------------------------------------------ drops
 
-std::int32_t ColorSwatchesArea::Message(const BaseContainer& msg, BaseContainer& result)
+bool ColorSwatchesArea::AcceptsDrops() const
 {
-  switch (msg.GetId())
-  {
-    case GXA_MSG_DRAG_RECEIVE: return DragReceive(msg);
-    case GXA_MSG_CURSOR_INFO:
-    {
-      const String tip = Tooltip(msg);
-      if (tip.IsEmpty())
-        break;
-      result.SetString(GXA_RESULT_TOOLTIP, tip);
-      return 1;
-    }
-    default: break;
-  }
-  return GeUserArea::Message(msg, result);
+  return _data != nullptr;
 }
 
-std::int32_t ColorSwatchesArea::DragReceive(const BaseContainer& msg)
+void ColorSwatchesArea::ClearDropFeedback()
 {
-  const std::int32_t type = msg.GetInt32(GXA_DRAG_ENTRY_TYPE);
-  const bool colorType = type == GXA_DRAGTYPE_COLOR || type == GXA_DRAGTYPE_COLORS || type == GXA_DRAGTYPE_SWATCHES;
-  const bool gone = msg.GetInt32(GXA_DRAG_ENTRY_LOST) != 0 || msg.GetInt32(GXA_DRAG_ENTRY_ESCAPED) != 0;
-  if (gone || !colorType || !_data)
-  {
-    if (_drop.kind != DropKind::None)
-    {
-      _drop = Drop();
-      Redraw();
-    }
-    return 0;
-  }
-  const bool internal = _ownDrag != OwnDrag::None;
-  if (!msg.Contains(GXA_DRAG_ENTRY_X) || !msg.Contains(GXA_DRAG_ENTRY_Y))
-  {
-    ReportError(internal ? "ColorSwatchesArea::HandleDragInternal()" : "ColorSwatchesArea::HandleDragExternal()",
-                "GetDragPosition() failed");
-    return 0;
-  }
+  if (_drop.kind == DropKind::None)
+    return;
+  _drop = Drop();
+  Redraw();
+}
+
+void ColorSwatchesArea::ShowDropFeedback(std::int32_t x, std::int32_t y)
+{
+  _layout.Build(*_data, GetWidth(), _cell, _title);
+  const Drop drop = DropAt(x, y, _ownDrag == OwnDrag::Groups);
+  if (drop.kind == _drop.kind && drop.at.collection == _drop.at.collection && drop.at.group == _drop.at.group &&
+      drop.at.swatch == _drop.at.swatch)
+    return;
+  _drop = drop;
+  Redraw();
+}
+
+Result<bool> ColorSwatchesArea::Dropped(const BaseContainer& msg)
+{
   _layout.Build(*_data, GetWidth(), _cell, _title);
   const Drop drop = DropAt(msg.GetInt32(GXA_DRAG_ENTRY_X), msg.GetInt32(GXA_DRAG_ENTRY_Y), _ownDrag == OwnDrag::Groups);
-  if (msg.GetInt32(GXA_DRAG_ENTRY_FINISHED) == 0)
-  {
-    if (drop.kind != _drop.kind || drop.at.collection != _drop.at.collection || drop.at.group != _drop.at.group ||
-        drop.at.swatch != _drop.at.swatch)
-    {
-      _drop = drop;
-      Redraw();
-    }
-    return 1;
-  }
   _drop = Drop();
   BaseContainer mouse;
   GetInputState(GXA_DEVICE_MOUSE, GXA_CHANNEL_LEFT, mouse);
   const bool copy = (mouse.GetInt32(GXA_INPUT_QUALIFIER) & GXA_QUALIFIER_CTRL) != 0;
-  const Result<void> done = internal ? HandleDragInternal(drop, copy) : HandleDragExternal(drop, msg);
+  const bool internal = _ownDrag != OwnDrag::None;
+  // Even a failed internal drop ends the drag that started here.
   _dropHandled = internal;
-  Redraw();
-  if (done.IsError())
-  {
-    ReportError("ColorSwatchesArea::Message()", done.GetError());
-    return 0;
-  }
-  if (GeDialog* dialog = GeDialog::FromHandle(GetDialog()))
-    dialog->SetDragDestination(GXA_CURSOR_COPY);
-  return 1;
+  RETURN_IF_ERROR(internal ? HandleDragInternal(drop, copy) : HandleDragExternal(drop, msg));
+  return true;
+}
+
+const char* ColorSwatchesArea::PositionErrorSource() const
+{
+  return _ownDrag != OwnDrag::None ? "ColorSwatchesArea::HandleDragInternal()"
+                                   : "ColorSwatchesArea::HandleDragExternal()";
+}
+
+const char* ColorSwatchesArea::DropErrorSource() const
+{
+  return "ColorSwatchesArea::Message()";
 }
 
 ColorSwatchesArea::Drop ColorSwatchesArea::DropAt(std::int32_t x, std::int32_t y, bool groups) const

@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "basecontainer.h"
-#include "geuserarea.h"
 #include "result.h"
+#include "swatches/colordroparea.h"
 #include "swatches/icolorswatchdata.h"
 #include "swatches/swatchgridlayout.h"
 #include "swatches/swatchselection.h"
@@ -18,7 +18,7 @@
 
 class ColorChooserGui;
 
-class ColorSwatchesArea : public GeUserArea
+class ColorSwatchesArea : public ColorDropArea
 {
 public:
   // World preferences.
@@ -67,7 +67,6 @@ public:
   void Sized(std::int32_t w, std::int32_t h) override;
   void DrawMsg(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, const BaseContainer& msg) override;
   bool InputEvent(const BaseContainer& msg) override;
-  std::int32_t Message(const BaseContainer& msg, BaseContainer& result) override;
 
 private:
   enum class OwnDrag
@@ -123,12 +122,17 @@ private:
   Result<void> SaveGroupsAsPreset(const ColorSwatchCollection& groups);
 
   // Drops.
-  std::int32_t DragReceive(const BaseContainer& msg);
+  bool AcceptsDrops() const override;
+  void ClearDropFeedback() override;
+  void ShowDropFeedback(std::int32_t x, std::int32_t y) override;
+  Result<bool> Dropped(const BaseContainer& msg) override;
+  const char* PositionErrorSource() const override;
+  const char* DropErrorSource() const override;
   Drop DropAt(std::int32_t x, std::int32_t y, bool groups) const;
   Result<void> HandleDragInternal(const Drop& drop, bool copy);
   Result<void> HandleDragExternal(const Drop& drop, const BaseContainer& msg);
 
-  String Tooltip(const BaseContainer& msg) const;
+  String Tooltip(const BaseContainer& msg) const override;
   ColorSwatchGroup* GroupAt(const SwatchGridLayout::Hit& hit) const;
 
   ColorChooserGui& _chooser;

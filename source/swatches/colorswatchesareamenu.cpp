@@ -9,6 +9,7 @@
 #include "swatches/colorswatchesarea.h"
 #include "swatches/swatchgrouprenamedialog.h"
 #include "swatches/swatchpresetcommands.h"
+#include "utils/menutext.h"
 
 namespace
 {
@@ -58,16 +59,6 @@ constexpr std::int32_t kStringMedium = 20060;
 constexpr std::int32_t kStringLarge = 20061;
 
 constexpr std::int32_t kGlobalChangeEvent = 604;
-
-String MenuText(std::int32_t stringId, bool disabled = false, bool checked = false)
-{
-  String text = ModuleResource::LoadString(stringId);
-  if (disabled)
-    text += "&d&";
-  if (checked)
-    text += "&c&";
-  return text;
-}
 
 void AddEntry(BaseContainer& menu, std::int32_t id, const String& text)
 {

@@ -15,6 +15,7 @@
 #include "utils/colorconversions.h"
 #include "utils/colortooltip.h"
 #include "utils/colorutils.h"
+#include "utils/menutext.h"
 
 namespace
 {
@@ -47,15 +48,6 @@ constexpr std::int32_t kStoredSelected = 3;
 
 constexpr std::int32_t kDropBarWidth = 2;
 
-String MenuText(std::int32_t stringId, bool disabled = false, bool checked = false)
-{
-  String text = ModuleResource::LoadString(stringId);
-  if (disabled)
-    text += "&d&";
-  if (checked)
-    text += "&c&";
-  return text;
-}
 }  // namespace
 
 ColorSwatchesPreviewArea::ColorSwatchesPreviewArea(Content content) : _content(content) {}
@@ -501,68 +493,36 @@ Result<void> ColorSwatchesPreviewArea::AddToSwatches(bool selectedOnly)
 
 // ------------------------------------------------------------------ drops
 
-std::int32_t ColorSwatchesPreviewArea::Message(const BaseContainer& msg, BaseContainer& result)
+void ColorSwatchesPreviewArea::ClearDropFeedback()
 {
-  switch (msg.GetId())
-  {
-    case GXA_MSG_DRAG_RECEIVE: return DragReceive(msg);
-    case GXA_MSG_CURSOR_INFO:
-    {
-      const String tip = Tooltip(msg);
-      if (tip.IsEmpty())
-        break;
-      result.SetString(GXA_RESULT_TOOLTIP, tip);
-      return 1;
-    }
-    default: break;
-  }
-  return GeUserArea::Message(msg, result);
-}
-
-std::int32_t ColorSwatchesPreviewArea::DragReceive(const BaseContainer& msg)
-{
-  const std::int32_t type = msg.GetInt32(GXA_DRAG_ENTRY_TYPE);
-  const bool colorType = type == GXA_DRAGTYPE_COLOR || type == GXA_DRAGTYPE_COLORS || type == GXA_DRAGTYPE_SWATCHES;
-  const bool gone = msg.GetInt32(GXA_DRAG_ENTRY_LOST) != 0 || msg.GetInt32(GXA_DRAG_ENTRY_ESCAPED) != 0;
-  if (gone || !colorType)
-  {
-    if (_dropGap != ColorStripList::kNoIndex)
-    {
-      _dropGap = ColorStripList::kNoIndex;
-      Redraw();
-    }
-    return 0;
-  }
-  if (!msg.Contains(GXA_DRAG_ENTRY_X) || !msg.Contains(GXA_DRAG_ENTRY_Y))
-  {
-    ReportError("ColorSwatchesPreviewArea::HandleDragReceive()", "GetDragPosition() failed");
-    return 0;
-  }
-  if (msg.GetInt32(GXA_DRAG_ENTRY_FINISHED) == 0)
-  {
-    const std::int32_t gap = GapAt(msg.GetInt32(GXA_DRAG_ENTRY_X), msg.GetInt32(GXA_DRAG_ENTRY_Y));
-    if (gap != _dropGap)
-    {
-      _dropGap = gap;
-      Redraw();
-    }
-    return 1;
-  }
-  const Result<bool> dropped = Drop(msg);
+  if (_dropGap == ColorStripList::kNoIndex)
+    return;
   _dropGap = ColorStripList::kNoIndex;
   Redraw();
-  if (dropped.IsError())
-  {
-    ReportError("ColorSwatchesPreviewArea::Message()", dropped.GetError());
-    return 0;
-  }
-  if (GeDialog* dialog = GeDialog::FromHandle(GetDialog()))
-    dialog->SetDragDestination(GXA_CURSOR_COPY);
-  return dropped.GetValue() ? 1 : 0;
 }
 
-Result<bool> ColorSwatchesPreviewArea::Drop(const BaseContainer& msg)
+void ColorSwatchesPreviewArea::ShowDropFeedback(std::int32_t x, std::int32_t y)
 {
+  const std::int32_t gap = GapAt(x, y);
+  if (gap == _dropGap)
+    return;
+  _dropGap = gap;
+  Redraw();
+}
+
+const char* ColorSwatchesPreviewArea::PositionErrorSource() const
+{
+  return "ColorSwatchesPreviewArea::HandleDragReceive()";
+}
+
+const char* ColorSwatchesPreviewArea::DropErrorSource() const
+{
+  return "ColorSwatchesPreviewArea::Message()";
+}
+
+Result<bool> ColorSwatchesPreviewArea::Dropped(const BaseContainer& msg)
+{
+  _dropGap = ColorStripList::kNoIndex;
   const std::int32_t gap = GapAt(msg.GetInt32(GXA_DRAG_ENTRY_X), msg.GetInt32(GXA_DRAG_ENTRY_Y));
   BaseArray<std::int32_t> moved;
   if (_ownDrag == OwnDrag::Selected)

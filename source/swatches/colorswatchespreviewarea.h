@@ -28,13 +28,13 @@
 #include <memory>
 
 #include "basecontainer.h"
-#include "geuserarea.h"
 #include "result.h"
+#include "swatches/colordroparea.h"
 #include "swatches/colorstriplist.h"
 #include "utils/colordisplayconversion.h"
 #include "utils/dragcolors.h"
 
-class ColorSwatchesPreviewArea : public GeUserArea
+class ColorSwatchesPreviewArea : public ColorDropArea
 {
 public:
   enum class Content
@@ -86,7 +86,6 @@ public:
   void Sized(std::int32_t w, std::int32_t h) override;
   void DrawMsg(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, const BaseContainer& msg) override;
   bool InputEvent(const BaseContainer& msg) override;
-  std::int32_t Message(const BaseContainer& msg, BaseContainer& result) override;
 
 private:
   enum class OwnDrag
@@ -121,10 +120,13 @@ private:
   Result<void> AddToSwatches(bool selectedOnly);
 
   // Drops.
-  std::int32_t DragReceive(const BaseContainer& msg);
-  Result<bool> Drop(const BaseContainer& msg);
+  void ClearDropFeedback() override;
+  void ShowDropFeedback(std::int32_t x, std::int32_t y) override;
+  Result<bool> Dropped(const BaseContainer& msg) override;
+  const char* PositionErrorSource() const override;
+  const char* DropErrorSource() const override;
   std::int32_t GapAt(std::int32_t x, std::int32_t y) const;
-  String Tooltip(const BaseContainer& msg) const;
+  String Tooltip(const BaseContainer& msg) const override;
 
   Content _content;
   ColorStripList _list;

@@ -15,6 +15,7 @@
 #include "utils/colorclipboard.h"
 #include "utils/colortooltip.h"
 #include "utils/dragcolors.h"
+#include "utils/menutext.h"
 
 using namespace chooser;
 
@@ -47,10 +48,6 @@ Vector Blend(const Vector& from, const Vector& to, double t)
   return from + (to - from) * t;
 }
 
-String MenuText(std::int32_t stringId, const char* mark)
-{
-  return ModuleResource::LoadString(stringId) + mark;
-}
 }  // namespace
 
 ColorFieldArea::ColorFieldArea(ColorChooserGui& chooser) : _chooser(chooser), _theme(CurrentTheme()) {}
@@ -273,14 +270,13 @@ BaseContainer ColorFieldArea::BuildMenu() const
   const bool tall = _chooser.GetLayoutMode() == 2;
   const bool alpha = _chooser.HasAlpha();
   if (tall)
-    menu.InsertData(kMenuTallField, GeData(MenuText(kStringTallField, state.GetBool(kStateFieldOption) ? "&c&" : "")));
+    menu.InsertData(kMenuTallField, GeData(MenuText(kStringTallField, false, state.GetBool(kStateFieldOption))));
   if (alpha)
-    menu.InsertData(kMenuShowAlpha,
-                    GeData(MenuText(kStringShowAlpha, state.GetBool(kStateFieldShowAlpha) ? "&c&" : "")));
+    menu.InsertData(kMenuShowAlpha, GeData(MenuText(kStringShowAlpha, false, state.GetBool(kStateFieldShowAlpha))));
   if (tall || alpha)
     menu.InsertData(kMenuSeparator, GeData(String()));
-  menu.InsertData(kMenuCopy, GeData(MenuText(kStringCopy, "")));
-  menu.InsertData(kMenuPaste, GeData(MenuText(kStringPaste, ColorClipboard::Get().IsEmpty() ? "&d&" : "")));
+  menu.InsertData(kMenuCopy, GeData(MenuText(kStringCopy)));
+  menu.InsertData(kMenuPaste, GeData(MenuText(kStringPaste, ColorClipboard::Get().IsEmpty())));
   return menu;
 }
 
