@@ -9,15 +9,6 @@
 namespace gxa_fuzz {
 namespace {
 
-std::vector<std::string> Lines(std::span<const uint8_t> data) {
-  std::vector<std::string> out(1);
-  for (uint8_t b : data) {
-    if (b == '\n') out.emplace_back();
-    else out.back() += static_cast<char>(b);
-  }
-  return out;
-}
-
 void Render(const std::vector<std::string>& args) {
   host::cli::ArgParser parser(args);
   auto r = host::cli::RenderArgs::Read(parser);
@@ -39,7 +30,7 @@ void Call(const std::vector<std::string>& args) {
 }
 
 void Run(std::span<const uint8_t> data) {
-  const auto args = Lines(data);
+  const auto args = ArgLines(data);
   Render(args);
   Call(args);
 }

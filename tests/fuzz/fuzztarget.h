@@ -36,6 +36,16 @@ inline bool Register(const Target& t) {
 
 inline Bytes BytesOf(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
+// Command-line arguments, one a line.
+inline std::vector<std::string> ArgLines(std::span<const uint8_t> data) {
+  std::vector<std::string> out(1);
+  for (uint8_t b : data) {
+    if (b == '\n') out.emplace_back();
+    else out.back() += static_cast<char>(b);
+  }
+  return out;
+}
+
 // Checks that must hold for every input; a failure is a finding.
 inline void Expect(bool holds, const char* what) {
   if (holds) return;

@@ -11,15 +11,6 @@
 namespace gxa_fuzz {
 namespace {
 
-std::vector<std::string> Lines(std::span<const uint8_t> data) {
-  std::vector<std::string> out(1);
-  for (uint8_t b : data) {
-    if (b == '\n') out.emplace_back();
-    else out.back() += static_cast<char>(b);
-  }
-  return out;
-}
-
 void Call(const std::vector<std::string>& args) {
   using host::cli::SwatchCall;
   for (auto library : {SwatchCall::Library::Data, SwatchCall::Library::Group}) {
@@ -54,7 +45,7 @@ void Url(const std::string& text) {
 }
 
 void Run(std::span<const uint8_t> data) {
-  const auto args = Lines(data);
+  const auto args = ArgLines(data);
   Call(args);
   for (const auto& a : args) Url(a);
 }

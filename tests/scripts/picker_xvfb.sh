@@ -9,57 +9,12 @@ set -euo pipefail
 
 HOST=${1:?usage: picker_xvfb.sh PATH-TO-gxa-host}
 HOST=$(realpath "$HOST")
-for tool in Xvfb xdotool xsetroot import convert; do
-  command -v "$tool" >/dev/null || { echo "picker_xvfb: FAIL: $tool is missing (scripts/setup.sh installs it)" >&2; exit 1; }
-done
-
-WORK=$(mktemp -d)
-HOME_DIR="$WORK/home"
-LAYOUT="$WORK/layout.json"
-SHOT="$WORK/screen.png"
-DOC="$HOME_DIR/data/gxa-host/demo.gxd"
-XVFB_PID=""
-VIEW_PID=""
+NAME=picker_xvfb TOOLS=xsetroot
+source "$(dirname "$0")/xvfb_session.sh"
 
 COLOR_FIELD=65536002
 PICKER_BUTTON=65601545
 ROOT_HEX=C86432   # (200, 100, 50)
-
-cleanup() {
-  [ -n "$VIEW_PID" ] && kill "$VIEW_PID" 2>/dev/null || true
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-  if [ "${KEEP:-0}" = 1 ]; then echo "picker_xvfb: files kept in $WORK"; else rm -rf "$WORK"; fi
-}
-trap cleanup EXIT
-
-fail() {
-  echo "picker_xvfb: FAIL: $*" >&2
-  [ -f "$WORK/view.log" ] && sed 's/^/  view: /' "$WORK/view.log" >&2
-  KEEP=1
-  exit 1
-}
-step() { echo "picker_xvfb: $*"; }
-
-# Polls a command for up to ~30 s (the machine may be busy with other tests).
-wait_for() {
-  local message=$1; shift
-  for _ in $(seq 300); do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.1
-  done
-  fail "$message"
-}
-
-gadget_line() { grep -F "{\"owner\":\"$1\",\"id\":$2," "$LAYOUT" | head -n1; }
-has_gadget() { [ -n "$(gadget_line "$1" "$2")" ]; }
-# Screen position of a point in a gadget: OWNER ID FX FY (percent of its frame).
-at() {
-  local line x y w h
-  line=$(gadget_line "$1" "$2")
-  [ -n "$line" ] || fail "no gadget $1/$2 on the screen"
-  read -r x y w h < <(sed 's/.*"frame":\[\([-0-9]*\),\([-0-9]*\),\([-0-9]*\),\([-0-9]*\)\].*/\1 \2 \3 \4/' <<<"$line")
-  echo $((WIN_X + x + w * $3 / 100)) $((WIN_Y + y + h * $4 / 100))
-}
 
 # The compact field's chooser shows the picker button beside its colour field.
 OWNER=swatch
@@ -71,41 +26,19 @@ not_picking() { ! picking; }
 # The colour field's pixel on a fresh screenshot is within 3 of HEX.
 field_shows() {
   import -window root "$SHOT" 2>/dev/null || return 1
-  local fx fy got
+  local fx fy
   read -r fx fy < <(at $OWNER $COLOR_FIELD 25 50)
-  got=$(convert "$SHOT" -crop "1x1+$fx+$fy" -depth 8 txt:- | sed -n 's/.*#\([0-9A-F]\{6\}\).*/\1/p')
-  LAST_FIELD=$got
-  [ ${#got} -eq 6 ] || return 1
-  local i
-  for i in 0 2 4; do
-    local d=$(( 16#${got:$i:2} - 16#${1:$i:2} ))
-    [ ${d#-} -le 3 ] || return 1
-  done
+  LAST_FIELD=$(pixel "$fx" "$fy" | tr -d ' ')
+  near_pixel "$fx" "$fy" "$1"
 }
 
 # --- a display of our own, its root painted
-DISPLAY_NUMBER=""
-for n in $(seq 141 190); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then DISPLAY_NUMBER=$n; break; fi
-done
-[ -n "$DISPLAY_NUMBER" ] || fail "no free X display number"
 # -noreset: the root keeps its colour when xsetroot disconnects.
-Xvfb ":$DISPLAY_NUMBER" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
-XVFB_PID=$!
-export DISPLAY=":$DISPLAY_NUMBER"
 # A Wayland session would send the picker to the desktop portal instead.
 unset WAYLAND_DISPLAY XDG_SESSION_TYPE
-wait_for "Xvfb did not start on $DISPLAY" test -S "/tmp/.X11-unix/X$DISPLAY_NUMBER"
+start_display 141 -noreset
 xsetroot -solid "#$ROOT_HEX" || fail "xsetroot could not paint the root window"
-mkdir -p "$HOME_DIR"
-
-ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
-"$HOST" view --home "$HOME_DIR" --scale 1 --size 700x800 --dump-layout "$LAYOUT" >"$WORK/view.log" 2>&1 &
-VIEW_PID=$!
-wait_for "the window never showed its page (no layout written)" has_gadget $OWNER $PICKER_BUTTON
-WIN=$(timeout 30 xdotool search --sync --onlyvisible --name 'gxa-host' | head -n1) || fail "no window named gxa-host"
-eval "$(xdotool getwindowgeometry --shell "$WIN" | sed 's/^/WIN_/')"
-step "window $WIN at $WIN_X,$WIN_Y size ${WIN_WIDTH}x$WIN_HEIGHT"
+start_view 700x800 $OWNER $PICKER_BUTTON
 # A point of the root window beside the host's window.
 ROOT_X=$(( WIN_X > 40 ? 20 : WIN_X + WIN_WIDTH + 20 ))
 ROOT_Y=20
@@ -138,12 +71,7 @@ step "a click picks #$ROOT_HEX"
 
 xdotool windowfocus --sync "$WIN" 2>/dev/null || true
 xdotool key ctrl+q
-for _ in $(seq 300); do kill -0 "$VIEW_PID" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$VIEW_PID" 2>/dev/null && fail "the window did not close on Ctrl+Q"
-status=0
-wait "$VIEW_PID" || status=$?
-VIEW_PID=""
-[ "$status" -eq 0 ] || fail "gxa-host view exited with $status"
+stop_view "Ctrl+Q"
 
 # --- the document holds the root's colour, as the pixel's bytes over 255
 read -r r g b < <("$HOST" doc "$DOC" | grep -F "\"name\":\"$OWNER.1\"" |

@@ -20,15 +20,9 @@ enum class HostStreams
   Errors
 };
 
-// env: assignments put before the command ("DISPLAY=:97").
-inline CommandResult RunHostCommand(const std::string& args, HostStreams streams = HostStreams::Out,
-                                    const std::string& env = "")
+// A shell command line's standard output and exit status.
+inline CommandResult RunShell(const std::string& command)
 {
-  const char* redirect = streams == HostStreams::Out            ? " 2>/dev/null"
-                         : streams == HostStreams::OutAndErrors ? " 2>&1"
-                                                                : " 2>&1 >/dev/null";
-  const std::string command =
-      env + (env.empty() ? "" : " ") + "timeout -s KILL 120 " + GXA_HOST_EXE + " " + args + redirect;
   CommandResult r;
   FILE* p = ::popen(command.c_str(), "r");
   if (!p)
@@ -40,4 +34,16 @@ inline CommandResult RunHostCommand(const std::string& args, HostStreams streams
   const int status = ::pclose(p);
   r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return r;
+}
+
+// env: assignments put before the command ("DISPLAY=:97").
+inline CommandResult RunHostCommand(const std::string& args, HostStreams streams = HostStreams::Out,
+                                    const std::string& env = "")
+{
+  const char* redirect = streams == HostStreams::Out            ? " 2>/dev/null"
+                         : streams == HostStreams::OutAndErrors ? " 2>&1"
+                                                                : " 2>&1 >/dev/null";
+  const std::string command =
+      env + (env.empty() ? "" : " ") + "timeout -s KILL 120 " + GXA_HOST_EXE + " " + args + redirect;
+  return RunShell(command);
 }
