@@ -61,3 +61,12 @@ String ModuleResource::LoadString(std::int32_t id)
   auto text = ReadHostText([&](char* buf, std::size_t cap) { return res->load_string(g_strings, id, buf, cap); });
   return text ? *text : String();
 }
+
+String ModuleResource::LoadString(std::int32_t id, const String& text)
+{
+  const String pattern = LoadString(id);
+  const std::size_t at = pattern.Find("@");
+  if (at == std::string::npos)
+    return pattern;
+  return pattern.SubStr(0, at) + text.GetStd() + pattern.SubStr(at + 1).GetStd();
+}

@@ -20,4 +20,6 @@ public:
   static void Release();
   // String id; empty when it is missing or nothing is open.
   static String LoadString(std::int32_t id);
+  // String id with its "@" replaced by text.
+  static String LoadString(std::int32_t id, const String& text);
 };

@@ -11,12 +11,7 @@ constexpr std::int32_t kStringTitleWithCount = 20068;
 
 String TitleFor(std::size_t count)
 {
-  const String pattern = ModuleResource::LoadString(kStringTitleWithCount);
-  const std::size_t at = pattern.Find("@");
-  if (at == std::string::npos)
-    return pattern;
-  return pattern.SubStr(0, at) + String::FromInt(static_cast<std::int64_t>(count)).GetStd() +
-         pattern.SubStr(at + 1).GetStd();
+  return ModuleResource::LoadString(kStringTitleWithCount, String::FromInt(static_cast<std::int64_t>(count)));
 }
 }  // namespace
 

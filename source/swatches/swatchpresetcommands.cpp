@@ -17,6 +17,7 @@ namespace
 constexpr std::int32_t kStringSaveTitle = 20087;
 constexpr std::int32_t kStringPresetType = 20088;
 constexpr std::int32_t kStringLoadTitle = 20086;
+constexpr std::int32_t kStringReplaceQuestion = 20111;
 }  // namespace
 
 Result<bool> SaveAsPreset(const ColorSwatchCollection& groups)
@@ -26,12 +27,17 @@ Result<bool> SaveAsPreset(const ColorSwatchCollection& groups)
   if (!ShowTextPrompt(ModuleResource::LoadString(kStringSaveTitle), ModuleResource::LoadString(kStringPresetType), name,
                       String(), unused))
     return false;
-  if (name.Trimmed().IsEmpty())
+  name = name.Trimmed();
+  if (name.IsEmpty())
+    return false;
+  const String url = swatchpreseturl::ForName(name);
+  const bool replace = presetbrowser::Exists(url);
+  if (replace && !ShowQuestion(ModuleResource::LoadString(kStringReplaceQuestion, name)))
     return false;
   iColorSwatchData data;
   RETURN_IF_ERROR(data.EnsureCollections());
   RETURN_IF_ERROR(data.GetCollection(iColorSwatchData::kDocument)->CopyFrom(groups));
-  RETURN_IF_ERROR(swatchpresetstore::Save(data, swatchpreseturl::ForName(name.Trimmed()), String(), false));
+  RETURN_IF_ERROR(swatchpresetstore::Save(data, url, String(), replace));
   return true;
 }
 

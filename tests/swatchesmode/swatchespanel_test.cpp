@@ -95,5 +95,36 @@ TEST_F(SwatchesPanel, SavedPresetLoadsBackThroughThePopup) {
   ASSERT_EQ(stored[1][1].swatches.size(), 1u);
   EXPECT_NEAR(stored[1][1].swatches[0].rgba[2], 0.9, 1e-9);
 }
+
+TEST_F(SwatchesPanel, SavingOverAPresetAsksBeforeReplacingIt) {
+  StartSwatches();
+  Open("blue", Settings(0, kNoBrightness), Plain(0.3, 0.6, 0.9));
+  Open("red", Settings(0, kNoBrightness), Plain(0.9, 0.1, 0.1));
+  OpenChooser("a");
+  DragOnto("blue", kColorField, "a", kArea);
+  Host().Answer(host::Answer::Text("Sea"));
+  Click("a", kSaveButton);
+  // A second document group: the preset saved now would hold two.
+  DragOnto("red", kColorField, "a", kArea);
+  ASSERT_EQ(Stored()[1].size(), 2u);
+  const auto loadedGroups = [&] {
+    const size_t before = Stored()[1].size();
+    Host().Answer(host::Answer::Text("Sea"));
+    Click("a", kLoadButton);
+    return Stored()[1].size() - before;
+  };
+
+  Host().Answer(host::Answer::Text("Sea"));
+  Host().Answer(host::Answer::Question(false));
+  Click("a", kSaveButton);
+  ASSERT_FALSE(ui.dialogs.empty());
+  EXPECT_NE(ui.dialogs.back().title.find("\"Sea\" exists"), std::string::npos) << ui.dialogs.back().title;
+  EXPECT_EQ(loadedGroups(), 1u) << "declining kept the first preset";
+
+  Host().Answer(host::Answer::Text("Sea"));
+  Host().Answer(host::Answer::Question(true));
+  Click("a", kSaveButton);
+  EXPECT_EQ(loadedGroups(), 3u) << "the replaced preset holds every document group of the moment";
+}
 }  // namespace
 }  // namespace swatchtest
