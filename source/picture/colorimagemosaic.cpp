@@ -1,7 +1,8 @@
 #include "picture/colorimagemosaic.h"
 
 #include <algorithm>
-#include <cmath>
+#include <array>
+#include <cstring>
 #include <new>
 
 #include "picture/mosaicaxis.h"
@@ -10,8 +11,6 @@
 
 namespace
 {
-constexpr std::int32_t kKeys = 360;
-
 std::uint8_t ToByte(double c)
 {
   return static_cast<std::uint8_t>(
@@ -27,19 +26,6 @@ Result<void> Allocate(std::unique_ptr<T[]>& out, std::int64_t count)
   return Ok();
 }
 
-template <typename T>
-Result<void> Resize(std::vector<T>& out, std::size_t count)
-{
-  try
-  {
-    out.assign(count, T{});
-  }
-  catch (const std::bad_alloc&)
-  {
-    return OutOfMemoryError();
-  }
-  return Ok();
-}
 }  // namespace
 
 Result<void> ColorImageMosaic::Init(const BaseBitmap& picture)
@@ -50,33 +36,39 @@ Result<void> ColorImageMosaic::Init(const BaseBitmap& picture)
   if (_width < 1 || _height < 1)
     return IllegalArgumentError("The picture is empty.");
   const std::int64_t longest = std::max(_width, _height);
-  for (std::int64_t k = 1; longest / k >= 1; ++k)
+  try
   {
-    if (_sizes.empty() || _sizes.back() != longest / k)
-      _sizes.push_back(longest / k);
+    for (std::int64_t k = 1; longest / k >= 1; ++k)
+    {
+      if (_sizes.empty() || _sizes.back() != longest / k)
+        _sizes.push_back(longest / k);
+    }
+  }
+  catch (const std::bad_alloc&)
+  {
+    Free();
+    return OutOfMemoryError();
   }
   _picture = &picture;
-  Result<void> made = Allocate(_row, _width * 3);
+  Result<void> made = Allocate(_fill, _width * 3);
   if (made.IsOk())
-    made = Allocate(_fill, _width * 3);
-  if (made.IsOk())
-    made = ComputeKeys();
+    made = ReadPicture();
   if (made.IsError())
     Free();
   return made;
 }
 
-Result<void> ColorImageMosaic::ComputeKeys()
+Result<void> ColorImageMosaic::ReadPicture()
 {
+  RETURN_IF_ERROR(Allocate(_pixels, _width * _height * 3));
   RETURN_IF_ERROR(Allocate(_keys, _width * _height));
   const auto w = static_cast<std::int32_t>(_width);
-  std::uint8_t* row = _row.get();
   for (std::int64_t y = 0; y < _height; ++y)
   {
+    std::uint8_t* row = _pixels.get() + y * _width * 3;
     _picture->GetRow(static_cast<std::int32_t>(y), row, w, GXA_PIXEL_RGB8);
     std::uint16_t* keys = _keys.get() + y * _width;
-    // Neighbouring pixels of a photo often repeat, and the conversion is the
-    // costly part of loading.
+    // Neighbouring pixels of a photo often repeat.
     std::int32_t lastRgb = -1;
     std::uint16_t lastKey = 0;
     for (std::int64_t x = 0; x < _width; ++x)
@@ -86,7 +78,7 @@ Result<void> ColorImageMosaic::ComputeKeys()
       if (rgb != lastRgb)
       {
         lastRgb = rgb;
-        lastKey = static_cast<std::uint16_t>(MosaicPixel::FromRgb8(p[0], p[1], p[2]).key);
+        lastKey = static_cast<std::uint16_t>(MosaicPixel::Key(p[0], p[1], p[2]));
       }
       keys[x] = lastKey;
     }
@@ -102,11 +94,9 @@ void ColorImageMosaic::Free()
   _level = -1;
   _processed = 0;
   _sizes.clear();
+  _pixels.reset();
   _keys.reset();
-  _row.reset();
   _fill.reset();
-  _counts = {};
-  _tallies = {};
   _mosaic = BaseBitmap();
 }
 
@@ -152,110 +142,86 @@ Result<void> ColorImageMosaic::Build(std::int64_t tileSize)
   }
   if (_mosaic.GetWidth() != _width || _mosaic.GetHeight() != _height || _mosaic.GetDepth() != 24 || _mosaic.HasAlpha())
     RETURN_IF_ERROR(_mosaic.Init(static_cast<std::int32_t>(_width), static_cast<std::int32_t>(_height), 24));
-  const MosaicAxis across(_width, tileSize);
-  RETURN_IF_ERROR(Resize(_counts, static_cast<std::size_t>(across.GetCount() * kKeys)));
-  RETURN_IF_ERROR(Resize(_tallies, static_cast<std::size_t>(across.GetCount())));
-  const MosaicAxis down(_height, tileSize);
-  for (std::int64_t band = 0; band < down.GetCount(); ++band)
-    RETURN_IF_ERROR(BuildBand(down.GetStart(band), down.GetWidth(band), tileSize));
-  _counts = {};
-  _tallies = {};
-  return Ok();
-}
-
-Result<void> ColorImageMosaic::BuildBand(std::int64_t y0, std::int64_t rows, std::int64_t tileSize)
-{
-  std::fill(_tallies.begin(), _tallies.end(), TileTally{});
-  CountBand(y0, rows, tileSize);
-  SumDominantBand(y0, rows, tileSize);
-  const MosaicAxis across(_width, tileSize);
+  const MosaicAxis across(_width, tileSize), down(_height, tileSize);
+  const auto w = static_cast<std::int32_t>(_width);
   std::uint8_t* fill = _fill.get();
-  for (std::int64_t tile = 0; tile < across.GetCount(); ++tile)
+  for (std::int64_t band = 0; band < down.GetCount(); ++band)
   {
-    const TileTally& tally = _tallies[static_cast<std::size_t>(tile)];
-    const double area = static_cast<double>(across.GetWidth(tile) * rows);
-    const double votes = tally.bestCount;
-    const Vector rgb = HsvToRgb(Vector(tally.hueSum / votes, tally.saturationSum / votes, tally.valueSum / area));
-    const std::uint8_t c[3] = {ToByte(rgb.x), ToByte(rgb.y), ToByte(rgb.z)};
-    const std::int64_t end = across.GetStart(tile) + across.GetWidth(tile);
-    for (std::int64_t x = across.GetStart(tile); x < end; ++x)
-      std::copy(c, c + 3, fill + 3 * x);
-  }
-  const auto w = static_cast<std::int32_t>(_width);
-  for (std::int64_t y = y0; y < y0 + rows; ++y)
-  {
-    if (!_mosaic.SetRow(static_cast<std::int32_t>(y), fill, w, GXA_PIXEL_RGB8))
-      return UnexpectedError("The mosaic bitmap refused a row.");
+    Tile tile{0, down.GetStart(band), 0, down.GetWidth(band)};
+    for (std::int64_t column = 0; column < across.GetCount(); ++column)
+    {
+      tile.x0 = across.GetStart(column);
+      tile.width = across.GetWidth(column);
+      std::uint8_t c[3];
+      TileColour(tile, c);
+      for (std::int64_t x = tile.x0; x < tile.x0 + tile.width; ++x)
+        std::memcpy(fill + 3 * x, c, 3);
+    }
+    for (std::int64_t y = tile.y0; y < tile.y0 + tile.height; ++y)
+    {
+      if (!_mosaic.SetRow(static_cast<std::int32_t>(y), fill, w, GXA_PIXEL_RGB8))
+        return UnexpectedError("The mosaic bitmap refused a row.");
+    }
   }
   return Ok();
 }
 
-void ColorImageMosaic::CountBand(std::int64_t y0, std::int64_t rows, std::int64_t tileSize)
+std::int32_t ColorImageMosaic::DominantKey(const Tile& tile, double& valueSum)
 {
-  // Every value the conversion can give an 8-bit pixel, so the sum runs in
-  // the same order and precision as a sum over pixel records.
-  static const auto kValues = [] {
-    std::vector<double> values(256);
-    for (int i = 0; i < 256; ++i)
-      values[static_cast<std::size_t>(i)] = MosaicPixel::Component(static_cast<std::uint8_t>(i));
-    return values;
-  }();
-  const MosaicAxis across(_width, tileSize);
-  const auto w = static_cast<std::int32_t>(_width);
-  for (std::int64_t y = y0; y < y0 + rows; ++y)
+  // Counts only grow, so the best (count, smaller key) seen after each count
+  // is the final one; scored as one number it needs no branch.
+  constexpr std::uint32_t kLastKey = kKeys - 1;
+  const double* components = MosaicPixel::GetTables().components.data();
+  std::uint32_t best = 0;
+  std::uint32_t* counts = _counts;
+  const std::uint16_t* keys = _keys.get() + tile.y0 * _width + tile.x0;
+  const std::uint8_t* pixels = _pixels.get() + (tile.y0 * _width + tile.x0) * 3;
+  double sum = 0.0;
+  for (std::int64_t y = 0; y < tile.height; ++y, keys += _width, pixels += _width * 3)
   {
-    _picture->GetRow(static_cast<std::int32_t>(y), _row.get(), w, GXA_PIXEL_RGB8);
-    const std::uint16_t* keys = _keys.get() + y * _width;
-    const std::uint8_t* row = _row.get();
-    for (std::int64_t tile = 0; tile < across.GetCount(); ++tile)
+    for (std::int64_t x = 0; x < tile.width; ++x)
     {
-      TileTally& tally = _tallies[static_cast<std::size_t>(tile)];
-      std::uint32_t* counts = _counts.data() + tile * kKeys;
-      const std::int64_t end = across.GetStart(tile) + across.GetWidth(tile);
-      double valueSum = tally.valueSum;
-      for (std::int64_t x = across.GetStart(tile); x < end; ++x)
-      {
-        const std::int32_t key = keys[x];
-        const std::uint32_t count = ++counts[key];
-        if (count > tally.bestCount || (count == tally.bestCount && key < tally.bestKey))
-        {
-          tally.bestCount = count;
-          tally.bestKey = key;
-        }
-        const std::uint8_t* p = row + 3 * x;
-        valueSum += kValues[std::max(p[0], std::max(p[1], p[2]))];
-      }
-      tally.valueSum = valueSum;
+      const std::uint8_t* p = pixels + 3 * x;
+      sum += components[std::max(p[0], std::max(p[1], p[2]))];
+      const std::uint32_t key = keys[x];
+      best = std::max(best, ++counts[key] << 9 | (kLastKey - key));
     }
   }
+  valueSum = sum;
+  return static_cast<std::int32_t>(kLastKey - (best & 511));
 }
 
-void ColorImageMosaic::SumDominantBand(std::int64_t y0, std::int64_t rows, std::int64_t tileSize)
+void ColorImageMosaic::TileColour(const Tile& tile, std::uint8_t* rgb)
 {
-  const MosaicAxis across(_width, tileSize);
-  const auto w = static_cast<std::int32_t>(_width);
-  for (std::int64_t y = y0; y < y0 + rows; ++y)
+  double valueSum = 0.0;
+  const std::int32_t dominant = DominantKey(tile, valueSum);
+  const MosaicPixel::Tables& tables = MosaicPixel::GetTables();
+  std::uint32_t* counts = _counts;
+  const std::uint16_t* keys = _keys.get() + tile.y0 * _width + tile.x0;
+  const std::uint8_t* pixels = _pixels.get() + (tile.y0 * _width + tile.x0) * 3;
+  double hueSum = 0.0, saturationSum = 0.0;
+  std::int64_t votes = 0;
+  for (std::int64_t y = 0; y < tile.height; ++y, keys += _width, pixels += _width * 3)
   {
-    _picture->GetRow(static_cast<std::int32_t>(y), _row.get(), w, GXA_PIXEL_RGB8);
-    const std::uint16_t* keys = _keys.get() + y * _width;
-    const std::uint8_t* row = _row.get();
-    for (std::int64_t tile = 0; tile < across.GetCount(); ++tile)
+    for (std::int64_t x = 0; x < tile.width; ++x)
     {
-      TileTally& tally = _tallies[static_cast<std::size_t>(tile)];
-      std::uint32_t* counts = _counts.data() + tile * kKeys;
-      const std::int64_t end = across.GetStart(tile) + across.GetWidth(tile);
-      for (std::int64_t x = across.GetStart(tile); x < end; ++x)
-      {
-        counts[keys[x]] = 0;
-        if (keys[x] != tally.bestKey)
-          continue;
-        const std::uint8_t* p = row + 3 * x;
-        const MosaicPixel pixel = MosaicPixel::FromRgb8(p[0], p[1], p[2]);
-        tally.hueSum += pixel.hue;
-        tally.saturationSum += pixel.saturation;
-      }
+      const std::int32_t key = keys[x];
+      counts[key] = 0;
+      if (key != dominant)
+        continue;
+      double h, s;
+      MosaicPixel::HueSaturation(tables, pixels + 3 * x, dominant, h, s);
+      hueSum += h;
+      saturationSum += s;
+      ++votes;
     }
   }
+  const double n = static_cast<double>(votes);
+  const Vector colour =
+      HsvToRgb(Vector(hueSum / n, saturationSum / n, valueSum / static_cast<double>(tile.width * tile.height)));
+  rgb[0] = ToByte(colour.x);
+  rgb[1] = ToByte(colour.y);
+  rgb[2] = ToByte(colour.z);
 }
 
 Vector ColorImageMosaic::GetTileCentre(std::int64_t x, std::int64_t y, std::int64_t level) const

@@ -4,9 +4,10 @@
 // the mean saturation of those pixels and the mean value of the whole tile.
 // Levels run from one tile for the whole picture to single pixels.
 //
-// Hue keys are worked out once per picture (two bytes a pixel); a level
-// change counts keys per tile instead of sorting pixel records, and reads
-// the picture again for the few figures that need more than the key.
+// The mosaic keeps the picture's pixels and their hue keys (five bytes a
+// pixel, worked out once per picture). A level change counts the keys of
+// each tile in a small histogram instead of sorting pixel records, then
+// works out hue and saturation of the winning key's pixels only.
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -39,21 +40,19 @@ public:
   Result<Vector> GetTileColour(std::int64_t x, std::int64_t y, std::int64_t level);
 
 private:
-  Result<void> ComputeKeys();
-  Result<void> Build(std::int64_t tileSize);
-  Result<void> BuildBand(std::int64_t y0, std::int64_t rows, std::int64_t tileSize);
-  void CountBand(std::int64_t y0, std::int64_t rows, std::int64_t tileSize);
-  void SumDominantBand(std::int64_t y0, std::int64_t rows, std::int64_t tileSize);
+  static constexpr std::int32_t kKeys = 360;
 
-  // Per tile of the band being built.
-  struct TileTally
+  struct Tile
   {
-    std::uint32_t bestCount = 0;
-    std::int32_t bestKey = 0;
-    double valueSum = 0.0;
-    double hueSum = 0.0;
-    double saturationSum = 0.0;
+    std::int64_t x0, y0, width, height;
   };
+
+  Result<void> ReadPicture();
+  Result<void> Build(std::int64_t tileSize);
+  // The tile's 8-bit colour.
+  void TileColour(const Tile& tile, std::uint8_t* rgb);
+  // The tile's most frequent key; valueSum receives the sum of its values.
+  std::int32_t DominantKey(const Tile& tile, double& valueSum);
 
   const BaseBitmap* _picture = nullptr;
   std::int64_t _width = 0;
@@ -61,10 +60,9 @@ private:
   std::int64_t _level = -1;
   std::int64_t _processed = 0;
   std::vector<std::int64_t> _sizes;
+  std::unique_ptr<std::uint8_t[]> _pixels;
   std::unique_ptr<std::uint16_t[]> _keys;
-  std::unique_ptr<std::uint8_t[]> _row;
   std::unique_ptr<std::uint8_t[]> _fill;
-  std::vector<std::uint32_t> _counts;
-  std::vector<TileTally> _tallies;
+  std::uint32_t _counts[kKeys] = {};
   BaseBitmap _mosaic;
 };

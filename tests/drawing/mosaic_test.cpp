@@ -4,8 +4,11 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <string>
+#include <utility>
 #include <vector>
 
+#include "../support/testpictures.h"
 #include "drawinghost.h"
 #include "picture/colorimagemosaic.h"
 #include "picture/mosaicaxis.h"
@@ -22,23 +25,49 @@ Rgb HsvToRgb8(double h, double s, double v) {
   return {ToByte(rgb.x), ToByte(rgb.y), ToByte(rgb.z)};
 }
 
-// The tile colour as stated for the mosaic: collect the tile's records, take
-// the mean value, sort the records by hue key, find the most frequent key
-// (the smaller on a tie) and average hue and saturation over it.
+// Sorts record pointers by hue key in place: quicksort with the median of
+// the first, middle and last key as the pivot.
+void QuickSort(std::vector<const MosaicPixel*>& order, int lo, int hi) {
+  while (lo < hi) {
+    const int mid = lo + (hi - lo) / 2;
+    if (order[mid]->key < order[lo]->key) std::swap(order[mid], order[lo]);
+    if (order[hi]->key < order[lo]->key) std::swap(order[hi], order[lo]);
+    if (order[hi]->key < order[mid]->key) std::swap(order[hi], order[mid]);
+    const int pivot = order[mid]->key;
+    int i = lo, j = hi;
+    while (i <= j) {
+      while (order[i]->key < pivot) ++i;
+      while (order[j]->key > pivot) --j;
+      if (i <= j) std::swap(order[i++], order[j--]);
+    }
+    if (j - lo < hi - i) {
+      QuickSort(order, lo, j);
+      lo = i;
+    } else {
+      QuickSort(order, i, hi);
+      hi = j;
+    }
+  }
+}
+
+// The tile colour as stated for the mosaic: collect the tile's records and
+// their mean value, sort the records by hue key, take the most frequent key
+// (the first, so the smaller, on a tie) and average hue and saturation over
+// its records.
 Rgb ReferenceTile(const BaseBitmap& picture, int x0, int y0, int w, int h) {
   std::vector<MosaicPixel> records;
-  double valueSum = 0.0;
+  double value = 0.0;
   for (int y = y0; y < y0 + h; ++y) {
     for (int x = x0; x < x0 + w; ++x) {
       int r, g, b;
       picture.GetPixel(x, y, r, g, b);
       records.push_back(MosaicPixel::FromRgb8(uint8_t(r), uint8_t(g), uint8_t(b)));
-      valueSum += records.back().value;
+      value += records.back().value;
     }
   }
   std::vector<const MosaicPixel*> order;
   for (const MosaicPixel& p : records) order.push_back(&p);
-  std::sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->key < b->key; });
+  QuickSort(order, 0, int(order.size()) - 1);
   size_t bestStart = 0, bestRun = 0;
   for (size_t i = 0; i < order.size();) {
     size_t j = i;
@@ -49,12 +78,17 @@ Rgb ReferenceTile(const BaseBitmap& picture, int x0, int y0, int w, int h) {
     }
     i = j;
   }
+  // The mean over the key's records in the order they were collected, so
+  // that a colour exactly half way between two bytes rounds the same way as
+  // the mosaic's (a sum's last bit depends on the order of adding).
+  const int key = order[bestStart]->key;
   double hue = 0.0, saturation = 0.0;
-  for (size_t i = bestStart; i < bestStart + bestRun; ++i) {
-    hue += order[i]->hue;
-    saturation += order[i]->saturation;
+  for (const MosaicPixel& p : records) {
+    if (p.key != key) continue;
+    hue += p.hue;
+    saturation += p.saturation;
   }
-  return HsvToRgb8(hue / bestRun, saturation / bestRun, valueSum / records.size());
+  return HsvToRgb8(hue / double(bestRun), saturation / double(bestRun), value / double(records.size()));
 }
 
 class MosaicTest : public DrawingTest {
@@ -160,19 +194,26 @@ TEST_F(MosaicTest, HuesRoundingToAFullTurnVoteWithRed) {
   EXPECT_EQ(At(Level(0), 0, 0).g, 0);
 }
 
-TEST_F(MosaicTest, EveryTileMatchesSortingItsPixelRecords) {
-  std::mt19937 random(2026);
-  for (int picture = 0; picture < 60; ++picture) {
-    const int w = 1 + int(random() % 37), h = 1 + int(random() % 29);
-    // A small palette with noise makes ties and near-ties between keys common.
-    std::vector<Rgb> palette(2 + random() % 6);
-    for (Rgb& c : palette) c = {int(random() % 256), int(random() % 256), int(random() % 256)};
-    const int noise = int(random() % 4);
-    MakePicture(w, h, [&](int, int) {
-      Rgb c = palette[random() % palette.size()];
-      auto jitter = [&](int v) { return std::clamp(v + int(random() % (2 * noise + 1)) - noise, 0, 255); };
-      return Rgb{jitter(c.r), jitter(c.g), jitter(c.b)};
-    });
+TEST(MosaicPixelTest, FastFiguresEqualTheConversionForEveryColour) {
+  const MosaicPixel::Tables& tables = MosaicPixel::GetTables();
+  for (int rgb = 0; rgb < (1 << 24); ++rgb) {
+    const uint8_t c[3] = {uint8_t(rgb >> 16), uint8_t(rgb >> 8), uint8_t(rgb)};
+    const MosaicPixel plain = MosaicPixel::FromRgb8(c[0], c[1], c[2]);
+    const int32_t key = MosaicPixel::Key(c[0], c[1], c[2]);
+    double hue = -1.0, saturation = -1.0;
+    MosaicPixel::HueSaturation(tables, c, key, hue, saturation);
+    if (key != plain.key || hue != plain.hue || saturation != plain.saturation)
+      FAIL() << "colour " << int(c[0]) << ", " << int(c[1]) << ", " << int(c[2]) << ": key " << key << " / "
+             << plain.key << ", hue " << hue << " / " << plain.hue << ", saturation " << saturation << " / "
+             << plain.saturation;
+  }
+}
+
+class MosaicMatchTest : public MosaicTest {
+ protected:
+  // Every tile at every level with tiles against the reference.
+  void ExpectEveryTileMatches(const std::string& name) {
+    const int w = _picture.GetWidth(), h = _picture.GetHeight();
     for (int64_t level = 0; level < _mosaic.GetLevelCount(); ++level) {
       const int64_t size = _mosaic.GetTileSize(level);
       if (size < 2) continue;
@@ -183,12 +224,52 @@ TEST_F(MosaicTest, EveryTileMatchesSortingItsPixelRecords) {
           const int x0 = int(across.GetStart(tx)), y0 = int(down.GetStart(ty));
           const Rgb expected = ReferenceTile(_picture, x0, y0, int(across.GetWidth(tx)), int(down.GetWidth(ty)));
           ASSERT_EQ(At(tiles, x0, y0), expected)
-              << "picture " << picture << " (" << w << " x " << h << ") size " << size << " tile " << tx << ", " << ty;
+              << name << " (" << w << " x " << h << ") size " << size << " tile " << tx << ", " << ty;
           const int x1 = int(across.GetStart(tx) + across.GetWidth(tx)) - 1;
           const int y1 = int(down.GetStart(ty) + down.GetWidth(ty)) - 1;
           ASSERT_EQ(At(tiles, x1, y1), expected);
         }
     }
+  }
+};
+
+TEST_F(MosaicMatchTest, PalettesWithNoise) {
+  std::mt19937 random(2026);
+  for (int picture = 0; picture < 80; ++picture) {
+    const int w = 1 + int(random() % 41), h = 1 + int(random() % 31);
+    // A small palette with noise makes ties and near-ties between keys common.
+    std::vector<Rgb> palette(2 + random() % 6);
+    for (Rgb& c : palette) c = {int(random() % 256), int(random() % 256), int(random() % 256)};
+    const int noise = int(random() % 4);
+    MakePicture(w, h, [&](int, int) {
+      Rgb c = palette[random() % palette.size()];
+      auto jitter = [&](int v) { return std::clamp(v + int(random() % (2 * noise + 1)) - noise, 0, 255); };
+      return Rgb{jitter(c.r), jitter(c.g), jitter(c.b)};
+    });
+    ExpectEveryTileMatches("palette picture " + std::to_string(picture));
+  }
+}
+
+TEST_F(MosaicMatchTest, ClippedColoursLandingHalfWayBetweenTwoBytes) {
+  // A full red component everywhere with the others one apart: the tile
+  // colours' smaller components fall exactly half way between two bytes,
+  // where the last bit of a sum, and so the order of adding, decides.
+  std::mt19937 random(11);
+  for (int picture = 0; picture < 40; ++picture) {
+    const int w = 2 + int(random() % 30), h = 2 + int(random() % 20);
+    const int g = int(random() % 200), b = int(random() % 40);
+    MakePicture(w, h, [&](int, int) { return Rgb{255, g + int(random() % 3), b + int(random() % 2)}; });
+    ExpectEveryTileMatches("clipped picture " + std::to_string(picture));
+  }
+}
+
+TEST_F(MosaicMatchTest, PhotoLikePictures) {
+  for (const auto& [w, h] : {std::pair{160, 120}, {97, 211}, {300, 7}}) {
+    MakePicture(w, h, [&](int x, int y) {
+      const testpictures::Pixel p = testpictures::PhotoLike(x, y, w, h);
+      return Rgb{p[0] >> 8, p[1] >> 8, p[2] >> 8};
+    });
+    ExpectEveryTileMatches("photo");
   }
 }
 
