@@ -141,18 +141,36 @@ Result<void> ChooserPanels::ReloadWheel(ColorInterface* wheel)
   return Ok();
 }
 
+bool ChooserPanels::WheelTakesInput(ColorInterface* wheel, const BaseContainer& msg)
+{
+  auto* panel = static_cast<ColorInterfaceColorWheel*>(wheel);
+  return panel && panel->GetArea().TakeInput(msg);
+}
+
+bool ChooserPanels::WheelCursor(ColorInterface* wheel, const BaseContainer& msg, BaseContainer& result)
+{
+  auto* panel = static_cast<ColorInterfaceColorWheel*>(wheel);
+  return panel && panel->GetArea().TakeCursorInfo(msg, result);
+}
+
+void ChooserPanels::RefreshWheelStrip(ColorInterface* wheel)
+{
+  if (auto* panel = static_cast<ColorInterfaceColorWheel*>(wheel))
+    panel->GetArea().RefreshStrip();
+}
+
 Result<void> ChooserPanels::ConvertWheelColors(ColorInterface* wheel, BaseContainer& state, std::int32_t code)
 {
   StoreWheelOptions(wheel);
-  ColorWheelArea::ConvertStoredColors(state, code);
+  RETURN_IF_ERROR(ColorWheelArea::ConvertStoredColors(state, code));
   auto* panel = static_cast<ColorInterfaceColorWheel*>(wheel);
   return panel ? panel->LoadOptions() : Ok();
 }
 
-void ChooserPanels::StoreWheelOptions(const ColorInterface* wheel)
+void ChooserPanels::StoreWheelOptions(ColorInterface* wheel)
 {
   if (wheel)
-    static_cast<const ColorInterfaceColorWheel*>(wheel)->StoreOptions();
+    static_cast<ColorInterfaceColorWheel*>(wheel)->StoreOptions();
 }
 
 void ChooserPanels::FollowColor(ColorInterface* mixer, ColorChooserGui& chooser)

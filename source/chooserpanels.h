@@ -40,7 +40,11 @@ public:
   static void FollowSpectrumSize(ColorInterface* spectrum);
   // The wheel reads its options and the size preference again and redraws.
   static Result<void> ReloadWheel(ColorInterface* wheel);
-  static void StoreWheelOptions(const ColorInterface* wheel);
+  // A press or cursor request over the wheel, answered by the wheel.
+  static bool WheelTakesInput(ColorInterface* wheel, const BaseContainer& msg);
+  static bool WheelCursor(ColorInterface* wheel, const BaseContainer& msg, BaseContainer& result);
+  static void RefreshWheelStrip(ColorInterface* wheel);
+  static void StoreWheelOptions(ColorInterface* wheel);
   // The linear display switched: the wheel's stored colours take the
   // transform code too, and the wheel reads them again.
   static Result<void> ConvertWheelColors(ColorInterface* wheel, BaseContainer& state, std::int32_t code);

@@ -184,6 +184,7 @@ private:
   void TakeValue(const GeData& value);
 
   // Messages.
+  bool IsWheelShown();
   std::int32_t SetValueMessage(const BaseContainer& msg);
   std::int32_t GetValueMessage(const BaseContainer& msg, BaseContainer& result);
   std::int32_t GetLayoutMessage(BaseContainer& result);

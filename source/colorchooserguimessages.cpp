@@ -23,7 +23,14 @@ constexpr std::int32_t kStoredStateId = 1;
 constexpr std::int32_t kPictureArea = 0x3EC000D;
 constexpr std::int32_t kPictureFile = 0x3EC0002;
 constexpr std::int32_t kDragCopyCursor = 10;
+// What the wheel sends after it handled an input event.
+constexpr std::int32_t kWheelInputHandled = 0x3EA0001;
 }  // namespace
+
+bool ColorChooserGui::IsWheelShown()
+{
+  return GetLayoutMode() == 2 && !IsCompact() && IsModeOn(kModeWheel);
+}
 
 std::int32_t ColorChooserGui::Message(const BaseContainer& msg, BaseContainer& result)
 {
@@ -37,6 +44,21 @@ std::int32_t ColorChooserGui::Message(const BaseContainer& msg, BaseContainer& r
           ReportError("ColorChooserGui::Message()", chosen.GetError());
       }
       break;
+    case GXA_MSG_INPUT:
+      // The wheel takes presses on itself before its gadget hears of them.
+      if (IsWheelShown() && msg.GetInt32(GXA_INPUT_DEVICE) == GXA_DEVICE_MOUSE &&
+          msg.GetInt32(GXA_INPUT_CHANNEL) == GXA_CHANNEL_LEFT &&
+          ChooserPanels::WheelTakesInput(GetPanel(Panel::Wheel), msg))
+        return 1;
+      break;
+    case GXA_MSG_CURSOR_INFO:
+      if (IsWheelShown() && ChooserPanels::WheelCursor(GetPanel(Panel::Wheel), msg, result))
+        return 1;
+      break;
+    case kWheelInputHandled:
+      // The wheel's selection may have changed without a new colour.
+      StoreLayoutState();
+      return 1;
     case GXA_MSG_SET_VALUE: return SetValueMessage(msg);
     case GXA_MSG_GET_VALUE: return GetValueMessage(msg, result);
     case GXA_MSG_ACTION: return Command(msg.GetInt32(GXA_MSG_ID, 0), msg) ? 1 : 0;
@@ -172,7 +194,7 @@ Result<void> ColorChooserGui::PreferencesChanged()
   if ((IsModeOn(kModeRgb) || IsCompact()) && rgb &&
       rgb->HasPureGradients() != prefs.GetBool(ColorInterfaceRGB::kPrefPureGradients, false))
     rgb->Update(*this);
-  if (GetLayoutMode() == 2 && !IsCompact() && IsModeOn(kModeWheel))
+  if (IsWheelShown())
     RETURN_IF_ERROR(ChooserPanels::ReloadWheel(GetPanel(Panel::Wheel)));
   if (GetLayoutMode() == 2 && !IsCompact() && IsModeOn(kModeSpectrum))
     ChooserPanels::FollowSpectrumSize(GetPanel(Panel::Spectrum));
@@ -246,6 +268,7 @@ Result<void> ColorChooserGui::ReceiveBroadcast(std::int64_t code, std::int64_t s
         swatches->FollowNames();
       return Ok();
     case BroadcastTarget::WheelOptions: return ChooserPanels::ReloadWheel(GetPanel(Panel::Wheel));
+    case BroadcastTarget::WheelStrip: ChooserPanels::RefreshWheelStrip(GetPanel(Panel::Wheel)); return Ok();
     default:
       // The picture panel answers the rest.
       return Ok();

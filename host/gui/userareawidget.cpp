@@ -1,5 +1,6 @@
 #include "gui/userareawidget.h"
 
+#include "gui/dialog.h"
 #include "gui/eventcontext.h"
 #include "gui/inputevent.h"
 #include "gui/inputmessage.h"
@@ -66,6 +67,11 @@ bool UserAreaWidget::Deliver(const InputEvent& e) {
 bool UserAreaWidget::OnMouseDown(const InputEvent& e, EventContext& ctx) {
   if (!area_ || !IsEnabled()) return false;
   ctx.SetFocus(this);
+  // The dialog sees a press before its gadget and may keep it.
+  if (Dialog* dialog = OwnerDialog()) {
+    Container result;
+    if (dialog->Message(InputMessage::Input(e), result) != 0) return true;
+  }
   Deliver(e);
   return true;
 }
@@ -91,7 +97,9 @@ CursorInfo UserAreaWidget::Cursor(Point global) {
   if (!area_) return {};
   const Container msg = InputMessage::CursorInfo(global, 0);
   Container result;
-  if (area_->Message(msg, result) == 0) return {};
+  // The dialog may answer for its gadget; otherwise the gadget answers.
+  Dialog* dialog = OwnerDialog();
+  if ((!dialog || dialog->Message(msg, result) == 0) && area_->Message(msg, result) == 0) return {};
   CursorInfo info;
   info.cursor = result.GetInt32(GXA_RESULT_CURSOR, GXA_CURSOR_ARROW);
   info.tooltip = result.GetString(GXA_RESULT_TOOLTIP).value_or("");

@@ -2,8 +2,9 @@
 // The gadget a user area is attached to. It asks the area for its minimum
 // size, tells it its new size, has it draw into the frame (the focus redraws
 // with their own draw reasons) and hands it mouse presses, wheel turns and
-// keys as 'bIPN' messages. The cursor and tooltip over it come from the
-// area's answer to a 'cinf' message.
+// keys as 'bIPN' messages. Its dialog sees a mouse press and a 'cinf'
+// cursor request first and may answer for it (as the chooser does for its
+// wheel); otherwise the cursor and tooltip come from the area's answer.
 #include "gui/widget.h"
 
 namespace host {

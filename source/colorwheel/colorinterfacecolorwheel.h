@@ -19,7 +19,7 @@ public:
   // Reads the options from the chooser's state (a new layout, another
   // chooser's change).
   Result<void> LoadOptions();
-  void StoreOptions() const { _area.StoreOptions(); }
+  void StoreOptions() { _area.StoreOptions(); }
   void Redraw() { _area.RedrawAll(); }
   bool FollowSize() { return _area.FollowSize(); }
   ColorWheelArea& GetArea() { return _area; }

@@ -160,7 +160,8 @@ Result<BaseBitmap*> ColorWheel::GenerateWheel(std::int32_t size, std::int32_t sc
 
 Result<void> ColorWheel::Render(std::int32_t pixels)
 {
-  const std::int64_t needed = 4 * static_cast<std::int64_t>(pixels) + kRowSlack;
+  // A row of pixels and, behind it, two levels per distance from the centre.
+  const std::int64_t needed = 6 * static_cast<std::int64_t>(pixels) + kRowSlack;
   if (!_row || needed > _rowCapacity)
   {
     _row.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(needed)]);
@@ -204,45 +205,38 @@ inline Vector SectorToRgb(std::uint8_t sector, double f, double s, double v)
   return Vector(levels[order[0]], levels[order[1]], levels[order[2]]);
 }
 
-// The same levels as (1 - s w) v, with w = 0, 1, f or 1 - f written as
-// base + slope f; each is exact, so the channels come out to the bit without
-// a branch or a table on the stack. w = 0 gives the grey.
-struct SectorWeights
+// In every sector one channel is v, one (1 - s) v and one the middle level
+// (1 - s w) v, with w = f (odd sectors) or 1 - f (even ones). Which channel
+// gets which level, from the order above.
+struct SectorChannels
 {
-  double base[6][3];
-  double slope[6][3];
+  int high = 0, low = 0, middle = 0;
 };
 
-constexpr SectorWeights MakeSectorWeights()
+constexpr SectorChannels MakeChannels(int sector)
 {
-  constexpr double kBase[4] = {0.0, 1.0, 0.0, 1.0};
-  constexpr double kSlope[4] = {0.0, 0.0, 1.0, -1.0};
-  SectorWeights w{};
-  for (int sector = 0; sector < 6; ++sector)
+  SectorChannels channels;
+  for (int c = 0; c < 3; ++c)
   {
-    for (int c = 0; c < 3; ++c)
-    {
-      w.base[sector][c] = kBase[kSectorOrder[sector][c]];
-      w.slope[sector][c] = kSlope[kSectorOrder[sector][c]];
-    }
+    const int level = kSectorOrder[sector][c];
+    if (level == 0)
+      channels.high = c;
+    else if (level == 1)
+      channels.low = c;
+    else
+      channels.middle = c;
   }
-  return w;
+  return channels;
 }
 
-constexpr SectorWeights kWeights = MakeSectorWeights();
+constexpr SectorChannels kChannels[6] = {MakeChannels(0), MakeChannels(1), MakeChannels(2),
+                                         MakeChannels(3), MakeChannels(4), MakeChannels(5)};
 
-inline std::uint8_t Level8(double base, double slope, double f, double grey, double s, double v)
-{
-  return To8((1.0 - s * ((base + slope * f) * grey)) * v);
-}
-
-// The coloured part of one row; the distance from the centre is saturation
-// or value. radial and alpha are indexed by the distance from the centre
-// column, sector and fraction from the row's first coloured column.
-template <bool kRadiusIsSaturation, bool kLinear>
-void RenderPixels(std::int32_t first, std::int32_t end, std::int32_t centre, const std::uint8_t* alpha,
-                  const double* radial, const std::uint8_t* sector, const double* fraction, double fixed,
-                  std::uint8_t* row)
+// The linear wheel: each pixel through the host's transform for display.
+template <bool kRadiusIsSaturation>
+void RenderLinearPixels(std::int32_t first, std::int32_t end, std::int32_t centre, const std::uint8_t* alpha,
+                        const double* radial, const std::uint8_t* sector, const double* fraction, double fixed,
+                        std::uint8_t* row)
 {
   row += 4 * static_cast<std::size_t>(first);
   for (std::int32_t x = first; x < end; ++x, row += 4, ++sector, ++fraction)
@@ -250,22 +244,50 @@ void RenderPixels(std::int32_t first, std::int32_t end, std::int32_t centre, con
     const std::int32_t k = x < centre ? centre - x : x - centre;
     const double s = kRadiusIsSaturation ? radial[k] : fixed;
     const double v = kRadiusIsSaturation ? fixed : radial[k];
+    const Vector rgb = ConvertColorSpace(SectorToRgb(*sector, *fraction, s, v), GXA_TRANSFORM_TO_HOST);
+    row[0] = To8(rgb.x);
+    row[1] = To8(rgb.y);
+    row[2] = To8(rgb.z);
     row[3] = alpha[k];
-    if (kLinear)
-    {
-      // Linear colours go through the host's transform for display.
-      const Vector rgb = ConvertColorSpace(SectorToRgb(*sector, *fraction, s, v), GXA_TRANSFORM_TO_HOST);
-      row[0] = To8(rgb.x);
-      row[1] = To8(rgb.y);
-      row[2] = To8(rgb.z);
-      continue;
-    }
-    const double* base = kWeights.base[*sector];
-    const double* slope = kWeights.slope[*sector];
-    const double grey = s < kGreyFloor ? 0.0 : 1.0;
-    row[0] = Level8(base[0], slope[0], *fraction, grey, s, v);
-    row[1] = Level8(base[1], slope[1], *fraction, grey, s, v);
-    row[2] = Level8(base[2], slope[2], *fraction, grey, s, v);
+  }
+}
+
+// The coloured part of one row; the distance from the centre is saturation
+// or value. radial and alpha are indexed by the distance from the centre
+// column, sector and fraction from the row's first coloured column. The
+// high and low levels depend on the distance alone, so each is worked out
+// once per distance into levels (two bytes per distance) and shared by the
+// pixels left and right of the centre. Every channel is rounded from
+// exactly HsvToRgb's expression.
+template <bool kRadiusIsSaturation>
+void RenderPixels(std::int32_t first, std::int32_t end, std::int32_t centre, const std::uint8_t* alpha,
+                  const double* radial, const std::uint8_t* sector, const double* fraction, double fixed,
+                  std::uint8_t* levels, std::uint8_t* row)
+{
+  if (first >= end)
+    return;
+  const std::int32_t reach = std::max(centre - first, end - 1 - centre) + 1;
+  std::uint8_t* high = levels;
+  std::uint8_t* low = levels + reach;
+  for (std::int32_t k = 0; k < reach; ++k)
+  {
+    const double s = kRadiusIsSaturation ? radial[k] : fixed;
+    const double v = kRadiusIsSaturation ? fixed : radial[k];
+    high[k] = To8(v);
+    low[k] = s < kGreyFloor ? high[k] : To8((1.0 - s) * v);
+  }
+  row += 4 * static_cast<std::size_t>(first);
+  for (std::int32_t x = first; x < end; ++x, row += 4, ++sector, ++fraction)
+  {
+    const std::int32_t k = x < centre ? centre - x : x - centre;
+    const double s = kRadiusIsSaturation ? radial[k] : fixed;
+    const double v = kRadiusIsSaturation ? fixed : radial[k];
+    const double w = (*sector & 1) != 0 ? *fraction : 1.0 - *fraction;
+    const SectorChannels& channels = kChannels[*sector];
+    row[channels.high] = high[k];
+    row[channels.low] = low[k];
+    row[channels.middle] = s < kGreyFloor ? high[k] : To8((1.0 - s * w) * v);
+    row[3] = alpha[k];
   }
 }
 }  // namespace
@@ -276,10 +298,16 @@ void ColorWheel::RenderRow(std::int32_t y, std::uint8_t* row) const
   const std::int32_t first = _table.GetFirst(y), end = _table.GetEnd(y);
   std::fill(row, row + 4 * static_cast<std::size_t>(first), 0);
   std::fill(row + 4 * static_cast<std::size_t>(end), row + 4 * static_cast<std::size_t>(n), 0);
-  const auto render = _radiusIsSaturation ? (_linear ? &RenderPixels<true, true> : &RenderPixels<true, false>)
-                                          : (_linear ? &RenderPixels<false, true> : &RenderPixels<false, false>);
+  if (_linear)
+  {
+    const auto render = _radiusIsSaturation ? &RenderLinearPixels<true> : &RenderLinearPixels<false>;
+    render(first, end, _table.GetCentre(), _table.GetAlpha(y), _table.GetRadial(y), _table.GetSector(y),
+           _table.GetFraction(y), _fixed, row);
+    return;
+  }
+  const auto render = _radiusIsSaturation ? &RenderPixels<true> : &RenderPixels<false>;
   render(first, end, _table.GetCentre(), _table.GetAlpha(y), _table.GetRadial(y), _table.GetSector(y),
-         _table.GetFraction(y), _fixed, row);
+         _table.GetFraction(y), _fixed, row + 4 * static_cast<std::size_t>(n), row);
 }
 
 Vector ColorWheel::DisplayColor(const Vector& hsv) const

@@ -230,6 +230,27 @@ std::int32_t ColorWheelArea::Message(const BaseContainer& msg, BaseContainer& re
   return 1;
 }
 
+bool ColorWheelArea::Contains(const BaseContainer& msg)
+{
+  std::int32_t x = msg.GetInt32(GXA_INPUT_X), y = msg.GetInt32(GXA_INPUT_Y);
+  return IsEnabled() && Global2Local(x, y) && x >= 0 && y >= 0 && x < GetWidth() && y < GetHeight();
+}
+
+bool ColorWheelArea::TakeInput(const BaseContainer& msg)
+{
+  return Contains(msg) && InputEvent(msg);
+}
+
+bool ColorWheelArea::TakeCursorInfo(const BaseContainer& msg, BaseContainer& result)
+{
+  return Contains(msg) && Message(msg, result) != 0;
+}
+
+void ColorWheelArea::RefreshStrip()
+{
+  PushToStrip();
+}
+
 bool ColorWheelArea::InputEvent(const BaseContainer& msg)
 {
   Result<void> handled = Ok();
@@ -255,6 +276,7 @@ bool ColorWheelArea::InputEvent(const BaseContainer& msg)
   }
   if (handled.IsError())
     ReportError("ColorWheelArea::InputEvent()", handled.GetError());
+  SendParentMessage(BaseContainer(kArea));
   return true;
 }
 

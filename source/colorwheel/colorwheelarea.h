@@ -33,7 +33,8 @@ public:
   static constexpr std::int32_t kOptionAnalogMode = 0x3EA0010;
   static constexpr std::int32_t kStrip = 0x3EA0018;
   static constexpr std::int32_t kStripGroup = 0x3EA0019;
-  static constexpr std::int32_t kOptionSelected = 0x3EA001C;
+  // The colour list as the strip stores it: its length and its entries.
+  static constexpr std::int32_t kOptionListCount = 0x3EA001C;
   static constexpr std::int32_t kOptionColors = 0x3EA001D;
   static constexpr std::int32_t kOptionMonoFactors = 0x3EA001E;
   static constexpr std::int32_t kOptionCount = 0x3EA0020;
@@ -47,16 +48,23 @@ public:
   bool InputEvent(const BaseContainer& msg) override;
   std::int32_t Message(const BaseContainer& msg, BaseContainer& result) override;
 
+  // The chooser's dialog hands over presses and cursor requests that lie on
+  // the wheel before its gadget sees them; true when the wheel took one.
+  bool TakeInput(const BaseContainer& msg);
+  bool TakeCursorInfo(const BaseContainer& msg, BaseContainer& result);
+  // Another chooser asked every wheel to show its strip afresh.
+  void RefreshStrip();
+
   // The panel's operations.
   Result<void> CreateLayout();
   static void WriteDefaults(BaseContainer& state);
   // The stored colour list through the host's colour-space transform.
-  static void ConvertStoredColors(BaseContainer& state, std::int32_t code);
+  static Result<void> ConvertStoredColors(BaseContainer& state, std::int32_t code);
   static std::int32_t SizeFromPreference();
   Result<void> LoadOptions();
   // Another chooser changed the wheel size: take it; true when it changed.
   bool FollowSize();
-  void StoreOptions() const;
+  void StoreOptions();
   Result<void> SetColorFromChooser(const Vector& hsv);
   Result<bool> Command(std::int32_t id, const BaseContainer& msg);
   // Redraws wheel, slider and the colour count.
@@ -78,6 +86,8 @@ private:
     bool line = false;
   };
 
+  // Whether the message's global position lies on the enabled wheel.
+  bool Contains(const BaseContainer& msg);
   // Drawing and hit tests (logical pixels).
   Result<void> DrawWheel();
   void DrawDisabled();
@@ -106,6 +116,7 @@ private:
   Result<void> PullFromStrip();
   void SelectLast();
   void UpdateSlider();
+  bool SelectedFixedComponentsDiffer() const;
   // The selected colour becomes the chooser's, and the dialog hears of it.
   void Report(bool dragging);
 
@@ -114,7 +125,7 @@ private:
   Result<void> ChooseMenuItem(std::int32_t item);
   Result<void> SetSizeIndex(std::int32_t index);
   Result<void> LoadColors(const BaseContainer& state);
-  void StoreColors(BaseContainer& state) const;
+  void StoreColors(BaseContainer& state);
   void ApplyOptions();
 
   ColorChooserGui& _chooser;

@@ -243,11 +243,30 @@ void ColorWheelArea::UpdateSlider()
   (radiusIsSaturation ? top.z : top.y) = 1.0;
   (radiusIsSaturation ? bottom.z : bottom.y) = 0.0;
   const bool linear = _chooser.IsLinearActive();
-  if (IsFreeOrMono(_harmony))
+  const bool freeOrMono = IsFreeOrMono(_harmony);
+  if (freeOrMono)
     _slider.SetDragStartCallback(&CopyToBackup, this);
   else
     _slider.SetDragStartCallback(nullptr, nullptr);
+  // One knob cannot stand for selected colours that differ.
+  _slider.SetHandleHidden(freeOrMono && SelectedFixedComponentsDiffer());
   _slider.SetEndColors(1.0 - _wheel.GetFixedComponent(hsv.y, hsv.z), HsvToRgb(top), linear, HsvToRgb(bottom), linear);
+}
+
+bool ColorWheelArea::SelectedFixedComponentsDiffer() const
+{
+  const ColorListEntry* first = nullptr;
+  for (const ColorListEntry& entry : _list.Entries())
+  {
+    if (!entry.selected)
+      continue;
+    if (!first)
+      first = &entry;
+    else if (_wheel.GetFixedComponent(entry.color.y, entry.color.z) !=
+             _wheel.GetFixedComponent(first->color.y, first->color.z))
+      return true;
+  }
+  return false;
 }
 
 void ColorWheelArea::PushToStrip()

@@ -43,7 +43,7 @@ Result<void> ColorWheelArea::MouseDown(const BaseContainer& msg)
   {
     ColorListEntry& entry = _list[static_cast<std::size_t>(hit.index)];
     entry.selected = !entry.selected;
-    Redraw();
+    RedrawAll();
     StoreOptions();
     return Ok();
   }

@@ -58,7 +58,7 @@ void ColorWheelArea::WriteDefaults(BaseContainer& state)
   state.SetInt32(kOptionHarmony, ColorWheelHarmony::kFree);
   state.SetBool(kOptionLock, false);
   state.SetInt32(kOptionScheme, ColorWheelScheme::kRgb);
-  state.SetInt64(kOptionSelected, 0);
+  state.SetInt32(kOptionListCount, 0);
   state.SetInt64(kOptionCount, 1);
 }
 
@@ -96,44 +96,52 @@ void ColorWheelArea::ApplyOptions()
 
 Result<void> ColorWheelArea::LoadColors(const BaseContainer& state)
 {
-  const BaseContainer colors = state.GetContainer(kOptionColors);
+  RETURN_IF_ERROR(_strip.Read(state, kOptionColors));
+  const BaseArray<ColorListEntry>& stored = _strip.GetList().GetEntries();
+  // The count wins over a longer list; a damaged state never grows the list
+  // past what the wheel holds.
+  const std::size_t count = std::min<std::size_t>(
+      {stored.GetCount(), static_cast<std::size_t>(std::max(state.GetInt32(kOptionListCount, 0), 0)),
+       static_cast<std::size_t>(kMaxColors)});
   _list.Entries().Flush();
-  for (std::int32_t i = 0; colors.Contains(2 * i); ++i)
+  std::int64_t edited = -1;
+  for (std::size_t i = 0; i < count; ++i)
   {
-    ColorListEntry entry;
-    entry.color = colors.GetVector(2 * i).Clamp01();
-    entry.selected = colors.GetBool(2 * i + 1);
+    ColorListEntry entry = stored[i];
+    entry.color = entry.color.Clamp01();
+    if (entry.selected && edited < 0)
+      edited = static_cast<std::int64_t>(i);
     RETURN_IF_ERROR(_list.Entries().Append(entry));
   }
-  const std::int64_t selected = state.GetInt64(kOptionSelected, 0);
-  _list.SetSelectedIndex(selected >= 0 && selected < static_cast<std::int64_t>(_list.GetCount()) ? selected : 0);
+  if (edited < 0 && count > 0)
+    _list[0].selected = true;
+  _list.SetSelectedIndex(std::max<std::int64_t>(edited, 0));
   _list.SetLayoutChanged();
   return Ok();
 }
 
-void ColorWheelArea::ConvertStoredColors(BaseContainer& state, std::int32_t code)
+Result<void> ColorWheelArea::ConvertStoredColors(BaseContainer& state, std::int32_t code)
 {
   if (!state.Contains(kOptionColors))
-    return;
-  BaseContainer colors = state.GetContainer(kOptionColors);
-  for (std::int32_t i = 0; colors.Contains(2 * i); ++i)
-    colors.SetVector(2 * i, RgbToHsv(ConvertColorSpace(HsvToRgb(colors.GetVector(2 * i)), code)));
-  state.SetContainer(kOptionColors, colors);
+    return Ok();
+  // The strip reads and writes the stored form.
+  ColorSwatchesPreviewArea strip(ColorSwatchesPreviewArea::Content::Hsv);
+  RETURN_IF_ERROR(strip.Read(state, kOptionColors));
+  for (ColorListEntry& entry : strip.GetList().GetEntries())
+    entry.color = RgbToHsv(ConvertColorSpace(HsvToRgb(entry.color), code));
+  strip.Store(state, kOptionColors);
+  return Ok();
 }
 
-void ColorWheelArea::StoreColors(BaseContainer& state) const
+void ColorWheelArea::StoreColors(BaseContainer& state)
 {
-  BaseContainer colors;
-  for (std::size_t i = 0; i < _list.GetCount(); ++i)
-  {
-    colors.SetVector(static_cast<std::int32_t>(2 * i), _list[i].color);
-    colors.SetBool(static_cast<std::int32_t>(2 * i + 1), _list[i].selected);
-  }
-  state.SetContainer(kOptionColors, colors);
-  state.SetInt64(kOptionSelected, _list.GetSelectedIndex());
+  if (_strip.GetList().GetEntries().CopyFrom(_list.Entries()).IsError())
+    return;
+  _strip.Store(state, kOptionColors);
+  state.SetInt32(kOptionListCount, static_cast<std::int32_t>(_list.GetCount()));
 }
 
-void ColorWheelArea::StoreOptions() const
+void ColorWheelArea::StoreOptions()
 {
   BaseContainer& state = _chooser.GetState();
   state.SetInt32(kOptionSize, _size);

@@ -38,25 +38,6 @@ protected:
     return names;
   }
 
-  // Left edge of the button with this tooltip; -1 when not shown.
-  int ButtonX(const std::string& key, const std::string& name)
-  {
-    host::Widget& row = Gadget(key, kModeButtonRow);
-    for (int x = 0; x < row.Frame().w; ++x)
-    {
-      if (Tooltip(key, kModeButtonRow, {x, row.Frame().h / 2}) == name)
-        return x;
-    }
-    return -1;
-  }
-
-  void ClickButton(const std::string& key, const std::string& name, std::int32_t qualifiers = 0)
-  {
-    const int x = ButtonX(key, name);
-    ASSERT_GE(x, 0) << name;
-    ClickAt(key, kModeButtonRow, {x + 5, Gadget(key, kModeButtonRow).Frame().h / 2}, 1, qualifiers);
-  }
-
   bool Mode(const std::string& key, std::int32_t id) { return State(key).GetBool(id); }
 };
 
@@ -75,7 +56,7 @@ TEST_F(ModeButtonsTest, RowFollowsTheFlagsAndTheState)
   // Alpha brings its toggle; compact leaves only what works beside it.
   Open("alpha", AlphaSettings(0), WithAlpha(0.5, 0.5, 0.5, 0.5));
   EXPECT_EQ(Row("alpha")[8], "Alpha");
-  ClickButton("alpha", "Compact");
+  ClickModeButton("alpha", "Compact");
   EXPECT_TRUE(Mode("alpha", kCompact));
   EXPECT_EQ(Row("alpha"), (std::vector<std::string>{"Compact", "Alpha", "Swatches", "Pick Color from Screen"}));
 }
@@ -90,15 +71,15 @@ TEST_F(ModeButtonsTest, GroupGapsShrinkBeforeTheOverflowButtonAppears)
   // The window beyond the row: what the page and chooser keep around it.
   const int margin = 600 - wide;
   // Eleven buttons of 22: 242, ten small gaps 60, the group gaps 3 * 25 on top.
-  EXPECT_EQ(ButtonX("a", "Color Wheel"), 22 + 25);
+  EXPECT_EQ(ModeButtonX("a", "Color Wheel"), 22 + 25);
 
   Restart(prefs, 320 + margin);
   Open("a", Settings(0), Plain(0.5, 0.5, 0.5));
   ASSERT_EQ(Gadget("a", kModeButtonRow).Frame().w, 320);
   EXPECT_EQ(Row("a"), kFullRow);
   // (320 - 284) / 3 = 12 after compact, picture and swatches.
-  EXPECT_EQ(ButtonX("a", "Color Wheel"), 22 + 12);
-  EXPECT_EQ(ButtonX("a", "RGB"), 3 * 22 + 2 * 6 + 12 + 22 + 12);
+  EXPECT_EQ(ModeButtonX("a", "Color Wheel"), 22 + 12);
+  EXPECT_EQ(ModeButtonX("a", "RGB"), 3 * 22 + 2 * 6 + 12 + 22 + 12);
 
   Restart(prefs, 300 + margin);
   Open("a", Settings(0), Plain(0.5, 0.5, 0.5));
@@ -107,9 +88,9 @@ TEST_F(ModeButtonsTest, GroupGapsShrinkBeforeTheOverflowButtonAppears)
   ASSERT_FALSE(row.empty());
   EXPECT_EQ(row.back(), "More Modes");
   // Gaps of 6 from the start; what passes 300 - 14 - 6 hides.
-  EXPECT_EQ(ButtonX("a", "Color Wheel"), 28);
+  EXPECT_EQ(ModeButtonX("a", "Color Wheel"), 28);
   EXPECT_EQ(row.size(), 10u + 1u);
-  EXPECT_EQ(ButtonX("a", "Pick Color from Screen"), -1);
+  EXPECT_EQ(ModeButtonX("a", "Pick Color from Screen"), -1);
 
   // The overflow menu lists what is hidden and acts for it.
   Host().Answer(host::Answer::MenuChoice(900000 + 10));
@@ -129,13 +110,13 @@ TEST_F(ModeButtonsTest, TheOnlyActiveToggleTurnsOffOnlyBesideAnotherCheckableBut
   Open("picker", Settings(0), Plain(0.5, 0.5, 0.5));
   Open("bare", Settings(0, kNoScreenPicker), Plain(0.5, 0.5, 0.5));
 
-  ClickButton("picker", "HSV");
+  ClickModeButton("picker", "HSV");
   EXPECT_FALSE(Mode("picker", kHsv));
   EXPECT_FALSE(Shows("picker", kHueField));
 
-  ClickButton("bare", "HSV");
+  ClickModeButton("bare", "HSV");
   EXPECT_TRUE(Mode("bare", kHsv));
-  ClickButton("bare", "HSV", 2);
+  ClickModeButton("bare", "HSV", 2);
   EXPECT_TRUE(Mode("bare", kHsv));
   EXPECT_TRUE(Shows("bare", kHueField));
 }
@@ -145,19 +126,19 @@ TEST_F(ModeButtonsTest, TogglesFollowTheQualifiersAndTheSweep)
   Start(Modes({kPrefHsv}), 600);
   Open("a", Settings(0), Plain(0.5, 0.5, 0.5));
 
-  ClickButton("a", "RGB");
+  ClickModeButton("a", "RGB");
   EXPECT_TRUE(Mode("a", kRgb));
   EXPECT_FALSE(Mode("a", kHsv));
-  ClickButton("a", "Color Mixer", 1);
+  ClickModeButton("a", "Color Mixer", 1);
   EXPECT_TRUE(Mode("a", kRgb));
   EXPECT_TRUE(Mode("a", kMixer));
-  ClickButton("a", "RGB", 2);
+  ClickModeButton("a", "RGB", 2);
   EXPECT_FALSE(Mode("a", kRgb));
   EXPECT_TRUE(Mode("a", kMixer));
 
   // A plain press on RGB, then across HSV and Kelvin while held.
   const int y = Gadget("a", kModeButtonRow).Frame().h / 2;
-  const int rgb = ButtonX("a", "RGB");
+  const int rgb = ModeButtonX("a", "RGB");
   Drag("a", kModeButtonRow, {{rgb + 5, y}, {rgb + 30, y}, {rgb + 60, y}, {rgb + 62, y}});
   EXPECT_TRUE(Mode("a", kRgb));
   EXPECT_TRUE(Mode("a", kHsv));
@@ -169,22 +150,22 @@ TEST_F(ModeButtonsTest, ExclusiveModesCanAllBeOffOnlyBesideAnotherCheckableButto
 {
   Start(Modes({kPrefHsv}), 600);
   Open("a", Settings(0), Plain(0.5, 0.5, 0.5));
-  ClickButton("a", "Color Wheel");
+  ClickModeButton("a", "Color Wheel");
   EXPECT_TRUE(Mode("a", kWheel));
-  ClickButton("a", "Spectrum");
+  ClickModeButton("a", "Spectrum");
   EXPECT_FALSE(Mode("a", kWheel));
   EXPECT_TRUE(Mode("a", kSpectrum));
-  ClickButton("a", "HSV", 2);
+  ClickModeButton("a", "HSV", 2);
   EXPECT_FALSE(Mode("a", kHsv));
   // The picker button is still on.
-  ClickButton("a", "Spectrum");
+  ClickModeButton("a", "Spectrum");
   EXPECT_FALSE(Mode("a", kWheel) || Mode("a", kSpectrum) || Mode("a", kPicture));
 
   Open("bare", Settings(0, kNoScreenPicker), Plain(0.5, 0.5, 0.5));
-  ClickButton("bare", "Colors from Picture");
-  ClickButton("bare", "HSV", 2);
+  ClickModeButton("bare", "Colors from Picture");
+  ClickModeButton("bare", "HSV", 2);
   ASSERT_FALSE(Mode("bare", kHsv));
-  ClickButton("bare", "Colors from Picture");
+  ClickModeButton("bare", "Colors from Picture");
   EXPECT_TRUE(Mode("bare", kPicture));
 }
 
@@ -194,8 +175,8 @@ TEST_F(ModeButtonsTest, LaterChoosersRememberTheModes)
   prefs.SetBool(kPrefRememberModes, true);
   Start(prefs, 600);
   Open("first", Settings(0), Plain(0.5, 0.5, 0.5));
-  ClickButton("first", "Color Temperature", 1);
-  ClickButton("first", "Color Wheel");
+  ClickModeButton("first", "Color Temperature", 1);
+  ClickModeButton("first", "Color Wheel");
   Open("second", Settings(0), Plain(0.5, 0.5, 0.5));
   EXPECT_TRUE(Mode("second", kKelvin));
   EXPECT_TRUE(Mode("second", kHsv));
@@ -207,7 +188,7 @@ TEST_F(ModeButtonsTest, PickerButtonIsOnAgainWhenPickingEnds)
   Start(Modes({kPrefHsv}), 600);
   Open("a", Settings(0), Plain(0.5, 0.5, 0.5));
   const host::Bitmap before = Picture("a", kModeButtonRow);
-  ClickButton("a", "Pick Color from Screen");
+  ClickModeButton("a", "Pick Color from Screen");
   const host::Bitmap after = Picture("a", kModeButtonRow);
   ASSERT_EQ(before.Width(), after.Width());
   for (int y = 0; y < before.Height(); ++y)
@@ -244,7 +225,7 @@ TEST_F(ModeButtonsTest, ButtonsShowTheirIconForStateAndBackground)
     prefs.SetInt32(kPrefTheme, theme);
     Restart(prefs, 600);
     Open("a", Settings(0), Plain(0.5, 0.5, 0.5));
-    const int rgb = ButtonX("a", "RGB"), hsv = ButtonX("a", "HSV");
+    const int rgb = ModeButtonX("a", "RGB"), hsv = ModeButtonX("a", "HSV");
     const host::Bitmap row = Picture("a", kModeButtonRow);
     ExpectIcon(row, rgb, 1033881, theme, 1);
     // Off: 1033996 on the dark theme, 1033493 on the light one.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "gui/userarea.h"
 #include "guitestkit.h"
 #include "raster/bitmap.h"
@@ -180,6 +182,44 @@ TEST_F(UserAreaTest, CursorAndTooltipComeFromTheArea) {
   gui.Run({InputEvent::MouseMove(At(kLeft, 5, 5))});
   EXPECT_EQ(gui.headless->Cursor(), GXA_CURSOR_ARROW);
   EXPECT_EQ(gui.headless->Tooltip(), "");
+}
+
+TEST_F(UserAreaTest, TheDialogMayTakePressesAndCursorRequestsBeforeItsArea) {
+  int leftPresses = 0, rightPresses = 0;
+  left.input = [&](const Container&) { return ++leftPresses > 0; };
+  right.input = [&](const Container&) { return ++rightPresses > 0; };
+  right.message = [](const Container& msg, Container& result) {
+    if (msg.Id() != GXA_MSG_CURSOR_INFO) return 0;
+    result.SetString(GXA_RESULT_TOOLTIP, "area");
+    return 1;
+  };
+  const Rect leftFrame = gui.FrameOf(d, kLeft);
+  const auto onLeft = [&](const Container& msg) {
+    return leftFrame.Contains(msg.GetInt32(GXA_INPUT_X), msg.GetInt32(GXA_INPUT_Y));
+  };
+  // The dialog keeps what lies on the left area and leaves the rest.
+  d.message = [&](const Container& msg, Container& result) {
+    if (!onLeft(msg)) return 0;
+    if (msg.Id() == GXA_MSG_CURSOR_INFO) {
+      result.SetInt32(GXA_RESULT_CURSOR, GXA_CURSOR_MOVE);
+      result.SetString(GXA_RESULT_TOOLTIP, "dialog");
+      return 1;
+    }
+    return msg.Id() == GXA_MSG_INPUT ? 1 : 0;
+  };
+  gui.Run({InputEvent::MouseDown(At(kLeft, 5, 5)), InputEvent::MouseUp(At(kLeft, 5, 5))});
+  gui.Run({InputEvent::MouseDown(At(kRight, 5, 5)), InputEvent::MouseUp(At(kRight, 5, 5))});
+  EXPECT_EQ(leftPresses, 0);
+  EXPECT_EQ(rightPresses, 1);
+  const auto pressed = std::count_if(d.messages.begin(), d.messages.end(), [](const Container& msg) {
+    return msg.Id() == GXA_MSG_INPUT && msg.GetInt32(GXA_INPUT_CHANNEL) == GXA_CHANNEL_LEFT;
+  });
+  EXPECT_EQ(pressed, 2);
+  gui.Run({InputEvent::MouseMove(At(kLeft, 5, 5))});
+  EXPECT_EQ(gui.headless->Cursor(), GXA_CURSOR_MOVE);
+  EXPECT_EQ(gui.headless->Tooltip(), "dialog");
+  gui.Run({InputEvent::MouseMove(At(kRight, 5, 5))});
+  EXPECT_EQ(gui.headless->Tooltip(), "area");
 }
 
 TEST_F(UserAreaTest, FocusChangesRedrawWithTheirOwnReasons) {

@@ -19,14 +19,6 @@ class VirtualPickerTest : public ScreenPickerTest {
     Click(key, kPickerButton);
     ASSERT_TRUE(Picking());
   }
-
-  // Left edge of the mode row's button with this tooltip; -1 when not shown.
-  int ModeButtonX(const std::string& key, const std::string& name) {
-    host::Widget& row = Gadget(key, kModeButtonRow);
-    for (int x = 0; x < row.Frame().w; ++x)
-      if (Tooltip(key, kModeButtonRow, {x, row.Frame().h / 2}) == name) return x;
-    return -1;
-  }
 };
 
 TEST_F(VirtualPickerTest, HoverPreviewsThePixelAndAPressPicksIt) {

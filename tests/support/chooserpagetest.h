@@ -211,6 +211,24 @@ protected:
     return gadget.Cursor(_host->Input().Global(gadget, at)).tooltip;
   }
 
+  // Left edge of the mode row's button with this tooltip; -1 when not shown.
+  int ModeButtonX(const std::string& key, const std::string& name)
+  {
+    host::Widget& row = Gadget(key, kModeButtonRow);
+    for (int x = 0; x < row.Frame().w; ++x)
+    {
+      if (Tooltip(key, kModeButtonRow, {x, row.Frame().h / 2}) == name)
+        return x;
+    }
+    return -1;
+  }
+  void ClickModeButton(const std::string& key, const std::string& name, std::int32_t qualifiers = 0)
+  {
+    const int x = ModeButtonX(key, name);
+    ASSERT_GE(x, 0) << name;
+    ClickAt(key, kModeButtonRow, {x + 5, Gadget(key, kModeButtonRow).Frame().h / 2}, 1, qualifiers);
+  }
+
   // The popup menus and host dialogs the choosers brought up.
   host::testkit::RecordingObserver ui;
 

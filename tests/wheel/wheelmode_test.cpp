@@ -4,64 +4,19 @@
 #include <cmath>
 #include <vector>
 
-#include "chooserpagetest.h"
 #include "hostcommand.h"
+#include "wheelpagetest.h"
 
 namespace choosertest {
 namespace {
-constexpr double kPi = 3.141592653589793;
-constexpr std::int32_t kWheelArea = 0x3EA0001;
-constexpr std::int32_t kWheelSlider = 0x3EA0003;
-constexpr std::int32_t kOptionHarmony = 0x3EA0008;
-constexpr std::int32_t kOptionColors = 0x3EA001D;
-constexpr std::int32_t kFree = 0x3EA000A;
 constexpr std::int32_t kComplementary = 0x3EA000E;
 constexpr std::int32_t kAnalog = 0x3EA000F;
-constexpr std::int32_t kPrefWheelSize = 1120;
 constexpr std::int32_t kMenuLarge = 900009;
-constexpr std::int32_t kControl = 2;
-// Size 215: centre 107, 107 and radius 101 in logical pixels.
-constexpr double kCentre = 107.0;
-constexpr double kRadius = 101.0;
-
-struct Entry {
-  host::Vector3 hsv;
-  bool selected = false;
-};
-
-// Where the RGB wheel puts a hue and saturation, worked out here from the
-// wheel's geometry rather than asked of the module.
-host::Point At(double hue, double saturation) {
-  const double theta = 2.0 * kPi * hue - kPi;
-  return {static_cast<int>(std::lround(kCentre + kRadius * saturation * std::sin(theta))),
-          static_cast<int>(std::lround(kCentre + kRadius * saturation * std::cos(theta)))};
-}
 
 double HueGap(double a, double b) {
   const double d = std::fmod(std::fabs(a - b), 1.0);
   return std::min(d, 1.0 - d);
 }
-
-class WheelModeTest : public ChooserPageTest {
- protected:
-  void StartWheel(int scale = 1) {
-    host::Container prefs = Modes();
-    prefs.SetInt32(kPrefStartMode, 1);
-    prefs.SetInt32(kPrefWheelSize, 1);
-    Start(prefs, 0, scale);
-  }
-  void OpenRed(const std::string& key = "a") { Open(key, Settings(0, kNoBrightness), Plain(1.0, 0.0, 0.0)); }
-
-  std::vector<Entry> Colors(const std::string& key) {
-    std::vector<Entry> entries;
-    const host::Container state = State(key);
-    const host::Container* colors = state.GetContainer(kOptionColors);
-    if (!colors) return entries;
-    for (int i = 0; colors->GetVector(2 * i); ++i)
-      entries.push_back({*colors->GetVector(2 * i), colors->GetBool(2 * i + 1)});
-    return entries;
-  }
-};
 
 TEST_F(WheelModeTest, HandlesAreDrawnAtTheirColoursInBothScales) {
   for (const int scale : {1, 2}) {
@@ -71,10 +26,10 @@ TEST_F(WheelModeTest, HandlesAreDrawnAtTheirColoursInBothScales) {
     ASSERT_EQ(Colors("a").size(), 2u);
     const host::Bitmap picture = Picture("a", kWheelArea);
     // The partner, unselected, is a cyan disc without a dot.
-    const host::Point cyan = At(0.5, 1.0);
+    const host::Point cyan = OnWheel(0.5, 1.0);
     EXPECT_TRUE(Near(choosertest::At(picture, cyan.x * scale, cyan.y * scale), Of(0.0, 1.0, 1.0)));
     // The main colour carries the black dot, red around it.
-    const host::Point red = At(0.0, 1.0);
+    const host::Point red = OnWheel(0.0, 1.0);
     EXPECT_EQ(choosertest::At(picture, red.x * scale, red.y * scale), (Pixel{0, 0, 0}));
     EXPECT_TRUE(Near(choosertest::At(picture, (red.x + 2) * scale, red.y * scale + scale), Of(1.0, 0.0, 0.0)));
     TearDown();
@@ -85,11 +40,11 @@ TEST_F(WheelModeTest, ControlClickOnEmptySpaceWhileAnalogAddsAColourAndSwitchesT
   StartWheel();
   OpenRed();
   Click("a", kAnalog);
-  EXPECT_EQ(State("a").GetInt32(kOptionHarmony), kAnalog);
-  ClickAt("a", kWheelArea, At(0.25, 0.5), 1, kControl);
-  const std::vector<Entry> colors = Colors("a");
+  EXPECT_EQ(State("a").GetInt32(kWheelHarmony), kAnalog);
+  ClickAt("a", kWheelArea, OnWheel(0.25, 0.5), 1, kControl);
+  const std::vector<WheelEntry> colors = Colors("a");
   ASSERT_EQ(colors.size(), 2u);
-  EXPECT_EQ(State("a").GetInt32(kOptionHarmony), kFree);
+  EXPECT_EQ(State("a").GetInt32(kWheelHarmony), kWheelFree);
   EXPECT_NEAR(colors[1].hsv.x, 0.25, 0.01);
   EXPECT_NEAR(colors[1].hsv.y, 0.5, 0.02);
   EXPECT_FALSE(colors[0].selected);
@@ -103,11 +58,11 @@ TEST_F(WheelModeTest, ControlClickOnEmptySpaceWhileAnalogAddsAColourAndSwitchesT
 TEST_F(WheelModeTest, DragUnderTheThresholdOnlySelects) {
   StartWheel();
   OpenRed();
-  ClickAt("a", kWheelArea, At(0.25, 0.5), 1, kControl);
-  const std::vector<Entry> before = Colors("a");
-  const host::Point red = At(0.0, 1.0);
+  ClickAt("a", kWheelArea, OnWheel(0.25, 0.5), 1, kControl);
+  const std::vector<WheelEntry> before = Colors("a");
+  const host::Point red = OnWheel(0.0, 1.0);
   Drag("a", kWheelArea, {red, {red.x + 1, red.y}, {red.x + 1, red.y + 1}});
-  const std::vector<Entry> after = Colors("a");
+  const std::vector<WheelEntry> after = Colors("a");
   ASSERT_EQ(after.size(), 2u);
   EXPECT_EQ(after[0].hsv, before[0].hsv);
   EXPECT_EQ(after[1].hsv, before[1].hsv);
@@ -120,10 +75,10 @@ TEST_F(WheelModeTest, CancelledDragRestoresEveryColourExactly) {
   StartWheel();
   OpenRed();
   Click("a", kComplementary);
-  const std::vector<Entry> before = Colors("a");
-  const host::Point red = At(0.0, 1.0);
+  const std::vector<WheelEntry> before = Colors("a");
+  const host::Point red = OnWheel(0.0, 1.0);
   Drag("a", kWheelArea, {red, {red.x + 20, red.y + 20}, {red.x + 50, red.y + 60}}, 0, true);
-  const std::vector<Entry> after = Colors("a");
+  const std::vector<WheelEntry> after = Colors("a");
   ASSERT_EQ(after.size(), before.size());
   for (std::size_t i = 0; i < after.size(); ++i) {
     EXPECT_EQ(after[i].hsv, before[i].hsv) << i;
@@ -135,16 +90,16 @@ TEST_F(WheelModeTest, CancelledDragRestoresEveryColourExactly) {
 TEST_F(WheelModeTest, DraggingOneOfSeveralSelectedHandlesTurnsThemAllTogether) {
   StartWheel();
   OpenRed();
-  ClickAt("a", kWheelArea, At(0.25, 0.5), 1, kControl);
-  ClickAt("a", kWheelArea, At(0.6, 0.8), 1, kControl);
+  ClickAt("a", kWheelArea, OnWheel(0.25, 0.5), 1, kControl);
+  ClickAt("a", kWheelArea, OnWheel(0.6, 0.8), 1, kControl);
   // Control on a handle adds it to the selection.
-  ClickAt("a", kWheelArea, At(0.25, 0.5), 1, kControl);
-  const std::vector<Entry> before = Colors("a");
+  ClickAt("a", kWheelArea, OnWheel(0.25, 0.5), 1, kControl);
+  const std::vector<WheelEntry> before = Colors("a");
   ASSERT_EQ(before.size(), 3u);
   ASSERT_TRUE(before[1].selected && before[2].selected && !before[0].selected);
-  const host::Point from = At(0.25, 0.5), to = At(0.35, 0.5);
+  const host::Point from = OnWheel(0.25, 0.5), to = OnWheel(0.35, 0.5);
   Drag("a", kWheelArea, {from, {(from.x + to.x) / 2, (from.y + to.y) / 2}, to});
-  const std::vector<Entry> after = Colors("a");
+  const std::vector<WheelEntry> after = Colors("a");
   ASSERT_EQ(after.size(), 3u);
   const double turn = after[1].hsv.x - before[1].hsv.x;
   EXPECT_NEAR(turn, 0.1, 0.02);

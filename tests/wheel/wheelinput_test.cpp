@@ -1,0 +1,171 @@
+// The wheel as a user meets it through the host: presses that reach it once
+// through its chooser, tooltips and cursors over handles and lines, the
+// delete key, the scheme menu, the knob of the slider over colours of
+// different value, the disabled look, and the stored colours following the
+// linear display switch.
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "wheelpagetest.h"
+
+namespace choosertest {
+namespace {
+constexpr std::int32_t kMenuRyb = 900001;
+constexpr std::int32_t kCursorHandle = 20;
+constexpr std::int32_t kCursorLine = 19;
+
+host::CursorInfo CursorAt(host::AutomationHost& host, host::Widget& gadget, host::Point at) {
+  return gadget.Cursor(host.Input().Global(gadget, at));
+}
+
+// Physical columns 0 .. scale - 1 of a slider hold only its background
+// unless the knob's box reaches across them.
+bool KnobShown(const host::Bitmap& slider) {
+  const Pixel background = At(slider, 0, 0);
+  for (int y = 0; y < slider.Height(); ++y)
+    if (At(slider, 0, y) != background) return true;
+  return false;
+}
+
+TEST_F(WheelModeTest, APressOnTheWheelReachesItOnceThroughItsChooser) {
+  StartWheel();
+  OpenRed();
+  ClickAt("a", kWheelArea, OnWheel(0.25, 0.5), 1, kControl);
+  // Control on the red handle adds it to the selection; heard twice, the
+  // press would take it out again.
+  ClickAt("a", kWheelArea, OnWheel(0.0, 1.0), 1, kControl);
+  const std::vector<WheelEntry> colors = Colors("a");
+  ASSERT_EQ(colors.size(), 2u);
+  EXPECT_TRUE(colors[0].selected);
+  EXPECT_TRUE(colors[1].selected);
+  // A plain press on empty space moves the first selected colour there.
+  ClickAt("a", kWheelArea, OnWheel(0.5, 0.3), 1);
+  EXPECT_NEAR(Colors("a")[0].hsv.x, 0.5, 0.01);
+  EXPECT_NEAR(Colors("a")[0].hsv.y, 0.3, 0.02);
+}
+
+TEST_F(WheelModeTest, TooltipAndCursorNameWhatLiesUnderThePointer) {
+  StartWheel();
+  OpenRed();
+  host::Widget& wheel = Gadget("a", kWheelArea);
+  const std::string handle = Tooltip("a", kWheelArea, OnWheel(0.0, 1.0));
+  EXPECT_NE(handle.find("<b>RGB</b>: 255, 0, 0"), std::string::npos) << handle;
+  EXPECT_NE(handle.find("<b>Hue</b>: 0"), std::string::npos) << handle;
+  EXPECT_NE(handle.find("<b>Saturation</b>: 100"), std::string::npos) << handle;
+  EXPECT_NE(handle.find("<b>Value</b>: 100"), std::string::npos) << handle;
+  EXPECT_EQ(CursorAt(Host(), wheel, OnWheel(0.0, 1.0)).cursor, kCursorHandle);
+  // Half way along the red line: the line's cursor, the colour of the place.
+  EXPECT_EQ(CursorAt(Host(), wheel, OnWheel(0.0, 0.5)).cursor, kCursorLine);
+  const std::string place = Tooltip("a", kWheelArea, OnWheel(0.5, 0.5));
+  EXPECT_NE(place.find("<b>Hue</b>: 180"), std::string::npos) << place;
+  EXPECT_NE(place.find("<b>Saturation</b>: 50"), std::string::npos) << place;
+  EXPECT_NE(CursorAt(Host(), wheel, OnWheel(0.5, 0.5)).cursor, kCursorHandle);
+}
+
+TEST_F(WheelModeTest, DeleteKeyRemovesTheSelectedColoursAndKeepsTheMainOne) {
+  StartWheel();
+  OpenRed();
+  ClickAt("a", kWheelArea, OnWheel(0.25, 0.5), 1, kControl);
+  ClickAt("a", kWheelArea, OnWheel(0.6, 0.8), 1, kControl);
+  ASSERT_EQ(Colors("a").size(), 3u);
+  Host().Input().Key(&Gadget("a", kWheelArea), kKeyDelete, 0);
+  std::vector<WheelEntry> colors = Colors("a");
+  ASSERT_EQ(colors.size(), 2u);
+  EXPECT_NEAR(colors[1].hsv.x, 0.25, 0.01);
+  EXPECT_TRUE(colors[1].selected);
+  // Everything selected: the main colour stays.
+  ClickAt("a", kWheelArea, OnWheel(0.0, 1.0), 1, kControl);
+  Host().Input().Key(&Gadget("a", kWheelArea), kKeyBackspace, 0);
+  colors = Colors("a");
+  ASSERT_EQ(colors.size(), 1u);
+  EXPECT_EQ(colors[0].hsv, (host::Vector3{0.0, 1.0, 1.0}));
+}
+
+TEST_F(WheelModeTest, SchemeMenuRepaintsItsWheelAndLeavesOtherChoosersAlone) {
+  StartWheel();
+  OpenRed("a");
+  OpenRed("b");
+  Host().Answer(host::Answer::MenuChoice(kMenuRyb));
+  ClickAt("a", kWheelArea, {5, 5}, 2);
+  ASSERT_EQ(ui.menus.size(), 1u);
+  EXPECT_EQ(State("a").GetInt32(kWheelScheme), kSchemeRyb);
+  EXPECT_EQ(State("b").GetInt32(kWheelScheme), kSchemeRgb);
+  // Where the RGB wheel shows green, the painter's wheel shows a yellow.
+  const host::Point third = OnWheel(1.0 / 3.0, 0.9);
+  const Pixel ryb = At(Picture("a", kWheelArea), third.x, third.y);
+  const Pixel rgb = At(Picture("b", kWheelArea), third.x, third.y);
+  EXPECT_TRUE(Near(rgb, Of(0.1, 1.0, 0.1), 12)) << rgb;
+  EXPECT_GT(ryb.r, 200) << ryb;
+  EXPECT_GT(ryb.g, 200) << ryb;
+  EXPECT_LT(ryb.b, 40) << ryb;
+  // The menu shows the scheme checked the next time.
+  Host().Answer(host::Answer::MenuChoice(0));
+  ClickAt("a", kWheelArea, {5, 5}, 2);
+  ASSERT_EQ(ui.menus.size(), 2u);
+  EXPECT_FALSE(ui.menus[1].menu.Entries()[0].checked);
+  EXPECT_TRUE(ui.menus[1].menu.Entries()[1].checked);
+}
+
+TEST_F(WheelModeTest, SliderKnobHidesWhileTheSelectedColoursDifferInValue) {
+  StartWheel();
+  Open("a", Settings(0, kNoBrightness), Plain(0.5, 0.0, 0.0));
+  ClickAt("a", kWheelArea, OnWheel(0.25, 0.5), 1, kControl);
+  // The host sets the added colour to value 0.8; red keeps 0.5.
+  ASSERT_TRUE(Host().SetValues("a", {Plain(0.6, 0.8, 0.4)}).Ok());
+  ASSERT_NEAR(Colors("a")[1].hsv.z, 0.8, 1e-9);
+  EXPECT_TRUE(KnobShown(Picture("a", kWheelSlider)));
+  ClickAt("a", kWheelArea, OnWheel(0.0, 1.0), 1, kControl);
+  ASSERT_TRUE(Colors("a")[0].selected && Colors("a")[1].selected);
+  EXPECT_FALSE(KnobShown(Picture("a", kWheelSlider)));
+  // One value again: the knob is back.
+  ClickAt("a", kWheelArea, OnWheel(0.0, 1.0), 1, kControl);
+  EXPECT_TRUE(KnobShown(Picture("a", kWheelSlider)));
+}
+
+TEST_F(WheelModeTest, DisabledWheelIsAnOutlinedEmptyCircleAndTakesNoPress) {
+  for (const int scale : {1, 2}) {
+    StartWheel(scale);
+    OpenRed();
+    host::Widget& wheel = Gadget("a", kWheelArea);
+    wheel.SetEnabled(false);
+    const host::Bitmap picture = Picture("a", kWheelArea);
+    const Pixel background = At(picture, 0, 0);
+    const int side = wheel.Frame().w * scale;
+    // The centre dot and the top of the ring are drawn, the inside is empty.
+    EXPECT_NE(At(picture, side / 2, side / 2), background);
+    EXPECT_NE(At(picture, side / 2, 0), background);
+    const host::Point inside = OnWheel(0.3, 0.6);
+    EXPECT_EQ(At(picture, inside.x * scale, inside.y * scale), background);
+    ClickAt("a", kWheelArea, OnWheel(0.3, 0.6), 1, kControl);
+    EXPECT_EQ(Colors("a").size(), 1u);
+    wheel.SetEnabled(true);
+    EXPECT_NE(At(Picture("a", kWheelArea), inside.x * scale, inside.y * scale), background);
+    TearDown();
+  }
+}
+
+TEST_F(WheelModeTest, LinearDisplaySwitchConvertsTheStoredColours) {
+  // Wide enough for the whole mode row.
+  StartWheel(1, Modes({kPrefLinearDisplay}), 600);
+  Open("a", Settings(0, kNoBrightness), Plain(0.2, 0.0, 0.0), true);
+  ClickAt("a", kWheelArea, OnWheel(0.5, 0.5), 1, kControl);
+  const std::vector<WheelEntry> shown = Colors("a");
+  ASSERT_EQ(shown.size(), 2u);
+  ClickModeButton("a", "Linear Color Display");
+  ASSERT_FALSE(State("a").GetBool(kModeLinearDisplayState));
+  const std::vector<WheelEntry> stored = Colors("a");
+  ASSERT_EQ(stored.size(), 2u);
+  // Turned off, the list holds the linear numbers: the same hues, darker.
+  for (std::size_t i = 0; i < stored.size(); ++i) {
+    EXPECT_NEAR(stored[i].hsv.x, shown[i].hsv.x, 1e-6) << i;
+    EXPECT_LT(stored[i].hsv.z, shown[i].hsv.z) << i;
+    EXPECT_EQ(stored[i].selected, shown[i].selected) << i;
+  }
+  ClickModeButton("a", "Linear Color Display");
+  const std::vector<WheelEntry> back = Colors("a");
+  ASSERT_EQ(back.size(), 2u);
+  for (std::size_t i = 0; i < back.size(); ++i) EXPECT_NEAR(back[i].hsv.z, shown[i].hsv.z, 1e-9) << i;
+}
+}  // namespace
+}  // namespace choosertest
