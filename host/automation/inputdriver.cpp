@@ -51,6 +51,12 @@ void InputDriver::Wheel(Widget& w, std::optional<Point> at, double dx, double dy
   Run({InputEvent::MouseMove(p, qualifiers), InputEvent::Wheel(p, dx, dy, qualifiers)});
 }
 
+void InputDriver::Hover(Widget& w, std::optional<Point> at) { Run({InputEvent::MouseMove(Global(w, at))}); }
+
+int32_t InputDriver::Cursor() const { return frontend_.Cursor(); }
+
+const std::string& InputDriver::Tooltip() const { return frontend_.Tooltip(); }
+
 void InputDriver::Key(Widget* w, int32_t key, int32_t qualifiers) {
   if (w && w != screen_.Router().Focus()) screen_.Router().SetFocus(w);
   Run({InputEvent::KeyDown(key, qualifiers), InputEvent::KeyUp(key, qualifiers)});

@@ -33,6 +33,10 @@ class InputDriver {
   // A key press and release; the gadget, when given, takes the focus first
   // as a Tab to it would.
   void Key(Widget* w, int32_t key, int32_t qualifiers);
+  // The pointer comes to rest over the point; the cursor and tooltip shown then.
+  void Hover(Widget& w, std::optional<Point> at);
+  int32_t Cursor() const;
+  const std::string& Tooltip() const;
   // Double-clicks into the field's text (which selects it), types text and
   // commits it.
   void Type(Widget& field, const std::string& text, Commit commit);

@@ -83,6 +83,10 @@ struct AnswerStep {
 struct ReadStep {
   GadgetTarget target;
 };
+struct HoverStep {
+  GadgetTarget target;
+  std::optional<Point> at;  // unset: the gadget's centre
+};
 struct GadgetsStep {
   std::string chooser;
 };
@@ -92,7 +96,7 @@ struct ScreenshotStep {
 };
 
 using StepAction = std::variant<OpenStep, SetStep, GetStep, StateStep, PrefsStep, ClickStep, DragStep, WheelStep,
-                                KeyStep, TypeStep, AnswerStep, ReadStep, GadgetsStep, ScreenshotStep>;
+                                KeyStep, TypeStep, AnswerStep, ReadStep, HoverStep, GadgetsStep, ScreenshotStep>;
 
 struct ScenarioStep {
   size_t index = 0;

@@ -88,6 +88,10 @@ std::optional<StepAction> ScenarioParser::Step(const std::string& kind, JsonFiel
     auto target = Target(f, true);
     return target ? std::optional<StepAction>(ReadStep{*target}) : std::nullopt;
   }
+  if (kind == "hover") {
+    auto target = Target(f, true);
+    return target ? std::optional<StepAction>(HoverStep{*target, At(f)}) : std::nullopt;
+  }
   if (kind == "gadgets") {
     auto id = Chooser(f);
     return id ? std::optional<StepAction>(GadgetsStep{*id}) : std::nullopt;
@@ -95,7 +99,7 @@ std::optional<StepAction> ScenarioParser::Step(const std::string& kind, JsonFiel
   if (kind == "screenshot") return Screenshot(f);
   f.Fail("unknown step '" + kind +
          "' (open, set, get, state, prefs, click, drag, wheel, key, type, answer, read, "
-         "gadgets, screenshot)");
+         "hover, gadgets, screenshot)");
   return std::nullopt;
 }
 

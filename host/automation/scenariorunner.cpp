@@ -226,6 +226,17 @@ Outcome<Done> ScenarioRunner::Do(const ReadStep& s) {
   return Done{};
 }
 
+Outcome<Done> ScenarioRunner::Do(const HoverStep& s) {
+  auto w = Gadget(s.target);
+  if (!w) return R::Fail(w.Error());
+  host_.Input().Hover(*w.Value(), s.at);
+  transcript_.Add("hover", {{"id", s.target.chooser},
+                            {"gadget", EntryKey::Format(*s.target.gadget)},
+                            {"cursor", host_.Input().Cursor()},
+                            {"tooltip", host_.Input().Tooltip()}});
+  return Done{};
+}
+
 Outcome<Done> ScenarioRunner::Do(const GadgetsStep& s) {
   Dialog* chooser = host_.Chooser(s.chooser);
   if (!chooser) return R::Fail("chooser '" + s.chooser + "' shows no dialog");

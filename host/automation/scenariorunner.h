@@ -35,6 +35,7 @@ class ScenarioRunner {
   Outcome<Done> Do(const TypeStep& s);
   Outcome<Done> Do(const AnswerStep& s);
   Outcome<Done> Do(const ReadStep& s);
+  Outcome<Done> Do(const HoverStep& s);
   Outcome<Done> Do(const GadgetsStep& s);
   Outcome<Done> Do(const ScreenshotStep& s);
 

@@ -3,10 +3,14 @@
 // delete key, the scheme menu, the knob of the slider over colours of
 // different value, the disabled look, and the stored colours following the
 // linear display switch.
+#include <nlohmann/json.hpp>
+
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include "hostprocess.h"
+#include "tempfolder.h"
 #include "wheelpagetest.h"
 
 namespace choosertest {
@@ -61,6 +65,25 @@ TEST_F(WheelModeTest, TooltipAndCursorNameWhatLiesUnderThePointer) {
   EXPECT_NE(place.find("<b>Hue</b>: 180"), std::string::npos) << place;
   EXPECT_NE(place.find("<b>Saturation</b>: 50"), std::string::npos) << place;
   EXPECT_NE(CursorAt(Host(), wheel, OnWheel(0.5, 0.5)).cursor, kCursorHandle);
+}
+
+TEST(WheelScenario, HoverStepsReportTheWheelsCursorAndTooltip) {
+  TempFolder home;
+  const HostRun r = RunHost("run " + std::string(GXA_TEST_DATA) + "/scenarios/wheel_hover.json --module " +
+                            std::string(GXA_MODULE_PATH) + " --home " + home.Path().string());
+  ASSERT_EQ(r.status, 0) << r.out;
+  const auto doc = nlohmann::json::parse(r.out, nullptr, false);
+  ASSERT_FALSE(doc.is_discarded()) << r.out;
+  std::vector<nlohmann::json> hovers;
+  for (const auto& e : doc["events"])
+    if (e["kind"] == "hover") hovers.push_back(e);
+  ASSERT_EQ(hovers.size(), 3u) << r.out;
+  EXPECT_EQ(hovers[0]["gadget"], "0x3EA0001");
+  EXPECT_EQ(hovers[0]["cursor"], kCursorHandle);
+  EXPECT_NE(hovers[0]["tooltip"].get<std::string>().find("255, 0, 0"), std::string::npos);
+  EXPECT_EQ(hovers[1]["cursor"], kCursorLine);
+  EXPECT_EQ(hovers[2]["cursor"], 1);
+  EXPECT_NE(hovers[2]["tooltip"].get<std::string>().find("<b>Hue</b>: 90°"), std::string::npos) << hovers[2];
 }
 
 TEST_F(WheelModeTest, DeleteKeyRemovesTheSelectedColoursAndKeepsTheMainOne) {
