@@ -12,6 +12,7 @@
 namespace choosertest
 {
 constexpr std::int32_t kWheelArea = 0x3EA0001;
+constexpr std::int32_t kWheelSize = 0x3EA0002;
 constexpr std::int32_t kWheelSlider = 0x3EA0003;
 constexpr std::int32_t kWheelScheme = 0x3EA0004;
 constexpr std::int32_t kWheelHarmony = 0x3EA0008;

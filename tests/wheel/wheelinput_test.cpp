@@ -16,8 +16,17 @@
 namespace choosertest {
 namespace {
 constexpr std::int32_t kMenuRyb = 900001;
+constexpr std::int32_t kMenuSpread = 900004;
+constexpr std::int32_t kMenuFineSteps = 900005;
+constexpr std::int32_t kWheelMono = 0x3EA000B;
+constexpr std::int32_t kWheelAnalog = 0x3EA000F;
+constexpr std::int32_t kWheelAnalogMode = 0x3EA0010;
+constexpr std::int32_t kWheelAdd = 0x3EA0015;
 constexpr std::int32_t kCursorHandle = 20;
 constexpr std::int32_t kCursorLine = 19;
+
+// The turn from one hue to the next, 0 .. 1.
+double HueStep(double from, double to) { return std::fmod(to - from + 1.0, 1.0); }
 
 host::CursorInfo CursorAt(host::AutomationHost& host, host::Widget& gadget, host::Point at) {
   return gadget.Cursor(host.Input().Global(gadget, at));
@@ -128,6 +137,40 @@ TEST_F(WheelModeTest, SchemeMenuRepaintsItsWheelAndLeavesOtherChoosersAlone) {
   ASSERT_EQ(ui.menus.size(), 2u);
   EXPECT_FALSE(ui.menus[1].menu.Entries()[0].checked);
   EXPECT_TRUE(ui.menus[1].menu.Entries()[1].checked);
+}
+
+TEST_F(WheelModeTest, MenuOffersEachHarmonysOwnEntries) {
+  StartWheel();
+  OpenRed();
+  Click("a", kWheelMono);
+  for (int i = 0; i < 4; ++i) Click("a", kWheelAdd);
+  ASSERT_EQ(Colors("a").size(), 5u);
+  Host().Answer(host::Answer::MenuChoice(kMenuSpread));
+  ClickAt("a", kWheelArea, {5, 5}, 2);
+  ASSERT_EQ(ui.menus.size(), 1u);
+  EXPECT_EQ(ui.menus[0].menu.Entries().size(), 8u);
+  // Spread evenly: the saturations step down from red's to grey.
+  const std::vector<WheelEntry> spread = Colors("a");
+  ASSERT_EQ(spread.size(), 5u);
+  const double expected[5] = {1.0, 0.75, 0.5, 0.25, 0.0};
+  for (std::size_t i = 0; i < spread.size(); ++i) {
+    EXPECT_NEAR(spread[i].hsv.y, expected[i], 1e-9) << i;
+    EXPECT_EQ(spread[i].hsv.x, 0.0) << i;
+  }
+  // Analog offers its two step sizes, the coarse one checked.
+  Click("a", kWheelAnalog);
+  Host().Answer(host::Answer::MenuChoice(kMenuFineSteps));
+  ClickAt("a", kWheelArea, {5, 5}, 2);
+  ASSERT_EQ(ui.menus.size(), 2u);
+  const auto& analog = ui.menus[1].menu.Entries();
+  ASSERT_EQ(analog.size(), 9u);
+  EXPECT_FALSE(analog[4].checked);
+  EXPECT_TRUE(analog[5].checked);
+  EXPECT_EQ(State("a").GetInt32(kWheelAnalogMode), 1);
+  // 15 degree steps between neighbours from now on.
+  const std::vector<WheelEntry> fine = Colors("a");
+  ASSERT_EQ(fine.size(), 5u);
+  EXPECT_NEAR(HueStep(fine[0].hsv.x, fine[1].hsv.x), 15.0 / 360.0, 1e-6);
 }
 
 TEST_F(WheelModeTest, SliderKnobHidesWhileTheSelectedColoursDifferInValue) {

@@ -126,6 +126,13 @@ TEST_F(WheelModeTest, SizeMenuAndPreferenceReachEveryOpenChooser) {
   EXPECT_EQ(Host().Prefs().GetInt32(kPrefWheelSize), 2);
   EXPECT_EQ(Gadget("a", kWheelArea).Frame().w, 290);
   EXPECT_EQ(Gadget("b", kWheelArea).Frame().w, 290);
+  EXPECT_EQ(State("b").GetInt32(kWheelSize), 290);
+  // The other chooser draws the larger wheel: its cyan rim reaches 139
+  // pixels below the centre (145, 145), where the smaller wheel ended.
+  const host::Bitmap large = Picture("b", kWheelArea);
+  const Pixel background = choosertest::At(large, 0, 0);
+  EXPECT_TRUE(Near(choosertest::At(large, 145, 145 + 136), Of(0.02, 1.0, 1.0), 3));
+  EXPECT_EQ(choosertest::At(large, 145, 145 + 142), background);
   host::Container smaller;
   smaller.SetInt32(kPrefWheelSize, 0);
   Host().SetPrefs(smaller);
