@@ -4,15 +4,14 @@
 // the mean saturation of those pixels and the mean value of the whole tile.
 // Levels run from one tile for the whole picture to single pixels.
 //
-// The mosaic keeps the picture's pixels and their hue keys (five bytes a
-// pixel, worked out once per picture). A level change counts the keys of
-// each tile in a small histogram instead of sorting pixel records, then
-// works out hue and saturation of the winning key's pixels only.
+// The tiles' colours come from MosaicTiles; this keeps the levels and the
+// mosaic bitmap of the last one asked for.
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 #include "basebitmap.h"
+#include "picture/mosaictiles.h"
 #include "result.h"
 #include "vector.h"
 
@@ -40,29 +39,14 @@ public:
   Result<Vector> GetTileColour(std::int64_t x, std::int64_t y, std::int64_t level);
 
 private:
-  static constexpr std::int32_t kKeys = 360;
-
-  struct Tile
-  {
-    std::int64_t x0, y0, width, height;
-  };
-
-  Result<void> ReadPicture();
   Result<void> Build(std::int64_t tileSize);
-  // The tile's 8-bit colour.
-  void TileColour(const Tile& tile, std::uint8_t* rgb);
-  // The tile's most frequent key; valueSum receives the sum of its values.
-  std::int32_t DominantKey(const Tile& tile, double& valueSum);
 
   const BaseBitmap* _picture = nullptr;
   std::int64_t _width = 0;
   std::int64_t _height = 0;
   std::int64_t _level = -1;
-  std::int64_t _processed = 0;
   std::vector<std::int64_t> _sizes;
-  std::unique_ptr<std::uint8_t[]> _pixels;
-  std::unique_ptr<std::uint16_t[]> _keys;
+  MosaicTiles _tiles;
   std::unique_ptr<std::uint8_t[]> _fill;
-  std::uint32_t _counts[kKeys] = {};
   BaseBitmap _mosaic;
 };

@@ -11,20 +11,6 @@ MosaicAxis::MosaicAxis(std::int64_t extent, std::int64_t tileSize)
   _first = full < 2 ? _extent : (rest > 0 ? _size + (rest - 1) / 2 : _size);
 }
 
-std::int64_t MosaicAxis::GetStart(std::int64_t tile) const
-{
-  return tile <= 0 ? 0 : _first + (tile - 1) * _size;
-}
-
-std::int64_t MosaicAxis::GetWidth(std::int64_t tile) const
-{
-  if (tile <= 0)
-    return _first;
-  if (tile < _count - 1)
-    return _size;
-  return _extent - GetStart(tile);
-}
-
 std::int64_t MosaicAxis::IndexOf(std::int64_t p) const
 {
   if (p < _first)

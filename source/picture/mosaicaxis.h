@@ -10,8 +10,13 @@ public:
   MosaicAxis(std::int64_t extent, std::int64_t tileSize);
 
   std::int64_t GetCount() const { return _count; }
-  std::int64_t GetStart(std::int64_t tile) const;
-  std::int64_t GetWidth(std::int64_t tile) const;
+  std::int64_t GetStart(std::int64_t tile) const { return tile <= 0 ? 0 : _first + (tile - 1) * _size; }
+  std::int64_t GetWidth(std::int64_t tile) const
+  {
+    if (tile <= 0)
+      return _first;
+    return tile < _count - 1 ? _size : _extent - GetStart(tile);
+  }
   // The tile holding pixel p (clamped into the axis).
   std::int64_t IndexOf(std::int64_t p) const;
   double GetCentre(std::int64_t tile) const;

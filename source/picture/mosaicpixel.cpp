@@ -67,8 +67,8 @@ MosaicPixel::Tables::Tables()
   {
     for (std::size_t min = 0; min < max; ++min)
     {
-      inverse[max << 8 | min] = 1.0 / (components[max] - components[min]);
-      saturation[max << 8 | min] = 1.0 - components[min] / components[max];
+      spans[max << 8 | min].inverse = 1.0 / (components[max] - components[min]);
+      spans[max << 8 | min].saturation = 1.0 - components[min] / components[max];
     }
   }
 }

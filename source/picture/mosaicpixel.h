@@ -29,9 +29,14 @@ struct MosaicPixel
   // (0 for greys) and 1 - min / max.
   struct Tables
   {
+    // Side by side, as every pixel needs both.
+    struct Span
+    {
+      double inverse = 0.0;
+      double saturation = 0.0;
+    };
     std::array<double, 256> components{};
-    std::array<double, 65536> inverse{};
-    std::array<double, 65536> saturation{};
+    std::array<Span, 65536> spans{};
     Tables();
   };
   static const Tables& GetTables();
@@ -50,11 +55,13 @@ struct MosaicPixel
     const int sector = r == max ? 0 : (g == max ? 1 : 2);
     const std::uint8_t first = rgb[sector == 2 ? 0 : sector + 1], second = rgb[sector == 0 ? 2 : sector - 1];
     const double* c = tables.components.data();
-    double h = (c[first] - c[second]) * tables.inverse[span] + 2.0 * sector;
-    const double turn = h < 0.0 ? 1.0 : 0.0;
+    const Tables::Span& figures = tables.spans[span];
+    double h = (c[first] - c[second]) * figures.inverse + 2.0 * sector;
+    // Only a red hue below the red axis is negative.
+    const double turn = sector == 0 && first < second ? 1.0 : 0.0;
     h = h / 6.0 + turn;
     // Key 0 holds the hues that rounded up to a full turn; they count as 0.
     hue = key == 0 && h > 0.5 ? 0.0 : h;
-    saturation = tables.saturation[span];
+    saturation = figures.saturation;
   }
 };

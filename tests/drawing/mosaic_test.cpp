@@ -12,6 +12,7 @@
 #include "drawinghost.h"
 #include "picture/colorimagemosaic.h"
 #include "picture/mosaicaxis.h"
+#include "picture/mosaiccolour.h"
 #include "picture/mosaicpixel.h"
 #include "utils/colorconversions.h"
 
@@ -56,13 +57,13 @@ void QuickSort(std::vector<const MosaicPixel*>& order, int lo, int hi) {
 // its records.
 Rgb ReferenceTile(const BaseBitmap& picture, int x0, int y0, int w, int h) {
   std::vector<MosaicPixel> records;
-  double value = 0.0;
+  int64_t largest = 0;
   for (int y = y0; y < y0 + h; ++y) {
     for (int x = x0; x < x0 + w; ++x) {
       int r, g, b;
       picture.GetPixel(x, y, r, g, b);
       records.push_back(MosaicPixel::FromRgb8(uint8_t(r), uint8_t(g), uint8_t(b)));
-      value += records.back().value;
+      largest += std::max({r, g, b});
     }
   }
   std::vector<const MosaicPixel*> order;
@@ -78,9 +79,10 @@ Rgb ReferenceTile(const BaseBitmap& picture, int x0, int y0, int w, int h) {
     }
     i = j;
   }
-  // The mean over the key's records in the order they were collected, so
-  // that a colour exactly half way between two bytes rounds the same way as
-  // the mosaic's (a sum's last bit depends on the order of adding).
+  // Means that a colour exactly half way between two bytes rounds the same
+  // way as in the mosaic (a sum's last bit depends on the order of adding):
+  // hue and saturation over the key's records in the order they were
+  // collected, the value from the whole components.
   const int key = order[bestStart]->key;
   double hue = 0.0, saturation = 0.0;
   for (const MosaicPixel& p : records) {
@@ -88,7 +90,8 @@ Rgb ReferenceTile(const BaseBitmap& picture, int x0, int y0, int w, int h) {
     hue += p.hue;
     saturation += p.saturation;
   }
-  return HsvToRgb8(hue / double(bestRun), saturation / double(bestRun), value / double(records.size()));
+  const double value = double(largest) / (255.0 * double(records.size()));
+  return HsvToRgb8(hue / double(bestRun), saturation / double(bestRun), value);
 }
 
 class MosaicTest : public DrawingTest {
@@ -207,6 +210,28 @@ TEST(MosaicPixelTest, FastFiguresEqualTheConversionForEveryColour) {
              << plain.key << ", hue " << hue << " / " << plain.hue << ", saturation " << saturation << " / "
              << plain.saturation;
   }
+}
+
+TEST(MosaicColourTest, BytesEqualTheConversionRounded) {
+  std::mt19937 random(5);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  // Hues on and next to the sector borders, saturations around the grey
+  // threshold, and plenty at random.
+  std::vector<double> hues = {0.0, 1.0, 1.0 / 6.0, 2.0 / 6.0, 0.5, 4.0 / 6.0, 5.0 / 6.0};
+  for (size_t i = 0, n = hues.size(); i < n; ++i) {
+    hues.push_back(std::nextafter(hues[i], 0.0));
+    hues.push_back(std::nextafter(hues[i], 1.0));
+  }
+  const std::vector<double> saturations = {0.0, 0.001, std::nextafter(0.001, 0.0), 1.0};
+  auto check = [](double h, double s, double v) {
+    uint8_t fast[3];
+    MosaicColour::ToBytes(h, s, v, fast);
+    const Rgb plain = HsvToRgb8(h, s, v);
+    ASSERT_EQ(Rgb(fast[0], fast[1], fast[2]), plain) << h << ", " << s << ", " << v;
+  };
+  for (double h : hues)
+    for (double s : saturations) check(h, s, unit(random));
+  for (int i = 0; i < 1000000; ++i) check(unit(random), unit(random), unit(random));
 }
 
 class MosaicMatchTest : public MosaicTest {

@@ -1,0 +1,179 @@
+#include "picture/mosaictiles.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+#include "picture/mosaicpixel.h"
+#include "picture/mosaiccolour.h"
+
+namespace
+{
+constexpr std::uint32_t kLastKey = 359;
+
+std::uint32_t MaxOf(const std::uint8_t* p)
+{
+  return std::max(p[0], std::max(p[1], p[2]));
+}
+
+// A count and a key as one number: the larger count wins, then the smaller key.
+std::uint64_t Score(std::uint64_t count, std::uint32_t key)
+{
+  return count << 9 | (kLastKey - key);
+}
+}  // namespace
+
+Result<void> MosaicTiles::Read(const BaseBitmap& picture)
+{
+  Free();
+  const std::int64_t width = picture.GetWidth(), height = picture.GetHeight();
+  _pixels.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(width * height * 3)]);
+  _keys.reset(new (std::nothrow) std::uint16_t[static_cast<std::size_t>(width * height)]);
+  if (!_pixels || !_keys)
+  {
+    Free();
+    return OutOfMemoryError();
+  }
+  _width = width;
+  _height = height;
+  for (std::int64_t y = 0; y < height; ++y)
+  {
+    std::uint8_t* row = _pixels.get() + y * width * 3;
+    picture.GetRow(static_cast<std::int32_t>(y), row, static_cast<std::int32_t>(width), GXA_PIXEL_RGB8);
+    std::uint16_t* keys = _keys.get() + y * width;
+    // Neighbouring pixels of a photo often repeat.
+    std::int32_t lastRgb = -1;
+    std::uint16_t lastKey = 0;
+    for (std::int64_t x = 0; x < width; ++x)
+    {
+      const std::uint8_t* p = row + 3 * x;
+      const std::int32_t rgb = (p[0] << 16) | (p[1] << 8) | p[2];
+      if (rgb != lastRgb)
+      {
+        lastRgb = rgb;
+        lastKey = static_cast<std::uint16_t>(MosaicPixel::Key(p[0], p[1], p[2]));
+      }
+      keys[x] = lastKey;
+    }
+  }
+  return Ok();
+}
+
+void MosaicTiles::Free()
+{
+  _width = _height = 0;
+  _pixels.reset();
+  _keys.reset();
+}
+
+void MosaicTiles::ColourBand(const MosaicAxis& across, std::int64_t y0, std::int64_t rows, std::uint8_t* row)
+{
+  const auto count = static_cast<std::size_t>(across.GetCount());
+  _means.resize(count);
+  // The mean values of whole tiles, looked up rather than divided.
+  const std::int64_t area = across.GetWidth(count > 2 ? 1 : 0) * rows;
+  if (area != _valuesArea && area <= kValueTable)
+  {
+    _values.resize(static_cast<std::size_t>(255 * area + 1));
+    for (std::size_t sum = 0; sum < _values.size(); ++sum)
+      _values[sum] = static_cast<double>(sum) / (255.0 * static_cast<double>(area));
+    _valuesArea = area;
+  }
+  for (std::size_t tile = 0; tile < count; ++tile)
+  {
+    const auto t = static_cast<std::int64_t>(tile);
+    const std::int64_t x0 = across.GetStart(t), w = across.GetWidth(t);
+    // The smallest tiles are the most numerous: their loops unrolled.
+    if (w == 2 && rows == 2)
+      _means[tile] = TileMeans<2>(x0, y0, w, rows);
+    else if (w == 3 && rows == 3)
+      _means[tile] = TileMeans<3>(x0, y0, w, rows);
+    else
+      _means[tile] = TileMeans<0>(x0, y0, w, rows);
+  }
+  // Converted apart from the counting, so that this loop runs without calls
+  // or branches.
+  for (std::size_t tile = 0; tile < count; ++tile)
+  {
+    const auto t = static_cast<std::int64_t>(tile);
+    std::uint8_t rgb[3];
+    MosaicColour::ToBytes(_means[tile].hue, _means[tile].saturation, _means[tile].value, rgb);
+    std::uint8_t* out = row + 3 * across.GetStart(t);
+    for (std::int64_t x = 0; x < across.GetWidth(t); ++x, out += 3)
+      std::memcpy(out, rgb, 3);
+  }
+}
+
+template <std::int64_t kSide>
+MosaicTiles::Means MosaicTiles::TileMeans(std::int64_t x0, std::int64_t y0, std::int64_t w, std::int64_t h)
+{
+  if constexpr (kSide > 0)
+    w = h = kSide;
+  const Votes votes = CountKeys<kSide>(x0, y0, w, h);
+  const MosaicPixel::Tables& tables = MosaicPixel::GetTables();
+  const std::uint16_t* keys = _keys.get() + y0 * _width + x0;
+  const std::uint8_t* pixels = _pixels.get() + (y0 * _width + x0) * 3;
+  double hueSum = 0.0, saturationSum = 0.0;
+  std::uint64_t valueSum = 0;
+  for (std::int64_t y = 0; y < h; ++y, keys += _width, pixels += _width * 3)
+  {
+    for (std::int64_t x = 0; x < w; ++x)
+    {
+      valueSum += MaxOf(pixels + 3 * x);
+      if (keys[x] != votes.key)
+        continue;
+      double hue, saturation;
+      MosaicPixel::HueSaturation(tables, pixels + 3 * x, votes.key, hue, saturation);
+      hueSum += hue;
+      saturationSum += saturation;
+    }
+  }
+  Means means;
+  // Dividing by a power of two is exact, so multiplying gives the same.
+  const auto n = static_cast<std::uint64_t>(votes.count);
+  if ((n & (n - 1)) == 0)
+  {
+    const double inverse = 1.0 / static_cast<double>(n);
+    means.hue = hueSum * inverse;
+    means.saturation = saturationSum * inverse;
+  }
+  else
+  {
+    means.hue = hueSum / static_cast<double>(n);
+    means.saturation = saturationSum / static_cast<double>(n);
+  }
+  // The mean value straight from the whole components, so no order of adding
+  // rounds it.
+  means.value = w * h == _valuesArea ? _values[valueSum]
+                                     : static_cast<double>(valueSum) / (255.0 * static_cast<double>(w * h));
+  return means;
+}
+
+template <std::int64_t kSide>
+MosaicTiles::Votes MosaicTiles::CountKeys(std::int64_t x0, std::int64_t y0, std::int64_t w, std::int64_t h)
+{
+  if constexpr (kSide > 0)
+    w = h = kSide;
+  // Counts only grow, so the best score seen after each count is the final
+  // one.
+  std::uint64_t best = 0;
+  std::uint32_t* counts = _counts;
+  const std::uint16_t* keys = _keys.get() + y0 * _width + x0;
+  for (std::int64_t y = 0; y < h; ++y, keys += _width)
+  {
+    for (std::int64_t x = 0; x < w; ++x)
+      best = std::max(best, Score(++counts[keys[x]], keys[x]));
+  }
+  keys = _keys.get() + y0 * _width + x0;
+  if (w * h > 4 * kKeys)
+    std::fill(counts, counts + kKeys, 0u);
+  else
+  {
+    for (std::int64_t y = 0; y < h; ++y, keys += _width)
+    {
+      for (std::int64_t x = 0; x < w; ++x)
+        counts[keys[x]] = 0;
+    }
+  }
+  return Votes{static_cast<std::int32_t>(kLastKey - (best & 511)), static_cast<std::int64_t>(best >> 9)};
+}

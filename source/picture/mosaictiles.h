@@ -1,0 +1,64 @@
+#pragma once
+// The picture as the mosaic reads it: a copy of its 8-bit pixels and the
+// hue key of each (five bytes a pixel, worked out once per picture), and
+// the colour of any tile of it: the hue most of the tile's pixels round to
+// (the smaller one on a tie), at the mean saturation of those pixels and the
+// mean value of the whole tile.
+//
+// Instead of sorting pixel records, a tile's keys are counted in a
+// histogram. Hue and saturation are then worked out for the winning key's
+// pixels only, and summed in picture order.
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "basebitmap.h"
+#include "picture/mosaicaxis.h"
+#include "result.h"
+
+class MosaicTiles
+{
+public:
+  Result<void> Read(const BaseBitmap& picture);
+  void Free();
+  std::int64_t GetWidth() const { return _width; }
+  std::int64_t GetHeight() const { return _height; }
+
+  // The colours of the row of tiles that starts at row y0 and is rows high,
+  // cut across as the axis says, written into row (3 bytes a pixel, the
+  // picture's width).
+  void ColourBand(const MosaicAxis& across, std::int64_t y0, std::int64_t rows, std::uint8_t* row);
+
+private:
+  static constexpr std::int32_t kKeys = 360;
+  static constexpr std::int64_t kValueTable = 4096;
+
+  struct Votes
+  {
+    std::int32_t key = 0;
+    std::int64_t count = 0;
+  };
+  // A tile's mean hue, saturation and value.
+  struct Means
+  {
+    double hue = 0.0;
+    double saturation = 0.0;
+    double value = 0.0;
+  };
+
+  // kSide > 0: a square tile of that side, whatever w and h say.
+  template <std::int64_t kSide>
+  Means TileMeans(std::int64_t x0, std::int64_t y0, std::int64_t w, std::int64_t h);
+  template <std::int64_t kSide>
+  Votes CountKeys(std::int64_t x0, std::int64_t y0, std::int64_t w, std::int64_t h);
+
+  std::int64_t _width = 0;
+  std::int64_t _height = 0;
+  std::unique_ptr<std::uint8_t[]> _pixels;
+  std::unique_ptr<std::uint16_t[]> _keys;
+  std::uint32_t _counts[kKeys] = {};
+  std::vector<Means> _means;
+  // Largest-component sum -> mean value, for the tile size of the band.
+  std::vector<double> _values;
+  std::int64_t _valuesArea = 0;
+};
