@@ -202,7 +202,8 @@ public:
     for (const Run& run : runs)
     {
       if (!run.error_occurred && run.iterations > 0)
-        g_nanos[run.benchmark_name()] = run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
+        g_nanos[run.benchmark_name()] =
+            run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
     }
     ConsoleReporter::ReportRuns(runs);
   }

@@ -107,7 +107,7 @@ Result<void> ColorImageMosaic::Build(std::int64_t tileSize)
   for (std::int64_t band = 0; band < down.GetCount(); ++band)
   {
     const std::int64_t y0 = down.GetStart(band), rows = down.GetWidth(band);
-    _tiles.ColourBand(across, y0, rows, fill);
+    RETURN_IF_ERROR(_tiles.ColourBand(across, y0, rows, fill));
     for (std::int64_t y = y0; y < y0 + rows; ++y)
     {
       if (!_mosaic.SetRow(static_cast<std::int32_t>(y), fill, w, GXA_PIXEL_RGB8))

@@ -31,6 +31,7 @@ public:
 private:
   static std::uint8_t ToByte(double c)
   {
-    return static_cast<std::uint8_t>(std::clamp(static_cast<std::int64_t>(c * 255.0 + 0.5), std::int64_t{0}, std::int64_t{255}));
+    return static_cast<std::uint8_t>(
+        std::clamp(static_cast<std::int64_t>(c * 255.0 + 0.5), std::int64_t{0}, std::int64_t{255}));
   }
 };

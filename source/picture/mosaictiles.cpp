@@ -4,8 +4,8 @@
 #include <cstring>
 #include <new>
 
-#include "picture/mosaicpixel.h"
 #include "picture/mosaiccolour.h"
+#include "picture/mosaicpixel.h"
 
 namespace
 {
@@ -27,18 +27,26 @@ Result<void> MosaicTiles::Read(const BaseBitmap& picture)
 {
   Free();
   const std::int64_t width = picture.GetWidth(), height = picture.GetHeight();
-  _pixels.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(width * height * 3)]);
   _keys.reset(new (std::nothrow) std::uint16_t[static_cast<std::size_t>(width * height)]);
-  if (!_pixels || !_keys)
+  try
+  {
+    _band.resize(static_cast<std::size_t>(width * 3));
+  }
+  catch (const std::bad_alloc&)
+  {
+    _keys.reset();
+  }
+  if (!_keys)
   {
     Free();
     return OutOfMemoryError();
   }
+  _picture = &picture;
   _width = width;
   _height = height;
+  std::uint8_t* row = _band.data();
   for (std::int64_t y = 0; y < height; ++y)
   {
-    std::uint8_t* row = _pixels.get() + y * width * 3;
     picture.GetRow(static_cast<std::int32_t>(y), row, static_cast<std::int32_t>(width), GXA_PIXEL_RGB8);
     std::uint16_t* keys = _keys.get() + y * width;
     // Neighbouring pixels of a photo often repeat.
@@ -61,15 +69,41 @@ Result<void> MosaicTiles::Read(const BaseBitmap& picture)
 
 void MosaicTiles::Free()
 {
+  _picture = nullptr;
   _width = _height = 0;
-  _pixels.reset();
   _keys.reset();
+  _band = {};
 }
 
-void MosaicTiles::ColourBand(const MosaicAxis& across, std::int64_t y0, std::int64_t rows, std::uint8_t* row)
+const std::uint8_t* MosaicTiles::PixelsAt(std::int64_t x0, std::int64_t y, std::int64_t w)
+{
+  if (_bandWhole)
+    return _band.data() + ((y - _bandY0) * _width + x0) * 3;
+  _picture->GetRowPart(static_cast<std::int32_t>(x0), static_cast<std::int32_t>(y), _band.data(),
+                       static_cast<std::int32_t>(w), GXA_PIXEL_RGB8);
+  return _band.data();
+}
+
+Result<void> MosaicTiles::ColourBand(const MosaicAxis& across, std::int64_t y0, std::int64_t rows, std::uint8_t* row)
 {
   const auto count = static_cast<std::size_t>(across.GetCount());
-  _means.resize(count);
+  _bandY0 = y0;
+  _bandWhole = rows * _width * 3 <= kBandBytes;
+  try
+  {
+    _means.resize(count);
+    _band.resize(static_cast<std::size_t>((_bandWhole ? rows : 1) * _width * 3));
+  }
+  catch (const std::bad_alloc&)
+  {
+    return OutOfMemoryError();
+  }
+  for (std::int64_t y = 0; _bandWhole && y < rows; ++y)
+  {
+    if (!_picture->GetRow(static_cast<std::int32_t>(y0 + y), _band.data() + y * _width * 3,
+                          static_cast<std::int32_t>(_width), GXA_PIXEL_RGB8))
+      return UnexpectedError("The picture refused a row.");
+  }
   // The mean values of whole tiles, looked up rather than divided.
   const std::int64_t area = across.GetWidth(count > 2 ? 1 : 0) * rows;
   if (area != _valuesArea && area <= kValueTable)
@@ -102,6 +136,7 @@ void MosaicTiles::ColourBand(const MosaicAxis& across, std::int64_t y0, std::int
     for (std::int64_t x = 0; x < across.GetWidth(t); ++x, out += 3)
       std::memcpy(out, rgb, 3);
   }
+  return Ok();
 }
 
 template <std::int64_t kSide>
@@ -112,11 +147,11 @@ MosaicTiles::Means MosaicTiles::TileMeans(std::int64_t x0, std::int64_t y0, std:
   const Votes votes = CountKeys<kSide>(x0, y0, w, h);
   const MosaicPixel::Tables& tables = MosaicPixel::GetTables();
   const std::uint16_t* keys = _keys.get() + y0 * _width + x0;
-  const std::uint8_t* pixels = _pixels.get() + (y0 * _width + x0) * 3;
   double hueSum = 0.0, saturationSum = 0.0;
   std::uint64_t valueSum = 0;
-  for (std::int64_t y = 0; y < h; ++y, keys += _width, pixels += _width * 3)
+  for (std::int64_t y = 0; y < h; ++y, keys += _width)
   {
+    const std::uint8_t* pixels = PixelsAt(x0, y0 + y, w);
     for (std::int64_t x = 0; x < w; ++x)
     {
       valueSum += MaxOf(pixels + 3 * x);
@@ -144,8 +179,8 @@ MosaicTiles::Means MosaicTiles::TileMeans(std::int64_t x0, std::int64_t y0, std:
   }
   // The mean value straight from the whole components, so no order of adding
   // rounds it.
-  means.value = w * h == _valuesArea ? _values[valueSum]
-                                     : static_cast<double>(valueSum) / (255.0 * static_cast<double>(w * h));
+  means.value =
+      w * h == _valuesArea ? _values[valueSum] : static_cast<double>(valueSum) / (255.0 * static_cast<double>(w * h));
   return means;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
-// The picture as the mosaic reads it: a copy of its 8-bit pixels and the
-// hue key of each (five bytes a pixel, worked out once per picture), and
-// the colour of any tile of it: the hue most of the tile's pixels round to
+// The picture as the mosaic reads it: the hue key of each pixel (two bytes
+// a pixel, worked out once per picture), and the colour of any tile of it: the hue most of the tile's pixels round to
 // (the smaller one on a tie), at the mean saturation of those pixels and the
 // mean value of the whole tile.
 //
@@ -19,6 +18,7 @@
 class MosaicTiles
 {
 public:
+  // The picture must outlive the tiles or the next Read/Free.
   Result<void> Read(const BaseBitmap& picture);
   void Free();
   std::int64_t GetWidth() const { return _width; }
@@ -27,11 +27,14 @@ public:
   // The colours of the row of tiles that starts at row y0 and is rows high,
   // cut across as the axis says, written into row (3 bytes a pixel, the
   // picture's width).
-  void ColourBand(const MosaicAxis& across, std::int64_t y0, std::int64_t rows, std::uint8_t* row);
+  Result<void> ColourBand(const MosaicAxis& across, std::int64_t y0, std::int64_t rows, std::uint8_t* row);
 
 private:
   static constexpr std::int32_t kKeys = 360;
   static constexpr std::int64_t kValueTable = 4096;
+  // Bands up to this size are read from the picture whole; taller ones a
+  // tile row at a time.
+  static constexpr std::int64_t kBandBytes = std::int64_t{4} << 20;
 
   struct Votes
   {
@@ -52,10 +55,17 @@ private:
   template <std::int64_t kSide>
   Votes CountKeys(std::int64_t x0, std::int64_t y0, std::int64_t w, std::int64_t h);
 
+  // The pixels of part of row y, valid until the next call.
+  const std::uint8_t* PixelsAt(std::int64_t x0, std::int64_t y, std::int64_t w);
+
+  const BaseBitmap* _picture = nullptr;
   std::int64_t _width = 0;
   std::int64_t _height = 0;
-  std::unique_ptr<std::uint8_t[]> _pixels;
   std::unique_ptr<std::uint16_t[]> _keys;
+  // The band being coloured when it is read whole, else one tile row.
+  std::vector<std::uint8_t> _band;
+  std::int64_t _bandY0 = 0;
+  bool _bandWhole = false;
   std::uint32_t _counts[kKeys] = {};
   std::vector<Means> _means;
   // Largest-component sum -> mean value, for the tile size of the band.
