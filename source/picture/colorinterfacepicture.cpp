@@ -1,6 +1,7 @@
 #include "picture/colorinterfacepicture.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "colorchoosergui.h"
 #include "colormodes/panellayout.h"
@@ -123,7 +124,7 @@ Result<void> ColorInterfacePicture::LayoutOptions(ColorChooserGui& chooser)
   if (chooser.GetState().GetBool(kMosaicOn, false))
   {
     layout.Label(kStringLevel, 0);
-    chooser.AddEditNumberArrows(kLevel, kLeft, PanelLayout::kNumberFieldWidth, 0);
+    layout.UserArea(kLevel, PanelLayout::kSliderFlags, _levelSlider, 0);
   }
   else
   {
@@ -210,9 +211,14 @@ void ColorInterfacePicture::ApplyOptions(ColorChooserGui& chooser)
   _area.SetMosaic(mosaic, level);
   if (mosaic)
   {
-    const auto last = static_cast<std::int32_t>(std::max<std::int64_t>(_area.GetMosaic().GetLevelCount() - 1, 0));
-    chooser.SetInt32(kLevel, static_cast<std::int32_t>(level), 0, last, 1);
+    // From coarse to fine: a dark grey brightening as the tiles shrink.
+    const auto last = static_cast<double>(std::max<std::int64_t>(_area.GetMosaic().GetLevelCount() - 1, 1));
+    _levelSlider.SetNormalizedMessages(false);
+    _levelSlider.SetRange(0.0, last, 1.0);
+    _levelSlider.SetEndColorsNoRedraw(0.0, Vector(0.25, 0.25, 0.25), false, Vector(0.85, 0.85, 0.85), false);
+    _levelSlider.SetUnitValue(static_cast<double>(level));
     chooser.Enable(kLevel, _area.HasPicture());
+    _levelSlider.Redraw();
   }
   else
   {
@@ -231,6 +237,19 @@ void ColorInterfacePicture::ShowSampleCount()
   else
     text = String(std::to_string(count));
   _chooser.SetString(kSampleCount, text);
+}
+
+Result<bool> ColorInterfacePicture::LevelCommand(const BaseContainer& msg, ColorChooserGui& chooser)
+{
+  const auto level = static_cast<std::int32_t>(std::lround(msg.GetFloat(GXA_MSG_VALUE)));
+  // A drag reports every move; the mosaic changes only with the level.
+  if (level == chooser.GetState().GetInt32(kLevel, kUnsetLevel) || !_area.HasPicture())
+    return false;
+  chooser.GetState().SetInt32(kLevel, level);
+  ApplyOptions(chooser);
+  RETURN_IF_ERROR(_area.ResampleAll());
+  _area.Redraw();
+  return TakeSampleColour(chooser);
 }
 
 Result<bool> ColorInterfacePicture::TakeSampleColour(ColorChooserGui& chooser)
@@ -293,7 +312,7 @@ Result<bool> ColorInterfacePicture::Command(std::int32_t id, const BaseContainer
       chooser.SetLiveChange(msg.GetInt32(GXA_MSG_DRAG) != 0);
       return true;
     }
-    case kLevel:
+    case kLevel: return LevelCommand(msg, chooser);
     case kSampleSize:
     {
       std::int32_t value = 0;

@@ -9,6 +9,7 @@
 
 #include "picture/colorimagearea.h"
 #include "utils/colorinterface.h"
+#include "utils/colorsliderareablend.h"
 #include "utils/specialbitmapbutton.h"
 
 class ColorInterfacePicture : public ColorInterface
@@ -51,6 +52,7 @@ private:
   void FollowStoredFile(ColorChooserGui& chooser);
   Result<void> LoadPictureFileCommand(ColorChooserGui& chooser, bool keepSamples);
   std::int64_t StoredLevel(const ColorChooserGui& chooser) const;
+  Result<bool> LevelCommand(const BaseContainer& msg, ColorChooserGui& chooser);
   void ApplyOptions(ColorChooserGui& chooser);
   void ShowSampleCount();
   Result<bool> TakeSampleColour(ColorChooserGui& chooser);
@@ -62,6 +64,7 @@ private:
   SpecialBitmapButton _addButton;
   SpecialBitmapButton _deleteButton;
   SpecialBitmapButton _reduceButton;
+  ColorSliderAreaBlend _levelSlider;
   std::int32_t _buttonsState = 0;
   std::string _shownFile;
   std::string _loadError;

@@ -129,11 +129,18 @@ TEST_F(PictureModeTest, MosaicLevelZeroPicksTheDominantHue) {
                     })));
   Click("c", kMosaicButton);
   ASSERT_TRUE(Find("c", kLevel));
-  Host().Input().Type(Gadget("c", kLevel), "0", host::InputDriver::Commit::Enter);
+  // The level slider's left end is level 0.
+  const int middle = Gadget("c", kLevel).Frame().h / 2;
+  ClickAt("c", kLevel, {0, middle});
+  EXPECT_EQ(State("c").GetInt32(kLevel), 0);
   const host::ColorValue value = Data("c");
   EXPECT_GT(value.color.y, value.color.x + 0.3);
   EXPECT_GT(value.color.y, value.color.z + 0.3);
-  EXPECT_EQ(State("c").GetInt32(kLevel), 0);
+  // Dragged to its right end: the last of the ten levels (tiles of 30, 15,
+  // 10, 7, 6, 5, 4, 3, 2 and 1 pixels), the picture itself.
+  const int right = Gadget("c", kLevel).Frame().w - 1;
+  Drag("c", kLevel, {{0, middle}, {right / 2, middle}, {right, middle}});
+  EXPECT_EQ(State("c").GetInt32(kLevel), 9);
 }
 
 }  // namespace
