@@ -159,6 +159,18 @@ void ChooserPanels::RefreshWheelStrip(ColorInterface* wheel)
     panel->GetArea().RefreshStrip();
 }
 
+void ChooserPanels::RefreshPictureStrip(ColorInterface* picture)
+{
+  if (auto* panel = static_cast<ColorInterfacePicture*>(picture))
+    panel->RefreshStrip();
+}
+
+void ChooserPanels::PictureScrolled(ColorInterface* picture)
+{
+  if (auto* panel = static_cast<ColorInterfacePicture*>(picture))
+    panel->Scrolled();
+}
+
 Result<void> ChooserPanels::ConvertWheelColors(ColorInterface* wheel, BaseContainer& state, std::int32_t code)
 {
   StoreWheelOptions(wheel);

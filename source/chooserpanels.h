@@ -44,6 +44,9 @@ public:
   static bool WheelTakesInput(ColorInterface* wheel, const BaseContainer& msg);
   static bool WheelCursor(ColorInterface* wheel, const BaseContainer& msg, BaseContainer& result);
   static void RefreshWheelStrip(ColorInterface* wheel);
+  static void RefreshPictureStrip(ColorInterface* picture);
+  // The picture's scroll group moved.
+  static void PictureScrolled(ColorInterface* picture);
   static void StoreWheelOptions(ColorInterface* wheel);
   // The linear display switched: the wheel's stored colours take the
   // transform code too, and the wheel reads them again.

@@ -71,6 +71,10 @@ std::int32_t ColorChooserGui::Message(const BaseContainer& msg, BaseContainer& r
           ReportError("ColorChooserGui::Message()", changed.GetError());
       }
       break;
+    case GXA_MSG_SCROLL:
+      if (IsModeOn(kModePicture))
+        ChooserPanels::PictureScrolled(GetPanel(Panel::Picture));
+      break;
     case GXA_MSG_DRAG_RECEIVE:
     {
       const Result<void> dropped = DragReceive(msg, result);
@@ -204,8 +208,8 @@ Result<void> ColorChooserGui::PreferencesChanged()
       swatches->FollowCellSize();
       swatches->FollowNames();
     }
-  // The picture panel follows the preferences itself once it is part of the
-  // module.
+  if (GetLayoutMode() == 2 && !IsCompact() && IsModeOn(kModePicture))
+    ChooserPanels::RefreshPictureStrip(GetPanel(Panel::Picture));
   return Ok();
 }
 
@@ -269,9 +273,8 @@ Result<void> ColorChooserGui::ReceiveBroadcast(std::int64_t code, std::int64_t s
       return Ok();
     case BroadcastTarget::WheelOptions: return ChooserPanels::ReloadWheel(GetPanel(Panel::Wheel));
     case BroadcastTarget::WheelStrip: ChooserPanels::RefreshWheelStrip(GetPanel(Panel::Wheel)); return Ok();
-    default:
-      // The picture panel answers the rest.
-      return Ok();
+    case BroadcastTarget::PictureStrip: ChooserPanels::RefreshPictureStrip(GetPanel(Panel::Picture)); return Ok();
+    default: return Ok();
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gui/dialog.h"
 #include "gui/eventcontext.h"
 #include "gui/inputevent.h"
 #include "gui/paintcontext.h"
@@ -45,6 +46,14 @@ void ScrollGroup::ScrollTo(Point offset) {
   offset_ = o;
   for (size_t i = 0; i < ChildCount(); ++i) ChildAt(i)->Shift(dx, dy);
   Invalidate();
+  // The dialog hears of every scroll, so that what draws the content can
+  // make the newly visible part.
+  if (Dialog* dialog = OwnerDialog()) {
+    Container msg(GXA_MSG_SCROLL);
+    msg.SetInt32(GXA_MSG_ID, Id());
+    Container result;
+    dialog->Message(msg, result);
+  }
 }
 
 Rect ScrollGroup::VerticalBar() const {

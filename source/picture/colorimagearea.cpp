@@ -159,6 +159,8 @@ Result<void> ColorImageArea::ResampleAll()
 {
   for (ColorListEntry& sample : _samples.Entries())
   {
+    if (!PictureSamples::IsPlaced(sample))
+      continue;
     ASSIGN_OR_RETURN(sample.color, SampleAt(sample.link1, sample.link2));
   }
   _scaledDirty = true;
@@ -181,6 +183,8 @@ std::int64_t ColorImageArea::SampleUnder(double ax, double ay) const
   // The last drawn marker lies on top.
   for (std::size_t i = entries.size(); i-- > 0;)
   {
+    if (!PictureSamples::IsPlaced(entries[i]))
+      continue;
     const Vector at = MarkerCentre(entries[i]);
     if (std::hypot(ax - at.x, ay - at.y) <= kMarkerReach)
       return static_cast<std::int64_t>(i);
@@ -264,7 +268,7 @@ void ColorImageArea::DrawMarkers(BaseBitmap& target, const PictureScaler::Rect& 
     // Unselected markers first, so that the selected ones lie on top.
     for (const ColorListEntry& sample : entries)
     {
-      if (sample.selected != (pass == 1))
+      if (sample.selected != (pass == 1) || !PictureSamples::IsPlaced(sample))
         continue;
       const Vector at = MarkerCentre(sample);
       // Stamps take the centre in pixel-index coordinates.
@@ -575,7 +579,7 @@ void ColorImageArea::ScrollTo(std::int32_t x, std::int32_t y)
 
 void ColorImageArea::ScrollToSample(std::size_t index)
 {
-  if (index >= _samples.Count())
+  if (index >= _samples.Count() || !PictureSamples::IsPlaced(_samples.Entries()[index]))
     return;
   PictureScaler::Rect view;
   if (!GetVisible(view))

@@ -48,6 +48,8 @@ public:
   ColorImageMosaic& GetMosaic() { return _mosaic; }
 
   void SetSampleSize(std::int32_t size) { _sampleSize = size; }
+  // The view moved: the shown part is made again at the next draw.
+  void MarkVisibleChanged() { _scaledDirty = true; }
   void SetMosaic(bool on, std::int64_t level);
   // The minimum size is 0 x 0 while the scroll group is rebuilt.
   void SetRebuilding(bool on) { _rebuilding = on; }

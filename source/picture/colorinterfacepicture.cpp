@@ -42,7 +42,13 @@ BaseContainer ButtonSettingsFor(std::int32_t icon, std::int32_t tooltip)
 
 ColorInterfacePicture::ColorInterfacePicture(ColorChooserGui& chooser) : _chooser(chooser), _area(chooser)
 {
-  _area.SetSamplesChanged([this] { ShowSampleCount(); });
+  _area.SetSamplesChanged([this] {
+    ShowSampleCount();
+    PushToStrip();
+  });
+  _strip.SetCommands(kAddButton, kDeleteButton);
+  _strip.SetRemoveSelectedText(true);
+  _strip.SetMaxCount(static_cast<std::int32_t>(PictureSamples::kMaxSamples));
 }
 
 void ColorInterfacePicture::WriteDefaults(BaseContainer& state)
@@ -95,6 +101,7 @@ Result<void> ColorInterfacePicture::CreateLayout(ColorChooserGui& chooser)
   RETURN_IF_ERROR(LayoutToolbar(chooser));
   RETURN_IF_ERROR(LayoutOptions(chooser));
   RETURN_IF_ERROR(LayoutPicture(chooser));
+  RETURN_IF_ERROR(LayoutStrip(chooser));
   chooser.GroupEnd();
   ApplyOptions(chooser);
   ShowSampleCount();
@@ -150,6 +157,80 @@ Result<void> ColorInterfacePicture::LayoutPicture(ColorChooserGui& chooser)
   const std::int32_t height = chooser.GetState().GetInt32(kAreaHeight, kDefaultHeight);
   chooser.SetSizeHints(kScrollGroup, 0, GXA_SIZE_PIXELS(std::clamp(height, 50, 3000)));
   return layout.Finish();
+}
+
+Result<void> ColorInterfacePicture::LayoutStrip(ColorChooserGui& chooser)
+{
+  PanelLayout layout(chooser);
+  chooser.GroupBegin(kStripGroup, kRowFlags, 1, 0);
+  layout.UserArea(kStrip, kRowFlags, _strip, 0);
+  chooser.GroupEnd();
+  RETURN_IF_ERROR(layout.Finish());
+  PushToStrip();
+  return Ok();
+}
+
+void ColorInterfacePicture::PushToStrip()
+{
+  ColorStripList& shown = _strip.GetList();
+  const std::vector<ColorListEntry>& samples = _area.GetSamples().Entries();
+  shown.GetEntries().Flush();
+  if (shown.GetEntries().AppendAll(samples).IsError())
+    return;
+  shown.SetAnchor(static_cast<std::int32_t>(_area.GetSamples().Current()));
+  _strip.SetProfileMode(_chooser.GetProfileMode());
+  _strip.ColorsChanged();
+}
+
+Result<void> ColorInterfacePicture::PullFromStrip()
+{
+  const BaseArray<ColorListEntry>& shown = _strip.GetList().GetEntries();
+  std::vector<ColorListEntry>& samples = _area.GetSamples().Entries();
+  try
+  {
+    samples.assign(&shown[0], &shown[0] + shown.GetCount());
+  }
+  catch (const std::bad_alloc&)
+  {
+    return OutOfMemoryError();
+  }
+  // The strip's anchor is the colour last pressed: it counts as the edited
+  // one while it stays selected.
+  const std::int32_t anchor = _strip.GetList().GetAnchor();
+  if (anchor >= 0 && static_cast<std::size_t>(anchor) < samples.size() && samples[anchor].selected)
+    _area.GetSamples().MakeCurrent(static_cast<std::size_t>(anchor));
+  return Ok();
+}
+
+Result<bool> ColorInterfacePicture::StripCommand(const BaseContainer& msg, ColorChooserGui& chooser)
+{
+  RETURN_IF_ERROR(PullFromStrip());
+  _area.GetSamples().Store(chooser.GetState());
+  _area.Redraw();
+  ShowSampleCount();
+  const GeData value = msg.GetData(GXA_MSG_VALUE);
+  if (value.GetType() == GXA_TYPE_INT32 && value.GetInt32() == ColorSwatchesPreviewArea::kClicked)
+  {
+    // A plain click on a sample: it is the colour now, and the view goes to it.
+    _area.ScrollToSample(static_cast<std::size_t>(std::max<std::int64_t>(_area.GetSamples().Current(), 0)));
+    return TakeSampleColour(chooser);
+  }
+  if (value.GetType() == GXA_TYPE_INT32 && value.GetInt32() == ColorSwatchesPreviewArea::kSelection)
+    return false;
+  // Colours moved, dropped in or reduced to one.
+  return TakeSampleColour(chooser);
+}
+
+void ColorInterfacePicture::RefreshStrip()
+{
+  PushToStrip();
+  _strip.Redraw();
+}
+
+void ColorInterfacePicture::Scrolled()
+{
+  _area.MarkVisibleChanged();
+  _area.Redraw();
 }
 
 void ColorInterfacePicture::FollowStoredFile(ColorChooserGui& chooser)
@@ -331,11 +412,7 @@ Result<bool> ColorInterfacePicture::Command(std::int32_t id, const BaseContainer
       chooser.RebuildLayout();
       return TakeSampleColour(chooser);
     }
-    case kStrip:
-    {
-      _area.ScrollToSample(static_cast<std::size_t>(std::max<std::int64_t>(_area.GetSamples().Current(), 0)));
-      return false;
-    }
+    case kStrip: return StripCommand(msg, chooser);
     default: return SampleCommand(id, chooser);
   }
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "picture/colorimagearea.h"
+#include "swatches/colorswatchespreviewarea.h"
 #include "utils/colorinterface.h"
 #include "utils/colorsliderareablend.h"
 #include "utils/specialbitmapbutton.h"
@@ -42,12 +43,21 @@ public:
   Result<bool> Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser) override;
 
   ColorImageArea& GetArea() { return _area; }
+  // The strip shows the samples again (after a change of the display
+  // profile or of another chooser's strip).
+  void RefreshStrip();
+  // The scroll group moved: the area draws the part now in view.
+  void Scrolled();
 
 private:
   Result<void> InitButtons();
   Result<void> LayoutToolbar(ColorChooserGui& chooser);
   Result<void> LayoutOptions(ColorChooserGui& chooser);
   Result<void> LayoutPicture(ColorChooserGui& chooser);
+  Result<void> LayoutStrip(ColorChooserGui& chooser);
+  void PushToStrip();
+  Result<void> PullFromStrip();
+  Result<bool> StripCommand(const BaseContainer& msg, ColorChooserGui& chooser);
   // Loads the stored picture when it is not the one shown.
   void FollowStoredFile(ColorChooserGui& chooser);
   Result<void> LoadPictureFileCommand(ColorChooserGui& chooser, bool keepSamples);
@@ -65,6 +75,7 @@ private:
   SpecialBitmapButton _deleteButton;
   SpecialBitmapButton _reduceButton;
   ColorSliderAreaBlend _levelSlider;
+  ColorSwatchesPreviewArea _strip{ColorSwatchesPreviewArea::Content::Rgb};
   std::int32_t _buttonsState = 0;
   std::string _shownFile;
   std::string _loadError;

@@ -1,8 +1,8 @@
 #pragma once
 // The samples taken from the picture, in the strip's entry form: the
-// position in picture pixels in the two links, the colour (RGB) and the
-// selection. There is always at least one sample once a picture is shown;
-// the first is the main one.
+// position in picture pixels in the two links (-1 for a colour dropped on
+// the strip, which has none), the colour (RGB) and the selection. There is always at least one sample once a picture is
+// shown; the first is the main one.
 #include <cstdint>
 #include <vector>
 
@@ -19,9 +19,13 @@ public:
   std::size_t Count() const { return _entries.size(); }
   bool IsFull() const { return _entries.size() >= kMaxSamples; }
 
-  // The selected sample that counts as the chooser's colour: the last
-  // selected one, else the first; -1 without samples.
+  // The selected sample that counts as the chooser's colour: the one made
+  // current while it stays selected, else the last selected one, else the
+  // first; -1 without samples.
   std::int64_t Current() const;
+  void MakeCurrent(std::size_t index) { _current = static_cast<std::int64_t>(index); }
+  // A colour dropped on the strip has no place on the picture.
+  static bool IsPlaced(const ColorListEntry& sample) { return sample.link1 >= 0 && sample.link2 >= 0; }
   // Adds a sample and makes it the only selected one; false when full.
   bool Add(std::int64_t x, std::int64_t y);
   void SelectOnly(std::size_t index);
@@ -42,4 +46,5 @@ public:
 
 private:
   std::vector<ColorListEntry> _entries;
+  std::int64_t _current = -1;
 };

@@ -38,6 +38,20 @@ TEST(Interaction, WheelAndThumbScrollAScrollGroup) {
   // A click above the thumb pages back up.
   gui.Run({InputEvent::MouseDown({grab.x, 2}), InputEvent::MouseUp({grab.x, 2})});
   EXPECT_EQ(scroll->Offset().y, 200);
+
+  // The dialog heard of each move, and only of moves: 'scrs' with the group's ID.
+  int heard = 0;
+  for (const Container& msg : d.messages) {
+    if (msg.Id() != GXA_MSG_SCROLL) continue;
+    EXPECT_EQ(msg.GetInt32(GXA_MSG_ID), 40);
+    ++heard;
+  }
+  EXPECT_GE(heard, 4);
+  const size_t before = d.messages.size();
+  gui.Run({InputEvent::Wheel({50, 50}, 0, 50), InputEvent::Wheel({50, 50}, 0, 50)});
+  int more = 0;
+  for (size_t i = before; i < d.messages.size(); ++i) more += d.messages[i].Id() == GXA_MSG_SCROLL;
+  EXPECT_EQ(more, 1) << "scrolling past the top moves once";
 }
 
 TEST(Interaction, TabWalksIntoEmbeddedDialogsAndLeavingAFieldCommitsIt) {

@@ -19,6 +19,8 @@ constexpr std::int32_t kSampleCount = 0x3EC0010;
 constexpr std::int32_t kMosaicButton = 0x3EC0009;
 constexpr std::int32_t kLevel = 0x3EC0001;
 constexpr std::int32_t kPictureMode = 3;
+constexpr std::int32_t kStrip = 0x3EC0007;
+constexpr std::int32_t kCtrl = 2;
 
 class PictureModeTest : public ChooserPageTest {
  protected:
@@ -118,6 +120,33 @@ TEST_F(PictureModeTest, ANarrowPictureIsCentred) {
   ASSERT_GE(first, 0);
   EXPECT_NEAR(first, shown.Width() - 1 - last, 1);
   EXPECT_GT(first, 10);
+}
+
+TEST_F(PictureModeTest, TheStripUnderThePictureHoldsTheSamplesAndPicksOne) {
+  OpenPictureMode();
+  ASSERT_TRUE(Started());
+  // Red left, blue right: a sample added on each side.
+  LoadPicture(Write("halves.png", testpictures::Png(40, 30, [](int x, int) {
+                      return x < 20 ? Rgb8(220, 30, 40) : Rgb8(30, 60, 200);
+                    })));
+  const host::Widget& area = Gadget("c", kArea);
+  ClickAt("c", kArea, {area.Frame().w / 2 - 40, area.Frame().h / 2}, 1, kCtrl);
+  EXPECT_EQ(Gadget("c", kSampleCount).Text().value_or(""), "2");
+  const host::Bitmap strip = Picture("c", kStrip);
+  // Handle cell, then the middle sample (blue) and the new one (red), 15
+  // pixels apart.
+  EXPECT_GT(strip.GetPixel(15 + 7, 7).b, 150);
+  EXPECT_GT(strip.GetPixel(30 + 7, 7).r, 150);
+  EXPECT_NEAR(Data("c").color.x, 220 / 255.0, 1e-9);
+  // A click on the blue cell makes it the colour again.
+  ClickAt("c", kStrip, {15 + 7, 7});
+  EXPECT_NEAR(Data("c").color.z, 200 / 255.0, 1e-9);
+  EXPECT_EQ(Gadget("c", kSampleCount).Text().value_or(""), "2");
+  // Its context menu reduces the samples to the first.
+  Host().Answer(host::Answer::MenuChoice(900002));
+  ClickAt("c", kStrip, {30 + 7, 7}, 2);
+  EXPECT_EQ(Gadget("c", kSampleCount).Text().value_or(""), "1");
+  EXPECT_EQ(State("c").GetInt32(0x3EC0012), 1);
 }
 
 TEST_F(PictureModeTest, MosaicLevelZeroPicksTheDominantHue) {
