@@ -103,6 +103,9 @@ Result<void> ColorWheelArea::LoadColors(const BaseContainer& state)
   const std::size_t count = std::min<std::size_t>(
       {stored.GetCount(), static_cast<std::size_t>(std::max(state.GetInt32(kOptionListCount, 0), 0)),
        static_cast<std::size_t>(kMaxColors)});
+  // A reload in the same session keeps the colour being edited among
+  // several selected ones; the stored form names only the selection.
+  const std::int64_t previous = _list.GetSelectedIndex();
   _list.Entries().Flush();
   std::int64_t edited = -1;
   for (std::size_t i = 0; i < count; ++i)
@@ -113,6 +116,9 @@ Result<void> ColorWheelArea::LoadColors(const BaseContainer& state)
       edited = static_cast<std::int64_t>(i);
     RETURN_IF_ERROR(_list.Entries().Append(entry));
   }
+  if (previous >= 0 && previous < static_cast<std::int64_t>(count) &&
+      _list[static_cast<std::size_t>(previous)].selected)
+    edited = previous;
   if (edited < 0 && count > 0)
     _list[0].selected = true;
   _list.SetSelectedIndex(std::max<std::int64_t>(edited, 0));

@@ -189,6 +189,23 @@ TEST_F(WheelModeTest, SliderKnobHidesWhileTheSelectedColoursDifferInValue) {
   EXPECT_TRUE(KnobShown(Picture("a", kWheelSlider)));
 }
 
+TEST_F(WheelModeTest, ReloadedOptionsKeepTheColourBeingEdited) {
+  StartWheel();
+  OpenRed();
+  ClickAt("a", kWheelArea, OnWheel(0.25, 0.5), 1, kControl);
+  ClickAt("a", kWheelArea, OnWheel(0.0, 1.0), 1, kControl);
+  ASSERT_TRUE(Colors("a")[0].selected && Colors("a")[1].selected);
+  // Any preference change makes the wheel read its options back.
+  host::Container prefs;
+  prefs.SetInt32(kPrefColorUnit, 2);
+  Host().SetPrefs(prefs);
+  ASSERT_TRUE(Host().SetValues("a", {Plain(0.0, 0.0, 1.0)}).Ok());
+  const std::vector<WheelEntry> colors = Colors("a");
+  ASSERT_EQ(colors.size(), 2u);
+  EXPECT_EQ(colors[0].hsv, (host::Vector3{0.0, 1.0, 1.0}));
+  EXPECT_NEAR(colors[1].hsv.x, 2.0 / 3.0, 1e-9);
+}
+
 TEST_F(WheelModeTest, DisabledWheelIsAnOutlinedEmptyCircleAndTakesNoPress) {
   for (const int scale : {1, 2}) {
     StartWheel(scale);
