@@ -7,6 +7,7 @@
 #include <lcms2.h>
 
 #include "color/colorprofile.h"
+#include "color/picturepng.h"
 #include "color/transformcache.h"
 #include "raster/imagecodec.h"
 
@@ -64,7 +65,10 @@ bool PictureFile::Decode(std::span<const std::uint8_t> data, Bitmap& out, std::s
   options.refuseCmyk = true;
   options.icc = &icc;
   Bitmap decoded;
-  if (!ImageCodec::DecodePicture(data, options, decoded, error))
+  const bool decodedOk = ImageCodec::Detect(data) == ImageCodec::Format::Png
+                             ? PicturePng::Decode(data, kMaxPixels, decoded, icc, error)
+                             : ImageCodec::DecodePicture(data, options, decoded, error);
+  if (!decodedOk)
     return false;
   ToWorkingSpace(decoded, icc);
   out = std::move(decoded);

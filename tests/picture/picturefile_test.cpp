@@ -52,9 +52,13 @@ TEST_F(PictureFileTest, EveryPngKindShowsItsColours) {
     int type, depth;
     bool interlaced;
   };
-  const Kind kinds[] = {{"rgb8", PNG_COLOR_TYPE_RGB, 8, false},      {"rgb16", PNG_COLOR_TYPE_RGB, 16, false},
-                        {"rgba8", PNG_COLOR_TYPE_RGBA, 8, false},    {"palette", PNG_COLOR_TYPE_PALETTE, 8, false},
-                        {"interlaced", PNG_COLOR_TYPE_RGB, 8, true}, {"rgba16", PNG_COLOR_TYPE_RGBA, 16, false}};
+  const Kind kinds[] = {{"rgb8", PNG_COLOR_TYPE_RGB, 8, false},
+                        {"rgb16", PNG_COLOR_TYPE_RGB, 16, false},
+                        {"rgba8", PNG_COLOR_TYPE_RGBA, 8, false},
+                        {"palette", PNG_COLOR_TYPE_PALETTE, 8, false},
+                        {"interlaced", PNG_COLOR_TYPE_RGB, 8, true},
+                        {"rgba16", PNG_COLOR_TYPE_RGBA, 16, false},
+                        {"rgba16 interlaced", PNG_COLOR_TYPE_RGBA, 16, true}};
   for (const Kind& kind : kinds) {
     SCOPED_TRACE(kind.name);
     testpictures::PngOptions options;
