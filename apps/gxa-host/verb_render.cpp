@@ -7,6 +7,7 @@
 #include "automation/inputdriver.h"
 #include "color/picturefile.h"
 #include "gui/dialog.h"
+#include "gui/screen.h"
 #include "page/demopage.h"
 #include "page/keycatalog.h"
 #include "raster/bitmap.h"
@@ -61,6 +62,9 @@ Outcome<Done> OpenPicture(AutomationHost& a, const std::filesystem::path& file) 
   Widget* field = parameters.empty() ? nullptr : a.FindGadget(parameters.front()->Key(), kPictureFileField);
   if (!field) return Outcome<Done>::Fail("--picture: the chooser shows no picture mode (is it hidden by cfld?)");
   a.Input().Type(*field, file.string(), InputDriver::Commit::Enter);
+  // The picture is shown as just opened, not with the typed name still
+  // selected in a focused field.
+  a.GetScreen().Router().SetFocus(nullptr);
   return Done{};
 }
 

@@ -10,6 +10,8 @@
 #include "hostservices.h"
 #include "moduleresource.h"
 #include "picture/picturesampler.h"
+#include "utils/colorconversions.h"
+#include "utils/colordisplayconversion.h"
 #include "utils/colortooltip.h"
 #include "utils/colorutils.h"
 
@@ -246,6 +248,11 @@ Result<void> ColorImageArea::DrawPicture(const PictureScaler::Rect& visible)
     return Ok();
   if (_scaledDirty || !(shown == _lastShown) || scale != _lastScale)
   {
+    const CheckerLevels checker = CheckerColors();
+    const auto byte = [](double c) { return static_cast<std::uint8_t>(To8Bit(c)); };
+    const std::uint8_t lighter[3] = {byte(checker.lighter.x), byte(checker.lighter.y), byte(checker.lighter.z)};
+    const std::uint8_t darker[3] = {byte(checker.darker.x), byte(checker.darker.y), byte(checker.darker.z)};
+    _scaler.SetChecker(lighter, darker);
     RETURN_IF_ERROR(_scaler.Render(Shown(), _view, shown, scale, _scaled));
     _lastShown = shown;
     _lastScale = scale;
@@ -629,9 +636,13 @@ String ColorImageArea::Tooltip(std::int32_t x, std::int32_t y)
   std::string text;
   if (!_mosaicOn || _mosaic.GetTileSize(_level) < 2)
     text = "<b>X</b>: " + std::to_string(px) + " <b>Y</b>: " + std::to_string(py) + " ";
-  const Result<Vector> colour = SampleAt(px, py);
-  return text +
-         ColorTooltipLine(ModuleResource::LoadString(kStringColor), ColorToRgbText(colour.ValueOr(Vector()))).GetStd();
+  Vector colour = SampleAt(px, py).ValueOr(Vector());
+  // The colour as the screen shows it, as everywhere else in the chooser.
+  ColorDisplayConversion conversion;
+  bool ready = false;
+  PrepareDisplayConversion(conversion, _chooser.GetProfileMode(), ready);
+  ConvertForDisplay(conversion, ready, colour);
+  return text + ColorTooltipLine(ModuleResource::LoadString(kStringColor), ColorToRgbText(colour)).GetStd();
 }
 
 std::int32_t ColorImageArea::Message(const BaseContainer& msg, BaseContainer& result)

@@ -42,10 +42,7 @@ BaseContainer ButtonSettingsFor(std::int32_t icon, std::int32_t tooltip)
 
 ColorInterfacePicture::ColorInterfacePicture(ColorChooserGui& chooser) : _chooser(chooser), _area(chooser)
 {
-  _area.SetSamplesChanged([this] {
-    ShowSampleCount();
-    PushToStrip();
-  });
+  _area.SetSamplesChanged([this] { ShowSampleCount(); });
   _strip.SetCommands(kAddButton, kDeleteButton);
   _strip.SetRemoveSelectedText(true);
   _strip.SetMaxCount(static_cast<std::int32_t>(PictureSamples::kMaxSamples));
@@ -311,6 +308,7 @@ void ColorInterfacePicture::ApplyOptions(ColorChooserGui& chooser)
 
 void ColorInterfacePicture::ShowSampleCount()
 {
+  PushToStrip();
   const std::size_t count = _area.HasPicture() ? _area.GetSamples().Count() : 0;
   String text;
   if (!_area.HasPicture())
@@ -335,6 +333,8 @@ Result<bool> ColorInterfacePicture::LevelCommand(const BaseContainer& msg, Color
 
 Result<bool> ColorInterfacePicture::TakeSampleColour(ColorChooserGui& chooser)
 {
+  // Resampled colours show in the strip too.
+  PushToStrip();
   const std::int64_t current = _area.GetSamples().Current();
   if (current < 0)
     return false;

@@ -64,6 +64,7 @@ private:
   std::int64_t StoredLevel(const ColorChooserGui& chooser) const;
   Result<bool> LevelCommand(const BaseContainer& msg, ColorChooserGui& chooser);
   void ApplyOptions(ColorChooserGui& chooser);
+  // The number of samples in the toolbar and the samples in the strip.
   void ShowSampleCount();
   Result<bool> TakeSampleColour(ColorChooserGui& chooser);
   Result<bool> SampleCommand(std::int32_t id, ColorChooserGui& chooser);

@@ -3,8 +3,10 @@
 // the host, a picture that cannot be loaded leaves the empty area and says
 // why, and an embedded profile decides the colour that is picked.
 #include <fstream>
+#include <set>
 
 #include "chooserpagetest.h"
+#include "color/colorprofile.h"
 #include "gui/widget.h"
 #include "tempfolder.h"
 #include "testpictures.h"
@@ -147,6 +149,46 @@ TEST_F(PictureModeTest, TheStripUnderThePictureHoldsTheSamplesAndPicksOne) {
   ClickAt("c", kStrip, {30 + 7, 7}, 2);
   EXPECT_EQ(Gadget("c", kSampleCount).Text().value_or(""), "1");
   EXPECT_EQ(State("c").GetInt32(0x3EC0012), 1);
+}
+
+TEST_F(PictureModeTest, TheTooltipShowsTheColourAsTheDisplayShowsIt) {
+  OpenPictureMode();
+  ASSERT_TRUE(Started());
+  LoadPicture(Write("flat.png", testpictures::Png(20, 20, [](int, int) { return Rgb8(204, 102, 51); })));
+  const host::Point corner{Gadget("c", kArea).Frame().w / 2 - 20, Gadget("c", kArea).Frame().h / 2 - 20};
+  const std::string plain = Tooltip("c", kArea, corner);
+  EXPECT_NE(plain.find("204"), std::string::npos) << plain;
+  // A linear display: the tooltip says what reaches it, 0.8 sRGB being 154
+  // of 255 linear.
+  Host().Prefs().Set(
+      host::WorldPreferences::kDisplayProfile,
+      host::Value::Profile(std::make_shared<const host::ColorProfile>(host::ColorProfile::LinearSrgb())));
+  const std::string shown = Tooltip("c", kArea, corner);
+  EXPECT_NE(shown.find("154"), std::string::npos) << shown;
+  EXPECT_EQ(shown.find("204"), std::string::npos) << shown;
+}
+
+TEST_F(PictureModeTest, TransparentPartsShowTheCheckerboard) {
+  OpenPictureMode();
+  ASSERT_TRUE(Started());
+  testpictures::PngOptions rgba;
+  rgba.colorType = PNG_COLOR_TYPE_RGBA;
+  // Opaque red on the left, fully transparent blue on the right.
+  LoadPicture(Write("clear.png",
+                    testpictures::Png(
+                        40, 30, [](int x, int) { return x < 20 ? Rgb8(230, 20, 20) : Rgb8(0, 0, 255, 0); }, rgba)));
+  const host::Bitmap shown = Picture("c", kArea);
+  const int row = shown.Height() / 4;
+  std::set<int> greys;
+  bool blue = false;
+  for (int x = shown.Width() / 2 + 10; x < shown.Width() - 30; ++x) {
+    const host::Rgba c = shown.GetPixel(x, row);
+    blue |= c.b > c.r + 40;
+    if (c.r == c.g && c.g == c.b) greys.insert(c.r);
+  }
+  EXPECT_FALSE(blue) << "the transparent blue does not show";
+  EXPECT_EQ(greys.size(), 2u) << "both checker greys show";
+  EXPECT_GT(shown.GetPixel(shown.Width() / 2 - 30, row).r, 200);
 }
 
 TEST_F(PictureModeTest, MosaicLevelZeroPicksTheDominantHue) {
