@@ -6,10 +6,6 @@
 
 #include "raster/framebuffer.h"
 
-#if defined(__x86_64__) && defined(__GNUC__)
-#include <immintrin.h>
-#endif
-
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 #define GXA_ROW_CLONES __attribute__((target_clones("avx2", "default")))
 #else
@@ -45,50 +41,6 @@ template <int kBpp>
 GXA_ROW_CLONES void MixColumns3(const uint16_t* row, const int* taps, int count, uint32_t* out) {
   MixColumnsOf<3>(row, taps, count, out);
 }
-
-#if defined(__x86_64__) && defined(__GNUC__)
-__attribute__((target("avx2"))) inline __m256i MixLanes(__m256i x, __m256i y, __m256i keep, __m256i w) {
-  const __m256i sum = _mm256_add_epi32(_mm256_mullo_epi32(x, keep), _mm256_mullo_epi32(y, w));
-  return _mm256_srli_epi32(_mm256_add_epi32(sum, _mm256_set1_epi32(32768)), 16);
-}
-
-// Eight pixels a step: each tap's three channels come in by two gathers of
-// 32 bits (the second reads one number past the pixel, so the row keeps one
-// to spare), then the same sums as above in 32-bit lanes.
-__attribute__((target("avx2"))) void MixColumns3Avx2(const uint16_t* row, const int* first, const int* second,
-                                                     const int* weight, int count, uint32_t* out) {
-  const auto* base = reinterpret_cast<const int*>(row);
-  const auto* next = reinterpret_cast<const int*>(row + 2);
-  const __m256i low = _mm256_set1_epi32(0xFFFF), full = _mm256_set1_epi32(256);
-  const __m256i alpha = _mm256_set1_epi32(int(0xFF000000u));
-  int i = 0;
-  for (; i + 8 <= count; i += 8) {
-    const __m256i at = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(first + i));
-    const __m256i to = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(second + i));
-    const __m256i w = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(weight + i));
-    const __m256i keep = _mm256_sub_epi32(full, w);
-    const __m256i a = _mm256_i32gather_epi32(base, at, 2), aa = _mm256_i32gather_epi32(next, at, 2);
-    const __m256i b = _mm256_i32gather_epi32(base, to, 2), bb = _mm256_i32gather_epi32(next, to, 2);
-    const __m256i r = MixLanes(_mm256_and_si256(a, low), _mm256_and_si256(b, low), keep, w);
-    const __m256i g = MixLanes(_mm256_srli_epi32(a, 16), _mm256_srli_epi32(b, 16), keep, w);
-    const __m256i bl = MixLanes(_mm256_and_si256(aa, low), _mm256_and_si256(bb, low), keep, w);
-    const __m256i px =
-        _mm256_or_si256(_mm256_or_si256(r, _mm256_slli_epi32(g, 8)), _mm256_or_si256(_mm256_slli_epi32(bl, 16), alpha));
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), px);
-  }
-  for (; i < count; ++i) {
-    const uint16_t* x = row + first[i];
-    const uint16_t* y = row + second[i];
-    const uint32_t w = uint32_t(weight[i]), keep = 256 - w;
-    const uint8_t px[4] = {uint8_t((x[0] * keep + y[0] * w + 32768) >> 16),
-                           uint8_t((x[1] * keep + y[1] * w + 32768) >> 16),
-                           uint8_t((x[2] * keep + y[2] * w + 32768) >> 16), 255};
-    std::memcpy(out + i, px, 4);
-  }
-}
-
-const bool kHasAvx2 = __builtin_cpu_supports("avx2");
-#endif
 
 GXA_ROW_CLONES void MixColumns4(const uint16_t* row, const int* taps, int count, uint32_t* out) {
   MixColumnsOf<4>(row, taps, count, out);
@@ -135,12 +87,8 @@ ScaledRows::ScaledRows(const Bitmap& bitmap, const Rect& src, const Rect& dst, c
   if (nearest || columns_.empty()) return;
   const int left = columns_.front().first;
   const int bpp = bitmap.BytesPerPixel();
-  for (const Tap& t : columns_) {
-    mixColumns_.push_back({bpp * (t.first - left), bpp * (t.second - left), t.weight});
-    firsts_.push_back(bpp * (t.first - left));
-    seconds_.push_back(bpp * (t.second - left));
-    weights_.push_back(t.weight);
-  }
+  for (const Tap& t : columns_) mixColumns_.push_back({bpp * (t.first - left), bpp * (t.second - left), t.weight});
+  if (!useAlpha) fast_ = bilinear_.Plan(bitmap, columns_);
 }
 
 ScaledRows::Tap ScaledRows::TapAt(double f, int lo, int hi) const {
@@ -171,6 +119,10 @@ void ScaledRows::NearestRow(int y, uint32_t* out) const {
 
 void ScaledRows::OpaqueRow(int y, uint32_t* out) {
   const Tap rows = TapAt(src_.y + (y - dst_.y + 0.5) * stepY_ - 0.5, src_.y, src_.Bottom());
+  if (fast_) {
+    bilinear_.Row(rows, out);
+    return;
+  }
   // Only the columns the area reaches are mixed.
   const int left = columns_.front().first, right = columns_.back().second;
   const int bpp = bitmap_.BytesPerPixel();
@@ -179,12 +131,6 @@ void ScaledRows::OpaqueRow(int y, uint32_t* out) {
   MixRows(bitmap_.Row(rows.first) + size_t(left) * bpp, bitmap_.Row(rows.second) + size_t(left) * bpp, bytes,
           rows.weight, blend_.data());
   static_assert(sizeof(Tap) == 3 * sizeof(int));
-#if defined(__x86_64__) && defined(__GNUC__)
-  if (bpp == 3 && kHasAvx2) {
-    MixColumns3Avx2(blend_.data(), firsts_.data(), seconds_.data(), weights_.data(), area_.w, out);
-    return;
-  }
-#endif
   if (bpp == 3) MixColumns3(blend_.data(), &mixColumns_.front().first, area_.w, out);
   else MixColumns4(blend_.data(), &mixColumns_.front().first, area_.w, out);
 }

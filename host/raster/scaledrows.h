@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "raster/bilinearrows.h"
 #include "raster/bitmap.h"
 
 namespace host {
@@ -26,11 +27,9 @@ class ScaledRows {
  private:
   static constexpr int kOne = 256;  // fixed-point unit of the smooth weights
 
-  struct Tap {
-    int first;  // source column (or row) and the next one, clamped to the part
-    int second;
-    int weight;  // of the second, in kOne units
-  };
+  // Source column (or row) and the next one, clamped to the part, and the
+  // weight of the second in kOne units.
+  using Tap = ScaleTap;
 
   Tap TapAt(double f, int lo, int hi) const;
   void NearestRow(int y, uint32_t* out) const;
@@ -43,9 +42,10 @@ class ScaledRows {
   bool useAlpha_;
   double stepX_, stepY_;
   std::vector<Tap> columns_;
-  std::vector<Tap> mixColumns_;                  // columns_ as offsets into blend_
-  std::vector<int> firsts_, seconds_, weights_;  // the same, apart
-  std::vector<uint16_t> blend_;                  // one row mixed vertically, a channel a number
+  std::vector<Tap> mixColumns_;  // columns_ as offsets into blend_
+  std::vector<uint16_t> blend_;  // one row mixed vertically, a channel a number
+  BilinearRows bilinear_;        // the opaque smooth scale where the processor has it
+  bool fast_ = false;
 };
 
 }  // namespace host
