@@ -90,4 +90,10 @@ Result<BaseArray<String>> ListFolder(const String& folderUrl)
   }
   return urls;
 }
+
+bool OpenBrowser(const String& folderUrl)
+{
+  const GxaPresetFns* fns = Find();
+  return GXA_HAS(fns, open_browser) && fns->open_browser(folderUrl.GetCString());
+}
 }  // namespace presetbrowser

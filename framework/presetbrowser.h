@@ -26,4 +26,6 @@ bool StorePreset(const String& url, std::int32_t typeId, std::span<const std::ui
                  std::int64_t rawSize, const GxaBitmap* thumbnail);
 // The URLs of a folder's items, in the browser's order.
 Result<BaseArray<String>> ListFolder(const String& folderUrl);
+// Shows the host's browser at a folder; false when the host cannot.
+bool OpenBrowser(const String& folderUrl);
 }  // namespace presetbrowser

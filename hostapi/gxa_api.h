@@ -810,6 +810,9 @@ typedef struct GxaPresetFns {
                        int64_t raw_size, const GxaBitmap* thumbnail);
   /* The URLs of the items of folder_url, one a line, in the browser's order. */
   int64_t (*list_folder)(const char* folder_url, char* buf, size_t cap);
+  /* Shows the preset browser opened at folder_url and returns when the user
+   * closes it; false when this host cannot show it. */
+  bool (*open_browser)(const char* folder_url);
 } GxaPresetFns;
 
 #define GXA_LIB_PRESETBROWSER 1017645

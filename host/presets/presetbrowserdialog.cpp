@@ -60,6 +60,15 @@ void PresetBrowserDialog::AddButtons(Dialog& d) {
 
 bool PresetBrowserDialog::InitValues(Dialog& d) {
   Refresh(d, browser_.Items().empty() ? -1 : 0);
+  if (!start_) return true;
+  const auto& items = browser_.Items();
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (start_->Contains(items[i].url)) {
+      Select(d, int(i));
+      break;
+    }
+  }
+  if (browser_.Problems().empty()) SetStatus(d, "Opened at " + start_->Text() + ".");
   return true;
 }
 

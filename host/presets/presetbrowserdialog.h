@@ -6,6 +6,7 @@
 // import and export do is the caller's (they reach the module); the window
 // only asks and reports.
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "gui/dialogdelegate.h"
@@ -43,6 +44,9 @@ class PresetBrowserDialog : public DialogDelegate {
   PresetBrowserDialog(PresetBrowser& browser, HostDialogs& dialogs, PresetBrowserActions actions)
       : browser_(browser), dialogs_(dialogs), actions_(std::move(actions)) {}
 
+  // Selects the first preset in folder when the window opens.
+  void StartIn(const PresetUrl& folder) { start_ = folder; }
+
   bool CreateLayout(Dialog& dialog) override;
   bool InitValues(Dialog& dialog) override;
   bool Command(Dialog& dialog, int32_t id, const Container& msg) override;
@@ -67,6 +71,7 @@ class PresetBrowserDialog : public DialogDelegate {
   PresetBrowserActions actions_;
   std::string status_;
   std::string lastFile_;
+  std::optional<PresetUrl> start_;
 };
 
 }  // namespace host

@@ -2,6 +2,7 @@
 
 #include "core/host.h"
 #include "gui/dialog.h"
+#include "gui/gui.h"
 #include "gui/hostdialogs.h"
 #include "gui/screen.h"
 #include "presets/presetfamily.h"
@@ -35,13 +36,18 @@ PresetBrowserActions PresetBrowserWindow::Actions(Host& host, HostDialogs& dialo
   return actions;
 }
 
-void PresetBrowserWindow::Run(Host& host, Screen& screen) {
-  if (!host.Paths()) return;
+bool PresetBrowserWindow::Run(Host& host, Screen& screen, const std::optional<PresetUrl>& folder) {
+  if (!host.Paths()) return false;
   PresetLibrary library(host.Paths()->DataDir());
   PresetBrowser browser(library, kSwatchPresetType);
   HostDialogs dialogs;
-  Dialog dialog(std::make_unique<PresetBrowserDialog>(browser, dialogs, Actions(host, dialogs)));
-  screen.RunModal(dialog, "Presets", PresetBrowserDialog::kMinimum);
+  auto delegate = std::make_unique<PresetBrowserDialog>(browser, dialogs, Actions(host, dialogs));
+  if (folder) delegate->StartIn(*folder);
+  Dialog dialog(std::move(delegate));
+  const bool answered = screen.RunModal(dialog, "Presets", PresetBrowserDialog::kMinimum);
+  Gui::Get().Observer().DialogShown("presets", folder ? folder->Text() : "",
+                                    answered ? UiObserver::Outcome::Interactive : UiObserver::Outcome::Unanswered);
+  return true;
 }
 
 }  // namespace host

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "core/host.h"
+#include "gui/gui.h"
+#include "presets/presetbrowserwindow.h"
 #include "presets/presetlibrary.h"
 
 namespace host {
@@ -173,9 +175,16 @@ int64_t ListFolder(const char* text, char* buf, size_t cap) {
   });
 }
 
+bool OpenBrowser(const char* text) {
+  Host* h = Host::Current();
+  auto url = Url(text);
+  if (!h || !url) return false;
+  return Guard(false, [&] { return PresetBrowserWindow::Run(*h, Gui::Get().GetScreen(), *url); });
+}
+
 const GxaPresetFns kPresets = {
-    sizeof(GxaPresetFns), RegisterType, CompleteRegistration, UnregisterType, ItemInfo,   ItemName, ItemText,
-    ItemSetText,          ItemData,     ItemDelete,           StorePreset,    ListFolder,
+    sizeof(GxaPresetFns), RegisterType, CompleteRegistration, UnregisterType, ItemInfo,   ItemName,    ItemText,
+    ItemSetText,          ItemData,     ItemDelete,           StorePreset,    ListFolder, OpenBrowser,
 };
 
 const GxaPresetBrowserLibrary kBrowserLibrary = {{1000, sizeof(GxaPresetBrowserLibrary)}, &kPresets};

@@ -51,8 +51,8 @@ Result<String> ChoosePreset()
 
 void OpenFolder(const String& folder)
 {
-  // The host offers no call that opens its browser from a module yet.
-  DiagnosticOutput("The preset browser could not be opened at @.", folder.GetStd());
+  if (!presetbrowser::OpenBrowser(folder))
+    DiagnosticOutput("The preset browser could not be opened at @.", folder.GetStd());
 }
 
 String PresetFolder()

@@ -126,5 +126,24 @@ TEST_F(SwatchesPanel, SavingOverAPresetAsksBeforeReplacingIt) {
   Click("a", kSaveButton);
   EXPECT_EQ(loadedGroups(), 3u) << "the replaced preset holds every document group of the moment";
 }
+
+TEST_F(SwatchesPanel, ControlOnLoadOpensTheBrowserAtTheSwatchFolder) {
+  StartSwatches();
+  Open("field", Settings(0, kNoBrightness), Plain(0.3, 0.6, 0.9));
+  OpenChooser("a");
+  const auto browserFolder = [&]() -> std::string {
+    if (ui.dialogs.empty() || ui.dialogs.back().kind != "presets") return "(no browser)";
+    return ui.dialogs.back().title;
+  };
+  // Without a user folder for swatch presets: the shipped library's.
+  Click("a", kLoadButton, 1, GXA_QUALIFIER_CTRL);
+  EXPECT_EQ(browserFolder(), "preset:/source.libvx/Color Swatches");
+  DragOnto("field", kColorField, "a", kArea);
+  Host().Answer(host::Answer::Text("Sea"));
+  Click("a", kSaveButton);
+  Click("a", kLoadButton, 1, GXA_QUALIFIER_CTRL);
+  EXPECT_EQ(browserFolder(), "preset:/user.libvx/Color Swatches");
+  EXPECT_EQ(DiagnosticsWith("could not be opened"), 0);
+}
 }  // namespace
 }  // namespace swatchtest
