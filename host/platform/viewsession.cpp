@@ -29,6 +29,8 @@ namespace {
 
 constexpr int32_t kChooserBroadcast = 1000492;
 constexpr Size kPreferencesMinimum{560, 0};
+// The chooser's picture mode button, where a dropped picture file opens.
+constexpr int32_t kPictureModeButton = 0x3E90003;
 
 void Warn(const std::string& text) { std::fprintf(stderr, "gxa-host view: %s\n", text.c_str()); }
 
@@ -111,9 +113,10 @@ Outcome<Done> ViewSession::ShowPage(const std::string& title) {
     if (!added) return R::Fail(added.Error());
   }
   pageDialog_ = std::make_unique<Dialog>(std::move(page.Value()));
-  auto view = std::make_unique<ViewWindow>(
-      *pageDialog_, *page_, title,
-      ViewWindow::Actions{[this] { SaveFromWindow(); }, [this] { OpenPreferences(); }, [this] { OpenPresets(); }});
+  auto view =
+      std::make_unique<ViewWindow>(*pageDialog_, *page_, title,
+                                   ViewWindow::Actions{[this] { SaveFromWindow(); }, [this] { OpenPreferences(); },
+                                                       [this] { OpenPresets(); }, [this] { OpenPicture(); }});
   view_ = view.get();
   window_ = std::make_unique<Dialog>(std::move(view));
   GetScreen().ShowWindow(*window_);
@@ -245,6 +248,26 @@ void ViewSession::OpenPreferences() {
 }
 
 void ViewSession::OpenPresets() { PresetBrowserWindow::Run(*host_, GetScreen()); }
+
+void ViewSession::OpenPicture() {
+  const std::optional<std::string> path = GetScreen().AskFile("Open Picture", "");
+  if (!path || path->empty()) return;
+  // The first chooser takes it as a picture file dropped on its picture mode
+  // button: it switches to the picture mode and loads it there.
+  for (const auto& parameter : page_->Parameters()) {
+    Dialog* chooser = parameter->Chooser();
+    if (!chooser) continue;
+    Container drop(GXA_MSG_DRAG_RECEIVE);
+    drop.SetInt32(GXA_DRAG_ENTRY_TYPE, GXA_DRAGTYPE_FILES);
+    drop.SetString(GXA_DRAG_ENTRY_OBJECT, *path);
+    drop.SetInt32(GXA_DRAG_ENTRY_GADGET, kPictureModeButton);
+    drop.SetInt32(GXA_DRAG_ENTRY_FINISHED, 1);
+    Container result;
+    chooser->Message(drop, result);
+    return;
+  }
+  problem_ = "no chooser on the page to open a picture in";
+}
 
 void ViewSession::PreferenceChanged(const PreferenceItem& item) {
   page_->PreferencesChanged();

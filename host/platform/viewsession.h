@@ -62,6 +62,8 @@ class ViewSession {
   void SaveFromWindow();
   void OpenPreferences();
   void OpenPresets();
+  // Asks for a picture file and opens it in the first chooser's picture mode.
+  void OpenPicture();
   void PreferenceChanged(const PreferenceItem& item);
   void UpdateStatus();
   // Columns, status line and frame, after anything that may change them.

@@ -48,6 +48,7 @@ void ViewWindow::AddToolbar(Dialog& d) {
   bar.SetBorderSpace({kMargin, 6, kMargin, 4});
   bar.SetSpacing(6, 0);
   b.Add(std::make_unique<StaticText>(kTitle, GXA_ALIGN_H_SCALEFIT, title_, 0));
+  b.Add(std::make_unique<Button>(kOpenPicture, GXA_ALIGN_RIGHT, "Open Picture..."));
   b.Add(std::make_unique<Button>(kSave, GXA_ALIGN_RIGHT, "Save"));
   b.Add(std::make_unique<Button>(kPresets, GXA_ALIGN_RIGHT, "Presets..."));
   b.Add(std::make_unique<Button>(kPreferences, GXA_ALIGN_RIGHT, "Preferences..."));
@@ -81,6 +82,7 @@ bool ViewWindow::Command(Dialog& d, int32_t id, const Container&) {
   if (id == kSave && actions_.save) actions_.save();
   if (id == kPreferences && actions_.preferences) actions_.preferences();
   if (id == kPresets && actions_.presets) actions_.presets();
+  if (id == kOpenPicture && actions_.openPicture) actions_.openPicture();
   const size_t index = size_t(id - kFirstLinear);
   if (id >= kFirstLinear && index < page_.Parameters().size()) {
     if (Widget* box = d.Find(id)) SetLinear(index, box->Checked().value_or(false));

@@ -23,6 +23,7 @@ class ViewWindow : public DialogDelegate {
     kPage = 1005,
     kStatus = 1006,
     kPresets = 1007,
+    kOpenPicture = 1008,
     kFirstLinear = 1100,  // one check box per parameter, in page order
   };
 
@@ -30,6 +31,7 @@ class ViewWindow : public DialogDelegate {
     std::function<void()> save;
     std::function<void()> preferences;
     std::function<void()> presets;
+    std::function<void()> openPicture;
   };
 
   ViewWindow(Dialog& pageDialog, AttributePage& page, std::string title, Actions actions);

@@ -3,7 +3,8 @@
 # drag the hue slider (once past the window's edge), type a hex colour, copy
 # the colour through the colour field's context menu and paste it into the
 # compact field, check the screen's pixels, close with Ctrl+Q and read the
-# saved document back; then reopen it and close through SIGTERM.
+# saved document back; then reopen it, open a picture from the toolbar and
+# close through SIGTERM.
 #
 # usage: view_xvfb.sh PATH-TO-gxa-host     (needs Xvfb, xdotool, ImageMagick)
 set -euo pipefail
@@ -17,6 +18,8 @@ source "$(dirname "$0")/xvfb_session.sh"
 COLOR_FIELD=65536002
 HUE_SLIDER=65929220
 HEX_FIELD=66322433
+PICTURE_FILE=65798146
+OPEN_PICTURE=1008
 
 # The popup entry with this text, as "x y w h".
 menu_entry() { grep -F '"owner":"popup"' "$LAYOUT" | grep -F "\"text\":\"$1\"" | head -n1 || true; }
@@ -140,8 +143,20 @@ xdotool key ctrl+q
 stop_view "Ctrl+Q in the Preferences"
 step "reopened with 3366CC and quit with Ctrl+Q while the Preferences were open"
 
-# --- third session: SIGTERM saves and closes
+# --- third session: a picture opened from the toolbar; SIGTERM saves and closes
 start_view 1180x940 color $HEX_FIELD
+PICTURE="$WORK/picture.png"
+"$HOST" render --value 0.9,0.5,0.1 --out "$PICTURE" >/dev/null
+xdotool windowfocus --sync "$WIN"
+xdotool mousemove $(at window $OPEN_PICTURE 50 50) click 1
+wait_for "Open Picture... asked for no file" modal_is '"Open Picture"'
+xdotool type --delay 20 "$PICTURE"
+# The first Return takes the typed name, the second the dialog's OK.
+xdotool key Return
+xdotool key Return
+picture_shown() { [ "$(text_of color $PICTURE_FILE)" = "$PICTURE" ]; }
+wait_for "the first chooser shows no picture $PICTURE (file field: '$(text_of color $PICTURE_FILE)')" picture_shown
+step "Open Picture... opened $PICTURE in the first chooser's picture mode"
 kill -TERM "$VIEW_PID"
 stop_view "SIGTERM"
 step "closed on SIGTERM"
