@@ -1,5 +1,8 @@
 #include "automation/inputdriver.h"
 
+#include "core/modulecall.h"
+#include "core/value.h"
+#include "gui/draganddrop.h"
 #include "gui/headlessfrontend.h"
 #include "gui/screen.h"
 #include "gui/widget.h"
@@ -60,6 +63,34 @@ const std::string& InputDriver::Tooltip() const { return frontend_.Tooltip(); }
 void InputDriver::Key(Widget* w, int32_t key, int32_t qualifiers) {
   if (w && w != screen_.Router().Focus()) screen_.Router().SetFocus(w);
   Run({InputEvent::KeyDown(key, qualifiers), InputEvent::KeyUp(key, qualifiers)});
+}
+
+InputDriver::DragIn InputDriver::DragData(Widget& to, std::optional<Point> at, int32_t type, const Value& data) {
+  const Point p = Global(to, at);
+  // The press that began it lies outside the window's gadgets: only the
+  // input state knows the button is held, a start distance away.
+  const Point start{p.x, p.y - DragAndDrop::kStartDistance - 1};
+  screen_.Input().Update(InputEvent::MouseMove(start));
+  screen_.Input().Update(InputEvent::MouseDown(start));
+  DragIn outcome;
+  // The release is the first event after the last hover set the cursor.
+  screen_.SetNestedFilter([&](const InputEvent& e) {
+    if (e.type == InputEvent::Type::MouseUp) outcome.hoverCursor = frontend_.Cursor();
+    return false;
+  });
+  frontend_.Queue().Push({InputEvent::MouseMove(p), InputEvent::MouseUp(p)});
+  {
+    ModuleCall call;
+    outcome.taken = screen_.RunDrag(type, data);
+  }
+  screen_.SetNestedFilter(nullptr);
+  screen_.Input().Update(InputEvent::MouseUp(p));
+  screen_.Pump();
+  return outcome;
+}
+
+void InputDriver::DropFiles(Widget& to, std::optional<Point> at, const std::vector<std::string>& files) {
+  Run({InputEvent::FileDrop(Global(to, at), files)});
 }
 
 void InputDriver::Type(Widget& field, const std::string& text, Commit commit) {

@@ -17,6 +17,7 @@ namespace host {
 
 class HeadlessFrontend;
 class Screen;
+class Value;
 class Widget;
 
 class InputDriver {
@@ -37,6 +38,16 @@ class InputDriver {
   void Hover(Widget& w, std::optional<Point> at);
   int32_t Cursor() const;
   const std::string& Tooltip() const;
+  // A drag of typed data of any type begun elsewhere in the application (no
+  // gadget of the window pressed), carried over the point and dropped there:
+  // the cursor its last hover showed, and whether the gadget took it.
+  struct DragIn {
+    int32_t hoverCursor = 0;
+    bool taken = false;
+  };
+  DragIn DragData(Widget& to, std::optional<Point> at, int32_t type, const Value& data);
+  // Files dragged in from outside the program and dropped at the point.
+  void DropFiles(Widget& to, std::optional<Point> at, const std::vector<std::string>& files);
   // Double-clicks into the field's text (which selects it), types text and
   // commits it.
   void Type(Widget& field, const std::string& text, Commit commit);

@@ -41,6 +41,38 @@ using Collections = std::array<std::vector<Group>, 2>;
 
 inline Pixel Rgb(const Swatch& s) { return Of(s.rgba[0], s.rgba[1], s.rgba[2]); }
 
+// What the swatch data of the preferences and the active document holds,
+// read as another module would.
+inline Collections StoredSwatches(host::AutomationHost& automation) {
+  Collections out;
+  host::Host& h = automation.GetHost();
+  const auto* data = static_cast<const GxaSwatchDataTable*>(
+      h.Registrations().FindLibrary(GXA_LIB_SWATCHDATA, 1000, sizeof(GxaSwatchDataTable)));
+  const auto* group = static_cast<const GxaSwatchGroupTable*>(
+      h.Registrations().FindLibrary(GXA_LIB_SWATCHGROUP, 1000, sizeof(GxaSwatchGroupTable)));
+  EXPECT_TRUE(data && group);
+  if (!data || !group) return out;
+  GxaSwatchData* loaded = data->load(reinterpret_cast<GxaDocument*>(h.ActiveDocument()), true);
+  for (int c = 0; c < 2; ++c)
+    for (int g = 0; g < data->group_count(loaded, c); ++g) {
+      const GxaSwatchGroup* stored = data->group_at(loaded, g, c);
+      Group read;
+      std::string name(size_t(group->get_name(stored, nullptr, 0)) + 1, '\0');
+      group->get_name(stored, name.data(), name.size());
+      name.pop_back();
+      read.name = name;
+      read.selected = group->is_group_selected(stored);
+      for (int i = 0; i < group->color_count(stored); ++i) {
+        Swatch s;
+        group->get_color(stored, i, s.rgba.data(), &s.selected);
+        read.swatches.push_back(s);
+      }
+      out[c].push_back(read);
+    }
+  data->free(&loaded);
+  return out;
+}
+
 class SwatchesModeTest : public ChooserPageTest {
  protected:
   // Swatches mode alone, names off; more preferences on top.
@@ -53,35 +85,7 @@ class SwatchesModeTest : public ChooserPageTest {
   void OpenChooser(const std::string& key) { Open(key, Settings(0, kNoBrightness), Plain(0.5, 0.5, 0.5)); }
 
   // What the swatch data of the preferences and the active document holds.
-  Collections Stored() {
-    Collections out;
-    host::Host& h = Host().GetHost();
-    const auto* data = static_cast<const GxaSwatchDataTable*>(
-        h.Registrations().FindLibrary(GXA_LIB_SWATCHDATA, 1000, sizeof(GxaSwatchDataTable)));
-    const auto* group = static_cast<const GxaSwatchGroupTable*>(
-        h.Registrations().FindLibrary(GXA_LIB_SWATCHGROUP, 1000, sizeof(GxaSwatchGroupTable)));
-    EXPECT_TRUE(data && group);
-    if (!data || !group) return out;
-    GxaSwatchData* loaded = data->load(reinterpret_cast<GxaDocument*>(h.ActiveDocument()), true);
-    for (int c = 0; c < 2; ++c)
-      for (int g = 0; g < data->group_count(loaded, c); ++g) {
-        const GxaSwatchGroup* stored = data->group_at(loaded, g, c);
-        Group read;
-        std::string name(size_t(group->get_name(stored, nullptr, 0)) + 1, '\0');
-        group->get_name(stored, name.data(), name.size());
-        name.pop_back();
-        read.name = name;
-        read.selected = group->is_group_selected(stored);
-        for (int i = 0; i < group->color_count(stored); ++i) {
-          Swatch s;
-          group->get_color(stored, i, s.rgba.data(), &s.selected);
-          read.swatches.push_back(s);
-        }
-        out[c].push_back(read);
-      }
-    data->free(&loaded);
-    return out;
-  }
+  Collections Stored() { return StoredSwatches(Host()); }
 
   // Columns of the area as the chooser laid it out.
   int Columns() { return std::max(1, (Gadget("a", kArea).Frame().w - 1) / (kCell + 1)); }
