@@ -17,7 +17,7 @@ struct ColorProfileRef
 
   void* const handle;  // cmsHPROFILE, closed with the body
   const std::string description;
-  std::array<uint8_t, 16> id{};  // MD5 of the profile's contents
+  const std::array<uint8_t, 16> id;  // hash of the contents, creation date left out
 };
 
 }  // namespace host

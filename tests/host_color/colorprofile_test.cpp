@@ -65,6 +65,20 @@ TEST(ColorProfile, SavedBytesLoadAsTheSameProfile)
   std::filesystem::remove(path);
 }
 
+TEST(ColorProfile, SamenessIgnoresTheCreationDate)
+{
+  // Profiles built alike in different seconds differ only in their date;
+  // the transform cache must take them for one profile.
+  std::vector<uint8_t> bytes = ColorProfile::LinearSrgb().ToBytes();
+  ASSERT_GT(bytes.size(), 128u);
+  std::string error;
+  bytes[35] ^= 1;  // the creation time's seconds
+  const auto otherSecond = ColorProfile::FromMemory(bytes, error);
+  ASSERT_TRUE(otherSecond) << error;
+  EXPECT_TRUE(*otherSecond == ColorProfile::LinearSrgb());
+  EXPECT_FALSE(*otherSecond == ColorProfile::Srgb());
+}
+
 TEST(ColorProfile, MissingFileIsNamedInTheMessage)
 {
   std::string error;
