@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "automation/automationhost.h"
+#include "benchpage.h"
 #include "gui/layer.h"
 #include "gui/screen.h"
 #include "page/demopage.h"
@@ -20,16 +20,9 @@ constexpr int kScale = 2;
 
 std::unique_ptr<AutomationHost> OpenDemoPage()
 {
-  AutomationOptions options;
-  options.module = GXA_MODULE_PATH;
-  options.scale = kScale;
-  auto created = AutomationHost::Create(options);
-  if (!created.Ok())
-  {
-    std::fprintf(stderr, "page_bench: %s\n", created.Error().c_str());
+  std::unique_ptr<AutomationHost> host = bench::StartHost("page_bench", kScale);
+  if (!host)
     return nullptr;
-  }
-  std::unique_ptr<AutomationHost> host = std::move(created.Value());
   for (ParameterSpec& spec : DemoPage::Parameters())
   {
     if (!host->Open(std::move(spec)).Ok())
@@ -43,8 +36,6 @@ AutomationHost* Page()
   static std::unique_ptr<AutomationHost> host = OpenDemoPage();
   return host.get();
 }
-
-double g_redrawNs = 0.0, g_fillNs = 0.0;
 
 void FullRedraw(benchmark::State& state)
 {
@@ -85,36 +76,19 @@ void FlatFillOfTheFrame(benchmark::State& state)
 }
 BENCHMARK(FlatFillOfTheFrame)->Unit(benchmark::kMicrosecond);
 
-class Reporter : public benchmark::ConsoleReporter
-{
-public:
-  void ReportRuns(const std::vector<Run>& runs) override
-  {
-    for (const Run& run : runs)
-    {
-      if (run.error_occurred || run.iterations == 0)
-        continue;
-      const double ns = run.GetAdjustedRealTime() * 1e3;  // microsecond runs
-      if (run.benchmark_name() == "FullRedraw")
-        g_redrawNs = ns;
-      else if (run.benchmark_name() == "FlatFillOfTheFrame")
-        g_fillNs = ns;
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-};
 }  // namespace
 
 int main(int argc, char** argv)
 {
   benchmark::Initialize(&argc, argv);
-  Reporter reporter;
+  bench::TimesReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  if (g_redrawNs > 0 && g_fillNs > 0)
+  const double redrawNs = reporter.RealNs("FullRedraw"), fillNs = reporter.RealNs("FlatFillOfTheFrame");
+  if (redrawNs > 0 && fillNs > 0)
   {
     const Framebuffer& frame = Page()->GetScreen().Frame();
     std::printf("demo page at scale 2 (%d x %d physical): full redraw %.1f us, flat fill %.1f us, ratio %.1f\n",
-                frame.Width(), frame.Height(), g_redrawNs / 1e3, g_fillNs / 1e3, g_redrawNs / g_fillNs);
+                frame.Width(), frame.Height(), redrawNs / 1e3, fillNs / 1e3, redrawNs / fillNs);
   }
   benchmark::Shutdown();
   return 0;

@@ -8,19 +8,15 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "automation/automationhost.h"
-#include "core/fourcc.h"
+#include "benchpage.h"
 #include "core/host.h"
 #include "gui/screen.h"
 #include "gui/widget.h"
 #include "gxa_api.h"
-#include "page/colorvalue.h"
-#include "page/parameterspec.h"
 
 namespace
 {
@@ -63,29 +59,18 @@ bool StoreSwatches(Host& h)
 
 std::unique_ptr<AutomationHost> OpenSwatches()
 {
-  AutomationOptions options;
-  options.module = GXA_MODULE_PATH;
-  options.scale = kScale;
-  options.width = 453;  // the area then gets 400
-  options.prefs.SetInt32(1119, 0);
-  for (int32_t id : {1110, 1111, 1113, 1114, 1115, 1124, 1133})
-    options.prefs.SetBool(id, false);
-  options.prefs.SetBool(1116, true);
-  options.prefs.SetBool(1117, true);
-  options.prefs.SetInt32(1118, 0);
-  auto created = AutomationHost::Create(options);
-  if (!created.Ok() || !StoreSwatches(created.Value()->GetHost()))
+  host::Container prefs = bench::ModesOff(0);
+  prefs.SetBool(1116, true);
+  prefs.SetBool(1117, true);
+  prefs.SetInt32(1118, 0);
+  // At this width the area gets 400.
+  std::unique_ptr<AutomationHost> host = bench::StartHost("swatches_bench", kScale, prefs, 453);
+  if (!host || !StoreSwatches(host->GetHost()))
   {
     std::fprintf(stderr, "swatches_bench: the host did not start\n");
     return nullptr;
   }
-  std::unique_ptr<AutomationHost> host = std::move(created.Value());
-  ParameterSpec spec;
-  spec.key = "a";
-  spec.settings.SetInt32(FourCC("cfld"), 1);
-  spec.ShowExpanded();
-  spec.objects.push_back({ColorValue{}, false});
-  if (!host->Open(std::move(spec)).Ok() || !host->FindGadget("a", kArea))
+  if (!bench::OpenChooser(*host, "a") || !host->FindGadget("a", kArea))
     return nullptr;
   return host;
 }
@@ -96,7 +81,6 @@ AutomationHost* Page()
   return host.get();
 }
 
-double g_redrawNs = 0, g_clickNs = 0, g_saveNs = 0, g_copyNs = 0;
 int g_width = 0, g_visible = 0;
 
 void RedrawVisiblePart(benchmark::State& state)
@@ -167,54 +151,27 @@ void CopyOfTheVisiblePixels(benchmark::State& state)
   // The part of the area the scroll group shows, in physical pixels.
   const Rect shown = host->FindGadget("a", kArea)->VisibleFrame();
   g_visible = shown.h;
-  const size_t bytes = size_t(shown.w * kScale) * size_t(shown.h * kScale) * 4;
-  std::vector<unsigned char> from(bytes, 7), to(bytes);
-  for (auto _ : state)
-  {
-    std::memcpy(to.data(), from.data(), bytes);
-    benchmark::DoNotOptimize(to.data());
-  }
+  bench::CopyBytes(state, size_t(shown.w * kScale) * size_t(shown.h * kScale) * 4);
 }
 BENCHMARK(CopyOfTheVisiblePixels)->Unit(benchmark::kMicrosecond);
 
-class Reporter : public benchmark::ConsoleReporter
-{
-public:
-  void ReportRuns(const std::vector<Run>& runs) override
-  {
-    for (const Run& run : runs)
-    {
-      if (run.error_occurred || run.iterations == 0)
-        continue;
-      const double ns = run.GetAdjustedRealTime() * 1e3;
-      const std::string name = run.benchmark_name();
-      if (name == "RedrawVisiblePart")
-        g_redrawNs = ns;
-      else if (name == "ClickToRedrawn")
-        g_clickNs = ns;
-      else if (name == "SaveAfterAClick")
-        g_saveNs = ns;
-      else if (name == "CopyOfTheVisiblePixels")
-        g_copyNs = ns;
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-};
 }  // namespace
 
 int main(int argc, char** argv)
 {
   benchmark::Initialize(&argc, argv);
-  Reporter reporter;
+  bench::TimesReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  if (g_redrawNs > 0 && g_copyNs > 0)
+  const double redrawNs = reporter.RealNs("RedrawVisiblePart"), clickNs = reporter.RealNs("ClickToRedrawn");
+  const double saveNs = reporter.RealNs("SaveAfterAClick"), copyNs = reporter.RealNs("CopyOfTheVisiblePixels");
+  if (redrawNs > 0 && copyNs > 0)
     std::printf(
         "swatches area %d px wide, %d px shown, 2000 swatches at scale 2: redraw %.2f ms (target 4), "
         "copy of its pixels %.3f ms, ratio %.1f\n",
-        g_width, g_visible, g_redrawNs / 1e6, g_copyNs / 1e6, g_redrawNs / g_copyNs);
-  if (g_clickNs > 0)
-    std::printf("click to redrawn %.2f ms, of which the save %.2f ms: %.2f ms without it (target 1)\n", g_clickNs / 1e6,
-                g_saveNs / 1e6, (g_clickNs - g_saveNs) / 1e6);
+        g_width, g_visible, redrawNs / 1e6, copyNs / 1e6, redrawNs / copyNs);
+  if (clickNs > 0)
+    std::printf("click to redrawn %.2f ms, of which the save %.2f ms: %.2f ms without it (target 1)\n", clickNs / 1e6,
+                saveNs / 1e6, (clickNs - saveNs) / 1e6);
   benchmark::Shutdown();
   return 0;
 }

@@ -7,16 +7,10 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
-#include <map>
-#include <string>
-#include <vector>
 
 #include "basebitmap.h"
-#include "color/colorfamily.h"
+#include "benchpage.h"
 #include "colorwheel/colorwheel.h"
-#include "gui/bitmapfamily.h"
-#include "hostaccess.h"
 #include "spectrum/colorspectrumimage.h"
 
 namespace
@@ -26,33 +20,11 @@ constexpr int kScale = 2;
 constexpr int kPixels = kSize * kScale;
 constexpr std::size_t kBytes = std::size_t(kPixels) * kPixels * 4;
 
-// The module's code reaches the host's bitmaps through the table it would
-// get at start-up.
-struct HostTables
-{
-  GxaHostTable table{};
-  HostTables()
-  {
-    table.version = GXA_API_VERSION;
-    table.size = sizeof table;
-    table.bitmaps = host::BitmapFamily::Table();
-    table.color = host::ColorFamily();
-    SetHostTable(&table);
-  }
-};
-const HostTables g_tables;
-
-std::map<std::string, double> g_nanos;
+const bench::ModuleHostTables g_tables;
 
 void Memcpy(benchmark::State& state)
 {
-  std::vector<std::uint8_t> from(kBytes, 7), to(kBytes);
-  for (auto _ : state)
-  {
-    std::memcpy(to.data(), from.data(), kBytes);
-    benchmark::DoNotOptimize(to.data());
-    benchmark::ClobberMemory();
-  }
+  bench::CopyBytes(state, kBytes);
 }
 BENCHMARK(Memcpy)->Unit(benchmark::kMicrosecond);
 
@@ -126,40 +98,27 @@ void SpectrumMarkerStep(benchmark::State& state)
 }
 BENCHMARK(SpectrumMarkerStep)->Unit(benchmark::kMicrosecond);
 
-class TargetReporter : public benchmark::ConsoleReporter
-{
-public:
-  void ReportRuns(const std::vector<Run>& runs) override
-  {
-    for (const Run& run : runs)
-    {
-      if (!run.error_occurred && run.iterations > 0)
-        g_nanos[run.benchmark_name()] = run.GetAdjustedCPUTime() * 1e3;
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-};
 }  // namespace
 
 int main(int argc, char** argv)
 {
   benchmark::Initialize(&argc, argv);
-  TargetReporter reporter;
+  bench::TimesReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  const auto floor = g_nanos.find("Memcpy");
-  if (floor != g_nanos.end() && floor->second > 0)
+  const double floor = reporter.CpuNs("Memcpy");
+  if (floor > 0)
   {
     const std::pair<const char*, double> targets[] = {{"BareWheelRender", 1500},
                                                       {"WheelWithSixHandles", 500},
                                                       {"SpectrumSquareRebuild", 700},
                                                       {"SpectrumMarkerStep", 300}};
     std::printf("\n%-24s %10s %10s %12s\n", "580 x 580 at scale 2", "cpu us", "target us", "x memcpy");
-    std::printf("%-24s %10.1f %10s %12s\n", "memcpy of 580x580x4", floor->second / 1e3, "", "1.0");
+    std::printf("%-24s %10.1f %10s %12s\n", "memcpy of 580x580x4", floor / 1e3, "", "1.0");
     for (const auto& [name, target] : targets)
     {
-      const auto found = g_nanos.find(name);
-      if (found != g_nanos.end())
-        std::printf("%-24s %10.1f %10.0f %12.1f\n", name, found->second / 1e3, target, found->second / floor->second);
+      const double ns = reporter.CpuNs(name);
+      if (ns > 0)
+        std::printf("%-24s %10.1f %10.0f %12.1f\n", name, ns / 1e3, target, ns / floor);
     }
   }
   benchmark::Shutdown();

@@ -9,13 +9,10 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
-#include <map>
 #include <memory>
-#include <string>
 #include <vector>
 
-#include "automation/automationhost.h"
+#include "benchpage.h"
 #include "gui/widget.h"
 
 namespace
@@ -34,27 +31,12 @@ constexpr double kPi = 3.141592653589793;
 
 std::unique_ptr<AutomationHost> OpenWheel()
 {
-  AutomationOptions options;
-  options.module = GXA_MODULE_PATH;
-  options.scale = kScale;
-  options.prefs.SetInt32(1119, 1);
-  options.prefs.SetInt32(1120, 2);
-  for (const std::int32_t id : {1110, 1111, 1113, 1114, 1115, 1116, 1124, 1133})
-    options.prefs.SetBool(id, false);
-  auto created = AutomationHost::Create(options);
-  if (!created.Ok())
-  {
-    std::fprintf(stderr, "wheelmode_bench: %s\n", created.Error().c_str());
-    return nullptr;
-  }
-  std::unique_ptr<AutomationHost> host = std::move(created.Value());
-  ParameterSpec spec;
-  spec.key = "a";
-  spec.settings.SetInt32(GXA_FOURCC('l', 'a', 'y', 'm'), 2);
-  spec.settings.SetInt32(GXA_FOURCC('c', 'f', 'l', 'd'), 1);
-  spec.objects.push_back({ColorValue{}, false});
-  spec.objects.back().value.color = {0.9, 0.3, 0.2};
-  if (!host->Open(std::move(spec)).Ok())
+  host::Container prefs = bench::ModesOff(1);
+  prefs.SetInt32(1120, 2);
+  std::unique_ptr<AutomationHost> host = bench::StartHost("wheelmode_bench", kScale, prefs);
+  ColorValue value;
+  value.color = {0.9, 0.3, 0.2};
+  if (!host || !bench::OpenChooser(*host, "a", value))
     return nullptr;
   for (int i = 0; i < 5; ++i)
     host->Input().Click(*host->FindGadget("a", kAdd), std::nullopt, 1, 0, false);
@@ -67,8 +49,6 @@ AutomationHost* Wheel()
   static std::unique_ptr<AutomationHost> host = OpenWheel();
   return host.get();
 }
-
-std::map<std::string, double> g_nanos;
 
 // A drag of the main handle round the wheel, kSteps moves per iteration.
 void HandleDragStep(benchmark::State& state)
@@ -121,42 +101,20 @@ BENCHMARK(SliderStep)->Unit(benchmark::kMillisecond);
 
 void MemcpyOfTheWheel(benchmark::State& state)
 {
-  std::vector<std::uint8_t> from(kBytes, 7), to(kBytes);
-  for (auto _ : state)
-  {
-    std::memcpy(to.data(), from.data(), kBytes);
-    benchmark::DoNotOptimize(to.data());
-    benchmark::ClobberMemory();
-  }
+  bench::CopyBytes(state, kBytes);
 }
 BENCHMARK(MemcpyOfTheWheel)->Unit(benchmark::kMicrosecond);
 
-class Reporter : public benchmark::ConsoleReporter
-{
-public:
-  void ReportRuns(const std::vector<Run>& runs) override
-  {
-    for (const Run& run : runs)
-    {
-      if (run.error_occurred || run.iterations == 0)
-        continue;
-      const double perIteration = run.GetAdjustedCPUTime() * (run.time_unit == benchmark::kMillisecond ? 1e6 : 1e3);
-      const bool steps = run.benchmark_name() != "MemcpyOfTheWheel";
-      g_nanos[run.benchmark_name()] = steps ? perIteration / kSteps : perIteration;
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-};
 }  // namespace
 
 int main(int argc, char** argv)
 {
   benchmark::Initialize(&argc, argv);
-  Reporter reporter;
+  bench::TimesReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  const double copy = g_nanos["MemcpyOfTheWheel"];
-  const auto line = [copy](const char* name, const char* what, double target) {
-    const double ns = g_nanos[name];
+  const double copy = reporter.CpuNs("MemcpyOfTheWheel");
+  const auto line = [&](const char* name, const char* what, double target) {
+    const double ns = reporter.CpuNs(name) / kSteps;
     if (ns > 0 && copy > 0)
       std::printf("%-34s %8.3f ms per step (target <= %.0f ms), memcpy of 580 x 580 RGBA %.3f ms, ratio %.1f\n", what,
                   ns / 1e6, target, copy / 1e6, ns / copy);
