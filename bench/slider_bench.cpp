@@ -169,9 +169,11 @@ public:
   {
     for (const Run& run : runs)
     {
-      if (run.error_occurred || run.iterations == 0)
+      // With repetitions the median of each stands for it.
+      const bool aggregate = run.run_type == Run::RT_Aggregate;
+      if (run.error_occurred || run.iterations == 0 || (aggregate && run.aggregate_name != "median"))
         continue;
-      const std::string name = run.benchmark_name();
+      const std::string name = run.run_name.str();
       const double per = ToNanos(run.time_unit) / (name.rfind("HueDragStep", 0) == 0 ? kStepsPerDrag : 1);
       g_perStep[name] = {run.GetAdjustedRealTime() * per, run.GetAdjustedCPUTime() * per};
     }

@@ -1,6 +1,7 @@
 #include "raster/scaledrows.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 
@@ -15,6 +16,8 @@
 namespace host {
 
 namespace {
+
+constexpr int kAlphaShift = 24;  // of a pixel word
 
 // Two source rows mixed at weight w of the second (0..256), every byte to
 // 16 bits, in the bitmap's own layout.
@@ -84,16 +87,39 @@ ScaledRows::ScaledRows(const Bitmap& bitmap, const Rect& src, const Rect& dst, c
     const double fx = src.x + (area.x + i - dst.x + 0.5) * stepX_;
     columns_.push_back(nearest ? Tap{std::min(src.Right() - 1, int(fx)), 0, 0} : TapAt(fx - 0.5, src.x, src.Right()));
   }
-  if (nearest || columns_.empty()) return;
+  if (columns_.empty()) return;
+  if (nearest) {
+    for (const Tap& t : columns_) offsets_.push_back(t.first * bitmap.BytesPerPixel());
+    return;
+  }
+  if (useAlpha) {
+    std::vector<BlendTap> taps;
+    for (int i = 0; i < area.w; ++i)
+      taps.push_back(BlendTapAt(src.x + (area.x + i - dst.x + 0.5) * stepX_ - 0.5, src.x, src.Right()));
+    fast_ = premultiplied_.Plan(bitmap, taps);
+    return;
+  }
+  fast_ = bilinear_.Plan(bitmap, columns_);
+  if (fast_) return;
   const int left = columns_.front().first;
   const int bpp = bitmap.BytesPerPixel();
   for (const Tap& t : columns_) mixColumns_.push_back({bpp * (t.first - left), bpp * (t.second - left), t.weight});
-  if (!useAlpha) fast_ = bilinear_.Plan(bitmap, columns_);
 }
 
 ScaledRows::Tap ScaledRows::TapAt(double f, int lo, int hi) const {
-  const int i = int(std::floor(f));
-  return {std::clamp(i, lo, hi - 1), std::clamp(i + 1, lo, hi - 1), int(std::lround((f - i) * kOne))};
+  // floor and lround without the library calls, once a target row.
+  int i = int(f);
+  if (i > f) --i;
+  const double w = (f - i) * kOne;
+  int weight = int(w);
+  if (w - weight >= 0.5) ++weight;
+  return {std::clamp(i, lo, hi - 1), std::clamp(i + 1, lo, hi - 1), weight};
+}
+
+BlendTap ScaledRows::BlendTapAt(double f, int lo, int hi) {
+  const double whole = std::floor(f);
+  const int i = int(whole);
+  return {std::clamp(i, lo, hi - 1), std::clamp(i + 1, lo, hi - 1), float(f - whole)};
 }
 
 void ScaledRows::Row(int y, uint32_t* out) {
@@ -107,14 +133,39 @@ void ScaledRows::NearestRow(int y, uint32_t* out) const {
   const int sy = std::min(src_.Bottom() - 1, int(fy));
   const int bpp = bitmap_.BytesPerPixel();
   const uint8_t* row = bitmap_.Row(sy);
-  const uint8_t* alpha = bitmap_.AlphaRow(sy);
-  for (int i = 0; i < area_.w; ++i) {
-    const int x = columns_[size_t(i)].first;
-    const uint8_t* p = row + size_t(x) * bpp;
-    uint8_t a = bpp == 4 ? p[3] : alpha ? alpha[x] : uint8_t(255);
-    if (!useAlpha_) a = 255;
-    out[i] = Framebuffer::Pack({p[0], p[1], p[2], a});
+  const uint8_t* alpha = useAlpha_ && bpp == 3 ? bitmap_.AlphaRow(sy) : nullptr;
+  const uint32_t opaque = useAlpha_ && bpp == 4 ? 0 : 0xFF000000u;
+  // Four bytes a pixel read at once; at depth 24 the fourth is the next
+  // pixel's, there as long as the bitmap goes on past the pixel.
+  const int whole = bpp == 4 || sy + 1 < bitmap_.Height() ? area_.w : PixelsBefore(bitmap_.RowBytes() - 3);
+  // Pixels as little-endian words: alpha is the top byte.
+  static_assert(std::endian::native == std::endian::little);
+  const uint32_t colour = bpp == 4 ? 0xFFFFFFFFu : 0x00FFFFFFu;
+  const int* offsets = offsets_.data();
+  if (alpha) {
+    for (int i = 0; i < whole; ++i) {
+      uint32_t v;
+      std::memcpy(&v, row + offsets[i], 4);
+      out[i] = (v & colour) | uint32_t(alpha[columns_[size_t(i)].first]) << kAlphaShift;
+    }
+  } else {
+    for (int i = 0; i < whole; ++i) {
+      uint32_t v;
+      std::memcpy(&v, row + offsets[i], 4);
+      out[i] = (v & colour) | opaque;
+    }
   }
+  for (int i = whole; i < area_.w; ++i) {
+    const uint8_t* p = row + offsets[i];
+    out[i] = Framebuffer::Pack({p[0], p[1], p[2], alpha ? alpha[columns_[size_t(i)].first] : uint8_t(255)});
+  }
+}
+
+// Columns from the first whose byte offset stays below limit.
+int ScaledRows::PixelsBefore(int limit) const {
+  int n = 0;
+  while (n < area_.w && offsets_[size_t(n)] < limit) ++n;
+  return n;
 }
 
 void ScaledRows::OpaqueRow(int y, uint32_t* out) {
@@ -135,8 +186,12 @@ void ScaledRows::OpaqueRow(int y, uint32_t* out) {
   else MixColumns4(blend_.data(), &mixColumns_.front().first, area_.w, out);
 }
 
-void ScaledRows::PremultipliedRow(int y, uint32_t* out) const {
+void ScaledRows::PremultipliedRow(int y, uint32_t* out) {
   const double fy = src_.y + (y - dst_.y + 0.5) * stepY_;
+  if (fast_) {
+    premultiplied_.Row(BlendTapAt(fy - 0.5, src_.y, src_.Bottom()), out);
+    return;
+  }
   for (int i = 0; i < area_.w; ++i) {
     const double fx = src_.x + (area_.x + i - dst_.x + 0.5) * stepX_;
     out[i] = Framebuffer::Pack(SampleBilinear(bitmap_, src_, fx - 0.5, fy - 0.5));

@@ -9,6 +9,7 @@
 
 #include "raster/bilinearrows.h"
 #include "raster/bitmap.h"
+#include "raster/premultipliedrows.h"
 
 namespace host {
 
@@ -32,9 +33,11 @@ class ScaledRows {
   using Tap = ScaleTap;
 
   Tap TapAt(double f, int lo, int hi) const;
+  static BlendTap BlendTapAt(double f, int lo, int hi);
   void NearestRow(int y, uint32_t* out) const;
+  int PixelsBefore(int limit) const;
   void OpaqueRow(int y, uint32_t* out);
-  void PremultipliedRow(int y, uint32_t* out) const;
+  void PremultipliedRow(int y, uint32_t* out);
 
   const Bitmap& bitmap_;
   Rect src_, dst_, area_;
@@ -42,10 +45,12 @@ class ScaledRows {
   bool useAlpha_;
   double stepX_, stepY_;
   std::vector<Tap> columns_;
-  std::vector<Tap> mixColumns_;  // columns_ as offsets into blend_
-  std::vector<uint16_t> blend_;  // one row mixed vertically, a channel a number
-  BilinearRows bilinear_;        // the opaque smooth scale where the processor has it
-  bool fast_ = false;
+  std::vector<Tap> mixColumns_;      // columns_ as offsets into blend_
+  std::vector<uint16_t> blend_;      // one row mixed vertically, a channel a number
+  std::vector<int> offsets_;         // of each column's pixel in a row, nearest only
+  BilinearRows bilinear_;            // the opaque smooth scale where the processor has it
+  PremultipliedRows premultiplied_;  // and the one with alpha
+  bool fast_ = false;                // one of them is planned
 };
 
 }  // namespace host
