@@ -19,11 +19,8 @@
 
 #include "../tests/support/testpictures.h"
 #include "basebitmap.h"
-#include "color/colorfamily.h"
-#include "core/families.h"
+#include "benchpage.h"
 #include "core/filename.h"
-#include "gui/bitmapfamily.h"
-#include "hostaccess.h"
 #include "picture/colorimagemosaic.h"
 #include "picture/picturescaler.h"
 #include "picture/pictureview.h"
@@ -36,20 +33,7 @@ constexpr int kWidth = 4000;
 constexpr int kHeight = 3000;
 constexpr double kPixels = double(kWidth) * kHeight;
 
-struct HostTables
-{
-  GxaHostTable table{};
-  HostTables()
-  {
-    table.version = GXA_API_VERSION;
-    table.size = sizeof table;
-    table.bitmaps = host::BitmapFamily::Table();
-    table.color = host::ColorFamily();
-    table.filenames = host::FilenameFamily();
-    SetHostTable(&table);
-  }
-};
-const HostTables g_tables;
+const bench::ModuleHostTables g_tables;
 
 std::map<std::string, double> g_nanos;
 

@@ -3,17 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#if defined(__x86_64__) && defined(__GNUC__)
-#include <immintrin.h>
-#define GXA_BILINEAR_AVX2 1
-#endif
-
-#if defined(__GNUC__) && !defined(__clang__)
-// The vector helpers are always inlined, so their calling convention never
-// shows; GCC 12's 512-bit shifts start from an undefined vector it then warns of.
-#pragma GCC diagnostic ignored "-Wpsabi"
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-#endif
+#include "raster/vectorintrinsics.h"
 
 namespace host {
 
@@ -34,7 +24,7 @@ Pair Split(const ScaleTap& t) {
   return {t.first, t.second, 256 - t.weight, t.weight};
 }
 
-#ifdef GXA_BILINEAR_AVX2
+#ifdef GXA_X86_VECTORS
 const bool kHasAvx2 = __builtin_cpu_supports("avx2");
 
 // The last windows would read past the row (and the bitmap): those from a
@@ -168,7 +158,7 @@ GXA_AVX512 void DownRowsAvx512(const int16_t* top, const int16_t* bottom, int ke
 
 bool BilinearRows::Plan(const Bitmap& bitmap, const std::vector<ScaleTap>& columns) {
   bitmap_ = nullptr;
-#ifdef GXA_BILINEAR_AVX2
+#ifdef GXA_X86_VECTORS
   const int bpp = bitmap.BytesPerPixel();
   if (!kHasAvx2 || (bpp != 3 && bpp != 4) || columns.empty()) return false;
   count_ = int(columns.size());
@@ -219,7 +209,7 @@ const int16_t* BilinearRows::AcrossRow(int row, const int16_t* keep) {
   int slot = across_[0].row < across_[1].row ? 0 : 1;
   if (keep) slot = across_[0].mix.data() == keep ? 1 : 0;
   Across& a = across_[slot];
-#ifdef GXA_BILINEAR_AVX2
+#ifdef GXA_X86_VECTORS
   const auto across = kHasAvx512 ? AcrossAvx512 : AcrossAvx2;
   across(bitmap_->Row(row), bitmap_->RowBytes(), windows_.data(), picks_.data(), weights_.data(), groups_, firstTail_,
          a.mix.data());
@@ -232,7 +222,7 @@ void BilinearRows::Row(ScaleTap rows, uint32_t* out) {
   const Pair pair = Split(rows);
   const int16_t* top = AcrossRow(pair.first, nullptr);
   const int16_t* bottom = pair.second == pair.first ? top : AcrossRow(pair.second, top);
-#ifdef GXA_BILINEAR_AVX2
+#ifdef GXA_X86_VECTORS
   if (kHasAvx512) return DownRowsAvx512(top, bottom, pair.keep, pair.with, count_, out);
   DownRowsAvx2(top, bottom, pair.keep, pair.with, count_, out);
 #else

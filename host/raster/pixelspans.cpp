@@ -4,24 +4,13 @@
 #include <cstring>
 
 #include "raster/framebuffer.h"
-
-#if defined(__x86_64__) && defined(__GNUC__)
-#include <immintrin.h>
-#define GXA_SPAN_AVX2 1
-#endif
+#include "raster/vectorintrinsics.h"
 
 // Wider vectors where the processor has them, chosen once at load time.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 #define GXA_SPAN_CLONES __attribute__((target_clones("avx2", "default")))
 #else
 #define GXA_SPAN_CLONES
-#endif
-
-#if defined(__GNUC__) && !defined(__clang__)
-// The vector helpers are always inlined, so their calling convention never
-// shows; GCC 12's 512-bit intrinsics start from an undefined vector it then warns of.
-#pragma GCC diagnostic ignored "-Wpsabi"
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #endif
 
 namespace host {
@@ -103,7 +92,7 @@ GXA_SPAN_CLONES void BlendOverSpan(const uint8_t* src, uint32_t* dst, int count)
   BlendScalar(src + 4 * i, dst + i, count - i);
 }
 
-#ifdef GXA_SPAN_AVX2
+#ifdef GXA_X86_VECTORS
 // floor(x / 255) for every 16-bit x: (x * 0x8081) >> 23.
 __attribute__((target("avx2"))) inline __m256i Quotient255(__m256i x) {
   return _mm256_srli_epi16(_mm256_mulhi_epu16(x, _mm256_set1_epi16(int16_t(0x8081))), 7);
@@ -268,7 +257,7 @@ GXA_SPAN_AVX512 void BlendJoinedAvx512(const uint8_t* rgb, const uint8_t* alpha,
 #endif
 
 void BlendOverAny(const uint8_t* src, uint32_t* dst, int count) {
-#ifdef GXA_SPAN_AVX2
+#ifdef GXA_X86_VECTORS
   if (kHasAvx512) return BlendOverAvx512(src, dst, count);
   if (kHasAvx2) return BlendOverAvx2(src, dst, count);
 #endif
@@ -372,7 +361,7 @@ void PixelSpans::SplitAlpha(const uint8_t* rgba, uint8_t* rgb, uint8_t* alpha, i
 void PixelSpans::BlendOver(const uint8_t* rgba, uint32_t* dst, int count) { BlendOverAny(rgba, dst, count); }
 
 void PixelSpans::BlendJoined(const uint8_t* rgb, const uint8_t* alpha, uint32_t* dst, int count) {
-#ifdef GXA_SPAN_AVX2
+#ifdef GXA_X86_VECTORS
   if (kHasAvx512) return BlendJoinedAvx512(rgb, alpha, dst, count);
   if (kHasAvx2) return BlendJoinedAvx2(rgb, alpha, dst, count);
 #endif

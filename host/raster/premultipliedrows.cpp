@@ -4,24 +4,13 @@
 #include <cstring>
 
 #include "raster/pixelspans.h"
-
-#if defined(__x86_64__) && defined(__GNUC__)
-#include <immintrin.h>
-#define GXA_PREMULTIPLIED_AVX512 1
-#endif
-
-#if defined(__GNUC__) && !defined(__clang__)
-// The vector helpers are always inlined, so their calling convention never
-// shows; GCC 12's 512-bit intrinsics start from an undefined vector it then warns of.
-#pragma GCC diagnostic ignored "-Wpsabi"
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-#endif
+#include "raster/vectorintrinsics.h"
 
 namespace host {
 
 namespace {
 
-#ifdef GXA_PREMULTIPLIED_AVX512
+#ifdef GXA_X86_VECTORS
 #define GXA_AVX512 __attribute__((target("avx512f")))
 const bool kHasAvx512 = __builtin_cpu_supports("avx512f");
 
@@ -83,7 +72,7 @@ GXA_AVX512 void DownAvx512(const float* top, const float* bottom, float weight, 
 
 bool PremultipliedRows::Plan(const Bitmap& bitmap, const std::vector<BlendTap>& columns) {
   bitmap_ = nullptr;
-#ifdef GXA_PREMULTIPLIED_AVX512
+#ifdef GXA_X86_VECTORS
   const int bpp = bitmap.BytesPerPixel();
   if (!kHasAvx512 || !bitmap.HasAlpha() || (bpp != 3 && bpp != 4) || columns.empty()) return false;
   count_ = int(columns.size());
@@ -120,7 +109,7 @@ bool PremultipliedRows::Plan(const Bitmap& bitmap, const std::vector<BlendTap>& 
 }
 
 void PremultipliedRows::Premultiply(int row) {
-#ifdef GXA_PREMULTIPLIED_AVX512
+#ifdef GXA_X86_VECTORS
   const uint8_t* pixels = bitmap_->Row(row);
   const uint32_t* rgba = joined_.data();
   if (bitmap_->BytesPerPixel() == 3) {
@@ -143,7 +132,7 @@ const float* PremultipliedRows::AcrossRow(int row, const float* keep) {
   if (keep) slot = across_[0].mixed.data() == keep ? 1 : 0;
   Across& a = across_[slot];
   Premultiply(row);
-#ifdef GXA_PREMULTIPLIED_AVX512
+#ifdef GXA_X86_VECTORS
   AcrossAvx512(source_.data(), firsts_.data(), seconds_.data(), weights_.data(), count_, a.mixed.data());
 #endif
   a.row = row;
@@ -153,7 +142,7 @@ const float* PremultipliedRows::AcrossRow(int row, const float* keep) {
 void PremultipliedRows::Row(BlendTap rows, uint32_t* out) {
   const float* top = AcrossRow(rows.first, nullptr);
   const float* bottom = rows.second == rows.first ? top : AcrossRow(rows.second, top);
-#ifdef GXA_PREMULTIPLIED_AVX512
+#ifdef GXA_X86_VECTORS
   DownAvx512(top, bottom, rows.weight, count_, out);
 #else
   (void)bottom;
