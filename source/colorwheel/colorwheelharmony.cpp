@@ -27,6 +27,20 @@ double ColorWheelHarmony::AngleToHue(double angle)
   return std::clamp(angle / kTurn, 0.0, 1.0);
 }
 
+Result<void> ColorWheelHarmony::FillWith(const Vector& hsv, std::size_t count, ColorList& list)
+{
+  RETURN_IF_ERROR(list.SetCount(count));
+  for (std::size_t i = 0; i < count; ++i)
+    list[i].color = hsv;
+  return Ok();
+}
+
+double ColorWheelHarmony::SetHueAt(ColorList& list, std::size_t i, double angle)
+{
+  list[i].color.x = AngleToHue(angle);
+  return angle;
+}
+
 double ColorWheelHarmony::Radial(const Vector& hsv) const
 {
   return _owner.IsRadiusSaturation() ? hsv.y : hsv.z;

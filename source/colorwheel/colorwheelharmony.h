@@ -55,6 +55,10 @@ protected:
   double Rotate(double angle, double offset) const;
   static double AngleToHue(double angle);
   static double HueAngle(const Vector& hsv) { return kTurn * hsv.x; }
+  // A fixed-size rule's start: count entries, each hsv.
+  static Result<void> FillWith(const Vector& hsv, std::size_t count, ColorList& list);
+  // Entry i takes the hue at angle; the angle comes back, so chains nest.
+  static double SetHueAt(ColorList& list, std::size_t i, double angle);
   // The radius component: saturation when the radius is saturation, else value.
   double Radial(const Vector& hsv) const;
   void SetRadial(Vector& hsv, double component) const;

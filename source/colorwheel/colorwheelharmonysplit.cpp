@@ -11,15 +11,10 @@ ColorWheelHarmonySplit::ColorWheelHarmonySplit(const ColorWheel& owner)
 
 Result<void> ColorWheelHarmonySplit::Compute(const Vector& hsv, ColorList& list)
 {
-  RETURN_IF_ERROR(list.SetCount(3));
-  for (std::size_t i = 0; i < 3; ++i)
-    list[i].color = hsv;
+  RETURN_IF_ERROR(FillWith(hsv, 3, list));
   const double a = HueAngle(hsv);
   // The edited entry keeps the input; the others are derived from it.
-  const auto set = [&](std::size_t i, double angle) {
-    list[i].color.x = AngleToHue(angle);
-    return angle;
-  };
+  const auto set = [&](std::size_t i, double angle) { return SetHueAt(list, i, angle); };
   switch (list.GetSelectedIndex())
   {
     case 1: set(2, Rotate(set(0, Rotate(a, -kOffset)), -kOffset)); break;

@@ -11,15 +11,10 @@ ColorWheelHarmonyTetrad::ColorWheelHarmonyTetrad(const ColorWheel& owner)
 
 Result<void> ColorWheelHarmonyTetrad::Compute(const Vector& hsv, ColorList& list)
 {
-  RETURN_IF_ERROR(list.SetCount(4));
-  for (std::size_t i = 0; i < 4; ++i)
-    list[i].color = hsv;
+  RETURN_IF_ERROR(FillWith(hsv, 4, list));
   const double a = HueAngle(hsv);
   // The edited entry keeps the input; the others are derived from it.
-  const auto set = [&](std::size_t i, double angle) {
-    list[i].color.x = AngleToHue(angle);
-    return angle;
-  };
+  const auto set = [&](std::size_t i, double angle) { return SetHueAt(list, i, angle); };
   switch (list.GetSelectedIndex())
   {
     case 1:
