@@ -99,7 +99,11 @@ void InputDriver::Type(Widget& field, const std::string& text, Commit commit) {
   const Point p = Global(field, Point{WidgetStyle::kTextInset + 2, f.h / 2});
   std::vector<InputEvent> events = {InputEvent::MouseMove(p), InputEvent::MouseDown(p), InputEvent::MouseUp(p),
                                     InputEvent::MouseDown(p, GXA_CHANNEL_LEFT, 0, true), InputEvent::MouseUp(p)};
-  for (const InputEvent& e : InputEvent::Typing(text)) events.push_back(e);
+  for (const InputEvent& e : InputEvent::Typing(text)) {
+    events.push_back(e);
+    // Released again: a typed 'z' or space must not leave the zoom or pan hotkey held.
+    events.push_back(InputEvent::KeyUp(e.key, e.qualifiers));
+  }
   if (commit != Commit::None) {
     const int32_t key = commit == Commit::Enter ? GXA_KEY_ENTER : GXA_KEY_TAB;
     events.push_back(InputEvent::KeyDown(key));
