@@ -215,7 +215,7 @@ Outcome<Done> ScenarioRunner::Do(const ReadStep& s) {
   auto found = Gadget(s.target);
   if (!found) return R::Fail(found.Error());
   const Widget& w = *found.Value();
-  OrderedJson fields = {{"id", s.target.chooser}, {"gadget", *s.target.gadget}};
+  OrderedJson fields = {{"id", s.target.chooser}, {"gadget", EntryKey::Format(*s.target.gadget)}};
   if (auto n = w.Number()) fields["number"] = *n;
   if (auto t = w.Text()) fields["text"] = *t;
   if (auto c = w.Checked()) fields["checked"] = *c;

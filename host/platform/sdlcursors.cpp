@@ -7,6 +7,10 @@ namespace host {
 namespace {
 // Over something the mouse can take hold of and move (a marker, a handle).
 constexpr int32_t kCursorGrab = 20;
+// A click would add something (a sample on the picture).
+constexpr int32_t kCursorAdd = 41;
+// A click would be refused (no room for another sample).
+constexpr int32_t kCursorRefused = 8;
 }  // namespace
 
 SdlCursors::~SdlCursors() {
@@ -16,12 +20,14 @@ SdlCursors::~SdlCursors() {
 SDL_SystemCursor SdlCursors::SystemCursor(int32_t shape) {
   switch (shape) {
     case GXA_CURSOR_CROSS:
+    case kCursorAdd:
     case GXA_CURSOR_EYEDROPPER: return SDL_SYSTEM_CURSOR_CROSSHAIR;
     case GXA_CURSOR_HAND:
     case kCursorGrab:
     case GXA_CURSOR_DRAG_COPY:
     case GXA_CURSOR_COPY: return SDL_SYSTEM_CURSOR_HAND;
     case GXA_CURSOR_MOVE: return SDL_SYSTEM_CURSOR_SIZEALL;
+    case kCursorRefused:
     case GXA_CURSOR_FORBIDDEN: return SDL_SYSTEM_CURSOR_NO;
     case GXA_CURSOR_IBEAM: return SDL_SYSTEM_CURSOR_IBEAM;
     case GXA_CURSOR_SIZE_H: return SDL_SYSTEM_CURSOR_SIZEWE;

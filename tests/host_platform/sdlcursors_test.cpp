@@ -15,6 +15,10 @@ TEST(SdlCursors, EveryShapeTheChooserShowsHasAPointerOfItsOwn) {
   EXPECT_EQ(SdlCursors::SystemCursor(GXA_CURSOR_MOVE), SDL_SYSTEM_CURSOR_SIZEALL);
   EXPECT_EQ(SdlCursors::SystemCursor(GXA_CURSOR_COPY), SDL_SYSTEM_CURSOR_HAND);
   EXPECT_EQ(SdlCursors::SystemCursor(GXA_CURSOR_EYEDROPPER), SDL_SYSTEM_CURSOR_CROSSHAIR);
+  // Over the picture with Ctrl held: a sample would be added, or refused
+  // when the strip is full.
+  EXPECT_EQ(SdlCursors::SystemCursor(41), SDL_SYSTEM_CURSOR_CROSSHAIR);
+  EXPECT_EQ(SdlCursors::SystemCursor(8), SDL_SYSTEM_CURSOR_NO);
   // A shape the host does not know is the arrow, not a wrong pointer.
   EXPECT_EQ(SdlCursors::SystemCursor(999), SDL_SYSTEM_CURSOR_ARROW);
   EXPECT_EQ(SdlCursors::SystemCursor(GXA_CURSOR_ARROW), SDL_SYSTEM_CURSOR_ARROW);
