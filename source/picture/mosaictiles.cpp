@@ -9,17 +9,9 @@
 
 namespace
 {
-constexpr std::uint32_t kLastKey = 359;
-
 std::uint32_t MaxOf(const std::uint8_t* p)
 {
   return std::max(p[0], std::max(p[1], p[2]));
-}
-
-// A count and a key as one number: the larger count wins, then the smaller key.
-std::uint64_t Score(std::uint64_t count, std::uint32_t key)
-{
-  return count << 9 | (kLastKey - key);
 }
 }  // namespace
 
@@ -27,7 +19,7 @@ Result<void> MosaicTiles::Read(const BaseBitmap& picture)
 {
   Free();
   const std::int64_t width = picture.GetWidth(), height = picture.GetHeight();
-  _keys.reset(new (std::nothrow) std::uint16_t[static_cast<std::size_t>(width * height)]);
+  _keys.reset(new (std::nothrow) std::uint16_t[static_cast<std::size_t>(width * height + MosaicVotes::kReadPast)]());
   try
   {
     _band.resize(static_cast<std::size_t>(width * 3));
@@ -127,14 +119,17 @@ Result<void> MosaicTiles::ColourBand(const MosaicAxis& across, std::int64_t y0, 
   }
   // Converted apart from the counting, so that this loop runs without calls
   // or branches.
+  std::uint8_t* out = row;
   for (std::size_t tile = 0; tile < count; ++tile)
   {
-    const auto t = static_cast<std::int64_t>(tile);
-    std::uint8_t rgb[3];
+    std::uint8_t rgb[4] = {};
     MosaicColour::ToBytes(_means[tile].hue, _means[tile].saturation, _means[tile].value, rgb);
-    std::uint8_t* out = row + 3 * across.GetStart(t);
-    for (std::int64_t x = 0; x < across.GetWidth(t); ++x, out += 3)
-      std::memcpy(out, rgb, 3);
+    // Four bytes a pixel, each store's spare byte overwritten by the next.
+    const std::int64_t w = across.GetWidth(static_cast<std::int64_t>(tile));
+    for (std::int64_t x = 1; x < w; ++x, out += 3)
+      std::memcpy(out, rgb, 4);
+    std::memcpy(out, rgb, 3);
+    out += 3;
   }
   return Ok();
 }
@@ -144,9 +139,11 @@ MosaicTiles::Means MosaicTiles::TileMeans(std::int64_t x0, std::int64_t y0, std:
 {
   if constexpr (kSide > 0)
     w = h = kSide;
-  const Votes votes = CountKeys<kSide>(x0, y0, w, h);
-  const MosaicPixel::Tables& tables = MosaicPixel::GetTables();
   const std::uint16_t* keys = _keys.get() + y0 * _width + x0;
+  const MosaicVotes::Winner votes = _votes.Count(keys, _width, w, h);
+  const MosaicPixel::Tables& tables = MosaicPixel::GetTables();
+  // In most small tiles of a photo every pixel has the winning key.
+  const bool everyPixel = votes.count == w * h;
   double hueSum = 0.0, saturationSum = 0.0;
   std::uint64_t valueSum = 0;
   for (std::int64_t y = 0; y < h; ++y, keys += _width)
@@ -155,7 +152,7 @@ MosaicTiles::Means MosaicTiles::TileMeans(std::int64_t x0, std::int64_t y0, std:
     for (std::int64_t x = 0; x < w; ++x)
     {
       valueSum += MaxOf(pixels + 3 * x);
-      if (keys[x] != votes.key)
+      if (!everyPixel && keys[x] != votes.key)
         continue;
       double hue, saturation;
       MosaicPixel::HueSaturation(tables, pixels + 3 * x, votes.key, hue, saturation);
@@ -182,33 +179,4 @@ MosaicTiles::Means MosaicTiles::TileMeans(std::int64_t x0, std::int64_t y0, std:
   means.value =
       w * h == _valuesArea ? _values[valueSum] : static_cast<double>(valueSum) / (255.0 * static_cast<double>(w * h));
   return means;
-}
-
-template <std::int64_t kSide>
-MosaicTiles::Votes MosaicTiles::CountKeys(std::int64_t x0, std::int64_t y0, std::int64_t w, std::int64_t h)
-{
-  if constexpr (kSide > 0)
-    w = h = kSide;
-  // Counts only grow, so the best score seen after each count is the final
-  // one.
-  std::uint64_t best = 0;
-  std::uint32_t* counts = _counts;
-  const std::uint16_t* keys = _keys.get() + y0 * _width + x0;
-  for (std::int64_t y = 0; y < h; ++y, keys += _width)
-  {
-    for (std::int64_t x = 0; x < w; ++x)
-      best = std::max(best, Score(++counts[keys[x]], keys[x]));
-  }
-  keys = _keys.get() + y0 * _width + x0;
-  if (w * h > 4 * kKeys)
-    std::fill(counts, counts + kKeys, 0u);
-  else
-  {
-    for (std::int64_t y = 0; y < h; ++y, keys += _width)
-    {
-      for (std::int64_t x = 0; x < w; ++x)
-        counts[keys[x]] = 0;
-    }
-  }
-  return Votes{static_cast<std::int32_t>(kLastKey - (best & 511)), static_cast<std::int64_t>(best >> 9)};
 }

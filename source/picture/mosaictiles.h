@@ -4,15 +4,16 @@
 // (the smaller one on a tie), at the mean saturation of those pixels and the
 // mean value of the whole tile.
 //
-// Instead of sorting pixel records, a tile's keys are counted in a
-// histogram. Hue and saturation are then worked out for the winning key's
-// pixels only, and summed in picture order.
+// Instead of sorting pixel records, a tile's keys are counted (MosaicVotes).
+// Hue and saturation are then worked out for the winning key's pixels only,
+// and summed in picture order.
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 #include "basebitmap.h"
 #include "picture/mosaicaxis.h"
+#include "picture/mosaicvotes.h"
 #include "result.h"
 
 class MosaicTiles
@@ -30,17 +31,11 @@ public:
   Result<void> ColourBand(const MosaicAxis& across, std::int64_t y0, std::int64_t rows, std::uint8_t* row);
 
 private:
-  static constexpr std::int32_t kKeys = 360;
   static constexpr std::int64_t kValueTable = 4096;
   // Bands up to this size are read from the picture whole; taller ones a
   // tile row at a time.
   static constexpr std::int64_t kBandBytes = std::int64_t{4} << 20;
 
-  struct Votes
-  {
-    std::int32_t key = 0;
-    std::int64_t count = 0;
-  };
   // A tile's mean hue, saturation and value.
   struct Means
   {
@@ -52,8 +47,6 @@ private:
   // kSide > 0: a square tile of that side, whatever w and h say.
   template <std::int64_t kSide>
   Means TileMeans(std::int64_t x0, std::int64_t y0, std::int64_t w, std::int64_t h);
-  template <std::int64_t kSide>
-  Votes CountKeys(std::int64_t x0, std::int64_t y0, std::int64_t w, std::int64_t h);
 
   // The pixels of part of row y, valid until the next call.
   const std::uint8_t* PixelsAt(std::int64_t x0, std::int64_t y, std::int64_t w);
@@ -66,7 +59,7 @@ private:
   std::vector<std::uint8_t> _band;
   std::int64_t _bandY0 = 0;
   bool _bandWhole = false;
-  std::uint32_t _counts[kKeys] = {};
+  MosaicVotes _votes;
   std::vector<Means> _means;
   // Largest-component sum -> mean value, for the tile size of the band.
   std::vector<double> _values;
