@@ -76,6 +76,32 @@ const std::uint8_t* MosaicTiles::PixelsAt(std::int64_t x0, std::int64_t y, std::
   return _band.data();
 }
 
+Result<void> MosaicTiles::WorkOutFigures(std::int64_t rows)
+{
+  const auto size = static_cast<std::size_t>(rows * _width);
+  try
+  {
+    _hues.resize(size);
+    _saturations.resize(size);
+    _largest.resize(size);
+  }
+  catch (const std::bad_alloc&)
+  {
+    return OutOfMemoryError();
+  }
+  const MosaicPixel::Tables& tables = MosaicPixel::GetTables();
+  const std::uint16_t* keys = _keys.get() + _bandY0 * _width;
+  const std::uint8_t* pixels = _band.data();
+  for (std::size_t i = 0; i < size; ++i, pixels += 3)
+  {
+    // Every pixel's own key: the same figures as for the tile's winning
+    // key wherever they are summed.
+    MosaicPixel::HueSaturation(tables, pixels, keys[i], _hues[i], _saturations[i]);
+    _largest[i] = static_cast<std::uint8_t>(MaxOf(pixels));
+  }
+  return Ok();
+}
+
 Result<void> MosaicTiles::ColourBand(const MosaicAxis& across, std::int64_t y0, std::int64_t rows, std::uint8_t* row)
 {
   const auto count = static_cast<std::size_t>(across.GetCount());
@@ -96,6 +122,9 @@ Result<void> MosaicTiles::ColourBand(const MosaicAxis& across, std::int64_t y0, 
                           static_cast<std::int32_t>(_width), GXA_PIXEL_RGB8))
       return UnexpectedError("The picture refused a row.");
   }
+  _figuresWhole = _bandWhole && across.GetWidth(0) * rows <= kFiguresArea;
+  if (_figuresWhole)
+    RETURN_IF_ERROR(WorkOutFigures(rows));
   // The mean values of whole tiles, looked up rather than divided.
   const std::int64_t area = across.GetWidth(count > 2 ? 1 : 0) * rows;
   if (area != _valuesArea && area <= kValueTable)
@@ -141,23 +170,43 @@ MosaicTiles::Means MosaicTiles::TileMeans(std::int64_t x0, std::int64_t y0, std:
     w = h = kSide;
   const std::uint16_t* keys = _keys.get() + y0 * _width + x0;
   const MosaicVotes::Winner votes = _votes.Count(keys, _width, w, h);
-  const MosaicPixel::Tables& tables = MosaicPixel::GetTables();
   // In most small tiles of a photo every pixel has the winning key.
   const bool everyPixel = votes.count == w * h;
   double hueSum = 0.0, saturationSum = 0.0;
   std::uint64_t valueSum = 0;
-  for (std::int64_t y = 0; y < h; ++y, keys += _width)
+  if (_figuresWhole)
   {
-    const std::uint8_t* pixels = PixelsAt(x0, y0 + y, w);
-    for (std::int64_t x = 0; x < w; ++x)
+    const std::int64_t at = (y0 - _bandY0) * _width + x0;
+    const Figures figures{_hues.data() + at, _saturations.data() + at, _largest.data() + at};
+    for (std::int64_t y = 0; y < h; ++y, keys += _width)
     {
-      valueSum += MaxOf(pixels + 3 * x);
-      if (!everyPixel && keys[x] != votes.key)
-        continue;
-      double hue, saturation;
-      MosaicPixel::HueSaturation(tables, pixels + 3 * x, votes.key, hue, saturation);
-      hueSum += hue;
-      saturationSum += saturation;
+      const std::int64_t row = y * _width;
+      for (std::int64_t x = 0; x < w; ++x)
+      {
+        valueSum += figures.largest[row + x];
+        if (!everyPixel && keys[x] != votes.key)
+          continue;
+        hueSum += figures.hues[row + x];
+        saturationSum += figures.saturations[row + x];
+      }
+    }
+  }
+  else
+  {
+    const MosaicPixel::Tables& tables = MosaicPixel::GetTables();
+    for (std::int64_t y = 0; y < h; ++y, keys += _width)
+    {
+      const std::uint8_t* pixels = PixelsAt(x0, y0 + y, w);
+      for (std::int64_t x = 0; x < w; ++x)
+      {
+        valueSum += MaxOf(pixels + 3 * x);
+        if (!everyPixel && keys[x] != votes.key)
+          continue;
+        double hue, saturation;
+        MosaicPixel::HueSaturation(tables, pixels + 3 * x, votes.key, hue, saturation);
+        hueSum += hue;
+        saturationSum += saturation;
+      }
     }
   }
   Means means;

@@ -36,6 +36,18 @@ private:
   // tile row at a time.
   static constexpr std::int64_t kBandBytes = std::int64_t{4} << 20;
 
+  // Tiles up to this size are small enough that most of their pixels have
+  // the winning key: the figures of every pixel in the band are worked out
+  // in one go.
+  static constexpr std::int64_t kFiguresArea = 64;
+
+  // Hue, saturation and largest component of the band's pixels.
+  struct Figures
+  {
+    const double* hues;
+    const double* saturations;
+    const std::uint8_t* largest;
+  };
   // A tile's mean hue, saturation and value.
   struct Means
   {
@@ -48,6 +60,7 @@ private:
   template <std::int64_t kSide>
   Means TileMeans(std::int64_t x0, std::int64_t y0, std::int64_t w, std::int64_t h);
 
+  Result<void> WorkOutFigures(std::int64_t rows);
   // The pixels of part of row y, valid until the next call.
   const std::uint8_t* PixelsAt(std::int64_t x0, std::int64_t y, std::int64_t w);
 
@@ -59,6 +72,10 @@ private:
   std::vector<std::uint8_t> _band;
   std::int64_t _bandY0 = 0;
   bool _bandWhole = false;
+  std::vector<double> _hues;
+  std::vector<double> _saturations;
+  std::vector<std::uint8_t> _largest;
+  bool _figuresWhole = false;
   MosaicVotes _votes;
   std::vector<Means> _means;
   // Largest-component sum -> mean value, for the tile size of the band.

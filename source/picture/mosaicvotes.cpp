@@ -34,8 +34,8 @@ constexpr std::uint16_t kCounted = 0xFFFF;
 // Lanes from w mod 8 on, in the last vector of a row, lie outside the tile.
 __m128i OutsideLanes(std::int64_t w)
 {
-  static const std::uint16_t kLanes[16] = {0,        0,        0,        0,        0,        0,        0,        0,
-                                           kCounted, kCounted, kCounted, kCounted, kCounted, kCounted, kCounted, kCounted};
+  static const std::uint16_t kLanes[16] = {
+      0, 0, 0, 0, 0, 0, 0, 0, kCounted, kCounted, kCounted, kCounted, kCounted, kCounted, kCounted, kCounted};
   const std::int64_t inside = w % 8 == 0 ? 8 : w % 8;
   return _mm_loadu_si128(reinterpret_cast<const __m128i*>(kLanes + 8 - inside));
 }
@@ -131,8 +131,7 @@ bool MosaicVotes::Compare(const std::uint16_t* keys, std::int64_t stride, std::i
 #endif
 }
 
-MosaicVotes::Winner MosaicVotes::Tally(const std::uint16_t* keys, std::int64_t stride, std::int64_t w,
-                                       std::int64_t h)
+MosaicVotes::Winner MosaicVotes::Tally(const std::uint16_t* keys, std::int64_t stride, std::int64_t w, std::int64_t h)
 {
   for (std::int64_t y = 0; y < h; ++y)
   {

@@ -14,6 +14,7 @@
 #include "picture/mosaicaxis.h"
 #include "picture/mosaiccolour.h"
 #include "picture/mosaicpixel.h"
+#include "picture/mosaicvotes.h"
 #include "utils/colorconversions.h"
 
 namespace drawingtest {
@@ -234,6 +235,34 @@ TEST(MosaicColourTest, BytesEqualTheConversionRounded) {
   for (int i = 0; i < 1000000; ++i) check(unit(random), unit(random), unit(random));
 }
 
+TEST(MosaicVotesTest, WinnerIsTheMostFrequentKeyAndTheSmallerOnATie) {
+  // Key planes from one key to every key, tiles of every shape up to 40 x 40
+  // placed anywhere, the last ones ending at the plane's last key.
+  std::mt19937 random(16);
+  MosaicVotes votes;
+  for (const int kinds : {1, 2, 3, 5, 20, 360}) {
+    const int stride = 53, rows = 45;
+    std::vector<uint16_t> plane(stride * rows + MosaicVotes::kReadPast, 0);
+    std::vector<uint16_t> palette(kinds);
+    for (uint16_t& key : palette) key = uint16_t(random() % 360);
+    for (int i = 0; i < stride * rows; ++i) plane[i] = palette[random() % kinds];
+    for (int w = 1; w <= 40; ++w)
+      for (int h = 1; h <= 40; ++h) {
+        const bool last = (w + h) % 3 == 0;
+        const int x0 = last ? stride - w : int(random() % (stride - w + 1));
+        const int y0 = last ? rows - h : int(random() % (rows - h + 1));
+        const uint16_t* keys = plane.data() + y0 * stride + x0;
+        int counts[360] = {};
+        for (int y = 0; y < h; ++y)
+          for (int x = 0; x < w; ++x) ++counts[keys[y * stride + x]];
+        const int best = int(std::max_element(counts, counts + 360) - counts);
+        const MosaicVotes::Winner winner = votes.Count(keys, stride, w, h);
+        ASSERT_EQ(winner.key, best) << kinds << " kinds, " << w << " x " << h;
+        ASSERT_EQ(winner.count, counts[best]) << kinds << " kinds, " << w << " x " << h;
+      }
+  }
+}
+
 class MosaicMatchTest : public MosaicTest {
  protected:
   // Every tile at every level with tiles against the reference.
@@ -272,6 +301,21 @@ TEST_F(MosaicMatchTest, PalettesWithNoise) {
       return Rgb{jitter(c.r), jitter(c.g), jitter(c.b)};
     });
     ExpectEveryTileMatches("palette picture " + std::to_string(picture));
+  }
+}
+
+TEST_F(MosaicMatchTest, NoiseAndTwoColourChequers) {
+  // Pure noise gives tiles of many keys at every level; chequers of two
+  // colours tie in every tile of an even size.
+  std::mt19937 random(31);
+  MakePicture(70, 52, [&](int, int) { return Rgb{int(random() % 256), int(random() % 256), int(random() % 256)}; });
+  ExpectEveryTileMatches("noise");
+  for (int picture = 0; picture < 6; ++picture) {
+    const Rgb a{int(random() % 256), int(random() % 256), int(random() % 256)};
+    const Rgb b{int(random() % 256), int(random() % 256), int(random() % 256)};
+    const int cell = 1 + picture % 3;
+    MakePicture(37 + picture, 29, [&](int x, int y) { return (x / cell + y / cell) % 2 ? a : b; });
+    ExpectEveryTileMatches("chequer " + std::to_string(picture));
   }
 }
 
