@@ -1,6 +1,7 @@
 #include "raster/bilinearrows.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 #include "raster/vectorintrinsics.h"
@@ -9,8 +10,9 @@ namespace host {
 
 namespace {
 
-constexpr int kWindow = 16;  // bytes one shuffle picks from
+constexpr int kPixelBytes = 8;  // picks (and weights) a target pixel
 constexpr uint8_t kNone = 0x80;
+constexpr int kStep = 16;  // target pixels a step of the widest downward mix
 
 // A tap as two pixels and two weights that add up to 256, each below 256 so
 // that it fits an unsigned byte: a single pixel is taken twice at 128.
@@ -25,13 +27,11 @@ Pair Split(const ScaleTap& t) {
 }
 
 #ifdef GXA_X86_VECTORS
-const bool kHasAvx2 = __builtin_cpu_supports("avx2");
-
 // The last windows would read past the row (and the bitmap): those from a
 // copy of what the row has there.
-const uint8_t* Window(const uint8_t* row, int rowBytes, int at, uint8_t* copy) {
-  std::memset(copy, 0, kWindow);
-  std::memcpy(copy, row + at, size_t(std::clamp(rowBytes - at, 0, kWindow)));
+const uint8_t* Window(const uint8_t* row, int rowBytes, int at, int bytes, uint8_t* copy) {
+  std::memset(copy, 0, size_t(bytes));
+  std::memcpy(copy, row + at, size_t(std::clamp(rowBytes - at, 0, bytes)));
   return copy;
 }
 
@@ -48,17 +48,19 @@ __attribute__((target("avx2"))) inline void AcrossTwoLanes(const uint8_t* low, c
   _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), mixed);
 }
 
+// Windows of 16 bytes, one for two target pixels.
 __attribute__((target("avx2"))) void AcrossAvx2(const uint8_t* row, int rowBytes, const int* windows,
-                                                const uint8_t* picks, const uint8_t* weights, int groups, int firstTail,
+                                                const uint8_t* picks, const uint8_t* weights, int count, int firstTail,
                                                 int16_t* out) {
+  constexpr int kBytes = 16;
   int g = 0;
   for (; g + 2 <= firstTail; g += 2)
-    AcrossTwoLanes(row + windows[g], row + windows[g + 1], picks + kWindow * g, weights + kWindow * g, out + 8 * g);
-  uint8_t copies[2][kWindow];
-  for (; g < groups; g += 2) {
-    const uint8_t* low = g < firstTail ? row + windows[g] : Window(row, rowBytes, windows[g], copies[0]);
-    AcrossTwoLanes(low, Window(row, rowBytes, windows[g + 1], copies[1]), picks + kWindow * g, weights + kWindow * g,
-                   out + 8 * g);
+    AcrossTwoLanes(row + windows[g], row + windows[g + 1], picks + kBytes * g, weights + kBytes * g, out + 8 * g);
+  uint8_t copies[2][kBytes];
+  for (; g < count; g += 2) {
+    const uint8_t* low = g < firstTail ? row + windows[g] : Window(row, rowBytes, windows[g], kBytes, copies[0]);
+    AcrossTwoLanes(low, Window(row, rowBytes, windows[g + 1], kBytes, copies[1]), picks + kBytes * g,
+                   weights + kBytes * g, out + 8 * g);
   }
 }
 
@@ -96,60 +98,72 @@ __attribute__((target("avx2"))) void DownRowsAvx2(const int16_t* top, const int1
   }
 }
 
-// The same four pairs (eight pixels) at a time, where the processor has
-// 512-bit byte operations.
-#define GXA_AVX512 __attribute__((target("avx512f,avx512bw")))
-const bool kHasAvx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
-
-GXA_AVX512 inline void AcrossFourLanes(const uint8_t* const at[4], const uint8_t* picks, const uint8_t* weights,
-                                       int16_t* out) {
-  __m512i window = _mm512_zextsi128_si512(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at[0])));
-  window = _mm512_inserti32x4(window, _mm_loadu_si128(reinterpret_cast<const __m128i*>(at[1])), 1);
-  window = _mm512_inserti32x4(window, _mm_loadu_si128(reinterpret_cast<const __m128i*>(at[2])), 2);
-  window = _mm512_inserti32x4(window, _mm_loadu_si128(reinterpret_cast<const __m128i*>(at[3])), 3);
-  window = _mm512_xor_si512(window, _mm512_set1_epi8(int8_t(kNone)));
-  const __m512i picked = _mm512_shuffle_epi8(window, _mm512_loadu_si512(picks));
-  _mm512_storeu_si512(out, _mm512_maddubs_epi16(_mm512_loadu_si512(weights), picked));
-}
+// Eight target pixels a 64-byte window where the processor has 512-bit
+// byte permutes, and sums with an addend in one instruction.
+#define GXA_AVX512 __attribute__((target("avx512f,avx512bw,avx512vbmi,avx512vnni")))
 
 GXA_AVX512 void AcrossAvx512(const uint8_t* row, int rowBytes, const int* windows, const uint8_t* picks,
-                             const uint8_t* weights, int groups, int firstTail, int16_t* out) {
+                             const uint8_t* weights, int count, int firstTail, int16_t* out) {
+  constexpr int kBytes = 64;
+  const __m512i flip = _mm512_set1_epi8(int8_t(kNone));
+  auto across = [&](const uint8_t* at, int g) GXA_AVX512 {
+    const __m512i window = _mm512_xor_si512(_mm512_loadu_si512(at), flip);
+    const __m512i picked = _mm512_permutexvar_epi8(_mm512_loadu_si512(picks + kBytes * g), window);
+    _mm512_storeu_si512(out + 32 * g, _mm512_maddubs_epi16(_mm512_loadu_si512(weights + kBytes * g), picked));
+  };
   int g = 0;
-  for (; g + 4 <= firstTail; g += 4) {
-    const uint8_t* const at[4] = {row + windows[g], row + windows[g + 1], row + windows[g + 2], row + windows[g + 3]};
-    AcrossFourLanes(at, picks + kWindow * g, weights + kWindow * g, out + 8 * g);
-  }
-  uint8_t copies[4][kWindow];
-  for (; g < groups; g += 4) {
-    const uint8_t* at[4];
-    for (int k = 0; k < 4; ++k)
-      at[k] = g + k < firstTail ? row + windows[g + k] : Window(row, rowBytes, windows[g + k], copies[k]);
-    AcrossFourLanes(at, picks + kWindow * g, weights + kWindow * g, out + 8 * g);
-  }
+  for (; g < firstTail; ++g) across(row + windows[g], g);
+  uint8_t copy[kBytes];
+  for (; g < count; ++g) across(Window(row, rowBytes, windows[g], kBytes, copy), g);
 }
 
-GXA_AVX512 inline __m512i DownAvx512(const int16_t* top, const int16_t* bottom, __m512i weights) {
+// Where the third byte of each 32-bit sum goes: the sums of a 128-bit lane
+// (two pixels) are split by the interleave into its four first numbers and
+// its four last.
+struct Spread {
+  uint8_t at[64];
+  constexpr Spread() : at() {
+    for (int p = 0; p < 16; ++p) {
+      for (int c = 0; c < 4; ++c) {
+        const int e = (p % 8 % 2) * 4 + c, lane = p % 8 / 2;
+        at[4 * p + c] = uint8_t((e < 4 ? 0 : 64) + 4 * (4 * lane + e % 4) + 2);
+      }
+    }
+  }
+};
+constexpr Spread kSpread;
+
+// Eight pixels of two mixed rows down: four numbers a pixel to 32-bit sums
+// that already carry the bias back and the rounding.
+struct Sums {
+  __m512i low, high;
+};
+
+GXA_AVX512 inline Sums DownAvx512(const int16_t* top, const int16_t* bottom, __m512i weights) {
+  // The rows carry 128 x 256 less a number; the weights add to 256, the
+  // rounding adds half of 65536.
   const __m512i bias = _mm512_set1_epi32(128 * 65536 + 32768);
   const __m512i t = _mm512_loadu_si512(top), b = _mm512_loadu_si512(bottom);
-  const __m512i low = _mm512_madd_epi16(_mm512_unpacklo_epi16(t, b), weights);
-  const __m512i high = _mm512_madd_epi16(_mm512_unpackhi_epi16(t, b), weights);
-  return _mm512_packus_epi32(_mm512_srli_epi32(_mm512_add_epi32(low, bias), 16),
-                             _mm512_srli_epi32(_mm512_add_epi32(high, bias), 16));
+  return {_mm512_dpwssd_epi32(bias, _mm512_unpacklo_epi16(t, b), weights),
+          _mm512_dpwssd_epi32(bias, _mm512_unpackhi_epi16(t, b), weights)};
 }
 
 GXA_AVX512 void DownRowsAvx512(const int16_t* top, const int16_t* bottom, int keep, int with, int count,
                                uint32_t* out) {
   const __m512i weights = _mm512_set1_epi32(int(uint32_t(keep) | uint32_t(with) << 16));
   const __m512i alpha = _mm512_set1_epi32(int(0xFF000000u));
-  // Each lane packs two pixels of the first half and two of the second.
-  const __m512i order = _mm512_setr_epi64(0, 2, 4, 6, 1, 3, 5, 7);
-  for (int i = 0; i < count; i += 16) {
-    const __m512i first = DownAvx512(top + 4 * i, bottom + 4 * i, weights);
-    const __m512i second = DownAvx512(top + 4 * i + 32, bottom + 4 * i + 32, weights);
-    const __m512i bytes = _mm512_or_si512(_mm512_permutexvar_epi64(order, _mm512_packus_epi16(first, second)), alpha);
+  const __m512i spread = _mm512_loadu_si512(kSpread.at);
+  for (int i = 0; i < count; i += kStep) {
+    const Sums first = DownAvx512(top + 4 * i, bottom + 4 * i, weights);
+    const Sums second = DownAvx512(top + 4 * i + 32, bottom + 4 * i + 32, weights);
+    // The result is the third byte of each sum.
+    const __m512i bytes =
+        _mm512_mask_blend_epi8(__mmask64(0xFFFFFFFF00000000u), _mm512_permutex2var_epi8(first.low, spread, first.high),
+                               _mm512_permutex2var_epi8(second.low, spread, second.high));
+    const __m512i pixels = _mm512_or_si512(bytes, alpha);
     // A masked store only for the last few, as it is slow on some processors.
-    if (i + 16 <= count) _mm512_storeu_si512(out + i, bytes);
-    else _mm512_mask_storeu_epi32(out + i, __mmask16((1u << (count - i)) - 1), bytes);
+    if (i + kStep <= count) _mm512_storeu_si512(out + i, pixels);
+    else _mm512_mask_storeu_epi32(out + i, __mmask16((1u << (count - i)) - 1), pixels);
   }
 }
 #endif
@@ -157,76 +171,81 @@ GXA_AVX512 void DownRowsAvx512(const int16_t* top, const int16_t* bottom, int ke
 }  // namespace
 
 bool BilinearRows::Plan(const Bitmap& bitmap, const std::vector<ScaleTap>& columns) {
-  bitmap_ = nullptr;
-#ifdef GXA_X86_VECTORS
+  bitmap_ = &bitmap;
+  vectors_ = VectorUnits::Best();
   const int bpp = bitmap.BytesPerPixel();
-  if (!kHasAvx2 || (bpp != 3 && bpp != 4) || columns.empty()) return false;
+  bool laid = false;
+  if ((bpp == 3 || bpp == 4) && !columns.empty()) {
+    // A step too long for the wide windows may still fit the narrow ones.
+    if (vectors_ == Vectors::Avx512) laid = Lay(columns, 8, 64);
+    if (!laid && vectors_ != Vectors::None) laid = Lay(columns, 2, 16);
+  }
+  if (!laid) {
+    bitmap_ = nullptr;
+    return false;
+  }
+  across_.Reset(size_t(windows_.size() * span_) * 4);
+  return true;
+}
+
+bool BilinearRows::Lay(const std::vector<ScaleTap>& columns, int span, int bytes) {
+  const int bpp = bitmap_->BytesPerPixel();
   count_ = int(columns.size());
-  // Eight pairs (sixteen pixels) a step of the widest downward mix.
-  groups_ = (count_ + 15) / 16 * 8;
-  windows_.assign(size_t(groups_), 0);
-  picks_.assign(size_t(groups_) * kWindow, kNone);
-  weights_.assign(size_t(groups_) * kWindow, 0);
-  firstTail_ = groups_;
-  const int rowBytes = bitmap.RowBytes();
-  for (int g = 0; g < groups_; ++g) {
-    const Pair pairs[2] = {Split(columns[size_t(std::min(2 * g, count_ - 1))]),
-                           Split(columns[size_t(std::min(2 * g + 1, count_ - 1))])};
-    const int base = std::min({pairs[0].first, pairs[0].second, pairs[1].first, pairs[1].second});
-    const int last = std::max({pairs[0].first, pairs[0].second, pairs[1].first, pairs[1].second});
-    if ((last - base + 1) * bpp > kWindow) return false;
+  span_ = span;
+  const int padded = (count_ + kStep - 1) / kStep * kStep;
+  const int windows = padded / span;
+  windows_.assign(size_t(windows), 0);
+  Line none;
+  std::fill_n(none.bytes, sizeof none.bytes, kNone);
+  picks_.assign(size_t(padded) * kPixelBytes / sizeof(Line), none);
+  weights_.assign(picks_.size(), Line{});
+  firstTail_ = windows;
+  std::vector<Pair> pairs(static_cast<size_t>(span));
+  for (int g = 0; g < windows; ++g) {
+    int base = INT_MAX, last = 0;
+    for (int j = 0; j < span; ++j) {
+      const Pair& p = pairs[size_t(j)] = Split(columns[size_t(std::min(g * span + j, count_ - 1))]);
+      base = std::min({base, p.first, p.second});
+      last = std::max({last, p.first, p.second});
+    }
+    if ((last - base + 1) * bpp > bytes) return false;
     windows_[size_t(g)] = base * bpp;
-    if (firstTail_ == groups_ && base * bpp + kWindow > rowBytes) firstTail_ = g;
-    for (int j = 0; j < 2; ++j) {
-      uint8_t* pick = picks_.data() + kWindow * g + 8 * j;
-      uint8_t* weight = weights_.data() + kWindow * g + 8 * j;
+    if (firstTail_ == windows && base * bpp + bytes > bitmap_->RowBytes()) firstTail_ = g;
+    for (int j = 0; j < span; ++j) {
+      const Pair& p = pairs[size_t(j)];
+      uint8_t* pick = picks_.front().bytes + size_t(g * span + j) * kPixelBytes;
+      uint8_t* weight = weights_.front().bytes + size_t(g * span + j) * kPixelBytes;
       for (int c = 0; c < 3; ++c) {
-        pick[2 * c] = uint8_t((pairs[j].first - base) * bpp + c);
-        pick[2 * c + 1] = uint8_t((pairs[j].second - base) * bpp + c);
-        weight[2 * c] = uint8_t(pairs[j].keep);
-        weight[2 * c + 1] = uint8_t(pairs[j].with);
+        pick[2 * c] = uint8_t((p.first - base) * bpp + c);
+        pick[2 * c + 1] = uint8_t((p.second - base) * bpp + c);
+        weight[2 * c] = uint8_t(p.keep);
+        weight[2 * c + 1] = uint8_t(p.with);
       }
     }
   }
-  for (Across& a : across_) {
-    a.row = -1;
-    a.mix.assign(size_t(groups_) * 8, 0);
-  }
-  bitmap_ = &bitmap;
   return true;
-#else
-  (void)bitmap;
-  (void)columns;
-  return false;
-#endif
 }
 
-const int16_t* BilinearRows::AcrossRow(int row, const int16_t* keep) {
-  for (const Across& a : across_) {
-    if (a.row == row) return a.mix.data();
-  }
-  // Target rows go down, so the upper row held is the one not needed again.
-  int slot = across_[0].row < across_[1].row ? 0 : 1;
-  if (keep) slot = across_[0].mix.data() == keep ? 1 : 0;
-  Across& a = across_[slot];
+void BilinearRows::Across(int row, int16_t* out) const {
 #ifdef GXA_X86_VECTORS
-  const auto across = kHasAvx512 ? AcrossAvx512 : AcrossAvx2;
-  across(bitmap_->Row(row), bitmap_->RowBytes(), windows_.data(), picks_.data(), weights_.data(), groups_, firstTail_,
-         a.mix.data());
+  const auto across = span_ == 8 ? AcrossAvx512 : AcrossAvx2;
+  across(bitmap_->Row(row), bitmap_->RowBytes(), windows_.data(), picks_.front().bytes, weights_.front().bytes,
+         int(windows_.size()), firstTail_, out);
+#else
+  (void)row;
+  (void)out;
 #endif
-  a.row = row;
-  return a.mix.data();
 }
 
 void BilinearRows::Row(ScaleTap rows, uint32_t* out) {
   const Pair pair = Split(rows);
-  const int16_t* top = AcrossRow(pair.first, nullptr);
-  const int16_t* bottom = pair.second == pair.first ? top : AcrossRow(pair.second, top);
+  const int16_t *top, *bottom;
+  across_.Pair(
+      pair.first, pair.second, [this](int row, int16_t* mix) { Across(row, mix); }, top, bottom);
 #ifdef GXA_X86_VECTORS
-  if (kHasAvx512) return DownRowsAvx512(top, bottom, pair.keep, pair.with, count_, out);
+  if (vectors_ == Vectors::Avx512) return DownRowsAvx512(top, bottom, pair.keep, pair.with, count_, out);
   DownRowsAvx2(top, bottom, pair.keep, pair.with, count_, out);
 #else
-  (void)bottom;
   (void)out;
 #endif
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The opaque smooth scale at memory speed: each source row is mixed across
-// once (two taps a target pixel, picked by byte shuffles from a 16-byte
-// window, multiplied and added in one instruction) and kept while the next
+// once (two taps a target pixel, picked by byte permutes from a window of
+// the row, multiplied and added in one instruction) and kept while the next
 // target row needs it; a target row then mixes two such rows down. Weights
 // are the two-tap 1/256 weights of ScaledRows and the result is its integer
 // sum to the bit: the pixel values are carried less 128 and the weights
@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "raster/bitmap.h"
+#include "raster/heldrows.h"
+#include "raster/vectorunits.h"
 
 namespace host {
 
@@ -22,29 +24,30 @@ struct ScaleTap {
 
 class BilinearRows {
  public:
-  // False (and unusable) without AVX2, for another depth, or for steps too
-  // long to find a target pixel pair's taps within 16 bytes.
+  // False (and unusable) without vectors, for another depth, or for steps
+  // too long to find the taps of a window's target pixels within it.
   bool Plan(const Bitmap& bitmap, const std::vector<ScaleTap>& columns);
   // One opaque target row mixed from the source rows of the tap.
   void Row(ScaleTap rows, uint32_t* out);
 
  private:
-  struct Across {
-    int row = -1;              // source row it holds, -1 none
-    std::vector<int16_t> mix;  // four numbers a target pixel, less 128 x 256
-  };
-
-  // The mixed row, made in the slot that does not hold keep.
-  const int16_t* AcrossRow(int row, const int16_t* keep);
+  // The taps laid out for windows of span target pixels and bytes bytes.
+  bool Lay(const std::vector<ScaleTap>& columns, int span, int bytes);
+  void Across(int row, int16_t* out) const;
 
   const Bitmap* bitmap_ = nullptr;
-  int count_ = 0;                 // target pixels
-  int groups_ = 0;                // pairs of them, rounded up to an even number
-  int firstTail_ = 0;             // first pair whose window passes the row's end
-  std::vector<int> windows_;      // byte offset of each pair's window in the row
-  std::vector<uint8_t> picks_;    // shuffle control, 16 bytes a pair
-  std::vector<uint8_t> weights_;  // unsigned weights matching the picks
-  Across across_[2];
+  Vectors vectors_ = Vectors::None;
+  int count_ = 0;             // target pixels
+  int span_ = 0;              // target pixels a window
+  int firstTail_ = 0;         // first window that passes the row's end
+  std::vector<int> windows_;  // byte offset of each window in the row
+  // Whole cache lines, so that no load of a window's tables splits.
+  struct alignas(64) Line {
+    uint8_t bytes[64];
+  };
+  std::vector<Line> picks_;    // permute control, 8 bytes a target pixel
+  std::vector<Line> weights_;  // unsigned weights matching the picks
+  HeldRows<int16_t> across_;   // four numbers a target pixel, less 128 x 256
 };
 
 }  // namespace host

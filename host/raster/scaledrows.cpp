@@ -99,6 +99,9 @@ ScaledRows::ScaledRows(const Bitmap& bitmap, const Rect& src, const Rect& dst, c
     fast_ = premultiplied_.Plan(bitmap, taps);
     return;
   }
+  // Worked out ahead, so that no row waits on its own tap.
+  for (int y = area.y; y < area.Bottom(); ++y)
+    rows_.push_back(TapAt(src.y + (y - dst.y + 0.5) * stepY_ - 0.5, src.y, src.Bottom()));
   fast_ = bilinear_.Plan(bitmap, columns_);
   if (fast_) return;
   const int left = columns_.front().first;
@@ -169,7 +172,7 @@ int ScaledRows::PixelsBefore(int limit) const {
 }
 
 void ScaledRows::OpaqueRow(int y, uint32_t* out) {
-  const Tap rows = TapAt(src_.y + (y - dst_.y + 0.5) * stepY_ - 0.5, src_.y, src_.Bottom());
+  const Tap rows = rows_[size_t(y - area_.y)];
   if (fast_) {
     bilinear_.Row(rows, out);
     return;

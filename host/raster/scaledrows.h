@@ -45,6 +45,7 @@ class ScaledRows {
   bool useAlpha_;
   double stepX_, stepY_;
   std::vector<Tap> columns_;
+  std::vector<Tap> rows_;            // of each area row, smooth opaque only
   std::vector<Tap> mixColumns_;      // columns_ as offsets into blend_
   std::vector<uint16_t> blend_;      // one row mixed vertically, a channel a number
   std::vector<int> offsets_;         // of each column's pixel in a row, nearest only
