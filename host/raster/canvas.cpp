@@ -117,12 +117,14 @@ void Canvas::BlitPhysical(const Bitmap& bitmap, const Rect& src, const Rect& dst
     for (int y = area.y; y < area.Bottom(); ++y) rows.Row(y, target_.Row(y) + area.x);
     return;
   }
+  if (!disabled) {
+    for (int y = area.y; y < area.Bottom(); ++y) rows.BlendRow(y, target_.Row(y) + area.x);
+    return;
+  }
   if (line_.size() < size_t(area.w)) line_.resize(size_t(area.w));
   for (int y = area.y; y < area.Bottom(); ++y) {
     rows.Row(y, line_.data());
-    if (disabled) {
-      for (int i = 0; i < area.w; ++i) line_[i] = Framebuffer::Pack(DisabledLook(Framebuffer::Unpack(line_[i])));
-    }
+    for (int i = 0; i < area.w; ++i) line_[i] = Framebuffer::Pack(DisabledLook(Framebuffer::Unpack(line_[i])));
     PixelSpans::BlendOver(reinterpret_cast<const uint8_t*>(line_.data()), target_.Row(y) + area.x, area.w);
   }
 }

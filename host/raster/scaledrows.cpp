@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "raster/framebuffer.h"
+#include "raster/pixelspans.h"
 
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 #define GXA_ROW_CLONES __attribute__((target_clones("avx2", "default")))
@@ -89,7 +90,12 @@ ScaledRows::ScaledRows(const Bitmap& bitmap, const Rect& src, const Rect& dst, c
   }
   if (columns_.empty()) return;
   if (nearest) {
-    for (const Tap& t : columns_) offsets_.push_back(t.first * bitmap.BytesPerPixel());
+    std::vector<int> xs;
+    for (const Tap& t : columns_) {
+      offsets_.push_back(t.first * bitmap.BytesPerPixel());
+      xs.push_back(t.first);
+    }
+    fast_ = nearestRows_.Plan(bitmap, xs, useAlpha);
     return;
   }
   if (useAlpha) {
@@ -131,9 +137,21 @@ void ScaledRows::Row(int y, uint32_t* out) {
   else PremultipliedRow(y, out);
 }
 
-void ScaledRows::NearestRow(int y, uint32_t* out) const {
+void ScaledRows::BlendRow(int y, uint32_t* dst) {
+  if (nearest_ && fast_) return nearestRows_.BlendRow(NearestSourceRow(y), dst);
+  if (line_.size() < size_t(area_.w)) line_.resize(size_t(area_.w));
+  Row(y, line_.data());
+  PixelSpans::BlendOver(reinterpret_cast<const uint8_t*>(line_.data()), dst, area_.w);
+}
+
+int ScaledRows::NearestSourceRow(int y) const {
   const double fy = src_.y + (y - dst_.y + 0.5) * stepY_;
-  const int sy = std::min(src_.Bottom() - 1, int(fy));
+  return std::min(src_.Bottom() - 1, int(fy));
+}
+
+void ScaledRows::NearestRow(int y, uint32_t* out) const {
+  const int sy = NearestSourceRow(y);
+  if (fast_) return nearestRows_.Row(sy, out);
   const int bpp = bitmap_.BytesPerPixel();
   const uint8_t* row = bitmap_.Row(sy);
   const uint8_t* alpha = useAlpha_ && bpp == 3 ? bitmap_.AlphaRow(sy) : nullptr;

@@ -9,6 +9,7 @@
 
 #include "raster/bilinearrows.h"
 #include "raster/bitmap.h"
+#include "raster/nearestrows.h"
 #include "raster/premultipliedrows.h"
 
 namespace host {
@@ -21,6 +22,8 @@ class ScaledRows {
 
   // Target row y of the area into out (area.w pixels).
   void Row(int y, uint32_t* out);
+  // The same row blended over dst by the host's rule.
+  void BlendRow(int y, uint32_t* dst);
   // Without the alpha flag every row is opaque, so it may go straight to
   // the target.
   bool RowsAreOpaque() const { return !useAlpha_; }
@@ -34,6 +37,7 @@ class ScaledRows {
 
   Tap TapAt(double f, int lo, int hi) const;
   static BlendTap BlendTapAt(double f, int lo, int hi);
+  int NearestSourceRow(int y) const;
   void NearestRow(int y, uint32_t* out) const;
   int PixelsBefore(int limit) const;
   void OpaqueRow(int y, uint32_t* out);
@@ -49,6 +53,8 @@ class ScaledRows {
   std::vector<Tap> mixColumns_;      // columns_ as offsets into blend_
   std::vector<uint16_t> blend_;      // one row mixed vertically, a channel a number
   std::vector<int> offsets_;         // of each column's pixel in a row, nearest only
+  std::vector<uint32_t> line_;       // a row on its way to be blended
+  NearestRows nearestRows_;          // the nearest scale where the processor has it
   BilinearRows bilinear_;            // the opaque smooth scale where the processor has it
   PremultipliedRows premultiplied_;  // and the one with alpha
   bool fast_ = false;                // one of them is planned
