@@ -42,10 +42,12 @@ struct MosaicPixel
   static const Tables& GetTables();
 
   // Hue and saturation of a pixel with the given key: the conversion's own
-  // steps, without its branches or its division by the span.
-  static void HueSaturation(const Tables& tables, const std::uint8_t* rgb, std::int32_t key, double& hue,
-                            double& saturation)
+  // steps, without its branches or its division by the span. Returns the
+  // largest component, which the value needs.
+  static std::uint8_t HueSaturation(const Tables& tables, const std::uint8_t* rgb, std::int32_t key, double& hue,
+                                    double& saturation)
   {
+    static constexpr double kSectorStart[3] = {0.0, 2.0, 4.0};
     const std::uint8_t r = rgb[0], g = rgb[1], b = rgb[2];
     const std::uint8_t max = r > g ? (r > b ? r : b) : (g > b ? g : b);
     const std::uint8_t min = r < g ? (r < b ? r : b) : (g < b ? g : b);
@@ -56,12 +58,13 @@ struct MosaicPixel
     const std::uint8_t first = rgb[sector == 2 ? 0 : sector + 1], second = rgb[sector == 0 ? 2 : sector - 1];
     const double* c = tables.components.data();
     const Tables::Span& figures = tables.spans[span];
-    double h = (c[first] - c[second]) * figures.inverse + 2.0 * sector;
+    double h = (c[first] - c[second]) * figures.inverse + kSectorStart[sector];
     // Only a red hue below the red axis is negative.
     const double turn = sector == 0 && first < second ? 1.0 : 0.0;
     h = h / 6.0 + turn;
     // Key 0 holds the hues that rounded up to a full turn; they count as 0.
     hue = key == 0 && h > 0.5 ? 0.0 : h;
     saturation = figures.saturation;
+    return max;
   }
 };

@@ -92,12 +92,14 @@ Result<void> MosaicTiles::WorkOutFigures(std::int64_t rows)
   const MosaicPixel::Tables& tables = MosaicPixel::GetTables();
   const std::uint16_t* keys = _keys.get() + _bandY0 * _width;
   const std::uint8_t* pixels = _band.data();
+  double* hues = _hues.data();
+  double* saturations = _saturations.data();
+  std::uint8_t* largest = _largest.data();
   for (std::size_t i = 0; i < size; ++i, pixels += 3)
   {
     // Every pixel's own key: the same figures as for the tile's winning
     // key wherever they are summed.
-    MosaicPixel::HueSaturation(tables, pixels, keys[i], _hues[i], _saturations[i]);
-    _largest[i] = static_cast<std::uint8_t>(MaxOf(pixels));
+    largest[i] = MosaicPixel::HueSaturation(tables, pixels, keys[i], hues[i], saturations[i]);
   }
   return Ok();
 }
@@ -178,9 +180,11 @@ MosaicTiles::Means MosaicTiles::TileMeans(std::int64_t x0, std::int64_t y0, std:
   {
     const std::int64_t at = (y0 - _bandY0) * _width + x0;
     const Figures figures{_hues.data() + at, _saturations.data() + at, _largest.data() + at};
+#pragma GCC unroll 4
     for (std::int64_t y = 0; y < h; ++y, keys += _width)
     {
       const std::int64_t row = y * _width;
+#pragma GCC unroll 4
       for (std::int64_t x = 0; x < w; ++x)
       {
         valueSum += figures.largest[row + x];
