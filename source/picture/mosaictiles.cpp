@@ -7,11 +7,76 @@
 #include "picture/mosaiccolour.h"
 #include "picture/mosaicpixel.h"
 
+#if defined(__SSE2__) && defined(__x86_64__)
+#include <emmintrin.h>
+#define MOSAIC_VECTORS 1
+#endif
+
 namespace
 {
+// Bytes the band buffer holds past its last pixel, for reads of whole vectors.
+constexpr std::size_t kBandPast = 16;
+
 std::uint32_t MaxOf(const std::uint8_t* p)
 {
   return std::max(p[0], std::max(p[1], p[2]));
+}
+
+// The largest components of w pixels added up, five pixels to a vector
+// (reading one byte past the last).
+std::uint64_t LargestSum(const std::uint8_t* pixels, std::int64_t w)
+{
+  std::uint64_t sum = 0;
+  std::int64_t x = 0;
+#if defined(MOSAIC_VECTORS)
+  // Where each pixel's red lands once its green and blue are shifted onto it.
+  const __m128i reds = _mm_setr_epi8(-1, 0, 0, -1, 0, 0, -1, 0, 0, -1, 0, 0, -1, 0, 0, 0);
+  __m128i sums = _mm_setzero_si128();
+  for (; x + 5 <= w; x += 5)
+  {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels + 3 * x));
+    const __m128i largest = _mm_max_epu8(v, _mm_max_epu8(_mm_srli_si128(v, 1), _mm_srli_si128(v, 2)));
+    sums = _mm_add_epi64(sums, _mm_sad_epu8(_mm_and_si128(largest, reds), _mm_setzero_si128()));
+  }
+  sum = static_cast<std::uint64_t>(_mm_cvtsi128_si64(sums) + _mm_cvtsi128_si64(_mm_unpackhi_epi64(sums, sums)));
+#endif
+  for (; x < w; ++x)
+    sum += MaxOf(pixels + 3 * x);
+  return sum;
+}
+
+// Hue and saturation of the pixels whose key is the given one added in
+// picture order; keys are compared eight at a time (reading up to seven
+// past the last).
+void AddMatching(const std::uint8_t* pixels, const std::uint16_t* keys, std::int64_t w, std::int32_t key,
+                 double& hueSum, double& saturationSum)
+{
+  const MosaicPixel::Tables& tables = MosaicPixel::GetTables();
+  auto add = [&](std::int64_t x) {
+    double hue, saturation;
+    MosaicPixel::HueSaturation(tables, pixels + 3 * x, key, hue, saturation);
+    hueSum += hue;
+    saturationSum += saturation;
+  };
+#if defined(MOSAIC_VECTORS)
+  const __m128i wanted = _mm_set1_epi16(static_cast<short>(key));
+  for (std::int64_t x = 0; x < w; x += 8)
+  {
+    auto same = static_cast<std::uint32_t>(
+        _mm_movemask_epi8(_mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(keys + x)), wanted)));
+    if (w - x < 8)
+      same &= (1u << (2 * (w - x))) - 1;
+    // Two mask bits a key.
+    for (; same != 0; same &= same - 1, same &= same - 1)
+      add(x + __builtin_ctz(same) / 2);
+  }
+#else
+  for (std::int64_t x = 0; x < w; ++x)
+  {
+    if (keys[x] == key)
+      add(x);
+  }
+#endif
 }
 }  // namespace
 
@@ -22,7 +87,7 @@ Result<void> MosaicTiles::Read(const BaseBitmap& picture)
   _keys.reset(new (std::nothrow) std::uint16_t[static_cast<std::size_t>(width * height + MosaicVotes::kReadPast)]());
   try
   {
-    _band.resize(static_cast<std::size_t>(width * 3));
+    _band.resize(static_cast<std::size_t>(width * 3) + kBandPast);
   }
   catch (const std::bad_alloc&)
   {
@@ -112,7 +177,7 @@ Result<void> MosaicTiles::ColourBand(const MosaicAxis& across, std::int64_t y0, 
   try
   {
     _means.resize(count);
-    _band.resize(static_cast<std::size_t>((_bandWhole ? rows : 1) * _width * 3));
+    _band.resize(static_cast<std::size_t>((_bandWhole ? rows : 1) * _width * 3) + kBandPast);
   }
   catch (const std::bad_alloc&)
   {
@@ -197,20 +262,11 @@ MosaicTiles::Means MosaicTiles::TileMeans(std::int64_t x0, std::int64_t y0, std:
   }
   else
   {
-    const MosaicPixel::Tables& tables = MosaicPixel::GetTables();
     for (std::int64_t y = 0; y < h; ++y, keys += _width)
     {
       const std::uint8_t* pixels = PixelsAt(x0, y0 + y, w);
-      for (std::int64_t x = 0; x < w; ++x)
-      {
-        valueSum += MaxOf(pixels + 3 * x);
-        if (!everyPixel && keys[x] != votes.key)
-          continue;
-        double hue, saturation;
-        MosaicPixel::HueSaturation(tables, pixels + 3 * x, votes.key, hue, saturation);
-        hueSum += hue;
-        saturationSum += saturation;
-      }
+      valueSum += LargestSum(pixels, w);
+      AddMatching(pixels, keys, w, votes.key, hueSum, saturationSum);
     }
   }
   Means means;
