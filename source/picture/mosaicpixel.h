@@ -41,6 +41,13 @@ struct MosaicPixel
   };
   static const Tables& GetTables();
 
+  // HueSaturation of n pixels, each with its own key, into hues,
+  // saturations and largest; four pixels at a time where the processor has
+  // the vectors for it, with the same operations in the same order. Reads up
+  // to four bytes past the last pixel.
+  static void RowFigures(const std::uint8_t* rgb, const std::uint16_t* keys, std::int64_t n, double* hues,
+                         double* saturations, std::uint8_t* largest);
+
   // Hue and saturation of a pixel with the given key: the conversion's own
   // steps, without its branches or its division by the span. Returns the
   // largest component, which the value needs.

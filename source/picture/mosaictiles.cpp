@@ -154,18 +154,10 @@ Result<void> MosaicTiles::WorkOutFigures(std::int64_t rows)
   {
     return OutOfMemoryError();
   }
-  const MosaicPixel::Tables& tables = MosaicPixel::GetTables();
-  const std::uint16_t* keys = _keys.get() + _bandY0 * _width;
-  const std::uint8_t* pixels = _band.data();
-  double* hues = _hues.data();
-  double* saturations = _saturations.data();
-  std::uint8_t* largest = _largest.data();
-  for (std::size_t i = 0; i < size; ++i, pixels += 3)
-  {
-    // Every pixel's own key: the same figures as for the tile's winning
-    // key wherever they are summed.
-    largest[i] = MosaicPixel::HueSaturation(tables, pixels, keys[i], hues[i], saturations[i]);
-  }
+  // Every pixel's own key: the same figures as for the tile's winning key
+  // wherever they are summed.
+  MosaicPixel::RowFigures(_band.data(), _keys.get() + _bandY0 * _width, static_cast<std::int64_t>(size), _hues.data(),
+                          _saturations.data(), _largest.data());
   return Ok();
 }
 

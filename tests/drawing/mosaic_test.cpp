@@ -199,17 +199,33 @@ TEST_F(MosaicTest, HuesRoundingToAFullTurnVoteWithRed) {
 }
 
 TEST(MosaicPixelTest, FastFiguresEqualTheConversionForEveryColour) {
+  // Rows of an odd length, so that the pixels left over after the vectors
+  // take the single-pixel steps.
+  constexpr int kRow = 4093;
   const MosaicPixel::Tables& tables = MosaicPixel::GetTables();
-  for (int rgb = 0; rgb < (1 << 24); ++rgb) {
-    const uint8_t c[3] = {uint8_t(rgb >> 16), uint8_t(rgb >> 8), uint8_t(rgb)};
-    const MosaicPixel plain = MosaicPixel::FromRgb8(c[0], c[1], c[2]);
-    const int32_t key = MosaicPixel::Key(c[0], c[1], c[2]);
-    double hue = -1.0, saturation = -1.0;
-    MosaicPixel::HueSaturation(tables, c, key, hue, saturation);
-    if (key != plain.key || hue != plain.hue || saturation != plain.saturation)
-      FAIL() << "colour " << int(c[0]) << ", " << int(c[1]) << ", " << int(c[2]) << ": key " << key << " / "
-             << plain.key << ", hue " << hue << " / " << plain.hue << ", saturation " << saturation << " / "
-             << plain.saturation;
+  std::vector<uint8_t> row(3 * kRow + 16);
+  std::vector<uint16_t> keys(kRow + 8);
+  std::vector<double> hues(kRow), saturations(kRow);
+  std::vector<uint8_t> largest(kRow);
+  for (int start = 0; start < (1 << 24); start += kRow) {
+    const int n = std::min(kRow, (1 << 24) - start);
+    for (int i = 0; i < n; ++i) {
+      const int rgb = start + i;
+      row[3 * i] = uint8_t(rgb >> 16), row[3 * i + 1] = uint8_t(rgb >> 8), row[3 * i + 2] = uint8_t(rgb);
+      keys[i] = uint16_t(MosaicPixel::Key(row[3 * i], row[3 * i + 1], row[3 * i + 2]));
+    }
+    MosaicPixel::RowFigures(row.data(), keys.data(), n, hues.data(), saturations.data(), largest.data());
+    for (int i = 0; i < n; ++i) {
+      const uint8_t* c = &row[3 * i];
+      const MosaicPixel plain = MosaicPixel::FromRgb8(c[0], c[1], c[2]);
+      double hue = -1.0, saturation = -1.0;
+      const int top = MosaicPixel::HueSaturation(tables, c, keys[i], hue, saturation);
+      if (keys[i] != plain.key || hue != plain.hue || saturation != plain.saturation || hues[i] != plain.hue ||
+          saturations[i] != plain.saturation || top != std::max({c[0], c[1], c[2]}) || largest[i] != top)
+        FAIL() << "colour " << int(c[0]) << ", " << int(c[1]) << ", " << int(c[2]) << ": key " << keys[i] << " / "
+               << plain.key << ", hue " << hue << " / " << hues[i] << " / " << plain.hue << ", saturation "
+               << saturation << " / " << saturations[i] << " / " << plain.saturation;
+    }
   }
 }
 
