@@ -210,13 +210,14 @@ Result<void> MosaicTiles::ColourBand(const MosaicAxis& across, std::int64_t y0, 
   std::uint8_t* out = row;
   for (std::size_t tile = 0; tile < count; ++tile)
   {
-    std::uint8_t rgb[4] = {};
-    MosaicColour::ToBytes(_means[tile].hue, _means[tile].saturation, _means[tile].value, rgb);
+    const std::uint32_t rgb = MosaicColour::ToPacked(_means[tile].hue, _means[tile].saturation, _means[tile].value);
     // Four bytes a pixel, each store's spare byte overwritten by the next.
     const std::int64_t w = across.GetWidth(static_cast<std::int64_t>(tile));
     for (std::int64_t x = 1; x < w; ++x, out += 3)
-      std::memcpy(out, rgb, 4);
-    std::memcpy(out, rgb, 3);
+      std::memcpy(out, &rgb, 4);
+    const std::uint8_t last[3] = {static_cast<std::uint8_t>(rgb), static_cast<std::uint8_t>(rgb >> 8),
+                                  static_cast<std::uint8_t>(rgb >> 16)};
+    std::memcpy(out, last, 3);
     out += 3;
   }
   return Ok();
