@@ -139,8 +139,10 @@ MosaicVotes::Winner MosaicVotes::Tally(const std::uint16_t* keys, std::int64_t s
     std::int64_t x = 0;
     for (; x + kWays <= w; x += kWays)
     {
-      for (std::int32_t way = 0; way < kWays; ++way)
-        ++_counts[way][row[x + way]];
+      ++_counts[0][row[x]];
+      ++_counts[1][row[x + 1]];
+      ++_counts[2][row[x + 2]];
+      ++_counts[3][row[x + 3]];
     }
     for (; x < w; ++x)
       ++_counts[0][row[x]];
