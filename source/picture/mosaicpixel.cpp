@@ -29,12 +29,15 @@ const std::array<std::uint64_t, 256> kHalfReciprocals = [] {
 const bool kHasAvx2 = __builtin_cpu_supports("avx2");
 
 // Four pixels a step: the conversion's components from the bytes, the span's
-// inverse and the saturation divided out as the tables were, the sector's
-// two components picked by masks instead of indices. No fused multiply-add,
-// so every operation rounds as in HueSaturation.
-MOSAIC_AVX2 std::int64_t RowFiguresAvx2(const std::uint8_t* rgb, const std::uint16_t* keys, std::int64_t n,
-                                        double* hues, double* saturations, std::uint8_t* largest)
+// inverse and the saturation from the tables (loaded one pixel at a time, as
+// the divider is the bottleneck and gathers are slow), the sector's two
+// components picked by masks instead of indices. No fused multiply-add, so
+// every operation rounds as in HueSaturation.
+MOSAIC_AVX2 std::int64_t RowFiguresAvx2(const MosaicPixel::Tables& tables, const std::uint8_t* rgb,
+                                        const std::uint16_t* keys, std::int64_t n, double* hues, double* saturations,
+                                        std::uint8_t* largest)
 {
+  const double* spans = &tables.spans[0].inverse;
   const __m128i reds = _mm_setr_epi8(0, -1, -1, -1, 3, -1, -1, -1, 6, -1, -1, -1, 9, -1, -1, -1);
   const __m128i greens = _mm_setr_epi8(1, -1, -1, -1, 4, -1, -1, -1, 7, -1, -1, -1, 10, -1, -1, -1);
   const __m128i blues = _mm_setr_epi8(2, -1, -1, -1, 5, -1, -1, -1, 8, -1, -1, -1, 11, -1, -1, -1);
@@ -48,6 +51,14 @@ MOSAIC_AVX2 std::int64_t RowFiguresAvx2(const std::uint8_t* rgb, const std::uint
     const __m128i r = _mm_shuffle_epi8(pixels, reds), g = _mm_shuffle_epi8(pixels, greens),
                   b = _mm_shuffle_epi8(pixels, blues);
     const __m128i top = _mm_max_epi32(r, _mm_max_epi32(g, b));
+    const __m128i bottom = _mm_min_epi32(r, _mm_min_epi32(g, b));
+    alignas(16) std::int32_t at[4];
+    _mm_store_si128(reinterpret_cast<__m128i*>(at), _mm_or_si128(_mm_slli_epi32(top, 9), _mm_slli_epi32(bottom, 1)));
+    // Inverse and saturation side by side per pixel, regrouped by figure.
+    const __m128d span0 = _mm_loadu_pd(spans + at[0]), span1 = _mm_loadu_pd(spans + at[1]);
+    const __m128d span2 = _mm_loadu_pd(spans + at[2]), span3 = _mm_loadu_pd(spans + at[3]);
+    const __m256d inverse = _mm256_set_m128d(_mm_unpacklo_pd(span2, span3), _mm_unpacklo_pd(span0, span1));
+    const __m256d saturation = _mm256_set_m128d(_mm_unpackhi_pd(span2, span3), _mm_unpackhi_pd(span0, span1));
     const __m128i topBytes = _mm_packus_epi16(_mm_packs_epi32(top, top), top);
     const auto tops = _mm_cvtsi128_si32(topBytes);
     std::memcpy(largest + i, &tops, 4);
@@ -55,16 +66,11 @@ MOSAIC_AVX2 std::int64_t RowFiguresAvx2(const std::uint8_t* rgb, const std::uint
     const __m256d green = _mm256_mul_pd(_mm256_cvtepi32_pd(g), unit);
     const __m256d blue = _mm256_mul_pd(_mm256_cvtepi32_pd(b), unit);
     const __m256d max = _mm256_max_pd(red, _mm256_max_pd(green, blue));
-    const __m256d min = _mm256_min_pd(red, _mm256_min_pd(green, blue));
     const __m256d redTop = _mm256_cmp_pd(red, max, _CMP_EQ_OQ);
     const __m256d greenTop = _mm256_andnot_pd(redTop, _mm256_cmp_pd(green, max, _CMP_EQ_OQ));
     const __m256d first = _mm256_blendv_pd(_mm256_blendv_pd(red, blue, greenTop), green, redTop);
     const __m256d second = _mm256_blendv_pd(_mm256_blendv_pd(green, red, greenTop), blue, redTop);
     const __m256d start = _mm256_blendv_pd(_mm256_blendv_pd(four, two, greenTop), zero, redTop);
-    const __m256d span = _mm256_sub_pd(max, min);
-    // Greys have neither hue nor saturation.
-    const __m256d grey = _mm256_cmp_pd(span, zero, _CMP_EQ_OQ);
-    const __m256d inverse = _mm256_andnot_pd(grey, _mm256_div_pd(one, span));
     __m256d h = _mm256_add_pd(_mm256_mul_pd(_mm256_sub_pd(first, second), inverse), start);
     const __m256d turn = _mm256_and_pd(_mm256_and_pd(redTop, _mm256_cmp_pd(first, second, _CMP_LT_OQ)), one);
     h = _mm256_add_pd(_mm256_div_pd(h, six), turn);
@@ -72,7 +78,7 @@ MOSAIC_AVX2 std::int64_t RowFiguresAvx2(const std::uint8_t* rgb, const std::uint
     const __m256d keyZero = _mm256_castsi256_pd(_mm256_cmpeq_epi64(key, _mm256_setzero_si256()));
     h = _mm256_andnot_pd(_mm256_and_pd(keyZero, _mm256_cmp_pd(h, half, _CMP_GT_OQ)), h);
     _mm256_storeu_pd(hues + i, h);
-    _mm256_storeu_pd(saturations + i, _mm256_andnot_pd(grey, _mm256_sub_pd(one, _mm256_div_pd(min, max))));
+    _mm256_storeu_pd(saturations + i, saturation);
   }
   return i;
 }
@@ -134,12 +140,12 @@ MosaicPixel::Tables::Tables()
 void MosaicPixel::RowFigures(const std::uint8_t* rgb, const std::uint16_t* keys, std::int64_t n, double* hues,
                              double* saturations, std::uint8_t* largest)
 {
+  const Tables& tables = GetTables();
   std::int64_t i = 0;
 #if defined(MOSAIC_AVX2)
   if (kHasAvx2)
-    i = RowFiguresAvx2(rgb, keys, n, hues, saturations, largest);
+    i = RowFiguresAvx2(tables, rgb, keys, n, hues, saturations, largest);
 #endif
-  const Tables& tables = GetTables();
   for (; i < n; ++i)
     largest[i] = HueSaturation(tables, rgb + 3 * i, keys[i], hues[i], saturations[i]);
 }
