@@ -92,7 +92,9 @@ Result<void> MosaicTiles::Read(const BaseBitmap& picture)
 {
   Free();
   const std::int64_t width = picture.GetWidth(), height = picture.GetHeight();
-  _keys.reset(new (std::nothrow) std::uint16_t[static_cast<std::size_t>(width * height + MosaicVotes::kReadPast)]());
+  _keys.reset(new (std::nothrow) std::uint16_t[static_cast<std::size_t>(width * height + MosaicVotes::kReadPast)]);
+  if (_keys)
+    std::fill_n(_keys.get() + width * height, MosaicVotes::kReadPast, std::uint16_t{0});
   try
   {
     _band.resize(static_cast<std::size_t>(width * 3) + kBandPast);
