@@ -11,20 +11,17 @@
 #ifdef GXA_X86_VECTORS
 namespace host {
 
-// Sixteen pixels a step where the processor has 512-bit byte operations,
-// with the rule's two roundings folded into one quotient: d + trunc(v / 255)
-// for v = (s - d) a + 127 is floor((d (255 - a) + s a + 127) / 255), and
-// 254 more in the dividend where v is negative (the division rounds up there).
+// Sixteen pixels a step where the processor has 512-bit byte operations.
+// The rule moves d by trunc(v / 255) for v = (s - d) a + 127: up by
+// floor((|s - d| a + 127) / 255) where s >= d, down by
+// floor(max(|s - d| a - 127, 0) / 255) where s < d, one quotient for both.
 #define GXA_BLEND_AVX512 __attribute__((target("avx512f,avx512bw,avx512vl")))
 
-GXA_BLEND_AVX512 inline __m512i MixHalfAvx512(__m512i s, __m512i d, __m512i a) {
-  const __m512i keep = _mm512_sub_epi16(_mm512_set1_epi16(255), a);
-  __m512i sum = _mm512_add_epi16(_mm512_mullo_epi16(d, keep), _mm512_mullo_epi16(s, a));
-  sum = _mm512_add_epi16(sum, _mm512_set1_epi16(127));
-  // v is negative where the sum falls below 255 d.
-  const __mmask32 negative = _mm512_cmplt_epu16_mask(sum, _mm512_sub_epi16(_mm512_slli_epi16(d, 8), d));
-  sum = _mm512_mask_add_epi16(sum, negative, sum, _mm512_set1_epi16(254));
-  return _mm512_srli_epi16(_mm512_mulhi_epu16(sum, _mm512_set1_epi16(int16_t(0x8081))), 7);
+// One half of the bytes, widened: |s - d|, the alpha and 254 where s < d.
+GXA_BLEND_AVX512 inline __m512i StepHalfAvx512(__m512i apart, __m512i a, __m512i less) {
+  const __m512i t = _mm512_subs_epu16(_mm512_add_epi16(_mm512_mullo_epi16(apart, a), _mm512_set1_epi16(127)), less);
+  // floor(t / 255) for every 16-bit t: (t * 0x8081) >> 23.
+  return _mm512_srli_epi16(_mm512_mulhi_epu16(t, _mm512_set1_epi16(int16_t(0x8081))), 7);
 }
 
 // Up to sixteen pixels (those of mask) over dst; masked loads and stores
@@ -48,14 +45,21 @@ GXA_BLEND_AVX512 inline void BlendSixteenAvx512(__m512i s, uint32_t* dst, __mmas
   const __mmask16 full = _mm512_cmpeq_epi32_mask(sa, alpha);
   __m512i out = s;
   if ((full & mask) != mask) {
-    const __m512i spread = _mm512_set4_epi32(0x0F0F0F0F, 0x0B0B0B0B, 0x07070707, 0x03030303);
+    // Each pixel's alpha spread over its four channels as 16-bit numbers,
+    // for the first and the last two pixels of each lane.
+    const __m512i spreadLow = _mm512_set4_epi32(int(0xFF07FF07), int(0xFF07FF07), int(0xFF03FF03), int(0xFF03FF03));
+    const __m512i spreadHigh = _mm512_set4_epi32(int(0xFF0FFF0F), int(0xFF0FFF0F), int(0xFF0BFF0B), int(0xFF0BFF0B));
     const __m512i zero = _mm512_setzero_si512();
-    const __m512i a = _mm512_shuffle_epi8(s, spread);
-    const __m512i low =
-        MixHalfAvx512(_mm512_unpacklo_epi8(s, zero), _mm512_unpacklo_epi8(d, zero), _mm512_unpacklo_epi8(a, zero));
-    const __m512i high =
-        MixHalfAvx512(_mm512_unpackhi_epi8(s, zero), _mm512_unpackhi_epi8(d, zero), _mm512_unpackhi_epi8(a, zero));
-    out = _mm512_or_si512(_mm512_mask_mov_epi32(_mm512_packus_epi16(low, high), full, s), alpha);
+    const __m512i apart = _mm512_or_si512(_mm512_subs_epu8(s, d), _mm512_subs_epu8(d, s));
+    const __mmask64 lower = _mm512_cmplt_epu8_mask(s, d);
+    const __m512i less = _mm512_maskz_mov_epi8(lower, _mm512_set1_epi8(int8_t(254)));
+    const __m512i low = StepHalfAvx512(_mm512_unpacklo_epi8(apart, zero), _mm512_shuffle_epi8(s, spreadLow),
+                                       _mm512_unpacklo_epi8(less, zero));
+    const __m512i high = StepHalfAvx512(_mm512_unpackhi_epi8(apart, zero), _mm512_shuffle_epi8(s, spreadHigh),
+                                        _mm512_unpackhi_epi8(less, zero));
+    const __m512i steps = _mm512_packus_epi16(low, high);
+    const __m512i mixed = _mm512_mask_sub_epi8(_mm512_add_epi8(d, steps), lower, d, steps);
+    out = _mm512_or_si512(_mm512_mask_mov_epi32(mixed, full, s), alpha);
   }
   if (kWhole) _mm512_storeu_si512(dst, out);
   else _mm512_mask_storeu_epi32(dst, mask, out);

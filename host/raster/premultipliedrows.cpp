@@ -3,67 +3,111 @@
 #include <algorithm>
 #include <cstring>
 
-#include "raster/pixelspans.h"
+#include "raster/blendsixteen.h"
 #include "raster/vectorintrinsics.h"
+#include "raster/vectorunits.h"
 
 namespace host {
 
 namespace {
 
+constexpr int kStep = 16;  // target pixels a step of the downward mix
+
 #ifdef GXA_X86_VECTORS
-#define GXA_AVX512 __attribute__((target("avx512f")))
-const bool kHasAvx512 = __builtin_cpu_supports("avx512f");
+#define GXA_AVX512 __attribute__((target("avx512f,avx512bw,avx512vl,avx512dq")))
 
-// Four RGBA pixels a step (one a 128-bit lane) to r a, g a, b a, a.
-GXA_AVX512 inline void PremultiplyFour(const void* rgba, float* out) {
-  const __m512 v = _mm512_cvtepi32_ps(_mm512_cvtepu8_epi32(_mm_loadu_si128(static_cast<const __m128i*>(rgba))));
-  _mm512_storeu_ps(out, _mm512_mask_mov_ps(_mm512_mul_ps(v, _mm512_permute_ps(v, 0xFF)), 0x8888, v));
-}
-
-GXA_AVX512 void PremultiplyAvx512(const uint32_t* rgba, int count, float* out) {
-  int i = 0;
-  for (; i + 4 <= count; i += 4) PremultiplyFour(rgba + i, out + 4 * i);
-  if (i < count) {
-    uint32_t rest[4] = {0, 0, 0, 0};
-    std::memcpy(rest, rgba + i, sizeof(uint32_t) * size_t(count - i));
-    float four[16];
-    PremultiplyFour(rest, four);
-    std::memcpy(out + 4 * i, four, sizeof(float) * 4 * size_t(count - i));
+// Sixteen straight pixels (one 32-bit word each) to r a, g a, b a, a.
+GXA_AVX512 inline void PremultiplySixteen(__m512i pixels, float* out) {
+  for (int k = 0; k < 4; ++k) {
+    const __m128i four = _mm512_extracti32x4_epi32(pixels, 0);
+    const __m512 v = _mm512_cvtepi32_ps(_mm512_cvtepu8_epi32(four));
+    _mm512_storeu_ps(out + 16 * k, _mm512_mask_mov_ps(_mm512_mul_ps(v, _mm512_permute_ps(v, 0xFF)), 0x8888, v));
+    pixels = _mm512_alignr_epi32(pixels, pixels, 4);
   }
 }
 
-GXA_AVX512 inline __m512 FourTaps(const float* row, const int* at) {
-  __m512 v = _mm512_castps128_ps512(_mm_loadu_ps(row + at[0]));
-  v = _mm512_insertf32x4(v, _mm_loadu_ps(row + at[1]), 1);
-  v = _mm512_insertf32x4(v, _mm_loadu_ps(row + at[2]), 2);
-  return _mm512_insertf32x4(v, _mm_loadu_ps(row + at[3]), 3);
+// A row of RGB bytes beside its alpha row, or of RGBA bytes (alpha null).
+GXA_AVX512 void PremultiplyAvx512(const uint8_t* colour, const uint8_t* alpha, int count, float* out) {
+  // Colour spread from 48 bytes to four lanes of twelve, then to pixels
+  // beside their alpha.
+  const __m512i lanes = _mm512_setr_epi32(0, 1, 2, 0, 3, 4, 5, 0, 6, 7, 8, 0, 9, 10, 11, 0);
+  const __m512i place = _mm512_set4_epi32(int(0xFF0B0A09), int(0xFF080706), int(0xFF050403), int(0xFF020100));
+  int i = 0;
+  // Whole loads while the row has the 64 bytes they read.
+  for (; i + kStep <= count && (!alpha || 3 * i + 64 <= 3 * count); i += kStep) {
+    __m512i pixels = _mm512_loadu_si512(colour + (alpha ? 3 : 4) * i);
+    if (alpha) {
+      pixels = _mm512_shuffle_epi8(_mm512_permutexvar_epi32(lanes, pixels), place);
+      pixels = _mm512_or_si512(
+          pixels,
+          _mm512_slli_epi32(_mm512_cvtepu8_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(alpha + i))), 24));
+    }
+    PremultiplySixteen(pixels, out + 4 * i);
+  }
+  for (; i < count; i += kStep) {
+    const int n = std::min(kStep, count - i);
+    const __mmask16 some = __mmask16((1u << n) - 1);
+    __m512i pixels;
+    if (alpha) {
+      const __m512i bytes = _mm512_maskz_loadu_epi8(__mmask64((uint64_t{1} << (3 * n)) - 1), colour + 3 * i);
+      pixels = _mm512_shuffle_epi8(_mm512_permutexvar_epi32(lanes, bytes), place);
+      pixels =
+          _mm512_or_si512(pixels, _mm512_slli_epi32(_mm512_cvtepu8_epi32(_mm_maskz_loadu_epi8(some, alpha + i)), 24));
+    } else {
+      pixels = _mm512_maskz_loadu_epi32(some, colour + 4 * i);
+    }
+    PremultiplySixteen(pixels, out + 4 * i);
+  }
 }
 
-// Two taps a target pixel, first + weight x (second - first).
-GXA_AVX512 void AcrossAvx512(const float* row, const int* firsts, const int* seconds, const float* weights, int count,
-                             float* out) {
+// Two taps a target pixel, side by side in the row: first + weight x
+// (second - first), four pixels a step.
+GXA_AVX512 void AcrossAvx512(const float* row, const int* firsts, const float* weights, int count, float* out) {
   for (int i = 0; i < count; i += 4) {
-    const __m512 a = FourTaps(row, firsts + i), b = FourTaps(row, seconds + i);
+    const __m512 one = _mm512_insertf32x8(_mm512_castps256_ps512(_mm256_loadu_ps(row + firsts[i])),
+                                          _mm256_loadu_ps(row + firsts[i + 1]), 1);
+    const __m512 two = _mm512_insertf32x8(_mm512_castps256_ps512(_mm256_loadu_ps(row + firsts[i + 2])),
+                                          _mm256_loadu_ps(row + firsts[i + 3]), 1);
+    const __m512 a = _mm512_shuffle_f32x4(one, two, 0x88), b = _mm512_shuffle_f32x4(one, two, 0xDD);
     _mm512_storeu_ps(out + 4 * i, _mm512_fmadd_ps(_mm512_loadu_ps(weights + 4 * i), _mm512_sub_ps(b, a), a));
   }
 }
 
-// Two mixed rows down, divided by their alpha, rounded half up and clamped;
-// transparent black where nothing is left.
+// Four pixels of two mixed rows down, divided by their alpha, rounded half
+// up and clamped; transparent black where nothing is left.
+GXA_AVX512 inline __m128i DownFour(const float* top, const float* bottom, __m512 weight) {
+  const __m512 t = _mm512_loadu_ps(top);
+  const __m512 sum = _mm512_fmadd_ps(weight, _mm512_sub_ps(_mm512_loadu_ps(bottom), t), t);
+  const __m512 alpha = _mm512_permute_ps(sum, 0xFF);
+  const __mmask16 shown = _mm512_cmp_ps_mask(alpha, _mm512_setzero_ps(), _CMP_GT_OQ);
+  // A reciprocal refined once: a division costs more than the rest.
+  __m512 inverse = _mm512_rcp14_ps(alpha);
+  inverse = _mm512_mul_ps(inverse, _mm512_fnmadd_ps(alpha, inverse, _mm512_set1_ps(2.0f)));
+  // The sums are never negative and a channel never above its alpha but by
+  // rounding, so the half added keeps the value positive and the saturating
+  // narrowing clamps it to 255.
+  const __m512 v = _mm512_add_ps(_mm512_mask_mov_ps(_mm512_mul_ps(sum, inverse), 0x8888, sum), _mm512_set1_ps(0.5f));
+  return _mm512_cvtusepi32_epi8(_mm512_maskz_cvttps_epu32(shown, v));
+}
+
+template <bool kBlend>
 GXA_AVX512 void DownAvx512(const float* top, const float* bottom, float weight, int count, uint32_t* out) {
-  const __m512 w = _mm512_set1_ps(weight), half = _mm512_set1_ps(0.5f);
-  const __m512 zero = _mm512_setzero_ps(), most = _mm512_set1_ps(255.0f);
-  for (int i = 0; i < count; i += 4) {
-    const __m512 t = _mm512_loadu_ps(top + 4 * i);
-    const __m512 sum = _mm512_fmadd_ps(w, _mm512_sub_ps(_mm512_loadu_ps(bottom + 4 * i), t), t);
-    const __m512 alpha = _mm512_permute_ps(sum, 0xFF);
-    const __mmask16 shown = _mm512_cmp_ps_mask(alpha, zero, _CMP_GT_OQ);
-    __m512 v = _mm512_mask_mov_ps(_mm512_maskz_div_ps(shown, sum, alpha), 0x8888, sum);
-    v = _mm512_min_ps(_mm512_max_ps(_mm512_add_ps(v, half), zero), most);
-    const __m128i bytes = _mm512_cvtusepi32_epi8(_mm512_maskz_cvttps_epu32(shown, v));
-    const int n = std::min(4, count - i);
-    if (n == 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), bytes);
-    else std::memcpy(out + i, &bytes, sizeof(uint32_t) * size_t(n));
+  const __m512 w = _mm512_set1_ps(weight);
+  for (int i = 0; i < count; i += kStep) {
+    __m512i pixels = _mm512_castsi128_si512(DownFour(top + 4 * i, bottom + 4 * i, w));
+    pixels = _mm512_inserti32x4(pixels, DownFour(top + 4 * i + 16, bottom + 4 * i + 16, w), 1);
+    pixels = _mm512_inserti32x4(pixels, DownFour(top + 4 * i + 32, bottom + 4 * i + 32, w), 2);
+    pixels = _mm512_inserti32x4(pixels, DownFour(top + 4 * i + 48, bottom + 4 * i + 48, w), 3);
+    const bool whole = i + kStep <= count;
+    const __mmask16 mask = whole ? __mmask16(0xFFFF) : __mmask16((1u << (count - i)) - 1);
+    if (kBlend) {
+      if (whole) BlendSixteenAvx512<true>(pixels, out + i, mask);
+      else BlendSixteenAvx512<false>(pixels, out + i, mask);
+    } else if (whole) {
+      _mm512_storeu_si512(out + i, pixels);
+    } else {
+      _mm512_mask_storeu_epi32(out + i, mask, pixels);
+    }
   }
 }
 #endif
@@ -72,9 +116,9 @@ GXA_AVX512 void DownAvx512(const float* top, const float* bottom, float weight, 
 
 bool PremultipliedRows::Plan(const Bitmap& bitmap, const std::vector<BlendTap>& columns) {
   bitmap_ = nullptr;
-#ifdef GXA_X86_VECTORS
   const int bpp = bitmap.BytesPerPixel();
-  if (!kHasAvx512 || !bitmap.HasAlpha() || (bpp != 3 && bpp != 4) || columns.empty()) return false;
+  if (VectorUnits::Best() != Vectors::Avx512 || !bitmap.HasAlpha() || (bpp != 3 && bpp != 4) || columns.empty())
+    return false;
   count_ = int(columns.size());
   int right = 0;
   left_ = bitmap.Width();
@@ -83,69 +127,50 @@ bool PremultipliedRows::Plan(const Bitmap& bitmap, const std::vector<BlendTap>& 
     right = std::max({right, t.first, t.second});
   }
   width_ = right - left_ + 1;
-  const int padded = (count_ + 3) / 4 * 4;
+  const int padded = (count_ + kStep - 1) / kStep * kStep;
   firsts_.assign(size_t(padded), 0);
-  seconds_.assign(size_t(padded), 0);
   weights_.assign(size_t(padded) * 4, 0.0f);
   for (int i = 0; i < padded; ++i) {
     const BlendTap& t = columns[size_t(std::min(i, count_ - 1))];
+    // A single pixel is taken with its right neighbour at no weight, as
+    // there is one more pixel past the last.
+    const bool single = t.second == t.first || t.weight == 0.0f;
     firsts_[size_t(i)] = 4 * (t.first - left_);
-    seconds_[size_t(i)] = 4 * (t.second - left_);
-    std::fill_n(weights_.begin() + 4 * i, 4, t.weight);
+    if (!single && t.second != t.first + 1) return false;
+    std::fill_n(weights_.begin() + 4 * i, 4, single ? 0.0f : t.weight);
   }
-  source_.assign(size_t(width_) * 4, 0.0f);
-  if (bpp == 3) joined_.assign(size_t(width_), 0);
-  for (Across& a : across_) {
-    a.row = -1;
-    a.mixed.assign(size_t(padded) * 4, 0.0f);
-  }
+  source_.assign(size_t(width_ + kStep + 1) * 4, 0.0f);
+  across_.Reset(size_t(padded) * 4);
   bitmap_ = &bitmap;
   return true;
-#else
-  (void)bitmap;
-  (void)columns;
-  return false;
-#endif
 }
 
-void PremultipliedRows::Premultiply(int row) {
+void PremultipliedRows::Across(int row, float* out) {
 #ifdef GXA_X86_VECTORS
   const uint8_t* pixels = bitmap_->Row(row);
-  const uint32_t* rgba = joined_.data();
-  if (bitmap_->BytesPerPixel() == 3) {
-    PixelSpans::JoinAlpha(pixels + size_t(left_) * 3, bitmap_->AlphaRow(row) + left_, joined_.data(), width_);
-  } else {
-    rgba = reinterpret_cast<const uint32_t*>(pixels + size_t(left_) * 4);
-  }
-  PremultiplyAvx512(rgba, width_, source_.data());
+  const int bpp = bitmap_->BytesPerPixel();
+  const uint8_t* alpha = bpp == 3 ? bitmap_->AlphaRow(row) + left_ : nullptr;
+  PremultiplyAvx512(pixels + size_t(left_) * bpp, alpha, width_, source_.data());
+  AcrossAvx512(source_.data(), firsts_.data(), weights_.data(), int(firsts_.size()), out);
 #else
   (void)row;
+  (void)out;
 #endif
 }
 
-const float* PremultipliedRows::AcrossRow(int row, const float* keep) {
-  for (const Across& a : across_) {
-    if (a.row == row) return a.mixed.data();
-  }
-  // Target rows go down, so the upper row held is the one not needed again.
-  int slot = across_[0].row < across_[1].row ? 0 : 1;
-  if (keep) slot = across_[0].mixed.data() == keep ? 1 : 0;
-  Across& a = across_[slot];
-  Premultiply(row);
-#ifdef GXA_X86_VECTORS
-  AcrossAvx512(source_.data(), firsts_.data(), seconds_.data(), weights_.data(), count_, a.mixed.data());
-#endif
-  a.row = row;
-  return a.mixed.data();
-}
+void PremultipliedRows::Row(BlendTap rows, uint32_t* out) { Down(rows, false, out); }
 
-void PremultipliedRows::Row(BlendTap rows, uint32_t* out) {
-  const float* top = AcrossRow(rows.first, nullptr);
-  const float* bottom = rows.second == rows.first ? top : AcrossRow(rows.second, top);
+void PremultipliedRows::BlendRow(BlendTap rows, uint32_t* dst) { Down(rows, true, dst); }
+
+void PremultipliedRows::Down(BlendTap rows, bool blend, uint32_t* out) {
+  const float *top, *bottom;
+  across_.Pair(
+      rows.first, rows.second, [this](int row, float* mixed) { Across(row, mixed); }, top, bottom);
 #ifdef GXA_X86_VECTORS
-  DownAvx512(top, bottom, rows.weight, count_, out);
+  const auto down = blend ? DownAvx512<true> : DownAvx512<false>;
+  down(top, bottom, rows.weight, count_, out);
 #else
-  (void)bottom;
+  (void)blend;
   (void)out;
 #endif
 }

@@ -139,6 +139,7 @@ void ScaledRows::Row(int y, uint32_t* out) {
 
 void ScaledRows::BlendRow(int y, uint32_t* dst) {
   if (nearest_ && fast_) return nearestRows_.BlendRow(NearestSourceRow(y), dst);
+  if (useAlpha_ && fast_) return premultiplied_.BlendRow(RowTap(y), dst);
   if (line_.size() < size_t(area_.w)) line_.resize(size_t(area_.w));
   Row(y, line_.data());
   PixelSpans::BlendOver(reinterpret_cast<const uint8_t*>(line_.data()), dst, area_.w);
@@ -207,12 +208,13 @@ void ScaledRows::OpaqueRow(int y, uint32_t* out) {
   else MixColumns4(blend_.data(), &mixColumns_.front().first, area_.w, out);
 }
 
+BlendTap ScaledRows::RowTap(int y) const {
+  return BlendTapAt(src_.y + (y - dst_.y + 0.5) * stepY_ - 0.5, src_.y, src_.Bottom());
+}
+
 void ScaledRows::PremultipliedRow(int y, uint32_t* out) {
+  if (fast_) return premultiplied_.Row(RowTap(y), out);
   const double fy = src_.y + (y - dst_.y + 0.5) * stepY_;
-  if (fast_) {
-    premultiplied_.Row(BlendTapAt(fy - 0.5, src_.y, src_.Bottom()), out);
-    return;
-  }
   for (int i = 0; i < area_.w; ++i) {
     const double fx = src_.x + (area_.x + i - dst_.x + 0.5) * stepX_;
     out[i] = Framebuffer::Pack(SampleBilinear(bitmap_, src_, fx - 0.5, fy - 0.5));

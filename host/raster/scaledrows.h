@@ -37,6 +37,7 @@ class ScaledRows {
 
   Tap TapAt(double f, int lo, int hi) const;
   static BlendTap BlendTapAt(double f, int lo, int hi);
+  BlendTap RowTap(int y) const;  // the smooth scale's with alpha
   int NearestSourceRow(int y) const;
   void NearestRow(int y, uint32_t* out) const;
   int PixelsBefore(int limit) const;
