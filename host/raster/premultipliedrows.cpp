@@ -16,14 +16,17 @@ constexpr int kStep = 16;  // target pixels a step of the downward mix
 #ifdef GXA_X86_VECTORS
 #define GXA_AVX512 __attribute__((target("avx512f,avx512bw,avx512vl,avx512dq")))
 
-// Sixteen straight pixels (one 32-bit word each) to r a, g a, b a, a.
+// Four straight pixels (bytes r, g, b, a) to r a, g a, b a, a.
+GXA_AVX512 inline void PremultiplyFour(__m128i four, float* out) {
+  const __m512 v = _mm512_cvtepi32_ps(_mm512_cvtepu8_epi32(four));
+  _mm512_storeu_ps(out, _mm512_mask_mul_ps(v, 0x7777, v, _mm512_permute_ps(v, 0xFF)));
+}
+
 GXA_AVX512 inline void PremultiplySixteen(__m512i pixels, float* out) {
-  for (int k = 0; k < 4; ++k) {
-    const __m128i four = _mm512_extracti32x4_epi32(pixels, 0);
-    const __m512 v = _mm512_cvtepi32_ps(_mm512_cvtepu8_epi32(four));
-    _mm512_storeu_ps(out + 16 * k, _mm512_mask_mov_ps(_mm512_mul_ps(v, _mm512_permute_ps(v, 0xFF)), 0x8888, v));
-    pixels = _mm512_alignr_epi32(pixels, pixels, 4);
-  }
+  PremultiplyFour(_mm512_castsi512_si128(pixels), out);
+  PremultiplyFour(_mm512_extracti32x4_epi32(pixels, 1), out + 16);
+  PremultiplyFour(_mm512_extracti32x4_epi32(pixels, 2), out + 32);
+  PremultiplyFour(_mm512_extracti32x4_epi32(pixels, 3), out + 48);
 }
 
 // A row of RGB bytes beside its alpha row, or of RGBA bytes (alpha null).
@@ -86,7 +89,7 @@ GXA_AVX512 inline __m128i DownFour(const float* top, const float* bottom, __m512
   // The sums are never negative and a channel never above its alpha but by
   // rounding, so the half added keeps the value positive and the saturating
   // narrowing clamps it to 255.
-  const __m512 v = _mm512_add_ps(_mm512_mask_mov_ps(_mm512_mul_ps(sum, inverse), 0x8888, sum), _mm512_set1_ps(0.5f));
+  const __m512 v = _mm512_add_ps(_mm512_mask_mul_ps(sum, 0x7777, sum, inverse), _mm512_set1_ps(0.5f));
   return _mm512_cvtusepi32_epi8(_mm512_maskz_cvttps_epu32(shown, v));
 }
 
