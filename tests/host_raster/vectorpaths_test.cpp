@@ -41,12 +41,14 @@ struct Placement {
 };
 
 // The framebuffer after drawing with at most the given vectors; the
-// background is a gradient, so a blend that takes the wrong pixel shows.
+// background is a gradient, so a blend that takes the wrong pixel shows,
+// with a few translucent rows that call for the rule's general case.
 Framebuffer Drawn(const Bitmap& b, const Case& c, const Placement& p, Vectors most) {
   VectorUnits::Limit(most);
   Framebuffer fb(140, 90, 2);
   for (int y = 0; y < fb.Height(); ++y) {
-    for (int x = 0; x < fb.Width(); ++x) fb.Row(y)[x] = Framebuffer::Pack({uint8_t(x), uint8_t(y), 90, 255});
+    const uint8_t alpha = y % 13 == 5 ? uint8_t(40 + y) : 255;
+    for (int x = 0; x < fb.Width(); ++x) fb.Row(y)[x] = Framebuffer::Pack({uint8_t(x), uint8_t(y), 90, alpha});
   }
   Canvas canvas(fb);
   canvas.PushClip(p.clip);
