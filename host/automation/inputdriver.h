@@ -54,10 +54,10 @@ class InputDriver {
 
   // The window position of a gadget-local point (after laying out).
   Point Global(Widget& w, std::optional<Point> at);
-
- private:
+  // Queues the events and handles them as the main loop does.
   void Run(const std::vector<InputEvent>& events);
 
+ private:
   Screen& screen_;
   HeadlessFrontend& frontend_;
 };

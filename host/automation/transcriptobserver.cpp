@@ -25,4 +25,9 @@ void TranscriptObserver::AnswerRejected(const std::string& asked, const std::str
   transcript_.Add("diag", {{"source", "host"}, {"text", "a " + asked + " was asked for but " + why}});
 }
 
+void TranscriptObserver::TaskEnded(const std::string& label, const std::vector<int>& percents,
+                                   const std::string& outcome) {
+  transcript_.Add("progress", {{"text", label}, {"percents", percents}, {"outcome", outcome}});
+}
+
 }  // namespace host

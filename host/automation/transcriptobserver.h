@@ -1,8 +1,8 @@
 #pragma once
 // Writes the host UI the module brought up into a transcript: the popup
 // menus with their entries (texts with their "&c&"/"&d&" marks) and the
-// choice, the dialogs with their kind and title, and answers that did not
-// fit what was asked.
+// choice, the dialogs with their kind and title, answers that did not fit
+// what was asked, and the progress of work such as a picture loading.
 #include "automation/transcript.h"
 #include "gui/uiobserver.h"
 
@@ -15,6 +15,7 @@ class TranscriptObserver : public UiObserver {
   void MenuShown(const MenuModel& menu, int32_t chosen, Outcome outcome) override;
   void DialogShown(const std::string& kind, const std::string& title, Outcome outcome) override;
   void AnswerRejected(const std::string& asked, const std::string& why) override;
+  void TaskEnded(const std::string& label, const std::vector<int>& percents, const std::string& outcome) override;
 
  private:
   static const char* OutcomeName(Outcome outcome);

@@ -7,7 +7,6 @@
 #include <lcms2.h>
 
 #include "color/colorprofile.h"
-#include "color/picturepng.h"
 #include "color/transformcache.h"
 #include "raster/imagecodec.h"
 
@@ -43,13 +42,13 @@ const char* FormatName(ImageCodec::Format format)
 }
 }  // namespace
 
-bool PictureFile::Load(const std::filesystem::path& file, Bitmap& out, std::string& error)
+bool PictureFile::Load(const std::filesystem::path& file, Bitmap& out, std::string& error, const Progress& progress)
 {
   std::vector<std::uint8_t> data;
   if (!ImageCodec::ReadFile(file, data, error))
     return false;
   std::string why;
-  if (!NameFitsContent(file, data, why) || !Decode(data, out, why))
+  if (!NameFitsContent(file, data, why) || !Decode(data, out, why, progress))
   {
     error = "'" + file.string() + "': " + why;
     return false;
@@ -57,20 +56,25 @@ bool PictureFile::Load(const std::filesystem::path& file, Bitmap& out, std::stri
   return true;
 }
 
-bool PictureFile::Decode(std::span<const std::uint8_t> data, Bitmap& out, std::string& error)
+bool PictureFile::Decode(std::span<const std::uint8_t> data, Bitmap& out, std::string& error, const Progress& progress)
 {
   std::vector<std::uint8_t> icc;
   ImageCodec::PictureOptions options;
   options.maxPixels = kMaxPixels;
   options.refuseCmyk = true;
   options.icc = &icc;
+  if (progress)
+    // The profile is known before the first row: its conversion gets the
+    // rest of the bar.
+    options.progress = [&](double done) { return progress(done * (icc.empty() ? 1.0 : kDecodeShare)); };
   Bitmap decoded;
-  const bool decodedOk = ImageCodec::Detect(data) == ImageCodec::Format::Png
-                             ? PicturePng::Decode(data, kMaxPixels, decoded, icc, error)
-                             : ImageCodec::DecodePicture(data, options, decoded, error);
-  if (!decodedOk)
+  if (!ImageCodec::DecodePicture(data, options, decoded, error))
     return false;
-  ToWorkingSpace(decoded, icc);
+  if (!ToWorkingSpace(decoded, icc, progress) || (progress && !progress(1.0)))
+  {
+    error = ImageCodec::kCancelled;
+    return false;
+  }
   out = std::move(decoded);
   return true;
 }
@@ -98,27 +102,33 @@ bool PictureFile::NameFitsContent(const std::filesystem::path& file, std::span<c
   return true;
 }
 
-void PictureFile::ToWorkingSpace(Bitmap& bitmap, std::span<const std::uint8_t> icc)
+bool PictureFile::ToWorkingSpace(Bitmap& bitmap, std::span<const std::uint8_t> icc, const Progress& progress)
 {
   const ColorProfile& working = ColorProfile::Srgb();
   bitmap.SetProfile(working.Body());
   if (icc.empty())
-    return;
+    return true;
   std::string ignored;
   // A profile that cannot describe RGB pixels (grey, damaged) says nothing
   // usable about them; they are shown as sRGB then.
   const std::optional<ColorProfile> embedded = ColorProfile::FromMemory(icc, ignored);
   if (!embedded || *embedded == working)
-    return;
+    return true;
   const bool alpha = bitmap.Depth() == 32;
   const std::uint32_t format = alpha ? TYPE_RGBA_8 : TYPE_RGB_8;
   const std::shared_ptr<void> transform =
       TransformCache::Shared().Get(*embedded, working, format, format, alpha ? cmsFLAGS_COPY_ALPHA : 0);
   if (!transform)
-    return;
-  for (int y = 0; y < bitmap.Height(); ++y)
+    return true;
+  const int height = bitmap.Height();
+  for (int y = 0; y < height; ++y)
+  {
     cmsDoTransform(static_cast<cmsHTRANSFORM>(transform.get()), bitmap.Row(y), bitmap.Row(y),
                    cmsUInt32Number(bitmap.Width()));
+    if (progress && !progress(kDecodeShare + (1.0 - kDecodeShare) * (y + 1) / height))
+      return false;
+  }
+  return true;
 }
 
 }  // namespace host

@@ -5,6 +5,7 @@
 // chooser's working space, and carries that profile: nothing converts it twice.
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -18,15 +19,25 @@ class PictureFile
 public:
   static constexpr std::int64_t kMaxPixels = 100'000'000;
 
+  // Told the share of the whole load done, 0 to 1, never less than before,
+  // and 1 once the picture is ready; answering false stops the load, which
+  // then fails with ImageCodec::kCancelled. May be called from the thread
+  // that loads.
+  using Progress = std::function<bool(double done)>;
+
   // On failure out is unchanged and error names the file and says why.
-  static bool Load(const std::filesystem::path& file, Bitmap& out, std::string& error);
+  static bool Load(const std::filesystem::path& file, Bitmap& out, std::string& error, const Progress& progress = {});
   // The same from bytes, without the name checks (the fuzz target's entry).
-  static bool Decode(std::span<const std::uint8_t> data, Bitmap& out, std::string& error);
+  static bool Decode(std::span<const std::uint8_t> data, Bitmap& out, std::string& error,
+                     const Progress& progress = {});
 
 private:
+  // The decode's share of the load when a profile converts the pixels after.
+  static constexpr double kDecodeShare = 0.75;
+
   static bool NameFitsContent(const std::filesystem::path& file, std::span<const std::uint8_t> data,
                               std::string& error);
-  static void ToWorkingSpace(Bitmap& bitmap, std::span<const std::uint8_t> icc);
+  static bool ToWorkingSpace(Bitmap& bitmap, std::span<const std::uint8_t> icc, const Progress& progress);
 };
 
 }  // namespace host

@@ -20,6 +20,7 @@ std::shared_ptr<void> TransformCache::Find(const ColorProfile& source, const Col
   if (!source.IsValid() || !target.IsValid())
     return nullptr;
   const Key key{source.Body()->id, target.Body()->id, inFormat, outFormat, flags};
+  const std::lock_guard lock(mutex_);
   if (auto found = entries_.find(key); found != entries_.end())
     return found->second;
   if (entries_.size() >= kMaxEntries)

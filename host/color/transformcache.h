@@ -1,12 +1,14 @@
 #pragma once
 // Built conversions, shared by everything that converts between the same two
 // profiles in the same pixel formats: building one costs far more than
-// converting a bitmap.
+// converting a bitmap. Pictures load on a worker thread while the window
+// draws, so it is shared between threads.
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <tuple>
 
 #include "color/colorprofile.h"
@@ -29,8 +31,16 @@ public:
   // matrix-shaper.
   std::shared_ptr<const MatrixShaperPath> GetMatrixShaper(const ColorProfile& source, const ColorProfile& target);
 
-  size_t Size() const { return entries_.size(); }
-  void Clear() { entries_.clear(); }
+  size_t Size() const
+  {
+    const std::lock_guard lock(mutex_);
+    return entries_.size();
+  }
+  void Clear()
+  {
+    const std::lock_guard lock(mutex_);
+    entries_.clear();
+  }
 
 private:
   // Profiles come and go with documents; past this many entries the cache
@@ -46,6 +56,7 @@ private:
   std::shared_ptr<void> Find(const ColorProfile& source, const ColorProfile& target, uint32_t inFormat,
                              uint32_t outFormat, uint32_t flags, const std::function<std::shared_ptr<void>()>& build);
 
+  mutable std::mutex mutex_;
   std::map<Key, std::shared_ptr<void>> entries_;
 };
 

@@ -11,6 +11,8 @@
 #include "color/colorprofile.h"
 #include "color/picturefile.h"
 #include "core/handles.h"
+#include "gui/backgroundtask.h"
+#include "gui/gui.h"
 #include "gui/measurecanvas.h"
 #include "raster/bitmap.h"
 #include "raster/imagecodec.h"
@@ -185,9 +187,16 @@ int32_t BitmapFamily::LoadPicture(GxaBitmap* bmp, const GxaFilename* file, char*
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec))
     return answer(GXA_LOAD_NOTFOUND, "'" + path.string() + "': no such file");
+  // The module waits for the answer; the window does not.
   std::string error;
   Bitmap picture;
-  if (!PictureFile::Load(path, picture, error)) return answer(GXA_LOAD_DAMAGED, error);
+  BackgroundTask task(Gui::Exists() ? &Gui::Get().GetScreen() : nullptr, "Loading " + path.filename().string());
+  const BackgroundTask::Outcome outcome = task.Run([&](TaskProgress& progress) {
+    return PictureFile::Load(path, picture, error, [&](double done) { return progress.Report(done); });
+  });
+  if (outcome != BackgroundTask::Outcome::Done) {
+    return answer(GXA_LOAD_DAMAGED, error.empty() ? "'" + path.string() + "': the picture could not be read" : error);
+  }
   *B(bmp) = std::move(picture);
   return answer(GXA_LOAD_OK, "");
 }

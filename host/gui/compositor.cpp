@@ -77,7 +77,7 @@ void Compositor::Compose(const std::vector<Layer*>& layers, Size window, int sca
     for (Layer* layer : layers) {
       if (!layer->Root() || layer->Pixels().IsEmpty()) continue;
       const Point o = layer->Origin();
-      if (layer->GetKind() != Layer::Kind::Window) {
+      if (layer->IsModal()) {
         if (layer->GetKind() == Layer::Kind::Modal) Dim(out, 55, clip);
         const Rect r{o.x * scale, o.y * scale, layer->Pixels().Width(), layer->Pixels().Height()};
         Shadow(out, r, 6 * scale, clip);

@@ -12,6 +12,10 @@
 //             timeoutMs; Exhausted means no input will ever come again (the
 //             script is done or the window is gone), and loops then end,
 //             cancelling what they were asking for;
+//   KeepAlive while the host works inside a module call without taking input
+//             (a picture decoding): the window handles its own events
+//             (exposure, size, closing) and keeps input for after the call;
+//             false once the window was closed;
 //   SetCursor / ShowTooltip as the pointer moves over gadgets;
 //   NowMs     the clock timers run on.
 #include <cstdint>
@@ -36,6 +40,7 @@ class Frontend {
 
   virtual void Present(const Framebuffer& frame, const std::vector<Rect>& damage) = 0;
   virtual Poll NextEvent(InputEvent& out, int timeoutMs) = 0;
+  virtual bool KeepAlive() = 0;
   virtual void SetCursor(int32_t shape) = 0;
   // Empty text hides the tooltip; position is global.
   virtual void ShowTooltip(const std::string& text, Point position) = 0;

@@ -21,4 +21,11 @@ Frontend::Poll HeadlessFrontend::NextEvent(InputEvent& out, int) {
   return queue_.Pop(out) ? Poll::Event : Poll::Exhausted;
 }
 
+bool HeadlessFrontend::KeepAlive() {
+  for (size_t i = 0; i < queue_.Size(); ++i) {
+    if (queue_.At(i).type == InputEvent::Type::Close) return false;
+  }
+  return true;
+}
+
 }  // namespace host

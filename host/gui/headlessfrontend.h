@@ -21,6 +21,8 @@ class HeadlessFrontend : public Frontend {
 
   void Present(const Framebuffer& frame, const std::vector<Rect>& damage) override;
   Poll NextEvent(InputEvent& out, int timeoutMs) override;
+  // A script closes the window by queueing its Close event.
+  bool KeepAlive() override;
   void SetCursor(int32_t shape) override { cursor_ = shape; }
   void ShowTooltip(const std::string& text, Point) override { tooltip_ = text; }
   Size WindowSize() const override { return size_; }

@@ -17,6 +17,7 @@ class InputQueue {
   // False when empty.
   bool Pop(InputEvent& out);
   const InputEvent* Peek() const { return events_.empty() ? nullptr : &events_.front(); }
+  const InputEvent& At(size_t index) const { return events_[index]; }
   size_t Size() const { return events_.size(); }
   bool IsEmpty() const { return events_.empty(); }
   void Clear() { events_.clear(); }

@@ -15,7 +15,9 @@ class Widget;
 
 class Layer {
  public:
-  enum class Kind { Window, Modal, Popup };
+  // An overlay lies on the window without dimming or shadow and takes no
+  // input: it shows the progress of work inside a module call.
+  enum class Kind { Window, Modal, Popup, Overlay };
 
   // root is borrowed (a dialog's tree) unless given as owned.
   Layer(Kind kind, Widget& root, Dialog* dialog = nullptr);
@@ -25,7 +27,7 @@ class Layer {
   Layer& operator=(const Layer&) = delete;
 
   Kind GetKind() const { return kind_; }
-  bool IsModal() const { return kind_ != Kind::Window; }
+  bool IsModal() const { return kind_ == Kind::Modal || kind_ == Kind::Popup; }
   Widget* Root() const { return root_; }
   Dialog* OwnerDialog() const { return dialog_; }
 

@@ -266,6 +266,34 @@ void Screen::FireTimers() {
   }
 }
 
+bool Screen::KeepAlive() { return !leaving_ && frontend_->KeepAlive(); }
+
+void Screen::ComposeShown(const std::vector<Layer*>& layers, const Rect& logical) {
+  if (frame_.IsEmpty()) return;
+  const int scale = frame_.Scale();
+  const std::vector<Rect> damage{{logical.x * scale, logical.y * scale, logical.w * scale, logical.h * scale}};
+  // The frame keeps its size: a window resized meanwhile is laid out after the call.
+  compositor_.Compose(layers, {frame_.LogicalWidth(), frame_.LogicalHeight()}, scale, colors_, frame_, damage);
+  frontend_->Present(frame_, damage);
+}
+
+void Screen::PresentOverlay(Layer& overlay) {
+  if (frame_.IsEmpty()) return;
+  compositor_.PaintLayer(overlay, frame_.Scale(), colors_, nullptr);
+  std::vector<Layer*> layers = Layers();
+  layers.push_back(&overlay);
+  ComposeShown(layers, overlay.Bounds());
+}
+
+void Screen::RemoveOverlay(const Layer& overlay) { ComposeShown(Layers(), overlay.Bounds()); }
+
+Rect Screen::StatusArea(int height) const {
+  if (statusArea_) return statusArea_();
+  const int w = frame_.IsEmpty() ? WindowSize().w : frame_.LogicalWidth();
+  const int h = frame_.IsEmpty() ? WindowSize().h : frame_.LogicalHeight();
+  return {0, h - height, w, height};
+}
+
 int32_t Screen::RunMenu(const MenuModel& menu, Point global) {
   Gui& gui = Gui::Get();
   return MenuRunner(*this, gui.Answers(), gui.Observer()).Run(menu, global);

@@ -90,6 +90,21 @@ class Screen {
   void SwallowRelease(int32_t channel) { router_.SwallowRelease(channel); }
   void FireTimers();
 
+  // --- work inside a module call (BackgroundTask)
+  // The window stays alive without giving out input; false once it was
+  // closed, or the nested loops are being left.
+  bool KeepAlive();
+  // Lays the overlay over the frame last shown and shows that part, painting
+  // nothing else: safe even while a dialog is being built.
+  void PresentOverlay(Layer& overlay);
+  // Shows the frame last shown again where the overlay was.
+  void RemoveOverlay(const Layer& overlay);
+  // Where progress shows: the window's status line when the window names
+  // one (in logical window coordinates), else the bottom of the window.
+  void SetStatusArea(std::function<Rect()> area) { statusArea_ = std::move(area); }
+  bool HasStatusArea() const { return bool(statusArea_); }
+  Rect StatusArea(int height) const;
+
   // --- host services
   int32_t RunMenu(const MenuModel& menu, Point global);
   std::optional<std::string> AskFile(const std::string& title, const std::string& current);
@@ -109,6 +124,7 @@ class Screen {
 
  private:
   void CenterLayer(Layer& layer);
+  void ComposeShown(const std::vector<Layer*>& layers, const Rect& logical);
   // The interface colours follow the theme preference.
   void SyncTheme();
 
@@ -123,6 +139,7 @@ class Screen {
   Framebuffer frame_;
   std::vector<Rect> shownBounds_;  // where the layers were in the last frame
   std::function<bool(const InputEvent&)> nestedFilter_;
+  std::function<Rect()> statusArea_;
   bool leaving_ = false;
 };
 

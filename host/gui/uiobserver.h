@@ -1,9 +1,11 @@
 #pragma once
 // Told about the host UI the module brings up, for transcripts: every popup
 // menu (its entries with marks and IDs, and what was chosen) and every host
-// or modal dialog (its kind and title).
+// or modal dialog (its kind and title), and work the host did inside a
+// module call with the progress it went through.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "gui/menumodel.h"
 
@@ -26,6 +28,10 @@ class UiObserver {
   // The next queued answer was of another kind than what was asked, or named
   // a menu entry that cannot be chosen; it was not used.
   virtual void AnswerRejected(const std::string& /*asked*/, const std::string& /*why*/) {}
+  // Work on a worker thread ended ("done", "failed" or "cancelled"), having
+  // reached these whole percents in turn.
+  virtual void TaskEnded(const std::string& /*label*/, const std::vector<int>& /*percents*/,
+                         const std::string& /*outcome*/) {}
 };
 
 }  // namespace host

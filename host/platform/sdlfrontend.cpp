@@ -194,6 +194,13 @@ Frontend::Poll SdlFrontend::NextEvent(InputEvent& out, int timeoutMs) {
   }
 }
 
+bool SdlFrontend::KeepAlive() {
+  // Input joins the pending events, which the call's caller takes later.
+  SDL_Event e;
+  while (!closeRequested_ && SDL_PollEvent(&e)) Handle(e);
+  return !closeRequested_;
+}
+
 void SdlFrontend::Handle(SDL_Event& e) {
   switch (e.type) {
     case SDL_QUIT: closeRequested_ = true; return;

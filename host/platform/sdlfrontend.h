@@ -38,6 +38,7 @@ class SdlFrontend : public Frontend {
 
   void Present(const Framebuffer& frame, const std::vector<Rect>& damage) override;
   Poll NextEvent(InputEvent& out, int timeoutMs) override;
+  bool KeepAlive() override;
   void SetCursor(int32_t shape) override { cursors_.Apply(shape); }
   void ShowTooltip(const std::string& text, Point position) override;
   Size WindowSize() const override;

@@ -120,6 +120,7 @@ Outcome<Done> ViewSession::ShowPage(const std::string& title) {
   view_ = view.get();
   window_ = std::make_unique<Dialog>(std::move(view));
   GetScreen().ShowWindow(*window_);
+  GetScreen().SetStatusArea([this] { return view_->StatusArea(*window_); });
   savedChanges_ = doc.Changes();
   if (layoutFile_) frontend_->SetPresentListener([this] { WriteLayout(); });
   return Done{};
@@ -128,6 +129,7 @@ Outcome<Done> ViewSession::ShowPage(const std::string& title) {
 ViewSession::~ViewSession() {
   // The window before the page it shows, the page before the screen, the
   // screen before the module, the module before the desktop it used.
+  if (Gui::Exists()) GetScreen().SetStatusArea(nullptr);
   if (window_) window_->Close();
   window_.reset();
   pageDialog_.reset();

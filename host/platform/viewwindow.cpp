@@ -101,6 +101,12 @@ void ViewWindow::SetStatus(Dialog& d, const std::string& text) {
   if (Widget* w = d.Find(kStatus)) w->SetText(text);
 }
 
+Rect ViewWindow::StatusArea(Dialog& d) const {
+  const Widget* text = d.Find(kStatus);
+  const Widget* line = text ? text->Parent() : nullptr;
+  return line ? line->GlobalFrame() : Rect{};
+}
+
 void ViewWindow::FitColumns(Dialog&, int windowWidth) {
   Group& root = pageDialog_.Root();
   if (columns_ == 1) columnWidth_ = root.MinSize().w;

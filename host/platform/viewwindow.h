@@ -7,6 +7,7 @@
 #include <string>
 
 #include "gui/dialogdelegate.h"
+#include "gui/guitypes.h"
 
 namespace host {
 
@@ -41,6 +42,8 @@ class ViewWindow : public DialogDelegate {
   bool Command(Dialog& dialog, int32_t id, const Container& msg) override;
 
   void SetStatus(Dialog& dialog, const std::string& text);
+  // The status line's place in the window, where progress shows.
+  Rect StatusArea(Dialog& dialog) const;
   // Parameters sit side by side when the window is wide enough.
   void FitColumns(Dialog& dialog, int windowWidth);
   int Columns() const { return columns_; }

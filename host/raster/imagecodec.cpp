@@ -1,5 +1,6 @@
 #include "raster/imagecodec.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +25,15 @@ struct JpegErrorManager {
   std::jmp_buf jump;
   char message[JMSG_LENGTH_MAX];
   bool truncated;
+  bool cancelled;
+};
+
+// libjpeg's progress hook with what it reports to.
+struct JpegProgress {
+  jpeg_progress_mgr mgr;
+  const std::function<bool(double)>* report;
+  JpegErrorManager* err;
+  double shown;
 };
 
 void JpegErrorExit(j_common_ptr info) {
@@ -41,6 +51,22 @@ void JpegEmitMessage(j_common_ptr info, int level) {
     info->err->format_message(info, err->message);
   }
   ++info->err->num_warnings;
+}
+
+// Called for every row (or block row) of every pass. A progressive picture
+// may hold more scans than libjpeg planned for, so its share can shrink:
+// reports never go back.
+void JpegProgressMonitor(j_common_ptr info) {
+  auto* progress = reinterpret_cast<JpegProgress*>(info->progress);
+  const jpeg_progress_mgr& m = progress->mgr;
+  if (m.total_passes <= 0 || m.pass_limit <= 0) return;
+  const double pass = std::min(1.0, double(m.pass_counter) / double(m.pass_limit));
+  const double done = std::min(1.0, (m.completed_passes + pass) / m.total_passes);
+  if (done <= progress->shown) return;
+  progress->shown = done;
+  if ((*progress->report)(done)) return;
+  progress->err->cancelled = true;
+  std::longjmp(progress->err->jump, 1);
 }
 
 std::string SizeText(uint64_t w, uint64_t h) { return std::to_string(w) + " x " + std::to_string(h); }
@@ -75,6 +101,11 @@ bool RunJpegDecode(jpeg_decompress_struct& info, JpegErrorManager& err, std::spa
     }
   }
   info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
+  JpegProgress progress{{}, &options.progress, &err, 0.0};
+  if (options.progress) {
+    progress.mgr.progress_monitor = JpegProgressMonitor;
+    info.progress = &progress.mgr;
+  }
   jpeg_start_decompress(&info);
   if (!out.Init(int(info.output_width), int(info.output_height), cmyk ? 32 : 24)) {
     error = "picture too large (" + SizeText(info.output_width, info.output_height) + ")";
@@ -85,6 +116,67 @@ bool RunJpegDecode(jpeg_decompress_struct& info, JpegErrorManager& err, std::spa
     jpeg_read_scanlines(&info, &row, 1);
   }
   jpeg_finish_decompress(&info);
+  info.progress = nullptr;
+  if (options.progress && progress.shown < 1.0) options.progress(1.0);
+  return true;
+}
+
+struct PngSource {
+  std::span<const uint8_t> data;
+  size_t at = 0;
+  std::string message;
+};
+
+void PngReadBytes(png_structp png, png_bytep out, png_size_t length) {
+  auto* source = static_cast<PngSource*>(png_get_io_ptr(png));
+  if (length > source->data.size() - source->at) png_error(png, "the data ends early");
+  std::memcpy(out, source->data.data() + source->at, length);
+  source->at += length;
+}
+
+void PngError(png_structp png, png_const_charp message) {
+  static_cast<PngSource*>(png_get_error_ptr(png))->message = message ? message : "unknown error";
+  png_longjmp(png, 1);
+}
+
+void PngWarning(png_structp, png_const_charp) {}
+
+// Holds no objects with destructors: libpng leaves it through longjmp.
+bool RunPngDecode(png_structp png, png_infop info, const ImageCodec::PictureOptions& options, Bitmap& out,
+                  std::string& error) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_read_info(png, info);
+  const png_uint_32 width = png_get_image_width(png, info), height = png_get_image_height(png, info);
+  if (!WithinLimit(width, height, options.maxPixels, error)) return false;
+  const bool alpha =
+      (png_get_color_type(png, info) & PNG_COLOR_MASK_ALPHA) != 0 || png_get_valid(png, info, PNG_INFO_tRNS) != 0;
+  png_set_expand(png);
+  png_set_scale_16(png);
+  png_set_gray_to_rgb(png);
+  const int passes = png_set_interlace_handling(png);
+  png_read_update_info(png, info);
+  if (png_get_channels(png, info) != (alpha ? 4 : 3) || png_get_bit_depth(png, info) != 8) {
+    error = "unexpected PNG layout";
+    return false;
+  }
+  if (!out.Init(int(width), int(height), alpha ? 32 : 24)) {
+    error = "picture too large (" + SizeText(width, height) + ")";
+    return false;
+  }
+  // Each pass of an interlaced picture visits every row; its pixels land in
+  // their places, so the last pass leaves the whole picture.
+  const double rows = double(passes) * height;
+  int64_t done = 0;
+  for (int pass = 0; pass < passes; ++pass) {
+    for (png_uint_32 y = 0; y < height; ++y) {
+      png_read_row(png, out.Row(int(y)), nullptr);
+      if (options.progress && !options.progress(double(++done) / rows)) {
+        error = ImageCodec::kCancelled;
+        return false;
+      }
+    }
+  }
+  png_read_end(png, nullptr);
   return true;
 }
 
@@ -132,33 +224,27 @@ bool ImageCodec::DecodeJpeg(std::span<const uint8_t> data, Bitmap& out, std::str
 
 bool ImageCodec::DecodePng(std::span<const uint8_t> data, const PictureOptions& options, Bitmap& out,
                            std::string& error) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_memory(&image, data.data(), data.size())) {
-    error = std::string("damaged PNG data: ") + image.message;
+  PngSource source{data};
+  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &source, PngError, PngWarning);
+  png_infop info = png ? png_create_info_struct(png) : nullptr;
+  if (!info) {
+    png_destroy_read_struct(&png, nullptr, nullptr);
+    error = "out of memory";
     return false;
   }
-  if (!WithinLimit(image.width, image.height, options.maxPixels, error)) {
-    png_image_free(&image);
-    return false;
-  }
-  // Deep pictures without gamma information are sRGB-encoded far more often
-  // than linear, whatever libpng assumes by default.
-  image.flags |= PNG_IMAGE_FLAG_16BIT_sRGB;
-  const bool alpha = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
-  image.format = alpha ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB;
-  Bitmap decoded;
-  if (!decoded.Init(int(image.width), int(image.height), alpha ? 32 : 24)) {
-    error = "picture too large (" + SizeText(image.width, image.height) + ")";
-    png_image_free(&image);
-    return false;
-  }
-  if (!png_image_finish_read(&image, nullptr, decoded.Row(0), decoded.RowBytes(), nullptr)) {
-    error = std::string("damaged PNG data: ") + image.message;
-    png_image_free(&image);
-    return false;
-  }
+  png_set_read_fn(png, &source, PngReadBytes);
+  // A damaged size fails before anything is allocated for it.
+  png_set_user_limits(png, Bitmap::kMaxSide, Bitmap::kMaxSide);
   if (options.icc) PngIccProfile::Find(data, *options.icc);
+  Bitmap decoded;
+  std::string failure;
+  const bool ok = RunPngDecode(png, info, options, decoded, failure);
+  png_destroy_read_struct(&png, &info, nullptr);
+  if (!ok) {
+    error = !failure.empty() ? failure : "damaged PNG data: " + source.message;
+    if (options.icc) options.icc->clear();
+    return false;
+  }
   out = std::move(decoded);
   return true;
 }
@@ -181,7 +267,7 @@ bool ImageCodec::DecodeJpeg(std::span<const uint8_t> data, const PictureOptions&
   const bool ok = RunJpegDecode(info, err, data, options, decoded, cmyk, inverted, failure);
   jpeg_destroy_decompress(&info);
   if (!ok || err.truncated) {
-    error = !failure.empty() ? failure : std::string("damaged JPEG data: ") + err.message;
+    error = err.cancelled ? kCancelled : !failure.empty() ? failure : std::string("damaged JPEG data: ") + err.message;
     if (options.icc) options.icc->clear();
     return false;
   }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -12,17 +13,27 @@ namespace host {
 
 // PNG (libpng) and JPEG (libjpeg) reading, PNG writing. The memory entries are
 // the ones the file entries and the fuzz targets share. Decoded pictures come
-// out at depth 24, or depth 32 when the PNG carries transparency.
+// out at depth 24, or depth 32 when the PNG carries transparency. PNG is read
+// row by row: every colour type and depth, interlaced or not, with 16-bit
+// components scaled to 8 bits as the sRGB-encoded values they hold.
 class ImageCodec {
  public:
   enum class Format { Unknown, Png, Jpeg };
+
+  // The error of a decode that its progress callback stopped.
+  static constexpr const char* kCancelled = "loading was cancelled";
 
   // What a picture file may be, and what to keep beside its pixels.
   struct PictureOptions {
     int64_t maxPixels = Bitmap::kMaxPixels;
     bool refuseCmyk = false;
-    // Receives an embedded ICC profile, or stays empty.
+    // Receives an embedded ICC profile, or stays empty. It is known before
+    // the first progress report.
     std::vector<uint8_t>* icc = nullptr;
+    // Told the share of the decode done, 0 to 1, never less than before, as
+    // rows come in (each pass of an interlaced or progressive picture
+    // counts). Answering false stops the decode, which fails with kCancelled.
+    std::function<bool(double done)> progress;
   };
 
   static Format Detect(std::span<const uint8_t> data);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +11,7 @@
 #include <jpeglib.h>
 
 #include "raster/imagecodec.h"
+#include "testpictures.h"
 
 namespace host {
 namespace {
@@ -145,6 +147,84 @@ TEST_F(ImageCodecTest, MutatedPicturesNeverCrash) {
         EXPECT_FALSE(message.empty());
       }
     }
+  }
+}
+
+// Deep, interlaced pictures with transparency, as icons, presets and bitmaps
+// load them: every pass lands in its place and the 16-bit components keep
+// their 8-bit values, colour and alpha alike.
+TEST_F(ImageCodecTest, DeepInterlacedPngsWithAlphaLoadExactly) {
+  auto at = [](int x, int y) { return testpictures::Rgb8(x * 17, 255 - y * 13, (x * y) % 256, 40 + x * 9 + y); };
+  struct Kind {
+    const char* name;
+    int type;
+    bool interlaced;
+  };
+  for (const Kind kind : {Kind{"rgba", PNG_COLOR_TYPE_RGBA, true}, Kind{"grey alpha", PNG_COLOR_TYPE_GRAY_ALPHA, true},
+                          Kind{"rgba plain", PNG_COLOR_TYPE_RGBA, false}}) {
+    SCOPED_TRACE(kind.name);
+    testpictures::PngOptions options;
+    options.colorType = kind.type;
+    options.bitDepth = 16;
+    options.interlaced = kind.interlaced;
+    const fs::path file = dir_ / "deep.png";
+    const std::vector<uint8_t> png = testpictures::Png(13, 11, at, options);
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(png.data()), std::streamsize(png.size()));
+    Bitmap loaded;
+    std::string error;
+    ASSERT_TRUE(loaded.Load(file, error)) << error;
+    ASSERT_EQ(loaded.Width(), 13);
+    ASSERT_EQ(loaded.Height(), 11);
+    ASSERT_TRUE(loaded.HasAlpha());
+    const bool grey = kind.type == PNG_COLOR_TYPE_GRAY_ALPHA;
+    for (int y = 0; y < 11; ++y) {
+      for (int x = 0; x < 13; ++x) {
+        const Rgba c = loaded.GetPixel(x, y);
+        const int r = x * 17;
+        EXPECT_EQ(c, (Rgba{uint8_t(r), uint8_t(grey ? r : 255 - y * 13), uint8_t(grey ? r : (x * y) % 256),
+                           uint8_t(40 + x * 9 + y)}))
+            << x << ", " << y;
+      }
+    }
+  }
+}
+
+// A decode tells how far it got, row by row and pass by pass, and stops when
+// told to, keeping the bitmap it was given.
+TEST_F(ImageCodecTest, DecodesReportProgressAndStopWhenAsked) {
+  auto at = [](int x, int y) { return testpictures::Rgb8(x % 256, y % 256, 90); };
+  testpictures::PngOptions interlaced;
+  interlaced.interlaced = true;
+  testpictures::JpegOptions progressive;
+  progressive.progressive = true;
+  const std::vector<uint8_t> pictures[] = {testpictures::Png(40, 120, at), testpictures::Png(40, 120, at, interlaced),
+                                           testpictures::Jpeg(40, 120, at),
+                                           testpictures::Jpeg(40, 120, at, progressive)};
+  for (const std::vector<uint8_t>& data : pictures) {
+    SCOPED_TRACE(&data - pictures);
+    std::vector<double> seen;
+    ImageCodec::PictureOptions options;
+    options.progress = [&](double done) {
+      seen.push_back(done);
+      return true;
+    };
+    Bitmap out;
+    std::string error;
+    ASSERT_TRUE(ImageCodec::DecodePicture(data, options, out, error)) << error;
+    ASSERT_GT(seen.size(), 10u);
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+    EXPECT_GT(seen.front(), 0.0);
+    EXPECT_LT(seen.front(), 0.2);
+    EXPECT_DOUBLE_EQ(seen.back(), 1.0);
+
+    Bitmap kept = Flat(3, 3, {11, 12, 13});
+    int calls = 0;
+    options.progress = [&](double done) { return ++calls < 3 && done < 1.0; };
+    EXPECT_FALSE(ImageCodec::DecodePicture(data, options, kept, error));
+    EXPECT_EQ(error, ImageCodec::kCancelled);
+    EXPECT_EQ(calls, 3);
+    EXPECT_EQ(kept.Width(), 3);
+    EXPECT_EQ(kept.GetPixel(1, 1), (Rgba{11, 12, 13}));
   }
 }
 

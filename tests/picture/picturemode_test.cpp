@@ -2,6 +2,7 @@
 // into the file name field is shown and sampled, the sample's colour reaches
 // the host, a picture that cannot be loaded leaves the empty area and says
 // why, and an embedded profile decides the colour that is picked.
+#include <algorithm>
 #include <fstream>
 #include <set>
 
@@ -91,6 +92,57 @@ TEST_F(PictureModeTest, APictureThatFailsToLoadLeavesTheEmptyAreaAndSaysWhy) {
   int light = 0;
   for (int x = 0; x < empty.Width(); ++x) light += empty.GetPixel(x, empty.Height() / 2).g > 150;
   EXPECT_GT(light, 3);
+}
+
+// The host loads a picture on its worker while the module waits for the
+// answer: the progress climbs row by row to 100, a profile's conversion has
+// its share at the end, a damaged picture stops short and says why, and a
+// window closed before the load stops it at its first row.
+TEST_F(PictureModeTest, LoadingReportsItsProgressRowByRow) {
+  OpenPictureMode();
+  ASSERT_TRUE(Started());
+  auto strictlyRising = [](const std::vector<int>& p) {
+    return std::adjacent_find(p.begin(), p.end(), std::greater_equal<int>()) == p.end();
+  };
+  LoadPicture(Write("tall.png", testpictures::Png(48, 900, [](int x, int y) { return Rgb8(x, y / 4, 120); })));
+  ASSERT_EQ(ui.tasks.size(), 1u);
+  EXPECT_EQ(ui.tasks[0].label, "Loading tall.png");
+  EXPECT_EQ(ui.tasks[0].outcome, "done");
+  EXPECT_GT(ui.tasks[0].percents.size(), 90u);
+  EXPECT_TRUE(strictlyRising(ui.tasks[0].percents));
+  EXPECT_EQ(ui.tasks[0].percents.back(), 100);
+  // The middle sample: the picture arrived whole.
+  EXPECT_NEAR(Data("c").color.y, 112 / 255.0, 1e-9);
+
+  testpictures::PngOptions wide;
+  wide.icc = testpictures::WideGamutLinearProfile();
+  wide.interlaced = true;
+  LoadPicture(Write("wide.png", testpictures::Png(
+                                    20, 300, [](int, int) { return Rgb8(128, 128, 128); }, wide)));
+  ASSERT_EQ(ui.tasks.size(), 2u);
+  const std::vector<int>& converted = ui.tasks[1].percents;
+  EXPECT_TRUE(strictlyRising(converted));
+  EXPECT_TRUE(std::any_of(converted.begin(), converted.end(), [](int p) { return p > 75 && p < 100; }));
+  EXPECT_EQ(converted.back(), 100);
+
+  // Noise, so that half the file holds half the rows.
+  std::vector<uint8_t> cut = testpictures::Png(
+      48, 900, [](int x, int y) { return Rgb8((x * 73 + y * 151) % 256, (x * y * 31) % 256, (y * 97 + x) % 256); });
+  cut.resize(cut.size() / 2);
+  LoadPicture(Write("cut.png", cut));
+  ASSERT_EQ(ui.tasks.size(), 3u);
+  EXPECT_EQ(ui.tasks[2].outcome, "failed");
+  ASSERT_FALSE(ui.tasks[2].percents.empty());
+  EXPECT_LT(ui.tasks[2].percents.back(), 100);
+  EXPECT_NE(Gadget("c", kSampleCount).Text().value_or("").find("cut.png"), std::string::npos);
+
+  const auto tall = _folder.Path() / "tall.png";
+  Host().Input().Type(Gadget("c", kFile), tall.string(), host::InputDriver::Commit::None);
+  Host().Input().Run(
+      {host::InputEvent::KeyDown(GXA_KEY_ENTER), host::InputEvent::KeyUp(GXA_KEY_ENTER), host::InputEvent::Closed()});
+  ASSERT_EQ(ui.tasks.size(), 4u);
+  EXPECT_EQ(ui.tasks[3].outcome, "cancelled");
+  EXPECT_TRUE(ui.tasks[3].percents.empty());
 }
 
 TEST_F(PictureModeTest, AnEmbeddedWideGamutProfileDecidesThePickedColour) {

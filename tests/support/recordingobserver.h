@@ -35,10 +35,21 @@ public:
   {
     rejected.push_back(asked + ": " + why);
   }
+  struct Task
+  {
+    std::string label;
+    std::vector<int> percents;
+    std::string outcome;
+  };
+  void TaskEnded(const std::string& label, const std::vector<int>& percents, const std::string& outcome) override
+  {
+    tasks.push_back({label, percents, outcome});
+  }
 
   std::vector<Menu> menus;
   std::vector<Shown> dialogs;
   std::vector<std::string> rejected;
+  std::vector<Task> tasks;
 };
 
 }  // namespace host::testkit
