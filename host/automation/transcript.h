@@ -1,7 +1,7 @@
 #pragma once
 // What a scripted run reports, in the order it happened: each event carries
 // the index of the step it happened in and its kind (parent, menu, dialog,
-// diag, value, gadget, state, prefs, file, broadcast).
+// diag, value, gadget, state, prefs, file, broadcast, progress).
 #include <string>
 
 #include "automation/transcriptjson.h"

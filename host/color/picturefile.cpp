@@ -45,10 +45,13 @@ const char* FormatName(ImageCodec::Format format)
 bool PictureFile::Load(const std::filesystem::path& file, Bitmap& out, std::string& error, const Progress& progress)
 {
   std::vector<std::uint8_t> data;
-  if (!ImageCodec::ReadFile(file, data, error))
-    return false;
   std::string why;
-  if (!NameFitsContent(file, data, why) || !Decode(data, out, why, progress))
+  if (!ImageCodec::ReadFile(file, data, why, Part(progress, 0.0, kReadShare)))
+  {
+    error = why == ImageCodec::kCancelled ? "'" + file.string() + "': " + why : why;
+    return false;
+  }
+  if (!NameFitsContent(file, data, why) || !Decode(data, out, why, Part(progress, kReadShare, 1.0)))
   {
     error = "'" + file.string() + "': " + why;
     return false;
@@ -65,18 +68,25 @@ bool PictureFile::Decode(std::span<const std::uint8_t> data, Bitmap& out, std::s
   options.icc = &icc;
   if (progress)
     // The profile is known before the first row: its conversion gets the
-    // rest of the bar.
-    options.progress = [&](double done) { return progress(done * (icc.empty() ? 1.0 : kDecodeShare)); };
+    // end of the bar.
+    options.progress = [&](double done) { return progress(done * (icc.empty() ? 1.0 : 1.0 - kConvertShare)); };
   Bitmap decoded;
   if (!ImageCodec::DecodePicture(data, options, decoded, error))
     return false;
-  if (!ToWorkingSpace(decoded, icc, progress) || (progress && !progress(1.0)))
+  if (!ToWorkingSpace(decoded, icc, Part(progress, 1.0 - kConvertShare, 1.0)) || (progress && !progress(1.0)))
   {
     error = ImageCodec::kCancelled;
     return false;
   }
   out = std::move(decoded);
   return true;
+}
+
+PictureFile::Progress PictureFile::Part(const Progress& progress, double from, double to)
+{
+  if (!progress)
+    return {};
+  return [progress, from, to](double done) { return progress(from + (to - from) * done); };
 }
 
 bool PictureFile::NameFitsContent(const std::filesystem::path& file, std::span<const std::uint8_t> data,
@@ -125,7 +135,7 @@ bool PictureFile::ToWorkingSpace(Bitmap& bitmap, std::span<const std::uint8_t> i
   {
     cmsDoTransform(static_cast<cmsHTRANSFORM>(transform.get()), bitmap.Row(y), bitmap.Row(y),
                    cmsUInt32Number(bitmap.Width()));
-    if (progress && !progress(kDecodeShare + (1.0 - kDecodeShare) * (y + 1) / height))
+    if (progress && !progress(double(y + 1) / height))
       return false;
   }
   return true;

@@ -32,12 +32,16 @@ public:
                      const Progress& progress = {});
 
 private:
-  // The decode's share of the load when a profile converts the pixels after.
-  static constexpr double kDecodeShare = 0.75;
+  // Shares of the load: reading the file, then decoding it, and converting
+  // the pixels when a profile asks for it.
+  static constexpr double kReadShare = 0.2;
+  static constexpr double kConvertShare = 0.2;
 
   static bool NameFitsContent(const std::filesystem::path& file, std::span<const std::uint8_t> data,
                               std::string& error);
   static bool ToWorkingSpace(Bitmap& bitmap, std::span<const std::uint8_t> icc, const Progress& progress);
+  // The part of progress from `from` to `to`, or nothing without progress.
+  static Progress Part(const Progress& progress, double from, double to);
 };
 
 }  // namespace host

@@ -281,8 +281,14 @@ void Screen::PresentOverlay(Layer& overlay) {
   if (frame_.IsEmpty()) return;
   compositor_.PaintLayer(overlay, frame_.Scale(), colors_, nullptr);
   std::vector<Layer*> layers = Layers();
+  std::vector<Rect> bounds;
+  for (Layer* l : layers) bounds.push_back(l->Bounds());
   layers.push_back(&overlay);
-  ComposeShown(layers, overlay.Bounds());
+  // A dialog closed just before the work began leaves the frame whole
+  // again, as its layers last painted it.
+  const bool closed = bounds != shownBounds_;
+  shownBounds_ = std::move(bounds);
+  ComposeShown(layers, closed ? Rect{0, 0, frame_.LogicalWidth(), frame_.LogicalHeight()} : overlay.Bounds());
 }
 
 void Screen::RemoveOverlay(const Layer& overlay) { ComposeShown(Layers(), overlay.Bounds()); }

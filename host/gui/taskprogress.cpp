@@ -9,12 +9,13 @@ namespace host {
 bool TaskProgress::Report(double done) {
   const int percent = int(std::floor(std::clamp(done, 0.0, 1.0) * 100.0));
   const std::lock_guard lock(mutex_);
+  if (cancelled_) return false;
   if (percent > 0 && (steps_.empty() || percent > steps_.back())) {
     steps_.push_back(percent);
     ++changes_;
     changed_.notify_all();
   }
-  return !cancelled_;
+  return true;
 }
 
 void TaskProgress::Finish(bool ok) {

@@ -328,7 +328,8 @@ bool ImageCodec::EncodePng(const Bitmap& bitmap, std::vector<uint8_t>& out, std:
   return true;
 }
 
-bool ImageCodec::ReadFile(const std::filesystem::path& file, std::vector<uint8_t>& data, std::string& error) {
+bool ImageCodec::ReadFile(const std::filesystem::path& file, std::vector<uint8_t>& data, std::string& error,
+                          const std::function<bool(double)>& progress) {
   std::error_code ec;
   const uintmax_t size = std::filesystem::file_size(file, ec);
   if (ec) {
@@ -340,8 +341,20 @@ bool ImageCodec::ReadFile(const std::filesystem::path& file, std::vector<uint8_t
     return false;
   }
   std::ifstream in(file, std::ios::binary);
-  data.resize(size_t(size));
-  if (!in || !in.read(reinterpret_cast<char*>(data.data()), std::streamsize(size))) {
+  data.clear();
+  data.reserve(size_t(size));
+  // In parts, so that a large file shows its progress while it is read.
+  constexpr size_t kPart = size_t{4} << 20;
+  while (in && data.size() < size) {
+    const size_t at = data.size();
+    data.resize(at + std::min(kPart, size_t(size) - at));
+    if (!in.read(reinterpret_cast<char*>(data.data() + at), std::streamsize(data.size() - at))) break;
+    if (progress && !progress(double(data.size()) / double(size))) {
+      error = kCancelled;
+      return false;
+    }
+  }
+  if (!in || data.size() != size) {
     error = "cannot read '" + file.string() + "'";
     return false;
   }

@@ -50,8 +50,10 @@ class ImageCodec {
   // Writes through a temporary file, so a failed save leaves any old file intact.
   static bool SavePngFile(const Bitmap& bitmap, const std::filesystem::path& file, std::string& error);
 
-  // The whole file, refused past 1 GiB; the message names the file.
-  static bool ReadFile(const std::filesystem::path& file, std::vector<uint8_t>& data, std::string& error);
+  // The whole file, refused past 1 GiB; the message names the file. progress
+  // hears the share read so far, as a decode's does, and may stop it.
+  static bool ReadFile(const std::filesystem::path& file, std::vector<uint8_t>& data, std::string& error,
+                       const std::function<bool(double done)>& progress = {});
 
  private:
   static void CmykToRgb(const Bitmap& cmyk, bool inverted, Bitmap& out);

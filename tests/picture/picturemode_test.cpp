@@ -108,7 +108,7 @@ TEST_F(PictureModeTest, LoadingReportsItsProgressRowByRow) {
   ASSERT_EQ(ui.tasks.size(), 1u);
   EXPECT_EQ(ui.tasks[0].label, "Loading tall.png");
   EXPECT_EQ(ui.tasks[0].outcome, "done");
-  EXPECT_GT(ui.tasks[0].percents.size(), 90u);
+  EXPECT_GT(ui.tasks[0].percents.size(), 50u);
   EXPECT_TRUE(strictlyRising(ui.tasks[0].percents));
   EXPECT_EQ(ui.tasks[0].percents.back(), 100);
   // The middle sample: the picture arrived whole.
@@ -122,7 +122,7 @@ TEST_F(PictureModeTest, LoadingReportsItsProgressRowByRow) {
   ASSERT_EQ(ui.tasks.size(), 2u);
   const std::vector<int>& converted = ui.tasks[1].percents;
   EXPECT_TRUE(strictlyRising(converted));
-  EXPECT_TRUE(std::any_of(converted.begin(), converted.end(), [](int p) { return p > 75 && p < 100; }));
+  EXPECT_TRUE(std::any_of(converted.begin(), converted.end(), [](int p) { return p > 80 && p < 100; }));
   EXPECT_EQ(converted.back(), 100);
 
   // Noise, so that half the file holds half the rows.
