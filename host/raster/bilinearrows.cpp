@@ -166,6 +166,63 @@ GXA_AVX512 void DownRowsAvx512(const int16_t* top, const int16_t* bottom, int ke
     else _mm512_mask_storeu_epi32(out + i, __mmask16((1u << (count - i)) - 1), pixels);
   }
 }
+
+// The results of thirty-two numbers in their order: the third byte of each
+// sum, taken from the first four numbers of each lane and the last four.
+struct Gather {
+  uint8_t at[64];
+  constexpr Gather() : at() {
+    for (int n = 0; n < 32; ++n) {
+      const int lane = n / 8, e = n % 8;
+      at[n] = uint8_t((e < 4 ? 0 : 64) + 4 * (4 * lane + e % 4) + 2);
+    }
+  }
+};
+constexpr Gather kGather;
+
+// Sixteen pixels from the three numbers each has, the first half of a step
+// from its first 64 numbers (32 of each table), the second from its last.
+struct Expand {
+  uint8_t at[2][64];
+  constexpr Expand() : at() {
+    for (int half = 0; half < 2; ++half) {
+      for (int p = 0; p < 16; ++p) {
+        for (int c = 0; c < 4; ++c) {
+          const int n = 48 * half + 3 * p + std::min(c, 2) - 32 * half;  // in the two tables
+          at[half][4 * p + c] = uint8_t(n < 32 ? n : 64 + n - 32);
+        }
+      }
+    }
+  }
+};
+constexpr Expand kExpand;
+
+GXA_AVX512 inline __m512i ThirtyTwoAvx512(const int16_t* top, const int16_t* bottom, __m512i weights, __m512i gather) {
+  const Sums sums = DownAvx512(top, bottom, weights);
+  return _mm512_permutex2var_epi8(sums.low, gather, sums.high);
+}
+
+// Rows of three numbers a pixel: ninety-six numbers (thirty-two pixels) a step.
+GXA_AVX512 void DownThreesAvx512(const int16_t* top, const int16_t* bottom, int keep, int with, int count,
+                                 uint32_t* out) {
+  const __m512i weights = _mm512_set1_epi32(int(uint32_t(keep) | uint32_t(with) << 16));
+  const __m512i alpha = _mm512_set1_epi32(int(0xFF000000u));
+  const __m512i gather = _mm512_loadu_si512(kGather.at);
+  const __m512i first = _mm512_loadu_si512(kExpand.at[0]), second = _mm512_loadu_si512(kExpand.at[1]);
+  for (int i = 0; i < count; i += 2 * kStep, top += 96, bottom += 96) {
+    const __m512i a = ThirtyTwoAvx512(top, bottom, weights, gather);
+    const __m512i b = ThirtyTwoAvx512(top + 32, bottom + 32, weights, gather);
+    const __m512i c = ThirtyTwoAvx512(top + 64, bottom + 64, weights, gather);
+    const __m512i pixels[2] = {_mm512_or_si512(_mm512_permutex2var_epi8(a, first, b), alpha),
+                               _mm512_or_si512(_mm512_permutex2var_epi8(b, second, c), alpha)};
+    for (int h = 0; h < 2; ++h) {
+      const int at = i + kStep * h;
+      // A masked store only for the last few, as it is slow on some processors.
+      if (at + kStep <= count) _mm512_storeu_si512(out + at, pixels[h]);
+      else if (at < count) _mm512_mask_storeu_epi32(out + at, __mmask16((1u << (count - at)) - 1), pixels[h]);
+    }
+  }
+}
 #endif
 
 }  // namespace
@@ -176,51 +233,60 @@ bool BilinearRows::Plan(const Bitmap& bitmap, const std::vector<ScaleTap>& colum
   const int bpp = bitmap.BytesPerPixel();
   bool laid = false;
   if ((bpp == 3 || bpp == 4) && !columns.empty()) {
-    // A step too long for the wide windows may still fit the narrow ones.
-    if (vectors_ == Vectors::Avx512) laid = Lay(columns, 8, 64);
-    if (!laid && vectors_ != Vectors::None) laid = Lay(columns, 2, 16);
+    // Three numbers a pixel where the wide windows hold them; a step too
+    // long for those may still fit four numbers a pixel, or narrow windows.
+    if (vectors_ == Vectors::Avx512 && bpp == 3) laid = Lay(columns, 3, 64);
+    if (!laid && vectors_ == Vectors::Avx512) laid = Lay(columns, 4, 64);
+    if (!laid && vectors_ != Vectors::None) laid = Lay(columns, 4, 16);
   }
   if (!laid) {
     bitmap_ = nullptr;
     return false;
   }
-  across_.Reset(size_t(windows_.size() * span_) * 4);
+  across_.Reset(size_t(windows_.size()) * (wide_ ? 32 : 8));
   return true;
 }
 
-bool BilinearRows::Lay(const std::vector<ScaleTap>& columns, int span, int bytes) {
+bool BilinearRows::Lay(const std::vector<ScaleTap>& columns, int channels, int bytes) {
   const int bpp = bitmap_->BytesPerPixel();
   count_ = int(columns.size());
-  span_ = span;
-  const int padded = (count_ + kStep - 1) / kStep * kStep;
-  const int windows = padded / span;
+  channels_ = channels;
+  wide_ = bytes == 64;
+  // Whole steps of the downward mix: sixteen pixels of four numbers, or
+  // thirty-two of three.
+  const int step = channels == 3 ? 2 * kStep : kStep;
+  const int padded = (count_ + step - 1) / step * step;
+  const int numbers = bytes / 2;  // a window's, two picks each
+  const int windows = padded * channels / numbers;
   windows_.assign(size_t(windows), 0);
   Line none;
   std::fill_n(none.bytes, sizeof none.bytes, kNone);
-  picks_.assign(size_t(padded) * kPixelBytes / sizeof(Line), none);
+  picks_.assign(size_t(padded * channels * 2) / sizeof(Line), none);
   weights_.assign(picks_.size(), Line{});
   firstTail_ = windows;
-  std::vector<Pair> pairs(static_cast<size_t>(span));
+  std::vector<Pair> pairs;
+  for (int pixel = 0; pixel < padded; ++pixel) pairs.push_back(Split(columns[size_t(std::min(pixel, count_ - 1))]));
   for (int g = 0; g < windows; ++g) {
+    const int from = g * numbers, to = from + numbers;  // numbers of the window
     int base = INT_MAX, last = 0;
-    for (int j = 0; j < span; ++j) {
-      const Pair& p = pairs[size_t(j)] = Split(columns[size_t(std::min(g * span + j, count_ - 1))]);
+    for (int pixel = from / channels; pixel <= (to - 1) / channels; ++pixel) {
+      const Pair& p = pairs[size_t(pixel)];
       base = std::min({base, p.first, p.second});
       last = std::max({last, p.first, p.second});
     }
     if ((last - base + 1) * bpp > bytes) return false;
     windows_[size_t(g)] = base * bpp;
     if (firstTail_ == windows && base * bpp + bytes > bitmap_->RowBytes()) firstTail_ = g;
-    for (int j = 0; j < span; ++j) {
-      const Pair& p = pairs[size_t(j)];
-      uint8_t* pick = picks_.front().bytes + size_t(g * span + j) * kPixelBytes;
-      uint8_t* weight = weights_.front().bytes + size_t(g * span + j) * kPixelBytes;
-      for (int c = 0; c < 3; ++c) {
-        pick[2 * c] = uint8_t((p.first - base) * bpp + c);
-        pick[2 * c + 1] = uint8_t((p.second - base) * bpp + c);
-        weight[2 * c] = uint8_t(p.keep);
-        weight[2 * c + 1] = uint8_t(p.with);
-      }
+    for (int k = from, pixel = from / channels, c = from % channels; k < to; ++k, c = c + 1 < channels ? c + 1 : 0) {
+      const Pair& p = pairs[size_t(pixel)];
+      if (c + 1 == channels) ++pixel;
+      if (c == 3) continue;  // the fourth number of a pixel stays zero
+      uint8_t* pick = picks_.front().bytes + 2 * k;
+      uint8_t* weight = weights_.front().bytes + 2 * k;
+      pick[0] = uint8_t((p.first - base) * bpp + c);
+      pick[1] = uint8_t((p.second - base) * bpp + c);
+      weight[0] = uint8_t(p.keep);
+      weight[1] = uint8_t(p.with);
     }
   }
   return true;
@@ -228,9 +294,13 @@ bool BilinearRows::Lay(const std::vector<ScaleTap>& columns, int span, int bytes
 
 void BilinearRows::Across(int row, int16_t* out) const {
 #ifdef GXA_X86_VECTORS
-  const auto across = span_ == 8 ? AcrossAvx512 : AcrossAvx2;
-  across(bitmap_->Row(row), bitmap_->RowBytes(), windows_.data(), picks_.front().bytes, weights_.front().bytes,
-         int(windows_.size()), firstTail_, out);
+  const auto across = wide_ ? AcrossAvx512 : AcrossAvx2;
+  // Rows follow each other in the bitmap, so a window may read on into the
+  // next row; only near the bitmap's end are the last windows copied.
+  const int windows = int(windows_.size()), bytes = bitmap_->RowBytes();
+  const bool more = int64_t(bitmap_->Height() - row) * bytes >= bytes + 64;
+  across(bitmap_->Row(row), bytes, windows_.data(), picks_.front().bytes, weights_.front().bytes, windows,
+         more ? windows : firstTail_, out);
 #else
   (void)row;
   (void)out;
@@ -243,6 +313,7 @@ void BilinearRows::Row(ScaleTap rows, uint32_t* out) {
   across_.Pair(
       pair.first, pair.second, [this](int row, int16_t* mix) { Across(row, mix); }, top, bottom);
 #ifdef GXA_X86_VECTORS
+  if (channels_ == 3) return DownThreesAvx512(top, bottom, pair.keep, pair.with, count_, out);
   if (vectors_ == Vectors::Avx512) return DownRowsAvx512(top, bottom, pair.keep, pair.with, count_, out);
   DownRowsAvx2(top, bottom, pair.keep, pair.with, count_, out);
 #else

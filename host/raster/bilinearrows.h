@@ -31,14 +31,16 @@ class BilinearRows {
   void Row(ScaleTap rows, uint32_t* out);
 
  private:
-  // The taps laid out for windows of span target pixels and bytes bytes.
-  bool Lay(const std::vector<ScaleTap>& columns, int span, int bytes);
+  // The taps laid out for windows of the given bytes, with three or four
+  // numbers a target pixel.
+  bool Lay(const std::vector<ScaleTap>& columns, int channels, int bytes);
   void Across(int row, int16_t* out) const;
 
   const Bitmap* bitmap_ = nullptr;
   Vectors vectors_ = Vectors::None;
   int count_ = 0;             // target pixels
-  int span_ = 0;              // target pixels a window
+  int channels_ = 4;          // numbers a target pixel
+  bool wide_ = false;         // 64-byte windows, else 16
   int firstTail_ = 0;         // first window that passes the row's end
   std::vector<int> windows_;  // byte offset of each window in the row
   // Whole cache lines, so that no load of a window's tables splits.

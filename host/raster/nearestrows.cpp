@@ -117,8 +117,12 @@ void NearestRows::Run(int sy, bool blend, uint32_t* out) const {
   const bool apart = useAlpha_ && bitmap_->BytesPerPixel() == 3;
   const Source src{bitmap_->Row(sy), bitmap_->RowBytes(), apart ? bitmap_->AlphaRow(sy) : nullptr, bitmap_->Width(),
                    useAlpha_ ? 0 : 0xFF000000u};
+  // Rows follow each other in the bitmap (and in its alpha channel), so a
+  // window may read on into the next row; only near the end are the last
+  // windows copied.
+  const bool more = int64_t(bitmap_->Height() - sy) * bitmap_->Width() >= bitmap_->Width() + kWindow;
   const auto run = blend ? NearestAvx512<true> : NearestAvx512<false>;
-  run(src, windows_.data(), picks_.front().bytes, count_, firstTail_, out);
+  run(src, windows_.data(), picks_.front().bytes, count_, more ? int(windows_.size() / 3) : firstTail_, out);
 #else
   (void)sy;
   (void)blend;
