@@ -10,7 +10,6 @@ namespace host {
 
 namespace {
 
-constexpr int kPixelBytes = 8;  // picks (and weights) a target pixel
 constexpr uint8_t kNone = 0x80;
 constexpr int kStep = 16;  // target pixels a step of the widest downward mix
 
@@ -98,8 +97,9 @@ __attribute__((target("avx2"))) void DownRowsAvx2(const int16_t* top, const int1
   }
 }
 
-// Eight target pixels a 64-byte window where the processor has 512-bit
-// byte permutes, and sums with an addend in one instruction.
+// Thirty-two numbers (eight target pixels of four, or ten and more of
+// three) a 64-byte window where the processor has 512-bit byte permutes, and
+// sums with an addend in one instruction.
 #define GXA_AVX512 __attribute__((target("avx512f,avx512bw,avx512vbmi,avx512vnni")))
 
 GXA_AVX512 void AcrossAvx512(const uint8_t* row, int rowBytes, const int* windows, const uint8_t* picks,

@@ -1,7 +1,7 @@
 #pragma once
 // A bitmap part resampled to another size, produced one target row at a
-// time as straight RGBA pixels for the canvas to blend. The column taps are
-// worked out once per blit. An opaque smooth scale runs in fixed point on
+// time as straight RGBA pixels, or blended over the target as it is made.
+// The column taps are worked out once per blit. An opaque smooth scale runs in fixed point on
 // whole rows; a transparent one keeps premultiplied sampling, so no dark
 // fringes bleed in from transparent pixels.
 #include <cstdint>
