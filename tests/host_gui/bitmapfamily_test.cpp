@@ -10,6 +10,7 @@
 #include "core/filename.h"
 #include "core/handles.h"
 #include "raster/bitmap.h"
+#include "testpictures.h"
 
 namespace host {
 namespace {
@@ -163,6 +164,30 @@ TEST(BitmapFamily, LoadingTellsMissingUnknownAndDamagedFilesApart) {
   Filename ok(good.string());
   EXPECT_EQ(Fns().load_file(b.h, ToHandle(&ok)), GXA_LOAD_OK);
   EXPECT_EQ(Fns().width(b.h), 3);
+}
+
+// A module's bitmap loaded from a deep, interlaced PNG with transparency
+// reads back, row by row, the 8-bit colours and alphas the file holds.
+TEST(BitmapFamily, DeepInterlacedPngsLoadIntoTheModulesBitmapExactly) {
+  testpictures::PngOptions deep;
+  deep.colorType = PNG_COLOR_TYPE_RGBA;
+  deep.bitDepth = 16;
+  deep.interlaced = true;
+  auto at = [](int x, int y) { return testpictures::Rgb8(200 - x * 20, 30 + y * 40, x * y * 6, 255 - x * 25 - y); };
+  const std::vector<uint8_t> png = testpictures::Png(9, 6, at, deep);
+  OwnedBitmap b;
+  Filename file(TempFile("deep.png", std::string(png.begin(), png.end())).string());
+  ASSERT_EQ(Fns().load_file(b.h, ToHandle(&file)), GXA_LOAD_OK);
+  ASSERT_TRUE(Fns().has_alpha(b.h));
+  for (int y = 0; y < 6; ++y) {
+    uint8_t row[9 * 4];
+    ASSERT_TRUE(Fns().get_row(b.h, y, row, 9, GXA_PIXEL_RGBA8));
+    for (int x = 0; x < 9; ++x) {
+      const uint8_t* p = row + x * 4;
+      EXPECT_EQ(std::vector<int>(p, p + 4), (std::vector<int>{200 - x * 20, 30 + y * 40, x * y * 6, 255 - x * 25 - y}))
+          << x << ", " << y;
+    }
+  }
 }
 
 TEST(BitmapFamily, OnlyItsOwnBitmapsAreDestroyed) {
