@@ -15,7 +15,8 @@
 //   KeepAlive while the host works inside a module call without taking input
 //             (a picture decoding): the window handles its own events
 //             (exposure, size, closing) and keeps input for after the call;
-//             false once the window was closed;
+//             false once the window was closed, or Escape pressed in it:
+//             the work should stop;
 //   SetCursor / ShowTooltip as the pointer moves over gadgets;
 //   NowMs     the clock timers run on.
 #include <cstdint>

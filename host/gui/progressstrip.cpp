@@ -48,6 +48,11 @@ void ProgressStrip::Paint(PaintContext& ctx) {
   const int top = edge_ ? 2 : 0;
   const Rect text{f.x + kMargin, f.y + top, std::max(0, bar.x - f.x - 2 * kMargin), f.h - top};
   WidgetStyle::Label(ctx, Caption(), text, kTextLeft, true);
+  // Quieter, where it fits: how to stop the work.
+  const int hint = WidgetStyle::TextWidth(kHint);
+  if (WidgetStyle::TextWidth(Caption()) + 2 * kMargin + hint <= text.w) {
+    WidgetStyle::Label(ctx, kHint, {text.Right() - hint, text.y, hint, text.h}, kTextLeft, false);
+  }
   const double radius = kBarHeight / 2.0;
   WidgetStyle::RoundBox(ctx, bar, radius, ctx.Color(InterfaceColors::kEditBackground),
                         ctx.Color(InterfaceColors::kBorderDark));

@@ -1,7 +1,8 @@
 #pragma once
 // The line that shows how far long work inside a module call has got, laid
 // over the window's status area while it runs: "Loading photo.png — 42 %"
-// at the left, a thin bar at the right, in the host's own colours.
+// at the left, a thin bar at the right with a quiet "Esc stops" before it,
+// in the host's own colours.
 #include <string>
 
 #include "gui/widget.h"
@@ -14,6 +15,7 @@ class ProgressStrip : public Widget {
   static constexpr int kBarHeight = 6;
   // Above and below the line of text.
   static constexpr int kPadding = 7;
+  static constexpr const char* kHint = "Esc stops";
 
   // edge: a line along the top, where the strip is not the window's own
   // status line, which has one above it.

@@ -195,10 +195,16 @@ Frontend::Poll SdlFrontend::NextEvent(InputEvent& out, int timeoutMs) {
 }
 
 bool SdlFrontend::KeepAlive() {
-  // Input joins the pending events, which the call's caller takes later.
+  // Input joins the pending events, which the call's caller takes later;
+  // Escape is the user's answer to the work itself, and goes no further.
   SDL_Event e;
   while (!closeRequested_ && SDL_PollEvent(&e)) Handle(e);
-  return !closeRequested_;
+  const auto escape = std::find_if(pending_.begin(), pending_.end(), [](const InputEvent& i) {
+    return i.type == InputEvent::Type::KeyDown && i.key == GXA_KEY_ESC;
+  });
+  if (escape == pending_.end()) return !closeRequested_;
+  pending_.erase(escape);
+  return false;
 }
 
 void SdlFrontend::Handle(SDL_Event& e) {
