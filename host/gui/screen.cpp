@@ -278,7 +278,13 @@ void Screen::ComposeShown(const std::vector<Layer*>& layers, const Rect& logical
 }
 
 void Screen::PresentOverlay(Layer& overlay) {
-  if (frame_.IsEmpty()) return;
+  if (frame_.IsEmpty()) {
+    // Work before the first frame (a picture the document reopens): the
+    // window shows its background and the progress, nothing laid out yet.
+    const Size window = frontend_->WindowSize();
+    if (window.w <= 0 || window.h <= 0) return;
+    frame_.Resize(window.w, window.h, Scale());
+  }
   compositor_.PaintLayer(overlay, frame_.Scale(), colors_, nullptr);
   std::vector<Layer*> layers = Layers();
   std::vector<Rect> bounds;
@@ -295,9 +301,9 @@ void Screen::RemoveOverlay(const Layer& overlay) { ComposeShown(Layers(), overla
 
 Rect Screen::StatusArea(int height) const {
   if (statusArea_) return statusArea_();
-  const int w = frame_.IsEmpty() ? WindowSize().w : frame_.LogicalWidth();
-  const int h = frame_.IsEmpty() ? WindowSize().h : frame_.LogicalHeight();
-  return {0, h - height, w, height};
+  // Nothing is laid out for it: the window may be in the middle of a build.
+  const Size window = frame_.IsEmpty() ? frontend_->WindowSize() : Size{frame_.LogicalWidth(), frame_.LogicalHeight()};
+  return {0, window.h - height, window.w, height};
 }
 
 int32_t Screen::RunMenu(const MenuModel& menu, Point global) {
