@@ -137,6 +137,15 @@ MosaicPixel::Tables::Tables()
   }
 }
 
+bool MosaicPixel::HasRowVectors()
+{
+#if defined(MOSAIC_AVX2)
+  return kHasAvx2;
+#else
+  return false;
+#endif
+}
+
 void MosaicPixel::RowFigures(const std::uint8_t* rgb, const std::uint16_t* keys, std::int64_t n, double* hues,
                              double* saturations, std::uint8_t* largest)
 {

@@ -45,6 +45,8 @@ struct MosaicPixel
   // saturations and largest; four pixels at a time where the processor has
   // the vectors for it, with the same operations in the same order. Reads up
   // to four bytes past the last pixel.
+  // Whether RowFigures works four pixels at a time here.
+  static bool HasRowVectors();
   static void RowFigures(const std::uint8_t* rgb, const std::uint16_t* keys, std::int64_t n, double* hues,
                          double* saturations, std::uint8_t* largest);
 

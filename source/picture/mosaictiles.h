@@ -60,7 +60,8 @@ private:
   template <std::int64_t kSide>
   Means TileMeans(std::int64_t x0, std::int64_t y0, std::int64_t w, std::int64_t h);
 
-  Result<void> WorkOutFigures(std::int64_t rows);
+  Result<void> SizeFigures(std::int64_t pixels);
+  void WorkOutFigures(std::int64_t rows);
   // The pixels of part of row y, valid until the next call.
   const std::uint8_t* PixelsAt(std::int64_t x0, std::int64_t y, std::int64_t w);
 
