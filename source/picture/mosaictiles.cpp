@@ -1,6 +1,7 @@
 #include "picture/mosaictiles.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <new>
 
@@ -298,7 +299,8 @@ MosaicTiles::Means MosaicTiles::TileMeans(std::int64_t x0, std::int64_t y0, std:
   const auto n = static_cast<std::uint64_t>(votes.count);
   if ((n & (n - 1)) == 0)
   {
-    const double inverse = 1.0 / static_cast<double>(n);
+    // 1 / n made from its exponent, without a division.
+    const auto inverse = std::bit_cast<double>(static_cast<std::uint64_t>(1023 - __builtin_ctzll(n)) << 52);
     means.hue = hueSum * inverse;
     means.saturation = saturationSum * inverse;
   }
