@@ -235,8 +235,8 @@ bool BilinearRows::Plan(const Bitmap& bitmap, const std::vector<ScaleTap>& colum
   if ((bpp == 3 || bpp == 4) && !columns.empty()) {
     // Three numbers a pixel where the wide windows hold them; a step too
     // long for those may still fit four numbers a pixel, or narrow windows.
-    if (vectors_ == Vectors::Avx512 && bpp == 3) laid = Lay(columns, 3, 64);
-    if (!laid && vectors_ == Vectors::Avx512) laid = Lay(columns, 4, 64);
+    if (vectors_ == Vectors::Avx512Vbmi && bpp == 3) laid = Lay(columns, 3, 64);
+    if (!laid && vectors_ == Vectors::Avx512Vbmi) laid = Lay(columns, 4, 64);
     if (!laid && vectors_ != Vectors::None) laid = Lay(columns, 4, 16);
   }
   if (!laid) {
@@ -314,7 +314,7 @@ void BilinearRows::Row(ScaleTap rows, uint32_t* out) {
       pair.first, pair.second, [this](int row, int16_t* mix) { Across(row, mix); }, top, bottom);
 #ifdef GXA_X86_VECTORS
   if (channels_ == 3) return DownThreesAvx512(top, bottom, pair.keep, pair.with, count_, out);
-  if (vectors_ == Vectors::Avx512) return DownRowsAvx512(top, bottom, pair.keep, pair.with, count_, out);
+  if (vectors_ == Vectors::Avx512Vbmi) return DownRowsAvx512(top, bottom, pair.keep, pair.with, count_, out);
   DownRowsAvx2(top, bottom, pair.keep, pair.with, count_, out);
 #else
   (void)out;

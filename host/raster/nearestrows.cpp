@@ -76,7 +76,7 @@ GXA_NEAREST_AVX512 void NearestAvx512(const Source& src, const int* windows, con
 bool NearestRows::Plan(const Bitmap& bitmap, const std::vector<int>& columns, bool useAlpha) {
   bitmap_ = nullptr;
   const int bpp = bitmap.BytesPerPixel();
-  if (VectorUnits::Best() != Vectors::Avx512 || (bpp != 3 && bpp != 4) || columns.empty()) return false;
+  if (VectorUnits::Best() < Vectors::Avx512Vbmi || (bpp != 3 && bpp != 4) || columns.empty()) return false;
   useAlpha_ = useAlpha && bitmap.HasAlpha();
   const bool alphaApart = useAlpha_ && bpp == 3;
   count_ = int(columns.size());

@@ -120,7 +120,7 @@ GXA_AVX512 void DownAvx512(const float* top, const float* bottom, float weight, 
 bool PremultipliedRows::Plan(const Bitmap& bitmap, const std::vector<BlendTap>& columns) {
   bitmap_ = nullptr;
   const int bpp = bitmap.BytesPerPixel();
-  if (VectorUnits::Best() != Vectors::Avx512 || !bitmap.HasAlpha() || (bpp != 3 && bpp != 4) || columns.empty())
+  if (VectorUnits::Best() < Vectors::Avx512 || !bitmap.HasAlpha() || (bpp != 3 && bpp != 4) || columns.empty())
     return false;
   count_ = int(columns.size());
   int right = 0;

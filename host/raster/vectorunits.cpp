@@ -12,15 +12,17 @@ namespace {
 Vectors Detect() {
 #ifdef GXA_X86_VECTORS
   if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vl") &&
-      __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512vnni"))
+      __builtin_cpu_supports("avx512dq")) {
+    if (__builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512vnni")) return Vectors::Avx512Vbmi;
     return Vectors::Avx512;
+  }
   if (__builtin_cpu_supports("avx2")) return Vectors::Avx2;
 #endif
   return Vectors::None;
 }
 
 const Vectors kDetected = Detect();
-std::atomic<Vectors> limit{Vectors::Avx512};
+std::atomic<Vectors> limit{Vectors::Avx512Vbmi};
 
 }  // namespace
 

@@ -5,9 +5,10 @@
 namespace host {
 
 enum class Vectors {
-  None,    // plain loops
-  Avx2,    // 256-bit
-  Avx512,  // 512-bit with byte and word operations, byte permutes and dot products
+  None,        // plain loops
+  Avx2,        // 256-bit
+  Avx512,      // 512-bit with byte and word operations
+  Avx512Vbmi,  // and byte permutes and dot products
 };
 
 class VectorUnits {

@@ -53,7 +53,7 @@ Framebuffer Drawn(const Bitmap& b, const Case& c, const Placement& p, Vectors mo
   Canvas canvas(fb);
   canvas.PushClip(p.clip);
   canvas.DrawBitmap(b, p.dst, p.src, c.flags);
-  VectorUnits::Limit(Vectors::Avx512);
+  VectorUnits::Limit(Vectors::Avx512Vbmi);
   return fb;
 }
 
@@ -96,7 +96,7 @@ TEST(VectorPaths, ScaledBlitsAgreeWithThePlainLoops) {
     const int most = (c.flags & kBlitAlpha) && !(c.flags & kBlitNearest) ? 1 : 0;
     for (const Placement& p : placements) {
       const Framebuffer plain = Drawn(b, c, p, Vectors::None);
-      for (const Vectors v : {Vectors::Avx2, Vectors::Avx512}) {
+      for (const Vectors v : {Vectors::Avx2, Vectors::Avx512, Vectors::Avx512Vbmi}) {
         EXPECT_LE(MostApart(Drawn(b, c, p, v), plain), most)
             << "depth " << c.depth << " flags " << c.flags << " to " << p.dst.w << "x" << p.dst.h << " with " << int(v);
       }
