@@ -32,7 +32,8 @@ Rect ProgressStrip::BarFrame() const {
 }
 
 Size ProgressStrip::NaturalSize(const TextMeasure& m) {
-  return {WidgetStyle::TextWidth(Caption()) + kBarMin + 3 * kMargin, int(m.lineHeight) + kPadding};
+  // As wide as the place it is given: a long name is cut, not the bar pushed away.
+  return {kBarMin + 2 * kMargin, int(m.lineHeight) + kPadding};
 }
 
 void ProgressStrip::Paint(PaintContext& ctx) {
@@ -47,7 +48,10 @@ void ProgressStrip::Paint(PaintContext& ctx) {
   const Rect bar = BarFrame();
   const int top = edge_ ? 2 : 0;
   const Rect text{f.x + kMargin, f.y + top, std::max(0, bar.x - f.x - 2 * kMargin), f.h - top};
+  // A long file name is cut short rather than run under the bar.
+  canvas.PushClip(text);
   WidgetStyle::Label(ctx, Caption(), text, kTextLeft, true);
+  canvas.PopClip();
   // Quieter, where it fits: how to stop the work.
   const int hint = WidgetStyle::TextWidth(kHint);
   if (WidgetStyle::TextWidth(Caption()) + 2 * kMargin + hint <= text.w) {

@@ -116,6 +116,26 @@ TEST_F(BackgroundTaskTest, TheWindowShowsTheProgressWhileTheWorkRunsAndForgetsIt
   }
 }
 
+TEST_F(BackgroundTaskTest, ALongNameIsCutShortBeforeTheBar) {
+  const int barWidth = std::clamp(kWindow.w / 3, 80, 220);
+  const int barX = kWindow.w - ProgressStrip::kMargin - barWidth;
+  watched->wantedFill = barWidth / 2;
+  BackgroundTask task(&Gui::Get().GetScreen(), "Loading " + std::string(120, 'W') + ".png");
+  task.SetShowAfter(0);
+  task.Run([&](TaskProgress& progress) {
+    progress.Report(0.5);
+    return WaitFor(watched->showedWanted);
+  });
+  ASSERT_TRUE(watched->showedWanted) << "the bar is not where it belongs";
+  const Framebuffer& shown = watched->frames[1];
+  const uint32_t background = Framebuffer::Pack(InterfaceColors().GetOr(InterfaceColors::kBackground, {}));
+  int written = 0;
+  for (int y = kWindow.h - WatchedFrontend::StripHeight() + 2; y < kWindow.h; ++y) {
+    for (int x = barX - ProgressStrip::kMargin; x < barX; ++x) written += shown.Row(y)[x] != background;
+  }
+  EXPECT_EQ(written, 0);
+}
+
 TEST_F(BackgroundTaskTest, ClosingTheWindowStopsTheWorkAndItsThreadEnds) {
   watched->closeAfter = 3;
   std::atomic<bool> ended{false};
