@@ -213,6 +213,7 @@ bool ViewSession::Shortcut(const InputEvent& e) {
     case 'Q': quit_ = true; return true;
     case ',': OpenPreferences(); return true;
     case 'P': OpenPresets(); return true;
+    case 'O': OpenPicture(); return true;
     default: return false;
   }
 }

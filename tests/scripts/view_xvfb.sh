@@ -148,6 +148,10 @@ start_view 1180x940 color $HEX_FIELD
 PICTURE="$WORK/picture.png"
 "$HOST" render --value 0.9,0.5,0.1 --out "$PICTURE" >/dev/null
 xdotool windowfocus --sync "$WIN"
+xdotool key ctrl+o
+wait_for "Ctrl+O asked for no file" modal_is '"Open Picture"'
+xdotool key Escape
+wait_for "Escape left the file dialog open" modal_is null
 xdotool mousemove $(at window $OPEN_PICTURE 50 50) click 1
 wait_for "Open Picture... asked for no file" modal_is '"Open Picture"'
 xdotool type --delay 20 "$PICTURE"
@@ -156,7 +160,7 @@ xdotool key Return
 xdotool key Return
 picture_shown() { [ "$(text_of color $PICTURE_FILE)" = "$PICTURE" ]; }
 wait_for "the first chooser shows no picture $PICTURE (file field: '$(text_of color $PICTURE_FILE)')" picture_shown
-step "Open Picture... opened $PICTURE in the first chooser's picture mode"
+step "Ctrl+O asks for a picture; Open Picture... opened $PICTURE in the first chooser's picture mode"
 kill -TERM "$VIEW_PID"
 stop_view "SIGTERM"
 step "closed on SIGTERM"
