@@ -48,7 +48,8 @@ std::string EntryKey::Format(int32_t id) {
     allCode = allCode && IsCodeChar(c);
     letters = letters || !(c >= '0' && c <= '9');
   }
-  if (allCode && letters) return code;
+  // "0XJR" is a code by its characters but reads back as broken hexadecimal.
+  if (allCode && letters && Parse(code) == id) return code;
   if (id > 0 && u >= kHexFrom) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "0x%X", u);

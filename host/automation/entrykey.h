@@ -2,8 +2,8 @@
 // How scripts and transcripts name container entries: by four-character
 // code ("cfld"), by number ("1102", "-1") or in hexadecimal ("0x3E90001").
 // Transcripts write the form a reader recognises: the code when all four
-// characters are letters or digits, hexadecimal for the large panel IDs,
-// the plain number otherwise.
+// characters are letters or digits and the code reads back as the same key,
+// hexadecimal for the large panel IDs, the plain number otherwise.
 #include <cstdint>
 #include <optional>
 #include <string>
