@@ -60,9 +60,7 @@ void Run(std::span<const uint8_t> data) {
 std::vector<Bytes> Seeds() {
   return {BytesOf("#3366CC"), BytesOf("0x1f"),      BytesOf("fff"),
           BytesOf(" #abc "),  BytesOf("0x3E80002"), BytesOf("laym"),
-          BytesOf("-5"),      BytesOf("Enter"),     BytesOf("12345678901234567890123456"),
-          // A key whose bytes spell "0XJR".
-          BytesOf("811092562")};
+          BytesOf("-5"),      BytesOf("Enter"),     BytesOf("12345678901234567890123456")};
 }
 
 const bool kRegistered = Register({"colortext", &Run, &Seeds, 20000});

@@ -2,6 +2,9 @@
 // target runs in every build (libFuzzer builds explore further).
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 
 #include "fuzztarget.h"
@@ -24,6 +27,25 @@ Bytes Mutated(Bytes bytes, std::mt19937& rng) {
     }
   }
   return bytes;
+}
+
+// Inputs the fuzzers once found, kept beside the targets.
+std::vector<Bytes> KeptInputs(const std::string& target) {
+  std::vector<Bytes> out;
+  const auto dir = std::filesystem::path(gxa_test::TestData()) / ".." / "fuzz" / "corpus" / target;
+  if (!std::filesystem::is_directory(dir)) return out;
+  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+    std::ifstream in(entry.path(), std::ios::binary);
+    out.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  return out;
+}
+
+TEST(FuzzReplay, EveryTargetTakesItsKeptInputs) {
+  for (const Target& t : Targets()) {
+    SCOPED_TRACE(t.name);
+    for (const Bytes& input : KeptInputs(t.name)) t.run(input);
+  }
 }
 
 TEST(FuzzReplay, EveryTargetTakesItsSeedsAndMutations) {
