@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -162,6 +163,58 @@ TEST_F(MosaicTest, EdgeTilesShareTheRemainder) {
   // Fewer than two whole tiles down: the column is one tile.
   EXPECT_DOUBLE_EQ(_mosaic.GetTileCentre(6, 3, 3).y, 2.0);
   EXPECT_DOUBLE_EQ(_mosaic.GetTileCentre(6, 3, 18).y, 3.5);
+}
+
+// Where the tile holding pixel p starts, and its centre, along an axis of
+// extent e cut into tiles of size t, worked out as stated: n = e / t whole
+// tiles and r = e mod t; fewer than two make one tile; otherwise the first
+// is t + (r - 1) / 2 wide when r > 0, the inner ones t, the last the rest.
+struct StatedAxis {
+  int64_t e, t, n, r, first;
+  StatedAxis(int64_t extent, int64_t size)
+      : e(extent), t(size), n(extent / size), r(extent % size), first(r > 0 ? size + (r - 1) / 2 : size) {}
+  int64_t Start(int64_t p) const {
+    if (n < 2 || p < first) return 0;
+    return std::min(first + (p - first) / t * t, first + (n - 2) * t);
+  }
+  double Centre(int64_t p) const {
+    if (n < 2) return e / 2.0;
+    const int64_t start = Start(p);
+    const int64_t end = start == 0 ? first : (start == first + (n - 2) * t ? e : start + t);
+    return (start + end) / 2.0;
+  }
+};
+
+TEST_F(MosaicTest, EdgeTilesShareEvenAndOddRemaindersAcrossAndDown) {
+  // 52 and 53 meet remainders 0 to 5 over their tile sizes; each line of
+  // pixels along the axis has its own hue, rising, so every tile shows its
+  // first line and the runs show where tiles start.
+  for (const int extent : {52, 53, 23}) {
+    for (const bool across : {true, false}) {
+      SCOPED_TRACE(std::to_string(extent) + (across ? " across" : " down"));
+      const int w = across ? extent : 3, h = across ? 3 : extent;
+      MakePicture(w, h, [&](int x, int y) { return HsvToRgb8((across ? x : y) / (extent * 1.2), 1.0, 1.0); });
+      std::set<int64_t> remainders;
+      for (int64_t level = 0; level < _mosaic.GetLevelCount(); ++level) {
+        const int64_t size = _mosaic.GetTileSize(level);
+        if (size < 2) continue;
+        const StatedAxis axis(extent, size);
+        if (axis.n >= 2) remainders.insert(axis.r);
+        const BaseBitmap& tiles = Level(level);
+        for (int p = 0; p < extent; ++p) {
+          const int start = int(axis.Start(p));
+          const Rgb shown = across ? At(tiles, p, 1) : At(tiles, 1, p);
+          const Rgb first = across ? At(_picture, start, 1) : At(_picture, 1, start);
+          ASSERT_EQ(shown, first) << "pixel " << p << ", tile size " << size << ", remainder " << axis.r;
+          const Vector centre = _mosaic.GetTileCentre(across ? p : 1, across ? 1 : p, level);
+          ASSERT_DOUBLE_EQ(across ? centre.x : centre.y, axis.Centre(p)) << "pixel " << p << ", tile size " << size;
+        }
+      }
+      if (extent != 23) {
+        for (const int64_t r : {1, 2, 3, 4}) EXPECT_EQ(remainders.count(r), 1u) << "remainder " << r;
+      }
+    }
+  }
 }
 
 TEST_F(MosaicTest, LastLevelShowsThePictureUnchanged) {

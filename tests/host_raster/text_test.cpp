@@ -106,5 +106,19 @@ TEST(Text, Utf8DecodingReplacesDamage) {
   EXPECT_EQ(FontRenderer::DecodeUtf8("\xFFx"), U"\uFFFDx");
 }
 
+TEST(Text, Utf8OverlongFormsOfEveryLengthAreDamage) {
+  // '/' written in two, three and four bytes, and the smallest honest form of each length.
+  EXPECT_EQ(FontRenderer::DecodeUtf8("\xE0\x80\xAF"), U"\uFFFD\uFFFD\uFFFD");
+  EXPECT_EQ(FontRenderer::DecodeUtf8("\xF0\x80\x80\xAF"), U"\uFFFD\uFFFD\uFFFD\uFFFD");
+  EXPECT_EQ(FontRenderer::DecodeUtf8("\xE0\x9F\xBF"), U"\uFFFD\uFFFD\uFFFD");
+  EXPECT_EQ(FontRenderer::DecodeUtf8("\xF0\x8F\xBF\xBF"), U"\uFFFD\uFFFD\uFFFD\uFFFD");
+  EXPECT_EQ(FontRenderer::DecodeUtf8("\xC2\x80\xE0\xA0\x80\xF0\x90\x80\x80"), U"\u0080\u0800\U00010000");
+  // The last code point, the first past it, and the code points either side of the surrogates.
+  EXPECT_EQ(FontRenderer::DecodeUtf8("\xF4\x8F\xBF\xBF"), U"\U0010FFFF");
+  EXPECT_EQ(FontRenderer::DecodeUtf8("\xF4\x90\x80\x80"), U"\uFFFD\uFFFD\uFFFD\uFFFD");
+  EXPECT_EQ(FontRenderer::DecodeUtf8("\xED\x9F\xBF\xEE\x80\x80"), U"\uD7FF\uE000");
+  EXPECT_EQ(FontRenderer::DecodeUtf8("\xED\xBF\xBF"), U"\uFFFD\uFFFD\uFFFD");
+}
+
 }  // namespace
 }  // namespace host

@@ -72,7 +72,7 @@ TEST(StringText, BlanksTrimAndCodePoints)
   EXPECT_EQ(String("abc").SubStr(5), "");
 }
 
-TEST(StringText, Utf8Validation)
+TEST(StringText, Utf8ValidationRefusesOverlongFormsOfEveryLength)
 {
   EXPECT_TRUE(String::IsValidUtf8("plain"));
   EXPECT_TRUE(String::IsValidUtf8("\xF0\x9F\x8E\xA8"));   // U+1F3A8
@@ -81,4 +81,14 @@ TEST(StringText, Utf8Validation)
   EXPECT_FALSE(String::IsValidUtf8("\xED\xA0\x80"));      // surrogate
   EXPECT_FALSE(String::IsValidUtf8("\xF4\x90\x80\x80"));  // above U+10FFFF
   EXPECT_FALSE(String::IsValidUtf8("a\x80"));
+  // '/' in three and four bytes, the largest overlong form of each length,
+  // a surrogate's neighbour, a lead past U+10FFFF's, a sequence cut short by
+  // the end and one cut short by a new lead.
+  for (const char* refused : {"\xC1\xBF", "\xE0\x80\xAF", "\xE0\x9F\xBF", "\xF0\x80\x80\xAF", "\xF0\x8F\xBF\xBF",
+                              "\xED\xBF\xBF", "\xF5\x80\x80\x80", "\xE2\x88", "\xE2\x88\xC3\xA9"})
+    EXPECT_FALSE(String::IsValidUtf8(refused)) << refused;
+  // The smallest honest form of each length, the last code point, and the
+  // code points either side of the surrogates.
+  for (const char* honest : {"\xC2\x80\xE0\xA0\x80\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF", "\xED\x9F\xBF\xEE\x80\x80"})
+    EXPECT_TRUE(String::IsValidUtf8(honest)) << honest;
 }

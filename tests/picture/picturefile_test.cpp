@@ -90,6 +90,43 @@ TEST_F(PictureFileTest, GreyPngsAndDeepGreysKeepTheirLevels) {
   EXPECT_EQ(_picture.GetAlpha(3, 0), 165);
 }
 
+TEST_F(PictureFileTest, TransparencyFromATrnsChunkLoadsAsAlpha) {
+  // A palette picture: each entry carries its own alpha.
+  testpictures::PngOptions palette;
+  palette.colorType = PNG_COLOR_TYPE_PALETTE;
+  palette.trns = true;
+  ASSERT_TRUE(Load(Write("palette.png", testpictures::Png(6, 5, Pattern, palette)))) << _error;
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < 6; ++x) {
+      ExpectPixel(x, y, x * 40, y * 50, 200 - x * 20);
+      EXPECT_EQ(_picture.GetAlpha(x, y), 255 - x * 30) << x << ", " << y;
+    }
+  // RGB at both depths and grey: one colour is fully transparent, the rest opaque.
+  struct Kind {
+    const char* name;
+    int type, depth;
+  };
+  for (const Kind& kind : {Kind{"rgb8", PNG_COLOR_TYPE_RGB, 8}, Kind{"rgb16", PNG_COLOR_TYPE_RGB, 16},
+                           Kind{"grey8", PNG_COLOR_TYPE_GRAY, 8}, Kind{"grey16", PNG_COLOR_TYPE_GRAY, 16}}) {
+    SCOPED_TRACE(kind.name);
+    testpictures::PngOptions options;
+    options.colorType = kind.type;
+    options.bitDepth = kind.depth;
+    options.trns = true;
+    options.transparent = Pattern(2, 3);
+    ASSERT_TRUE(Load(Write(std::string(kind.name) + ".png", testpictures::Png(6, 5, Pattern, options)))) << _error;
+    const bool grey = kind.type == PNG_COLOR_TYPE_GRAY;
+    for (int y = 0; y < 5; ++y)
+      for (int x = 0; x < 6; ++x) {
+        // Grey pictures hold the red component, so a whole column matches.
+        const bool clear = x == 2 && (grey || y == 3);
+        EXPECT_EQ(_picture.GetAlpha(x, y), clear ? 0 : 255) << x << ", " << y;
+        if (grey) ExpectPixel(x, y, x * 40, x * 40, x * 40);
+        else ExpectPixel(x, y, x * 40, y * 50, 200 - x * 20);
+      }
+  }
+}
+
 TEST_F(PictureFileTest, BaselineAndProgressiveJpegsDecode) {
   auto flat = [](int x, int) { return x < 8 ? Rgb8(200, 40, 30) : Rgb8(20, 90, 220); };
   for (const bool progressive : {false, true}) {

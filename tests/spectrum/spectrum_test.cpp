@@ -13,7 +13,12 @@ constexpr std::int32_t kSpectrumHue = 0x3EB0001;
 constexpr std::int32_t kPrefSpectrumSize = 1122;
 constexpr std::int32_t kMenuLarge = 900002;
 constexpr std::int32_t kKeyUp = 61824;
+constexpr std::int32_t kKeyDown = 61825;
+constexpr std::int32_t kKeyLeft = 61826;
 constexpr std::int32_t kKeyRight = 61827;
+constexpr std::int32_t kShift = 1;
+constexpr std::int32_t kControl = 2;
+constexpr std::int32_t kAlt = 4;
 
 class SpectrumTest : public ChooserPageTest {
  protected:
@@ -113,14 +118,66 @@ TEST_F(SpectrumTest, MarkerTurnsBlackAtLumaFiveHundredTen) {
   }
 }
 
-TEST_F(SpectrumTest, ArrowKeysStepSaturationAndValue) {
+TEST_F(SpectrumTest, ArrowKeysStepAHundredthATenthWithShiftOrControlAndToTheEdgeWithAlt) {
   StartSpectrum();
+  // Hue 0: red is the value, green and blue are value x (1 - saturation).
   OpenPlain("a", 0.5, 0.25, 0.25);
-  Host().Input().Key(&Gadget("a", kSquare), kKeyUp, 0);
-  EXPECT_NEAR(Color("a").x, 0.51, 1e-9);
-  Host().Input().Key(&Gadget("a", kSquare), kKeyRight, 4);
-  EXPECT_NEAR(Color("a").y, 0.0, 1e-9);
-  EXPECT_EQ(Sent("a").back().GetInt32(kMessageDrag), 0);
+  host::Widget& square = Gadget("a", kSquare);
+  auto press = [&](std::int32_t key, std::int32_t qualifiers, double saturation, double value) {
+    Host().Input().Key(&square, key, qualifiers);
+    const host::Vector3 c = Color("a");
+    EXPECT_NEAR(c.x, value, 1e-9) << "key " << key << " qualifiers " << qualifiers;
+    EXPECT_NEAR(c.y, value * (1.0 - saturation), 1e-9) << "key " << key << " qualifiers " << qualifiers;
+    EXPECT_EQ(Sent("a").back().GetInt32(kMessageDrag), 0);
+  };
+  for (const auto& [qualifiers, step] : {std::pair{0, 0.01}, {kShift, 0.1}, {kControl, 0.1}}) {
+    press(kKeyUp, qualifiers, 0.5, 0.5 + step);
+    press(kKeyDown, qualifiers, 0.5, 0.5);
+    press(kKeyRight, qualifiers, 0.5 + step, 0.5);
+    press(kKeyLeft, qualifiers, 0.5, 0.5);
+  }
+  press(kKeyUp, kAlt, 0.5, 1.0);
+  press(kKeyRight, kAlt, 1.0, 1.0);
+  press(kKeyLeft, kAlt, 0.0, 1.0);
+  press(kKeyDown, kAlt, 0.0, 0.0);
+}
+
+TEST_F(SpectrumTest, MovedMarkerLeavesNoTraceOfItsOldRing) {
+  for (const int scale : {1, 2}) {
+    SCOPED_TRACE("scale " + std::to_string(scale));
+    StartSpectrum(scale);
+    // Black has the same hue and puts its marker in the bottom left corner,
+    // away from every place the other marker visits.
+    OpenPlain("black", 0.0, 0.0, 0.0);
+    OpenPlain("a", 0.5, 0.25, 0.25);
+    const host::Bitmap square = Picture("black", kSquare);
+    const int margin = 6 * scale, steps = 130 * scale - 2 * margin - 1;
+    const double reach = 11.0 * scale + 2.0;
+    auto near = [&](int x, int y, double s, double v) {
+      return std::hypot(x - (margin + s * steps), y - (margin + steps - v * steps)) < reach;
+    };
+    host::Widget& gadget = Gadget("a", kSquare);
+    Picture("a", kSquare);
+    // Steps that leave the marker between pixels and on them, at the edges.
+    const std::pair<std::int32_t, std::int32_t> keys[] = {{kKeyRight, 0},      {kKeyUp, kShift},   {kKeyLeft, kControl},
+                                                          {kKeyDown, 0},       {kKeyUp, kAlt},     {kKeyRight, kAlt},
+                                                          {kKeyLeft, 0},       {kKeyDown, kShift}, {kKeyLeft, kAlt},
+                                                          {kKeyRight, kShift}, {kKeyDown, kShift}, {kKeyUp, 0}};
+    for (const auto& [key, qualifiers] : keys) {
+      Host().Input().Key(&gadget, key, qualifiers);
+      const host::Vector3 c = Color("a");
+      const double v = c.x, s = v > 0.0 ? 1.0 - c.y / v : 0.0;
+      const host::Bitmap picture = Picture("a", kSquare);
+      ASSERT_EQ(picture.Width(), square.Width());
+      for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x) {
+          if (near(x, y, s, v) || near(x, y, 0.0, 0.0)) continue;
+          ASSERT_EQ(At(picture, x, y), At(square, x, y))
+              << "at " << x << ", " << y << " with the marker at saturation " << s << ", value " << v;
+        }
+    }
+    TearDown();
+  }
 }
 
 TEST_F(SpectrumTest, HueSliderSetsTheHueFromTheTop) {

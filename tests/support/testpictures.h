@@ -33,6 +33,10 @@ struct PngOptions
   int bitDepth = 8;
   bool interlaced = false;
   std::vector<std::uint8_t> icc;
+  // Transparency without an alpha channel: palette entries take their
+  // pixels' alpha; RGB and grey pictures name one fully transparent colour.
+  bool trns = false;
+  Pixel transparent{};
 };
 
 inline void AppendBytes(png_structp png, png_bytep data, png_size_t length)
@@ -69,6 +73,27 @@ inline std::vector<std::uint8_t> Png(int w, int h, const PixelFn& at, const PngO
           colors.push_back(png_color{png_byte(p[0] >> 8), png_byte(p[1] >> 8), png_byte(p[2] >> 8)});
       }
     png_set_PLTE(png, info, colors.data(), int(colors.size()));
+    if (options.trns)
+    {
+      std::vector<png_byte> alphas(colors.size(), 255);
+      for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+        {
+          const Pixel p = at(x, y);
+          alphas[indices[(p[0] >> 8) << 16 | (p[1] >> 8) << 8 | (p[2] >> 8)]] = png_byte(p[3] >> 8);
+        }
+      png_set_tRNS(png, info, alphas.data(), int(alphas.size()), nullptr);
+    }
+  }
+  else if (options.trns)
+  {
+    const int shift = options.bitDepth == 16 ? 0 : 8;
+    png_color_16 key{};
+    key.red = png_uint_16(options.transparent[0] >> shift);
+    key.green = png_uint_16(options.transparent[1] >> shift);
+    key.blue = png_uint_16(options.transparent[2] >> shift);
+    key.gray = key.red;
+    png_set_tRNS(png, info, nullptr, 0, &key);
   }
   if (!options.icc.empty())
     png_set_iCCP(png, info, "test", 0, options.icc.data(), png_uint_32(options.icc.size()));

@@ -183,4 +183,44 @@ TEST_F(SwatchPresetTest, ApplyingFromTheBrowserAddsSelectedGroupsAndTellsTheChoo
   EXPECT_FALSE(host::PresetFamily::Apply(*host_, Folder() + "/Missing"));
 }
 
+TEST_F(SwatchPresetTest, MergingAPresetLeavesOnlyItsGroupsSelected) {
+  GxaSwatchData* d = WithDocumentGroups({Ramp(2), Ramp(3)});
+  ASSERT_TRUE(data_->save_preset_by_name(d, "Dawn", nullptr, false));
+  // The document and the global groups that were there are selected...
+  data_->create_group(d, kGlobal, "Mine", true, 0, Ramp(1)[0].data(), 1);
+  for (int g = 0; g < 2; ++g) group_->select_group(data_->group_at(d, g, kDocument), true);
+  ASSERT_TRUE(data_->save(d, Doc(), true));
+  auto all_selected = [&](GxaSwatchData* data, int32_t collection, int from, int to) {
+    for (int g = from; g < to; ++g)
+      if (!group_->is_group_selected(data_->group_at(data, g, collection))) return false;
+    return true;
+  };
+  auto none_selected = [&](GxaSwatchData* data, int32_t collection, int from, int to) {
+    for (int g = from; g < to; ++g)
+      if (group_->is_group_selected(data_->group_at(data, g, collection))) return false;
+    return true;
+  };
+  const int globals = data_->group_count(d, kGlobal);
+  // ... until the preset merges in, through the library...
+  GxaSwatchData* merged = Load();
+  ASSERT_TRUE(data_->load_preset_by_name(merged, "Dawn", true));
+  ASSERT_EQ(data_->group_count(merged, kDocument), 4);
+  EXPECT_TRUE(none_selected(merged, kDocument, 0, 2));
+  EXPECT_TRUE(all_selected(merged, kDocument, 2, 4));
+  EXPECT_TRUE(none_selected(merged, kGlobal, 0, globals));
+  // ... and from the browser.
+  ASSERT_TRUE(host::PresetFamily::Apply(*host_, Folder() + "/Dawn"));
+  GxaSwatchData* applied = Load();
+  ASSERT_EQ(data_->group_count(applied, kDocument), 4);
+  EXPECT_TRUE(none_selected(applied, kDocument, 0, 2));
+  EXPECT_TRUE(all_selected(applied, kDocument, 2, 4));
+  EXPECT_TRUE(none_selected(applied, kGlobal, 0, globals));
+  // Loading without merging replaces the document's groups.
+  GxaSwatchData* replaced = Load();
+  ASSERT_TRUE(data_->load_preset_by_name(replaced, "Dawn", false));
+  ASSERT_EQ(data_->group_count(replaced, kDocument), 2);
+  EXPECT_TRUE(all_selected(replaced, kDocument, 0, 2));
+  EXPECT_EQ(Colors(data_->group_at(replaced, 1, kDocument)), Ramp(3));
+}
+
 }  // namespace
