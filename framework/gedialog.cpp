@@ -121,7 +121,11 @@ void GeDialog::OnDestroyed(void* user)
 
 bool GeDialog::OnCreateLayout(void* user)
 {
-  return GuardEntry("GeDialog::CreateLayout()", false, [&] { return Self(user)->CreateLayout(); });
+  GeDialog* self = Self(user);
+  self->_building = true;
+  const bool made = GuardEntry("GeDialog::CreateLayout()", false, [&] { return self->CreateLayout(); });
+  self->_building = false;
+  return made;
 }
 
 bool GeDialog::OnInitValues(void* user)
@@ -156,9 +160,12 @@ void GeDialog::OnDestroyWindow(void* user)
 
 std::int32_t GeDialog::OnMessage(void* user, const GxaContainer* msg, GxaContainer* result)
 {
+  GeDialog* self = Self(user);
+  if (self->_building && msg && ConstAlias(msg).GetId() == GXA_MSG_LAYOUT_CHANGED)
+    return std::int32_t(1);
   return GuardEntry("GeDialog::Message()", std::int32_t(0), [&] {
     BaseContainer answer = BaseContainer::Alias(result);
-    return Self(user)->Message(ConstAlias(msg), answer);
+    return self->Message(ConstAlias(msg), answer);
   });
 }
 
@@ -207,11 +214,16 @@ bool GeDialog::SetSizeHints(std::int32_t id, std::int32_t w, std::int32_t h)
 
 bool GeDialog::LayoutFlushGroup(std::int32_t id)
 {
-  GXA_DLG_CALL(layout_flush_group, id);
+  const GxaDialogFns* fns = Fns();
+  if (!_dlg || !GXA_HAS(fns, layout_flush_group) || !fns->layout_flush_group(_dlg, id))
+    return false;
+  _building = true;
+  return true;
 }
 
 bool GeDialog::LayoutChanged(std::int32_t id)
 {
+  _building = false;
   GXA_DLG_CALL(layout_changed, id);
 }
 

@@ -3,7 +3,10 @@
 // host dialog with a callback table that forwards to the virtuals below;
 // dialogs->user_of(handle) is this object (as GeDialog*). Layout helpers
 // are valid inside CreateLayout, or between LayoutFlushGroup and
-// LayoutChanged.
+// LayoutChanged. While the dialog builds, a gadget's request to lay out
+// again waits for the build's own announcement: granted at once it would
+// move the host's layout cursor out of the group being built, and the rest
+// of the build would land beside it.
 //
 // A subclass overrides what it needs:
 //   class NameDialog : public GeModalDialog {
@@ -60,6 +63,8 @@ public:
   // Minimum size hints of a gadget or group laid out already (pixels << 14).
   bool SetSizeHints(std::int32_t id, std::int32_t w, std::int32_t h);
   bool LayoutChanged(std::int32_t id);
+  // Inside CreateLayout, or between LayoutFlushGroup and LayoutChanged.
+  bool IsBuildingLayout() const { return _building; }
   bool GetVisibleArea(std::int32_t scrollId, std::int32_t& x1, std::int32_t& y1, std::int32_t& x2, std::int32_t& y2);
   bool SetVisibleArea(std::int32_t scrollId, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
 
@@ -122,4 +127,5 @@ private:
   static std::int32_t OnMessage(void* user, const GxaContainer* msg, GxaContainer* result);
 
   GxaDialog* _dlg = nullptr;
+  bool _building = false;
 };

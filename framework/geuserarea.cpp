@@ -3,6 +3,7 @@
 #include "basebitmap.h"
 #include "entryguard.h"
 #include "gedata.h"
+#include "gedialog.h"
 #include "hostaccess.h"
 
 namespace
@@ -239,6 +240,9 @@ bool GeUserArea::SendParentMessage(const BaseContainer& msg)
 
 bool GeUserArea::LayoutChanged()
 {
+  // The dialog's own build lays this area out with the rest.
+  if (const GeDialog* dialog = GeDialog::FromHandle(GetDialog()); dialog && dialog->IsBuildingLayout())
+    return true;
   GXA_UA_CALL(false, layout_changed);
 }
 
