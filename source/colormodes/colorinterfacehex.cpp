@@ -18,6 +18,7 @@ Result<void> ColorInterfaceHex::CreateLayout(ColorChooserGui& chooser)
       .Label(kLabel, ColorChooserGui::GetLabelWidth())
       .TextField(kField, kFieldWidth)
       .End();
+  _fieldBuilt = true;
   return layout.Finish();
 }
 
@@ -26,6 +27,9 @@ void ColorInterfaceHex::Update(ColorChooserGui& chooser)
   // The host's text field has no mixed-value state to show.
   if (_updateEnabled)
     chooser.SetString(kField, ColorToHexText(chooser.GetColor()));
+  else if (_fieldBuilt)
+    Show(_lastAccepted.IsEmpty() ? ColorToHexText(chooser.GetColor()) : _lastAccepted, chooser);
+  _fieldBuilt = false;
 }
 
 void ColorInterfaceHex::Show(const String& text, ColorChooserGui& chooser)

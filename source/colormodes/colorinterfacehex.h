@@ -2,7 +2,8 @@
 // The colour as six hexadecimal digits in one text field. While the user
 // commits with Enter and keeps typing ('mest' set), colour updates leave the
 // field alone and an invalid text falls back to the last accepted one;
-// leaving the field hands it back to the colour.
+// leaving the field hands it back to the colour. A field built anew in the
+// meantime starts from the last accepted text.
 #include <cstdint>
 #include <optional>
 
@@ -33,4 +34,6 @@ private:
   bool _updateEnabled = true;
   String _lastAccepted;
   bool _committed = false;
+  // Laid out since the last update: the host's new field is empty.
+  bool _fieldBuilt = false;
 };

@@ -1,6 +1,6 @@
 // Laying the chooser out again, as `gxa-host run` scenarios drive it: mode
 // toggles and the picture's own relayouts leave one set of gadgets, each
-// inside the chooser.
+// inside the chooser, and a hex field built anew is never blank.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -124,5 +124,18 @@ TEST(ChooserRelayoutTest, MosaicTogglesKeepOneSetOfGadgetsBelowThePicture)
   EXPECT_EQ(TextOf(listings[1], "0x3EC0001"), "");
   EXPECT_EQ(TextOf(listings[2], "0x3EC0001"), "(missing)");
   EXPECT_NE(TextOf(listings[2], "0x3EC0006"), "(missing)");
+}
+
+TEST(ChooserRelayoutTest, AHexFieldBuiltAnewShowsTheLastAcceptedTextAndStillIgnoresColourUpdates)
+{
+  const json doc = RunScenario("hex_commit_relayout.json");
+  const std::vector<json> reads = EventsOf(doc, "gadget");
+  ASSERT_EQ(reads.size(), 3u);
+  EXPECT_EQ(reads[0]["text"], "33aa66");
+  EXPECT_EQ(reads[1]["text"], "33aa66") << "after the relayout";
+  EXPECT_EQ(reads[2]["text"], "33aa66") << "after the host set another colour";
+  const std::vector<json> values = EventsOf(doc, "value");
+  ASSERT_EQ(values.size(), 1u);
+  EXPECT_EQ(values[0]["value"], json::array({0.1, 0.2, 0.9}));
 }
 }  // namespace
