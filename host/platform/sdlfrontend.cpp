@@ -220,10 +220,8 @@ void SdlFrontend::Handle(SDL_Event& e) {
     case SDL_DROPBEGIN:
     case SDL_DROPFILE: {
       // Drops carry no position: the pointer is over the window by now.
-      int gx = 0, gy = 0, wx = 0, wy = 0;
-      SDL_GetGlobalMouseState(&gx, &gy);
-      SDL_GetWindowPosition(window_, &wx, &wy);
-      translator_.SetPointer(scale_.ToLogical(gx - wx, gy - wy));
+      const Point at = PointerNow();
+      translator_.SetPointer(scale_.ToLogical(at.x, at.y));
       break;
     }
     default: break;
@@ -232,11 +230,32 @@ void SdlFrontend::Handle(SDL_Event& e) {
       e.motion.windowID != WindowId()) {
     return;
   }
+  if (e.type == SDL_MOUSEMOTION) pointerReturned_ = false;
+  else if (pointerReturned_) PlaceAtPointer(e);
   std::vector<InputEvent> out;
   translator_.Translate(e, out);
   UpdateCapture(e);
   for (InputEvent& i : out) pending_.push_back(std::move(i));
   if ((e.type == SDL_DROPFILE || e.type == SDL_DROPTEXT) && e.drop.file) SDL_free(e.drop.file);
+}
+
+Point SdlFrontend::PointerNow() const {
+  int gx = 0, gy = 0, wx = 0, wy = 0;
+  SDL_GetGlobalMouseState(&gx, &gy);
+  SDL_GetWindowPosition(window_, &wx, &wy);
+  return {gx - wx, gy - wy};
+}
+
+void SdlFrontend::PlaceAtPointer(SDL_Event& e) {
+  // SDL drops the first motion after the pointer comes back and reports
+  // presses where the pointer was before it left: ask where it is instead.
+  const Point at = PointerNow();
+  if (e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP) {
+    e.button.x = at.x;
+    e.button.y = at.y;
+  } else if (e.type == SDL_MOUSEWHEEL) {
+    translator_.SetPointer(scale_.ToLogical(at.x, at.y));
+  }
 }
 
 void SdlFrontend::HandleWindow(const SDL_WindowEvent& w) {

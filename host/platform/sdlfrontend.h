@@ -54,6 +54,10 @@ class SdlFrontend : public Frontend {
   // Called after each frame reaches the window.
   void SetPresentListener(std::function<void()> listener) { presentListener_ = std::move(listener); }
   uint32_t WindowId() const { return SDL_GetWindowID(window_); }
+  // Something outside the window (the screen picker) held the pointer: until
+  // SDL reports a motion again, presses and wheel turns are placed where the
+  // pointer is, not where SDL last saw it.
+  void PointerReturned() { pointerReturned_ = true; }
 
  private:
   SdlFrontend(SDL_Window* window, ViewScale scale);
@@ -62,6 +66,9 @@ class SdlFrontend : public Frontend {
   // Skips to the last of several queued motions.
   void CoalesceMotion(SDL_Event& e);
   void UpdateCapture(const SDL_Event& e);
+  // The pointer in window points, asked of the desktop.
+  Point PointerNow() const;
+  void PlaceAtPointer(SDL_Event& e);
   void Show();
   // Shows only the given physical rectangles of frame_; false when it cannot.
   bool ShowParts(const std::vector<Rect>& parts);
@@ -78,6 +85,7 @@ class SdlFrontend : public Frontend {
   bool topLevel_ = false;
   bool redraw_ = false;
   bool focused_ = false;
+  bool pointerReturned_ = false;
   std::function<void()> presentListener_;
 };
 

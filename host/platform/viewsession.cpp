@@ -196,7 +196,11 @@ int ViewSession::NextWait(int64_t timer) const {
 
 bool ViewSession::PumpDesktop() {
   Desktop* desktop = PlatformFamily::Current();
-  return desktop && desktop->Pump();
+  if (!desktop) return false;
+  const bool busy = desktop->Busy();
+  const bool delivered = desktop->Pump();
+  if (busy && !desktop->Busy()) frontend_->PointerReturned();
+  return delivered;
 }
 
 void ViewSession::KeepContentWidth() {

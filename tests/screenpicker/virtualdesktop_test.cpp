@@ -274,5 +274,32 @@ TEST_F(VirtualPickerTest, LinearObjectsGetThePixelAndTheBackupUnchanged) {
   EXPECT_NEAR(picked.y, 128 / 255.0f, 1e-9);
   EXPECT_NEAR(picked.z, 192 / 255.0f, 1e-9);
 }
+TEST_F(VirtualPickerTest, ThePickBelongsToTheChooserWhoseButtonStartedIt) {
+  OneMonitor({0, 0, 255, 255});
+  Start(Modes({kPrefHsv}), 600);
+  Open("a", Settings(0), Plain(0.1, 0.1, 0.1));
+  Open("b", Settings(0), Plain(0.9, 0.9, 0.9));
+  for (const bool escape : {false, true}) {
+    ClickModeButton("a", "Pick Color from Screen");
+    ASSERT_TRUE(Picking());
+    Desktop().MoveTo({3, 3});
+    if (escape) Desktop().KeyUp(GXA_KEY_ESC);
+    else Desktop().Press(GXA_CHANNEL_LEFT);
+    ASSERT_FALSE(Picking());
+    Host().ClearParentMessages();
+    // The picker ended with its click or Escape: the next click is an ordinary one.
+    ClickAt("a", kHueSlider, {10, 5});
+    EXPECT_FALSE(Picking()) << escape;
+    if (Picking()) Desktop().KeyUp(GXA_KEY_ESC);
+  }
+
+  Host().ClearParentMessages();
+  ClickModeButton("b", "Pick Color from Screen");
+  ASSERT_TRUE(Picking());
+  Desktop().MoveTo({3, 3});
+  Desktop().Press(GXA_CHANNEL_LEFT);
+  EXPECT_EQ(LastSent("b"), (host::Vector3{0.0, 0.0, 1.0}));
+  EXPECT_TRUE(Sent("a").empty());
+}
 }  // namespace
 }  // namespace choosertest

@@ -2,7 +2,8 @@
 # The screen picker on a real X display: the root window painted a known
 # colour, the picker started from the chooser's picker button, the colour
 # field previewing what lies under the pointer, Escape bringing the colour
-# back, a click taking the root's colour, and the saved document holding it.
+# back, a click taking the root's colour, the next click in the window going
+# to the gadget under the pointer, and the saved document holding the colour.
 #
 # usage: picker_xvfb.sh PATH-TO-gxa-host    (needs Xvfb, xdotool, xsetroot, ImageMagick)
 set -euo pipefail
@@ -68,6 +69,15 @@ xdotool click 1
 wait_for "the click left the picker running" not_picking
 wait_for "the colour field does not show the picked #$ROOT_HEX (shows ${LAST_FIELD:-nothing})" field_shows $ROOT_HEX
 step "a click picks #$ROOT_HEX"
+
+# --- the click after a pick lands where the pointer is, not on the picker
+# button it last saw in the window
+HUE_SLIDER=65929220
+xdotool mousemove $(at tint $HUE_SLIDER 10 50) click 1
+sleep 0.5
+not_picking || fail "a click on another chooser's slider after the pick started the picker again"
+field_shows $ROOT_HEX || fail "a click on another chooser's slider after the pick changed $OWNER's colour to ${LAST_FIELD:-nothing}"
+step "the next click goes to the gadget under the pointer"
 
 xdotool windowfocus --sync "$WIN" 2>/dev/null || true
 xdotool key ctrl+q
