@@ -6,10 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 CLANG_FORMAT=${CLANG_FORMAT:-clang-format}
-if ! command -v "$CLANG_FORMAT" >/dev/null; then
-  echo "format: $CLANG_FORMAT not found (scripts/setup.sh installs it)" >&2
-  exit 2
-fi
+if ! command -v "$CLANG_FORMAT" >/dev/null; then scripts/setup.sh format >/dev/null; fi
 mapfile -t files < <(git ls-files '*.cpp' '*.h')
 case "${1:-}" in
   "")

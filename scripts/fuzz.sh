@@ -45,6 +45,7 @@ declare -A SMOKE_RUNS=(
 fixed=()
 if setarch "$(uname -m)" -R true 2>/dev/null; then fixed=(setarch "$(uname -m)" -R); fi
 
+scripts/setup.sh tests fuzz >/dev/null
 # The host's libraries come from the regular build; the targets and the
 # parsers they feed are compiled with clang and libFuzzer on top.
 scripts/build.sh build >/dev/null

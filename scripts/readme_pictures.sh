@@ -2,7 +2,7 @@
 # Renders the README's pictures into docs/images/. The chooser pictures come
 # from `gxa-host render`; the window pictures (the demo page, a context menu,
 # the Preferences window) from `gxa-host view` on a virtual X display, when
-# Xvfb, xdotool and ImageMagick are there (scripts/setup.sh installs them).
+# Xvfb, xdotool and ImageMagick are there (scripts/setup.sh tests installs them).
 #
 # usage: scripts/readme_pictures.sh [PATH-TO-gxa-host]   (default: build/gxa-host)
 set -euo pipefail
@@ -34,10 +34,10 @@ MODES=(
   "Sliders|mode-sliders.png|RGB and HSV sliders; each slider shows the colours it reaches, and a number field the value in the colour unit.|--prefs 1110=true --prefs 1113=true --prefs 1111=false"
   "Kelvin|mode-kelvin.png|Colour temperature in kelvin, with a tint between green and magenta.|--prefs 1113=false --prefs 1111=false --prefs 1114=true"
   "Mixer|mode-mixer.png|A blend between two colours of the mixer's own; the blend is the chosen colour.|--prefs 1113=false --prefs 1111=false --prefs 1115=true"
-  "Swatches|mode-swatches.png|Named groups of colours, global and per document: click, shift- and control-click to select, double-click to pick, drag to sort or copy, right-click for the rest.|--prefs 1113=false --prefs 1111=false --prefs 1116=true --prefs 1117=true"
+  "Swatches|mode-swatches.png|Named groups of colours, global and per document: click, shift- and control-click to select, double-click to pick, drag to sort or copy, right-click for the rest. Save Preset stores every document group in one preset; loaded back, each group is named after the preset, NAME_Group.1, NAME_Group.2 and so on.|--prefs 1113=false --prefs 1111=false --prefs 1116=true --prefs 1117=true"
   "Spectrum|mode-spectrum.png|Saturation across and value down a square of the colour's hue, with a hue slider beside it.|--prefs 1113=false --prefs 1111=false --prefs 1119=2"
   "Picture|mode-picture.png|Colours sampled from a picture: click or control-click to place samples, zoom with the mouse wheel, and step the mosaic levels to see its dominant colours.|--prefs 1113=false --prefs 1111=false --picture photo.png"
-  "Wheel|mode-wheel.png|The colour wheel: drag the colour's handle, or let a harmony place related colours around it; the slider sets the value the whole wheel shows.|--prefs 1113=false --prefs 1111=false --prefs 1119=1"
+  "Wheel|mode-wheel.png|The colour wheel: drag the colour's handle, or let a harmony place related colours around it; the slider sets the value the whole wheel shows. Add Color adds a colour in the Free harmony, and a copy of the first colour in Mono; the other harmonies keep the number of colours their rule gives.|--prefs 1113=false --prefs 1111=false --prefs 1119=1"
 )
 # A photo-like picture for the picture mode, made here rather than shipped.
 convert -size 480x320 -seed 7 plasma:fractal -blur 0x2 "$WORK/photo.png"

@@ -7,6 +7,7 @@
 # usage: scripts/tidy.sh [FILE...]    (default: every source of host, apps, framework, source)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/setup.sh tests tidy >/dev/null
 dir=${TIDY_BUILD:-build-tidy}
 if [ ! -f "$dir/compile_commands.json" ]; then
   CC=clang CXX=clang++ cmake -S . -B "$dir" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DGXA_BUILD_BENCH=OFF >/dev/null

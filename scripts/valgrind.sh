@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=${1:-build}
 filter=${2:-.}
-command -v valgrind >/dev/null || { echo "valgrind: not installed (scripts/setup.sh installs it)" >&2; exit 2; }
+command -v valgrind >/dev/null || scripts/setup.sh valgrind >/dev/null
 [ -d "$dir/tests" ] || { echo "valgrind: no tests in $dir (build first: scripts/build.sh $dir)" >&2; exit 2; }
 status=0
 for exe in "$dir"/tests/test_*; do

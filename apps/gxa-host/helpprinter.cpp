@@ -5,6 +5,7 @@
 #include "automationargs.h"
 #include "gxa_api.h"
 #include "hostargs.h"
+#include "modulelocation.h"
 #include "textwrap.h"
 
 namespace host::cli {
@@ -55,7 +56,7 @@ std::string HelpPrinter::Overview() {
 
 std::string HelpPrinter::Version() {
   return std::string("gxa-host ") + GXA_HOST_VERSION + ", host interface version " + std::to_string(GXA_API_VERSION) +
-         "\nmodule: " + GXA_DEFAULT_MODULE + "\n";
+         "\nmodule: " + ModuleLocation::Default() + "\n";
 }
 
 }  // namespace host::cli

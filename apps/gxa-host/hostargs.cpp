@@ -1,10 +1,12 @@
 #include "hostargs.h"
 
+#include "modulelocation.h"
+
 namespace host::cli {
 
 HostArgs HostArgs::Read(ArgParser& args) {
   HostArgs h;
-  h.module = args.Option("--module").value_or(GXA_DEFAULT_MODULE);
+  h.module = args.Option("--module").value_or(ModuleLocation::Default());
   if (auto home = args.Option("--home")) h.options.home = *home;
   if (auto folder = args.Option("--host-folder")) h.options.host_folder = *folder;
   if (auto type = args.IntOption("--app-type")) h.options.application_type = *type;
@@ -15,7 +17,7 @@ HostArgs HostArgs::Read(ArgParser& args) {
 
 std::vector<OptionHelp> HostArgs::Help() {
   return {
-      {"--module PATH", std::string("the module library (default: ") + GXA_DEFAULT_MODULE + ")"},
+      {"--module PATH", "the module library (default: " + ModuleLocation::Default() + ")"},
       {"--home DIR",
        "keep preferences in DIR/config/gxa-host/ and data in DIR/data/gxa-host/ (default: $XDG_CONFIG_HOME and "
        "$XDG_DATA_HOME, or ~/.config and ~/.local/share; run and render use a temporary folder)"},

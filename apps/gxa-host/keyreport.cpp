@@ -71,6 +71,9 @@ void KeyReport::PrintText(const json& r, std::FILE* out) {
   for (const auto& [prefix, panel] : r["gadget_panels"].items())
     panels += " " + prefix + " " + panel.get<std::string>() + ",";
   panels.back() = '.';
+  panels +=
+      " An expanded chooser's mode buttons are one gadget, the strip 0x3E8000C, which reports the 0x3E9.... "
+      "IDs of its buttons in its messages and the state.";
   std::fprintf(out, "\n%s\n", TextWrap::Lines(panels, 2, 0).c_str());
 }
 

@@ -79,8 +79,8 @@ VerbHelp Help() {
   return {
       "Opens the interactive window: the attribute page of a document with one chooser per kind of colour "
       "parameter, side by side when the window is wide enough. Ctrl+S or Save saves the document (atomically), "
-      "Ctrl+O opens a picture in the first chooser, Ctrl+, opens the Preferences, Ctrl+Q or closing the window saves "
-      "and quits. Without a display, or when "
+      "Ctrl+O asks for the path of a picture to open in the first chooser, Ctrl+P opens the preset browser, Ctrl+, "
+      "opens the Preferences, Ctrl+Q or closing the window saves and quits. Without a display, or when "
       "the display cannot be opened, it prints one line naming 'render' and exits with status 2.",
       {{"DOCUMENT",
         "the document to edit (default: DIR/data/gxa-host/demo.gxd below the data folder, written "
