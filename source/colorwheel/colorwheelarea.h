@@ -97,8 +97,14 @@ private:
   // Mouse.
   Result<void> MouseDown(const BaseContainer& msg);
   Result<void> AddColorAt(const Vector& p);
+  // The press, and the point the dragged handle moves from.
+  struct Grab
+  {
+    Vector press;
+    Vector handle;
+  };
   // False when the drag was cancelled.
-  Result<bool> Drag(std::size_t index, const Vector& start, ColorWheelHarmony& rule, bool all, bool moved);
+  Result<bool> Drag(std::size_t index, const Grab& grab, ColorWheelHarmony& rule, bool all, bool moved);
   ColorWheelHarmony& MoveRule(bool lineHit, bool groupMove);
 
   // Edits.

@@ -72,7 +72,7 @@ Result<void> ColorWheelArea::MouseDown(const BaseContainer& msg)
   _list.SetSelectedIndex(static_cast<std::int64_t>(index));
   ColorWheelHarmony& rule = MoveRule(hit.line, groupMove);
   const bool all = _lock || _harmony != ColorWheelHarmony::kFree;
-  Vector start = p;
+  Grab grab{p, p};
   if (hit.index < 0)
   {
     RETURN_IF_ERROR(rule.MoveHandle(index, p, all, _list));
@@ -84,9 +84,9 @@ Result<void> ColorWheelArea::MouseDown(const BaseContainer& msg)
   else if (!hit.line)
   {
     const Vector& c = _list[index].color;
-    start = _wheel.HsvToPoint(c.x, c.y, c.z);
+    grab.handle = _wheel.HsvToPoint(c.x, c.y, c.z);
   }
-  const Result<bool> dragged = Drag(index, start, rule, all, hit.index < 0);
+  const Result<bool> dragged = Drag(index, grab, rule, all, hit.index < 0);
   _activeHandle = -1;
   if (dragged.IsError())
     return dragged.GetError();
@@ -101,13 +101,15 @@ Result<void> ColorWheelArea::MouseDown(const BaseContainer& msg)
   return Ok();
 }
 
-Result<bool> ColorWheelArea::Drag(std::size_t index, const Vector& start, ColorWheelHarmony& rule, bool all, bool moved)
+Result<bool> ColorWheelArea::Drag(std::size_t index, const Grab& grab, ColorWheelHarmony& rule, bool all, bool moved)
 {
   _activeHandle = static_cast<std::int64_t>(index);
   const double threshold = DragThreshold();
   double sumX = 0.0, sumY = 0.0, dx = 0.0, dy = 0.0;
   BaseContainer channels;
-  MouseDragStart(GXA_CHANNEL_LEFT, start.x, start.y);
+  // The host counts the movement from where the mouse pressed; the handle
+  // moves by as much from its own centre, however far beside it the grab.
+  MouseDragStart(GXA_CHANNEL_LEFT, grab.press.x, grab.press.y);
   SetCursor(GXA_CURSOR_INVISIBLE);
   std::int32_t state = GXA_MOUSEDRAG_CONTINUE;
   Result<void> step = Ok();
@@ -120,7 +122,7 @@ Result<bool> ColorWheelArea::Drag(std::size_t index, const Vector& start, ColorW
     if (!moved && std::fabs(sumX) < threshold && std::fabs(sumY) < threshold)
       continue;
     moved = true;
-    step = rule.MoveHandle(index, Vector(start.x + sumX, start.y + sumY, 0.0), all, _list);
+    step = rule.MoveHandle(index, Vector(grab.handle.x + sumX, grab.handle.y + sumY, 0.0), all, _list);
     if (step.IsError())
       break;
     RedrawAll();

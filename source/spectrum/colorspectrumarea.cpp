@@ -290,7 +290,9 @@ bool ColorSpectrumArea::HandleClick(const BaseContainer& msg)
   double sumX = 0.0, sumY = 0.0, dx = 0.0, dy = 0.0;
   bool moving = false;
   BaseContainer channels;
-  MouseDragStart(GXA_CHANNEL_LEFT, x, y);
+  // The host counts the movement from the press; the marker moves by as
+  // much from its centre.
+  MouseDragStart(GXA_CHANNEL_LEFT, mx, my);
   while (MouseDrag(dx, dy, channels) == GXA_MOUSEDRAG_CONTINUE)
   {
     if (dx == 0.0 && dy == 0.0)

@@ -93,6 +93,19 @@ TEST_F(SpectrumTest, GrabbingTheMarkerOrJitteringChangesNothing) {
   EXPECT_GT(Saturation(Color("a")), 0.6);
 }
 
+TEST_F(SpectrumTest, AMarkerGrabbedBesideItsCentreMovesByTheDragAlone) {
+  StartSpectrum();
+  OpenPlain("a", 0.6, 0.3, 0.45);
+  // The marker of saturation 0.5, value 0.6 in a square of S = 130, grabbed
+  // 4 px right of and 3 px above its centre, then dragged by (30, 20).
+  const double cx = 0.5 * 117 + 6, cy = 6 + 117 - 0.6 * 117;
+  const host::Point grab{static_cast<int>(std::lround(cx)) + 4, static_cast<int>(std::lround(cy)) - 3};
+  Drag("a", kSquare, {grab, {grab.x + 10, grab.y + 5}, {grab.x + 30, grab.y + 20}});
+  const host::Vector3 color = Color("a");
+  EXPECT_NEAR(Saturation(color), (cx + 30 - 6) / 117, 0.002);
+  EXPECT_NEAR(std::max({color.x, color.y, color.z}), 1.0 - (cy + 20 - 6) / 117, 0.002);
+}
+
 TEST_F(SpectrumTest, JitterAfterAClickKeepsTheClickedColour) {
   StartSpectrum();
   OpenPlain("a", 0.6, 0.3, 0.45);

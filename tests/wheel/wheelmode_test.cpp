@@ -71,6 +71,20 @@ TEST_F(WheelModeTest, DragUnderTheThresholdOnlySelects) {
   EXPECT_EQ(Data("a").color, (host::Vector3{1.0, 0.0, 0.0}));
 }
 
+TEST_F(WheelModeTest, AHandleGrabbedBesideItsCentreMovesByTheDragAlone) {
+  StartWheel();
+  OpenRed();
+  // Red's handle grabbed 3 px below its centre and carried to where hue
+  // 0.25 lies at saturation 0.6: the grab's offset is across the hue there.
+  const host::Point red = OnWheel(0.0, 1.0), to = OnWheel(0.25, 0.6);
+  const host::Point grab{red.x, red.y + 3};
+  Drag("a", kWheelArea, {grab, {grab.x - 10, grab.y + 10}, {to.x, to.y + 3}});
+  const std::vector<WheelEntry> colors = Colors("a");
+  ASSERT_EQ(colors.size(), 1u);
+  EXPECT_NEAR(colors[0].hsv.x, 0.25, 0.002);
+  EXPECT_NEAR(colors[0].hsv.y, 0.6, 0.01);
+}
+
 TEST_F(WheelModeTest, CancelledDragRestoresEveryColourExactly) {
   StartWheel();
   OpenRed();
