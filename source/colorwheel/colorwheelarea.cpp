@@ -260,7 +260,7 @@ bool ColorWheelArea::InputEvent(const BaseContainer& msg)
   {
     if (channel != GXA_KEY_BACKSPACE && channel != GXA_KEY_DELETE)
       return false;
-    handled = DeleteSelected();
+    handled = DeleteByKey();
   }
   else if (device == GXA_DEVICE_MOUSE && channel == GXA_CHANNEL_LEFT)
   {

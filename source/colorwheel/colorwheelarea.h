@@ -110,8 +110,11 @@ private:
   // Edits.
   Result<void> SetHarmony(std::int32_t harmony, bool recompute);
   Result<void> ApplyHarmonyCount();
+  // An index beyond the list becomes 0, with the main colour selected.
+  void KeepSelectionInList();
   Result<void> AddColor();
   Result<void> DeleteSelected();
+  Result<void> DeleteByKey();
   Result<void> ReduceToOne();
   void SetFixedComponent(double fixed);
   Result<void> ComputeFromSelected();

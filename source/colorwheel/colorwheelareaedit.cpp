@@ -95,10 +95,18 @@ Result<void> ColorWheelArea::ApplyHarmonyCount()
       _list[i].selected = false;
     }
   }
-  const std::int64_t selected = _list.GetSelectedIndex();
-  if (selected < 0 || selected >= static_cast<std::int64_t>(_list.GetCount()) || rule.IsMono())
+  if (rule.IsMono())
     _list.SelectOnly(_list.GetCount() > 0 ? 0 : -1);
+  else
+    KeepSelectionInList();
   return Ok();
+}
+
+void ColorWheelArea::KeepSelectionInList()
+{
+  const std::int64_t selected = _list.GetSelectedIndex();
+  if (selected < 0 || selected >= static_cast<std::int64_t>(_list.GetCount()))
+    _list.SelectOnly(_list.GetCount() > 0 ? 0 : -1);
 }
 
 Result<void> ColorWheelArea::ComputeFromSelected()
@@ -107,7 +115,11 @@ Result<void> ColorWheelArea::ComputeFromSelected()
   if (!edited)
     return Ok();
   const Vector hsv = edited->color;
-  return _harmonies.Get(_harmony).Compute(hsv, _list);
+  RETURN_IF_ERROR(_harmonies.Get(_harmony).Compute(hsv, _list));
+  // A rule of fixed size may have cut the edited colour off: only the final
+  // list says which index is out of range.
+  KeepSelectionInList();
+  return Ok();
 }
 
 Result<void> ColorWheelArea::AddColor()
@@ -158,6 +170,16 @@ Result<void> ColorWheelArea::DeleteSelected()
   _list.SetLayoutChanged();
   _colorCount = static_cast<std::int64_t>(_list.GetCount());
   SelectLast();
+  return Ok();
+}
+
+Result<void> ColorWheelArea::DeleteByKey()
+{
+  // The keys do what the remove button does, and the chooser hears of it.
+  RETURN_IF_ERROR(DeleteSelected());
+  RedrawAll();
+  Report(false);
+  StoreOptions();
   return Ok();
 }
 

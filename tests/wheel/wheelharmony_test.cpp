@@ -1,6 +1,8 @@
 // The fixed-size harmonies as the user drags them on the wheel: whichever
 // handle is dragged, it lands under the mouse and the others take their
-// stated places around the main colour, in the stated directions.
+// stated places around the main colour, in the stated directions; and
+// switches between rules that shorten or lengthen the list.
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -10,6 +12,9 @@ namespace choosertest {
 namespace {
 constexpr std::int32_t kSplit = 0x3EA0011;
 constexpr std::int32_t kTetrad = 0x3EA0013;
+constexpr std::int32_t kComplementary = 0x3EA000E;
+constexpr std::int32_t kEqui = 0x3EA0012;
+constexpr std::int32_t kWheelAdd = 0x3EA0015;
 
 // The turn from one hue to another, -0.5 .. 0.5.
 double Turn(double from, double to) { return std::fmod(to - from + 2.5, 1.0) - 0.5; }
@@ -66,6 +71,30 @@ TEST_F(WheelHarmonyTest, SplitComplementaryPlacesItsColoursAt150DegreesEitherSid
 
 TEST_F(WheelHarmonyTest, TetradPlacesItsColoursOppositeAndSixtyDegreesBackWhicheverIsDragged) {
   ExpectDragOfEachHandleKeepsTheRule(kTetrad, {0.0, -0.5, -60.0 / 360.0, 120.0 / 360.0});
+}
+TEST_F(WheelHarmonyTest, AnIndexCutOffByARuleBecomesTheMainColourOnceTheListIsFinal) {
+  StartWheel();
+  OpenRed();
+  // Three free colours, the last one edited; Complementary keeps two,
+  // Equi asks for three again.
+  Click("a", kWheelAdd);
+  Click("a", kWheelAdd);
+  ASSERT_EQ(Colors("a").size(), 3u);
+  Click("a", kComplementary);
+  ASSERT_EQ(Colors("a").size(), 2u);
+  EXPECT_TRUE(Colors("a")[0].selected);
+  Click("a", kEqui);
+  const std::vector<WheelEntry> colors = Colors("a");
+  ASSERT_EQ(colors.size(), 3u);
+  EXPECT_TRUE(colors[0].selected);
+  for (std::size_t k = 0; k < colors.size(); ++k) {
+    EXPECT_EQ(colors[k].hsv.y, colors[0].hsv.y) << "colour " << k;
+    EXPECT_EQ(colors[k].hsv.z, colors[0].hsv.z) << "colour " << k;
+    EXPECT_NEAR(Turn(colors[0].hsv.x + k / 3.0, colors[k].hsv.x), 0.0, 1e-9) << "colour " << k;
+  }
+  EXPECT_GT(colors[0].hsv.z, 0.0);
+  const host::Vector3 shown = Data("a").color;
+  EXPECT_GT(std::max({shown.x, shown.y, shown.z}), 0.5);
 }
 }  // namespace
 }  // namespace choosertest

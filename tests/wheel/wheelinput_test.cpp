@@ -22,6 +22,8 @@ constexpr std::int32_t kWheelMono = 0x3EA000B;
 constexpr std::int32_t kWheelAnalog = 0x3EA000F;
 constexpr std::int32_t kWheelAnalogMode = 0x3EA0010;
 constexpr std::int32_t kWheelAdd = 0x3EA0015;
+constexpr std::int32_t kWheelRemove = 0x3EA0016;
+constexpr std::int32_t kWheelCountText = 0x3EA001A;
 constexpr std::int32_t kCursorHandle = 20;
 constexpr std::int32_t kCursorLine = 19;
 
@@ -112,6 +114,32 @@ TEST_F(WheelModeTest, DeleteKeyRemovesTheSelectedColoursAndKeepsTheMainOne) {
   colors = Colors("a");
   ASSERT_EQ(colors.size(), 1u);
   EXPECT_EQ(colors[0].hsv, (host::Vector3{0.0, 1.0, 1.0}));
+}
+
+TEST_F(WheelModeTest, DeleteKeysWorkAsTheRemoveButtonAndTellTheChooser) {
+  for (const std::int32_t key : {kKeyDelete, kKeyBackspace}) {
+    SCOPED_TRACE(key);
+    StartWheel();
+    // "button" removes with the button, "key" with the key.
+    for (const char* name : {"button", "key"}) {
+      OpenRed(name);
+      Click(name, kWheelAdd);
+      Click(name, kWheelAdd);
+      ASSERT_EQ(Colors(name).size(), 3u);
+    }
+    Host().ClearParentMessages();
+    Click("button", kWheelRemove);
+    Host().Input().Key(&Gadget("key", kWheelArea), key, 0);
+    ASSERT_EQ(Colors("key").size(), 2u);
+    EXPECT_EQ(Gadget("key", kWheelCountText).Text(), Gadget("button", kWheelCountText).Text());
+    EXPECT_EQ(Data("key").color, Data("button").color);
+    EXPECT_EQ(Sent("key").size(), Sent("button").size());
+    const host::Bitmap byKey = Picture("key", kWheelArea), byButton = Picture("button", kWheelArea);
+    ASSERT_EQ(byKey.Width(), byButton.Width());
+    for (int y = 0; y < byKey.Height(); ++y)
+      for (int x = 0; x < byKey.Width(); ++x) ASSERT_EQ(At(byKey, x, y), At(byButton, x, y)) << x << ", " << y;
+    TearDown();
+  }
 }
 
 TEST_F(WheelModeTest, SchemeMenuRepaintsItsWheelAndLeavesOtherChoosersAlone) {
