@@ -20,9 +20,13 @@ std::string Failure(const std::string& what, const std::filesystem::path& p, int
 Outcome<Done> ReplacedFile::Write(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
   using R = Outcome<Done>;
   struct stat st {};
-  // A symbolic link is replaced itself, never what it points to.
-  if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode)) {
-    return R::Fail("not replacing " + path.string() + ", which is not a regular file");
+  // A link, like a pipe, may be what the user meant to keep: neither is
+  // written through nor replaced.
+  if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    return R::Fail("not replacing " + path.string() + ", which is " +
+                   (S_ISLNK(st.st_mode)   ? "a symbolic link"
+                    : S_ISDIR(st.st_mode) ? "a directory"
+                                          : "not a regular file"));
   }
   const std::filesystem::path temp = path.string() + ".tmp-" + std::to_string(::getpid());
   // O_EXCL: whatever already has that name is not written through.
@@ -35,6 +39,7 @@ Outcome<Done> ReplacedFile::Write(const std::filesystem::path& path, const std::
     if (n < 0 && errno != EINTR) err = errno;
     if (n > 0) done += static_cast<size_t>(n);
   }
+  if (err == 0 && ::fsync(fd) != 0) err = errno;
   if (::close(fd) != 0 && err == 0) err = errno;
   if (err == 0 && ::rename(temp.c_str(), path.c_str()) != 0) err = errno;
   if (err != 0) {

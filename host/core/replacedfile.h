@@ -1,8 +1,9 @@
 #pragma once
 // A file the user named, replaced as a whole: the bytes go to a temporary
 // file beside it that is renamed over it, so a reader never sees half a
-// file. Only a regular file (or nothing) is replaced: a directory, a device
-// or a pipe under that name is refused and left as it is.
+// file. Only a regular file (or nothing) is replaced: a directory, a device,
+// a pipe or a symbolic link under that name is refused and left as it is,
+// and no temporary is left behind on any failure.
 #include <cstdint>
 #include <filesystem>
 #include <vector>

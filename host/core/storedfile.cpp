@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <charconv>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <system_error>
@@ -157,7 +158,10 @@ Outcome<Done> StoredFile::Commit(const fs::path& temp) const {
     // A hard link keeps the current file in place until the rename replaces it.
     if (::link(path_.c_str(), bak.c_str()) != 0) {
       fs::copy_file(path_, bak, fs::copy_options::overwrite_existing, ec);
-      if (ec) return R::Fail("cannot keep a copy of " + path_.string() + " as " + bak.string() + ": " + ec.message());
+      if (ec) {
+        ::unlink(temp.c_str());
+        return R::Fail("cannot keep a copy of " + path_.string() + " as " + bak.string() + ": " + ec.message());
+      }
     }
   }
   if (::rename(temp.c_str(), path_.c_str()) != 0) {
@@ -167,6 +171,20 @@ Outcome<Done> StoredFile::Commit(const fs::path& temp) const {
   }
   SyncDirectory(path_.parent_path());
   return Done{};
+}
+
+Outcome<bool> StoredFile::CommitNew(const fs::path& temp) const {
+  int err = 0;
+  if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, path_.c_str(), RENAME_NOREPLACE) != 0) {
+    err = errno;
+    // Where the filesystem cannot, a hard link refuses an existing name as well.
+    if (err == EINVAL || err == ENOSYS) err = ::link(temp.c_str(), path_.c_str()) == 0 ? 0 : errno;
+    ::unlink(temp.c_str());
+  }
+  if (err == EEXIST) return false;
+  if (err != 0) return Outcome<bool>::Fail(SystemError("cannot create", path_, err));
+  SyncDirectory(path_.parent_path());
+  return true;
 }
 
 Outcome<Done> StoredFile::Save(const Container& c) const {

@@ -37,6 +37,10 @@ class StoredFile {
   Outcome<std::filesystem::path> WriteTempBytes(std::span<const uint8_t> bytes) const;
   // Keeps the current file as .bak and renames temp over it.
   Outcome<Done> Commit(const std::filesystem::path& temp) const;
+  // Gives temp the name only while nothing has it, in one step, so that of
+  // two savers of one new name exactly one wins; false (temp removed) for
+  // the loser.
+  Outcome<bool> CommitNew(const std::filesystem::path& temp) const;
 
   const std::filesystem::path& Path() const { return path_; }
   // Where the process pid writes a save before committing it.

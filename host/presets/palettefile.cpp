@@ -6,7 +6,7 @@
 #include <iterator>
 #include <vector>
 
-#include "core/storedfile.h"
+#include "core/replacedfile.h"
 #include "presets/asepalette.h"
 #include "presets/gplpalette.h"
 
@@ -62,7 +62,7 @@ Outcome<std::string> PaletteFile::Write(const Palette& palette, const std::strin
     const std::string text = GplPalette::Write(joined);
     bytes.assign(text.begin(), text.end());
   }
-  auto saved = StoredFile(file).SaveBytes(bytes);
+  auto saved = ReplacedFile::Write(file, bytes);
   if (!saved) return R::Fail(saved.Error());
   return note;
 }

@@ -5,6 +5,7 @@
 
 #include "core/host.h"
 #include "gui/gui.h"
+#include "presets/deferreddelete.h"
 #include "presets/presetbrowserwindow.h"
 #include "presets/presetlibrary.h"
 
@@ -22,10 +23,16 @@ R Guard(R on_failure, F&& f) noexcept {
   }
 }
 
-std::optional<PresetLibrary> Library() {
+std::optional<PresetLibrary> LibraryAsItIs() {
   Host* h = Host::Current();
   if (!h || !h->Paths()) return std::nullopt;
   return PresetLibrary(h->Paths()->DataDir());
+}
+
+// Every call but a store sees a module's delete carried out.
+std::optional<PresetLibrary> Library() {
+  DeferredDelete::Flush();
+  return LibraryAsItIs();
 }
 
 std::optional<PresetUrl> Url(const char* text) {
@@ -119,11 +126,11 @@ int64_t ItemData(const char* text, void* buf, size_t cap) {
 bool ItemDelete(const char* text) {
   auto lib = Library();
   auto url = Url(text);
-  // Modules delete to save over an item: the store's flush of the folder
-  // makes both durable, one flush fewer on every overwrite. A delete alone
-  // reaches the disk with the system's next write-back; at worst a crash
-  // brings the item back, never loses one.
-  return lib && url && Guard(false, [&] { return bool(lib->Remove(*url, PresetLibrary::Flush::WithNextWrite)); });
+  if (!lib || !url || !lib->Exists(*url) || lib->IsReadOnly(*url)) return false;
+  return Guard(false, [&] {
+    DeferredDelete::Hold(*lib, *url);
+    return true;
+  });
 }
 
 // Through the host's own bitmap family: the module's bitmap is one of its handles.
@@ -148,9 +155,12 @@ PresetThumbnail ThumbnailOf(const GxaBitmap* bmp) {
 
 bool StorePreset(const char* text, int32_t type, const void* data, size_t count, int32_t compression, int64_t raw_size,
                  const GxaBitmap* thumbnail) {
-  auto lib = Library();
+  auto lib = LibraryAsItIs();
   auto url = Url(text);
   if (!lib || !url || (!data && count) || raw_size < 0) return false;
+  // Over an item the module has just deleted: replaced in one step.
+  const bool replacing = DeferredDelete::Take(*lib, *url);
+  if (!replacing) DeferredDelete::Flush();
   return Guard(false, [&] {
     PresetItem item;
     item.header.kind = kPresetItemKind;
@@ -160,7 +170,7 @@ bool StorePreset(const char* text, int32_t type, const void* data, size_t count,
     const auto* bytes = static_cast<const uint8_t*>(data);
     item.data.assign(bytes, bytes + count);
     item.thumbnail = ThumbnailOf(thumbnail);
-    return bool(lib->Write(*url, item, false));
+    return bool(lib->Write(*url, item, replacing));
   });
 }
 
@@ -200,6 +210,7 @@ Outcome<Done> PresetFamily::Apply(Host& host, const std::string& text) {
   auto url = PresetUrl::Parse(text);
   if (!url) return Outcome<Done>::Fail(url.Error());
   if (!host.Paths()) return Outcome<Done>::Fail("the host has no data folder");
+  DeferredDelete::Flush();
   auto found = PresetLibrary(host.Paths()->DataDir()).Find(*url);
   if (!found) return Outcome<Done>::Fail(found.Error());
   PresetType* type = host.Registrations().Presets().Find(found->header.type);

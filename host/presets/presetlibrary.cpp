@@ -227,8 +227,17 @@ Outcome<Done> PresetLibrary::Write(const PresetUrl& item, const PresetItem& cont
   }
   std::error_code ec;
   if (fs::is_directory(file.Path(), ec)) return Fail(item.Text() + " is a folder");
-  auto saved = file.SaveBytes(PresetItemCodec::Write(content));
-  if (!saved) return Fail("cannot save " + item.Text() + ": " + saved.Error());
+  auto temp = file.WriteTempBytes(PresetItemCodec::Write(content));
+  if (!temp) return Fail("cannot save " + item.Text() + ": " + temp.Error());
+  if (overwrite) {
+    auto saved = file.Commit(temp.Value());
+    if (!saved) return Fail("cannot save " + item.Text() + ": " + saved.Error());
+    return Done{};
+  }
+  // Another saver may have taken the name since it was looked at.
+  auto made = file.CommitNew(temp.Value());
+  if (!made) return Fail("cannot save " + item.Text() + ": " + made.Error());
+  if (!*made) return Fail("a preset named '" + item.Name() + "' already exists at " + item.Text());
   return Done{};
 }
 
@@ -267,14 +276,14 @@ Outcome<Done> PresetLibrary::Rename(const PresetUrl& item, const std::string& ne
   return Done{};
 }
 
-Outcome<Done> PresetLibrary::Remove(const PresetUrl& item, Flush flush) {
+Outcome<Done> PresetLibrary::Remove(const PresetUrl& item) {
   if (auto ok = CheckWritable(item); !ok) return ok;
   const fs::path file = item.ItemPath(root_);
   if (!Exists(item)) return Fail("there is no preset at " + item.Text());
   if (::unlink(file.c_str()) != 0) return Fail("cannot delete " + item.Text() + ": " + std::strerror(errno));
   std::error_code ec;
   fs::remove(StoredFile(file).BackupPath(), ec);
-  if (flush == Flush::Now) SyncDirectory(file.parent_path());
+  SyncDirectory(file.parent_path());
   return Done{};
 }
 

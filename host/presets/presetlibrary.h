@@ -76,10 +76,7 @@ class PresetLibrary {
   Outcome<Done> SetText(const PresetUrl& item, const std::string& text);
   // Within the item's folder; fails when an item of that name exists.
   Outcome<Done> Rename(const PresetUrl& item, const std::string& new_name);
-  // Without flush the removal reaches the disk with the folder's next flush;
-  // for a delete that a store into the same folder follows at once.
-  enum class Flush { Now, WithNextWrite };
-  Outcome<Done> Remove(const PresetUrl& item, Flush flush = Flush::Now);
+  Outcome<Done> Remove(const PresetUrl& item);
   Outcome<Done> MakeFolder(const PresetUrl& folder);
 
  private:

@@ -61,9 +61,9 @@ Outcome<Done> SwatchPalettes::SaveAsPreset(const Palette& palette, const std::st
   using R = Outcome<Done>;
   auto parsed = PresetUrl::Parse(url);
   if (!parsed) return R::Fail(parsed.Error());
-  if (host_->Paths() && !overwrite && PresetLibrary(host_->Paths()->DataDir()).Exists(parsed.Value())) {
-    return R::Fail("a preset named '" + parsed->Name() + "' already exists at " + url);
-  }
+  auto taken = [&] { return host_->Paths() && PresetLibrary(host_->Paths()->DataDir()).Exists(parsed.Value()); };
+  const std::string exists = "a preset named '" + parsed->Name() + "' already exists at " + url;
+  if (!overwrite && taken()) return R::Fail(exists);
   SwatchData data(*data_);
   if (!data.Get()) return R::Fail("the module could not make swatch data");
   for (const PaletteGroup& g : palette.groups) {
@@ -79,6 +79,8 @@ Outcome<Done> SwatchPalettes::SaveAsPreset(const Palette& palette, const std::st
     if (!inserted) return R::Fail(Why("the module did not take the group '" + g.name + "'"));
   }
   if (!data_->save_preset_by_url(data.Get(), url.c_str(), text.empty() ? nullptr : text.c_str(), overwrite)) {
+    // Another import of the same name got there first.
+    if (!overwrite && taken()) return R::Fail(exists);
     return R::Fail(Why("the module did not store the preset at " + url));
   }
   return Done{};

@@ -1,5 +1,7 @@
 #include "swatches/colorswatchcollection.h"
 
+#include <algorithm>
+
 Result<std::unique_ptr<ColorSwatchGroup>> NewSwatchGroup()
 {
   return CatchErrors([] { return std::make_unique<ColorSwatchGroup>(); });
@@ -98,14 +100,20 @@ bool ColorSwatchCollection::HasSwatches() const
 
 Result<void> ColorSwatchCollection::ReadFrom(const BaseContainer& stored)
 {
-  const std::int32_t count = stored.GetInt32(kGroupCount);
-  for (std::int32_t id = 1; id <= count; ++id)
-  {
-    if (stored.GetType(id) != GXA_TYPE_CONTAINER)
-      continue;
+  for (const std::int32_t id : StoredGroupIds(stored))
     RETURN_IF_ERROR(ReadSingleGroup(stored.GetContainer(id)));
-  }
   return Ok();
+}
+
+std::vector<std::int32_t> ColorSwatchCollection::StoredGroupIds(const BaseContainer& stored)
+{
+  const std::int32_t count = stored.GetInt32(kGroupCount);
+  std::vector<std::int32_t> ids;
+  for (const BaseContainer::Entry entry : stored)
+    if (entry.id >= 1 && entry.id <= count && stored.GetType(entry.id) == GXA_TYPE_CONTAINER)
+      ids.push_back(entry.id);
+  std::sort(ids.begin(), ids.end());
+  return ids;
 }
 
 Result<void> ColorSwatchCollection::ReadSingleGroup(const BaseContainer& stored)

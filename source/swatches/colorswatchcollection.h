@@ -3,6 +3,7 @@
 // collection owns its groups.
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "basearray.h"
 #include "basecontainer.h"
@@ -37,6 +38,10 @@ public:
 
   // Appends the stored groups; IDs without a sub-container are skipped.
   Result<void> ReadFrom(const BaseContainer& stored);
+  // The IDs of a stored collection's group containers in order: those from 1
+  // to its recorded count among the entries it has, so that a damaged count
+  // costs no more than the entries themselves.
+  static std::vector<std::int32_t> StoredGroupIds(const BaseContainer& stored);
   // Appends one group stored in the single-group layout.
   Result<void> ReadSingleGroup(const BaseContainer& stored);
   Result<BaseContainer> ToContainer() const;

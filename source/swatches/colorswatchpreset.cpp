@@ -120,7 +120,7 @@ void ColorSwatchPreset::RenameGroups(BaseContainer& collection) const
     return;
   const std::int32_t count = collection.GetInt32(ColorSwatchCollection::kGroupCount);
   const String word = ModuleResource::LoadString(kGroupWordString);
-  for (std::int32_t id = 1; id <= count; ++id)
+  for (const std::int32_t id : ColorSwatchCollection::StoredGroupIds(collection))
   {
     BaseContainer group = collection.GetContainerInstance(id);
     if (!group.IsValid())
