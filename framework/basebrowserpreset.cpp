@@ -7,9 +7,14 @@
 
 namespace
 {
-// Binary data beyond this is not a preset this module wrote; refusing it
-// keeps a damaged size field from asking for gigabytes.
-constexpr std::int64_t kMaxRawSize = std::int64_t(1) << 30;
+// Binary data beyond this is not a preset this module wrote: what it holds
+// comes from the preferences or a document, which are never larger.
+// Refusing it keeps a damaged size field from asking for gigabytes.
+constexpr std::int64_t kMaxRawSize = std::int64_t(256) << 20;
+// Deflate packs at most about 1032 bytes into one: a recorded size beyond
+// that is damage, found before anything is allocated for it.
+constexpr std::int64_t kMaxInflation = 1032;
+constexpr std::int64_t kInflationSlack = 64;
 }  // namespace
 
 void BaseBrowserPreset::SetBinaryData(BaseArray<std::uint8_t> data, std::int32_t kind, std::int64_t rawSize)
@@ -55,6 +60,8 @@ Result<BaseArray<std::uint8_t>> BaseBrowserPreset::UncompressedData() const
   }
   if (_kind != GXA_COMPRESSION_ZLIB && _kind != GXA_COMPRESSION_ZLIB_SIZED)
     return IllegalArgumentError("unknown compression kind " + std::to_string(_kind));
+  if (_rawSize > static_cast<std::int64_t>(bytes.size()) * kMaxInflation + kInflationSlack)
+    return IllegalArgumentError("the recorded size is more than the data can hold");
   ASSIGN_OR_RETURN(auto unpacked, DecompressBytes(bytes, raw));
   if (_kind == GXA_COMPRESSION_ZLIB_SIZED && unpacked.GetCount() != raw)
     return IllegalArgumentError("the data does not decompress to its recorded size");

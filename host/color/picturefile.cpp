@@ -46,9 +46,14 @@ bool PictureFile::Load(const std::filesystem::path& file, Bitmap& out, std::stri
 {
   std::vector<std::uint8_t> data;
   std::string why;
-  if (!ImageCodec::ReadFile(file, data, why, Part(progress, 0.0, kReadShare)))
+  bool refused = false;
+  // What the file holds is known from its first bytes, before a large file is read whole.
+  const auto head = [&](std::span<const std::uint8_t> first, std::string& e) {
+    return !(refused = !NameFitsContent(file, first, e));
+  };
+  if (!ImageCodec::ReadFile(file, data, why, Part(progress, 0.0, kReadShare), head))
   {
-    error = why == ImageCodec::kCancelled ? "'" + file.string() + "': " + why : why;
+    error = why == ImageCodec::kCancelled || refused ? "'" + file.string() + "': " + why : why;
     return false;
   }
   if (!NameFitsContent(file, data, why) || !Decode(data, out, why, Part(progress, kReadShare, 1.0)))

@@ -13,8 +13,10 @@ class Compression {
   static uint64_t Bound(size_t count);
   // level 0..9.
   static Outcome<std::vector<uint8_t>> Compress(std::span<const uint8_t> bytes, int level);
-  // Fails when bytes are not one complete zlib stream or give more than cap bytes.
-  static Outcome<std::vector<uint8_t>> Decompress(std::span<const uint8_t> bytes, size_t cap);
+  // Inflates straight into out, which nothing fills first, and answers how
+  // many bytes it took. Fails when bytes are not one complete zlib stream or
+  // give more than out holds.
+  static Outcome<size_t> Decompress(std::span<const uint8_t> bytes, std::span<uint8_t> out);
 };
 
 }  // namespace host

@@ -84,10 +84,9 @@ int64_t Compress(const void* src, size_t count, void* dst, size_t cap, int32_t l
 int64_t Decompress(const void* src, size_t count, void* dst, size_t cap) {
   if ((!src && count) || (!dst && cap)) return -1;
   return Guard<int64_t>(-1, [&]() -> int64_t {
-    auto unpacked = Compression::Decompress({static_cast<const uint8_t*>(src), count}, cap);
-    if (!unpacked) return -1;
-    if (!unpacked->empty()) std::memcpy(dst, unpacked->data(), unpacked->size());
-    return int64_t(unpacked->size());
+    auto unpacked =
+        Compression::Decompress({static_cast<const uint8_t*>(src), count}, {static_cast<uint8_t*>(dst), cap});
+    return unpacked ? int64_t(*unpacked) : -1;
   });
 }
 

@@ -19,6 +19,9 @@ namespace host {
 namespace {
 
 constexpr uintmax_t kMaxFileBytes = uintmax_t{1} << 30;
+// A progressive JPEG has a dozen scans or so; a file repeating one scan
+// thousands of times would keep the decoder busy for minutes.
+constexpr int kMaxJpegScans = 500;
 
 struct JpegErrorManager {
   jpeg_error_mgr mgr;
@@ -58,8 +61,12 @@ void JpegEmitMessage(j_common_ptr info, int level) {
 // reports never go back.
 void JpegProgressMonitor(j_common_ptr info) {
   auto* progress = reinterpret_cast<JpegProgress*>(info->progress);
+  if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > kMaxJpegScans) {
+    std::snprintf(progress->err->message, sizeof progress->err->message, "more than %d scans", kMaxJpegScans);
+    std::longjmp(progress->err->jump, 1);
+  }
   const jpeg_progress_mgr& m = progress->mgr;
-  if (m.total_passes <= 0 || m.pass_limit <= 0) return;
+  if (!*progress->report || m.total_passes <= 0 || m.pass_limit <= 0) return;
   const double pass = std::min(1.0, double(m.pass_counter) / double(m.pass_limit));
   const double done = std::min(1.0, (m.completed_passes + pass) / m.total_passes);
   if (done <= progress->shown) return;
@@ -101,11 +108,10 @@ bool RunJpegDecode(jpeg_decompress_struct& info, JpegErrorManager& err, std::spa
     }
   }
   info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
+  // Always watched, for the scan count, even where nobody sees the progress.
   JpegProgress progress{{}, &options.progress, &err, 0.0};
-  if (options.progress) {
-    progress.mgr.progress_monitor = JpegProgressMonitor;
-    info.progress = &progress.mgr;
-  }
+  progress.mgr.progress_monitor = JpegProgressMonitor;
+  info.progress = &progress.mgr;
   jpeg_start_decompress(&info);
   if (!out.Init(int(info.output_width), int(info.output_height), cmyk ? 32 : 24)) {
     error = "picture too large (" + SizeText(info.output_width, info.output_height) + ")";
@@ -233,8 +239,9 @@ bool ImageCodec::DecodePng(std::span<const uint8_t> data, const PictureOptions& 
     return false;
   }
   png_set_read_fn(png, &source, PngReadBytes);
-  // A damaged size fails before anything is allocated for it.
-  png_set_user_limits(png, Bitmap::kMaxSide, Bitmap::kMaxSide);
+  // Any size the format can state gets as far as the check of the picture's
+  // size, which says what it is; nothing is allocated for it before.
+  png_set_user_limits(png, PNG_UINT_31_MAX, PNG_UINT_31_MAX);
   if (options.icc) PngIccProfile::Find(data, *options.icc);
   Bitmap decoded;
   std::string failure;
@@ -329,7 +336,7 @@ bool ImageCodec::EncodePng(const Bitmap& bitmap, std::vector<uint8_t>& out, std:
 }
 
 bool ImageCodec::ReadFile(const std::filesystem::path& file, std::vector<uint8_t>& data, std::string& error,
-                          const std::function<bool(double)>& progress) {
+                          const std::function<bool(double)>& progress, const HeadCheck& head) {
   std::error_code ec;
   const uintmax_t size = std::filesystem::file_size(file, ec);
   if (ec) {
@@ -343,12 +350,14 @@ bool ImageCodec::ReadFile(const std::filesystem::path& file, std::vector<uint8_t
   std::ifstream in(file, std::ios::binary);
   data.clear();
   data.reserve(size_t(size));
-  // In parts, so that a large file shows its progress while it is read.
+  // In parts, so that a large file shows its progress while it is read,
+  // and one that is no picture is refused after its first part.
   constexpr size_t kPart = size_t{4} << 20;
   while (in && data.size() < size) {
     const size_t at = data.size();
     data.resize(at + std::min(kPart, size_t(size) - at));
     if (!in.read(reinterpret_cast<char*>(data.data() + at), std::streamsize(data.size() - at))) break;
+    if (at == 0 && head && !head(data, error)) return false;
     if (progress && !progress(double(data.size()) / double(size))) {
       error = kCancelled;
       return false;

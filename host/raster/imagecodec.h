@@ -51,9 +51,11 @@ class ImageCodec {
   static bool SavePngFile(const Bitmap& bitmap, const std::filesystem::path& file, std::string& error);
 
   // The whole file, refused past 1 GiB; the message names the file. progress
-  // hears the share read so far, as a decode's does, and may stop it.
+  // hears the share read so far, as a decode's does, and may stop it. head,
+  // given the first part read, may refuse the file before the rest is read.
+  using HeadCheck = std::function<bool(std::span<const uint8_t> head, std::string& error)>;
   static bool ReadFile(const std::filesystem::path& file, std::vector<uint8_t>& data, std::string& error,
-                       const std::function<bool(double done)>& progress = {});
+                       const std::function<bool(double done)>& progress = {}, const HeadCheck& head = {});
 
  private:
   static void CmykToRgb(const Bitmap& cmyk, bool inverted, Bitmap& out);

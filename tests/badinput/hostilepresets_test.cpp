@@ -10,8 +10,10 @@
 #include <climits>
 #include <filesystem>
 
+#include "core/compression.h"
 #include "core/documentstore.h"
 #include "hostprocess.h"
+#include "presets/presetlibrary.h"
 #include "tempfolder.h"
 
 namespace host {
@@ -62,9 +64,9 @@ TEST_F(HostilePresets, ExportOntoWhatIsNotARegularFileIsRefusedAndLeavesNothingB
   const std::string kept = "GIMP Palette\n1 2 3\n";
   TempFolder::WriteText(home / "kept.gpl", kept);
   fs::create_symlink(home / "kept.gpl", home / "out/link.gpl");
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {"folder.gpl", "which is a directory"}, {"pipe.ase", "which is not a regular file"},
-      {"link.gpl", "which is a symbolic link"}};
+  const std::vector<std::pair<std::string, std::string>> cases = {{"folder.gpl", "which is a directory"},
+                                                                  {"pipe.ase", "which is not a regular file"},
+                                                                  {"link.gpl", "which is a symbolic link"}};
   for (const auto& [target, why] : cases) {
     const HostRun r = Host("presets export" + url + File("out/" + target));
     EXPECT_EQ(r.status, 1) << target;
@@ -106,6 +108,31 @@ TEST_F(HostilePresets, ASwatchGroupCountBeyondTheGroupsStoredCostsNoMoreThanTheG
     // Within the count the stored group is read; beyond it, none is.
     EXPECT_EQ(r.out.find("Cold") != std::string::npos, count > 0) << r.out;
     EXPECT_NE(r.out.find("Warm"), std::string::npos) << r.out;
+  }
+}
+
+TEST_F(HostilePresets, AnItemRecordingMoreThanItsDataCanUnpackToIsRefusedAtOnce) {
+  const std::string url = "preset:/user.libvx/Color Swatches/Bomb";
+  const std::vector<uint8_t> zeros(size_t{1} << 20);
+  auto packed = Compression::Compress(zeros, 9);
+  ASSERT_TRUE(packed);
+  PresetLibrary library(home / "data/gxa-host");
+  for (uint64_t recorded : {(uint64_t{1} << 30) - 1, uint64_t{250} << 20}) {
+    SCOPED_TRACE(recorded);
+    PresetItem item;
+    item.header.type = 1032074;
+    item.header.data_kind = 2;
+    item.header.uncompressed_size = recorded;
+    item.data = packed.Value();
+    ASSERT_TRUE(library.Write(PresetUrl::Parse(url).Value(), item, true));
+    const auto start = std::chrono::steady_clock::now();
+    const HostRun r = Host("presets apply '" + url + "' --debug");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_EQ(r.status, 1) << r.out;
+    EXPECT_NE(r.out.find(recorded > (uint64_t{256} << 20) ? "implausible preset size" : "more than the data can hold"),
+              std::string::npos)
+        << r.out;
+    EXPECT_FALSE(fs::exists(home / "data/gxa-host/demo.gxd"));
   }
 }
 

@@ -36,8 +36,9 @@ class SaveFaults : public ::testing::Test {
   std::optional<CommandResult> Faulty(const std::string& args, const fs::path& home, long n, Fault fault) {
     const fs::path seen = work / "seen";
     fs::remove(seen);
-    std::string env = "ASAN_OPTIONS=${ASAN_OPTIONS}:verify_asan_link_order=0 LD_PRELOAD=" + std::string(gxa_test::FaultShim()) +
-                      " GXA_FAULT_AT=" + std::to_string(n) + " GXA_FAULT_SEEN=" + seen.string();
+    std::string env =
+        "ASAN_OPTIONS=${ASAN_OPTIONS}:verify_asan_link_order=0 LD_PRELOAD=" + std::string(gxa_test::FaultShim()) +
+        " GXA_FAULT_AT=" + std::to_string(n) + " GXA_FAULT_SEEN=" + seen.string();
     if (fault == Fault::Kills) env += " GXA_FAULT_KILL=1";
     CommandResult r = RunHostCommand(args + HostOptions(home), HostStreams::OutAndErrors, env);
     if (!fs::exists(seen)) return std::nullopt;
@@ -107,10 +108,10 @@ TEST_F(SaveFaults, APresetReplacedWithOverwriteIsNeverLost) {
 TEST_F(SaveFaults, ADocumentAndThePreferencesSavedByASwatchCallStayWhole) {
   const std::string doc = "--doc " + (work / "home/swatches.gxd").string();
   auto prepare = [&](const fs::path& home) {
-    ASSERT_EQ(Host("call swatchdata CreateGroup 1 Cold 0 0 0.1 0.2 0.9 1 --doc " + (home / "swatches.gxd").string(),
-                   home)
-                  .status,
-              0);
+    ASSERT_EQ(
+        Host("call swatchdata CreateGroup 1 Cold 0 0 0.1 0.2 0.9 1 --doc " + (home / "swatches.gxd").string(), home)
+            .status,
+        0);
   };
   for (Fault fault : {Fault::Fails, Fault::Kills}) {
     EveryStep(prepare, "call swatchdata CreateGroup 1 Warm 0 0 1 0.5 0 1 " + doc, fault,

@@ -56,8 +56,8 @@ std::vector<Bytes> Seeds() {
   JpegOptions progressive;
   progressive.progressive = true;
   progressive.icc = wide.icc;
-  return {Png(5, 4, at),       Png(5, 4, at, palette), Png(3, 3, at, deep),
-          Png(4, 2, at, wide), Jpeg(8, 8, at),         Jpeg(9, 7, at, progressive)};
+  return {Png(5, 4, at),  Png(5, 4, at, palette),      Png(3, 3, at, deep),   Png(4, 2, at, wide),
+          Jpeg(8, 8, at), Jpeg(9, 7, at, progressive), RepeatedScanJpeg(600), PngHeaderOnly(100000, 100000)};
 }
 
 const bool kRegistered = Register({"picturefile", &Run, &Seeds, 3000});

@@ -5,6 +5,7 @@
 #include <jpeglib.h>
 #include <lcms2.h>
 #include <png.h>
+#include <zlib.h>
 
 #include <array>
 #include <cmath>
@@ -227,5 +228,47 @@ inline Pixel PhotoLike(int x, int y, int w, int h)
   const double noise = (int(grain % 13) - 6) / 255.0;
   auto c = [&](double value) { return int(std::lround(std::fmin(std::fmax(value + noise, 0.0), 1.0) * 255.0)); };
   return Rgb8(c(r), c(g), c(b));
+}
+// A progressive JPEG whose first scan comes again and again: libjpeg only
+// warns of such a progression and decodes every copy.
+inline std::vector<std::uint8_t> RepeatedScanJpeg(int copies)
+{
+  JpegOptions progressive;
+  progressive.progressive = true;
+  std::vector<std::uint8_t> jpeg = Jpeg(
+      8, 8, [](int x, int y) { return Rgb8(x * 30, y * 30, 60); }, progressive);
+  auto marker = [&](size_t at, std::uint8_t code) {
+    return at + 1 < jpeg.size() && jpeg[at] == 0xFF && jpeg[at + 1] == code;
+  };
+  size_t scan = 2;
+  while (!marker(scan, 0xDA))
+    scan += 2 + ((size_t(jpeg[scan + 2]) << 8) | jpeg[scan + 3]);
+  // The scan's data runs to the next marker that is neither a stuffed 0xFF nor a restart.
+  size_t end = scan + 2 + ((size_t(jpeg[scan + 2]) << 8) | jpeg[scan + 3]);
+  while (!(jpeg[end] == 0xFF && jpeg[end + 1] != 0x00 && (jpeg[end + 1] < 0xD0 || jpeg[end + 1] > 0xD7)))
+    ++end;
+  const std::vector<std::uint8_t> one(jpeg.begin() + long(scan), jpeg.begin() + long(end));
+  std::vector<std::uint8_t> out(jpeg.begin(), jpeg.begin() + long(end));
+  for (int i = 0; i < copies; ++i)
+    out.insert(out.end(), one.begin(), one.end());
+  out.insert(out.end(), jpeg.begin() + long(end), jpeg.end());
+  return out;
+}
+
+// A PNG that is only its signature, a header claiming w x h pixels and an
+// empty data chunk.
+inline std::vector<std::uint8_t> PngHeaderOnly(std::uint32_t w, std::uint32_t h)
+{
+  std::vector<std::uint8_t> out = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+  for (const std::uint32_t v : {w, h})
+    for (int shift = 24; shift >= 0; shift -= 8)
+      out.push_back(std::uint8_t(v >> shift));
+  out.insert(out.end(), {8, 2, 0, 0, 0});
+  const std::uint32_t crc = std::uint32_t(crc32(0, out.data() + 12, 17));
+  for (int shift = 24; shift >= 0; shift -= 8)
+    out.push_back(std::uint8_t(crc >> shift));
+  out.insert(out.end(), {0, 0, 0, 0, 'I', 'D', 'A', 'T', 0x35, 0xAF, 0x06, 0x1E});
+  out.insert(out.end(), {0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82});
+  return out;
 }
 }  // namespace testpictures
