@@ -59,8 +59,7 @@ ColorChooserGui::~ColorChooserGui()
   // A running screen picker would report into a chooser that is gone.
   ColorScreenPicker::Stop();
   // Panels go before the gadgets they may refer to.
-  for (auto& panel : _panels)
-    panel.reset();
+  _panels.Clear();
   _colorUnit.reset();
   _brightnessSlider.reset();
   _pickerButton.reset();

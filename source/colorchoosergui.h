@@ -11,6 +11,7 @@
 
 #include "basecontainer.h"
 #include "icustomgui.h"
+#include "panelset.h"
 #include "result.h"
 #include "tristatedata.h"
 #include "vector.h"
@@ -26,23 +27,7 @@ class GeUserArea;
 class ColorChooserGui : public iCustomGui
 {
 public:
-  // The panels in the order of their pointers.
-  enum class Panel
-  {
-    ModeButtons,
-    Compact,
-    Wheel,
-    Spectrum,
-    Picture,
-    Rgb,
-    Hsv,
-    Kelvin,
-    Mixer,
-    Swatches,
-    Alpha,
-    Hex,
-    Count
-  };
+  using Panel = PanelSet::Panel;
   // Picker callback states.
   enum PickerState : std::int32_t
   {
@@ -141,8 +126,8 @@ public:
   // The common label width, pixels << 14, ready as a width hint.
   static std::int32_t GetLabelWidth();
 
-  // Panels and gadgets; null until created.
-  ColorInterface* GetPanel(Panel panel) const { return _panels[static_cast<std::size_t>(panel)].get(); }
+  // Panels, null while their mode is off, and the chooser's own gadgets.
+  ColorInterface* GetPanel(Panel panel) const { return _panels.Get(panel); }
   ColorInterfaceModeButtons* GetModeButtons() const;
   ColorInterfaceRGB* GetRGBPanel() const;
   ColorInterfaceMixer* GetMixerPanel() const;
@@ -151,7 +136,7 @@ public:
   GeUserArea* GetPickerButton() const { return _pickerButton.get(); }
   GeUserArea* GetBrightnessSlider() const { return _brightnessSlider.get(); }
   // The compact panel's sliders: the RGB panel, then the HSV panel.
-  Result<void> LayoutCompactSliders();
+  Result<void> LayoutCompactSliders() { return _panels.LayoutCompactSliders(); }
 
 private:
   // Construction.
@@ -167,19 +152,12 @@ private:
   Result<void> LayoutBrightnessRow();
   Result<void> LayoutColorRow();
   Result<void> LayoutPicker(std::int32_t flags, std::int32_t height);
-  Result<void> LayoutModePanels();
-  Result<void> LayoutPanel(Panel panel);
-  Result<void> LayoutPanelInGroup(Panel panel, std::int32_t groupId, std::int32_t flags);
-  Result<ColorInterface*> RequirePanel(Panel panel);
+  PanelSet::Shape PanelShape();
 
   // Values.
   void RetainHsv();
   Result<void> UpdateBrightnessRow(bool createSlider);
-  Result<void> InitPanels();
-  Result<void> UpdatePanels();
-  Result<void> UpdatePanel(Panel panel, bool create);
   Result<bool> ChooserCommand(std::int32_t id, const BaseContainer& msg);
-  Result<bool> PanelCommand(std::int32_t id, const BaseContainer& msg);
   GeData GetHostValue() const;
   void TakeValue(const GeData& value);
 
@@ -231,6 +209,6 @@ private:
   std::unique_ptr<GeUserArea> _brightnessSlider;
   std::unique_ptr<ColorUnit> _colorUnit;
   std::unique_ptr<GeUserArea> _pickerButton;
-  std::array<std::unique_ptr<ColorInterface>, static_cast<std::size_t>(Panel::Count)> _panels;
+  PanelSet _panels{*this};
   bool _keepPicture = false;
 };

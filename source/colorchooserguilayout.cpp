@@ -7,7 +7,6 @@
 #include "geuserarea.h"
 #include "moduleresource.h"
 #include "utils/buttonsettings.h"
-#include "utils/colorinterface.h"
 
 using namespace chooser;
 
@@ -63,8 +62,8 @@ Result<void> ColorChooserGui::LayoutBody()
   if (!GroupBegin(0, kFlagsFill, 1, 0))
     return LayoutError("GroupBegin()");
   Result<void> result = _brightnessRow ? LayoutBrightnessRow() : LayoutColorRow();
-  if (result.IsOk() && IsExpandedShown())
-    result = LayoutModePanels();
+  if (result.IsOk())
+    result = _panels.Layout(PanelShape());
   GroupEnd();
   return result;
 }
@@ -139,69 +138,10 @@ Result<void> ColorChooserGui::LayoutPicker(std::int32_t flags, std::int32_t heig
   return Ok();
 }
 
-Result<void> ColorChooserGui::LayoutModePanels()
+PanelSet::Shape ColorChooserGui::PanelShape()
 {
-  RETURN_IF_ERROR(LayoutPanelInGroup(Panel::ModeButtons, kGroupModeButtons, kFlagsFill));
-  if (IsCompact())
-  {
-    RETURN_IF_ERROR(LayoutPanel(Panel::Compact));
-  }
-  else
-  {
-    if (IsModeOn(kModeWheel))
-      RETURN_IF_ERROR(LayoutPanel(Panel::Wheel));
-    if (IsModeOn(kModeSpectrum))
-      RETURN_IF_ERROR(LayoutPanel(Panel::Spectrum));
-    if (IsModeOn(kModePicture))
-      RETURN_IF_ERROR(LayoutPanel(Panel::Picture));
-    if (IsModeOn(kModeRgb))
-      RETURN_IF_ERROR(LayoutPanelInGroup(Panel::Rgb, kGroupRgb, kFlagsRow));
-    if (IsModeOn(kModeHsv))
-      RETURN_IF_ERROR(LayoutPanel(Panel::Hsv));
-    if (IsModeOn(kModeKelvin))
-      RETURN_IF_ERROR(LayoutPanel(Panel::Kelvin));
-    if (IsModeOn(kModeMixer))
-      RETURN_IF_ERROR(LayoutPanel(Panel::Mixer));
-  }
-  if (_alphaEnabled && IsModeOn(kModeAlpha))
-    RETURN_IF_ERROR(LayoutPanelInGroup(Panel::Alpha, kGroupAlpha, kFlagsRow));
-  if (!IsCompact() && IsModeOn(kModeHex))
-    RETURN_IF_ERROR(LayoutPanelInGroup(Panel::Hex, kGroupHex, kFlagsRow));
-  if (IsModeOn(kModeSwatches))
-    RETURN_IF_ERROR(LayoutPanelInGroup(Panel::Swatches, kGroupSwatches, kFlagsFill));
-  return Ok();
-}
-
-Result<void> ColorChooserGui::LayoutCompactSliders()
-{
-  RETURN_IF_ERROR(LayoutPanel(Panel::Rgb));
-  return LayoutPanel(Panel::Hsv);
-}
-
-Result<void> ColorChooserGui::LayoutPanel(Panel panel)
-{
-  ASSIGN_OR_RETURN(ColorInterface * created, RequirePanel(panel));
-  if (!created)
-    return Ok();
-  return created->CreateLayout(*this);
-}
-
-Result<void> ColorChooserGui::LayoutPanelInGroup(Panel panel, std::int32_t groupId, std::int32_t flags)
-{
-  GroupBegin(groupId, flags, 1, 0);
-  const Result<void> result = LayoutPanel(panel);
-  GroupEnd();
-  return result;
-}
-
-Result<ColorInterface*> ColorChooserGui::RequirePanel(Panel panel)
-{
-  auto& slot = _panels[static_cast<std::size_t>(panel)];
-  if (!slot)
-  {
-    ASSIGN_OR_RETURN(slot, ChooserPanels::Create(panel, *this));
-    if (slot && panel == Panel::Picture)
-      _keepPicture = false;
-  }
-  return slot.get();
+  PanelSet::Shape shape;
+  shape.expanded = IsExpandedShown();
+  shape.alphaEnabled = _alphaEnabled;
+  return shape;
 }

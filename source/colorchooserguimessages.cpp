@@ -167,7 +167,6 @@ Result<void> ColorChooserGui::DropPicture(const BaseContainer& msg)
   _state.SetBool(kModeWheel, false);
   _state.SetBool(kModeSpectrum, false);
   _state.SetBool(kModePicture, true);
-  RETURN_IF_ERROR(RequirePanel(Panel::Picture));
   RebuildLayout();
   return Ok();
 }

@@ -90,7 +90,7 @@ bool ColorChooserGui::InitValues()
     _colorField->Redraw();
   Result<void> result = UpdateBrightnessRow(true);
   if (result.IsOk() && GetLayoutMode() != 1 && _expandedAllowed)
-    result = InitPanels();
+    result = _panels.Init();
   if (result.IsError())
   {
     ReportError("ColorChooserGui::InitValues()", result.GetError());
@@ -99,82 +99,13 @@ bool ColorChooserGui::InitValues()
   return true;
 }
 
-Result<void> ColorChooserGui::InitPanels()
-{
-  if (IsCompact())
-  {
-    for (const Panel panel : {Panel::Compact, Panel::Rgb, Panel::Hsv})
-      RETURN_IF_ERROR(UpdatePanel(panel, true));
-    if (_alphaEnabled && IsModeOn(kModeAlpha))
-      RETURN_IF_ERROR(UpdatePanel(Panel::Alpha, true));
-    return Ok();
-  }
-  if (IsModeOn(kModeWheel))
-  {
-    ASSIGN_OR_RETURN(ColorInterface * wheel, RequirePanel(Panel::Wheel));
-    RETURN_IF_ERROR(ChooserPanels::ReloadWheel(wheel));
-    RETURN_IF_ERROR(UpdatePanel(Panel::Wheel, false));
-  }
-  if (IsModeOn(kModeSpectrum))
-    RETURN_IF_ERROR(UpdatePanel(Panel::Spectrum, true));
-  if (IsModeOn(kModePicture))
-    RETURN_IF_ERROR(RequirePanel(Panel::Picture));
-  const std::pair<Panel, std::int32_t> sliders[] = {{Panel::Rgb, kModeRgb},       {Panel::Hsv, kModeHsv},
-                                                    {Panel::Kelvin, kModeKelvin}, {Panel::Mixer, kModeMixer},
-                                                    {Panel::Alpha, kModeAlpha},   {Panel::Hex, kModeHex}};
-  for (const auto& [panel, mode] : sliders)
-  {
-    if (panel == Panel::Alpha && !_alphaEnabled)
-      continue;
-    if (IsModeOn(mode))
-      RETURN_IF_ERROR(UpdatePanel(panel, true));
-  }
-  return Ok();
-}
-
 Result<void> ColorChooserGui::UpdateValues()
 {
   RetainHsv();
   if (_colorField)
     _colorField->Redraw();
   RETURN_IF_ERROR(UpdateBrightnessRow(false));
-  return UpdatePanels();
-}
-
-Result<void> ColorChooserGui::UpdatePanels()
-{
-  if (IsCompact())
-  {
-    for (const Panel panel : {Panel::Compact, Panel::Rgb, Panel::Hsv, Panel::Alpha})
-      RETURN_IF_ERROR(UpdatePanel(panel, false));
-    return Ok();
-  }
-  // Kelvin, picture and swatches keep their own values and are not refreshed.
-  const std::pair<Panel, std::int32_t> followers[] = {
-      {Panel::Wheel, kModeWheel}, {Panel::Spectrum, kModeSpectrum}, {Panel::Rgb, kModeRgb}, {Panel::Hsv, kModeHsv},
-      {Panel::Mixer, kModeMixer}, {Panel::Alpha, kModeAlpha},       {Panel::Hex, kModeHex}};
-  for (const auto& [panel, mode] : followers)
-  {
-    if (!IsModeOn(mode) || (panel == Panel::Alpha && !_alphaEnabled))
-      continue;
-    if (panel == Panel::Mixer)
-      ChooserPanels::FollowColor(GetPanel(panel), *this);
-    else
-      RETURN_IF_ERROR(UpdatePanel(panel, false));
-  }
-  return Ok();
-}
-
-Result<void> ColorChooserGui::UpdatePanel(Panel panel, bool create)
-{
-  ColorInterface* target = GetPanel(panel);
-  if (!target && create)
-  {
-    ASSIGN_OR_RETURN(target, RequirePanel(panel));
-  }
-  if (target)
-    target->Update(*this);
-  return Ok();
+  return _panels.Update();
 }
 
 Result<void> ColorChooserGui::UpdateBrightnessRow(bool createSlider)
@@ -205,7 +136,7 @@ bool ColorChooserGui::Command(std::int32_t id, const BaseContainer& msg)
       if (id == kGadgetPicker)
         StartScreenPicker();
       return true;
-    default: changed = PanelCommand(id, msg); break;
+    default: changed = _panels.Command(id, msg); break;
   }
   if (changed.IsError())
   {
@@ -253,29 +184,6 @@ Result<bool> ColorChooserGui::ChooserCommand(std::int32_t id, const BaseContaine
     _brightness = msg.GetFloat(GXA_MSG_VALUE, _brightness);
   }
   return true;
-}
-
-Result<bool> ColorChooserGui::PanelCommand(std::int32_t id, const BaseContainer& msg)
-{
-  static constexpr std::pair<std::int32_t, Panel> kOwners[] = {
-      {kOwnerWheel, Panel::Wheel},     {kOwnerSpectrum, Panel::Spectrum},
-      {kOwnerPicture, Panel::Picture}, {kOwnerRgb, Panel::Rgb},
-      {kOwnerHsv, Panel::Hsv},         {kOwnerMixer, Panel::Mixer},
-      {kOwnerKelvin, Panel::Kelvin},   {kOwnerSwatches, Panel::Swatches},
-      {kOwnerCompact, Panel::Compact}, {kOwnerAlpha, Panel::Alpha},
-      {kOwnerHex, Panel::Hex}};
-  const std::int32_t owner = OwnerOf(id);
-  for (const auto& [ownerId, panel] : kOwners)
-  {
-    if (ownerId != owner)
-      continue;
-    if (panel == Panel::Alpha && !_alphaEnabled)
-      return false;
-    ColorInterface* target = GetPanel(panel);
-    return target ? target->Command(id, msg, *this) : Result<bool>(false);
-  }
-  // IDs of nobody change nothing.
-  return false;
 }
 
 Result<void> ColorChooserGui::SendValue(BaseContainer msg)
