@@ -132,6 +132,9 @@ TEST(AsePalette, RefusesOtherColourModelsAndMalformedFiles) {
   truncated.resize(truncated.size() - 8);
   auto long_block = good;
   long_block[15] += 4;  // the group start's length
+  // Colour 'A', RGB 1 0 0, normal kind, and two bytes after it.
+  const std::vector<uint8_t> kTwoBytesLong = {0, 2, 0, 'A', 0, 0, 'R', 'G', 'B', ' ', 0x3F, 0x80, 0,
+                                              0, 0, 0, 0,   0, 0, 0,   0,   0,   0,   2,    0xAB, 0xCD};
   struct Case {
     std::vector<uint8_t> bytes;
     const char* error;
@@ -142,6 +145,7 @@ TEST(AsePalette, RefusesOtherColourModelsAndMalformedFiles) {
                         Case{AseBuilder().Color(u"A", "HSB ", {1, 0, 0}).Bytes(), "'HSB ' is not known"},
                         Case{AseBuilder().Color(u"A", "RGB ", {1, 0}).Bytes(), "cut short"},
                         Case{AseBuilder().Color(u"A", "RGB ", {1, 0, 0, 0}).Bytes(), "bytes more than its content"},
+                        Case{AseBuilder().Block(0x0001, kTwoBytesLong).Bytes(), "2 bytes more than its content"},
                         Case{AseBuilder().Color(u"N", "RGB ", {1, NAN, 0}).Bytes(), "not a number"},
                         Case{AseBuilder().Group(u"A").Group(u"B").Bytes(), "starts inside group 'A'"},
                         Case{AseBuilder().End().Bytes(), "never started"},

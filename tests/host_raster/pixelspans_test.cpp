@@ -55,6 +55,31 @@ TEST(PixelSpans, BlendOverKeepsTheRuleOnTranslucentTargetsAndMixedRows) {
   }
 }
 
+TEST(PixelSpans, TranslucentOverTranslucentIsLikeBothOverWhatLiesBelow) {
+  // The coverage of one over the other is a + b (1 - a), rounded down, and
+  // the colour is what the two would make over any opaque background, but
+  // for the three roundings down on the way.
+  for (int a = 1; a < 255; a += 6) {
+    for (int b = 1; b < 255; b += 7) {
+      for (const Rgba back : {Rgba{0, 0, 0, 255}, Rgba{255, 255, 255, 255}, Rgba{30, 200, 90, 255}}) {
+        const Rgba s{200, 17, uint8_t(a), uint8_t(a)}, d{5, 240, uint8_t(b), uint8_t(b)};
+        uint32_t joined = Framebuffer::Pack(d);
+        PixelSpans::BlendPixel(joined, s, a);
+        const Rgba both = Framebuffer::Unpack(joined);
+        ASSERT_EQ(both.a, (a * 255 + b * (255 - a)) / 255) << a << " over " << b;
+        uint32_t left = Framebuffer::Pack(back), right = Framebuffer::Pack(back);
+        PixelSpans::BlendPixel(left, both, both.a);
+        PixelSpans::BlendPixel(right, d, b);
+        PixelSpans::BlendPixel(right, s, a);
+        const Rgba l = Framebuffer::Unpack(left), r = Framebuffer::Unpack(right);
+        ASSERT_NEAR(l.r, r.r, 3) << a << " over " << b;
+        ASSERT_NEAR(l.g, r.g, 3) << a << " over " << b;
+        ASSERT_NEAR(l.b, r.b, 3) << a << " over " << b;
+      }
+    }
+  }
+}
+
 TEST(PixelSpans, ColourAndCoverageFollowTheRule) {
   std::vector<uint8_t> coverage(kWidth);
   for (int i = 0; i < kWidth; ++i) coverage[i] = uint8_t(i * 29);

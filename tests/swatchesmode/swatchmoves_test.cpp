@@ -1,7 +1,11 @@
 // Selected swatches dragged to a gap in their own group: moved, they sit
 // exactly at that gap, also when the gap touches the selection itself;
-// copied, they go in there and stay where they were as well.
+// copied, they go in there and stay where they were as well. Groups dragged
+// to a gap between groups likewise.
+#include <string>
 #include <vector>
+
+#include "gui/answer.h"
 
 #include "swatchesmodetest.h"
 
@@ -82,6 +86,63 @@ TEST_F(SwatchMoves, ControlDropCopiesToTheGapAndKeepsTheOriginals) {
   EXPECT_EQ(Head(DragToGap({1}, 5, kControlKey)), (std::vector<int>{0, 1, 2, 3, 4, 1, 5, 6, 7, 8}));
   EXPECT_EQ(Stored()[0][0].swatches.size(), _before.size() + 1);
   EXPECT_EQ(SelectedIn(Stored()[0][0]), (std::vector<int>{5}));
+}
+class GroupMoves : public SwatchesModeTest {
+ protected:
+  void SetUp() override {
+    StartSwatches();
+    OpenChooser("a");
+    // Two more global groups after the first.
+    const host::Point empty{Gadget("a", kArea).Frame().w - 2, Gadget("a", kArea).Frame().h - 2};
+    for (const char* name : {"Warm", "Cold"}) {
+      Host().Answer(host::Answer::Text(name, true));
+      Host().Input().Click(Gadget("a", kArea), empty, 1, 0, true);
+    }
+    _first = Stored()[0][0].name;
+    ASSERT_EQ(Names(), (std::vector<std::string>{_first, "Warm", "Cold"}));
+  }
+
+  std::vector<std::string> Names() {
+    const Collections stored = Stored();
+    std::vector<std::string> names;
+    for (const Group& g : stored[0]) names.push_back(g.name);
+    return names;
+  }
+
+  // The first row of the group's title band, found by its tooltip.
+  int TitleTop(const std::string& name) {
+    for (int y = 0; y < Gadget("a", kArea).Frame().h; ++y)
+      if (Tooltip("a", kArea, {20, y}).find(name) != std::string::npos) return y;
+    ADD_FAILURE() << "no title " << name;
+    return 0;
+  }
+
+  // Presses on one title and lets go on the top row of another's.
+  void DragTitle(const std::string& from, const std::string& onto) {
+    const host::Point start{20, TitleTop(from)}, end{20, TitleTop(onto)};
+    ClickAt("a", kArea, start);
+    Drag("a", kArea, {start, {start.x + 12, start.y}, {start.x + 12, end.y}, end});
+  }
+
+  std::string _first;
+};
+
+TEST_F(GroupMoves, MovedGroupLandsExactlyAtTheGapAfterIt) {
+  // Onto the top of the third group: the gap before it.
+  DragTitle(_first, "Cold");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Warm", _first, "Cold"}));
+  EXPECT_TRUE(Stored()[0][1].selected);
+}
+
+TEST_F(GroupMoves, MovedGroupLandsExactlyAtTheGapBeforeIt) {
+  DragTitle("Cold", "Warm");
+  EXPECT_EQ(Names(), (std::vector<std::string>{_first, "Cold", "Warm"}));
+  EXPECT_TRUE(Stored()[0][1].selected);
+}
+
+TEST_F(GroupMoves, GroupDroppedBesideItselfStaysWhereItIs) {
+  DragTitle("Warm", "Warm");
+  EXPECT_EQ(Names(), (std::vector<std::string>{_first, "Warm", "Cold"}));
 }
 }  // namespace
 }  // namespace swatchtest
