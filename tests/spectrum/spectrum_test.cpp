@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "chooserpagetest.h"
+#include "core/host.h"
+#include "gui/answer.h"
 
 namespace choosertest {
 namespace {
@@ -223,6 +225,27 @@ TEST_F(SpectrumTest, SizeMenuReachesEveryOpenChooser) {
   EXPECT_EQ(Picture("b", kSquare).Width(), 290);
   // The colour did not change.
   EXPECT_EQ(Color("a"), (host::Vector3{0.2, 0.4, 0.6}));
+}
+
+TEST_F(SpectrumTest, EachSizeOfTheMenuAndNoneForTheCheckedOne) {
+  StartSpectrum();
+  OpenPlain("a", 0.2, 0.4, 0.6);
+  const std::pair<std::int32_t, int> choices[] = {{kMenuLarge - 1, 210}, {kMenuLarge - 2, 130}, {kMenuLarge, 290}};
+  for (const auto& [entry, side] : choices) {
+    const size_t before = Host().GetHost().Events().History().size();
+    Host().Answer(host::Answer::MenuChoice(entry));
+    ClickAt("a", kSquare, {50, 50}, 2);
+    EXPECT_GT(Host().GetHost().Events().History().size(), before);
+    EXPECT_EQ(Side("a"), side);
+    EXPECT_EQ(Host().Prefs().GetInt32(kPrefSpectrumSize), entry - (kMenuLarge - 2));
+  }
+  // The checked size again: nothing is sent to the other choosers.
+  const size_t events = Host().GetHost().Events().History().size();
+  Host().Answer(host::Answer::MenuChoice(kMenuLarge));
+  ClickAt("a", kSquare, {50, 50}, 2);
+  EXPECT_TRUE(ui.menus.back().menu.Entries()[2].checked);
+  EXPECT_EQ(Host().GetHost().Events().History().size(), events);
+  EXPECT_EQ(Side("a"), 290);
 }
 
 TEST_F(SpectrumTest, PreferenceChangeResizesAtOnce) {
