@@ -118,6 +118,22 @@ TEST_F(SpectrumTest, JitterAfterAClickKeepsTheClickedColour) {
   for (const host::Container& message : sent) EXPECT_EQ(message.Find(kMessageValue)->AsVector().value(), clicked);
 }
 
+TEST_F(SpectrumTest, DragMovesOnlyFromSixPixelsInEitherDirection) {
+  // The host answers the input-device query, so the threshold is the pen's.
+  StartSpectrum();
+  OpenPlain("a", 0.6, 0.3, 0.45);
+  for (const host::Point step : {host::Point{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+    const host::Point start{60, 60};
+    ClickAt("a", kSquare, start);
+    const host::Vector3 clicked = Color("a");
+    Drag("a", kSquare,
+         {start, {start.x + 3 * step.x, start.y + 3 * step.y}, {start.x + 5 * step.x, start.y + 5 * step.y}});
+    EXPECT_EQ(Color("a"), clicked) << step.x << ", " << step.y;
+    Drag("a", kSquare, {start, {start.x + 6 * step.x, start.y + 6 * step.y}});
+    EXPECT_NE(Color("a"), clicked) << step.x << ", " << step.y;
+  }
+}
+
 TEST_F(SpectrumTest, MarkerTurnsBlackAtLumaFiveHundredTen) {
   StartSpectrum();
   // Greys just below and just above the contrast boundary.
