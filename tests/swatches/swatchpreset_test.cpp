@@ -190,36 +190,33 @@ TEST_F(SwatchPresetTest, MergingAPresetLeavesOnlyItsGroupsSelected) {
   data_->create_group(d, kGlobal, "Mine", true, 0, Ramp(1)[0].data(), 1);
   for (int g = 0; g < 2; ++g) group_->select_group(data_->group_at(d, g, kDocument), true);
   ASSERT_TRUE(data_->save(d, Doc(), true));
-  auto all_selected = [&](GxaSwatchData* data, int32_t collection, int from, int to) {
-    for (int g = from; g < to; ++g)
-      if (!group_->is_group_selected(data_->group_at(data, g, collection))) return false;
-    return true;
+  // Selected flags of a collection's groups, in order.
+  auto selected = [&](GxaSwatchData* data, int32_t collection) {
+    std::vector<bool> flags;
+    for (int g = 0; g < data_->group_count(data, collection); ++g)
+      flags.push_back(group_->is_group_selected(data_->group_at(data, g, collection)));
+    return flags;
   };
-  auto none_selected = [&](GxaSwatchData* data, int32_t collection, int from, int to) {
-    for (int g = from; g < to; ++g)
-      if (group_->is_group_selected(data_->group_at(data, g, collection))) return false;
-    return true;
-  };
-  const int globals = data_->group_count(d, kGlobal);
-  // ... until the preset merges in, through the library...
-  GxaSwatchData* merged = Load();
-  ASSERT_TRUE(data_->load_preset_by_name(merged, "Dawn", true));
-  ASSERT_EQ(data_->group_count(merged, kDocument), 4);
-  EXPECT_TRUE(none_selected(merged, kDocument, 0, 2));
-  EXPECT_TRUE(all_selected(merged, kDocument, 2, 4));
-  EXPECT_TRUE(none_selected(merged, kGlobal, 0, globals));
-  // ... and from the browser.
+  const std::vector<bool> no_global(size_t(data_->group_count(d, kGlobal)), false);
+  const std::vector<bool> only_merged = {false, false, true, true};
+  // ... until the preset merges in, through the library by name or address...
+  GxaSwatchData* by_name = Load();
+  ASSERT_TRUE(data_->load_preset_by_name(by_name, "Dawn", true));
+  EXPECT_EQ(selected(by_name, kDocument), only_merged);
+  EXPECT_EQ(selected(by_name, kGlobal), no_global);
+  GxaSwatchData* by_url = Load();
+  ASSERT_TRUE(data_->load_preset_by_url(by_url, (Folder() + "/Dawn").c_str(), true));
+  EXPECT_EQ(selected(by_url, kDocument), only_merged);
+  EXPECT_EQ(selected(by_url, kGlobal), no_global);
+  // ... or from the browser.
   ASSERT_TRUE(host::PresetFamily::Apply(*host_, Folder() + "/Dawn"));
   GxaSwatchData* applied = Load();
-  ASSERT_EQ(data_->group_count(applied, kDocument), 4);
-  EXPECT_TRUE(none_selected(applied, kDocument, 0, 2));
-  EXPECT_TRUE(all_selected(applied, kDocument, 2, 4));
-  EXPECT_TRUE(none_selected(applied, kGlobal, 0, globals));
+  EXPECT_EQ(selected(applied, kDocument), only_merged);
+  EXPECT_EQ(selected(applied, kGlobal), no_global);
   // Loading without merging replaces the document's groups.
   GxaSwatchData* replaced = Load();
   ASSERT_TRUE(data_->load_preset_by_name(replaced, "Dawn", false));
-  ASSERT_EQ(data_->group_count(replaced, kDocument), 2);
-  EXPECT_TRUE(all_selected(replaced, kDocument, 0, 2));
+  EXPECT_EQ(selected(replaced, kDocument), (std::vector<bool>{true, true}));
   EXPECT_EQ(Colors(data_->group_at(replaced, 1, kDocument)), Ramp(3));
 }
 
