@@ -44,6 +44,11 @@ Outcome<std::unique_ptr<SdlFrontend>> SdlFrontend::Open(const WindowOptions& opt
   using R = Outcome<std::unique_ptr<SdlFrontend>>;
   // The first click into an inactive window already acts, as in most desktop programs.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // The page is drawn in our own framebuffer and shown through the window
+  // surface; backing that surface with an OpenGL texture would load a GL
+  // driver (on machines without a GPU, LLVM with it: some 70 MB and a few
+  // hundred milliseconds at every start) for nothing.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   // The window is made at its final size, centred: a scaling platform
   // shows only once it exists, and then the size in points is corrected.
   const float dpi = DisplayDpi();
