@@ -2,63 +2,24 @@
 
 #include <new>
 
-#include "alpha/colorinterfacealpha.h"
 #include "chooserids.h"
-#include "colormodes/colorinterfacehex.h"
-#include "colormodes/colorinterfacehsv.h"
-#include "colormodes/colorinterfacergb.h"
 #include "colorwheel/colorinterfacecolorwheel.h"
 #include "geuserarea.h"
-#include "kelvin/colorinterfacekelvin.h"
 #include "mixer/colorinterfacemixer.h"
 #include "picture/colorinterfacepicture.h"
 #include "spectrum/colorinterfacespectrum.h"
 #include "swatches/colorinterfaceswatchsystem.h"
+#include "utils/chooserview.h"
 #include "utils/colorfieldarea.h"
 #include "utils/colorinterface.h"
-#include "utils/colorinterfacecompact.h"
 #include "utils/colorinterfacemodebuttons.h"
 #include "utils/colorsliderareablend.h"
 #include "utils/specialbitmapbutton.h"
 
 namespace
 {
-using Panel = ColorChooserGui::Panel;
-
-template <typename T, typename... Args>
-Result<std::unique_ptr<ColorInterface>> Make(Args&&... args)
-{
-  std::unique_ptr<ColorInterface> panel(new (std::nothrow) T(std::forward<Args>(args)...));
-  if (!panel)
-    return OutOfMemoryError();
-  return panel;
-}
-
 constexpr double kBrightnessStep = 0.01;
 }  // namespace
-
-Result<std::unique_ptr<ColorInterface>> ChooserPanels::Create(Panel panel, ColorChooserGui& chooser)
-{
-  switch (panel)
-  {
-    case Panel::ModeButtons: return Make<ColorInterfaceModeButtons>(chooser);
-    case Panel::Compact:
-      return Make<ColorInterfaceCompact>(chooser, [](ColorChooserGui& owner) { return owner.LayoutCompactSliders(); });
-    case Panel::Wheel: return Make<ColorInterfaceColorWheel>(chooser);
-    case Panel::Spectrum: return Make<ColorInterfaceSpectrum>(chooser);
-    case Panel::Picture: return Make<ColorInterfacePicture>(chooser);
-    case Panel::Rgb: return Make<ColorInterfaceRGB>(chooser.GetColorUnit());
-    case Panel::Hsv: return Make<ColorInterfaceHSV>();
-    case Panel::Kelvin: return Make<ColorInterfaceKelvin>();
-    case Panel::Mixer: return Make<ColorInterfaceMixer>();
-    case Panel::Alpha: return Make<ColorInterfaceAlpha>();
-    case Panel::Hex: return Make<ColorInterfaceHex>();
-    case Panel::Swatches: return Make<ColorInterfaceSwatchSystem>(chooser);
-    default:
-      // Every mode has its panel.
-      return std::unique_ptr<ColorInterface>();
-  }
-}
 
 void ChooserPanels::WriteDefaults(BaseContainer& state)
 {
@@ -68,7 +29,7 @@ void ChooserPanels::WriteDefaults(BaseContainer& state)
   ColorWheelArea::WriteDefaults(state);
 }
 
-Result<std::unique_ptr<GeUserArea>> ChooserPanels::CreateColorField(ColorChooserGui& chooser, std::int32_t width,
+Result<std::unique_ptr<GeUserArea>> ChooserPanels::CreateColorField(ChooserView& chooser, std::int32_t width,
                                                                     std::int32_t height)
 {
   std::unique_ptr<ColorFieldArea> field(new (std::nothrow) ColorFieldArea(chooser));
@@ -105,7 +66,7 @@ void ChooserPanels::SetPickerButtonState(GeUserArea* button, bool on)
     static_cast<SpecialBitmapButton*>(button)->SetState(on, true);
 }
 
-void ChooserPanels::UpdateBrightnessSlider(GeUserArea* area, const ColorChooserGui& chooser)
+void ChooserPanels::UpdateBrightnessSlider(GeUserArea* area, const ChooserView& chooser)
 {
   auto* slider = static_cast<ColorSliderAreaBlend*>(area);
   if (!slider)
@@ -185,7 +146,7 @@ void ChooserPanels::StoreWheelOptions(ColorInterface* wheel)
     static_cast<ColorInterfaceColorWheel*>(wheel)->StoreOptions();
 }
 
-void ChooserPanels::FollowColor(ColorInterface* mixer, ColorChooserGui& chooser)
+void ChooserPanels::FollowColor(ColorInterface* mixer, ChooserView& chooser)
 {
   if (mixer)
     static_cast<ColorInterfaceMixer*>(mixer)->Follow(chooser);

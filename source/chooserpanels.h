@@ -1,14 +1,14 @@
 #pragma once
 // Where the chooser meets the concrete panel and gadget classes: creation of
-// each panel kind and of the chooser's own gadgets, and the few operations
-// the chooser calls on one kind in particular. A kind whose class is not
-// part of the module is created as
-// null, and the chooser leaves its body empty.
+// the chooser's own gadgets, the panels' option defaults, and the few
+// operations the chooser calls on one kind of panel in particular.
 #include <memory>
 
-#include "colorchoosergui.h"
+#include "basecontainer.h"
 #include "result.h"
 #include "vector.h"
+
+class ChooserView;
 
 class ColorInterface;
 class GeUserArea;
@@ -16,14 +16,11 @@ class GeUserArea;
 class ChooserPanels
 {
 public:
-  // Null without error for a kind that the module does not build yet; an
-  // out-of-memory error when allocation fails.
-  static Result<std::unique_ptr<ColorInterface>> Create(ColorChooserGui::Panel panel, ColorChooserGui& chooser);
   // The option defaults that panels keep in a new chooser's state.
   static void WriteDefaults(BaseContainer& state);
 
   // The chooser's own gadgets. Sizes are specifications (0: the default).
-  static Result<std::unique_ptr<GeUserArea>> CreateColorField(ColorChooserGui& chooser, std::int32_t width,
+  static Result<std::unique_ptr<GeUserArea>> CreateColorField(ChooserView& chooser, std::int32_t width,
                                                               std::int32_t height);
   static Result<std::unique_ptr<GeUserArea>> CreateBrightnessSlider();
   // Null without error when the settings name no icon (-1).
@@ -33,7 +30,7 @@ public:
   static void SetPickerButtonState(GeUserArea* button, bool on);
   // The brightness slider runs from black to the colour, up to the
   // brightness maximum.
-  static void UpdateBrightnessSlider(GeUserArea* slider, const ColorChooserGui& chooser);
+  static void UpdateBrightnessSlider(GeUserArea* slider, const ChooserView& chooser);
   static void TellPickingEnded(ColorInterface* modeButtons);
   // The spectrum's size preference changed: the square takes it and the
   // chooser lays out again.
@@ -52,5 +49,5 @@ public:
   // transform code too, and the wheel reads them again.
   static Result<void> ConvertWheelColors(ColorInterface* wheel, BaseContainer& state, std::int32_t code);
   // The colour changed elsewhere: the mixer's selected field follows it.
-  static void FollowColor(ColorInterface* mixer, ColorChooserGui& chooser);
+  static void FollowColor(ColorInterface* mixer, ChooserView& chooser);
 };

@@ -32,7 +32,7 @@ enum ContextKind : std::int32_t
 }  // namespace
 
 ColorChooserGui::ColorChooserGui(const BaseContainer& settings, GxaPluginRecord* record)
-    : iCustomGui(settings, record), _settings(settings)
+    : ChooserView(settings, record), _settings(settings)
 {
   LabelWidth::Compute();
   _hsv = RgbToHsv(_color);
@@ -226,11 +226,6 @@ void ColorChooserGui::StoreLayoutState()
   _state.SetInt32(kStateFlags, _flags);
   if (ColorInterfaceSwatchSystem* swatches = GetSwatchesPanel(); swatches && IsModeOn(kModeSwatches))
     swatches->StoreScrollState();
-}
-
-std::int32_t ColorChooserGui::GetLabelWidth()
-{
-  return LabelWidth::GetHint();
 }
 
 ColorInterfaceSwatchSystem* ColorChooserGui::GetSwatchesPanel() const

@@ -10,10 +10,10 @@
 #include <memory>
 
 #include "basecontainer.h"
-#include "icustomgui.h"
 #include "panelset.h"
 #include "result.h"
 #include "tristatedata.h"
+#include "utils/chooserview.h"
 #include "vector.h"
 
 class ColorInterface;
@@ -24,7 +24,7 @@ class ColorInterfaceSwatchSystem;
 class ColorUnit;
 class GeUserArea;
 
-class ColorChooserGui : public iCustomGui
+class ColorChooserGui : public ChooserView
 {
 public:
   using Panel = PanelSet::Panel;
@@ -52,79 +52,74 @@ public:
   bool LayoutModeChanged() override;
 
   // Colour record, in the chooser's space.
-  const Vector& GetColor() const { return _color; }
-  void SetColor(const Vector& rgb) { _color = rgb; }
-  const Vector& GetHSV() const { return _hsv; }
+  const Vector& GetColor() const override { return _color; }
+  void SetColor(const Vector& rgb) override { _color = rgb; }
+  const Vector& GetHSV() const override { return _hsv; }
   // Stores hsv and makes the colour its RGB form.
-  void SetHSV(const Vector& hsv);
+  void SetHSV(const Vector& hsv) override;
   void SetHSVOnly(const Vector& hsv) { _hsv = hsv; }
-  double GetAlpha() const { return _alpha; }
-  void SetAlpha(double alpha) { _alpha = alpha; }
+  double GetAlpha() const override { return _alpha; }
+  void SetAlpha(double alpha) override { _alpha = alpha; }
   const Vector& GetInitialColor() const { return _initialColor; }
-  double GetInitialAlpha() const { return _initialAlpha; }
-  void SetInitialColor(const Vector& rgb) { _initialColor = rgb; }
-  void SetInitialAlpha(double alpha) { _initialAlpha = alpha; }
+  double GetInitialAlpha() const override { return _initialAlpha; }
+  void SetInitialColor(const Vector& rgb) override { _initialColor = rgb; }
+  void SetInitialAlpha(double alpha) override { _initialAlpha = alpha; }
   const Vector& GetPickerBackup() const { return _pickerBackup; }
-  bool HasAlpha() const { return _alphaEnabled; }
-  bool IsAmbiguous() const { return _ambiguous; }
-  bool IsLiveChange() const { return _liveChange; }
-  void SetLiveChange(bool on) { _liveChange = on; }
-  bool IsLinearActive() const { return _linearActive; }
-  bool IsLinearContext() const { return _linearContext; }
+  bool HasAlpha() const override { return _alphaEnabled; }
+  bool IsAmbiguous() const override { return _ambiguous; }
+  bool IsLiveChange() const override { return _liveChange; }
+  void SetLiveChange(bool on) override { _liveChange = on; }
+  bool IsLinearActive() const override { return _linearActive; }
+  bool IsLinearContext() const override { return _linearContext; }
   bool IsLinearDisplayActive() const;
   bool IsRebuildPending() const { return _rebuildPending; }
-  void SetRebuildPending(bool on) { _rebuildPending = on; }
-  double GetBrightness() const { return _brightness; }
-  double GetBrightnessMax() const { return _brightnessMax; }
-  ColorUnit* GetColorUnit() const { return _colorUnit.get(); }
+  void SetRebuildPending(bool on) override { _rebuildPending = on; }
+  double GetBrightness() const override { return _brightness; }
+  double GetBrightnessMax() const override { return _brightnessMax; }
+  ColorUnit* GetColorUnit() const override { return _colorUnit.get(); }
 
   // Settings and state.
-  BaseContainer& GetState() { return _state; }
-  const BaseContainer& GetState() const { return _state; }
+  BaseContainer& GetState() override { return _state; }
+  const BaseContainer& GetState() const override { return _state; }
   const BaseContainer& GetSettings() const { return _settings; }
-  std::int32_t GetProfileMode() const { return _profileMode; }
-  std::int32_t GetChooserFlags() const { return _flags; }
+  std::int32_t GetProfileMode() const override { return _profileMode; }
+  std::int32_t GetChooserFlags() const override { return _flags; }
   bool HasFlag(std::int32_t flag) const { return (_flags & flag) != 0; }
   std::int32_t GetContextKind() const { return _contextKind; }
   bool IsExpandedAllowed() const { return _expandedAllowed; }
   // The mode buttons and panels are shown (layout mode 2, expanded allowed).
   bool IsExpandedShown();
-  bool IsCompact() const;
+  bool IsCompact() const override;
   bool IsModeOn(std::int32_t modeId) const;
   bool HasBrightnessRow() const { return _brightnessRow; }
   bool IsPlainValue() const { return _plainValue; }
 
   // Space helpers: code 1 leaves the chooser's space, code 2 enters it, only
   // while linear is active.
-  Vector GetColorInHostSpace() const;
-  void SetColorFromHostSpace(const Vector& rgb);
+  Vector GetColorInHostSpace() const override;
+  void SetColorFromHostSpace(const Vector& rgb) override;
   Vector ToHostSpace(const Vector& rgb) const;
-  Vector ToChooserSpace(const Vector& rgb) const;
-  Vector GetDisplayColor() const;
-  Vector GetInitialDisplayColor() const;
+  Vector ToChooserSpace(const Vector& rgb) const override;
+  Vector GetDisplayColor() const override;
+  Vector GetInitialDisplayColor() const override;
   Vector GetDisplayColorInHostSpace() const;
 
   // Operations offered to panels and gadgets.
-  Result<void> SendValue(BaseContainer msg);
+  Result<void> SendValue(BaseContainer msg) override;
   Result<void> UpdateValues();
-  void StoreLayoutState();
-  bool RebuildLayout();
-  void SetKeepPicture(bool keep) { _keepPicture = keep; }
+  void StoreLayoutState() override;
+  bool RebuildLayout() override;
+  void SetKeepPicture(bool keep) override { _keepPicture = keep; }
   bool GetKeepPicture() const { return _keepPicture; }
-  Result<void> SetLinearDisplay(bool on);
-  void StartScreenPicker();
+  Result<void> SetLinearDisplay(bool on) override;
+  void StartScreenPicker() override;
   // The screen picker reports the colour under the cursor (hovering), the
   // picked colour, or the backup when cancelled.
   void PickerUpdate(const Vector& color, std::int32_t state);
   static void PickerCallback(const Vector& color, void* chooser, std::int32_t state);
   void PickingEnded();
   // Switches swatches mode on (unless hidden) and hands argument on.
-  Result<void> ShowSwatches(const BaseContainer& argument);
-  // Tells every chooser (the sender too, which ignores it) that something
-  // changed: event 1000492 with the code and the sender's address.
-  static void PostBroadcast(std::int32_t code, const void* sender);
-  // The common label width, pixels << 14, ready as a width hint.
-  static std::int32_t GetLabelWidth();
+  Result<void> ShowSwatches(const BaseContainer& argument) override;
 
   // Panels, null while their mode is off, and the chooser's own gadgets.
   ColorInterface* GetPanel(Panel panel) const { return _panels.Get(panel); }
@@ -135,8 +130,6 @@ public:
   GeUserArea* GetColorField() const { return _colorField.get(); }
   GeUserArea* GetPickerButton() const { return _pickerButton.get(); }
   GeUserArea* GetBrightnessSlider() const { return _brightnessSlider.get(); }
-  // The compact panel's sliders: the RGB panel, then the HSV panel.
-  Result<void> LayoutCompactSliders() { return _panels.LayoutCompactSliders(); }
 
 private:
   // Construction.

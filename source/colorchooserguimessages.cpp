@@ -239,11 +239,6 @@ bool ColorChooserGui::CoreMessage(std::int32_t id, const BaseContainer& msg)
   return true;
 }
 
-void ColorChooserGui::PostBroadcast(std::int32_t code, const void* sender)
-{
-  PostEvent(kBroadcastEvent, code, static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(sender)));
-}
-
 Result<void> ColorChooserGui::ReceiveBroadcast(std::int64_t code, std::int64_t sender)
 {
   BroadcastReceiver receiver;

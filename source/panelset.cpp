@@ -1,11 +1,24 @@
 #include "panelset.h"
 
+#include <new>
 #include <utility>
 
+#include "alpha/colorinterfacealpha.h"
 #include "chooserids.h"
 #include "chooserpanels.h"
-#include "colorchoosergui.h"
+#include "colormodes/colorinterfacehex.h"
+#include "colormodes/colorinterfacehsv.h"
+#include "colormodes/colorinterfacergb.h"
+#include "colorwheel/colorinterfacecolorwheel.h"
+#include "kelvin/colorinterfacekelvin.h"
+#include "mixer/colorinterfacemixer.h"
+#include "picture/colorinterfacepicture.h"
+#include "spectrum/colorinterfacespectrum.h"
+#include "swatches/colorinterfaceswatchsystem.h"
+#include "utils/chooserview.h"
 #include "utils/colorinterface.h"
+#include "utils/colorinterfacecompact.h"
+#include "utils/colorinterfacemodebuttons.h"
 
 using namespace chooser;
 
@@ -15,6 +28,15 @@ using Panel = PanelSet::Panel;
 
 constexpr std::int32_t kFlagsFill = 63;
 constexpr std::int32_t kFlagsRow = 57;
+
+template <typename T, typename... Args>
+Result<std::unique_ptr<ColorInterface>> Make(Args&&... args)
+{
+  std::unique_ptr<ColorInterface> panel(new (std::nothrow) T(std::forward<Args>(args)...));
+  if (!panel)
+    return OutOfMemoryError();
+  return panel;
+}
 
 constexpr std::size_t Index(Panel panel)
 {
@@ -38,7 +60,31 @@ constexpr std::pair<std::int32_t, Panel> kOwners[] = {
     {kOwnerHex, Panel::Hex}};
 }  // namespace
 
-PanelSet::PanelSet(ColorChooserGui& chooser) : _chooser(chooser) {}
+Result<std::unique_ptr<ColorInterface>> PanelSet::Create(Panel panel, ChooserView& chooser,
+                                                         const PanelSet::SliderLayout& compactSliders)
+{
+  switch (panel)
+  {
+    case Panel::ModeButtons: return Make<ColorInterfaceModeButtons>(chooser);
+    case Panel::Compact:
+      return Make<ColorInterfaceCompact>(chooser, [compactSliders](ChooserView&) { return compactSliders(); });
+    case Panel::Wheel: return Make<ColorInterfaceColorWheel>(chooser);
+    case Panel::Spectrum: return Make<ColorInterfaceSpectrum>(chooser);
+    case Panel::Picture: return Make<ColorInterfacePicture>(chooser);
+    case Panel::Rgb: return Make<ColorInterfaceRGB>(chooser.GetColorUnit());
+    case Panel::Hsv: return Make<ColorInterfaceHSV>();
+    case Panel::Kelvin: return Make<ColorInterfaceKelvin>();
+    case Panel::Mixer: return Make<ColorInterfaceMixer>();
+    case Panel::Alpha: return Make<ColorInterfaceAlpha>();
+    case Panel::Hex: return Make<ColorInterfaceHex>();
+    case Panel::Swatches: return Make<ColorInterfaceSwatchSystem>(chooser);
+    default:
+      // Every mode has its panel.
+      return std::unique_ptr<ColorInterface>();
+  }
+}
+
+PanelSet::PanelSet(ChooserView& chooser) : _chooser(chooser) {}
 
 PanelSet::~PanelSet() = default;
 
@@ -74,7 +120,7 @@ Result<void> PanelSet::Settle(const Members& wanted)
     }
     if (wanted[i] && !_panels[i])
     {
-      ASSIGN_OR_RETURN(_panels[i], ChooserPanels::Create(panel, _chooser));
+      ASSIGN_OR_RETURN(_panels[i], Create(panel, _chooser, [this] { return LayoutCompactSliders(); }));
       if (panel == Panel::Picture)
         _chooser.SetKeepPicture(false);
     }

@@ -7,12 +7,13 @@
 #include <bitset>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "basecontainer.h"
 #include "result.h"
 
-class ColorChooserGui;
+class ChooserView;
 class ColorInterface;
 
 class PanelSet
@@ -37,6 +38,8 @@ public:
   };
   static constexpr std::size_t kCount = static_cast<std::size_t>(Panel::Count);
   using Members = std::bitset<kCount>;
+  // Lays out the compact panel's sliders at the current position.
+  using SliderLayout = std::function<Result<void>()>;
 
   // What decides the set besides the mode entries of the state.
   struct Shape
@@ -46,7 +49,7 @@ public:
     bool alphaEnabled = false;
   };
 
-  explicit PanelSet(ColorChooserGui& chooser);
+  explicit PanelSet(ChooserView& chooser);
   ~PanelSet();
   PanelSet(const PanelSet&) = delete;
   PanelSet& operator=(const PanelSet&) = delete;
@@ -57,8 +60,6 @@ public:
   // Settles the set for the chooser's modes and, when expanded, lays it out
   // at the dialog's current position.
   Result<void> Layout(const Shape& shape);
-  // The compact panel's sliders: the RGB panel, then the HSV panel.
-  Result<void> LayoutCompactSliders();
   // Every panel shows the chooser's values; the wheel reads its options first.
   Result<void> Init();
   // The panels that follow the colour show it.
@@ -71,12 +72,18 @@ public:
   void Clear();
 
 private:
+  // Null without error for a kind that the module does not build; an
+  // out-of-memory error when allocation fails.
+  static Result<std::unique_ptr<ColorInterface>> Create(Panel panel, ChooserView& chooser,
+                                                        const SliderLayout& compactSliders);
   Result<void> Settle(const Members& wanted);
+  // The compact panel's sliders: the RGB panel, then the HSV panel.
+  Result<void> LayoutCompactSliders();
   // Keeps what the panel holds beyond the state before it goes.
   void Retire(Panel panel);
   Result<void> LayoutPanel(Panel panel);
   Result<void> LayoutPanelInGroup(Panel panel, std::int32_t groupId, std::int32_t flags);
 
-  ColorChooserGui& _chooser;
+  ChooserView& _chooser;
   std::array<std::unique_ptr<ColorInterface>, kCount> _panels;
 };

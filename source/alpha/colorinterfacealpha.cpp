@@ -1,7 +1,7 @@
 #include "alpha/colorinterfacealpha.h"
 
-#include "colorchoosergui.h"
 #include "colormodes/panellayout.h"
+#include "utils/chooserview.h"
 
 namespace
 {
@@ -10,19 +10,19 @@ constexpr std::int32_t kLabel = 20102;
 constexpr std::int32_t kSliderAttachFlags = 4;
 }  // namespace
 
-Result<void> ColorInterfaceAlpha::CreateLayout(ColorChooserGui& chooser)
+Result<void> ColorInterfaceAlpha::CreateLayout(ChooserView& chooser)
 {
   PanelLayout layout(chooser);
   layout.Separator()
       .Group(PanelLayout::kRowFlags, 3, 0, 4, 1)
-      .Label(kLabel, ColorChooserGui::GetLabelWidth())
+      .Label(kLabel, ChooserView::GetLabelWidth())
       .NumberField(kField)
       .UserArea(kSlider, PanelLayout::kSliderFlags, _slider, kSliderAttachFlags)
       .End();
   return layout.Finish();
 }
 
-void ColorInterfaceAlpha::Update(ColorChooserGui& chooser)
+void ColorInterfaceAlpha::Update(ChooserView& chooser)
 {
   const double alpha = chooser.GetAlpha();
   _slider.SetChooserSpace(chooser.IsLinearActive());
@@ -30,7 +30,7 @@ void ColorInterfaceAlpha::Update(ColorChooserGui& chooser)
   _slider.SetPositionAndColor(alpha, chooser.GetColor());
 }
 
-Result<bool> ColorInterfaceAlpha::Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser)
+Result<bool> ColorInterfaceAlpha::Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser)
 {
   switch (id)
   {

@@ -12,9 +12,9 @@ public:
   static constexpr std::int32_t kField = 0x3F30001;
   static constexpr std::int32_t kSlider = 0x3F30002;
 
-  void Update(ColorChooserGui& chooser) override;
-  Result<void> CreateLayout(ColorChooserGui& chooser) override;
-  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser) override;
+  void Update(ChooserView& chooser) override;
+  Result<void> CreateLayout(ChooserView& chooser) override;
+  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser) override;
 
   ColorSliderAreaAlpha& GetSlider() { return _slider; }
 

@@ -1,7 +1,7 @@
 #include "colormodes/colorinterfacehex.h"
 
-#include "colorchoosergui.h"
 #include "colormodes/panellayout.h"
+#include "utils/chooserview.h"
 #include "utils/colorutils.h"
 
 namespace
@@ -10,19 +10,19 @@ constexpr std::int32_t kLabel = 20018;
 constexpr std::int32_t kFieldWidth = 80;
 }  // namespace
 
-Result<void> ColorInterfaceHex::CreateLayout(ColorChooserGui& chooser)
+Result<void> ColorInterfaceHex::CreateLayout(ChooserView& chooser)
 {
   PanelLayout layout(chooser);
   layout.Separator()
       .Group(PanelLayout::kRowFlags, 2, 0, 4, 1)
-      .Label(kLabel, ColorChooserGui::GetLabelWidth())
+      .Label(kLabel, ChooserView::GetLabelWidth())
       .TextField(kField, kFieldWidth)
       .End();
   _fieldBuilt = true;
   return layout.Finish();
 }
 
-void ColorInterfaceHex::Update(ColorChooserGui& chooser)
+void ColorInterfaceHex::Update(ChooserView& chooser)
 {
   // The host's text field has no mixed-value state to show.
   if (_updateEnabled)
@@ -32,12 +32,12 @@ void ColorInterfaceHex::Update(ColorChooserGui& chooser)
   _fieldBuilt = false;
 }
 
-void ColorInterfaceHex::Show(const String& text, ColorChooserGui& chooser)
+void ColorInterfaceHex::Show(const String& text, ChooserView& chooser)
 {
   chooser.SetString(kField, text);
 }
 
-Result<void> ColorInterfaceHex::ApplyColor(const Vector& color, ColorChooserGui& chooser)
+Result<void> ColorInterfaceHex::ApplyColor(const Vector& color, ChooserView& chooser)
 {
   chooser.SetColor(color);
   chooser.SetInitialColor(color);
@@ -45,7 +45,7 @@ Result<void> ColorInterfaceHex::ApplyColor(const Vector& color, ColorChooserGui&
 }
 
 Result<void> ColorInterfaceHex::CommitInPlace(const String& cleaned, const std::optional<Vector>& parsed,
-                                              ColorChooserGui& chooser)
+                                              ChooserView& chooser)
 {
   _updateEnabled = false;
   String shown;
@@ -65,7 +65,7 @@ Result<void> ColorInterfaceHex::CommitInPlace(const String& cleaned, const std::
   return Ok();
 }
 
-Result<void> ColorInterfaceHex::CommitOnLeave(const std::optional<Vector>& parsed, ColorChooserGui& chooser)
+Result<void> ColorInterfaceHex::CommitOnLeave(const std::optional<Vector>& parsed, ChooserView& chooser)
 {
   _updateEnabled = true;
   _committed = false;
@@ -76,7 +76,7 @@ Result<void> ColorInterfaceHex::CommitOnLeave(const std::optional<Vector>& parse
   return Ok();
 }
 
-Result<bool> ColorInterfaceHex::Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser)
+Result<bool> ColorInterfaceHex::Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser)
 {
   if (id != kField)
     return false;

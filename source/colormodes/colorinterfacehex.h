@@ -16,20 +16,20 @@ class ColorInterfaceHex : public ColorInterface
 public:
   static constexpr std::int32_t kField = 0x3F40001;
 
-  void Update(ColorChooserGui& chooser) override;
-  Result<void> CreateLayout(ColorChooserGui& chooser) override;
-  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser) override;
+  void Update(ChooserView& chooser) override;
+  Result<void> CreateLayout(ChooserView& chooser) override;
+  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser) override;
 
   bool IsUpdateEnabled() const { return _updateEnabled; }
   const String& GetLastAccepted() const { return _lastAccepted; }
 
 private:
-  Result<void> ApplyColor(const Vector& color, ColorChooserGui& chooser);
+  Result<void> ApplyColor(const Vector& color, ChooserView& chooser);
   // Enter pressed: the field keeps focus.
-  Result<void> CommitInPlace(const String& cleaned, const std::optional<Vector>& parsed, ColorChooserGui& chooser);
+  Result<void> CommitInPlace(const String& cleaned, const std::optional<Vector>& parsed, ChooserView& chooser);
   // The field lost focus.
-  Result<void> CommitOnLeave(const std::optional<Vector>& parsed, ColorChooserGui& chooser);
-  void Show(const String& text, ColorChooserGui& chooser);
+  Result<void> CommitOnLeave(const std::optional<Vector>& parsed, ChooserView& chooser);
+  void Show(const String& text, ChooserView& chooser);
 
   bool _updateEnabled = true;
   String _lastAccepted;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "colorchoosergui.h"
 #include "colormodes/panellayout.h"
+#include "utils/chooserview.h"
 #include "utils/colorconversions.h"
 #include "utils/colorutils.h"
 
@@ -14,16 +14,16 @@ constexpr std::int32_t kLabelSaturation = 20023;
 constexpr std::int32_t kLabelValue = 20024;
 constexpr double kOneDegree = 0.017453292519943295;
 
-double FieldValue(const ColorChooserGui& chooser, std::int32_t id, double fallback)
+double FieldValue(const ChooserView& chooser, std::int32_t id, double fallback)
 {
   double value = fallback;
   return chooser.GetFloat(id, value) ? value : fallback;
 }
 }  // namespace
 
-Result<void> ColorInterfaceHSV::CreateLayout(ColorChooserGui& chooser)
+Result<void> ColorInterfaceHSV::CreateLayout(ChooserView& chooser)
 {
-  const std::int32_t labelWidth = ColorChooserGui::GetLabelWidth();
+  const std::int32_t labelWidth = ChooserView::GetLabelWidth();
   PanelLayout layout(chooser);
   layout.Separator()
       .Group(PanelLayout::kRowFlags, 3, 0, 4, 1)
@@ -40,7 +40,7 @@ Result<void> ColorInterfaceHSV::CreateLayout(ColorChooserGui& chooser)
   return layout.Finish();
 }
 
-void ColorInterfaceHSV::Update(ColorChooserGui& chooser)
+void ColorInterfaceHSV::Update(ChooserView& chooser)
 {
   const Vector& hsv = chooser.GetHSV();
   const bool ambiguous = chooser.IsAmbiguous();
@@ -54,7 +54,7 @@ void ColorInterfaceHSV::Update(ColorChooserGui& chooser)
 }
 
 std::optional<Vector> ColorInterfaceHSV::EditedHsv(std::int32_t id, const BaseContainer& msg,
-                                                   const ColorChooserGui& chooser) const
+                                                   const ChooserView& chooser) const
 {
   Vector hsv = chooser.GetHSV();
   switch (id)
@@ -70,7 +70,7 @@ std::optional<Vector> ColorInterfaceHSV::EditedHsv(std::int32_t id, const BaseCo
   return hsv;
 }
 
-Result<bool> ColorInterfaceHSV::Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser)
+Result<bool> ColorInterfaceHSV::Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser)
 {
   const std::optional<Vector> hsv = EditedHsv(id, msg, chooser);
   if (!hsv)

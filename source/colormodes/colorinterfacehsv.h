@@ -19,15 +19,15 @@ public:
   static constexpr std::int32_t kSliderSaturation = 0x3EE0005;
   static constexpr std::int32_t kSliderValue = 0x3EE0006;
 
-  void Update(ColorChooserGui& chooser) override;
-  Result<void> CreateLayout(ColorChooserGui& chooser) override;
-  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser) override;
+  void Update(ChooserView& chooser) override;
+  Result<void> CreateLayout(ChooserView& chooser) override;
+  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser) override;
 
   ColorSliderAreaHue& GetHueSlider() { return _hue; }
 
 private:
   // The HSV triple after a command for gadget id; nothing for other IDs.
-  std::optional<Vector> EditedHsv(std::int32_t id, const BaseContainer& msg, const ColorChooserGui& chooser) const;
+  std::optional<Vector> EditedHsv(std::int32_t id, const BaseContainer& msg, const ChooserView& chooser) const;
 
   ColorSliderAreaHue _hue;
   ColorSliderAreaBlend _saturation;

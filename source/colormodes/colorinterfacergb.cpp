@@ -1,8 +1,8 @@
 #include "colormodes/colorinterfacergb.h"
 
-#include "colorchoosergui.h"
 #include "colormodes/panellayout.h"
 #include "hostservices.h"
+#include "utils/chooserview.h"
 #include "utils/colorunit.h"
 
 namespace
@@ -49,20 +49,20 @@ void ColorInterfaceRGB::SetUnit(const ColorUnit& unit)
     slider.SetRange(0.0, unit.GetMaximum(), unit.GetStep());
 }
 
-Result<void> ColorInterfaceRGB::CreateLayout(ColorChooserGui& chooser)
+Result<void> ColorInterfaceRGB::CreateLayout(ChooserView& chooser)
 {
   PanelLayout layout(chooser);
   layout.Separator().Group(PanelLayout::kRowFlags, 3, 0, 4, 1);
   for (int i = 0; i < 3; ++i)
   {
-    layout.Label(kLabels[i], ColorChooserGui::GetLabelWidth())
+    layout.Label(kLabels[i], ChooserView::GetLabelWidth())
         .NumberField(kFields[i])
         .UserArea(kSliders[i], PanelLayout::kSliderFlags, _sliders[i], 0);
   }
   return layout.End().Finish();
 }
 
-void ColorInterfaceRGB::Update(ColorChooserGui& chooser)
+void ColorInterfaceRGB::Update(ChooserView& chooser)
 {
   const Vector& color = chooser.GetColor();
   if (const ColorUnit* unit = chooser.GetColorUnit())
@@ -84,7 +84,7 @@ void ColorInterfaceRGB::Update(ColorChooserGui& chooser)
   }
 }
 
-Result<bool> ColorInterfaceRGB::Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser)
+Result<bool> ColorInterfaceRGB::Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser)
 {
   chooser.SetLiveChange(msg.GetInt32(GXA_MSG_DRAG) != 0);
   Vector color = chooser.GetColor();

@@ -25,9 +25,9 @@ public:
   // The sliders step in unit's steps when the chooser already has one.
   explicit ColorInterfaceRGB(const ColorUnit* unit = nullptr);
 
-  void Update(ColorChooserGui& chooser) override;
-  Result<void> CreateLayout(ColorChooserGui& chooser) override;
-  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser) override;
+  void Update(ChooserView& chooser) override;
+  Result<void> CreateLayout(ChooserView& chooser) override;
+  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser) override;
 
   // The chooser changed its colour unit: the sliders run 0 to its maximum.
   void SetUnit(const ColorUnit& unit);

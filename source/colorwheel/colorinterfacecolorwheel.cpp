@@ -1,9 +1,9 @@
 #include "colorwheel/colorinterfacecolorwheel.h"
 
-#include "colorchoosergui.h"
 #include "diagnostics.h"
+#include "utils/chooserview.h"
 
-ColorInterfaceColorWheel::ColorInterfaceColorWheel(ColorChooserGui& chooser) : _area(chooser) {}
+ColorInterfaceColorWheel::ColorInterfaceColorWheel(ChooserView& chooser) : _area(chooser) {}
 
 Result<void> ColorInterfaceColorWheel::LoadOptions()
 {
@@ -11,14 +11,14 @@ Result<void> ColorInterfaceColorWheel::LoadOptions()
   return _area.LoadOptions();
 }
 
-Result<void> ColorInterfaceColorWheel::CreateLayout(ColorChooserGui&)
+Result<void> ColorInterfaceColorWheel::CreateLayout(ChooserView&)
 {
   if (!_loaded)
     RETURN_IF_ERROR(LoadOptions());
   return _area.CreateLayout();
 }
 
-void ColorInterfaceColorWheel::Update(ColorChooserGui& chooser)
+void ColorInterfaceColorWheel::Update(ChooserView& chooser)
 {
   if (!_loaded)
   {
@@ -31,7 +31,7 @@ void ColorInterfaceColorWheel::Update(ColorChooserGui& chooser)
     ReportError("ColorChooserGui::UpdateValues()", updated.GetError());
 }
 
-Result<bool> ColorInterfaceColorWheel::Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui&)
+Result<bool> ColorInterfaceColorWheel::Command(std::int32_t id, const BaseContainer& msg, ChooserView&)
 {
   return _area.Command(id, msg);
 }

@@ -10,11 +10,11 @@
 class ColorInterfaceColorWheel : public ColorInterface
 {
 public:
-  explicit ColorInterfaceColorWheel(ColorChooserGui& chooser);
+  explicit ColorInterfaceColorWheel(ChooserView& chooser);
 
-  void Update(ColorChooserGui& chooser) override;
-  Result<void> CreateLayout(ColorChooserGui& chooser) override;
-  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser) override;
+  void Update(ChooserView& chooser) override;
+  Result<void> CreateLayout(ChooserView& chooser) override;
+  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser) override;
 
   // Reads the options from the chooser's state (a new layout, another
   // chooser's change).

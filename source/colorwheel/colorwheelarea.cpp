@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "colorchoosergui.h"
 #include "colormodes/panellayout.h"
 #include "cpuyield.h"
 #include "diagnostics.h"
 #include "hostservices.h"
 #include "moduleresource.h"
+#include "utils/chooserview.h"
 #include "utils/colorconversions.h"
 #include "utils/colordisplayconversion.h"
 #include "utils/colortooltip.h"
@@ -49,7 +49,7 @@ std::int32_t To8(double c)
 }
 }  // namespace
 
-ColorWheelArea::ColorWheelArea(ColorChooserGui& chooser) : _chooser(chooser), _harmonies(_wheel)
+ColorWheelArea::ColorWheelArea(ChooserView& chooser) : _chooser(chooser), _harmonies(_wheel)
 {
   _slider.SetVertical(true);
 }

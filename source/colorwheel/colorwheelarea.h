@@ -17,7 +17,7 @@
 #include "utils/colorlist.h"
 #include "utils/colorsliderareablend.h"
 
-class ColorChooserGui;
+class ChooserView;
 
 class ColorWheelArea : public GeUserArea
 {
@@ -41,7 +41,7 @@ public:
   static constexpr std::int32_t kPrefSize = 1120;
   static constexpr std::int32_t kMaxColors = 256;
 
-  explicit ColorWheelArea(ColorChooserGui& chooser);
+  explicit ColorWheelArea(ChooserView& chooser);
 
   bool GetMinSize(std::int32_t& w, std::int32_t& h) override;
   void DrawMsg(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, const BaseContainer& msg) override;
@@ -137,7 +137,7 @@ private:
   void StoreColors(BaseContainer& state);
   void ApplyOptions();
 
-  ColorChooserGui& _chooser;
+  ChooserView& _chooser;
   bool _updateAllowed = true;
   bool _lock = false;
   std::int64_t _colorCount = 1;

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "colorchoosergui.h"
 #include "colorwheel/colorwheelarea.h"
 #include "colorwheel/colorwheeltoolbar.h"
+#include "utils/chooserview.h"
 #include "utils/colorconversions.h"
 
 namespace

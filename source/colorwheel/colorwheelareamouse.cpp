@@ -1,10 +1,10 @@
 // The wheel's mouse rules: what a press hits, what it moves, and the drag.
 #include <cmath>
 
-#include "colorchoosergui.h"
 #include "colorwheel/colorwheelarea.h"
 #include "diagnostics.h"
 #include "hostservices.h"
+#include "utils/chooserview.h"
 
 namespace
 {

@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "chooserids.h"
-#include "colorchoosergui.h"
 #include "colorwheel/colorwheelarea.h"
 #include "hostservices.h"
 #include "moduleresource.h"
+#include "utils/chooserview.h"
 #include "utils/colorconversions.h"
 #include "utils/colorutils.h"
 
@@ -243,7 +243,7 @@ Result<void> ColorWheelArea::SetSizeIndex(std::int32_t index)
   _size = kSizes[index];
   StoreOptions();
   LayoutChanged();
-  ColorChooserGui::PostBroadcast(chooser::kBroadcastWheelOptions, &_chooser);
+  ChooserView::PostBroadcast(chooser::kBroadcastWheelOptions, &_chooser);
   PostEvent(kEventLayout, chooser::kBroadcastWheelOptions, 0);
   return Ok();
 }

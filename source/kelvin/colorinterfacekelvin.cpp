@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "colorchoosergui.h"
 #include "colormodes/panellayout.h"
+#include "utils/chooserview.h"
 #include "utils/colortemperature.h"
 
 namespace
@@ -35,7 +35,7 @@ ColorInterfaceKelvin::ColorInterfaceKelvin()
   _tint.SetColorB(Vector(1.0, 0.0, 1.0), false);
 }
 
-Result<void> ColorInterfaceKelvin::CreateLayout(ColorChooserGui& chooser)
+Result<void> ColorInterfaceKelvin::CreateLayout(ChooserView& chooser)
 {
   PanelLayout layout(chooser);
   layout.Separator()
@@ -50,7 +50,7 @@ Result<void> ColorInterfaceKelvin::CreateLayout(ColorChooserGui& chooser)
   return layout.Finish();
 }
 
-void ColorInterfaceKelvin::Update(ColorChooserGui& chooser)
+void ColorInterfaceKelvin::Update(ChooserView& chooser)
 {
   const BaseContainer& state = chooser.GetState();
   const std::int32_t kelvin = state.GetInt32(kStateTemperature, 0);
@@ -67,7 +67,7 @@ void ColorInterfaceKelvin::Update(ColorChooserGui& chooser)
   _tint.Redraw();
 }
 
-bool ColorInterfaceKelvin::StoreEdit(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser) const
+bool ColorInterfaceKelvin::StoreEdit(std::int32_t id, const BaseContainer& msg, ChooserView& chooser) const
 {
   BaseContainer& state = chooser.GetState();
   switch (id)
@@ -94,7 +94,7 @@ bool ColorInterfaceKelvin::StoreEdit(std::int32_t id, const BaseContainer& msg, 
   }
 }
 
-Result<bool> ColorInterfaceKelvin::Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser)
+Result<bool> ColorInterfaceKelvin::Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser)
 {
   if (!StoreEdit(id, msg, chooser))
     return false;

@@ -21,16 +21,16 @@ public:
 
   ColorInterfaceKelvin();
 
-  void Update(ColorChooserGui& chooser) override;
-  Result<void> CreateLayout(ColorChooserGui& chooser) override;
-  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser) override;
+  void Update(ChooserView& chooser) override;
+  Result<void> CreateLayout(ChooserView& chooser) override;
+  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser) override;
 
   ColorSliderAreaKelvin& GetTemperatureSlider() { return _temperature; }
   ColorSliderAreaBlend& GetTintSlider() { return _tint; }
 
 private:
   // Stores the edit of gadget id; false for other IDs.
-  bool StoreEdit(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser) const;
+  bool StoreEdit(std::int32_t id, const BaseContainer& msg, ChooserView& chooser) const;
 
   ColorSliderAreaKelvin _temperature;
   ColorSliderAreaBlend _tint;

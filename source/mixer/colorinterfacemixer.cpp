@@ -1,7 +1,7 @@
 #include "mixer/colorinterfacemixer.h"
 
-#include "colorchoosergui.h"
 #include "colormodes/panellayout.h"
+#include "utils/chooserview.h"
 
 namespace
 {
@@ -25,7 +25,7 @@ ColorInterfaceMixer::ColorInterfaceMixer() : _fieldA(kDefaultColorA), _fieldB(kD
   _slider.SetNormalizedMessages(true);
 }
 
-Result<void> ColorInterfaceMixer::CreateLayout(ColorChooserGui& chooser)
+Result<void> ColorInterfaceMixer::CreateLayout(ChooserView& chooser)
 {
   _fieldA.SetChooser(&chooser);
   _fieldB.SetChooser(&chooser);
@@ -43,12 +43,12 @@ Result<void> ColorInterfaceMixer::CreateLayout(ColorChooserGui& chooser)
   return layout.Finish();
 }
 
-void ColorInterfaceMixer::ShowRatio(double t, ColorChooserGui& chooser)
+void ColorInterfaceMixer::ShowRatio(double t, ChooserView& chooser)
 {
   chooser.SetFloat(kRatioField, t, 0.0, 1.0, 0.01, GXA_UNIT_PERCENT);
 }
 
-void ColorInterfaceMixer::Update(ColorChooserGui& chooser)
+void ColorInterfaceMixer::Update(ChooserView& chooser)
 {
   const BaseContainer& state = chooser.GetState();
   const double t = state.GetFloat(kStateRatio, 0.0);
@@ -62,7 +62,7 @@ void ColorInterfaceMixer::Update(ColorChooserGui& chooser)
                        chooser.ToChooserSpace(_fieldB.GetColor()), linear);
 }
 
-void ColorInterfaceMixer::Follow(ColorChooserGui& chooser)
+void ColorInterfaceMixer::Follow(ChooserView& chooser)
 {
   const bool linear = chooser.IsLinearActive();
   if (_fieldA.IsSelected() || _fieldB.IsSelected())
@@ -80,7 +80,7 @@ void ColorInterfaceMixer::Follow(ColorChooserGui& chooser)
   _slider.Redraw();
 }
 
-bool ColorInterfaceMixer::PickField(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser)
+bool ColorInterfaceMixer::PickField(std::int32_t id, const BaseContainer& msg, ChooserView& chooser)
 {
   const bool isA = id == kFieldA;
   SubColorFieldArea& picked = isA ? _fieldA : _fieldB;
@@ -91,7 +91,7 @@ bool ColorInterfaceMixer::PickField(std::int32_t id, const BaseContainer& msg, C
   return true;
 }
 
-void ColorInterfaceMixer::SetRatio(double t, ColorChooserGui& chooser)
+void ColorInterfaceMixer::SetRatio(double t, ChooserView& chooser)
 {
   _fieldA.Deselect();
   _fieldB.Deselect();
@@ -99,7 +99,7 @@ void ColorInterfaceMixer::SetRatio(double t, ColorChooserGui& chooser)
   _slider.SetPositionNoRedraw(t);
 }
 
-void ColorInterfaceMixer::ApplyBlend(const BaseContainer& msg, ColorChooserGui& chooser)
+void ColorInterfaceMixer::ApplyBlend(const BaseContainer& msg, ChooserView& chooser)
 {
   const double t = chooser.GetState().GetFloat(kStateRatio, 0.0);
   const Vector a = chooser.ToChooserSpace(_fieldA.GetColor());
@@ -109,7 +109,7 @@ void ColorInterfaceMixer::ApplyBlend(const BaseContainer& msg, ColorChooserGui& 
   _slider.Redraw();
 }
 
-Result<bool> ColorInterfaceMixer::Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser)
+Result<bool> ColorInterfaceMixer::Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser)
 {
   switch (id)
   {

@@ -30,22 +30,22 @@ public:
 
   ColorInterfaceMixer();
 
-  void Update(ColorChooserGui& chooser) override;
-  Result<void> CreateLayout(ColorChooserGui& chooser) override;
-  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser) override;
+  void Update(ChooserView& chooser) override;
+  Result<void> CreateLayout(ChooserView& chooser) override;
+  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser) override;
 
   // The chooser's colour changed elsewhere: a selected field takes it.
-  void Follow(ColorChooserGui& chooser);
+  void Follow(ChooserView& chooser);
 
   SubColorFieldArea& GetFieldA() { return _fieldA; }
   SubColorFieldArea& GetFieldB() { return _fieldB; }
   ColorSliderAreaBlend& GetSlider() { return _slider; }
 
 private:
-  bool PickField(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser);
-  void SetRatio(double t, ColorChooserGui& chooser);
-  void ApplyBlend(const BaseContainer& msg, ColorChooserGui& chooser);
-  void ShowRatio(double t, ColorChooserGui& chooser);
+  bool PickField(std::int32_t id, const BaseContainer& msg, ChooserView& chooser);
+  void SetRatio(double t, ChooserView& chooser);
+  void ApplyBlend(const BaseContainer& msg, ChooserView& chooser);
+  void ShowRatio(double t, ChooserView& chooser);
 
   SubColorFieldArea _fieldA;
   SubColorFieldArea _fieldB;

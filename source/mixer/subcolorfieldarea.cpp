@@ -2,12 +2,12 @@
 
 #include <new>
 
-#include "colorchoosergui.h"
 #include "diagnostics.h"
 #include "gedata.h"
 #include "gedialog.h"
 #include "hostdialogs.h"
 #include "moduleresource.h"
+#include "utils/chooserview.h"
 #include "utils/colortooltip.h"
 #include "utils/dragcolors.h"
 

@@ -11,7 +11,7 @@
 #include "utils/colordisplayconversion.h"
 #include "vector.h"
 
-class ColorChooserGui;
+class ChooserView;
 
 class SubColorFieldArea : public GeUserArea
 {
@@ -25,7 +25,7 @@ public:
   std::int32_t Message(const BaseContainer& msg, BaseContainer& result) override;
 
   // The chooser whose profile mode and linear flag the field follows.
-  void SetChooser(const ColorChooserGui* chooser) { _chooser = chooser; }
+  void SetChooser(const ChooserView* chooser) { _chooser = chooser; }
 
   void SetColor(const Vector& color) { _color = color; }
   const Vector& GetColor() const { return _color; }
@@ -46,5 +46,5 @@ private:
   bool _selected = false;
   std::unique_ptr<ColorDisplayConversion> _conversion;
   bool _displayReady = false;
-  const ColorChooserGui* _chooser = nullptr;
+  const ChooserView* _chooser = nullptr;
 };

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "colorchoosergui.h"
 #include "diagnostics.h"
 #include "gedata.h"
 #include "gxa_api.h"
 #include "hostservices.h"
 #include "moduleresource.h"
 #include "picture/picturesampler.h"
+#include "utils/chooserview.h"
 #include "utils/colorconversions.h"
 #include "utils/colordisplayconversion.h"
 #include "utils/colortooltip.h"
@@ -47,7 +47,7 @@ constexpr double kDragZoomIn = 1.03;
 constexpr double kDragZoomOut = 0.97;
 }  // namespace
 
-ColorImageArea::ColorImageArea(ColorChooserGui& chooser) : _chooser(chooser) {}
+ColorImageArea::ColorImageArea(ChooserView& chooser) : _chooser(chooser) {}
 
 bool ColorImageArea::Init()
 {

@@ -18,7 +18,7 @@
 #include "picture/pictureview.h"
 #include "result.h"
 
-class ColorChooserGui;
+class ChooserView;
 
 class ColorImageArea : public GeUserArea
 {
@@ -27,7 +27,7 @@ public:
   static constexpr std::int32_t kHotkeyPan = 13563;
   static constexpr std::int32_t kHotkeyZoom = 13564;
 
-  explicit ColorImageArea(ColorChooserGui& chooser);
+  explicit ColorImageArea(ChooserView& chooser);
 
   bool Init() override;
   bool GetMinSize(std::int32_t& w, std::int32_t& h) override;
@@ -89,7 +89,7 @@ private:
   void SamplesChanged();
   String Tooltip(std::int32_t x, std::int32_t y);
 
-  ColorChooserGui& _chooser;
+  ChooserView& _chooser;
   BaseBitmap _picture;
   BaseBitmap _scaled;
   BaseBitmap _visible;

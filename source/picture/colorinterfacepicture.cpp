@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "colorchoosergui.h"
 #include "colormodes/panellayout.h"
 #include "diagnostics.h"
 #include "gedata.h"
 #include "moduleresource.h"
 #include "utils/buttonsettings.h"
+#include "utils/chooserview.h"
 #include "utils/colorconversions.h"
 
 namespace
@@ -40,7 +40,7 @@ BaseContainer ButtonSettingsFor(std::int32_t icon, std::int32_t tooltip)
 }
 }  // namespace
 
-ColorInterfacePicture::ColorInterfacePicture(ColorChooserGui& chooser) : _chooser(chooser), _area(chooser)
+ColorInterfacePicture::ColorInterfacePicture(ChooserView& chooser) : _chooser(chooser), _area(chooser)
 {
   _area.SetSamplesChanged([this] { ShowSampleCount(); });
   _strip.SetCommands(kAddButton, kDeleteButton);
@@ -59,7 +59,7 @@ void ColorInterfacePicture::WriteDefaults(BaseContainer& state)
   state.SetInt32(kAreaHeight, kDefaultHeight);
 }
 
-void ColorInterfacePicture::Update(ColorChooserGui&)
+void ColorInterfacePicture::Update(ChooserView&)
 {
   // The picture keeps its samples' colours; the chooser's colour does not
   // move them.
@@ -83,7 +83,7 @@ Result<void> ColorInterfacePicture::InitButtons()
   return Ok();
 }
 
-Result<void> ColorInterfacePicture::CreateLayout(ColorChooserGui& chooser)
+Result<void> ColorInterfacePicture::CreateLayout(ChooserView& chooser)
 {
   RETURN_IF_ERROR(InitButtons());
   FollowStoredFile(chooser);
@@ -105,7 +105,7 @@ Result<void> ColorInterfacePicture::CreateLayout(ColorChooserGui& chooser)
   return layout.Finish();
 }
 
-Result<void> ColorInterfacePicture::LayoutToolbar(ColorChooserGui& chooser)
+Result<void> ColorInterfacePicture::LayoutToolbar(ChooserView& chooser)
 {
   PanelLayout layout(chooser);
   chooser.GroupBegin(kToolbar, kRowFlags, 0, 1);
@@ -120,7 +120,7 @@ Result<void> ColorInterfacePicture::LayoutToolbar(ColorChooserGui& chooser)
   return layout.Finish();
 }
 
-Result<void> ColorInterfacePicture::LayoutOptions(ColorChooserGui& chooser)
+Result<void> ColorInterfacePicture::LayoutOptions(ChooserView& chooser)
 {
   PanelLayout layout(chooser);
   chooser.GroupBegin(kOptionsRow, kRowFlags, 2, 1);
@@ -141,7 +141,7 @@ Result<void> ColorInterfacePicture::LayoutOptions(ColorChooserGui& chooser)
   return layout.Finish();
 }
 
-Result<void> ColorInterfacePicture::LayoutPicture(ColorChooserGui& chooser)
+Result<void> ColorInterfacePicture::LayoutPicture(ChooserView& chooser)
 {
   PanelLayout layout(chooser);
   chooser.GroupBegin(kAreaGroup, kFillFlags, 1, 0);
@@ -156,7 +156,7 @@ Result<void> ColorInterfacePicture::LayoutPicture(ColorChooserGui& chooser)
   return layout.Finish();
 }
 
-Result<void> ColorInterfacePicture::LayoutStrip(ColorChooserGui& chooser)
+Result<void> ColorInterfacePicture::LayoutStrip(ChooserView& chooser)
 {
   PanelLayout layout(chooser);
   chooser.GroupBegin(kStripGroup, kRowFlags, 1, 0);
@@ -199,7 +199,7 @@ Result<void> ColorInterfacePicture::PullFromStrip()
   return Ok();
 }
 
-Result<bool> ColorInterfacePicture::StripCommand(const BaseContainer& msg, ColorChooserGui& chooser)
+Result<bool> ColorInterfacePicture::StripCommand(const BaseContainer& msg, ChooserView& chooser)
 {
   RETURN_IF_ERROR(PullFromStrip());
   _area.GetSamples().Store(chooser.GetState());
@@ -230,7 +230,7 @@ void ColorInterfacePicture::Scrolled()
   _area.Redraw();
 }
 
-void ColorInterfacePicture::FollowStoredFile(ColorChooserGui& chooser)
+void ColorInterfacePicture::FollowStoredFile(ChooserView& chooser)
 {
   const Filename file = chooser.GetState().GetData(kFile).GetFilename();
   const std::string path = file.IsValid() ? file.GetString().GetStd() : std::string();
@@ -249,7 +249,7 @@ void ColorInterfacePicture::FollowStoredFile(ColorChooserGui& chooser)
     ReportError("ColorImageArea::LoadPictureFileCommand()", loaded.GetError());
 }
 
-Result<void> ColorInterfacePicture::LoadPictureFileCommand(ColorChooserGui& chooser, bool keepSamples)
+Result<void> ColorInterfacePicture::LoadPictureFileCommand(ChooserView& chooser, bool keepSamples)
 {
   BaseContainer& state = chooser.GetState();
   const BaseContainer stored = state;
@@ -274,13 +274,13 @@ Result<void> ColorInterfacePicture::LoadPictureFileCommand(ColorChooserGui& choo
   return Ok();
 }
 
-std::int64_t ColorInterfacePicture::StoredLevel(const ColorChooserGui& chooser) const
+std::int64_t ColorInterfacePicture::StoredLevel(const ChooserView& chooser) const
 {
   const std::int32_t stored = chooser.GetState().GetInt32(kLevel, kUnsetLevel);
   return _area.HasPicture() ? const_cast<ColorImageArea&>(_area).GetMosaic().ClampLevel(stored) : stored;
 }
 
-void ColorInterfacePicture::ApplyOptions(ColorChooserGui& chooser)
+void ColorInterfacePicture::ApplyOptions(ChooserView& chooser)
 {
   const BaseContainer& state = chooser.GetState();
   const bool mosaic = state.GetBool(kMosaicOn, false);
@@ -318,7 +318,7 @@ void ColorInterfacePicture::ShowSampleCount()
   _chooser.SetString(kSampleCount, text);
 }
 
-Result<bool> ColorInterfacePicture::LevelCommand(const BaseContainer& msg, ColorChooserGui& chooser)
+Result<bool> ColorInterfacePicture::LevelCommand(const BaseContainer& msg, ChooserView& chooser)
 {
   const auto level = static_cast<std::int32_t>(std::lround(msg.GetFloat(GXA_MSG_VALUE)));
   // A drag reports every move; the mosaic changes only with the level.
@@ -331,7 +331,7 @@ Result<bool> ColorInterfacePicture::LevelCommand(const BaseContainer& msg, Color
   return TakeSampleColour(chooser);
 }
 
-Result<bool> ColorInterfacePicture::TakeSampleColour(ColorChooserGui& chooser)
+Result<bool> ColorInterfacePicture::TakeSampleColour(ChooserView& chooser)
 {
   // Resampled colours show in the strip too.
   PushToStrip();
@@ -343,7 +343,7 @@ Result<bool> ColorInterfacePicture::TakeSampleColour(ColorChooserGui& chooser)
   return true;
 }
 
-Result<bool> ColorInterfacePicture::SampleCommand(std::int32_t id, ColorChooserGui& chooser)
+Result<bool> ColorInterfacePicture::SampleCommand(std::int32_t id, ChooserView& chooser)
 {
   if (!_area.HasPicture())
     return false;
@@ -367,7 +367,7 @@ Result<bool> ColorInterfacePicture::SampleCommand(std::int32_t id, ColorChooserG
   return TakeSampleColour(chooser);
 }
 
-Result<bool> ColorInterfacePicture::Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser)
+Result<bool> ColorInterfacePicture::Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser)
 {
   BaseContainer& state = chooser.GetState();
   switch (id)

@@ -34,13 +34,13 @@ public:
   static constexpr std::int32_t kAreaHeight = 0x3EC0019;
   static constexpr std::int32_t kUnsetLevel = 0x7FFFFFFF;
 
-  explicit ColorInterfacePicture(ColorChooserGui& chooser);
+  explicit ColorInterfacePicture(ChooserView& chooser);
 
   static void WriteDefaults(BaseContainer& state);
 
-  void Update(ColorChooserGui& chooser) override;
-  Result<void> CreateLayout(ColorChooserGui& chooser) override;
-  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser) override;
+  void Update(ChooserView& chooser) override;
+  Result<void> CreateLayout(ChooserView& chooser) override;
+  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser) override;
 
   ColorImageArea& GetArea() { return _area; }
   // The strip shows the samples again (after a change of the display
@@ -51,25 +51,25 @@ public:
 
 private:
   Result<void> InitButtons();
-  Result<void> LayoutToolbar(ColorChooserGui& chooser);
-  Result<void> LayoutOptions(ColorChooserGui& chooser);
-  Result<void> LayoutPicture(ColorChooserGui& chooser);
-  Result<void> LayoutStrip(ColorChooserGui& chooser);
+  Result<void> LayoutToolbar(ChooserView& chooser);
+  Result<void> LayoutOptions(ChooserView& chooser);
+  Result<void> LayoutPicture(ChooserView& chooser);
+  Result<void> LayoutStrip(ChooserView& chooser);
   void PushToStrip();
   Result<void> PullFromStrip();
-  Result<bool> StripCommand(const BaseContainer& msg, ColorChooserGui& chooser);
+  Result<bool> StripCommand(const BaseContainer& msg, ChooserView& chooser);
   // Loads the stored picture when it is not the one shown.
-  void FollowStoredFile(ColorChooserGui& chooser);
-  Result<void> LoadPictureFileCommand(ColorChooserGui& chooser, bool keepSamples);
-  std::int64_t StoredLevel(const ColorChooserGui& chooser) const;
-  Result<bool> LevelCommand(const BaseContainer& msg, ColorChooserGui& chooser);
-  void ApplyOptions(ColorChooserGui& chooser);
+  void FollowStoredFile(ChooserView& chooser);
+  Result<void> LoadPictureFileCommand(ChooserView& chooser, bool keepSamples);
+  std::int64_t StoredLevel(const ChooserView& chooser) const;
+  Result<bool> LevelCommand(const BaseContainer& msg, ChooserView& chooser);
+  void ApplyOptions(ChooserView& chooser);
   // The number of samples in the toolbar and the samples in the strip.
   void ShowSampleCount();
-  Result<bool> TakeSampleColour(ColorChooserGui& chooser);
-  Result<bool> SampleCommand(std::int32_t id, ColorChooserGui& chooser);
+  Result<bool> TakeSampleColour(ChooserView& chooser);
+  Result<bool> SampleCommand(std::int32_t id, ChooserView& chooser);
 
-  ColorChooserGui& _chooser;
+  ChooserView& _chooser;
   ColorImageArea _area;
   SpecialBitmapButton _mosaicButton;
   SpecialBitmapButton _addButton;

@@ -1,7 +1,7 @@
 #include "spectrum/colorinterfacespectrum.h"
 
-#include "colorchoosergui.h"
 #include "colormodes/panellayout.h"
+#include "utils/chooserview.h"
 #include "utils/colorconversions.h"
 
 namespace
@@ -16,11 +16,11 @@ constexpr std::int32_t kSliderAttach = 3;
 constexpr std::int32_t kSliderSpace = 6;
 }  // namespace
 
-ColorInterfaceSpectrum::ColorInterfaceSpectrum(ColorChooserGui& chooser)
+ColorInterfaceSpectrum::ColorInterfaceSpectrum(ChooserView& chooser)
     : _square(chooser, ColorSpectrumArea::Sizing::Fixed)
 {}
 
-Result<void> ColorInterfaceSpectrum::CreateLayout(ColorChooserGui& chooser)
+Result<void> ColorInterfaceSpectrum::CreateLayout(ChooserView& chooser)
 {
   PanelLayout layout(chooser);
   layout.Separator();
@@ -36,12 +36,12 @@ Result<void> ColorInterfaceSpectrum::CreateLayout(ColorChooserGui& chooser)
   return layout.Finish();
 }
 
-void ColorInterfaceSpectrum::Update(ColorChooserGui& chooser)
+void ColorInterfaceSpectrum::Update(ChooserView& chooser)
 {
   Refresh(chooser);
 }
 
-void ColorInterfaceSpectrum::Refresh(ColorChooserGui& chooser)
+void ColorInterfaceSpectrum::Refresh(ChooserView& chooser)
 {
   if (_refreshed)
     _square.Redraw();
@@ -67,7 +67,7 @@ bool ColorInterfaceSpectrum::HasSizeChanged() const
   return ColorSpectrumArea::SizeFromPreference() != _square.GetSize();
 }
 
-Result<bool> ColorInterfaceSpectrum::Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser)
+Result<bool> ColorInterfaceSpectrum::Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser)
 {
   if (id == kHueSlider)
   {

@@ -13,14 +13,14 @@ public:
   static constexpr std::int32_t kSquare = 0x3EB0002;
   static constexpr std::int32_t kSquareGroup = 0x3EB0003;
 
-  explicit ColorInterfaceSpectrum(ColorChooserGui& chooser);
+  explicit ColorInterfaceSpectrum(ChooserView& chooser);
 
-  void Update(ColorChooserGui& chooser) override;
-  Result<void> CreateLayout(ColorChooserGui& chooser) override;
-  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser) override;
+  void Update(ChooserView& chooser) override;
+  Result<void> CreateLayout(ChooserView& chooser) override;
+  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser) override;
 
   // Redraws the square afresh and puts the hue slider at the chooser's hue.
-  void Refresh(ColorChooserGui& chooser);
+  void Refresh(ChooserView& chooser);
   void SetHuePosition(double hue);
   // Takes the size preference; true when the square's size changed.
   bool ReadSize();

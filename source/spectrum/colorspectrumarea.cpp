@@ -5,12 +5,12 @@
 #include <cstdlib>
 
 #include "chooserids.h"
-#include "colorchoosergui.h"
 #include "diagnostics.h"
 #include "gedata.h"
 #include "gxa_api.h"
 #include "hostservices.h"
 #include "moduleresource.h"
+#include "utils/chooserview.h"
 #include "utils/colordisplayconversion.h"
 #include "utils/colortooltip.h"
 #include "utils/colorutils.h"
@@ -55,7 +55,7 @@ double KeyStep(std::int32_t qualifier)
 }
 }  // namespace
 
-ColorSpectrumArea::ColorSpectrumArea(ColorChooserGui& chooser, Sizing sizing) : _chooser(chooser), _sizing(sizing)
+ColorSpectrumArea::ColorSpectrumArea(ChooserView& chooser, Sizing sizing) : _chooser(chooser), _sizing(sizing)
 {
   _hue.SetVertical(true);
   if (_sizing == Sizing::Fixed)
@@ -350,7 +350,7 @@ Result<void> ColorSpectrumArea::HandleMenu()
   SetSize(kSizes[chosen]);
   LayoutChanged();
   PostEvent(kEventLayout, chooser::kBroadcastSpectrum, 0);
-  ColorChooserGui::PostBroadcast(chooser::kBroadcastSpectrum, &_chooser);
+  ChooserView::PostBroadcast(chooser::kBroadcastSpectrum, &_chooser);
   return Ok();
 }
 

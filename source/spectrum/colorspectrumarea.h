@@ -13,7 +13,7 @@
 #include "utils/colorsliderareahue.h"
 #include "vector.h"
 
-class ColorChooserGui;
+class ChooserView;
 
 class ColorSpectrumArea : public GeUserArea
 {
@@ -26,7 +26,7 @@ public:
   };
   static constexpr std::int32_t kPrefSize = 1122;
 
-  ColorSpectrumArea(ColorChooserGui& chooser, Sizing sizing);
+  ColorSpectrumArea(ChooserView& chooser, Sizing sizing);
 
   bool GetMinSize(std::int32_t& w, std::int32_t& h) override;
   void Sized(std::int32_t w, std::int32_t h) override;
@@ -62,7 +62,7 @@ private:
   double DragThreshold() const;
   String Tooltip(const BaseContainer& msg);
 
-  ColorChooserGui& _chooser;
+  ChooserView& _chooser;
   Vector _drawnHsv{-1.0, -1.0, -1.0};
   bool _layoutGuard = false;
   std::int32_t _layoutSize = -1;

@@ -1,6 +1,5 @@
 #include "swatches/colorinterfaceswatchsystem.h"
 
-#include "colorchoosergui.h"
 #include "colormodes/panellayout.h"
 #include "diagnostics.h"
 #include "gedata.h"
@@ -9,6 +8,7 @@
 #include "presetbrowser.h"
 #include "swatches/swatchpresetcommands.h"
 #include "swatches/swatchpresetstore.h"
+#include "utils/chooserview.h"
 
 namespace
 {
@@ -55,17 +55,17 @@ bool ControlHeld()
 }
 }  // namespace
 
-ColorInterfaceSwatchSystem::ColorInterfaceSwatchSystem(ColorChooserGui& chooser) : _chooser(chooser), _area(chooser)
+ColorInterfaceSwatchSystem::ColorInterfaceSwatchSystem(ChooserView& chooser) : _chooser(chooser), _area(chooser)
 {
   _area.SetChangeHook([this] { UpdateButtons(); });
 }
 
-void ColorInterfaceSwatchSystem::Update(ColorChooserGui&)
+void ColorInterfaceSwatchSystem::Update(ChooserView&)
 {
   _area.Redraw();
 }
 
-Result<void> ColorInterfaceSwatchSystem::CreateLayout(ColorChooserGui&)
+Result<void> ColorInterfaceSwatchSystem::CreateLayout(ChooserView&)
 {
   RETURN_IF_ERROR(LayoutButtons());
   RETURN_IF_ERROR(LayoutAreaGroup());
@@ -129,7 +129,7 @@ void ColorInterfaceSwatchSystem::UpdateButtons()
   _chooser.Enable(kSaveButton, _area.DocumentHasColors());
 }
 
-Result<bool> ColorInterfaceSwatchSystem::Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser)
+Result<bool> ColorInterfaceSwatchSystem::Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser)
 {
   switch (id)
   {

@@ -24,11 +24,11 @@ public:
   static constexpr std::int32_t kStateScrollLeft = 0x3F1000A;
   static constexpr std::int32_t kStateHeight = 0x3F1000E;
 
-  explicit ColorInterfaceSwatchSystem(ColorChooserGui& chooser);
+  explicit ColorInterfaceSwatchSystem(ChooserView& chooser);
 
-  void Update(ColorChooserGui& chooser) override;
-  Result<void> CreateLayout(ColorChooserGui& chooser) override;
-  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser) override;
+  void Update(ChooserView& chooser) override;
+  Result<void> CreateLayout(ChooserView& chooser) override;
+  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser) override;
 
   ColorSwatchesArea& GetArea() { return _area; }
   // Broadcasts from other choosers.
@@ -49,6 +49,6 @@ private:
   Result<void> SavePreset();
   void OpenPresetFolder();
 
-  ColorChooserGui& _chooser;
+  ChooserView& _chooser;
   ColorSwatchesArea _area;
 };

@@ -5,7 +5,6 @@
 #include <new>
 
 #include "chooserids.h"
-#include "colorchoosergui.h"
 #include "diagnostics.h"
 #include "gedata.h"
 #include "gedialog.h"
@@ -14,6 +13,7 @@
 #include "moduleresource.h"
 #include "swatches/swatchgrouprenamedialog.h"
 #include "utils/buttonicons.h"
+#include "utils/chooserview.h"
 #include "utils/colortooltip.h"
 #include "utils/colorutils.h"
 
@@ -31,7 +31,7 @@ Vector Blend(const Vector& from, const Vector& to, double t)
 }
 }  // namespace
 
-ColorSwatchesArea::ColorSwatchesArea(ColorChooserGui& chooser) : _chooser(chooser) {}
+ColorSwatchesArea::ColorSwatchesArea(ChooserView& chooser) : _chooser(chooser) {}
 
 ColorSwatchesArea::~ColorSwatchesArea() = default;
 

@@ -16,7 +16,7 @@
 #include "utils/colordisplayconversion.h"
 #include "utils/dragcolors.h"
 
-class ColorChooserGui;
+class ChooserView;
 
 class ColorSwatchesArea : public ColorDropArea
 {
@@ -29,7 +29,7 @@ public:
   static constexpr std::int32_t kEventNames = 0x3F10011;
   static constexpr std::int32_t kScrollGroup = 0x3F10002;
 
-  explicit ColorSwatchesArea(ColorChooserGui& chooser);
+  explicit ColorSwatchesArea(ChooserView& chooser);
   ~ColorSwatchesArea() override;
 
   // Told after every change of the selection or the data (the panel's buttons).
@@ -135,7 +135,7 @@ private:
   String Tooltip(const BaseContainer& msg) const override;
   ColorSwatchGroup* GroupAt(const SwatchGridLayout::Hit& hit) const;
 
-  ColorChooserGui& _chooser;
+  ChooserView& _chooser;
   std::unique_ptr<iColorSwatchData> _data;
   GxaDocument* _document = nullptr;
   std::unique_ptr<SwatchSelection> _selection;

@@ -1,6 +1,5 @@
 // The swatches area's keys and context menu.
 #include "chooserids.h"
-#include "colorchoosergui.h"
 #include "diagnostics.h"
 #include "gedata.h"
 #include "hostdialogs.h"
@@ -9,6 +8,7 @@
 #include "swatches/colorswatchesarea.h"
 #include "swatches/swatchgrouprenamedialog.h"
 #include "swatches/swatchpresetcommands.h"
+#include "utils/chooserview.h"
 #include "utils/menutext.h"
 
 namespace

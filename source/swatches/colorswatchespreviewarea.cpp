@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <new>
 
-#include "colorchoosergui.h"
 #include "diagnostics.h"
 #include "gedata.h"
 #include "gedialog.h"
@@ -12,6 +11,7 @@
 #include "moduleresource.h"
 #include "swatches/newswatchgroup.h"
 #include "utils/buttonicons.h"
+#include "utils/chooserview.h"
 #include "utils/colorconversions.h"
 #include "utils/colortooltip.h"
 #include "utils/colorutils.h"
@@ -486,7 +486,7 @@ Result<void> ColorSwatchesPreviewArea::AddToSwatches(bool selectedOnly)
   if (!added)
     return Ok();
   // The chooser shows its swatches so the new group is seen.
-  if (auto* chooser = dynamic_cast<ColorChooserGui*>(GeDialog::FromHandle(GetDialog())))
+  if (auto* chooser = dynamic_cast<ChooserView*>(GeDialog::FromHandle(GetDialog())))
     return chooser->ShowSwatches(BaseContainer());
   return Ok();
 }

@@ -5,13 +5,13 @@
 #include <new>
 
 #include "chooserids.h"
-#include "colorchoosergui.h"
 #include "diagnostics.h"
 #include "gedata.h"
 #include "gxa_api.h"
 #include "hostdialogs.h"
 #include "hostservices.h"
 #include "moduleresource.h"
+#include "utils/chooserview.h"
 #include "utils/colorclipboard.h"
 #include "utils/colortooltip.h"
 #include "utils/dragcolors.h"
@@ -50,7 +50,7 @@ Vector Blend(const Vector& from, const Vector& to, double t)
 
 }  // namespace
 
-ColorFieldArea::ColorFieldArea(ColorChooserGui& chooser) : _chooser(chooser), _theme(CurrentTheme()) {}
+ColorFieldArea::ColorFieldArea(ChooserView& chooser) : _chooser(chooser), _theme(CurrentTheme()) {}
 
 ColorFieldArea::~ColorFieldArea() = default;
 

@@ -15,7 +15,7 @@
 #include "utils/colorutils.h"
 #include "vector.h"
 
-class ColorChooserGui;
+class ChooserView;
 
 class ColorFieldArea : public GeUserArea
 {
@@ -36,7 +36,7 @@ public:
     bool IsFlat() const { return first == second; }
   };
 
-  explicit ColorFieldArea(ColorChooserGui& chooser);
+  explicit ColorFieldArea(ChooserView& chooser);
   ~ColorFieldArea() override;
 
   // 0 restores a default.
@@ -79,7 +79,7 @@ private:
   String Tooltip() const;
   void PreferencesChanged();
 
-  ColorChooserGui& _chooser;
+  ChooserView& _chooser;
   std::int32_t _widthSpec = kDefaultWidthSpec;
   std::int32_t _heightSpec = kDefaultHeightSpec;
   std::unique_ptr<ColorDisplayConversion> _conversion;

@@ -8,7 +8,7 @@
 #include "basecontainer.h"
 #include "result.h"
 
-class ColorChooserGui;
+class ChooserView;
 
 class ColorInterface
 {
@@ -16,11 +16,11 @@ public:
   virtual ~ColorInterface() = default;
 
   // Read the chooser's colour, HSV, alpha and state and show them.
-  virtual void Update(ColorChooserGui& chooser) = 0;
+  virtual void Update(ChooserView& chooser) = 0;
   // Add the panel's gadgets to the chooser's dialog at the current layout
   // position and attach its user areas.
-  virtual Result<void> CreateLayout(ColorChooserGui& chooser) = 0;
+  virtual Result<void> CreateLayout(ChooserView& chooser) = 0;
   // Handle a command for one of the panel's gadget IDs; true when the
   // chooser's colour changed and must be sent to the host.
-  virtual Result<bool> Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser) = 0;
+  virtual Result<bool> Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser) = 0;
 };

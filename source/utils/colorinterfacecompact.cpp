@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "colorchoosergui.h"
 #include "gxa_api.h"
+#include "utils/chooserview.h"
 
 namespace
 {
@@ -15,17 +15,17 @@ constexpr std::int32_t kSliderSpace = 6;
 constexpr std::int32_t kSquareAttach = 0x40000003;
 }  // namespace
 
-ColorInterfaceCompact::ColorInterfaceCompact(ColorChooserGui& chooser, SliderLayout layoutSliders)
+ColorInterfaceCompact::ColorInterfaceCompact(ChooserView& chooser, SliderLayout layoutSliders)
     : _layoutSliders(std::move(layoutSliders)), _square(chooser, ColorSpectrumArea::Sizing::FollowHeight)
 {}
 
 // The slider panels are updated by the chooser.
-void ColorInterfaceCompact::Update(ColorChooserGui&)
+void ColorInterfaceCompact::Update(ChooserView&)
 {
   _square.Redraw();
 }
 
-Result<void> ColorInterfaceCompact::CreateLayout(ColorChooserGui& chooser)
+Result<void> ColorInterfaceCompact::CreateLayout(ChooserView& chooser)
 {
   chooser.GroupBegin(0, kRowFlags, 2, 0);
   chooser.GroupBegin(0, kSquareFlags, 1, 0);
@@ -42,7 +42,7 @@ Result<void> ColorInterfaceCompact::CreateLayout(ColorChooserGui& chooser)
   return sliders;
 }
 
-Result<bool> ColorInterfaceCompact::Command(std::int32_t id, const BaseContainer&, ColorChooserGui&)
+Result<bool> ColorInterfaceCompact::Command(std::int32_t id, const BaseContainer&, ChooserView&)
 {
   return id == kSquareId;
 }

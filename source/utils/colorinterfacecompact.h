@@ -15,14 +15,14 @@ public:
   static constexpr std::int32_t kSquareId = 0x3F20001;
 
   // Lays out the RGB and the HSV panel at the current position.
-  using SliderLayout = std::function<Result<void>(ColorChooserGui&)>;
+  using SliderLayout = std::function<Result<void>(ChooserView&)>;
 
-  ColorInterfaceCompact(ColorChooserGui& chooser, SliderLayout layoutSliders);
+  ColorInterfaceCompact(ChooserView& chooser, SliderLayout layoutSliders);
 
-  void Update(ColorChooserGui& chooser) override;
-  Result<void> CreateLayout(ColorChooserGui& chooser) override;
+  void Update(ChooserView& chooser) override;
+  Result<void> CreateLayout(ChooserView& chooser) override;
   // The colour changed exactly when the square reports.
-  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser) override;
+  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser) override;
 
   ColorSpectrumArea& GetSquare() { return _square; }
 

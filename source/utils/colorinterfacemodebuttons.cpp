@@ -4,9 +4,9 @@
 
 #include "basecontainer.h"
 #include "chooserids.h"
-#include "colorchoosergui.h"
 #include "moduleresource.h"
 #include "utils/buttonsettings.h"
+#include "utils/chooserview.h"
 #include "utils/colormodebuttonsarea.h"
 
 using namespace chooser;
@@ -70,7 +70,7 @@ constexpr ButtonSpec kButtons[] = {
     {kGadgetPicker, Shown::Always, kFlagNoScreenPicker, Kind::Switch, 1033886, 1034000, 1033497, 20012, 0, 0},
 };
 
-bool IsShown(const ButtonSpec& spec, const ColorChooserGui& chooser)
+bool IsShown(const ButtonSpec& spec, const ChooserView& chooser)
 {
   const std::int32_t flags = chooser.GetChooserFlags();
   if (flags & spec.hidingFlag)
@@ -86,7 +86,7 @@ bool IsShown(const ButtonSpec& spec, const ColorChooserGui& chooser)
   return false;
 }
 
-BaseContainer SettingsFor(const ButtonSpec& spec, const ColorChooserGui& chooser)
+BaseContainer SettingsFor(const ButtonSpec& spec, const ChooserView& chooser)
 {
   BaseContainer settings;
   const bool picker = spec.id == kGadgetPicker;
@@ -119,15 +119,15 @@ bool IsRowHidden(std::int32_t flags)
 }
 }  // namespace
 
-ColorInterfaceModeButtons::ColorInterfaceModeButtons(ColorChooserGui& chooser)
+ColorInterfaceModeButtons::ColorInterfaceModeButtons(ChooserView& chooser)
     : _area(new (std::nothrow) ColorModeButtonsArea(chooser))
 {}
 
 ColorInterfaceModeButtons::~ColorInterfaceModeButtons() = default;
 
-void ColorInterfaceModeButtons::Update(ColorChooserGui&) {}
+void ColorInterfaceModeButtons::Update(ChooserView&) {}
 
-Result<void> ColorInterfaceModeButtons::CreateLayout(ColorChooserGui& chooser)
+Result<void> ColorInterfaceModeButtons::CreateLayout(ChooserView& chooser)
 {
   if (IsRowHidden(chooser.GetChooserFlags()))
     return Ok();
@@ -140,7 +140,7 @@ Result<void> ColorInterfaceModeButtons::CreateLayout(ColorChooserGui& chooser)
   return Ok();
 }
 
-Result<void> ColorInterfaceModeButtons::AddButtons(ColorChooserGui& chooser)
+Result<void> ColorInterfaceModeButtons::AddButtons(ChooserView& chooser)
 {
   const bool compact = chooser.IsCompact();
   for (const ButtonSpec& spec : kButtons)
@@ -153,7 +153,7 @@ Result<void> ColorInterfaceModeButtons::AddButtons(ColorChooserGui& chooser)
   return Ok();
 }
 
-Result<bool> ColorInterfaceModeButtons::Command(std::int32_t, const BaseContainer&, ColorChooserGui&)
+Result<bool> ColorInterfaceModeButtons::Command(std::int32_t, const BaseContainer&, ChooserView&)
 {
   return false;
 }

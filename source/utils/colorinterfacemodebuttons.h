@@ -14,12 +14,12 @@ class ColorInterfaceModeButtons : public ColorInterface
 public:
   static constexpr std::int32_t kGadgetId = 0x3E8000C;
 
-  explicit ColorInterfaceModeButtons(ColorChooserGui& chooser);
+  explicit ColorInterfaceModeButtons(ChooserView& chooser);
   ~ColorInterfaceModeButtons() override;
 
-  void Update(ColorChooserGui& chooser) override;
-  Result<void> CreateLayout(ColorChooserGui& chooser) override;
-  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ColorChooserGui& chooser) override;
+  void Update(ChooserView& chooser) override;
+  Result<void> CreateLayout(ChooserView& chooser) override;
+  Result<bool> Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser) override;
 
   // The screen picker ended: the picker button shows on again.
   void PickingEnded();
@@ -27,7 +27,7 @@ public:
   ColorModeButtonsArea* GetArea() const { return _area.get(); }
 
 private:
-  Result<void> AddButtons(ColorChooserGui& chooser);
+  Result<void> AddButtons(ChooserView& chooser);
 
   std::unique_ptr<ColorModeButtonsArea> _area;
 };

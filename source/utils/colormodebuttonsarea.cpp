@@ -1,11 +1,11 @@
 #include "utils/colormodebuttonsarea.h"
 
 #include "chooserids.h"
-#include "colorchoosergui.h"
 #include "diagnostics.h"
 #include "gedata.h"
 #include "gxa_api.h"
 #include "moduleresource.h"
+#include "utils/chooserview.h"
 #include "utils/modememory.h"
 
 using namespace chooser;
@@ -21,7 +21,7 @@ bool IsRadioMode(std::int32_t id)
 }
 }  // namespace
 
-ColorModeButtonsArea::ColorModeButtonsArea(ColorChooserGui& chooser) : _chooser(chooser) {}
+ColorModeButtonsArea::ColorModeButtonsArea(ChooserView& chooser) : _chooser(chooser) {}
 
 bool ColorModeButtonsArea::Init()
 {

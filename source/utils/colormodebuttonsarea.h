@@ -10,14 +10,14 @@
 
 #include "utils/colorbuttonsarea.h"
 
-class ColorChooserGui;
+class ChooserView;
 
 class ColorModeButtonsArea : public ColorButtonsArea
 {
 public:
   static constexpr std::int32_t kMenuFirstId = 900000;
 
-  explicit ColorModeButtonsArea(ColorChooserGui& chooser);
+  explicit ColorModeButtonsArea(ChooserView& chooser);
 
   bool Init() override;
   bool InputEvent(const BaseContainer& msg) override;
@@ -51,5 +51,5 @@ private:
   bool StoreModeStates();
   void Rebuild();
 
-  ColorChooserGui& _chooser;
+  ChooserView& _chooser;
 };

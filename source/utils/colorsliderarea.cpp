@@ -4,10 +4,10 @@
 #include <new>
 #include <utility>
 
-#include "colorchoosergui.h"
 #include "diagnostics.h"
 #include "gedialog.h"
 #include "hostservices.h"
+#include "utils/chooserview.h"
 
 namespace
 {
@@ -107,7 +107,7 @@ void ColorSliderArea::SendValue(double value, bool dragging)
 
 std::int32_t ColorSliderArea::HolderProfileMode() const
 {
-  const auto* chooser = dynamic_cast<const ColorChooserGui*>(GeDialog::FromHandle(GetDialog()));
+  const auto* chooser = dynamic_cast<const ChooserView*>(GeDialog::FromHandle(GetDialog()));
   return chooser ? chooser->GetProfileMode() : 0;
 }
 
