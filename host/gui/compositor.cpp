@@ -42,6 +42,7 @@ void Compositor::PaintTree(Widget& widget, PaintContext& ctx, bool force, Layer*
     Canvas& canvas = ctx.Target();
     canvas.PushClip(visible);
     if (!widget.PaintsOwnBackground() && !force) canvas.FillRect(visible, ctx.Color(InterfaceColors::kBackground));
+    ctx.SetCovered(force);
     widget.Paint(ctx);
     canvas.PopClip();
   }

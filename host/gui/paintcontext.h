@@ -18,11 +18,16 @@ class PaintContext {
   Rgba Color(int id) const { return colors_.GetOr(id, {255, 0, 255}); }
   bool HasFocus(const Widget& w) const { return focus_ == &w; }
   int Scale() const { return canvas_.Scale(); }
+  // The widget's place was painted over before it paints: nothing of its
+  // last picture is left there.
+  bool Covered() const { return covered_; }
+  void SetCovered(bool covered) { covered_ = covered; }
 
  private:
   Canvas& canvas_;
   const InterfaceColors& colors_;
   const Widget* focus_;
+  bool covered_ = false;
 };
 
 }  // namespace host

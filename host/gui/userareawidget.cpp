@@ -41,8 +41,11 @@ void UserAreaWidget::OnResized() {
 }
 
 void UserAreaWidget::Paint(PaintContext& ctx) {
-  const int32_t reason = reason_;
+  // A focus change alone lets the module keep its picture; where that
+  // picture was painted over or the gadget moved, it draws everything.
+  const int32_t reason = ctx.Covered() || Frame() != painted_ ? 0 : reason_;
   reason_ = 0;
+  painted_ = Frame();
   Canvas& canvas = ctx.Target();
   if (reason == 0 && !(attachFlags_ & UserArea::kPaintsWholeFrame))
     canvas.FillRect(Frame(), ctx.Color(InterfaceColors::kBackground));

@@ -43,6 +43,7 @@ class UserAreaWidget : public Widget {
   UserArea* area_ = nullptr;
   int32_t attachFlags_ = 0;
   int32_t reason_ = 0;
+  Rect painted_;
   bool focusRing_ = false;
 };
 

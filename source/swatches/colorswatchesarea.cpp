@@ -469,6 +469,8 @@ Result<void> ColorSwatchesArea::PressSwatch(const SwatchGridLayout::Hit& hit, st
     DiagnosticOutput("multi single swatch");
   Redraw();
   ASSIGN_OR_RETURN(const bool dragged, OfferDrag(OwnDrag::Swatches, px, py));
+  if (_takenElsewhere)
+    return Reload();
   if (!dragged)
     _selection->ReleaseSwatch(press);
   return Changed();
@@ -485,6 +487,8 @@ Result<void> ColorSwatchesArea::PressGroup(const SwatchGridLayout::Hit& hit, std
   const SwatchSelection::Press press = _selection->PressGroup({hit.collection, hit.group, -1}, qualifiers);
   Redraw();
   ASSIGN_OR_RETURN(const bool dragged, OfferDrag(OwnDrag::Groups, px, py));
+  if (_takenElsewhere)
+    return Reload();
   if (!dragged && press.wasSelected && !(qualifiers & (GXA_QUALIFIER_SHIFT | GXA_QUALIFIER_CTRL)))
     _selection->SelectOnly(press.item);
   return Changed();
@@ -492,6 +496,7 @@ Result<void> ColorSwatchesArea::PressGroup(const SwatchGridLayout::Hit& hit, std
 
 Result<bool> ColorSwatchesArea::OfferDrag(OwnDrag kind, std::int32_t px, std::int32_t py)
 {
+  _takenElsewhere = false;
   ASSIGN_OR_RETURN(const BaseArray<SwatchColor> selected, _selection->SelectedColors());
   BaseArray<ColorWithAlpha> colors;
   for (const SwatchColor& c : selected)
@@ -503,6 +508,9 @@ Result<bool> ColorSwatchesArea::OfferDrag(OwnDrag kind, std::int32_t px, std::in
   _dropHandled = false;
   const bool dropped = StartDrag(GXA_DRAGTYPE_SWATCHES, data);
   _ownDrag = OwnDrag::None;
+  // Another chooser's swatches that took the drop have saved theirs: saving
+  // this copy now would undo the drop.
+  _takenElsewhere = dropped && !_dropHandled;
   if (_drop.kind != DropKind::None)
   {
     _drop = Drop();

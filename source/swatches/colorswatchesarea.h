@@ -155,6 +155,7 @@ private:
 
   OwnDrag _ownDrag = OwnDrag::None;
   bool _dropHandled = false;
+  bool _takenElsewhere = false;
   Drop _drop;
   std::unique_ptr<ColorDisplayConversion> _conversion;
 };

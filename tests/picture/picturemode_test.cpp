@@ -8,6 +8,7 @@
 
 #include "chooserpagetest.h"
 #include "color/colorprofile.h"
+#include "gui/answer.h"
 #include "gui/widget.h"
 #include "tempfolder.h"
 #include "testpictures.h"
@@ -201,6 +202,21 @@ TEST_F(PictureModeTest, TheStripUnderThePictureHoldsTheSamplesAndPicksOne) {
   ClickAt("c", kStrip, {30 + 7, 7}, 2);
   EXPECT_EQ(Gadget("c", kSampleCount).Text().value_or(""), "1");
   EXPECT_EQ(State("c").GetInt32(0x3EC0012), 1);
+}
+
+TEST_F(PictureModeTest, TheStripStaysDrawnAfterItsColoursJoinTheShownSwatches) {
+  host::Container prefs = Modes({kPrefSwatches});
+  prefs.SetInt32(kPrefStartMode, kPictureMode);
+  Start(prefs);
+  Open("c", Settings(0), Plain(0.5, 0.5, 0.5));
+  LoadPicture(Write("blue.png", testpictures::Png(40, 30, [](int, int) { return Rgb8(30, 60, 200); })));
+  // A click on the handle cell hands the samples to the swatches as a new group.
+  Host().Answer(host::Answer::Text("From the picture", false));
+  ClickAt("c", kStrip, {7, 7});
+  ASSERT_EQ(ui.dialogs.size(), 1u);
+  const host::Bitmap strip = Picture("c", kStrip);
+  EXPECT_GT(strip.GetPixel(15 + 7, 7).b, 150);
+  EXPECT_LT(strip.GetPixel(15 + 7, 7).r, 60);
 }
 
 TEST_F(PictureModeTest, TheTooltipShowsTheColourAsTheDisplayShowsIt) {

@@ -1,4 +1,6 @@
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/hostpaths.h"
 #include "gui/answer.h"
@@ -165,6 +167,44 @@ TEST_F(SwatchesArea, ColourDraggedBetweenChoosersReachesBothAndTheDocument) {
     const int top = kCellsTop + rows * 15 + 3;
     EXPECT_TRUE(Near(At(picture, 1 + 7, top + 7), Of(0.9, 0.2, 0.1), 2));
   }
+}
+
+TEST_F(SwatchesArea, ASwatchDraggedToAnotherChoosersSwatchesGoesInBetweenOrBelowThem) {
+  StartSwatches();
+  OpenChooser("a");
+  OpenChooser("b");
+  const std::vector<Swatch> before = Stored()[0][0].swatches;
+  ASSERT_GE(before.size(), 6u);
+  const int columns = Columns();
+  // Swatch 5 of a, carried out of its cell and dropped on b.
+  auto dragFromA = [&](std::optional<host::Point> onB) {
+    host::Widget& from = Gadget("a", kArea);
+    const host::Point start = CellCentre(5, columns);
+    const host::Point target = from.LocalPoint(Host().Input().Global(Gadget("b", kArea), onB));
+    Host().Input().Drag(from, {start, {start.x + 12, start.y}, {start.x + 20, start.y + 4}, target}, 1, 0, false);
+  };
+
+  // Into the gap before b's swatch 2 (its cell's left half).
+  const host::Point gap = CellCorner(2, columns);
+  dragFromA(host::Point{gap.x + 3, gap.y + 7});
+  const std::vector<Swatch> after = Stored()[0][0].swatches;
+  ASSERT_EQ(after.size(), before.size() + 1);
+  EXPECT_EQ(after[2].rgba, before[5].rgba);
+  EXPECT_EQ(after[3].rgba, before[2].rgba);
+  // Both choosers show it there.
+  for (const char* key : {"a", "b"}) {
+    SCOPED_TRACE(key);
+    const host::Point cell = CellCentre(2, columns);
+    EXPECT_TRUE(Near(At(Picture(key, kArea), cell.x, cell.y), Rgb(before[5]), 2));
+  }
+
+  // Below b's groups: a new document group of what is now swatch 5.
+  dragFromA(std::nullopt);
+  const Collections stored = Stored();
+  ASSERT_EQ(stored[1].size(), 1u);
+  ASSERT_EQ(stored[1][0].swatches.size(), 1u);
+  EXPECT_EQ(stored[1][0].swatches[0].rgba, after[5].rgba);
+  EXPECT_EQ(stored[0][0].swatches.size(), before.size() + 1);
 }
 
 TEST_F(SwatchesArea, PresetNamesLoseTheirPathCharacters) {
