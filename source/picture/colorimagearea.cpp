@@ -316,6 +316,7 @@ bool ColorImageArea::InputEvent(const BaseContainer& msg)
     if (_samples.DeleteSelected())
     {
       SamplesChanged();
+      _samples.Store(_chooser.GetState());
       ReportCurrent(false);
     }
     handled = true;
@@ -358,6 +359,10 @@ bool ColorImageArea::HandleLeft(const BaseContainer& msg)
   if (!LocalMouse(msg, x, y, "ColorImageArea::MouseDown()"))
     return true;
   const std::int64_t under = SampleUnder(x, y);
+  // The first click of a double click on the picture brought the current
+  // sample here: the pair is still a double click outside any sample.
+  const std::int64_t movedHere = _movedByPress;
+  _movedByPress = -1;
   if (msg.GetInt32(GXA_INPUT_QUALIFIER) & GXA_QUALIFIER_CTRL)
   {
     if (under >= 0)
@@ -368,7 +373,7 @@ bool ColorImageArea::HandleLeft(const BaseContainer& msg)
     }
     return HandleCtrlClick(x, y);
   }
-  if (under < 0 && msg.GetBool(GXA_INPUT_DOUBLECLICK, false))
+  if ((under < 0 || under == movedHere) && msg.GetBool(GXA_INPUT_DOUBLECLICK, false))
   {
     HandleDoubleClick(x, y);
     return true;
@@ -378,6 +383,7 @@ bool ColorImageArea::HandleLeft(const BaseContainer& msg)
   {
     // A press on the picture itself moves the current sample there.
     index = static_cast<std::size_t>(std::max<std::int64_t>(_samples.Current(), 0));
+    _movedByPress = static_cast<std::int64_t>(index);
     if (_samples.Entries().empty())
       _samples.Reset(0, 0);
     std::int64_t px = 0, py = 0;
@@ -404,6 +410,7 @@ bool ColorImageArea::HandleCtrlClick(std::int32_t x, std::int32_t y)
   }
   _samples.Entries().back().color = colour.GetValue();
   SamplesChanged();
+  _samples.Store(_chooser.GetState());
   ReportCurrent(false);
   return true;
 }

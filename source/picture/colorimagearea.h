@@ -110,4 +110,6 @@ private:
   PictureScaler::Rect _lastShown;
   std::int32_t _lastScale = 0;
   std::function<void()> _samplesChanged;
+  // The sample that the last press on the bare picture moved, or -1.
+  std::int64_t _movedByPress = -1;
 };

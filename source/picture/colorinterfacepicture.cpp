@@ -321,9 +321,19 @@ void ColorInterfacePicture::ShowSampleCount()
 Result<bool> ColorInterfacePicture::LevelCommand(const BaseContainer& msg, ChooserView& chooser)
 {
   const auto level = static_cast<std::int32_t>(std::lround(msg.GetFloat(GXA_MSG_VALUE)));
-  // A drag reports every move; the mosaic changes only with the level.
-  if (level == chooser.GetState().GetInt32(kLevel, kUnsetLevel) || !_area.HasPicture())
+  const bool dragging = msg.GetInt32(GXA_MSG_DRAG) != 0;
+  if (!_area.HasPicture())
     return false;
+  // A drag reports every move; the mosaic changes only with the level. The
+  // release ends the live change that the drag began, on any level.
+  if (level == chooser.GetState().GetInt32(kLevel, kUnsetLevel))
+  {
+    if (dragging || !_levelLive)
+      return false;
+    _levelLive = false;
+    return TakeSampleColour(chooser);
+  }
+  _levelLive = dragging;
   chooser.GetState().SetInt32(kLevel, level);
   ApplyOptions(chooser);
   RETURN_IF_ERROR(_area.ResampleAll());

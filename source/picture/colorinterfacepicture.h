@@ -78,6 +78,8 @@ private:
   ColorSliderAreaBlend _levelSlider;
   ColorSwatchesPreviewArea _strip{ColorSwatchesPreviewArea::Content::Rgb};
   std::int32_t _buttonsState = 0;
+  // A drag of the level slider has sent changes that its release must end.
+  bool _levelLive = false;
   std::string _shownFile;
   std::string _loadError;
 };

@@ -720,5 +720,5 @@ String ColorSwatchesArea::Tooltip(const BaseContainer& msg) const
   Vector rgb(s.red, s.green, s.blue);
   if (_chooser.IsLinearActive())
     rgb = ConvertColorSpace(rgb, GXA_TRANSFORM_FROM_HOST);
-  return ColorTooltipText(rgb, s.alpha);
+  return SwatchTooltipText(rgb, s.alpha);
 }

@@ -17,8 +17,15 @@ String ColorTooltipText(const Vector& rgb)
 
 String ColorTooltipText(const Vector& rgb, double alpha)
 {
-  // The colour field's alpha line has no colon, unlike the swatch tooltips.
+  // The colour field's alpha line has no colon, unlike a swatch's.
   const String line = String::Format("<b>@</b> @", ModuleResource::LoadString(kTooltipLabelAlpha),
                                      FormatNumber(alpha, GXA_UNIT_PERCENT));
+  return ColorTooltipText(rgb) + "\n" + line.GetStd();
+}
+
+String SwatchTooltipText(const Vector& rgb, double alpha)
+{
+  const String line =
+      ColorTooltipLine(ModuleResource::LoadString(kTooltipLabelAlpha), FormatNumber(alpha, GXA_UNIT_PERCENT));
   return ColorTooltipText(rgb) + "\n" + line.GetStd();
 }

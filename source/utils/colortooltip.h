@@ -16,5 +16,8 @@ constexpr std::int32_t kTooltipLabelAlpha = 20101;
 String ColorTooltipLine(const String& label, const String& value);
 // The RGB and HSV lines of rgb.
 String ColorTooltipText(const Vector& rgb);
-// The same with an alpha line, "<b>" label "</b> " percent.
+// The same with an alpha line, "<b>" label "</b> " percent, as the colour
+// field shows it.
 String ColorTooltipText(const Vector& rgb, double alpha);
+// A swatch's: its alpha line is a line like the others.
+String SwatchTooltipText(const Vector& rgb, double alpha);

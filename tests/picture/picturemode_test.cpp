@@ -47,6 +47,19 @@ class PictureModeTest : public ChooserPageTest {
 
   host::Rgba AreaPixel(int x, int y) { return Picture("c", kArea).GetPixel(x, y); }
 
+  // 40 x 30: red on the left half, blue on the right.
+  void LoadHalves() {
+    LoadPicture(Write("halves.png", testpictures::Png(40, 30, [](int x, int) {
+                        return x < 20 ? Rgb8(220, 30, 40) : Rgb8(30, 60, 200);
+                      })));
+  }
+  // 30 x 20: green with a blue stripe on the right.
+  void LoadMostlyGreen() {
+    LoadPicture(Write("mostly.png", testpictures::Png(30, 20, [](int x, int) {
+                        return x < 24 ? Rgb8(20, 180, 40) : Rgb8(10, 10, 250);
+                      })));
+  }
+
   TempFolder _folder;
 };
 
@@ -181,9 +194,7 @@ TEST_F(PictureModeTest, TheStripUnderThePictureHoldsTheSamplesAndPicksOne) {
   OpenPictureMode();
   ASSERT_TRUE(Started());
   // Red left, blue right: a sample added on each side.
-  LoadPicture(Write("halves.png", testpictures::Png(40, 30, [](int x, int) {
-                      return x < 20 ? Rgb8(220, 30, 40) : Rgb8(30, 60, 200);
-                    })));
+  LoadHalves();
   const host::Widget& area = Gadget("c", kArea);
   ClickAt("c", kArea, {area.Frame().w / 2 - 40, area.Frame().h / 2}, 1, kCtrl);
   EXPECT_EQ(Gadget("c", kSampleCount).Text().value_or(""), "2");
@@ -263,9 +274,7 @@ TEST_F(PictureModeTest, MosaicLevelZeroPicksTheDominantHue) {
   OpenPictureMode();
   ASSERT_TRUE(Started());
   // Mostly green with a blue stripe: at level 0 the one tile is green.
-  LoadPicture(Write("mostly.png", testpictures::Png(30, 20, [](int x, int) {
-                      return x < 24 ? Rgb8(20, 180, 40) : Rgb8(10, 10, 250);
-                    })));
+  LoadMostlyGreen();
   Click("c", kMosaicButton);
   ASSERT_TRUE(Find("c", kLevel));
   // The level slider's left end is level 0.
@@ -280,6 +289,62 @@ TEST_F(PictureModeTest, MosaicLevelZeroPicksTheDominantHue) {
   const int right = Gadget("c", kLevel).Frame().w - 1;
   Drag("c", kLevel, {{0, middle}, {right / 2, middle}, {right, middle}});
   EXPECT_EQ(State("c").GetInt32(kLevel), 9);
+}
+
+TEST_F(PictureModeTest, ADoubleClickBesideTheSamplesZoomsToOneThenFits) {
+  OpenPictureMode();
+  ASSERT_TRUE(Started());
+  LoadHalves();
+  const host::Widget& area = Gadget("c", kArea);
+  const host::Point beside{area.Frame().w / 2 - 50, area.Frame().h / 2};
+  auto redAt = [&](int x, int y) { return AreaPixel(x, y).r > 200; };
+  // Fitted, the red half reaches well left of the middle.
+  ASSERT_TRUE(redAt(area.Frame().w / 2 - 70, area.Frame().h / 2 + 20));
+  // Zoom 1.0 around the point, though its first click brought the sample
+  // there: the 40 x 30 picture no longer reaches so far.
+  Host().Input().Click(Gadget("c", kArea), beside, 1, 0, true);
+  EXPECT_FALSE(redAt(area.Frame().w / 2 - 70, area.Frame().h / 2 + 20));
+  // Again: fitted once more.
+  Host().Input().Click(Gadget("c", kArea), beside, 1, 0, true);
+  EXPECT_TRUE(redAt(Gadget("c", kArea).Frame().w / 2 - 70, Gadget("c", kArea).Frame().h / 2 + 20));
+}
+
+TEST_F(PictureModeTest, SamplesAddedWithControlOrDeletedWithTheKeysAreStored) {
+  OpenPictureMode();
+  ASSERT_TRUE(Started());
+  LoadHalves();
+  const host::Widget& area = Gadget("c", kArea);
+  ClickAt("c", kArea, {area.Frame().w / 2 - 40, area.Frame().h / 2}, 1, kCtrl);
+  ClickAt("c", kArea, {area.Frame().w / 2 - 40, area.Frame().h / 2 + 30}, 1, kCtrl);
+  EXPECT_EQ(State("c").GetInt32(0x3EC0012), 3);
+  ASSERT_NE(State("c").GetContainer(0x3EC0013), nullptr);
+  for (const std::int32_t key : {61823, 61704}) {
+    Host().Input().Key(&Gadget("c", kArea), key, 0);
+    EXPECT_EQ(State("c").GetInt32(0x3EC0012), key == 61823 ? 2 : 1) << key;
+    EXPECT_EQ(Gadget("c", kSampleCount).Text().value_or(""), key == 61823 ? "2" : "1") << key;
+  }
+}
+
+TEST_F(PictureModeTest, EveryChangeOfTheMosaicLevelEndsWithAFinalMessage) {
+  OpenPictureMode();
+  ASSERT_TRUE(Started());
+  LoadMostlyGreen();
+  Click("c", kMosaicButton);
+  ASSERT_TRUE(Find("c", kLevel));
+  const int middle = Gadget("c", kLevel).Frame().h / 2, right = Gadget("c", kLevel).Frame().w - 1;
+  auto endsFinal = [&](const char* what) {
+    const auto sent = Sent("c");
+    ASSERT_FALSE(sent.empty()) << what;
+    EXPECT_EQ(sent.back().GetInt32(kMessageDrag), 0) << what;
+    Host().ClearParentMessages();
+  };
+  Host().ClearParentMessages();
+  ClickAt("c", kLevel, {0, middle});
+  EXPECT_EQ(State("c").GetInt32(kLevel), 0);
+  endsFinal("click");
+  Drag("c", kLevel, {{0, middle}, {right / 2, middle}, {right, middle}});
+  EXPECT_EQ(State("c").GetInt32(kLevel), 9);
+  endsFinal("drag");
 }
 
 }  // namespace

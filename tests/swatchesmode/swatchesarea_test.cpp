@@ -207,6 +207,15 @@ TEST_F(SwatchesArea, ASwatchDraggedToAnotherChoosersSwatchesGoesInBetweenOrBelow
   EXPECT_EQ(stored[0][0].swatches.size(), before.size() + 1);
 }
 
+TEST_F(SwatchesArea, ASwatchTooltipWritesEachLineWithItsColon) {
+  StartSwatches();
+  OpenChooser("a");
+  const std::string tip = Tooltip("a", kArea, CellCentre(0, Columns()));
+  EXPECT_NE(tip.find("<b>RGB</b>: "), std::string::npos) << tip;
+  EXPECT_NE(tip.find("\n<b>HSV</b>: "), std::string::npos) << tip;
+  EXPECT_NE(tip.find("\n<b>Alpha</b>: 100"), std::string::npos) << tip;
+}
+
 TEST_F(SwatchesArea, PresetNamesLoseTheirPathCharacters) {
   StartSwatches();
   Open("field", Settings(0, kNoBrightness), Plain(0.3, 0.6, 0.9));
