@@ -11,6 +11,7 @@
 #include "presets/presetbrowserwindow.h"
 #include "presets/presetfamily.h"
 #include "presets/swatchpalettes.h"
+#include "presets/unicodetext.h"
 #include "raster/bitmap.h"
 #include "raster/imagecodec.h"
 
@@ -19,7 +20,9 @@ namespace host::cli {
 namespace {
 
 void Warn(const std::vector<std::string>& problems) {
-  for (const auto& p : problems) std::fprintf(stderr, "gxa-host presets: warning: %s\n", p.c_str());
+  for (const auto& p : problems) {
+    std::fprintf(stderr, "gxa-host presets: warning: %s\n", UnicodeText::Printable(p).c_str());
+  }
 }
 
 bool SaveThumbnail(const PresetThumbnail& t, const std::string& file, std::string& error) {
@@ -51,7 +54,8 @@ std::string PresetCommands::Help() {
 }
 
 int PresetCommands::Fail(const std::string& message, int status) const {
-  std::fprintf(stderr, "gxa-host presets%s: %s\n", verb_.empty() ? "" : (" " + verb_).c_str(), message.c_str());
+  std::fprintf(stderr, "gxa-host presets%s: %s\n", verb_.empty() ? "" : (" " + verb_).c_str(),
+               UnicodeText::Printable(message).c_str());
   if (status == 2) std::fprintf(stderr, "see 'gxa-host presets --help'\n");
   return status;
 }
@@ -128,9 +132,10 @@ int PresetCommands::Show(ArgParser& args) {
   if (!OpenLibrary()) return 1;
   auto entry = library_->Find(*url);
   if (!entry) return Fail(entry.Error(), 1);
+  // The data and the thumbnail are checked as well: a damaged item is not shown as an empty one.
+  auto item = library_->Read(*url, thumbnail.has_value());
+  if (!item) return Fail(item.Error(), 1);
   if (thumbnail) {
-    auto item = library_->Read(*url);
-    if (!item) return Fail(item.Error(), 1);
     if (item->thumbnail.IsEmpty()) return Fail(url->Text() + " has no thumbnail", 1);
     std::string error;
     if (!SaveThumbnail(item->thumbnail, *thumbnail, error)) return Fail(error, 1);
@@ -147,7 +152,8 @@ int PresetCommands::Show(ArgParser& args) {
   for (const auto& g : groups) {
     std::string colors;
     for (const auto& c : g["colors"]) colors += " " + c.get<std::string>();
-    std::printf("group:      %s (%zu):%s\n", g["name"].get<std::string>().c_str(), g["colors"].size(), colors.c_str());
+    std::printf("group:      %s (%zu):%s\n", UnicodeText::Printable(g["name"].get<std::string>()).c_str(),
+                g["colors"].size(), colors.c_str());
   }
   return 0;
 }
@@ -205,7 +211,7 @@ nlohmann::json PresetCommands::SwatchGroups(const PresetUrl& url) {
   auto palette = palettes ? palettes->PresetPalette(url.Text()) : Outcome<Palette>::Fail(palettes.Error());
   h->UnloadModule();
   if (!palette) {
-    std::fprintf(stderr, "gxa-host presets show: warning: %s\n", palette.Error().c_str());
+    std::fprintf(stderr, "gxa-host presets show: warning: %s\n", UnicodeText::Printable(palette.Error()).c_str());
     return nullptr;
   }
   for (const auto& g : palette->groups) {

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "presets/unicodetext.h"
+
 namespace host::cli {
 
 namespace {
@@ -46,8 +48,9 @@ nlohmann::json PresetReport::Json(const PresetListing& listing) {
 }
 
 std::string PresetReport::Line(const PresetEntry& e) {
-  std::string line = e.url.Text() + "\t" + KindName(e.header.kind) + " " + std::to_string(e.header.type);
-  if (!e.header.text.empty()) line += "\t\"" + e.header.text + "\"";
+  std::string line =
+      UnicodeText::Printable(e.url.Text()) + "\t" + KindName(e.header.kind) + " " + std::to_string(e.header.type);
+  if (!e.header.text.empty()) line += "\t\"" + UnicodeText::Printable(e.header.text) + "\"";
   return line;
 }
 
@@ -61,11 +64,11 @@ std::string PresetReport::Hex(const PaletteColor& c) {
 std::string PresetReport::Details(const PresetEntry& e) {
   const PresetItemHeader& h = e.header;
   std::string s;
-  s += "url:        " + e.url.Text() + "\n";
-  s += "name:       " + e.url.Name() + "\n";
+  s += "url:        " + UnicodeText::Printable(e.url.Text()) + "\n";
+  s += "name:       " + UnicodeText::Printable(e.url.Name()) + "\n";
   s += "kind:       " + KindName(h.kind) + "\n";
   s += "type:       " + std::to_string(h.type) + "\n";
-  s += "text:       " + h.text + "\n";
+  s += "text:       " + UnicodeText::Printable(h.text) + "\n";
   s += "data:       " + std::to_string(h.data_size) + " bytes, " + CompressionName(h.data_kind) + ", " +
        std::to_string(h.uncompressed_size) + " bytes unpacked\n";
   s += "thumbnail:  " +

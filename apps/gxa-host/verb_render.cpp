@@ -6,6 +6,7 @@
 #include "automation/gadgetlist.h"
 #include "automation/inputdriver.h"
 #include "color/picturefile.h"
+#include "core/stoprequest.h"
 #include "gui/dialog.h"
 #include "gui/screen.h"
 #include "page/demopage.h"
@@ -57,7 +58,9 @@ void PrintGadgets(AutomationHost& a) {
 Outcome<Done> OpenPicture(AutomationHost& a, const std::filesystem::path& file) {
   Bitmap check;
   std::string error;
-  if (!PictureFile::Load(file, check, error)) return Outcome<Done>::Fail(error);
+  if (!PictureFile::Load(file, check, error, [](double) { return !StopRequest::Requested(); })) {
+    return Outcome<Done>::Fail(error);
+  }
   const auto& parameters = a.Page().Parameters();
   Widget* field = parameters.empty() ? nullptr : a.FindGadget(parameters.front()->Key(), kPictureFileField);
   if (!field) return Outcome<Done>::Fail("--picture: the chooser shows no picture mode (is it hidden by cfld?)");
@@ -74,6 +77,7 @@ int RunRender(std::span<const std::string> raw) {
   if (!request) return Fail(request.Error(), 2);
   for (const std::string& problem : KeyCatalog::CheckPreferences(request->options.prefs)) Warn(problem);
 
+  StopRequest::Install();
   auto automation = AutomationHost::Create(request->options);
   if (!automation) return Fail(automation.Error(), 1);
   AutomationHost& a = *automation.Value();

@@ -5,6 +5,7 @@
 #include "automation/scenariorunner.h"
 #include "automationargs.h"
 #include "core/filebytes.h"
+#include "core/stoprequest.h"
 #include "hostargs.h"
 #include "page/keycatalog.h"
 #include "verbregistry.h"
@@ -48,6 +49,7 @@ int RunScenario(std::span<const std::string> raw) {
   auto text = FileBytes::Text(files.front(), FileBytes::kTextLimit);
   if (!text) return Fail(text.Error(), 1);
 
+  StopRequest::Install();
   auto automation = AutomationHost::Create(options.Value());
   if (!automation) return Fail(automation.Error(), 1);
   AutomationHost& a = *automation.Value();

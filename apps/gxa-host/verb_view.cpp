@@ -3,6 +3,7 @@
 
 #include "hostargs.h"
 #include "platform/displayprobe.h"
+#include "platform/sessionbusprobe.h"
 #include "platform/viewsession.h"
 #include "verbregistry.h"
 
@@ -52,6 +53,15 @@ int RunView(std::span<const std::string> raw) {
   if (documents.size() > 1) return Fail("one document at a time", 2);
   if (!documents.empty()) options.document = documents.front();
 
+  // The window's start talks to the session bus, and would wait for ever on
+  // one that never answers: such a bus is named and left out.
+  if (const std::string silent = SessionBusProbe::Silent(); !silent.empty()) {
+    std::fprintf(stderr,
+                 "gxa-host view: warning: %s; going on without it (no input methods, no desktop portal for the "
+                 "screen picker)\n",
+                 silent.c_str());
+    SessionBusProbe::LeaveOut();
+  }
   auto video = DisplayProbe::StartVideo();
   if (!video) {
     std::fprintf(stderr,

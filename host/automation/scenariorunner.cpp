@@ -3,6 +3,7 @@
 #include "automation/colorvaluejson.h"
 #include "automation/entrykey.h"
 #include "automation/gadgetlist.h"
+#include "core/stoprequest.h"
 #include "gui/dialog.h"
 #include "gui/gui.h"
 #include "gui/textfield.h"
@@ -52,6 +53,7 @@ Outcome<Done> ScenarioRunner::Run(const Scenario& scenario) {
     transcript_.SetStep(step.index);
     auto done = std::visit([this](const auto& s) { return Do(s); }, step.action);
     CollectDiagnostics();
+    if (done && StopRequest::Requested()) done = Outcome<Done>::Fail("stopped by a signal");
     if (!done) {
       const std::string error = "step " + std::to_string(step.index) + " (" + step.kind + "): " + done.Error();
       transcript_.SetError(error);

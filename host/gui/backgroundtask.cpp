@@ -2,6 +2,7 @@
 
 #include <system_error>
 #include <thread>
+#include "core/stoprequest.h"
 
 #include "gui/gui.h"
 #include "gui/layer.h"
@@ -26,8 +27,8 @@ const char* BackgroundTask::OutcomeName(Outcome outcome) {
 
 BackgroundTask::Outcome BackgroundTask::Run(const Job& job) {
   TaskProgress progress;
-  // A window closed already stops the work at its first report.
-  if (screen_ && !screen_->KeepAlive()) progress.Cancel();
+  // A window closed already, or a stop asked for, stops the work at its first report.
+  if (StopRequest::Requested() || (screen_ && !screen_->KeepAlive())) progress.Cancel();
   auto work = [&] {
     bool ok = false;
     try {
@@ -57,11 +58,12 @@ void BackgroundTask::Wait(TaskProgress& progress) {
   const int64_t start = screen_ ? screen_->GetFrontend().NowMs() : 0;
   while (!progress.IsFinished()) {
     progress.WaitForChange(kPollMs);
-    if (!screen_ || progress.IsCancelled()) continue;
-    if (!screen_->KeepAlive()) {
+    if (progress.IsCancelled()) continue;
+    if (StopRequest::Requested() || (screen_ && !screen_->KeepAlive())) {
       progress.Cancel();
       continue;
     }
+    if (!screen_) continue;
     if (strip_ || screen_->GetFrontend().NowMs() - start >= showAfterMs_) ShowStrip(progress.Percent());
   }
   if (strip_) {

@@ -153,6 +153,10 @@ bool PortalDesktop::Request(Pending& pending) {
     Watch(pending.path, false);
     return false;
   }
+  // Anyone on the bus can send a signal on the request's path; the answer
+  // counts only from the peer that took the request.
+  const char* portal = dbus_message_get_sender(reply.m);
+  pending.portal = portal ? portal : "";
   // Older portals choose their own request path.
   if (pending.path != handle) {
     pending.returned = handle;
@@ -163,7 +167,7 @@ bool PortalDesktop::Request(Pending& pending) {
 
 bool PortalDesktop::PickColor(GxaPickAnswerFn answer, void* user) {
   if (pending_ || !answer || !Connect() || !CheckVersion()) return false;
-  Pending pending{answer, user, "", ""};
+  Pending pending{answer, user, "", "", ""};
   if (!Request(pending)) return false;
   pending_ = std::move(pending);
   return true;
@@ -172,7 +176,8 @@ bool PortalDesktop::PickColor(GxaPickAnswerFn answer, void* user) {
 bool PortalDesktop::IsOurs(DBusMessage* message) const {
   if (!pending_ || !dbus_message_is_signal(message, kRequest, "Response")) return false;
   const char* path = dbus_message_get_path(message);
-  return path && (pending_->path == path || pending_->returned == path);
+  const char* sender = dbus_message_get_sender(message);
+  return path && sender && pending_->portal == sender && (pending_->path == path || pending_->returned == path);
 }
 
 void PortalDesktop::Finish(uint32_t response, const double* rgb) {

@@ -31,6 +31,7 @@ class PortalDesktop : public Desktop {
     void* user = nullptr;
     std::string path;      // the request object we predicted
     std::string returned;  // the one the portal named, when different
+    std::string portal;    // the portal's unique bus name: only it may answer
   };
 
   bool Connect();

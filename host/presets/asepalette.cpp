@@ -98,10 +98,10 @@ ColorRead ColorBody(BigEndianReader& r, uint32_t index) {
     return out;
   }
   const std::string model(model_bytes.begin(), model_bytes.end());
-  const std::string who = "colour '" + *name + "' (" + BlockText(index) + ")";
+  const std::string who = "colour '" + UnicodeText::Printable(*name) + "' (" + BlockText(index) + ")";
   int count = model == "RGB " ? 3 : model == "Gray" ? 1 : model == "CMYK" ? 4 : model == "LAB " ? 3 : 0;
   if (count == 0) {
-    out.error = who + ": the colour model '" + UnicodeText::ValidUtf8(model) + "' is not known";
+    out.error = who + ": the colour model '" + UnicodeText::Printable(model) + "' is not known";
     return out;
   }
   if (model == "CMYK" || model == "LAB ") {
@@ -122,6 +122,8 @@ ColorRead ColorBody(BigEndianReader& r, uint32_t index) {
       return out;
     }
   }
+  // Swatches hold components of 0 to 1, as every swatch operation keeps them.
+  for (float& component : v) component = std::clamp(component, 0.0f, 1.0f);
   if (count == 1) v[1] = v[2] = v[0];
   out.color = PaletteColor{v[0], v[1], v[2], *name};
   return out;
@@ -163,8 +165,8 @@ Outcome<Palette> AsePalette::Parse(std::span<const uint8_t> bytes, const std::st
       auto name = Name(body);
       if (!name) return R::Fail(BlockText(i) + ": the group name is cut short");
       if (open_group != kNone) {
-        return R::Fail(BlockText(i) + ": group '" + *name + "' starts inside group '" + p.groups[open_group].name +
-                       "'");
+        return R::Fail(BlockText(i) + ": group '" + UnicodeText::Printable(*name) + "' starts inside group '" +
+                       UnicodeText::Printable(p.groups[open_group].name) + "'");
       }
       open_group = p.groups.size();
       p.groups.push_back({*name, {}});

@@ -21,21 +21,27 @@ std::string_view Trimmed(std::string_view s) {
   return s;
 }
 
-// Digits at the front of s (consumed); nothing when there are none.
-std::optional<long> Number(std::string_view& s) {
-  size_t n = 0;
+// Digits at the front of s (consumed), as written and as a value that
+// stops growing past anything a component can be; nothing when there are none.
+struct Digits {
+  std::string_view text;
   long value = 0;
+};
+std::optional<Digits> Number(std::string_view& s) {
+  Digits d;
+  size_t n = 0;
   while (n < s.size() && s[n] >= '0' && s[n] <= '9') {
-    value = std::min(value * 10 + (s[n] - '0'), 100000L);
+    d.value = std::min(d.value * 10 + (s[n] - '0'), 100000L);
     ++n;
   }
   if (n == 0) return std::nullopt;
+  d.text = s.substr(0, n);
   s.remove_prefix(n);
-  return value;
+  return d;
 }
 
 std::string Quoted(std::string_view line) {
-  std::string shown = UnicodeText::ValidUtf8(line.substr(0, 60));
+  std::string shown = UnicodeText::Printable(line.substr(0, 60));
   return "'" + shown + (line.size() > 60 ? "...'" : "'");
 }
 
@@ -48,11 +54,11 @@ Outcome<PaletteColor> ColorLine(std::string_view line, size_t number) {
     while (!rest.empty() && IsBlank(rest.front())) rest.remove_prefix(1);
     auto v = Number(rest);
     if (!v) return R::Fail(where + ": expected three numbers 0..255 (red green blue)");
-    if (*v > 255) return R::Fail(where + ": " + std::to_string(*v) + " is outside 0..255");
+    if (v->value > 255) return R::Fail(where + ": " + std::string(v->text) + " is outside 0..255");
     if (!rest.empty() && !IsBlank(rest.front()) && rest.front() != '\r') {
       return R::Fail(where + ": expected three numbers 0..255 (red green blue)");
     }
-    rgb[i] = *v;
+    rgb[i] = v->value;
   }
   PaletteColor c{rgb[0] / 255.0, rgb[1] / 255.0, rgb[2] / 255.0, UnicodeText::ValidUtf8(Trimmed(rest))};
   return c;

@@ -1,6 +1,7 @@
 #include "presets/presetfamily.h"
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "core/host.h"
@@ -170,7 +171,9 @@ bool StorePreset(const char* text, int32_t type, const void* data, size_t count,
     const auto* bytes = static_cast<const uint8_t*>(data);
     item.data.assign(bytes, bytes + count);
     item.thumbnail = ThumbnailOf(thumbnail);
-    return bool(lib->Write(*url, item, replacing));
+    auto written = lib->Write(*url, item, replacing);
+    if (!written) PresetFamily::NoteRefusal(written.Error());
+    return bool(written);
   });
 }
 
@@ -206,12 +209,20 @@ void PresetFamily::Install(Host& host) {
   host.Registrations().PublishHostLibrary(GXA_LIB_PRESETBROWSER, &kBrowserLibrary);
 }
 
+std::string& PresetFamily::Refusal() {
+  static std::string refusal;
+  return refusal;
+}
+
+std::string PresetFamily::TakeRefusal() { return std::exchange(Refusal(), {}); }
+
 Outcome<Done> PresetFamily::Apply(Host& host, const std::string& text) {
   auto url = PresetUrl::Parse(text);
   if (!url) return Outcome<Done>::Fail(url.Error());
   if (!host.Paths()) return Outcome<Done>::Fail("the host has no data folder");
   DeferredDelete::Flush();
-  auto found = PresetLibrary(host.Paths()->DataDir()).Find(*url);
+  // The whole item, so that damaged data is named as such rather than as a missing preset.
+  auto found = PresetLibrary(host.Paths()->DataDir()).Read(*url, false);
   if (!found) return Outcome<Done>::Fail(found.Error());
   PresetType* type = host.Registrations().Presets().Find(found->header.type);
   if (!type) return Outcome<Done>::Fail("no module handles presets of type " + std::to_string(found->header.type));

@@ -16,6 +16,14 @@ class PresetFamily {
   // Applies the preset at url through its registered type (for swatches: into
   // the active document and the preferences). The caller saves them after.
   static Outcome<Done> Apply(Host& host, const std::string& url);
+  // Why the library last refused a module's store (a read-only library, a
+  // full disk, a name too long), empty when it did not; asking clears it.
+  // A module learns only that its store failed; the host tells the user why.
+  static std::string TakeRefusal();
+  static void NoteRefusal(const std::string& why) { Refusal() = why; }
+
+ private:
+  static std::string& Refusal();
 };
 
 }  // namespace host

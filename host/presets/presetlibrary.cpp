@@ -1,6 +1,7 @@
 #include "presets/presetlibrary.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -227,6 +228,10 @@ Outcome<Done> PresetLibrary::Write(const PresetUrl& item, const PresetItem& cont
   }
   std::error_code ec;
   if (fs::is_directory(file.Path(), ec)) return Fail(item.Text() + " is a folder");
+  // With room for the temporary's mark and a process ID behind it.
+  if (file.TempPath(INT32_MAX).filename().string().size() > NAME_MAX) {
+    return Fail("the name '" + item.Name().substr(0, 40) + "...' is too long for a file name");
+  }
   auto temp = file.WriteTempBytes(PresetItemCodec::Write(content));
   if (!temp) return Fail("cannot save " + item.Text() + ": " + temp.Error());
   if (overwrite) {

@@ -6,6 +6,7 @@
 
 #include "core/host.h"
 #include "presets/palettefile.h"
+#include "presets/presetfamily.h"
 #include "presets/presetlibrary.h"
 
 namespace host {
@@ -78,9 +79,12 @@ Outcome<Done> SwatchPalettes::SaveAsPreset(const Palette& palette, const std::st
     if (group) groups_->free(&group);
     if (!inserted) return R::Fail(Why("the module did not take the group '" + g.name + "'"));
   }
+  PresetFamily::TakeRefusal();
   if (!data_->save_preset_by_url(data.Get(), url.c_str(), text.empty() ? nullptr : text.c_str(), overwrite)) {
+    const std::string refusal = PresetFamily::TakeRefusal();
     // Another import of the same name got there first.
     if (!overwrite && taken()) return R::Fail(exists);
+    if (!refusal.empty()) return R::Fail(refusal);
     return R::Fail(Why("the module did not store the preset at " + url));
   }
   return Done{};

@@ -1,5 +1,7 @@
 #include "presets/unicodetext.h"
 
+#include <cstdio>
+
 namespace host {
 
 namespace {
@@ -61,6 +63,27 @@ std::string UnicodeText::ValidUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size());
   for (size_t i = 0; i < bytes.size();) Append(out, Next(bytes, i));
+  return out;
+}
+
+std::string UnicodeText::Printable(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  for (size_t i = 0; i < bytes.size();) {
+    const char32_t c = Next(bytes, i);
+    const bool c0 = c < 0x20 || c == 0x7F, c1 = c >= 0x80 && c < 0xA0;
+    if (!c0 && !c1) {
+      Append(out, c);
+      continue;
+    }
+    char escape[8];
+    if (c == '\n' || c == '\r' || c == '\t') {
+      std::snprintf(escape, sizeof escape, "\\%c", c == '\n' ? 'n' : c == '\r' ? 'r' : 't');
+    } else {
+      std::snprintf(escape, sizeof escape, c0 ? "\\x%02x" : "\\u%04x", unsigned(c));
+    }
+    out += escape;
+  }
   return out;
 }
 

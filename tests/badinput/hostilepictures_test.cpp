@@ -67,5 +67,25 @@ TEST(HostilePictures, ALargeFileThatIsNoPictureIsRefusedFromItsFirstBytes) {
   EXPECT_LT(r.took, std::chrono::seconds(3));
 }
 
+TEST(HostilePictures, SigtermStopsAPictureThatLoadsInRenderWithItsMessage) {
+  TempFolder t;
+  // Within the scan limit, yet seconds of decoding.
+  TempFolder::WriteBytes(t / "slow.jpg", testpictures::RepeatedScanJpeg(490, 2400));
+  const std::string render = std::string(GXA_HOST_EXE) + " render --picture " + (t / "slow.jpg").string() + " --out " +
+                             (t / "out.png").string() + " --module " + std::string(GXA_MODULE_PATH) + " --home " +
+                             t.Path().string();
+  const auto start = std::chrono::steady_clock::now();
+  const CommandResult r = RunShell(render + " >" + (t / "said").string() +
+                                   " 2>&1 & pid=$!; sleep 0.5; kill -TERM $pid; wait $pid; echo $?");
+  const std::string said = [&] {
+    const auto bytes = TempFolder::ReadBytes(t / "said");
+    return std::string(bytes.begin(), bytes.end());
+  }();
+  EXPECT_EQ(r.out, "1\n") << said;
+  EXPECT_NE(said.find("slow.jpg': loading was cancelled"), std::string::npos) << said;
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+  EXPECT_FALSE(fs::exists(t / "out.png"));
+}
+
 }  // namespace
 }  // namespace host

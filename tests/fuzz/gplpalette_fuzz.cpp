@@ -14,6 +14,10 @@ void Run(std::span<const uint8_t> bytes) {
       host::GplPalette::Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), "fallback");
   if (!read) {
     if (read.Error().empty()) std::abort();
+    // Lines from the file never bring a control character into the message.
+    for (const char c : read.Error()) {
+      if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) std::abort();
+    }
     return;
   }
   if (read->groups.size() != 1 || read->groups[0].name.empty()) std::abort();
@@ -26,7 +30,9 @@ void Run(std::span<const uint8_t> bytes) {
 }
 
 std::vector<Bytes> Seeds() {
-  return {BytesOf("GIMP Palette\r\nName: Sea\nColumns: 4\n# c\n  0 128 255\tBlue\n1 2 3\n")};
+  return {BytesOf("GIMP Palette\r\nName: Sea\nColumns: 4\n# c\n  0 128 255\tBlue\n1 2 3\n"),
+          BytesOf(std::string("GIMP Palette\n1 2 \x1b[2J\a\rforged\0cut\n", 34)),
+          BytesOf("GIMP Palette\n99999999999999999999 0 0\n")};
 }
 
 const bool kRegistered = Register({"gplpalette", &Run, &Seeds, 20000});

@@ -37,7 +37,8 @@ std::string RequestPath(const char* sender, const std::string& token) {
 }
 }  // namespace
 
-FakePortal::FakePortal(const std::string& address, const Behaviour& behaviour) : _behaviour(behaviour) {
+FakePortal::FakePortal(const std::string& address, const Behaviour& behaviour)
+    : _behaviour(behaviour), _address(address) {
   DBusError error;
   dbus_error_init(&error);
   _connection = dbus_connection_open_private(address.c_str(), &error);
@@ -116,10 +117,22 @@ void FakePortal::AnswerPick(DBusMessage* call) {
   dbus_message_append_args(reply, DBUS_TYPE_OBJECT_PATH, &handle, DBUS_TYPE_INVALID);
   dbus_connection_send(_connection, reply, nullptr);
   dbus_message_unref(reply);
-  if (_behaviour.answers) SendResponse(path);
+  if (_behaviour.forgedFirst) ForgeResponse(path);
+  if (_behaviour.answers) SendResponse(_connection, path);
 }
 
-void FakePortal::SendResponse(const std::string& path) {
+void FakePortal::ForgeResponse(const std::string& path) {
+  DBusError error;
+  dbus_error_init(&error);
+  DBusConnection* forger = dbus_connection_open_private(_address.c_str(), &error);
+  if (forger && dbus_bus_register(forger, &error)) SendResponse(forger, path);
+  dbus_error_free(&error);
+  if (!forger) return;
+  dbus_connection_close(forger);
+  dbus_connection_unref(forger);
+}
+
+void FakePortal::SendResponse(DBusConnection* from, const std::string& path) {
   DBusMessage* signal = dbus_message_new_signal(path.c_str(), kRequest, "Response");
   DBusMessageIter args, results, entry, variant, color;
   dbus_message_iter_init_append(signal, &args);
@@ -137,7 +150,7 @@ void FakePortal::SendResponse(const std::string& path) {
     dbus_message_iter_close_container(&results, &entry);
   }
   dbus_message_iter_close_container(&args, &results);
-  dbus_connection_send(_connection, signal, nullptr);
-  dbus_connection_flush(_connection);
+  dbus_connection_send(from, signal, nullptr);
+  dbus_connection_flush(from);
   dbus_message_unref(signal);
 }

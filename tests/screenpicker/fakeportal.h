@@ -19,6 +19,8 @@ class FakePortal {
     std::uint32_t response = 0;  // 0 picked, 1 cancelled, 2 other
     std::array<double, 3> color{};
     bool answers = true;  // false: the user never finishes
+    // Another peer on the bus sends a Response on the request first.
+    bool forgedFirst = false;
   };
 
   FakePortal(const std::string& address, const Behaviour& behaviour);
@@ -37,9 +39,11 @@ class FakePortal {
   void Handle(DBusMessage* message);
   void AnswerVersion(DBusMessage* call);
   void AnswerPick(DBusMessage* call);
-  void SendResponse(const std::string& path);
+  void SendResponse(DBusConnection* from, const std::string& path);
+  void ForgeResponse(const std::string& path);
 
   Behaviour _behaviour;
+  std::string _address;
   DBusConnection* _connection = nullptr;
   std::thread _thread;
   std::atomic<bool> _stop{false};

@@ -52,6 +52,12 @@ class PortalPickerTest : public ChooserPageTest {
   }
 
   bool Waiting() const { return _desktop->Busy(); }
+  void PumpFor(int ms) {
+    for (int i = 0; i < ms / 10; ++i) {
+      _desktop->Pump();
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+  }
   host::Vector3 Current() { return Data("c").color; }
 
   std::vector<std::string> notices;
@@ -90,6 +96,17 @@ TEST_F(PortalPickerTest, EveryOtherAnswerRestoresTheColour) {
     EXPECT_EQ(Current(), (host::Vector3{0.2, 0.4, 0.6})) << response;
   }
   EXPECT_TRUE(notices.empty());
+}
+
+TEST_F(PortalPickerTest, AResponseFromAnotherPeerThanThePortalIsIgnored) {
+  FakePortal::Behaviour forged{2, 0, {0.9, 0.1, 0.1}, false};
+  forged.forgedFirst = true;
+  Portal(forged);
+  Click("c", kPickerButton);
+  PumpFor(300);
+  EXPECT_TRUE(Waiting());
+  EXPECT_TRUE(Sent("c").empty());
+  EXPECT_EQ(Current(), (host::Vector3{0.2, 0.4, 0.6}));
 }
 
 TEST_F(PortalPickerTest, NoPortalOnTheBusIsToldAndNothingChanges) {

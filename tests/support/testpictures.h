@@ -229,14 +229,15 @@ inline Pixel PhotoLike(int x, int y, int w, int h)
   auto c = [&](double value) { return int(std::lround(std::fmin(std::fmax(value + noise, 0.0), 1.0) * 255.0)); };
   return Rgb8(c(r), c(g), c(b));
 }
-// A progressive JPEG whose first scan comes again and again: libjpeg only
-// warns of such a progression and decodes every copy.
-inline std::vector<std::uint8_t> RepeatedScanJpeg(int copies)
+
+// A progressive JPEG of side x side pixels whose first scan comes again and
+// again: libjpeg only warns of such a progression and decodes every copy.
+inline std::vector<std::uint8_t> RepeatedScanJpeg(int copies, int side = 8)
 {
   JpegOptions progressive;
   progressive.progressive = true;
   std::vector<std::uint8_t> jpeg = Jpeg(
-      8, 8, [](int x, int y) { return Rgb8(x * 30, y * 30, 60); }, progressive);
+      side, side, [](int x, int y) { return Rgb8(x * 30 % 256, y * 30 % 256, 60); }, progressive);
   auto marker = [&](size_t at, std::uint8_t code) {
     return at + 1 < jpeg.size() && jpeg[at] == 0xFF && jpeg[at + 1] == code;
   };
