@@ -84,8 +84,8 @@ std::string SessionBusProbe::Silent(int ms) {
   // A bus that is not there is found out at once by whoever asks it.
   if (::connect(s.Fd(), reinterpret_cast<const sockaddr*>(&to), length) != 0 && errno != EINPROGRESS) return "";
   const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  const std::string what = "the session bus at " + std::string(address) + " did not answer within " +
-                           std::to_string(ms / 1000) + " s";
+  const std::string what =
+      "the session bus at " + std::string(address) + " did not answer within " + std::to_string(ms / 1000) + " s";
   if (!WaitFor(s.Fd(), POLLOUT, until)) return what;
   // The start of the bus's own greeting: any answer to it will do.
   const std::string uid = std::to_string(::getuid());

@@ -41,7 +41,8 @@ TEST_F(HostileText, ControlBytesFromPalettesAndNamesArePrintedEscapedOnTheirLine
   EXPECT_FALSE(HasControl(r.out)) << r.out;
   EXPECT_NE(r.out.find("'1 2 \\x1b[2J\\x07\\rforged\\x00cut'"), std::string::npos) << r.out;
 
-  TempFolder::WriteBytes(home / "ink.ase", testpalettes::AseColour(u"ink\ngxa-host presets: forged", "CMYK", {0, 0, 0, 1}));
+  TempFolder::WriteBytes(home / "ink.ase",
+                         testpalettes::AseColour(u"ink\ngxa-host presets: forged", "CMYK", {0, 0, 0, 1}));
   r = Presets("import " + File("ink.ase"));
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(Lines(r.out), 1u) << r.out;

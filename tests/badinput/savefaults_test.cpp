@@ -99,6 +99,10 @@ TEST_F(SaveFaults, APresetReplacedWithOverwriteIsNeverLost) {
                 EXPECT_TRUE(old_one || new_one) << shown.out;
                 if (fault == Fault::Fails) {
                   EXPECT_EQ(r.status == 0, new_one) << shown.out;
+                  // The refusal says what failed, as the library saw it.
+                  if (r.status != 0) {
+                    EXPECT_NE(r.out.find("cannot "), std::string::npos) << r.out;
+                  }
                   ExpectNoTemporary(home);
                 }
               });

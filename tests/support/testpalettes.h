@@ -12,9 +12,10 @@ namespace testpalettes
 inline std::vector<std::uint8_t> AseColour(const std::u16string& name, const std::string& model,
                                            const std::vector<float>& components)
 {
-  auto u16 = [](std::vector<std::uint8_t>& out, std::uint16_t v) { out.insert(out.end(), {std::uint8_t(v >> 8), std::uint8_t(v)}); };
-  auto u32 = [&](std::vector<std::uint8_t>& out, std::uint32_t v)
-  {
+  auto u16 = [](std::vector<std::uint8_t>& out, std::uint16_t v) {
+    out.insert(out.end(), {std::uint8_t(v >> 8), std::uint8_t(v)});
+  };
+  auto u32 = [&](std::vector<std::uint8_t>& out, std::uint32_t v) {
     u16(out, std::uint16_t(v >> 16));
     u16(out, std::uint16_t(v));
   };
