@@ -201,13 +201,18 @@ TEST_F(MosaicTest, EdgeTilesShareEvenAndOddRemaindersAcrossAndDown) {
         const StatedAxis axis(extent, size);
         if (axis.n >= 2) remainders.insert(axis.r);
         const BaseBitmap& tiles = Level(level);
+        // The three pixels of the other axis are fewer than two tiles: one.
+        const StatedAxis other(3, size);
         for (int p = 0; p < extent; ++p) {
           const int start = int(axis.Start(p));
-          const Rgb shown = across ? At(tiles, p, 1) : At(tiles, 1, p);
-          const Rgb first = across ? At(_picture, start, 1) : At(_picture, 1, start);
-          ASSERT_EQ(shown, first) << "pixel " << p << ", tile size " << size << ", remainder " << axis.r;
-          const Vector centre = _mosaic.GetTileCentre(across ? p : 1, across ? 1 : p, level);
-          ASSERT_DOUBLE_EQ(across ? centre.x : centre.y, axis.Centre(p)) << "pixel " << p << ", tile size " << size;
+          for (int q = 0; q < 3; ++q) {
+            const Rgb shown = across ? At(tiles, p, q) : At(tiles, q, p);
+            const Rgb first = across ? At(_picture, start, q) : At(_picture, q, start);
+            ASSERT_EQ(shown, first) << "pixel " << p << ", " << q << ", tile size " << size << ", remainder " << axis.r;
+            const Vector centre = _mosaic.GetTileCentre(across ? p : q, across ? q : p, level);
+            ASSERT_DOUBLE_EQ(across ? centre.x : centre.y, axis.Centre(p)) << "pixel " << p << ", tile size " << size;
+            ASSERT_DOUBLE_EQ(across ? centre.y : centre.x, other.Centre(q)) << "pixel " << p << ", tile size " << size;
+          }
         }
       }
       if (extent != 23) {
