@@ -18,6 +18,8 @@ class CheckBox : public Pressable {
 
  protected:
   void Activate(const InputEvent& e, EventContext& ctx) override;
+  // Return confirms the dialog; only the space bar flips the box.
+  bool PressedByEnter() const override { return false; }
 
  private:
   std::string label_;

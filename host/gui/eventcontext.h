@@ -22,6 +22,9 @@ class EventContext {
   virtual Widget* Focus() const = 0;
   // The focus came from the keyboard (Tab), so the gadget must show it.
   virtual bool FocusFromKeyboard() const { return false; }
+  // The focus lies in a modal dialog with a default button: Return and
+  // Escape answer the dialog rather than the gadget.
+  virtual bool KeysAnswerDialog() const { return false; }
   // Shows a popup menu at a global point and waits: the chosen ID, 0 for none.
   virtual int32_t RunMenu(const MenuModel& menu, Point global) = 0;
   // Asks for a file path; nothing when the user cancels.

@@ -6,6 +6,7 @@
 #include "gui/dialog.h"
 #include "gui/layer.h"
 #include "gui/screen.h"
+#include "gui/textfield.h"
 #include "gui/widget.h"
 #include "gxa_api.h"
 
@@ -138,6 +139,25 @@ void EventRouter::CycleFocus(Layer& layer, bool backwards) {
     i = order.size() - 1;
   }
   MoveFocus(order[i], true);
+}
+
+void EventRouter::FocusFirstField(Layer& layer) {
+  Widget* field = nullptr;
+  std::function<void(Widget&)> find = [&](Widget& w) {
+    if (field || !w.IsShown()) return;
+    if (w.AcceptsFocus() && dynamic_cast<TextField*>(&w)) field = &w;
+    for (size_t i = 0; i < w.ChildCount(); ++i) find(*w.ChildAt(i));
+  };
+  if (layer.Root()) find(*layer.Root());
+  if (field) MoveFocus(field, true);
+  else CycleFocus(layer, false);
+}
+
+bool EventRouter::KeysAnswerDialog() const {
+  Layer* layer = screen_.TopLayer();
+  if (!layer || !focus_ || !focus_->IsInside(layer->Root())) return false;
+  const Dialog* dialog = screen_.ModalDialog(*layer);
+  return dialog && dialog->Find(1);
 }
 
 void EventRouter::SetFocus(Widget* widget) { MoveFocus(widget, false); }

@@ -2,9 +2,9 @@
 // Hands each input event to the gadget it is meant for: presses, moves and
 // the wheel to the gadget under the cursor in the top layer (or the gadget
 // holding the mouse capture), keys to the focused gadget. Tab moves the
-// focus; in a modal dialog Enter presses button 1 (OK) and Escape button 2
-// (Cancel); a press outside a popup dismisses it. It also keeps the cursor
-// and tooltip of the gadget under the pointer.
+// focus; in a modal dialog Return presses button 1 (OK) and Escape button 2
+// (Cancel), also from a text field, which commits its text first; a press outside a popup dismisses it. It also keeps
+// the cursor and tooltip of the gadget under the pointer.
 #include <set>
 #include <vector>
 
@@ -36,6 +36,9 @@ class EventRouter : public EventContext {
   void SetFocus(Widget* widget) override;
   Widget* Focus() const override { return focus_; }
   bool FocusFromKeyboard() const override { return keyboardFocus_; }
+  bool KeysAnswerDialog() const override;
+  // The first text field of the layer takes the focus, else its first gadget.
+  void FocusFirstField(Layer& layer);
   int32_t RunMenu(const MenuModel& menu, Point global) override;
   std::optional<std::string> AskFile(const std::string& title, const std::string& current) override;
 

@@ -36,7 +36,7 @@ void Pressable::OnMouseUp(const InputEvent& e, EventContext& ctx) {
 
 bool Pressable::OnKey(const InputEvent& e, EventContext& ctx) {
   if (e.type != InputEvent::Type::KeyDown || !IsEnabled()) return false;
-  if (e.key != ' ' && e.key != GXA_KEY_ENTER) return false;
+  if (e.key != ' ' && (e.key != GXA_KEY_ENTER || !PressedByEnter())) return false;
   Activate(e, ctx);
   return true;
 }

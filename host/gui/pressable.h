@@ -1,7 +1,7 @@
 #pragma once
 // A gadget that acts when clicked: it shows pressed while the left button is
-// down over it and acts only when released inside. Space and Enter act too
-// while it has the focus.
+// down over it and acts only when released inside. Space acts too while it
+// has the focus, and Enter unless the gadget leaves Enter to its dialog.
 #include "gui/widget.h"
 
 namespace host {
@@ -22,6 +22,7 @@ class Pressable : public Widget {
   virtual void Activate(const InputEvent& e, EventContext& ctx) = 0;
   // Whether a press may start here (a file field's text part says no).
   virtual bool PressesAt(Point) const { return true; }
+  virtual bool PressedByEnter() const { return true; }
 
  private:
   bool tracking_ = false;

@@ -159,7 +159,10 @@ bool Screen::RunModal(Dialog& dialog, const std::string& title, Size minimum,
   modalFrame.Slot().Attach(dialog);
   layer.SetMinimumSize(minimum);
   CenterLayer(layer);
-  router_.CycleFocus(layer, false);
+  // A dialog that asks for something (it has an OK) is typed into at once;
+  // a settings window starts at its first control.
+  if (dialog.Find(1)) router_.FocusFirstField(layer);
+  else router_.CycleFocus(layer, false);
   if (whenShown) whenShown(dialog);
   const bool answered = closed || RunUntil([&] { return closed; });
   if (!closed) {

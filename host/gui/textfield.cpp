@@ -89,12 +89,17 @@ void TextField::OnMouseDrag(const InputEvent& e, EventContext&) {
   Invalidate();
 }
 
-bool TextField::OnKey(const InputEvent& e, EventContext&) {
+bool TextField::OnKey(const InputEvent& e, EventContext& ctx) {
   if (!focused_ || e.type != InputEvent::Type::KeyDown) return false;
   if (e.key == GXA_KEY_ENTER) {
     // An untouched field lets Enter through to the dialog's OK button.
     if (!edited_) return false;
     const auto life = Life();
+    if (ctx.KeysAnswerDialog()) {
+      // The dialog reads the typed text when OK goes through.
+      CommitEdit();
+      return life.expired();
+    }
     byEnter_ = true;
     CommitEdit();
     if (life.expired()) return true;
@@ -104,7 +109,7 @@ bool TextField::OnKey(const InputEvent& e, EventContext&) {
     return true;
   }
   if (e.key == GXA_KEY_ESC) {
-    if (!edited_) return false;
+    if (!edited_ || ctx.KeysAnswerDialog()) return false;
     Revert();
     return true;
   }

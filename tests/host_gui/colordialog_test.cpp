@@ -52,9 +52,12 @@ class ColorDialogScreen : public ::testing::Test {
   void TabTo(int n) {
     for (int i = 0; i < n; ++i) gui.queue().Push(InputEvent::KeyDown(GXA_KEY_TAB));
   }
+  // Types into the focused field and commits by leaving it and coming back:
+  // Return would answer the dialog.
   void Type(const std::string& text) {
     gui.queue().Push(InputEvent::Typing(text));
-    gui.queue().Push(InputEvent::KeyDown(GXA_KEY_ENTER));
+    gui.queue().Push(InputEvent::KeyDown(GXA_KEY_TAB));
+    gui.queue().Push(InputEvent::KeyDown(GXA_KEY_TAB, GXA_QUALIFIER_SHIFT));
   }
 
   GuiFixture gui{{480, 400}};

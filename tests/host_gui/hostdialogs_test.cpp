@@ -51,11 +51,10 @@ TEST_F(HostDialogsTest, UnansweredDialogsCancelAndAreRecorded) {
 
 TEST_F(HostDialogsTest, ColourDialogOnScreenConfirmsWithEnter) {
   double rgba[4] = {0.2, 0.4, 0.6, 1.0};
-  // The hex field has the focus: typing a value, Enter to commit it, Enter
-  // again to press OK.
+  // The hex field has the focus: Return commits the typed value and presses OK.
   std::vector<InputEvent> typing = InputEvent::Typing("ff8000");
   gui.queue().Push(typing);
-  gui.queue().Push({InputEvent::KeyDown(GXA_KEY_ENTER), InputEvent::KeyDown(GXA_KEY_ENTER)});
+  gui.queue().Push({InputEvent::KeyDown(GXA_KEY_ENTER)});
   EXPECT_TRUE(Dlg().color_dialog(rgba, false, "Colour", 0));
   EXPECT_DOUBLE_EQ(rgba[0], 1.0);
   EXPECT_NEAR(rgba[1], 128.0 / 255.0, 1e-12);
@@ -139,6 +138,55 @@ TEST_F(HostDialogsTest, ModuleModalDialogCancelledByEscapeOrByRunningOut) {
   EXPECT_EQ(observer.dialogs.back().outcome, UiObserver::Outcome::Unanswered);
   // The screen is back to no layers.
   EXPECT_EQ(gui.screen().TopLayer(), nullptr);
+}
+
+std::vector<InputEvent> Press(int32_t key, int32_t qualifiers = 0) {
+  return {InputEvent::KeyDown(key, qualifiers), InputEvent::KeyUp(key, qualifiers)};
+}
+
+TEST_F(HostDialogsTest, ModalDialogOpensInItsTextFieldAndReturnConfirmsTheTypedName) {
+  NameDialog d;
+  d.Watch();
+  // A typed space belongs to the name; it must not tick the check box.
+  gui.queue().Push(InputEvent::Typing("Warm tones"));
+  gui.queue().Push(Press(GXA_KEY_ENTER));
+  EXPECT_TRUE(Dlg().open_modal(d.handle, "New Group", 0, 0));
+  EXPECT_TRUE(d.ok);
+  EXPECT_EQ(d.name, "Warm tones");
+  EXPECT_FALSE(d.global);
+
+  // Escape cancels even with an edit under way.
+  gui.queue().Push(InputEvent::Typing("Cold"));
+  gui.queue().Push(Press(GXA_KEY_ESC));
+  EXPECT_TRUE(Dlg().open_modal(d.handle, "New Group", 0, 0));
+  EXPECT_FALSE(d.ok);
+  EXPECT_EQ(d.name, "Group");
+  EXPECT_EQ(observer.dialogs.back().outcome, UiObserver::Outcome::Interactive);
+}
+
+TEST_F(HostDialogsTest, TabAndShiftTabVisitEveryControlOfAModalDialogWithARing) {
+  NameDialog d;
+  d.Watch();
+  std::vector<int32_t> visited;
+  bool ringDrawn = true;
+  gui.screen().SetNestedFilter([&](const InputEvent& e) {
+    Widget* focus = gui.screen().Router().Focus();
+    if (e.type != InputEvent::Type::KeyUp || !focus) return false;
+    visited.push_back(focus->Id());
+    ringDrawn = ringDrawn && gui.screen().Router().FocusFromKeyboard();
+    return false;
+  });
+  for (int i = 0; i < 4; ++i) gui.queue().Push(Press(GXA_KEY_TAB));
+  gui.queue().Push(Press(GXA_KEY_TAB, GXA_QUALIFIER_SHIFT));
+  // On the check box Return still answers the dialog and leaves the box alone.
+  gui.queue().Push(Press(' '));
+  gui.queue().Push(Press(GXA_KEY_ENTER));
+  EXPECT_TRUE(Dlg().open_modal(d.handle, "New Group", 0, 0));
+  gui.screen().SetNestedFilter(nullptr);
+  EXPECT_EQ(visited, (std::vector<int32_t>{1, 2, 1001, 1000, 1001, 1001}));
+  EXPECT_TRUE(ringDrawn);
+  EXPECT_TRUE(d.ok);
+  EXPECT_TRUE(d.global);
 }
 
 }  // namespace

@@ -118,6 +118,41 @@ TEST_F(SwatchesArea, NewGroupsFromTheDialog) {
   EXPECT_EQ(Stored()[0].size(), 3u);
 }
 
+TEST_F(SwatchesArea, NewGroupDialogWorksFromTheKeyboardAlone) {
+  StartSwatches();
+  OpenChooser("a");
+  const host::Point empty{Gadget("a", kArea).Frame().w - 2, Gadget("a", kArea).Frame().h - 2};
+  // The double click opens the dialog, which takes the keys queued after it.
+  const auto newGroup = [&](std::vector<std::vector<host::InputEvent>> keys) {
+    const host::Point p = Host().Input().Global(Gadget("a", kArea), empty);
+    std::vector<host::InputEvent> events = {host::InputEvent::MouseMove(p), host::InputEvent::MouseDown(p),
+                                            host::InputEvent::MouseUp(p), host::InputEvent::MouseDown(p, 1, 0, true),
+                                            host::InputEvent::MouseUp(p)};
+    for (const auto& k : keys) events.insert(events.end(), k.begin(), k.end());
+    Host().Input().Run(events);
+  };
+  const auto press = [](int32_t key, int32_t qualifiers = 0) {
+    return std::vector<host::InputEvent>{host::InputEvent::KeyDown(key, qualifiers),
+                                         host::InputEvent::KeyUp(key, qualifiers)};
+  };
+
+  newGroup({host::InputEvent::Typing("Warm tones"), press(GXA_KEY_ENTER)});
+  Collections stored = Stored();
+  ASSERT_EQ(stored[1].size(), 1u) << "the space typed into the name ticked the global option";
+  EXPECT_EQ(stored[1][0].name, "Warm tones");
+
+  // Back from the name to the option, ticked by the space bar, and on to the name again.
+  newGroup({press(GXA_KEY_TAB, GXA_QUALIFIER_SHIFT), press(' '), press(GXA_KEY_TAB), host::InputEvent::Typing("Cold"),
+            press(GXA_KEY_ENTER)});
+  stored = Stored();
+  ASSERT_EQ(stored[0].size(), 2u);
+  EXPECT_EQ(stored[0][1].name, "Cold");
+
+  newGroup({host::InputEvent::Typing("Nothing"), press(GXA_KEY_ESC)});
+  stored = Stored();
+  EXPECT_EQ(stored[0].size() + stored[1].size(), 3u) << "Escape still made a group";
+}
+
 TEST_F(SwatchesArea, DeleteKeyRemovesTheSelectionAfterTheQuestion) {
   StartSwatches();
   OpenChooser("a");

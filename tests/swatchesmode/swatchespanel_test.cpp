@@ -96,6 +96,33 @@ TEST_F(SwatchesPanel, SavedPresetLoadsBackThroughThePopup) {
   EXPECT_NEAR(stored[1][1].swatches[0].rgba[2], 0.9, 1e-9);
 }
 
+TEST_F(SwatchesPanel, SavePresetDialogWorksFromTheKeyboardAlone) {
+  StartSwatches();
+  Open("field", Settings(0, kNoBrightness), Plain(0.3, 0.6, 0.9));
+  OpenChooser("a");
+  DragOnto("field", kColorField, "a", kArea);
+  // The click opens the dialog, which takes the keys queued after it.
+  const auto save = [&](const std::string& name, int32_t key) {
+    const host::Point p = Host().Input().Global(Gadget("a", kSaveButton), std::nullopt);
+    std::vector<host::InputEvent> events = {host::InputEvent::MouseMove(p), host::InputEvent::MouseDown(p),
+                                            host::InputEvent::MouseUp(p)};
+    for (const host::InputEvent& e : host::InputEvent::Typing(name)) events.push_back(e);
+    events.push_back(host::InputEvent::KeyDown(key));
+    events.push_back(host::InputEvent::KeyUp(key));
+    Host().Input().Run(events);
+  };
+  const auto loads = [&](const std::string& name) {
+    const size_t before = Stored()[1].size();
+    Host().Answer(host::Answer::Text(name));
+    Click("a", kLoadButton);
+    return Stored()[1].size() > before;
+  };
+  save("Deep sea", GXA_KEY_ENTER);
+  EXPECT_TRUE(loads("Deep sea"));
+  save("Dusk", GXA_KEY_ESC);
+  EXPECT_FALSE(loads("Dusk")) << "Escape saved the preset";
+}
+
 TEST_F(SwatchesPanel, SavingOverAPresetAsksBeforeReplacingIt) {
   StartSwatches();
   Open("blue", Settings(0, kNoBrightness), Plain(0.3, 0.6, 0.9));
