@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/tooltiptext.h"
 #include "raster/canvas.h"
 
 namespace host {
@@ -24,12 +25,30 @@ int64_t TooltipOverlay::WaitFrom(int64_t now) const {
   return due_ - now;
 }
 
+template <typename Visit>
+Size TooltipOverlay::ForEachSpan(Canvas& canvas, Visit&& visit) const {
+  const int lineHeight = canvas.TextHeight({kTextSize, false});
+  Size size{0, 0};
+  const TooltipText parsed(text_);
+  for (const TooltipText::Line& line : parsed.Lines()) {
+    int x = 0;
+    for (const TooltipText::Span& span : line) {
+      const TextStyle style{kTextSize, span.bold, span.italic};
+      visit(span.text, style, Point{x, size.h});
+      x += canvas.TextWidth(span.text, style);
+    }
+    size.w = std::max(size.w, x);
+    size.h += lineHeight;
+  }
+  return size;
+}
+
 Rect TooltipOverlay::Box(Size window) const {
   Framebuffer probe(1, 1);
   Canvas measure(probe);
-  const TextStyle style{kTextSize, false};
-  const int w = measure.TextWidth(text_, style) + 2 * kPadding;
-  const int h = measure.TextHeight(style) + 2 * kPadding;
+  const Size text = ForEachSpan(measure, [](const std::string&, const TextStyle&, Point) {});
+  const int w = text.w + 2 * kPadding;
+  const int h = text.h + 2 * kPadding;
   int x = position_.x + kOffsetX, y = position_.y + kOffsetY;
   // Near the right or bottom edge it moves left, or above the pointer.
   if (x + w > window.w) x = std::max(0, window.w - w);
@@ -43,8 +62,10 @@ void TooltipOverlay::Paint(Framebuffer& frame, const InterfaceColors& colors) co
   Canvas c(frame);
   c.FillRect(box, colors.GetOr(InterfaceColors::kTooltipBackground, {255, 255, 225, 255}));
   c.DrawFrame(box, colors.GetOr(InterfaceColors::kBorderDark, {90, 90, 90, 255}));
-  c.DrawText(text_, box.x + kPadding, box.y + box.h / 2, colors.GetOr(InterfaceColors::kTooltipText, {0, 0, 0, 255}),
-             kTextVCenter, {kTextSize, false});
+  const Rgba ink = colors.GetOr(InterfaceColors::kTooltipText, {0, 0, 0, 255});
+  ForEachSpan(c, [&](const std::string& text, const TextStyle& style, Point at) {
+    c.DrawText(text, box.x + kPadding + at.x, box.y + kPadding + at.y, ink, kTextLeft, style);
+  });
 }
 
 }  // namespace host

@@ -1,7 +1,8 @@
 #pragma once
 // The tooltip of the gadget under the pointer: it waits until the pointer
 // has rested on the same gadget for a moment, then shows as a small box
-// below and right of the pointer, kept inside the window.
+// below and right of the pointer, kept inside the window. Its markup shows
+// as bold and italic words on one line or more.
 #include <cstdint>
 #include <string>
 
@@ -10,6 +11,8 @@
 #include "raster/interfacecolors.h"
 
 namespace host {
+
+class Canvas;
 
 class TooltipOverlay {
  public:
@@ -29,6 +32,10 @@ class TooltipOverlay {
   void Paint(Framebuffer& frame, const InterfaceColors& colors) const;
 
  private:
+  // Every span of the text where it is drawn, from the box's top left.
+  template <typename Visit>
+  Size ForEachSpan(Canvas& canvas, Visit&& visit) const;
+
   std::string text_;
   Point position_;
   int64_t due_ = 0;

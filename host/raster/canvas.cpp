@@ -167,22 +167,22 @@ void Canvas::DrawText(std::string_view utf8, int x, int y, Rgba c, int flags, co
   const double size = style.size * s;
   double left = (x + origin_.x) * s;
   if (flags & (kTextCenter | kTextRight)) {
-    const double width = fonts_.Advance(utf8, size, style.bold);
+    const double width = fonts_.Advance(utf8, size, style.Face());
     left -= (flags & kTextRight) ? width : width / 2.0;
   }
   double top = (y + origin_.y) * s;
-  if (flags & kTextVCenter) top -= fonts_.LineHeight(size, style.bold) / 2.0;
-  const int baseline = int(std::lround(top + fonts_.Ascent(size, style.bold)));
-  fonts_.Render(utf8, size, style.bold, left, baseline,
+  if (flags & kTextVCenter) top -= fonts_.LineHeight(size, style.Face()) / 2.0;
+  const int baseline = int(std::lround(top + fonts_.Ascent(size, style.Face())));
+  fonts_.Render(utf8, size, style.Face(), left, baseline,
                 [&](const FontRenderer::Glyph& glyph, int gx, int gy) { BlendGlyph(glyph, gx, gy, c); });
 }
 
 int Canvas::TextWidth(std::string_view utf8, const TextStyle& style) const {
-  return int(std::ceil(fonts_.Advance(utf8, style.size, style.bold) - 1e-6));
+  return int(std::ceil(fonts_.Advance(utf8, style.size, style.Face()) - 1e-6));
 }
 
 int Canvas::TextHeight(const TextStyle& style) const {
-  return int(std::ceil(fonts_.LineHeight(style.size, style.bold) - 1e-6));
+  return int(std::ceil(fonts_.LineHeight(style.size, style.Face()) - 1e-6));
 }
 
 }  // namespace host

@@ -36,6 +36,9 @@ enum class BorderStyle {
 struct TextStyle {
   double size = FontRenderer::kDefaultSize;  // logical pixels
   bool bold = false;
+  bool italic = false;
+
+  int Face() const { return (bold ? FontRenderer::kBold : 0) | (italic ? FontRenderer::kItalic : 0); }
 };
 
 // Draws into a Framebuffer in logical coordinates, relative to an origin and

@@ -10,13 +10,14 @@ namespace host {
 
 namespace {
 
-constexpr const char* kFaceFiles[2] = {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf"};
+constexpr const char* kFaceFiles[4] = {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "DejaVuSans-Oblique.ttf",
+                                       "DejaVuSans-BoldOblique.ttf"};
 constexpr size_t kCacheLimit = 8192;
 constexpr size_t kRunLimit = 4096;
 
-uint64_t CacheKey(char32_t codepoint, double pixelSize, bool bold) {
+uint64_t CacheKey(char32_t codepoint, double pixelSize, int face) {
   const uint64_t size64 = uint64_t(std::lround(pixelSize * 64.0)) & 0xFFFFFF;
-  return (uint64_t(bold) << 56) | (size64 << 32) | uint64_t(codepoint);
+  return (uint64_t(face) << 56) | (size64 << 32) | uint64_t(codepoint);
 }
 
 }  // namespace
@@ -27,7 +28,7 @@ FontRenderer::FontRenderer(const std::filesystem::path& fontDir) {
     error_ = "FreeType could not start";
     return;
   }
-  for (int i = 0; i < 2; ++i) {
+  for (int i = 0; i < 4; ++i) {
     const std::string file = (fontDir / kFaceFiles[i]).string();
     if (FT_New_Face(library_, file.c_str(), 0, &faces_[i]) != 0) {
       faces_[i] = nullptr;
@@ -88,18 +89,26 @@ std::u32string FontRenderer::DecodeUtf8(std::string_view utf8) {
   return out;
 }
 
-double FontRenderer::Scale(Face face, double pixelSize) const { return pixelSize / double(face->units_per_EM); }
-
-double FontRenderer::Ascent(double pixelSize, bool bold) const {
-  if (!IsReady()) return pixelSize * 0.93;
-  Face face = FaceFor(bold);
-  return face->ascender * Scale(face, pixelSize);
+int FontRenderer::Available(int face) const {
+  face &= kBold | kItalic;
+  if (faces_[face]) return face;
+  // Without its oblique face the text stays upright, bold or not.
+  if (faces_[face & kBold]) return face & kBold;
+  return 0;
 }
 
-double FontRenderer::LineHeight(double pixelSize, bool bold) const {
+double FontRenderer::Scale(Face face, double pixelSize) const { return pixelSize / double(face->units_per_EM); }
+
+double FontRenderer::Ascent(double pixelSize, int face) const {
+  if (!IsReady()) return pixelSize * 0.93;
+  Face f = FaceFor(face);
+  return f->ascender * Scale(f, pixelSize);
+}
+
+double FontRenderer::LineHeight(double pixelSize, int face) const {
   if (!IsReady()) return pixelSize * 1.17;
-  Face face = FaceFor(bold);
-  return face->height * Scale(face, pixelSize);
+  Face f = FaceFor(face);
+  return f->height * Scale(f, pixelSize);
 }
 
 double FontRenderer::Kerning(Face face, char32_t left, char32_t right, double pixelSize) const {
@@ -132,12 +141,12 @@ bool FontRenderer::LoadGlyph(Face face, char32_t codepoint, double pixelSize, Gl
   return true;
 }
 
-const FontRenderer::Glyph* FontRenderer::GlyphFor(char32_t codepoint, double pixelSize, bool bold) {
-  bold = bold && HasBold();
-  const uint64_t key = CacheKey(codepoint, pixelSize, bold);
+const FontRenderer::Glyph* FontRenderer::GlyphFor(char32_t codepoint, double pixelSize, int face) {
+  face = Available(face);
+  const uint64_t key = CacheKey(codepoint, pixelSize, face);
   if (auto it = cache_.find(key); it != cache_.end()) return &it->second;
   Glyph glyph;
-  if (!LoadGlyph(FaceFor(bold), codepoint, pixelSize, glyph)) return nullptr;
+  if (!LoadGlyph(faces_[face], codepoint, pixelSize, glyph)) return nullptr;
   if (cache_.size() >= kCacheLimit) {
     cache_.clear();
     runs_.clear();
@@ -146,13 +155,13 @@ const FontRenderer::Glyph* FontRenderer::GlyphFor(char32_t codepoint, double pix
   return &cache_.emplace(key, std::move(glyph)).first->second;
 }
 
-void FontRenderer::LayOut(std::string_view utf8, double pixelSize, bool bold, Run& run) {
-  Face face = FaceFor(bold);
+void FontRenderer::LayOut(std::string_view utf8, double pixelSize, int face, Run& run) {
+  Face drawn = FaceFor(face);
   double pen = 0.0;
   char32_t previous = 0;
   for (char32_t cp : DecodeUtf8(utf8)) {
-    if (previous) pen += Kerning(face, previous, cp, pixelSize);
-    const Glyph* glyph = GlyphFor(cp, pixelSize, bold);
+    if (previous) pen += Kerning(drawn, previous, cp, pixelSize);
+    const Glyph* glyph = GlyphFor(cp, pixelSize, face);
     if (!glyph) continue;
     run.glyphs.emplace_back(glyph, pen);
     pen += glyph->advance;
@@ -161,32 +170,32 @@ void FontRenderer::LayOut(std::string_view utf8, double pixelSize, bool bold, Ru
   }
 }
 
-const FontRenderer::Run& FontRenderer::RunFor(std::string_view utf8, double pixelSize, bool bold) {
+const FontRenderer::Run& FontRenderer::RunFor(std::string_view utf8, double pixelSize, int face) {
   static const Run kNone;
   if (!IsReady() || pixelSize <= 0.0) return kNone;
-  const uint64_t size = CacheKey(0, pixelSize, bold);
+  const uint64_t size = CacheKey(0, pixelSize, Available(face));
   std::string key(reinterpret_cast<const char*>(&size), sizeof size);
   key.append(utf8);
   if (auto it = runs_.find(key); it != runs_.end()) return it->second;
   if (runs_.size() >= kRunLimit) runs_.clear();
   Run run;
   const uint64_t clears = clears_;
-  LayOut(utf8, pixelSize, bold, run);
+  LayOut(utf8, pixelSize, face, run);
   // A glyph cache that filled up on the way has dropped the run's first glyphs.
   if (clears_ != clears) {
     run = {};
-    LayOut(utf8, pixelSize, bold, run);
+    LayOut(utf8, pixelSize, face, run);
   }
   return runs_.emplace(std::move(key), std::move(run)).first->second;
 }
 
-double FontRenderer::Advance(std::string_view utf8, double pixelSize, bool bold) {
-  return RunFor(utf8, pixelSize, bold).advance;
+double FontRenderer::Advance(std::string_view utf8, double pixelSize, int face) {
+  return RunFor(utf8, pixelSize, face).advance;
 }
 
-void FontRenderer::Render(std::string_view utf8, double pixelSize, bool bold, double x, int baseline,
+void FontRenderer::Render(std::string_view utf8, double pixelSize, int face, double x, int baseline,
                           const GlyphSink& sink) {
-  for (const auto& [glyph, pen] : RunFor(utf8, pixelSize, bold).glyphs) {
+  for (const auto& [glyph, pen] : RunFor(utf8, pixelSize, face).glyphs) {
     if (glyph->width > 0 && glyph->height > 0) {
       sink(*glyph, int(std::lround(x + pen)) + glyph->left, baseline - glyph->top);
     }

@@ -19,7 +19,8 @@ struct FT_LibraryRec_;
 
 namespace host {
 
-// Text as the host draws it: DejaVu Sans (and its bold face when present),
+// Text as the host draws it: DejaVu Sans (and its bold, oblique and bold
+// oblique faces when present; a missing face falls back to a plainer one),
 // anti-aliased, from UTF-8. Sizes are pixels at the target resolution; the
 // caller multiplies logical sizes by the display scale. Advances are the
 // font's unhinted ones, so a measure at scale 2 is exactly twice the measure
@@ -27,6 +28,9 @@ namespace host {
 class FontRenderer {
  public:
   static constexpr double kDefaultSize = 12.0;  // logical pixels, the UI text size
+  // Face bits: a bool 'bold' passes as kBold.
+  static constexpr int kBold = 1;
+  static constexpr int kItalic = 2;
 
   struct Glyph {
     int left = 0;  // offset of the coverage from the pen position
@@ -48,15 +52,15 @@ class FontRenderer {
   static FontRenderer& Shared();
 
   bool IsReady() const { return faces_[0] != nullptr; }
-  bool HasBold() const { return faces_[1] != nullptr; }
+  bool HasBold() const { return faces_[kBold] != nullptr; }
   const std::string& Error() const { return error_; }
 
-  double Advance(std::string_view utf8, double pixelSize, bool bold = false);
-  double Ascent(double pixelSize, bool bold = false) const;
-  double LineHeight(double pixelSize, bool bold = false) const;
+  double Advance(std::string_view utf8, double pixelSize, int face = 0);
+  double Ascent(double pixelSize, int face = 0) const;
+  double LineHeight(double pixelSize, int face = 0) const;
 
   // Lays out one line starting at pen x on the given baseline.
-  void Render(std::string_view utf8, double pixelSize, bool bold, double x, int baseline, const GlyphSink& sink);
+  void Render(std::string_view utf8, double pixelSize, int face, double x, int baseline, const GlyphSink& sink);
 
   static std::u32string DecodeUtf8(std::string_view utf8);
 
@@ -70,16 +74,18 @@ class FontRenderer {
     double advance = 0.0;
   };
 
-  Face FaceFor(bool bold) const { return (bold && faces_[1]) ? faces_[1] : faces_[0]; }
-  const Glyph* GlyphFor(char32_t codepoint, double pixelSize, bool bold);
+  // The face drawn for the bits: the nearest one present.
+  int Available(int face) const;
+  Face FaceFor(int face) const { return faces_[Available(face)]; }
+  const Glyph* GlyphFor(char32_t codepoint, double pixelSize, int face);
   bool LoadGlyph(Face face, char32_t codepoint, double pixelSize, Glyph& out);
   double Kerning(Face face, char32_t left, char32_t right, double pixelSize) const;
   double Scale(Face face, double pixelSize) const;
-  const Run& RunFor(std::string_view utf8, double pixelSize, bool bold);
-  void LayOut(std::string_view utf8, double pixelSize, bool bold, Run& run);
+  const Run& RunFor(std::string_view utf8, double pixelSize, int face);
+  void LayOut(std::string_view utf8, double pixelSize, int face, Run& run);
 
   ::FT_LibraryRec_* library_ = nullptr;
-  Face faces_[2] = {nullptr, nullptr};
+  Face faces_[4] = {nullptr, nullptr, nullptr, nullptr};
   std::string error_;
   std::unordered_map<uint64_t, Glyph> cache_;
   std::unordered_map<std::string, Run> runs_;  // point into cache_

@@ -1,5 +1,9 @@
-// Tooltips wait for the pointer to rest, then show inside the window.
+// Tooltips wait for the pointer to rest, then show inside the window, their
+// markup drawn as bold and italic words on their lines.
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
 
 #include "platform/tooltipoverlay.h"
 
@@ -47,6 +51,75 @@ TEST(TooltipOverlayTest, PaintsOnlyItsBoxAtEitherScale) {
     const Rgba outside = frame.GetPixel(2 * scale, 2 * scale);
     EXPECT_EQ(outside.r, 10);
   }
+}
+
+// The ink of a painted tooltip: how many pixels the text darkened, and
+// their mean column in the first and in the last row that has any.
+struct Ink {
+  int count = 0;
+  double topX = 0.0;
+  double bottomX = 0.0;
+};
+
+Ink InkOf(const std::string& text) {
+  Framebuffer frame(300, 120);
+  frame.Fill({10, 20, 30, 255});
+  TooltipOverlay t;
+  t.Set(text, {0, 0}, 0);
+  t.Paint(frame, InterfaceColors(InterfaceColors::Theme::Light));
+  const Rect box = t.Box({300, 120});
+  const Rgba paper = frame.GetPixel(box.x + 2, box.y + 2);
+  Ink ink;
+  bool first = true;
+  for (int y = box.y + 1; y < box.Bottom() - 1; ++y) {
+    int n = 0;
+    double sum = 0.0;
+    for (int x = box.x + 1; x < box.Right() - 1; ++x) {
+      if (std::abs(frame.GetPixel(x, y).r - paper.r) < 96) continue;
+      ++n, sum += x;
+    }
+    if (n == 0) continue;
+    ink.count += n;
+    if (first) ink.topX = sum / n;
+    ink.bottomX = sum / n;
+    first = false;
+  }
+  return ink;
+}
+
+int WidthOf(const std::string& text) {
+  TooltipOverlay t;
+  t.Set(text, {0, 0}, 0);
+  return t.Box({1000, 1000}).w;
+}
+
+int HeightOf(const std::string& text) {
+  TooltipOverlay t;
+  t.Set(text, {0, 0}, 0);
+  return t.Box({1000, 1000}).h;
+}
+
+TEST(TooltipOverlayTest, MarkupDrawsBoldAndItalicWordsAndNoTags) {
+  const Ink plain = InkOf("llll");
+  const Ink bold = InkOf("<b>llll</b>");
+  const Ink italic = InkOf("<i>llll</i>");
+  EXPECT_GT(bold.count, plain.count * 5 / 4) << "bold strokes are wider";
+  // An upright l has its top above its foot; a slanted one leans right.
+  EXPECT_NEAR(plain.topX, plain.bottomX, 0.6);
+  EXPECT_GT(italic.topX, italic.bottomX + 0.8);
+  // Tags take no room; written as entities they are shown.
+  EXPECT_LT(WidthOf("<b>Hue</b>"), WidthOf("&lt;b&gt;Hue&lt;/b&gt;") - 20);
+  EXPECT_EQ(WidthOf("<b>Hue</b>: 10"), WidthOf("<B>Hue</B>: 10"));
+  EXPECT_EQ(WidthOf("<u>Hue</u>"), WidthOf("&lt;u&gt;Hue&lt;/u&gt;")) << "an unknown tag is shown as written";
+}
+
+TEST(TooltipOverlayTest, LineBreaksStackLinesAsWideAsTheLongest) {
+  const int one = HeightOf("RGB");
+  const int two = HeightOf("RGB: 1 2 3<br>HSV: 4 5 6");
+  EXPECT_GT(two, one + 10);
+  EXPECT_EQ(HeightOf("RGB: 1 2 3\nHSV: 4 5 6"), two);
+  EXPECT_EQ(HeightOf("RGB<br/>HSV<br />Alpha"), HeightOf("a\nb\nc"));
+  EXPECT_EQ(WidthOf("Alpha\nRGB: 1 2 3"), WidthOf("RGB: 1 2 3"));
 }
 
 }  // namespace
