@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "color/paletteextractor.h"
+#include "color/picturefile.h"
 #include "core/documentstore.h"
 #include "core/hostpaths.h"
 #include "core/jsontext.h"
@@ -45,6 +47,9 @@ std::string PresetCommands::Help() {
          "                         demo.gxd in the data folder, the document `view` opens) and saves it\n"
          "  import FILE            stores a GIMP (.gpl) or Adobe (.ase) palette as a swatch preset;\n"
          "                         --name NAME, --to FOLDER_URL, --text TEXT, --overwrite\n"
+         "  extract PICTURE        stores the picture's representative colours (a PNG or JPEG) as a swatch\n"
+         "                         preset of one group, most common first: --count N (1 to 32, default 8),\n"
+         "                         and the options of import; the same picture always gives the same colours\n"
          "  export URL FILE        writes a swatch preset as a .gpl or .ase palette (GIMP palettes hold\n"
          "                         one group: several are joined)\n"
          "\n"
@@ -67,10 +72,11 @@ int PresetCommands::Run(ArgParser& args) {
   if (verb_ == "rename") return Rename(args);
   if (verb_ == "apply") return Apply(args);
   if (verb_ == "import") return Import(args);
+  if (verb_ == "extract") return Extract(args);
   if (verb_ == "export") return Export(args);
   const std::string verb = verb_;
   verb_.clear();
-  return Fail("unknown sub-verb '" + verb + "' (list, show, apply, delete, rename, import, export)", 2);
+  return Fail("unknown sub-verb '" + verb + "' (list, show, apply, delete, rename, import, extract, export)", 2);
 }
 
 std::optional<std::vector<std::string>> PresetCommands::Finish(ArgParser& args, size_t min, size_t max) {
@@ -259,16 +265,50 @@ int PresetCommands::Import(ArgParser& args) {
   if (!rest) return 2;
   if (!folder.empty() && !Url(folder)) return 2;
   // A bad file is found before the module is even loaded.
-  if (auto palette = PaletteFile::Read(rest->front()); !palette) return Fail(palette.Error(), 1);
+  auto palette = PaletteFile::Read(rest->front());
+  if (!palette) return Fail(palette.Error(), 1);
+  return Store(palette.Value(), rest->front(), name, folder, text, overwrite);
+}
+
+int PresetCommands::Extract(ArgParser& args) {
+  const std::string name = args.Option("--name").value_or("");
+  const std::string folder = args.Option("--to").value_or("");
+  const std::string text = args.Option("--text").value_or("");
+  const bool overwrite = args.Flag("--overwrite");
+  const int32_t count = args.IntOption("--count").value_or(8);
+  auto rest = Finish(args, 1, 1);
+  if (!rest) return 2;
+  if (count < 1 || count > PaletteExtractor::kMaxCount) {
+    return Fail("--count is how many colours to find, from 1 to " + std::to_string(PaletteExtractor::kMaxCount) +
+                    ", not " + std::to_string(count),
+                2);
+  }
+  if (!folder.empty() && !Url(folder)) return 2;
+  Bitmap picture;
+  std::string error;
+  if (!PictureFile::Load(rest->front(), picture, error)) return Fail(error, 1);
+  const auto swatches = PaletteExtractor::Extract(picture, count);
+  if (swatches.size() < size_t(count)) {
+    std::fprintf(stderr, "gxa-host presets extract: note: the picture has only %zu distinct colours\n",
+                 swatches.size());
+  }
+  PaletteGroup group{name.empty() ? std::filesystem::path(rest->front()).stem().string() : name, {}};
+  for (const auto& s : swatches) group.colors.push_back({s.color.r, s.color.g, s.color.b, ""});
+  return Store(Palette{{group}}, rest->front(), name, folder, text, overwrite);
+}
+
+int PresetCommands::Store(const Palette& palette, const std::string& source, const std::string& name,
+                          const std::string& folder, const std::string& text, bool overwrite) {
   auto h = StartHost();
   if (!h) return 1;
   auto palettes = SwatchPalettes::Find(*h);
-  auto imported = palettes ? palettes->ImportFile(rest->front(), name, folder, text, overwrite)
+  const std::string unnamed = std::filesystem::path(source).stem().string();
+  auto imported = palettes ? palettes->ImportPalette(palette, name, unnamed, folder, text, overwrite)
                            : Outcome<SwatchPalettes::Imported>::Fail(palettes.Error());
   h->UnloadModule();
   if (!imported) return Fail(imported.Error(), 1);
   if (json_) {
-    std::printf("%s\n", JsonText::Dump(nlohmann::json{{"imported", rest->front()},
+    std::printf("%s\n", JsonText::Dump(nlohmann::json{{verb_ == "extract" ? "extracted" : "imported", source},
                                                       {"url", imported->url},
                                                       {"groups", imported->groups},
                                                       {"colors", imported->colors}})

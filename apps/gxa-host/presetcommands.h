@@ -10,6 +10,7 @@
 #include "argparser.h"
 #include "core/host.h"
 #include "hostargs.h"
+#include "presets/palette.h"
 #include "presets/presetlibrary.h"
 
 namespace host::cli {
@@ -30,7 +31,13 @@ class PresetCommands {
   int Rename(ArgParser& args);
   int Apply(ArgParser& args);
   int Import(ArgParser& args);
+  int Extract(ArgParser& args);
   int Export(ArgParser& args);
+
+  // Stores a palette read or made from source as import and extract do, and
+  // prints where it went.
+  int Store(const Palette& palette, const std::string& source, const std::string& name, const std::string& folder,
+            const std::string& text, bool overwrite);
 
   // A host with the module started (null after the message when it fails).
   std::unique_ptr<Host> StartHost();

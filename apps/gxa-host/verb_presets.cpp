@@ -12,6 +12,7 @@ namespace {
 constexpr const char* kUsage =
     "presets list [FOLDER_URL] | show URL [--thumbnail PNG] | apply URL [DOCUMENT] | delete URL |\n"
     "       rename URL NAME | import FILE [--name NAME] [--to FOLDER_URL] [--text TEXT] [--overwrite] |\n"
+    "       extract PICTURE [--count N] [--name NAME] [--to FOLDER_URL] [--text TEXT] [--overwrite] |\n"
     "       export URL FILE   [--json] [--home DIR] [--module PATH]";
 
 int RunPresets(std::span<const std::string> raw) {
@@ -20,9 +21,10 @@ int RunPresets(std::span<const std::string> raw) {
     return raw.empty() ? 2 : 0;
   }
   if (raw.front().rfind("--", 0) == 0) {
-    std::fprintf(stderr,
-                 "gxa-host presets: name what to do first: list, show, apply, delete, rename, import or export\n"
-                 "see 'gxa-host presets --help'\n");
+    std::fprintf(
+        stderr,
+        "gxa-host presets: name what to do first: list, show, apply, delete, rename, import, extract or export\n"
+        "see 'gxa-host presets --help'\n");
     return 2;
   }
   // The sub-verb comes first; its options and arguments follow in any order.
@@ -34,14 +36,15 @@ int RunPresets(std::span<const std::string> raw) {
 VerbHelp Help() {
   return {"The preset library from the command line: the first argument says what to do with it (below).",
           {{"--json", "print JSON instead of text (default: text)"},
-           {"--thumbnail PNG", "show: also write the item's thumbnail as a PNG picture (default: none)"}},
+           {"--thumbnail PNG", "show: also write the item's thumbnail as a PNG picture (default: none)"},
+           {"--count N", "extract: how many colours to find, 1 to 32 (default: 8)"}},
           true,
           false,
           "what to do:" + PresetCommands::Help()};
 }
 
-const bool kRegistered =
-    VerbRegistry::Add({"presets", kUsage, "list, show, apply, delete, import and export presets", &RunPresets, &Help});
+const bool kRegistered = VerbRegistry::Add(
+    {"presets", kUsage, "list, show, apply, delete, import, extract and export presets", &RunPresets, &Help});
 
 }  // namespace
 

@@ -46,6 +46,7 @@ Container WorldPreferences::Defaults() {
   c.SetBool(kShowAlpha, true);
   c.SetInt32(kTheme, 1);  // dark (0 is light)
   c.SetBool(kLinearDisplay, false);
+  c.SetBool(kPerceptualTools, false);
   c.Set(kDisplayProfile, Value::Profile(nullptr));  // none: sRGB
   return c;
 }

@@ -36,6 +36,10 @@ class WorldPreferences {
     kTheme = 1134,
     kLinearDisplay = 1139,
   };
+  // Read by the host alone; the module never sees a meaning in it.
+  enum : int32_t {
+    kPerceptualTools = 1039500,
+  };
 
   // Defaults only, no file: for hosts that must not touch the disk.
   WorldPreferences();

@@ -81,6 +81,9 @@ std::vector<KeyEntry> BuildPreferences() {
       {1133, "bool", "a new chooser with alpha shows the alpha slider"},
       {1134, "int32", "interface theme", {{0, "light"}, {1, "dark"}}},
       {1139, "bool", "linear display: the number fields of a linear colour show linear values"},
+      {1039500, "bool",
+       "perceptual colour tools, read by the host only: a swatch exported to a palette without a name of "
+       "its own is given the nearest CSS colour name"},
       {1035669, "container",
        "a chooser's state kept while the host's colour dialog is open (chooser flag bit 0x1000000 reads it)"},
   };

@@ -19,6 +19,7 @@ const char* const kValues = "Values";
 const char* const kModes = "Modes shown in a new chooser";
 const char* const kPanels = "Panels";
 const char* const kDisplay = "Display";
+const char* const kTools = "Tools";
 
 PreferenceItem Toggle(int32_t id, const char* label, const char* section, int64_t code = 0) {
   return {id, Kind::Toggle, label, section, {}, code};
@@ -53,13 +54,14 @@ std::vector<PreferenceItem> Build() {
       Toggle(P::kSwatchGroupNames, "Show swatch group names", kPanels, kSwatchNames),
       Choice(P::kTheme, "Theme", kDisplay, {{0, "Light"}, {1, "Dark"}}),
       {P::kDisplayProfile, Kind::Profile, "Display profile (ICC, empty for sRGB)", kDisplay, {}, 0},
+      Toggle(P::kPerceptualTools, "Perceptual colour tools", kTools),
   };
 }
 
 }  // namespace
 
 const std::vector<std::string>& PreferenceCatalog::Sections() {
-  static const std::vector<std::string> sections{kValues, kModes, kPanels, kDisplay};
+  static const std::vector<std::string> sections{kValues, kModes, kPanels, kDisplay, kTools};
   return sections;
 }
 

@@ -206,7 +206,7 @@ std::vector<uint8_t> AsePalette::Write(const Palette& palette) {
       char hex[8];
       std::snprintf(hex, sizeof hex, "#%02X%02X%02X", To8Bit(c.red), To8Bit(c.green), To8Bit(c.blue));
       BigEndianWriter entry;
-      entry.Name(hex);
+      entry.Name(c.name.empty() ? std::string(hex) : c.name);
       entry.Raw("RGB ");
       entry.F32(static_cast<float>(c.red));
       entry.F32(static_cast<float>(c.green));

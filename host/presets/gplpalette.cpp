@@ -66,6 +66,13 @@ Outcome<PaletteColor> ColorLine(std::string_view line, size_t number) {
 
 int To8Bit(double v) { return static_cast<int>(std::clamp(std::floor(v * 255.0 + 0.5), 0.0, 255.0)); }
 
+// A name on a line of its own must not end it.
+std::string OneLine(std::string text) {
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  std::replace(text.begin(), text.end(), '\r', ' ');
+  return text;
+}
+
 }  // namespace
 
 Outcome<Palette> GplPalette::Parse(std::string_view text, const std::string& fallback_name) {
@@ -112,15 +119,13 @@ Outcome<Palette> GplPalette::Parse(std::string_view text, const std::string& fal
 }
 
 std::string GplPalette::Write(const PaletteGroup& group) {
-  std::string name = group.name;
-  std::replace(name.begin(), name.end(), '\n', ' ');
-  std::replace(name.begin(), name.end(), '\r', ' ');
-  std::string out = std::string(kSignature) + "\nName: " + name + "\nColumns: 0\n#\n";
+  std::string out = std::string(kSignature) + "\nName: " + OneLine(group.name) + "\nColumns: 0\n#\n";
   for (const auto& c : group.colors) {
     const int r = To8Bit(c.red), g = To8Bit(c.green), b = To8Bit(c.blue);
-    char line[48];
-    std::snprintf(line, sizeof line, "%3d %3d %3d\t#%02X%02X%02X\n", r, g, b, r, g, b);
-    out += line;
+    char numbers[16], hex[8];
+    std::snprintf(numbers, sizeof numbers, "%3d %3d %3d\t", r, g, b);
+    std::snprintf(hex, sizeof hex, "#%02X%02X%02X", r, g, b);
+    out += numbers + (c.name.empty() ? std::string(hex) : OneLine(c.name)) + "\n";
   }
   return out;
 }

@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <vector>
 
+#include "color/cssnames.h"
 #include "core/host.h"
+#include "core/worldpreferences.h"
 #include "presets/palettefile.h"
 #include "presets/presetfamily.h"
 #include "presets/presetlibrary.h"
@@ -120,17 +122,20 @@ Outcome<Palette> SwatchPalettes::PresetPalette(const std::string& url) const {
 Outcome<SwatchPalettes::Imported> SwatchPalettes::ImportFile(const std::string& file, const std::string& name,
                                                              const std::string& folder, const std::string& text,
                                                              bool overwrite) const {
-  using R = Outcome<Imported>;
   auto palette = PaletteFile::Read(file);
-  if (!palette) return R::Fail(palette.Error());
-  std::string preset = !name.empty()                 ? name
-                       : palette->groups.size() == 1 ? palette->groups[0].name
-                                                     : std::filesystem::path(file).stem().string();
+  if (!palette) return Outcome<Imported>::Fail(palette.Error());
+  return ImportPalette(palette.Value(), name, std::filesystem::path(file).stem().string(), folder, text, overwrite);
+}
+
+Outcome<SwatchPalettes::Imported> SwatchPalettes::ImportPalette(const Palette& palette, const std::string& name,
+                                                                const std::string& unnamed, const std::string& folder,
+                                                                const std::string& text, bool overwrite) const {
+  std::string preset = !name.empty() ? name : palette.groups.size() == 1 ? palette.groups[0].name : unnamed;
   std::replace(preset.begin(), preset.end(), '/', '_');
-  Imported done{(folder.empty() ? DefaultFolder() : folder) + "/" + preset, palette->groups.size(),
-                palette->ColorCount()};
-  auto saved = SaveAsPreset(palette.Value(), done.url, text, overwrite);
-  if (!saved) return R::Fail(saved.Error());
+  Imported done{(folder.empty() ? DefaultFolder() : folder) + "/" + preset, palette.groups.size(),
+                palette.ColorCount()};
+  auto saved = SaveAsPreset(palette, done.url, text, overwrite);
+  if (!saved) return Outcome<Imported>::Fail(saved.Error());
   return done;
 }
 
@@ -141,6 +146,13 @@ Outcome<std::string> SwatchPalettes::ExportFile(const std::string& url, const st
   if (!parsed) return R::Fail(parsed.Error());
   auto palette = PresetPalette(url);
   if (!palette) return R::Fail(palette.Error());
+  if (host_->Prefs().Data().GetBool(WorldPreferences::kPerceptualTools, false)) {
+    for (PaletteGroup& g : palette->groups) {
+      for (PaletteColor& c : g.colors) {
+        if (c.name.empty()) c.name = CssNames::Nearest({c.red, c.green, c.blue});
+      }
+    }
+  }
   return PaletteFile::Write(palette.Value(), parsed->Name(), file);
 }
 

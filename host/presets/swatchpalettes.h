@@ -39,8 +39,13 @@ class SwatchPalettes {
   // file fails before anything is stored.
   Outcome<Imported> ImportFile(const std::string& file, const std::string& name, const std::string& folder,
                                const std::string& text, bool overwrite) const;
+  // The same for a palette made elsewhere; unnamed is the name when neither
+  // name nor a single group gives one.
+  Outcome<Imported> ImportPalette(const Palette& palette, const std::string& name, const std::string& unnamed,
+                                  const std::string& folder, const std::string& text, bool overwrite) const;
   // The swatch preset at url into a .gpl or .ase file (written atomically);
-  // answers a note when groups had to be joined.
+  // answers a note when groups had to be joined. With the perceptual colour
+  // tools on, each colour is named after the nearest CSS colour.
   Outcome<std::string> ExportFile(const std::string& url, const std::string& file) const;
 
  private:
