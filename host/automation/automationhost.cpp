@@ -2,6 +2,7 @@
 
 #include "automation/gadgetfinder.h"
 #include "automation/screenshot.h"
+#include "core/fourcc.h"
 #include "gui/dialog.h"
 #include "gui/gui.h"
 #include "gui/guifamilies.h"
@@ -46,8 +47,16 @@ Outcome<Done> AutomationHost::Start(const AutomationOptions& options) {
   if (!loaded) return R::Fail(loaded.Error());
   if (!loaded->Started())
     return R::Fail("the module did not start (action 2 answered " + std::to_string(loaded->start) + ")");
+  auto shown = ShowPage();
+  if (!shown) return shown;
+  input_ = std::make_unique<InputDriver>(GetScreen(), *frontend_);
+  GetScreen().Render();
+  return Done{};
+}
+
+Outcome<Done> AutomationHost::ShowPage() {
   auto page = AttributePage::Create(*host_);
-  if (!page) return R::Fail(page.Error());
+  if (!page) return Outcome<Done>::Fail(page.Error());
   page_ = page->get();
   page_->SetMessageListener([this](const AttributePage::ParentMessage& m) {
     messages_.push_back(m);
@@ -55,7 +64,28 @@ Outcome<Done> AutomationHost::Start(const AutomationOptions& options) {
   });
   pageDialog_ = std::make_unique<Dialog>(std::move(page.Value()));
   GetScreen().ShowWindow(*pageDialog_);
-  input_ = std::make_unique<InputDriver>(GetScreen(), *frontend_);
+  return Done{};
+}
+
+Outcome<Done> AutomationHost::Reload() {
+  std::vector<ParameterSpec> specs;
+  for (const auto& p : page_->Parameters()) {
+    ParameterSpec spec{p->Key(), p->Label(), p->Settings(), {}};
+    if (auto state = page_->ChooserState(*p)) spec.settings.SetContainer(FourCC("slda"), *state);
+    const std::vector<ColorValue> values = p->Values();
+    const std::vector<bool> marks = p->LinearMarks();
+    for (size_t i = 0; i < values.size(); ++i) spec.objects.push_back({values[i], i < marks.size() && marks[i]});
+    specs.push_back(std::move(spec));
+  }
+  pageDialog_->Close();
+  pageDialog_.reset();
+  page_ = nullptr;
+  auto shown = ShowPage();
+  if (!shown) return shown;
+  for (ParameterSpec& spec : specs) {
+    auto added = page_->Add(std::move(spec));
+    if (!added) return Outcome<Done>::Fail(added.Error());
+  }
   GetScreen().Render();
   return Done{};
 }

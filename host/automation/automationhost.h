@@ -67,6 +67,10 @@ class AutomationHost {
                           const std::optional<std::vector<bool>>& linear = std::nullopt);
   std::optional<TriStateValue> GetData(const std::string& key) const;
   std::optional<Container> State(const std::string& key) const;
+  // The page is saved and opened again: each chooser is made anew with its
+  // stored state ('slda') and the values its objects hold, as a host does
+  // when a saved scene is loaded.
+  Outcome<Done> Reload();
 
   // --- gadgets and input
   // A gadget of the chooser or of a dialog embedded in it; no id: the
@@ -88,6 +92,7 @@ class AutomationHost {
  private:
   AutomationHost() = default;
   Outcome<Done> Start(const AutomationOptions& options);
+  Outcome<Done> ShowPage();
 
   std::optional<TempHome> tempHome_;
   std::filesystem::path home_;

@@ -90,13 +90,24 @@ struct HoverStep {
 struct GadgetsStep {
   std::string chooser;
 };
+// The screen picker that runs takes the pointer to a point of the virtual
+// desktop (logical desktop pixels) and picks there, or is cancelled with
+// Escape.
+struct PickStep {
+  Point at;
+  bool cancel = false;
+};
+// The page is saved and opened again: every chooser is made anew from its
+// stored state and the values its objects hold.
+struct ReloadStep {};
 struct ScreenshotStep {
   std::optional<GadgetTarget> target;  // unset: the whole page
   std::string file;
 };
 
-using StepAction = std::variant<OpenStep, SetStep, GetStep, StateStep, PrefsStep, ClickStep, DragStep, WheelStep,
-                                KeyStep, TypeStep, AnswerStep, ReadStep, HoverStep, GadgetsStep, ScreenshotStep>;
+using StepAction =
+    std::variant<OpenStep, SetStep, GetStep, StateStep, PrefsStep, ClickStep, DragStep, WheelStep, KeyStep, TypeStep,
+                 AnswerStep, ReadStep, HoverStep, GadgetsStep, ScreenshotStep, PickStep, ReloadStep>;
 
 struct ScenarioStep {
   size_t index = 0;

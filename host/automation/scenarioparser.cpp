@@ -97,9 +97,11 @@ std::optional<StepAction> ScenarioParser::Step(const std::string& kind, JsonFiel
     return id ? std::optional<StepAction>(GadgetsStep{*id}) : std::nullopt;
   }
   if (kind == "screenshot") return Screenshot(f);
+  if (kind == "pick") return Pick(f);
+  if (kind == "reload") return ReloadStep{};
   f.Fail("unknown step '" + kind +
          "' (open, set, get, state, prefs, click, drag, wheel, key, type, answer, read, "
-         "hover, gadgets, screenshot)");
+         "hover, gadgets, screenshot, pick, reload)");
   return std::nullopt;
 }
 
@@ -391,6 +393,13 @@ std::optional<StepAction> ScenarioParser::Answer(JsonFields& f) {
   if (text->is_null()) return AnswerStep{Answer::TextCancel()};
   if (!text->is_string()) f.Fail("'text' must be a string, or null to cancel");
   return AnswerStep{Answer::Text(text->is_string() ? text->get<std::string>() : "", check)};
+}
+
+std::optional<StepAction> ScenarioParser::Pick(JsonFields& f) {
+  auto at = At(f);
+  if (!at && !f.Failed()) f.Fail("give the desktop point 'x' and 'y'");
+  if (!at) return std::nullopt;
+  return PickStep{*at, f.Bool("cancel").value_or(false)};
 }
 
 std::optional<StepAction> ScenarioParser::Screenshot(JsonFields& f) {

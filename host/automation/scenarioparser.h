@@ -35,6 +35,7 @@ class ScenarioParser {
   std::optional<StepAction> Type(JsonFields& f);
   std::optional<StepAction> Answer(JsonFields& f);
   std::optional<StepAction> Screenshot(JsonFields& f);
+  std::optional<StepAction> Pick(JsonFields& f);
 
   // The opened chooser that "id" names.
   std::optional<std::string> Chooser(JsonFields& f, bool required = true);

@@ -8,6 +8,8 @@
 #include "gui/gui.h"
 #include "gui/textfield.h"
 #include "gui/widget.h"
+#include "platform/platformfamily.h"
+#include "platform/virtualdesktop.h"
 
 namespace host {
 
@@ -47,7 +49,23 @@ ScenarioRunner::~ScenarioRunner() {
   if (Gui::Exists()) Gui::Get().SetObserver(nullptr);
 }
 
+VirtualDesktop& ScenarioRunner::UseVirtualDesktop() {
+  if (auto* current = dynamic_cast<VirtualDesktop*>(PlatformFamily::Current())) return *current;
+  auto desktop = std::make_unique<VirtualDesktop>();
+  VirtualDesktop& d = *desktop;
+  d.AddMonitor({{0, 0, kDesktopSize, kDesktopSize}});
+  // Every pixel its own colour, so a pick shows where it took place.
+  for (int y = 0; y < kDesktopSize; ++y) {
+    for (int x = 0; x < kDesktopSize; ++x) d.SetPixel(x, y, {uint8_t(x), uint8_t(y), uint8_t(255 - (x + y) / 2), 255});
+  }
+  PlatformFamily::Use(std::move(desktop));
+  return d;
+}
+
 Outcome<Done> ScenarioRunner::Run(const Scenario& scenario) {
+  for (const ScenarioStep& step : scenario.steps) {
+    if (std::holds_alternative<PickStep>(step.action)) UseVirtualDesktop();
+  }
   if (!scenario.prefs.IsEmpty()) host_.SetPrefs(scenario.prefs);
   for (const ScenarioStep& step : scenario.steps) {
     transcript_.SetStep(step.index);
@@ -247,6 +265,24 @@ Outcome<Done> ScenarioRunner::Do(const GadgetsStep& s) {
   transcript_.Add("gadgets", {{"id", s.chooser}, {"gadgets", list}});
   return Done{};
 }
+
+Outcome<Done> ScenarioRunner::Do(const PickStep& s) {
+  VirtualDesktop& desktop = UseVirtualDesktop();
+  const bool running = !desktop.Windows().empty();
+  desktop.MoveTo(s.at);
+  if (s.cancel) {
+    desktop.KeyDown(GXA_KEY_ESC);
+    desktop.KeyUp(GXA_KEY_ESC);
+  } else {
+    desktop.Press(GXA_CHANNEL_LEFT);
+    desktop.Release(GXA_CHANNEL_LEFT);
+  }
+  if (!running) transcript_.Add("pick", {{"outcome", "no picker"}});
+  host_.GetScreen().Pump();
+  return Done{};
+}
+
+Outcome<Done> ScenarioRunner::Do(const ReloadStep&) { return host_.Reload(); }
 
 Outcome<Done> ScenarioRunner::Do(const ScreenshotStep& s) {
   Widget* gadget = nullptr;

@@ -12,6 +12,8 @@
 
 namespace host {
 
+class VirtualDesktop;
+
 class ScenarioRunner {
  public:
   // Screenshots are written below outDir.
@@ -21,6 +23,12 @@ class ScenarioRunner {
   ScenarioRunner& operator=(const ScenarioRunner&) = delete;
 
   Outcome<Done> Run(const Scenario& scenario);
+
+  // The desktop that pick steps use, made on first need: one monitor of
+  // 256 x 256 pixels whose pixel (x, y) has red x, green y and blue
+  // 255 - (x + y) / 2.
+  static constexpr int kDesktopSize = 256;
+  static VirtualDesktop& UseVirtualDesktop();
 
  private:
   Outcome<Done> Do(const OpenStep& s);
@@ -38,6 +46,8 @@ class ScenarioRunner {
   Outcome<Done> Do(const HoverStep& s);
   Outcome<Done> Do(const GadgetsStep& s);
   Outcome<Done> Do(const ScreenshotStep& s);
+  Outcome<Done> Do(const PickStep& s);
+  Outcome<Done> Do(const ReloadStep& s);
 
   Outcome<Widget*> Gadget(const GadgetTarget& target);
   // "; near it: 0x3E80002 (UserAreaWidget, chooser), ..." for a gadget that is not there.

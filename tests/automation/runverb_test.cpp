@@ -3,6 +3,7 @@
 // rendered page is a picture of the chooser.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -51,6 +52,42 @@ TEST(RunVerbTest, StepThatCannotBeCarriedOutStopsTheRun) {
             0)
       << doc["error"];
   for (const auto& e : doc["events"]) EXPECT_NE(e["kind"], "value");  // step 2 never ran
+}
+
+// The pick takes the virtual desktop's pixel (x, y, 255 - (x + y) / 2) into
+// the chooser whose button started it; Escape brings the colour back; a
+// reload gives every chooser its value again.
+TEST(RunVerbTest, PickGoesToTheChooserThatStartedItAndReloadKeepsValues) {
+  TempFolder t;
+  TempFolder::WriteText(t / "pick.json", R"({"steps": [
+      {"do": "open", "id": "a", "settings": {"retT": 1}, "value": [0.2, 0.4, 0.6]},
+      {"do": "open", "id": "b", "settings": {"retT": 1}, "value": [0.9, 0.9, 0.9]},
+      {"do": "click", "id": "b", "gadget": "0x3E90009"},
+      {"do": "pick", "x": 10, "y": 20},
+      {"do": "click", "id": "a", "gadget": "0x3E90009"},
+      {"do": "pick", "x": 100, "y": 100, "cancel": true},
+      {"do": "pick", "x": 1, "y": 1},
+      {"do": "reload"},
+      {"do": "get", "id": "a"}, {"do": "get", "id": "b"}]})");
+  const HostRun r = RunHost("run " + (t / "pick.json").string() + " " + Common(t));
+  ASSERT_EQ(r.status, 0) << r.out;
+  const auto doc = nlohmann::json::parse(r.out, nullptr, false);
+  ASSERT_FALSE(doc.is_discarded()) << r.out;
+  std::map<std::string, nlohmann::json> values;
+  bool noPicker = false;
+  for (const auto& e : doc["events"]) {
+    if (e["kind"] == "value") values[e["id"]] = e["value"];
+    if (e["kind"] == "pick") noPicker = e["step"] == 6 && e["outcome"] == "no picker";
+  }
+  EXPECT_TRUE(noPicker) << r.out;
+  const double f = 1.0 / 255.0;
+  ASSERT_EQ(values["b"].size(), 3u) << r.out;
+  EXPECT_NEAR(values["b"][0].get<double>(), 10 * f, 1e-6);
+  EXPECT_NEAR(values["b"][1].get<double>(), 20 * f, 1e-6);
+  EXPECT_NEAR(values["b"][2].get<double>(), 240 * f, 1e-6);
+  ASSERT_EQ(values["a"].size(), 3u) << r.out;
+  EXPECT_NEAR(values["a"][0].get<double>(), 0.2, 1e-9);
+  EXPECT_NEAR(values["a"][2].get<double>(), 0.6, 1e-9);
 }
 
 TEST(RunVerbTest, RenderWritesThePageAtTheDisplayScale) {

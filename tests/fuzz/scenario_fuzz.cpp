@@ -56,7 +56,9 @@ void Run(std::span<const uint8_t> data) {
 
 std::vector<Bytes> Seeds() {
   std::vector<Bytes> seeds;
-  for (const auto& e : std::filesystem::directory_iterator(std::filesystem::path(gxa_test::TestData()) / "scenarios")) {
+  for (const auto& e :
+       std::filesystem::recursive_directory_iterator(std::filesystem::path(gxa_test::TestData()) / "scenarios")) {
+    if (!e.is_regular_file()) continue;
     std::ifstream in(e.path(), std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
@@ -68,6 +70,9 @@ std::vector<Bytes> Seeds() {
     {"do": "drag", "id": "c", "gadget": 65929220, "path": [[1, 2], [30, 2]]},
     {"do": "prefs", "set": {"1110": true}, "read": [1102]},
     {"do": "get", "id": "c"}]})"));
+  seeds.push_back(BytesOf(R"({"steps": [{"do": "open", "id": "c", "settings": {"retT": 1}},
+    {"do": "click", "id": "c", "gadget": "0x3E90009"}, {"do": "pick", "x": 300, "y": -4, "cancel": true},
+    {"do": "reload"}, {"do": "pick", "x": 3, "y": 4}]})"));
   return seeds;
 }
 
