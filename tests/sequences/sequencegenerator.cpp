@@ -28,8 +28,8 @@ bool Pressable(const GadgetEntry& g) { return g.kind != "Group" && g.frame.w > 0
 bool UserArea(const GadgetEntry& g) { return g.kind == "UserAreaWidget" && Pressable(g); }
 bool TextField(const GadgetEntry& g) { return (g.kind == "NumberField" || g.kind == "EditText") && Pressable(g); }
 
-const char* const kKeys[] = {"Up",    "Down",  "Left", "Right", "PageUp", "PageDown", "Home", "End", "Backspace",
-                             "Delete", "Escape", "Enter", "Tab",  "Space", "N",        "G",    "1",   "A"};
+const char* const kKeys[] = {"Up",     "Down",   "Left",  "Right", "PageUp", "PageDown", "Home", "End", "Backspace",
+                             "Delete", "Escape", "Enter", "Tab",   "Space",  "N",        "G",    "1",   "A"};
 
 }  // namespace
 

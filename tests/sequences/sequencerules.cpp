@@ -13,6 +13,7 @@
 #include "gui/widget.h"
 #include "platform/platformfamily.h"
 #include "platform/virtualdesktop.h"
+#include "raster/framebuffer.h"
 
 namespace sequences {
 
@@ -137,11 +138,11 @@ std::optional<Broken> SequenceRules::Values(host::AutomationHost& host, const Or
     const auto now = ValueOf(host, key);
     if (!now) return Broken{kUntouchedKept, "chooser '" + key + "' answers no value"};
     if (kind == "reload" && !pickedBefore_ && !Same(before, *now))
-      return Broken{kReloadKeeps, "chooser '" + key + "' had " + Rgb(before.color) + ", after the reload " +
-                                      Rgb(now->color)};
+      return Broken{kReloadKeeps,
+                    "chooser '" + key + "' had " + Rgb(before.color) + ", after the reload " + Rgb(now->color)};
     if (!touched.count(key) && !Same(before, *now))
-      return Broken{kUntouchedKept, "chooser '" + key + "' went from " + Rgb(before.color) + " to " +
-                                        Rgb(now->color) + " though the step acted on another"};
+      return Broken{kUntouchedKept, "chooser '" + key + "' went from " + Rgb(before.color) + " to " + Rgb(now->color) +
+                                        " though the step acted on another"};
   }
   return std::nullopt;
 }
@@ -223,12 +224,15 @@ std::optional<Broken> SequenceRules::Field(host::AutomationHost& host, const std
   host::Widget* field = host.FindGadget(key, kColorFieldId);
   if (!value || !field || !field->IsShown()) return std::nullopt;
   const auto state = host.State(key);
-  const bool transparency = host.Parameter(key)->Form() == host::ColorForm::ColorAlpha && state &&
-                            state->GetBool(kShowTransparency, true);
+  const bool transparency =
+      host.Parameter(key)->Form() == host::ColorForm::ColorAlpha && state && state->GetBool(kShowTransparency, true);
   if (transparency && value->alpha < 1.0) return std::nullopt;
-  auto picture = host.Capture(field);
-  if (!picture || picture->Height() < 3) return std::nullopt;
-  const host::Rgba p = picture->GetPixel(2, picture->Height() / 2);
+  // Straight from the screen: a copy of it for every step would cost more than the step.
+  host.GetScreen().Render();
+  const host::Framebuffer& screen = host.GetScreen().Frame();
+  const host::Rect f = field->GlobalFrame();
+  if (f.h < 3) return std::nullopt;
+  const host::Rgba p = screen.GetPixel((f.x + 2) * screen.Scale(), (f.y + f.h / 2) * screen.Scale());
   const double scale = host.Parameter(key)->Form() == host::ColorForm::Brightness ? value->brightness : 1.0;
   const double want[3] = {std::clamp(value->color.x * scale, 0.0, 1.0), std::clamp(value->color.y * scale, 0.0, 1.0),
                           std::clamp(value->color.z * scale, 0.0, 1.0)};

@@ -118,7 +118,8 @@ Played SequenceSession::Play(const OrderedJson& scenario, const std::set<std::st
 Played SequenceSession::Generate(uint64_t seed, size_t length, OrderedJson& scenario,
                                  const std::set<std::string>& tolerated) {
   SequenceGenerator generator(seed);
-  scenario = {{"comment", "seed " + std::to_string(seed)}, {"prefs", generator.Prefs()}, {"steps", OrderedJson::array()}};
+  scenario = {
+      {"comment", "seed " + std::to_string(seed)}, {"prefs", generator.Prefs()}, {"steps", OrderedJson::array()}};
   Stage stage(scenario["prefs"], tolerated);
   if (!stage.Failed().empty()) return Unstarted(stage.Failed());
   Played played;
