@@ -6,6 +6,7 @@
 #include "automation/entrykey.h"
 #include "automation/scenariorunner.h"
 #include "gui/dialog.h"
+#include "sequencerules.h"
 
 namespace sequences {
 
@@ -16,6 +17,8 @@ using host::OrderedJson;
 
 constexpr int32_t kModeButtonRow = 0x3E8000C;
 constexpr int32_t kPickerButton = 0x3E90009;
+// A picture of six colour blocks beside the kept scenarios, which play there.
+constexpr const char* kPicture = "tiles.png";
 
 // The kinds of chooser a page may show, by the settings that make them.
 struct Kind {
@@ -26,7 +29,9 @@ constexpr Kind kKinds[] = {{"plain", "{}"}, {"alpha", R"({"acol": 1})"}, {"light
 
 bool Pressable(const GadgetEntry& g) { return g.kind != "Group" && g.frame.w > 0 && g.frame.h > 0; }
 bool UserArea(const GadgetEntry& g) { return g.kind == "UserAreaWidget" && Pressable(g); }
-bool TextField(const GadgetEntry& g) { return (g.kind == "NumberField" || g.kind == "EditText") && Pressable(g); }
+bool TextField(const GadgetEntry& g) {
+  return (g.kind == "NumberField" || g.kind == "EditText" || g.kind == "FileNameField") && Pressable(g);
+}
 
 const char* const kKeys[] = {"Up",     "Down",   "Left",  "Right", "PageUp", "PageDown", "Home", "End", "Backspace",
                              "Delete", "Escape", "Enter", "Tab",   "Space",  "N",        "G",    "1",   "A"};
@@ -94,6 +99,8 @@ OrderedJson SequenceGenerator::Target(const std::string& chooser, const GadgetEn
 }
 
 OrderedJson SequenceGenerator::Next(host::AutomationHost& host) {
+  // The picker's windows cover the screen until it ends.
+  if (SequenceRules::PickUnderWay()) return Pick();
   const std::string chooser = Any(choosers_);
   const int r = Below(100);
   OrderedJson step;
@@ -222,7 +229,7 @@ OrderedJson SequenceGenerator::Type(host::AutomationHost& host, const std::strin
   const GadgetEntry& g = Any(fields);
   OrderedJson step = {{"do", "type"}};
   step.update(Target(chooser, g));
-  step["text"] = Text(g.kind == "EditText");
+  step["text"] = g.kind == "FileNameField" && Chance(70) ? kPicture : Text(g.kind == "EditText");
   const int commit = Below(10);
   if (commit == 8) step["commit"] = "tab";
   else if (commit == 9) step["commit"] = "none";

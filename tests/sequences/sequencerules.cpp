@@ -6,11 +6,11 @@
 #include <set>
 
 #include "automation/entrykey.h"
-#include "automation/gadgetlist.h"
 #include "automation/scenariorunner.h"
 #include "gui/dialog.h"
 #include "gui/screen.h"
 #include "gui/widget.h"
+#include "gui/widgetkind.h"
 #include "platform/platformfamily.h"
 #include "platform/virtualdesktop.h"
 #include "raster/framebuffer.h"
@@ -29,6 +29,7 @@ constexpr int32_t kHsvFields[] = {0x3EE0001, 0x3EE0002, 0x3EE0003};
 constexpr int32_t kAlphaField = 0x3F30001;
 constexpr int32_t kHexField = 0x3F40001;
 constexpr int32_t kShowTransparency = 0x3E8000B;
+constexpr int32_t kModeButtonRow = 0x3E8000C;
 constexpr double kTwoPi = 6.283185307179586;
 
 std::string Hex(int32_t id) { return host::EntryKey::Format(id); }
@@ -74,17 +75,31 @@ bool Same(const ColorValue& a, const ColorValue& b) {
          std::abs(a.brightness - b.brightness) < kExact;
 }
 
-bool Picking() {
+}  // namespace
+
+bool SequenceRules::PickUnderWay() {
   auto* desktop = dynamic_cast<host::VirtualDesktop*>(host::PlatformFamily::Current());
   return desktop && !desktop->Windows().empty();
 }
 
-// The choosers a step acts on.
+namespace {
+
+// The choosers a step acts on. Mode buttons and preferences change what a
+// chooser shows, never its value.
 std::set<std::string> Touched(const OrderedJson& step) {
   std::set<std::string> out;
+  const std::string kind = step.value("do", "");
+  if (kind == "prefs" || (step.value("gadget", "") == Hex(kModeButtonRow) && (kind == "click" || kind == "drag")))
+    return out;
   if (step.contains("id")) out.insert(step["id"].is_string() ? step["id"].get<std::string>() : step["id"].dump());
   if (step.contains("onto")) out.insert(step["onto"].value("id", ""));
   return out;
+}
+
+// Every gadget with an ID below w, w included.
+void Walk(const host::Widget& w, std::vector<const host::Widget*>& out) {
+  if (w.Id() != 0) out.push_back(&w);
+  for (size_t i = 0; i < w.ChildCount(); ++i) Walk(*w.ChildAt(i), out);
 }
 
 // The chooser holding the focused gadget: text left in a field of it is
@@ -108,7 +123,7 @@ void SequenceRules::Before(host::AutomationHost& host, const OrderedJson&) {
   for (const auto& p : host.Page().Parameters()) {
     if (auto v = ValueOf(host, p->Key())) before_[p->Key()] = *v;
   }
-  pickedBefore_ = Picking();
+  pickedBefore_ = PickUnderWay();
   if (!pickedBefore_) picking_.clear();
 }
 
@@ -131,7 +146,7 @@ std::optional<Broken> SequenceRules::Values(host::AutomationHost& host, const Or
   const std::string kind = step.value("do", "");
   std::set<std::string> touched = Touched(step);
   // A pick started by this step belongs to the chooser it acted on.
-  if (!pickedBefore_ && Picking() && touched.size() == 1) picking_ = *touched.begin();
+  if (!pickedBefore_ && PickUnderWay() && touched.size() == 1) picking_ = *touched.begin();
   if (kind == "pick" || pickedBefore_) touched.insert(picking_);
   touched.insert(focused_);
   for (const auto& [key, before] : before_) {
@@ -142,7 +157,7 @@ std::optional<Broken> SequenceRules::Values(host::AutomationHost& host, const Or
                     "chooser '" + key + "' had " + Rgb(before.color) + ", after the reload " + Rgb(now->color)};
     if (!touched.count(key) && !Same(before, *now))
       return Broken{kUntouchedKept, "chooser '" + key + "' went from " + Rgb(before.color) + " to " + Rgb(now->color) +
-                                        " though the step acted on another"};
+                                        " though the step did not act on its value"};
   }
   return std::nullopt;
 }
@@ -163,17 +178,24 @@ std::optional<Broken> SequenceRules::LiveChanges(host::AutomationHost& host, siz
 std::optional<Broken> SequenceRules::Gadgets(host::AutomationHost& host, const std::string& key) {
   host::Dialog* chooser = host.Chooser(key);
   if (!chooser) return std::nullopt;
-  const std::vector<host::GadgetEntry> list = host::GadgetList::Of(*chooser);
-  const host::Rect root = chooser->Root().GlobalFrame();
+  std::vector<const host::Widget*> all;
+  Walk(chooser->Root(), all);
+  const host::Rect root = chooser->Root().Frame();
   std::set<int32_t> seen;
-  for (const host::GadgetEntry& g : list) {
-    if (!seen.insert(g.id).second)
-      return Broken{kUniqueIds, "chooser '" + key + "' has gadget " + Hex(g.id) + " twice"};
-    if (!g.shown || g.kind == "Group") continue;
-    const host::Rect& f = g.frame;
-    if (f.w <= 0 || f.h <= 0 || f.x < 0 || f.y < 0 || f.x + f.w > root.w || f.y + f.h > root.h)
+  for (const host::Widget* w : all) {
+    if (!seen.insert(w->Id()).second)
+      return Broken{kUniqueIds, "chooser '" + key + "' has gadget " + Hex(w->Id()) + " twice"};
+    const std::string kind = host::WidgetKind::Of(*w);
+    if (!w->IsShown() || kind == "Group") continue;
+    // A scroll group shows part of what it holds: the part shown counts.
+    const host::Rect& f = w->Frame();
+    const host::Rect v = w->VisibleFrame();
+    const bool inside =
+        v.IsEmpty() || (v.x >= root.x && v.y >= root.y && v.Right() <= root.Right() && v.Bottom() <= root.Bottom());
+    if (f.w <= 0 || f.h <= 0 || !inside)
       return Broken{kInside, "chooser '" + key + "' (" + std::to_string(root.w) + "x" + std::to_string(root.h) +
-                                 ") shows " + host::GadgetList::Line(g)};
+                                 ") shows " + Hex(w->Id()) + " " + kind + " at " + std::to_string(f.x - root.x) + "," +
+                                 std::to_string(f.y - root.y) + " " + std::to_string(f.w) + "x" + std::to_string(f.h)};
   }
   return std::nullopt;
 }

@@ -4,7 +4,8 @@
 // chooser with a size; the colour field and every number field showing the
 // chooser's value within the rounding of their units; no colour text left
 // empty; every live change ('medr' 1) ended by a final one ('medr' 0); a
-// chooser that no step touched keeps its value (a pick belongs to the
+// chooser that no step touched keeps its value (mode buttons and preference
+// changes touch none) (a pick belongs to the
 // chooser that started it, text left in a field to the chooser that has the
 // focus); a reload brings back the same values.
 #include <cstddef>
@@ -31,8 +32,11 @@ class SequenceRules {
   static constexpr const char* kColorField = "the colour field shows the chooser's value";
   static constexpr const char* kNoEmptyText = "no colour text is empty";
   static constexpr const char* kLiveChangeEnds = "every live change ends";
-  static constexpr const char* kUntouchedKept = "choosers no step touched keep their values";
+  static constexpr const char* kUntouchedKept = "choosers no step acted on keep their values";
   static constexpr const char* kReloadKeeps = "a reload keeps the values";
+
+  // Whether a screen pick runs: its windows then cover the screen.
+  static bool PickUnderWay();
 
   // Before a step: what it may not change.
   void Before(host::AutomationHost& host, const host::OrderedJson& step);

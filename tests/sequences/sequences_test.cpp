@@ -7,7 +7,8 @@
 // scenario; the ones kept under tests/data/scenarios/sequences are played
 // again here.
 //
-// GXA_SEQUENCES=COUNT[:SEED] plays COUNT sessions from SEED (scripts/sequences.sh).
+// GXA_SEQUENCES=COUNT[:SEED] plays COUNT sessions from SEED
+// (scripts/sequences.sh); GXA_SEQUENCES_NOSHRINK=1 reports failures unshrunk.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -27,34 +28,35 @@ namespace {
 
 using host::OrderedJson;
 
-// Seeds played in every build; under a sanitizer only the first few.
-constexpr uint64_t kSeeds[] = {1,  2,  3,  5,  6,  7,  8,  9,  12, 14, 20, 21, 24, 25, 26, 28, 30, 33, 37, 38,
-                               39, 40, 44, 45, 49, 50, 52, 53, 55, 56, 57, 60, 61, 62, 64, 68, 69, 70, 72, 74};
+// Seeds 1 to 40 in every build; under a sanitizer only the first few.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr size_t kPlayed = 6;
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer)
 constexpr size_t kPlayed = 6;
 #else
-constexpr size_t kPlayed = std::size(kSeeds);
+constexpr size_t kPlayed = 40;
 #endif
 #else
-constexpr size_t kPlayed = std::size(kSeeds);
+constexpr size_t kPlayed = 40;
 #endif
 
-// Faults known to be open: reported, but they fail nothing yet.
-const std::set<std::string> kOpenFaults = {SequenceRules::kUniqueIds, SequenceRules::kNoEmptyText,
-                                           SequenceRules::kUntouchedKept, SequenceRules::kLiveChangeEnds};
+// Rules with a fault known to be open: reported, but they fail nothing yet
+// (GXA_SEQUENCES_STRICT=1 fails them too).
+std::set<std::string> OpenFaults() {
+  if (std::getenv("GXA_SEQUENCES_STRICT")) return {};
+  return {SequenceRules::kLiveChangeEnds};
+}
 
 // The seeds to play: GXA_SEQUENCES=COUNT[:SEED] gives COUNT from SEED on.
 std::vector<uint64_t> Seeds() {
-  const char* given = std::getenv("GXA_SEQUENCES");
-  if (!given) return {std::begin(kSeeds), std::begin(kSeeds) + kPlayed};
-  std::istringstream in(given);
-  size_t count = 0;
+  size_t count = kPlayed;
   uint64_t first = 1;
-  char colon = 0;
-  in >> count >> colon >> first;
+  if (const char* given = std::getenv("GXA_SEQUENCES")) {
+    std::istringstream in(given);
+    char colon = 0;
+    in >> count >> colon >> first;
+  }
   std::vector<uint64_t> seeds;
   for (size_t i = 0; i < count; ++i) seeds.push_back(first + i);
   return seeds;
@@ -82,7 +84,7 @@ TEST(RandomSequences, NoSessionOfUseBreaksARule) {
   std::map<std::string, size_t> noted;
   for (uint64_t seed : seeds) {
     OrderedJson scenario;
-    const Played played = SequenceSession::Generate(seed, Length(seed), scenario, kOpenFaults);
+    const Played played = SequenceSession::Generate(seed, Length(seed), scenario, OpenFaults());
     steps += played.steps;
     for (const Broken& b : played.tolerated) {
       if (noted[b.rule]++ == 0) std::cout << "known open: " << b.rule << ": " << b.detail << " (seed " << seed << ")\n";
@@ -93,7 +95,7 @@ TEST(RandomSequences, NoSessionOfUseBreaksARule) {
       std::cout << "seed " << seed << " broke \"" << played.broken->rule << "\": " << played.broken->detail << "\n";
       continue;
     }
-    SequenceShrinker shrinker(played.broken->rule, kOpenFaults);
+    SequenceShrinker shrinker(played.broken->rule, OpenFaults());
     OrderedJson shrunk = shrinker.Shrink(scenario);
     shrunk["comment"] = "seed " + std::to_string(seed) + ": " + played.broken->rule;
     ADD_FAILURE() << "seed " << seed << " broke \"" << played.broken->rule << "\" after step " << played.brokenAt
@@ -118,8 +120,10 @@ TEST(KeptSequences, EachStillKeepsEveryRule) {
     text << in.rdbuf();
     auto scenario = host::JsonText::Parse(text.str());
     ASSERT_TRUE(scenario.Ok()) << entry.path() << ": " << scenario.Error();
-    const Played played = SequenceSession::Play(scenario.Value(), kOpenFaults);
+    const Played played = SequenceSession::Play(scenario.Value(), OpenFaults());
     EXPECT_EQ(played.steps, scenario.Value()["steps"].size()) << entry.path() << ": every step runs";
+    for (const Broken& b : played.tolerated)
+      std::cout << "known open: " << entry.path().filename() << ": " << b.rule << ": " << b.detail << "\n";
     if (played.broken)
       ADD_FAILURE() << entry.path().filename() << " broke \"" << played.broken->rule << "\" after step "
                     << played.brokenAt << ": " << played.broken->detail;

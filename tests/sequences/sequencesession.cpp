@@ -1,5 +1,6 @@
 #include "sequencesession.h"
 
+#include <filesystem>
 #include <memory>
 
 #include "automation/automationhost.h"
@@ -20,7 +21,10 @@ using host::OrderedJson;
 // picks use is made anew with it.
 class Stage {
  public:
-  explicit Stage(const OrderedJson& prefs, const std::set<std::string>& tolerated) : tolerated_(tolerated) {
+  explicit Stage(const OrderedJson& prefs, const std::set<std::string>& tolerated)
+      : tolerated_(tolerated), folder_(std::filesystem::current_path()) {
+    // Pictures typed as names are found beside the kept scenarios.
+    std::filesystem::current_path(std::filesystem::path(GXA_TEST_DATA) / "scenarios" / "sequences");
     host::PlatformFamily::Use(nullptr);
     host::ScenarioRunner::UseVirtualDesktop();
     host::AutomationOptions options;
@@ -42,6 +46,7 @@ class Stage {
     runner_.reset();
     host_.reset();
     host::PlatformFamily::Use(nullptr);
+    std::filesystem::current_path(folder_);
   }
 
   const std::string& Failed() const { return failed_; }
@@ -50,6 +55,11 @@ class Stage {
   // Carries out one step; false when it could not be.
   bool Step(const OrderedJson& step, Played& played, SequenceGenerator* generator) {
     const size_t index = played.ran.size();
+    // While a pick runs its windows take every click and key.
+    if (SequenceRules::PickUnderWay() && step.value("do", "") != "pick") {
+      played.ran.push_back(false);
+      return false;
+    }
     if (step.value("do", "") == "open") opens_.push_back(step);
     OrderedJson steps = opens_;
     if (step.value("do", "") != "open") steps.push_back(step);
@@ -87,6 +97,7 @@ class Stage {
 
  private:
   std::set<std::string> tolerated_;
+  std::filesystem::path folder_;
   std::string failed_;
   std::unique_ptr<host::AutomationHost> host_;
   std::optional<host::ScenarioParser> parser_;
