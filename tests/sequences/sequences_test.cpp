@@ -95,12 +95,12 @@ TEST(RandomSequences, NoSessionOfUseBreaksARule) {
       std::cout << "seed " << seed << " broke \"" << played.broken->rule << "\": " << played.broken->detail << "\n";
       continue;
     }
-    SequenceShrinker shrinker(played.broken->rule, OpenFaults());
-    OrderedJson shrunk = shrinker.Shrink(scenario);
+    size_t tries = 0;
+    OrderedJson shrunk = SequenceShrinker::Scenario(scenario, played.broken->rule, OpenFaults(), &tries);
     shrunk["comment"] = "seed " + std::to_string(seed) + ": " + played.broken->rule;
     ADD_FAILURE() << "seed " << seed << " broke \"" << played.broken->rule << "\" after step " << played.brokenAt
-                  << ": " << played.broken->detail << "\nshrunk to " << shrunk["steps"].size() << " steps in "
-                  << shrinker.Plays() << " plays: " << Write(shrunk, seed) << "\n"
+                  << ": " << played.broken->detail << "\nshrunk to " << shrunk["steps"].size() << " steps in " << tries
+                  << " plays: " << Write(shrunk, seed) << "\n"
                   << shrunk.dump(1);
   }
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();

@@ -2,24 +2,24 @@
 
 #include <algorithm>
 
+#include "sequencesession.h"
+
 namespace sequences {
 
 using host::OrderedJson;
 
-std::optional<OrderedJson> SequenceShrinker::Breaks(const OrderedJson& scenario, const OrderedJson& steps) {
-  OrderedJson tried = scenario;
-  tried["steps"] = steps;
-  ++plays_;
-  const Played played = SequenceSession::Play(tried, tolerated_);
-  if (!played.broken || played.broken->rule != rule_) return std::nullopt;
+std::optional<OrderedJson> SequenceShrinker::UpToBreak(const OrderedJson& steps) {
+  ++tries_;
+  const std::optional<size_t> at = breaks_(steps);
+  if (!at) return std::nullopt;
   OrderedJson upTo = OrderedJson::array();
-  for (size_t i = 0; i <= played.brokenAt; ++i) upTo.push_back(steps[i]);
+  for (size_t i = 0; i <= *at && i < steps.size(); ++i) upTo.push_back(steps[i]);
   return upTo;
 }
 
-OrderedJson SequenceShrinker::Shrink(const OrderedJson& scenario) {
-  auto first = Breaks(scenario, scenario["steps"]);
-  if (!first) return scenario;
+OrderedJson SequenceShrinker::Shrink(const OrderedJson& all) {
+  auto first = UpToBreak(all);
+  if (!first) return all;
   OrderedJson steps = *first;
   size_t parts = 2;
   while (steps.size() >= 2) {
@@ -30,7 +30,7 @@ OrderedJson SequenceShrinker::Shrink(const OrderedJson& scenario) {
       for (size_t i = 0; i < steps.size(); ++i) {
         if (i < start || i >= start + chunk) rest.push_back(steps[i]);
       }
-      if (auto smaller = Breaks(scenario, rest)) {
+      if (auto smaller = UpToBreak(rest)) {
         steps = *smaller;
         parts = std::max<size_t>(parts - 1, 2);
         reduced = true;
@@ -40,15 +40,34 @@ OrderedJson SequenceShrinker::Shrink(const OrderedJson& scenario) {
     if (parts >= steps.size()) break;
     parts = std::min(steps.size(), parts * 2);
   }
-  // Steps passed over changed nothing; a scenario without them runs through `gxa-host run`.
+  return steps;
+}
+
+OrderedJson SequenceShrinker::Scenario(const OrderedJson& scenario, const std::string& rule,
+                                       const std::set<std::string>& tolerated, size_t* tries) {
+  auto play = [&](const OrderedJson& steps) {
+    OrderedJson tried = scenario;
+    tried["steps"] = steps;
+    return SequenceSession::Play(tried, tolerated);
+  };
+  SequenceShrinker shrinker([&](const OrderedJson& steps) -> std::optional<size_t> {
+    const Played played = play(steps);
+    if (!played.broken || played.broken->rule != rule) return std::nullopt;
+    return played.brokenAt;
+  });
   OrderedJson kept = scenario;
-  kept["steps"] = steps;
-  const Played last = SequenceSession::Play(kept, tolerated_);
+  kept["steps"] = shrinker.Shrink(scenario["steps"]);
+  // Steps passed over changed nothing; a scenario without them runs through `gxa-host run`.
+  const Played last = play(kept["steps"]);
   OrderedJson carried = OrderedJson::array();
-  for (size_t i = 0; i < steps.size(); ++i) {
-    if (i < last.ran.size() && last.ran[i]) carried.push_back(steps[i]);
+  for (size_t i = 0; i < kept["steps"].size(); ++i) {
+    if (i < last.ran.size() && last.ran[i]) carried.push_back(kept["steps"][i]);
   }
-  if (carried.size() < steps.size() && Breaks(scenario, carried)) kept["steps"] = carried;
+  if (carried.size() < kept["steps"].size()) {
+    const Played without = play(carried);
+    if (without.broken && without.broken->rule == rule) kept["steps"] = carried;
+  }
+  if (tries) *tries = shrinker.Tries() + 2;
   return kept;
 }
 

@@ -1,33 +1,40 @@
 #pragma once
-// Cuts a scenario that breaks a rule down to the fewest steps that still
-// break it (delta debugging over the steps, the choosers' opening steps
-// included), then drops the steps that were passed over.
+// Cuts a list of steps that breaks a rule down to the fewest that still
+// break it (delta debugging: drop ever smaller parts while the break stays).
+// For a scenario the choosers' opening steps count as steps too, and the
+// steps that were passed over at the end are left out.
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <set>
 #include <string>
 
 #include "automation/transcriptjson.h"
-#include "sequencesession.h"
 
 namespace sequences {
 
 class SequenceShrinker {
  public:
-  // rule: the rule the scenario breaks; tolerated as for SequenceSession.
-  SequenceShrinker(std::string rule, std::set<std::string> tolerated)
-      : rule_(std::move(rule)), tolerated_(std::move(tolerated)) {}
+  // The index of the step after which the rule broke, or nothing.
+  using Breaks = std::function<std::optional<size_t>(const host::OrderedJson& steps)>;
 
-  host::OrderedJson Shrink(const host::OrderedJson& scenario);
-  // Plays tried while shrinking.
-  size_t Plays() const { return plays_; }
+  explicit SequenceShrinker(Breaks breaks) : breaks_(std::move(breaks)) {}
+
+  // The fewest of the steps that still break the rule; all of them when they do not.
+  host::OrderedJson Shrink(const host::OrderedJson& steps);
+  size_t Tries() const { return tries_; }
+
+  // The scenario cut down for rule, played with the tolerated rules as
+  // SequenceSession plays them; tries, when given, counts the plays.
+  static host::OrderedJson Scenario(const host::OrderedJson& scenario, const std::string& rule,
+                                    const std::set<std::string>& tolerated, size_t* tries = nullptr);
 
  private:
-  // The steps up to the one that breaks the rule, when they do.
-  std::optional<host::OrderedJson> Breaks(const host::OrderedJson& scenario, const host::OrderedJson& steps);
+  // The steps up to the one after which the rule broke, when it did.
+  std::optional<host::OrderedJson> UpToBreak(const host::OrderedJson& steps);
 
-  std::string rule_;
-  std::set<std::string> tolerated_;
-  size_t plays_ = 0;
+  Breaks breaks_;
+  size_t tries_ = 0;
 };
 
 }  // namespace sequences
