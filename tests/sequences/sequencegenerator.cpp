@@ -6,6 +6,7 @@
 #include "automation/entrykey.h"
 #include "automation/scenariorunner.h"
 #include "gui/dialog.h"
+#include "gui/widget.h"
 #include "sequencerules.h"
 
 namespace sequences {
@@ -84,14 +85,19 @@ SequenceGenerator::Gadgets SequenceGenerator::Visible(host::AutomationHost& host
   Gadgets out;
   host::Dialog* dialog = host.Chooser(chooser);
   if (!dialog) return out;
-  for (const GadgetEntry& g : host::GadgetList::Of(*dialog)) {
+  for (GadgetEntry g : host::GadgetList::Of(*dialog)) {
+    const host::Widget* w = host.FindGadget(chooser, g.id);
+    if (!w) continue;
+    // Where a press reaches it: the part a scroll group shows, local to the gadget.
+    const host::Rect v = w->VisibleFrame();
+    g.frame = {v.x - w->Frame().x, v.y - w->Frame().y, v.w, v.h};
     if (g.shown && fits(g)) out.push_back(g);
   }
   return out;
 }
 
 OrderedJson SequenceGenerator::Point(const GadgetEntry& g, int overshoot) {
-  return OrderedJson::array({Below(g.frame.w + 2 * overshoot) - overshoot, Below(g.frame.h)});
+  return OrderedJson::array({g.frame.x + Below(g.frame.w + 2 * overshoot) - overshoot, g.frame.y + Below(g.frame.h)});
 }
 
 OrderedJson SequenceGenerator::Target(const std::string& chooser, const GadgetEntry& g) {
@@ -128,13 +134,13 @@ OrderedJson SequenceGenerator::ModeButton(host::AutomationHost& host, const std:
   const int32_t qualifiers = std::vector<int32_t>{0, 0, 1, 1, 2}[size_t(Below(5))];
   OrderedJson step = {{"do", "click"}};
   step.update(Target(chooser, row));
-  step["x"] = Below(row.frame.w);
-  step["y"] = row.frame.h / 2;
+  step["x"] = row.frame.x + Below(row.frame.w);
+  step["y"] = row.frame.y + row.frame.h / 2;
   if (qualifiers) step["qualifiers"] = qualifiers;
   if (Chance(10)) {
     // Held down across the row: every toggle passed takes the first one's state.
     step["do"] = "drag";
-    step["path"] = {{step["x"], step["y"]}, {Below(row.frame.w), row.frame.h / 2}};
+    step["path"] = {{step["x"], step["y"]}, {row.frame.x + Below(row.frame.w), step["y"]}};
     step.erase("x");
     step.erase("y");
   }

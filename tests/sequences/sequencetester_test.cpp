@@ -133,8 +133,9 @@ TEST_F(RulesOnAPage, ReloadThatLosesAValueBreaks) {
 TEST_F(RulesOnAPage, StaleFieldAndEmptyColourTextBreak) {
   EXPECT_EQ(Broken(kHueClickOfA, [&] { host_->FindGadget("a", 0x3EE0002)->SetData(host::Value::Float(0.01)); }),
             std::set<std::string>{SequenceRules::kFieldsAgree});
-  EXPECT_TRUE(Broken(kHueClickOfA, [&] { host_->FindGadget("b", 0x3F40001)->SetData(host::Value::String("")); })
-                  .count(SequenceRules::kNoEmptyText));
+  EXPECT_TRUE(Broken(kHueClickOfA, [&] {
+                host_->FindGadget("b", 0x3F40001)->SetData(host::Value::String(""));
+              }).count(SequenceRules::kNoEmptyText));
 }
 
 }  // namespace
