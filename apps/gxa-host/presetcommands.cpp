@@ -51,7 +51,8 @@ std::string PresetCommands::Help() {
          "                         preset of one group, most common first: --count N (1 to 32, default 8),\n"
          "                         and the options of import; the same picture always gives the same colours\n"
          "  export URL FILE        writes a swatch preset as a .gpl or .ase palette (GIMP palettes hold\n"
-         "                         one group: several are joined)\n"
+         "                         one group: several are joined); --group NAME writes that group alone.\n"
+         "                         Colour names that came in with a palette go out with it\n"
          "\n"
          "URLs look like preset:/user.libvx/Color Swatches/NAME. The library lives in\n"
          "DIR/data/gxa-host with --home DIR, else in $XDG_DATA_HOME/gxa-host.\n"
@@ -221,9 +222,15 @@ nlohmann::json PresetCommands::SwatchGroups(const PresetUrl& url) {
     return nullptr;
   }
   for (const auto& g : palette->groups) {
-    nlohmann::json colors = nlohmann::json::array();
-    for (const auto& c : g.colors) colors.push_back(PresetReport::Hex(c));
+    nlohmann::json colors = nlohmann::json::array(), names = nlohmann::json::array();
+    bool named = false;
+    for (const auto& c : g.colors) {
+      colors.push_back(PresetReport::Hex(c));
+      names.push_back(c.name);
+      named = named || !c.name.empty();
+    }
     groups.push_back({{"name", g.name}, {"colors", colors}});
+    if (named) groups.back()["color_names"] = names;
   }
   return groups;
 }
@@ -320,16 +327,19 @@ int PresetCommands::Store(const Palette& palette, const std::string& source, con
 }
 
 int PresetCommands::Export(ArgParser& args) {
+  const std::optional<std::string> group = args.Option("--group");
   auto rest = Finish(args, 2, 2);
   if (!rest) return 2;
   auto url = Url(rest->front());
   if (!url) return 2;
   const std::string file = (*rest)[1];
   if (auto format = PaletteFile::FormatOf(file); !format) return Fail(format.Error(), 2);
+  if (group && group->empty()) return Fail("--group needs the name of one of the preset's groups", 2);
   auto h = StartHost();
   if (!h) return 1;
   auto palettes = SwatchPalettes::Find(*h);
-  auto written = palettes ? palettes->ExportFile(url->Text(), file) : Outcome<std::string>::Fail(palettes.Error());
+  auto written = palettes ? palettes->ExportFile(url->Text(), file, group.value_or(""))
+                          : Outcome<std::string>::Fail(palettes.Error());
   h->UnloadModule();
   if (!written) return Fail(written.Error(), 1);
   if (!written->empty()) std::fprintf(stderr, "gxa-host presets export: note: %s\n", written->c_str());

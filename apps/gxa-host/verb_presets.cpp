@@ -13,7 +13,7 @@ constexpr const char* kUsage =
     "presets list [FOLDER_URL] | show URL [--thumbnail PNG] | apply URL [DOCUMENT] | delete URL |\n"
     "       rename URL NAME | import FILE [--name NAME] [--to FOLDER_URL] [--text TEXT] [--overwrite] |\n"
     "       extract PICTURE [--count N] [--name NAME] [--to FOLDER_URL] [--text TEXT] [--overwrite] |\n"
-    "       export URL FILE   [--json] [--home DIR] [--module PATH]";
+    "       export URL FILE [--group NAME]   [--json] [--home DIR] [--module PATH]";
 
 int RunPresets(std::span<const std::string> raw) {
   if (raw.empty() || raw.front() == "--help") {
@@ -37,7 +37,8 @@ VerbHelp Help() {
   return {"The preset library from the command line: the first argument says what to do with it (below).",
           {{"--json", "print JSON instead of text (default: text)"},
            {"--thumbnail PNG", "show: also write the item's thumbnail as a PNG picture (default: none)"},
-           {"--count N", "extract: how many colours to find, 1 to 32 (default: 8)"}},
+           {"--count N", "extract: how many colours to find, 1 to 32 (default: 8)"},
+           {"--group NAME", "export: only the preset's group of that name, as `show` lists it (default: all)"}},
           true,
           false,
           "what to do:" + PresetCommands::Help()};

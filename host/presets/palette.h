@@ -9,7 +9,7 @@ namespace host {
 
 struct PaletteColor {
   double red = 0.0, green = 0.0, blue = 0.0;
-  std::string name;  // a file's own label; swatches do not keep it
+  std::string name;  // a file's own label, kept beside a preset's data
   bool operator==(const PaletteColor&) const = default;
 };
 

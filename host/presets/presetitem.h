@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "presets/colornamescodec.h"
+
 namespace host {
 
 // 24-bit pixels, rows top to bottom, 3 bytes a pixel.
@@ -36,6 +38,8 @@ struct PresetItem {
   PresetItemHeader header;  // data_size and the thumbnail's size follow the fields below
   std::vector<uint8_t> data;
   PresetThumbnail thumbnail;
+  // Beside the data, for types whose data cannot hold them; empty for most.
+  ColorNames color_names;
 
   bool operator==(const PresetItem&) const = default;
 };

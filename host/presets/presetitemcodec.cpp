@@ -46,6 +46,10 @@ bool Inflate(std::span<const uint8_t> packed, std::vector<uint8_t>& out) {
 
 uint64_t PixelBytes(int32_t w, int32_t h) { return static_cast<uint64_t>(w) * static_cast<uint64_t>(h) * 3; }
 
+std::vector<uint8_t> NamesBytes(const ColorNames& names) {
+  return ColorNamesCodec::IsBlank(names) ? std::vector<uint8_t>{} : ColorNamesCodec::Write(names);
+}
+
 }  // namespace
 
 std::vector<uint8_t> PresetItemCodec::Write(const PresetItem& item) {
@@ -56,6 +60,7 @@ std::vector<uint8_t> PresetItemCodec::Write(const PresetItem& item) {
   std::span<const uint8_t> stored = !has_thumb ? std::span<const uint8_t>{}
                                     : deflated ? std::span<const uint8_t>(packed)
                                                : std::span<const uint8_t>(thumb.rgb);
+  const std::vector<uint8_t> names = NamesBytes(item.color_names);
   Layout l;
   l.header = item.header;
   l.header.data_size = item.data.size();
@@ -63,10 +68,12 @@ std::vector<uint8_t> PresetItemCodec::Write(const PresetItem& item) {
   l.header.thumbnail_height = has_thumb ? thumb.height : 0;
   l.thumbnail_deflated = deflated;
   l.thumbnail_stored = stored.size();
+  l.names_stored = names.size();
   ByteWriter w = HeaderBytes(l);
   const size_t payload_start = w.Size();
   w.Raw(item.data);
   w.Raw(stored);
+  w.Raw(names);
   w.U32(Crc(std::span(w.Bytes()).subspan(payload_start)));
   return w.Take();
 }
@@ -84,10 +91,11 @@ ByteWriter PresetItemCodec::HeaderBytes(const Layout& l) {
   body.U8(l.thumbnail_deflated ? 1 : 0);
   body.U64(l.thumbnail_stored);
   body.Sized(std::string_view(h.text).substr(0, kMaxText));
+  if (l.names_stored > 0) body.U64(l.names_stored);
 
   ByteWriter w;
   w.Raw(kMagic);
-  w.U16(kFormatVersion);
+  w.U16(l.names_stored > 0 ? kNamesVersion : kFormatVersion);
   w.U16(0);
   w.U32(static_cast<uint32_t>(body.Size()));
   w.Raw(body.Bytes());
@@ -95,19 +103,41 @@ ByteWriter PresetItemCodec::HeaderBytes(const Layout& l) {
   return w;
 }
 
+Outcome<PresetItemCodec::Layout> PresetItemCodec::CheckedLayout(std::span<const uint8_t> bytes) {
+  auto layout = ReadHeader(bytes, bytes.size());
+  if (!layout) return layout;
+  const auto payload = bytes.subspan(layout->header_end);
+  if (Crc(payload.first(payload.size() - kChecksumSize)) != ByteReader(payload.last(kChecksumSize)).U32()) {
+    return Outcome<Layout>::Fail("the preset item's data does not match its checksum");
+  }
+  return layout;
+}
+
 Outcome<std::vector<uint8_t>> PresetItemCodec::WithText(std::span<const uint8_t> bytes, const std::string& text) {
   using R = Outcome<std::vector<uint8_t>>;
-  auto layout = ReadHeader(bytes, bytes.size());
+  auto layout = CheckedLayout(bytes);
   if (!layout) return R::Fail(layout.Error());
   Layout l = layout.Value();
-  const auto payload = bytes.subspan(l.header_end);
-  if (Crc(payload.first(payload.size() - kChecksumSize)) != ByteReader(payload.last(kChecksumSize)).U32()) {
-    return R::Fail("the preset item's data does not match its checksum");
-  }
   l.header.text = text;
   ByteWriter w = HeaderBytes(l);
-  // Data, thumbnail and their checksum stay byte for byte.
-  w.Raw(payload);
+  // Data, thumbnail, names and their checksum stay byte for byte.
+  w.Raw(bytes.subspan(l.header_end));
+  return w.Take();
+}
+
+Outcome<std::vector<uint8_t>> PresetItemCodec::WithColorNames(std::span<const uint8_t> bytes, const ColorNames& names) {
+  using R = Outcome<std::vector<uint8_t>>;
+  auto layout = CheckedLayout(bytes);
+  if (!layout) return R::Fail(layout.Error());
+  Layout l = layout.Value();
+  const auto kept = bytes.subspan(l.header_end, l.header.data_size + l.thumbnail_stored);
+  const std::vector<uint8_t> stored = NamesBytes(names);
+  l.names_stored = stored.size();
+  ByteWriter w = HeaderBytes(l);
+  const size_t payload_start = w.Size();
+  w.Raw(kept);
+  w.Raw(stored);
+  w.U32(Crc(std::span(w.Bytes()).subspan(payload_start)));
   return w.Take();
 }
 
@@ -120,7 +150,7 @@ Outcome<size_t> PresetItemCodec::HeaderExtent(std::span<const uint8_t> start) {
   const uint16_t version = r.U16();
   const uint16_t flags = r.U16();
   const uint32_t body = r.U32();
-  if (version != kFormatVersion)
+  if (version != kFormatVersion && version != kNamesVersion)
     return R::Fail("preset item format version " + std::to_string(version) + " is not known");
   if (flags != 0) return R::Fail("preset item flags " + std::to_string(flags) + " are not known");
   if (body > kMaxHeaderBody) return R::Fail("preset item header of " + std::to_string(body) + " bytes is too long");
@@ -148,6 +178,7 @@ Outcome<PresetItemCodec::Layout> PresetItemCodec::ReadHeader(std::span<const uin
   const uint8_t encoding = r.U8();
   l.thumbnail_stored = r.U64();
   l.header.text = r.SizedText();
+  if (ByteReader(head.subspan(4)).U16() == kNamesVersion) l.names_stored = r.U64();
   if (r.Failed() || r.Remaining() != 0) return R::Fail("the preset item header is malformed");
   if (encoding > 1) return R::Fail("the thumbnail encoding " + std::to_string(encoding) + " is not known");
   l.thumbnail_deflated = encoding == 1;
@@ -157,11 +188,15 @@ Outcome<PresetItemCodec::Layout> PresetItemCodec::ReadHeader(std::span<const uin
                     (!l.thumbnail_deflated && l.thumbnail_stored != PixelBytes(w, h)))) {
     return R::Fail("the thumbnail size " + std::to_string(w) + " x " + std::to_string(h) + " is not valid");
   }
+  if (l.names_stored > kMaxNames) {
+    return R::Fail("colour names of " + std::to_string(l.names_stored) + " bytes are more than a preset holds");
+  }
   l.header_end = *extent;
   const uint64_t rest = file_size - *extent;
   // Each sum is checked against what is left so that no size can overflow it.
   if (l.header.data_size > rest || l.thumbnail_stored > rest - l.header.data_size ||
-      rest - l.header.data_size - l.thumbnail_stored != kChecksumSize) {
+      l.names_stored > rest - l.header.data_size - l.thumbnail_stored ||
+      rest - l.header.data_size - l.thumbnail_stored - l.names_stored != kChecksumSize) {
     return R::Fail("the preset item's sizes do not match its file size");
   }
   return l;
@@ -169,18 +204,20 @@ Outcome<PresetItemCodec::Layout> PresetItemCodec::ReadHeader(std::span<const uin
 
 Outcome<PresetItem> PresetItemCodec::Read(std::span<const uint8_t> bytes, bool with_thumbnail) {
   using R = Outcome<PresetItem>;
-  auto layout = ReadHeader(bytes, bytes.size());
+  auto layout = CheckedLayout(bytes);
   if (!layout) return R::Fail(layout.Error());
   const Layout& l = layout.Value();
   auto payload = bytes.subspan(l.header_end, bytes.size() - l.header_end - kChecksumSize);
-  if (Crc(payload) != ByteReader(bytes.last(kChecksumSize)).U32()) {
-    return R::Fail("the preset item's data does not match its checksum");
-  }
   PresetItem item;
   item.header = l.header;
   item.data.assign(payload.begin(), payload.begin() + static_cast<ptrdiff_t>(l.header.data_size));
+  if (l.names_stored > 0) {
+    auto names = ColorNamesCodec::Read(payload.last(l.names_stored));
+    if (!names) return R::Fail("the preset item's " + names.Error());
+    item.color_names = std::move(names.Value());
+  }
   if (!with_thumbnail || l.header.thumbnail_width == 0) return item;
-  auto stored = payload.subspan(l.header.data_size);
+  auto stored = payload.subspan(l.header.data_size, l.thumbnail_stored);
   PresetThumbnail& t = item.thumbnail;
   t.width = l.header.thumbnail_width;
   t.height = l.header.thumbnail_height;

@@ -247,13 +247,21 @@ Outcome<Done> PresetLibrary::Write(const PresetUrl& item, const PresetItem& cont
 }
 
 Outcome<Done> PresetLibrary::SetText(const PresetUrl& item, const std::string& text) {
+  return Rewrite(item, [&](std::span<const uint8_t> bytes) { return PresetItemCodec::WithText(bytes, text); });
+}
+
+Outcome<Done> PresetLibrary::SetColorNames(const PresetUrl& item, const ColorNames& names) {
+  return Rewrite(item, [&](std::span<const uint8_t> bytes) { return PresetItemCodec::WithColorNames(bytes, names); });
+}
+
+Outcome<Done> PresetLibrary::Rewrite(const PresetUrl& item, const Change& change) {
   if (auto ok = CheckWritable(item); !ok) return ok;
   if (!Exists(item)) return Fail("there is no preset at " + item.Text());
   StoredFile file(item.ItemPath(root_));
   auto bytes = PresetItemFile::Bytes(file.Path());
   if (!bytes) return Fail(bytes.Error());
-  // Only the header changes: the thumbnail is neither unpacked nor packed again.
-  auto changed = PresetItemCodec::WithText(bytes.Value(), text);
+  // Only the header and what follows the thumbnail change: it is neither unpacked nor packed again.
+  auto changed = change(bytes.Value());
   if (!changed) return Fail(item.Text() + " is damaged: " + changed.Error());
   auto saved = file.SaveBytes(changed.Value());
   if (!saved) return Fail("cannot save " + item.Text() + ": " + saved.Error());

@@ -20,6 +20,8 @@
 //   auto full = lib.Read(url);                      // data and thumbnail
 //   lib.Rename(url, "Dusk");  lib.Remove(url.WithName("Dusk"));
 #include <filesystem>
+#include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -74,13 +76,19 @@ class PresetLibrary {
   // one) makes it fail. The replaced version stays as <file>.bak.
   Outcome<Done> Write(const PresetUrl& item, const PresetItem& content, bool overwrite);
   Outcome<Done> SetText(const PresetUrl& item, const std::string& text);
+  // Names for the item's colours, kept beside its data.
+  Outcome<Done> SetColorNames(const PresetUrl& item, const ColorNames& names);
   // Within the item's folder; fails when an item of that name exists.
   Outcome<Done> Rename(const PresetUrl& item, const std::string& new_name);
   Outcome<Done> Remove(const PresetUrl& item);
   Outcome<Done> MakeFolder(const PresetUrl& folder);
 
  private:
+  using Change = std::function<Outcome<std::vector<uint8_t>>(std::span<const uint8_t>)>;
+
   Outcome<Done> CheckWritable(const PresetUrl& url) const;
+  // The item's file replaced by change's answer to its bytes.
+  Outcome<Done> Rewrite(const PresetUrl& item, const Change& change);
   // seen gathers what the index should say about the items found.
   void ListFolder(const PresetUrl& folder, bool recursive, const PresetIndex::Entries& cached,
                   PresetIndex::Entries& seen, PresetListing& out) const;

@@ -7,6 +7,7 @@
 #include "color/cssnames.h"
 #include "core/host.h"
 #include "core/worldpreferences.h"
+#include "presets/colornamescodec.h"
 #include "presets/palettefile.h"
 #include "presets/presetfamily.h"
 #include "presets/presetlibrary.h"
@@ -89,6 +90,19 @@ Outcome<Done> SwatchPalettes::SaveAsPreset(const Palette& palette, const std::st
     if (!refusal.empty()) return R::Fail(refusal);
     return R::Fail(Why("the module did not store the preset at " + url));
   }
+  return KeepNames(palette, parsed.Value());
+}
+
+Outcome<Done> SwatchPalettes::KeepNames(const Palette& palette, const PresetUrl& url) const {
+  ColorNames names;
+  for (const PaletteGroup& g : palette.groups) {
+    names.emplace_back();
+    for (const PaletteColor& c : g.colors) names.back().push_back(c.name);
+  }
+  if (ColorNamesCodec::IsBlank(names)) return Done{};
+  if (!host_->Paths()) return Outcome<Done>::Fail("the host has no data folder for the colour names");
+  auto kept = PresetLibrary(host_->Paths()->DataDir()).SetColorNames(url, names);
+  if (!kept) return Outcome<Done>::Fail("stored " + url.Text() + " without its colour names: " + kept.Error());
   return Done{};
 }
 
@@ -108,6 +122,12 @@ PaletteGroup SwatchPalettes::GroupOf(const GxaSwatchGroup* group) const {
 
 Outcome<Palette> SwatchPalettes::PresetPalette(const std::string& url) const {
   using R = Outcome<Palette>;
+  auto parsed = PresetUrl::Parse(url);
+  if (!parsed) return R::Fail(parsed.Error());
+  if (!host_->Paths()) return R::Fail("the host has no data folder");
+  // Read whole first, so that damage is named as such rather than as a module refusal.
+  auto item = PresetLibrary(host_->Paths()->DataDir()).Read(parsed.Value(), false);
+  if (!item) return R::Fail(item.Error());
   if (!data_->is_swatch_preset(url.c_str())) return R::Fail(url + " is not a swatch preset");
   SwatchData data(*data_);
   if (!data.Get()) return R::Fail("the module could not make swatch data");
@@ -116,7 +136,17 @@ Outcome<Palette> SwatchPalettes::PresetPalette(const std::string& url) const {
   Palette p;
   const int32_t count = data_->group_count(data.Get(), kDocumentCollection);
   for (int32_t i = 0; i < count; ++i) p.groups.push_back(GroupOf(data_->group_at(data.Get(), i, kDocumentCollection)));
+  Name(p, item->color_names);
   return p;
+}
+
+void SwatchPalettes::Name(Palette& palette, const ColorNames& names) {
+  for (size_t g = 0; g < std::min(palette.groups.size(), names.size()); ++g) {
+    auto& colors = palette.groups[g].colors;
+    // Names of another group's colours would mislabel them.
+    if (names[g].size() != colors.size()) continue;
+    for (size_t i = 0; i < colors.size(); ++i) colors[i].name = names[g][i];
+  }
 }
 
 Outcome<SwatchPalettes::Imported> SwatchPalettes::ImportFile(const std::string& file, const std::string& name,
@@ -139,13 +169,19 @@ Outcome<SwatchPalettes::Imported> SwatchPalettes::ImportPalette(const Palette& p
   return done;
 }
 
-Outcome<std::string> SwatchPalettes::ExportFile(const std::string& url, const std::string& file) const {
+Outcome<std::string> SwatchPalettes::ExportFile(const std::string& url, const std::string& file,
+                                                const std::string& group) const {
   using R = Outcome<std::string>;
   if (auto format = PaletteFile::FormatOf(file); !format) return R::Fail(format.Error());
   auto parsed = PresetUrl::Parse(url);
   if (!parsed) return R::Fail(parsed.Error());
   auto palette = PresetPalette(url);
   if (!palette) return R::Fail(palette.Error());
+  if (!group.empty()) {
+    auto one = OneGroup(palette.Value(), group);
+    if (!one) return R::Fail(url + " " + one.Error());
+    palette->groups = {one.Value()};
+  }
   if (host_->Prefs().Data().GetBool(WorldPreferences::kPerceptualTools, false)) {
     for (PaletteGroup& g : palette->groups) {
       for (PaletteColor& c : g.colors) {
@@ -154,6 +190,15 @@ Outcome<std::string> SwatchPalettes::ExportFile(const std::string& url, const st
     }
   }
   return PaletteFile::Write(palette.Value(), parsed->Name(), file);
+}
+
+Outcome<PaletteGroup> SwatchPalettes::OneGroup(const Palette& palette, const std::string& name) {
+  std::string names;
+  for (const PaletteGroup& g : palette.groups) {
+    if (g.name == name) return g;
+    names += (names.empty() ? "'" : ", '") + g.name + "'";
+  }
+  return Outcome<PaletteGroup>::Fail("has no group named '" + name + "' (its groups: " + names + ")");
 }
 
 }  // namespace host

@@ -7,7 +7,9 @@
 
 #include "core/outcome.h"
 #include "gxa_api.h"
+#include "presets/colornamescodec.h"
 #include "presets/palette.h"
+#include "presets/preseturl.h"
 
 namespace host {
 
@@ -24,7 +26,7 @@ class SwatchPalettes {
   Outcome<Done> SaveAsPreset(const Palette& palette, const std::string& url, const std::string& text,
                              bool overwrite) const;
   // The groups of the swatch preset at url, named as the module names them
-  // when it loads a preset.
+  // when it loads a preset, with the colour names kept beside its data.
   Outcome<Palette> PresetPalette(const std::string& url) const;
   // The module's folder for swatch presets.
   std::string DefaultFolder() const;
@@ -43,10 +45,11 @@ class SwatchPalettes {
   // name nor a single group gives one.
   Outcome<Imported> ImportPalette(const Palette& palette, const std::string& name, const std::string& unnamed,
                                   const std::string& folder, const std::string& text, bool overwrite) const;
-  // The swatch preset at url into a .gpl or .ase file (written atomically);
-  // answers a note when groups had to be joined. With the perceptual colour
-  // tools on, each colour is named after the nearest CSS colour.
-  Outcome<std::string> ExportFile(const std::string& url, const std::string& file) const;
+  // The swatch preset at url, or only its first group named group, into a
+  // .gpl or .ase file (written atomically); answers a note when groups had
+  // to be joined. With the perceptual colour tools on, each colour without
+  // a name of its own is named after the nearest CSS colour.
+  Outcome<std::string> ExportFile(const std::string& url, const std::string& file, const std::string& group = "") const;
 
  private:
   SwatchPalettes(Host& host, const GxaSwatchDataTable& data, const GxaSwatchGroupTable& groups)
@@ -54,6 +57,11 @@ class SwatchPalettes {
   // The module's last diagnostic line, or what to say without one.
   std::string Why(const std::string& otherwise) const;
   PaletteGroup GroupOf(const GxaSwatchGroup* group) const;
+  // Stores the palette's colour names beside the preset just saved at url.
+  Outcome<Done> KeepNames(const Palette& palette, const PresetUrl& url) const;
+  // Each group takes the names stored for it, when there is one per colour.
+  static void Name(Palette& palette, const ColorNames& names);
+  static Outcome<PaletteGroup> OneGroup(const Palette& palette, const std::string& name);
 
   Host* host_;
   const GxaSwatchDataTable* data_;

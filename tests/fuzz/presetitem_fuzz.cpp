@@ -1,14 +1,17 @@
 // Fuzz target for library item files: any bytes are either refused with a
 // message or read into an item that writes back and reads again the same.
 // To get past the checksums the input is also tried as a header body and a
-// payload framed with correct ones.
+// payload framed with correct ones, and alone as the colour names that
+// follow the thumbnail: read names write back the same bytes.
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "core/bytereader.h"
 #include "core/bytewriter.h"
 #include "fuzztarget.h"
+#include "presets/colornamescodec.h"
 #include "presets/presetitemcodec.h"
 
 namespace gxa_fuzz {
@@ -27,20 +30,33 @@ void Check(std::span<const uint8_t> bytes) {
   if (again->data != item->data || again->thumbnail != item->thumbnail || again->header.type != item->header.type) {
     std::abort();
   }
+  // Blank names are not stored again.
+  if (!host::ColorNamesCodec::IsBlank(item->color_names) && again->color_names != item->color_names) std::abort();
+}
+
+void CheckNames(std::span<const uint8_t> bytes) {
+  auto names = host::ColorNamesCodec::Read(bytes);
+  if (!names) {
+    if (names.Error().empty()) std::abort();
+    return;
+  }
+  auto written = host::ColorNamesCodec::Write(names.Value());
+  if (!std::equal(written.begin(), written.end(), bytes.begin(), bytes.end())) std::abort();
 }
 
 uint32_t Crc(std::span<const uint8_t> b) {
   return static_cast<uint32_t>(crc32(0, b.data(), static_cast<uInt>(b.size())));
 }
 
-// The first byte says how much of the rest is header body.
+// The first byte says how much of the rest is header body, and its lowest
+// bit which version the header claims.
 std::vector<uint8_t> Framed(std::span<const uint8_t> input) {
   if (input.empty()) return {};
   size_t body = std::min<size_t>(input[0] + 37, input.size() - 1);
   auto head = input.subspan(1, body), payload = input.subspan(1 + body);
   host::ByteWriter w;
   w.Raw(std::vector<uint8_t>{'G', 'X', 'P', 'I'});
-  w.U16(host::PresetItemCodec::kFormatVersion);
+  w.U16((input[0] & 1) ? host::PresetItemCodec::kNamesVersion : host::PresetItemCodec::kFormatVersion);
   w.U16(0);
   w.U32(static_cast<uint32_t>(head.size()));
   w.Raw(head);
@@ -53,6 +69,7 @@ std::vector<uint8_t> Framed(std::span<const uint8_t> input) {
 void Run(std::span<const uint8_t> bytes) {
   Check(bytes);
   Check(Framed(bytes));
+  CheckNames(bytes);
 }
 
 std::vector<Bytes> Seeds() {
@@ -66,6 +83,9 @@ std::vector<Bytes> Seeds() {
   item.thumbnail.width = item.thumbnail.height = 1;
   item.thumbnail.rgb.resize(3);
   seeds.push_back(host::PresetItemCodec::Write(item));
+  item.color_names = {{"Blood Orange", "", "Teal \xC3\xA9"}, {}};
+  seeds.push_back(host::PresetItemCodec::Write(item));
+  seeds.push_back(host::ColorNamesCodec::Write(item.color_names));
   return seeds;
 }
 
