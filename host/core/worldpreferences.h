@@ -39,6 +39,9 @@ class WorldPreferences {
   // Read by the host alone; the module never sees a meaning in it.
   enum : int32_t {
     kPerceptualTools = 1039500,
+    // The folders files were last chosen in, newest first, one a line;
+    // absent until a file is first chosen.
+    kRecentFolders = 1039520,
   };
 
   // Defaults only, no file: for hosts that must not touch the disk.

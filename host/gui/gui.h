@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "gui/answerqueue.h"
+#include "gui/fileportal.h"
 #include "gui/frontend.h"
 #include "gui/hostdialogs.h"
 #include "gui/screen.h"
@@ -30,6 +31,10 @@ class Gui {
   // Null stops reporting; the observer must outlive its use here.
   void SetObserver(UiObserver* observer) { observer_ = observer; }
   HostDialogs& Dialogs() { return dialogs_; }
+  // The desktop's file chooser, null where the host shows its own (headless
+  // and scripted runs, tests).
+  FilePortal* Portal() { return portal_.get(); }
+  void SetPortal(std::unique_ptr<FilePortal> portal) { portal_ = std::move(portal); }
 
  private:
   Gui();
@@ -41,6 +46,7 @@ class Gui {
   UiObserver silent_;
   UiObserver* observer_ = nullptr;
   HostDialogs dialogs_;
+  std::unique_ptr<FilePortal> portal_;
 };
 
 }  // namespace host

@@ -1,13 +1,17 @@
 #include "gui/hostdialogs.h"
 
+#include <filesystem>
 #include <functional>
 
 #include "gui/checkbox.h"
 #include "gui/colordialog.h"
 #include "gui/dialog.h"
 #include "gui/edittext.h"
+#include "gui/filedialog.h"
+#include "gui/fileportal.h"
 #include "gui/gui.h"
 #include "gui/messagedialog.h"
+#include "gui/recentfolders.h"
 #include "gui/textpromptdialog.h"
 
 namespace host {
@@ -15,6 +19,8 @@ namespace host {
 namespace {
 
 using Outcome = UiObserver::Outcome;
+
+constexpr Size kFileDialogMinimum{520, 420};
 
 // Runs a host dialog on the screen; read sees its delegate before it goes.
 template <typename D, typename Read>
@@ -107,17 +113,33 @@ std::optional<TextReply> HostDialogs::TextPrompt(const std::string& title, const
 }
 
 std::optional<std::string> HostDialogs::AskFile(const std::string& title, const std::string& current) {
+  return AskFile(FileRequest{title, current, FileRequest::Mode::Open, {}});
+}
+
+std::optional<std::string> HostDialogs::AskFile(const FileRequest& request) {
   UiObserver& observer = Gui::Get().Observer();
   if (std::optional<Answer> a = Take(Answer::Kind::Text, "file")) {
-    observer.DialogShown("file", title, Outcome::Answered);
+    observer.DialogShown("file", request.title, Outcome::Answered);
     return a->text;
   }
+  if (FilePortal* portal = Gui::Get().Portal()) {
+    const FilePortal::Reply reply = portal->Ask(request);
+    if (reply.kind != FilePortal::Reply::Kind::Unavailable) {
+      observer.DialogShown("file", request.title, Outcome::Interactive);
+      if (reply.kind == FilePortal::Reply::Kind::Cancelled) return std::nullopt;
+      RecentFolders::RememberInHost(std::filesystem::path(reply.path).parent_path().string());
+      return reply.path;
+    }
+  }
   std::optional<std::string> path;
-  const Outcome outcome =
-      Show(std::make_unique<TextPromptDialog>("File", current, "", false), title, [&](TextPromptDialog& d) {
-        if (d.Confirmed()) path = d.Text();
-      });
-  observer.DialogShown("file", title, outcome);
+  auto delegate = std::make_unique<FileDialog>(request, RecentFolders::InHost(), *this);
+  FileDialog& view = *delegate;
+  Dialog dialog(std::move(delegate));
+  const bool answered = Gui::Get().GetScreen().RunModal(dialog, request.title, kFileDialogMinimum);
+  path = view.Chosen();
+  // The chosen file's own folder: a typed path may lie outside the one shown.
+  if (path) RecentFolders::RememberInHost(std::filesystem::path(*path).parent_path().string());
+  observer.DialogShown("file", request.title, answered ? Outcome::Interactive : Outcome::Unanswered);
   return path;
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "gui/answerqueue.h"
+#include "gui/filerequest.h"
 #include "gui/guitypes.h"
 
 namespace host {
@@ -31,7 +32,11 @@ class HostDialogs {
   // checkLabel empty: no check box.
   std::optional<TextReply> TextPrompt(const std::string& title, const std::string& label, const std::string& initial,
                                       const std::string& checkLabel, bool check);
+  // A file to open (title, starting from current, every file shown).
   std::optional<std::string> AskFile(const std::string& title, const std::string& current);
+  // Through the desktop's file chooser when a portal is set and answers,
+  // else through the host's own file dialog.
+  std::optional<std::string> AskFile(const FileRequest& request);
   // A module's dialog run modally. A queued text answer types into its first
   // edit field, sets its first check box and presses OK (button 1); a
   // cancelling one presses Cancel (button 2). True when it was shown.

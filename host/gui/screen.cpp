@@ -318,6 +318,8 @@ std::optional<std::string> Screen::AskFile(const std::string& title, const std::
   return Gui::Get().Dialogs().AskFile(title, current);
 }
 
+std::optional<std::string> Screen::AskFile(const FileRequest& request) { return Gui::Get().Dialogs().AskFile(request); }
+
 bool Screen::RunDrag(int32_t type, const Value& data) { return DragAndDrop(*this).Run(type, data); }
 
 bool Screen::DropFiles(const InputEvent& e) { return DragAndDrop(*this).DropFiles(e); }

@@ -13,6 +13,7 @@
 
 #include "gui/compositor.h"
 #include "gui/eventrouter.h"
+#include "gui/filerequest.h"
 #include "gui/frontend.h"
 #include "gui/inputstate.h"
 #include "gui/layer.h"
@@ -108,6 +109,7 @@ class Screen {
   // --- host services
   int32_t RunMenu(const MenuModel& menu, Point global);
   std::optional<std::string> AskFile(const std::string& title, const std::string& current);
+  std::optional<std::string> AskFile(const FileRequest& request);
   // A drag of typed data from a press: true when a gadget took the drop.
   bool RunDrag(int32_t type, const Value& data);
   bool DropFiles(const InputEvent& e);

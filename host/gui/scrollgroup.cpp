@@ -149,4 +149,15 @@ bool ScrollGroup::OnWheel(const InputEvent& e, EventContext&) {
   return offset_ != before;
 }
 
+void ScrollGroup::Reveal(Widget& content, int top, int bottom) {
+  for (Widget* w = content.Parent(); w; w = w->Parent()) {
+    ScrollGroup* scroll = w->AsScrollGroup();
+    if (!scroll) continue;
+    const Rect visible = scroll->VisibleArea();
+    if (top < visible.y) scroll->ScrollTo({visible.x, top});
+    if (bottom > visible.y + visible.h) scroll->ScrollTo({visible.x, bottom - visible.h});
+    return;
+  }
+}
+
 }  // namespace host

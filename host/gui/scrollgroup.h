@@ -37,6 +37,9 @@ class ScrollGroup : public Group {
   // Scrolls so that the area's top left shows (clamped to the content).
   void ScrollTo(Point offset);
   void ScrollBy(int dx, int dy) { ScrollTo({offset_.x + dx, offset_.y + dy}); }
+  // Scrolls the nearest scroll group above content, if any, so that the
+  // rows from top to bottom (content's own coordinates) are in view.
+  static void Reveal(Widget& content, int top, int bottom);
   Point ClampOffset(Point offset) const;
   // Area of the bars in layer coordinates (empty when hidden).
   Rect VerticalBar() const;

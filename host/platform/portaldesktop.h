@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/desktop.h"
+#include "platform/portalrequest.h"
 
 namespace host {
 
@@ -29,18 +30,13 @@ class PortalDesktop : public Desktop {
   struct Pending {
     GxaPickAnswerFn answer = nullptr;
     void* user = nullptr;
-    std::string path;      // the request object we predicted
-    std::string returned;  // the one the portal named, when different
-    std::string portal;    // the portal's unique bus name: only it may answer
+    PortalRequest request;
   };
 
   bool Connect();
   bool CheckVersion();
-  bool Request(Pending& pending);
-  bool Watch(const std::string& path, bool on);
+  bool Request(PortalRequest& request);
   void Finish(uint32_t response, const double* rgb);
-  bool IsOurs(DBusMessage* message) const;
-  std::string RequestPath(const std::string& token) const;
 
   DBusConnection* connection_ = nullptr;
   std::optional<Pending> pending_;

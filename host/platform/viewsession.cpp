@@ -16,6 +16,7 @@
 #include "page/demopage.h"
 #include "platform/layoutdump.h"
 #include "platform/platformfamily.h"
+#include "platform/portalfilechooser.h"
 #include "platform/sdlfrontend.h"
 #include "platform/sessiondesktop.h"
 #include "platform/storedparameters.h"
@@ -68,6 +69,10 @@ Outcome<Done> ViewSession::Start(const ViewOptions& options) {
   if (!frontend) return R::Fail(frontend.Error());
   frontend_ = frontend->get();
   Gui::Get().SetFrontend(std::move(frontend.Value()));
+  // Without a bus named, libdbus would try to start one of its own.
+  if (const char* bus = std::getenv("DBUS_SESSION_BUS_ADDRESS"); bus && *bus) {
+    Gui::Get().SetPortal(std::make_unique<PortalFileChooser>());
+  }
 
   auto loaded = host_->LoadModule(options.module);
   if (!loaded) return R::Fail(loaded.Error());
@@ -257,7 +262,8 @@ void ViewSession::OpenPreferences() {
 void ViewSession::OpenPresets() { PresetBrowserWindow::Run(*host_, GetScreen()); }
 
 void ViewSession::OpenPicture() {
-  const std::optional<std::string> path = GetScreen().AskFile("Open Picture", "");
+  const std::optional<std::string> path =
+      GetScreen().AskFile(FileRequest{"Open Picture", "", FileRequest::Mode::Open, {FileFilter::Pictures()}});
   if (!path || path->empty()) return;
   // The first chooser takes it as a picture file dropped on its picture mode
   // button: it switches to the picture mode and loads it there.

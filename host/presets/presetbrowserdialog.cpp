@@ -1,8 +1,13 @@
 #include "presets/presetbrowserdialog.h"
 
+#include <filesystem>
+
 #include "gui/button.h"
 #include "gui/dialog.h"
+#include "gui/gui.h"
 #include "gui/hostdialogs.h"
+#include "gui/menumodel.h"
+#include "gui/screen.h"
 #include "gui/scrollgroup.h"
 #include "gui/separator.h"
 #include "gui/statictext.h"
@@ -14,6 +19,8 @@ namespace {
 
 constexpr int32_t kRow = GXA_ALIGN_H_SCALEFIT | GXA_ALIGN_TOP;
 constexpr int kMargin = 10;
+// A menu position that means wherever the pointer is.
+constexpr int32_t kAtPointer = 0x7fffffff;
 
 std::string Plural(size_t n, const char* one, const char* many) {
   return std::to_string(n) + " " + (n == 1 ? one : many);
@@ -52,9 +59,16 @@ void PresetBrowserDialog::AddButtons(Dialog& d) {
   b.Add(std::make_unique<Button>(kRename, GXA_ALIGN_LEFT, "Rename..."));
   b.Add(std::make_unique<Button>(kDelete, GXA_ALIGN_LEFT, "Delete"));
   b.Add(std::make_unique<StaticText>(0, GXA_ALIGN_H_SCALEFIT, "", 0));
-  b.Add(std::make_unique<Button>(kImport, GXA_ALIGN_RIGHT, "Import Palette..."));
-  b.Add(std::make_unique<Button>(kExport, GXA_ALIGN_RIGHT, "Export Palette..."));
   b.Add(std::make_unique<Button>(kClose, GXA_ALIGN_RIGHT, "Close"));
+  b.End();
+  // Palette files on a row of their own, so that both rows fit the window's narrowest width.
+  Group& files = b.Begin(std::make_unique<Group>(0, kRow, 0, 1));
+  files.SetBorderSpace({kMargin, 0, kMargin, 4});
+  files.SetSpacing(6, 0);
+  b.Add(std::make_unique<Button>(kImport, GXA_ALIGN_LEFT, "Import Palette..."));
+  b.Add(std::make_unique<Button>(kExport, GXA_ALIGN_LEFT, "Export Palette..."));
+  b.Add(std::make_unique<Button>(kExportGroup, GXA_ALIGN_LEFT, "Export Group as Palette..."));
+  b.Add(std::make_unique<StaticText>(0, GXA_ALIGN_H_SCALEFIT, "", 0));
   b.End();
 }
 
@@ -107,6 +121,7 @@ void PresetBrowserDialog::UpdateButtons(Dialog& d) {
   };
   enable(kApply, any && bool(actions_.apply));
   enable(kExport, any && bool(actions_.exportPalette));
+  enable(kExportGroup, any && actions_.exportPalette && actions_.groupsOf);
   enable(kImport, bool(actions_.importPalette));
   enable(kRename, changeable);
   enable(kDelete, changeable);
@@ -126,6 +141,7 @@ bool PresetBrowserDialog::Command(Dialog& d, int32_t id, const Container&) {
     case kDelete: Delete(d); break;
     case kImport: Import(d); break;
     case kExport: Export(d); break;
+    case kExportGroup: ExportGroup(d); break;
     case kClose: d.Close(); break;
     default: break;
   }
@@ -166,7 +182,8 @@ void PresetBrowserDialog::Delete(Dialog& d) {
 
 void PresetBrowserDialog::Import(Dialog& d) {
   if (!actions_.importPalette) return;
-  auto file = dialogs_.AskFile("Import Palette (.gpl, .ase)", lastFile_);
+  auto file = dialogs_.AskFile(
+      FileRequest{"Import Palette (.gpl, .ase)", lastFile_, FileRequest::Mode::Open, {FileFilter::Palettes()}});
   if (!file || file->empty()) return;
   lastFile_ = *file;
   auto imported = actions_.importPalette(*file);
@@ -179,11 +196,32 @@ void PresetBrowserDialog::Import(Dialog& d) {
 void PresetBrowserDialog::Export(Dialog& d) {
   const int i = Selected(d);
   if (i < 0 || !actions_.exportPalette) return;
+  ExportTo(d, browser_.Items()[size_t(i)].url, "", "Export Palette (.gpl or .ase)");
+}
+
+void PresetBrowserDialog::ExportGroup(Dialog& d) {
+  const int i = Selected(d);
+  if (i < 0 || !actions_.exportPalette || !actions_.groupsOf) return;
   const PresetUrl url = browser_.Items()[size_t(i)].url;
-  auto file = dialogs_.AskFile("Export Palette (.gpl or .ase)", url.Name() + ".gpl");
+  auto groups = actions_.groupsOf(url);
+  if (!groups) return SetStatus(d, "Not exported: " + groups.Error());
+  std::vector<MenuEntry> entries;
+  // Plain entries: a group's name is shown as it is, marks and all.
+  for (size_t g = 0; g < groups->size(); ++g) entries.push_back({int32_t(g) + 1, (*groups)[g], (*groups)[g]});
+  const int32_t chosen = Gui::Get().GetScreen().RunMenu(MenuModel(std::move(entries)), {kAtPointer, kAtPointer});
+  if (chosen <= 0 || size_t(chosen) > groups->size()) return;
+  ExportTo(d, url, (*groups)[size_t(chosen) - 1], "Export Group as Palette (.gpl or .ase)");
+}
+
+void PresetBrowserDialog::ExportTo(Dialog& d, const PresetUrl& url, const std::string& group,
+                                   const std::string& title) {
+  const std::string name = (group.empty() ? url.Name() : group) + ".gpl";
+  // Beside the file last imported or exported, when there was one.
+  const std::string start = lastFile_.empty() ? name : (std::filesystem::path(lastFile_).parent_path() / name).string();
+  auto file = dialogs_.AskFile(FileRequest{title, start, FileRequest::Mode::Save, {FileFilter::Palettes()}});
   if (!file || file->empty()) return;
   lastFile_ = *file;
-  auto exported = actions_.exportPalette(url, *file);
+  auto exported = actions_.exportPalette(url, *file, group);
   SetStatus(d, exported ? exported.Value() : "Not exported: " + exported.Error());
 }
 

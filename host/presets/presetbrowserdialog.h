@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "gui/dialogdelegate.h"
 #include "gui/guitypes.h"
@@ -21,7 +22,11 @@ struct PresetBrowserActions {
   // Each answers a line for the status, or fails with the reason.
   std::function<Outcome<std::string>(const PresetUrl&)> apply;
   std::function<Outcome<PresetUrl>(const std::string& file)> importPalette;
-  std::function<Outcome<std::string>(const PresetUrl&, const std::string& file)> exportPalette;
+  // group empty: every group.
+  std::function<Outcome<std::string>(const PresetUrl&, const std::string& file, const std::string& group)>
+      exportPalette;
+  // The names of a preset's groups, as export takes them.
+  std::function<Outcome<std::vector<std::string>>(const PresetUrl&)> groupsOf;
 };
 
 class PresetBrowserDialog : public DialogDelegate {
@@ -38,6 +43,7 @@ class PresetBrowserDialog : public DialogDelegate {
     kStatus = 1008,
     kCount = 1009,
     kScroll = 1010,
+    kExportGroup = 1011,
   };
   static constexpr Size kMinimum{700, 560};
 
@@ -65,6 +71,9 @@ class PresetBrowserDialog : public DialogDelegate {
   void Delete(Dialog& d);
   void Import(Dialog& d);
   void Export(Dialog& d);
+  // Offers the selected preset's groups in a menu and exports the one chosen.
+  void ExportGroup(Dialog& d);
+  void ExportTo(Dialog& d, const PresetUrl& url, const std::string& group, const std::string& title);
 
   PresetBrowser& browser_;
   HostDialogs& dialogs_;

@@ -28,10 +28,19 @@ PresetBrowserActions PresetBrowserWindow::Actions(Host& host, HostDialogs& dialo
     if (!imported) return Outcome<PresetUrl>::Fail(imported.Error());
     return PresetUrl::Parse(imported->url);
   };
-  actions.exportPalette = [&host](const PresetUrl& url, const std::string& file) -> Outcome<std::string> {
-    auto written = SwatchPalettes::Find(host)->ExportFile(url.Text(), file);
+  actions.exportPalette = [&host](const PresetUrl& url, const std::string& file,
+                                  const std::string& group) -> Outcome<std::string> {
+    auto written = SwatchPalettes::Find(host)->ExportFile(url.Text(), file, group);
     if (!written) return written;
-    return "Exported '" + url.Name() + "' to " + file + (written->empty() ? "." : "; " + *written + ".");
+    const std::string what = group.empty() ? "'" + url.Name() + "'" : "the group '" + group + "'";
+    return "Exported " + what + " to " + file + (written->empty() ? "." : "; " + *written + ".");
+  };
+  actions.groupsOf = [&host](const PresetUrl& url) -> Outcome<std::vector<std::string>> {
+    auto palette = SwatchPalettes::Find(host)->PresetPalette(url.Text());
+    if (!palette) return Outcome<std::vector<std::string>>::Fail(palette.Error());
+    std::vector<std::string> names;
+    for (const PaletteGroup& g : palette->groups) names.push_back(g.name);
+    return names;
   };
   return actions;
 }

@@ -1,10 +1,9 @@
 #include "presets/presetgrid.h"
 
-#include "gui/dialog.h"
-#include "gui/eventcontext.h"
 #include "gui/inputevent.h"
 #include "gui/paintcontext.h"
 #include "gui/scrollgroup.h"
+#include "gxa_api.h"
 
 namespace host {
 
@@ -29,24 +28,18 @@ std::string Fitted(const Canvas& canvas, const std::string& text, int width, con
 }  // namespace
 
 PresetGrid::PresetGrid(int32_t id, int32_t flags, int32_t activateId, ThumbnailSource thumbnails)
-    : Widget(id, flags), activateId_(activateId), thumbnails_(std::move(thumbnails)) {}
+    : ItemView(id, flags, activateId), thumbnails_(std::move(thumbnails)) {}
 
 void PresetGrid::SetNames(std::vector<std::string> names, std::string emptyText) {
-  const std::string kept = selected_ >= 0 && size_t(selected_) < names_.size() ? names_[size_t(selected_)] : "";
+  const int was = Selected();
+  const std::string kept = was >= 0 && size_t(was) < names_.size() ? names_[size_t(was)] : "";
   names_ = std::move(names);
   emptyText_ = std::move(emptyText);
-  selected_ = -1;
+  SetSelection(-1);
   for (size_t i = 0; i < names_.size(); ++i) {
-    if (!kept.empty() && names_[i] == kept) selected_ = int(i);
+    if (!kept.empty() && names_[i] == kept) SetSelection(int(i));
   }
   RequestLayout();
-  Invalidate();
-}
-
-void PresetGrid::Select(int index) {
-  if (index < -1 || index >= int(names_.size()) || index == selected_) return;
-  selected_ = index;
-  if (index >= 0) ScrollIntoView(size_t(index));
   Invalidate();
 }
 
@@ -64,7 +57,7 @@ Rect PresetGrid::CellRect(size_t index) const {
           kCellHeight};
 }
 
-int PresetGrid::CellAt(Point local) const {
+int PresetGrid::ItemAt(Point local) const {
   for (size_t i = 0; i < names_.size(); ++i) {
     const Rect r = CellRect(i).Offset(-Frame().x, -Frame().y);
     if (r.Contains(local.x, local.y)) return int(i);
@@ -95,7 +88,7 @@ Rect PresetGrid::ThumbnailRect(size_t index) const {
 
 void PresetGrid::PaintCell(PaintContext& ctx, size_t index, const Rect& cell) {
   Canvas& c = ctx.Target();
-  const bool selected = int(index) == selected_;
+  const bool selected = int(index) == Selected();
   const Rect inner = cell.Inset(3);
   c.FillRect(inner, ctx.Color(selected ? InterfaceColors::kHighlight : InterfaceColors::kGroupFill));
   const Rect picture = ThumbnailRect(index);
@@ -113,62 +106,27 @@ void PresetGrid::PaintCell(PaintContext& ctx, size_t index, const Rect& cell) {
   c.DrawText(Fitted(c, names_[index], inner.w - 8, style), cell.x + cell.w / 2, textTop, text, kTextCenter, style);
 }
 
-bool PresetGrid::OnMouseDown(const InputEvent& e, EventContext& ctx) {
-  ctx.SetFocus(this);
-  const int hit = CellAt(LocalPoint(e.position));
-  if (hit < 0) return true;
-  if (hit != selected_) {
-    Select(hit);
-    Announce(Id());
-  }
-  if (e.doubleClick) Announce(activateId_);
-  return true;
-}
-
-bool PresetGrid::OnKey(const InputEvent& e, EventContext&) {
-  if (names_.empty()) return false;
+std::optional<int> PresetGrid::Step(int32_t key, int selected) const {
   const int last = int(names_.size()) - 1;
-  int to = selected_;
-  switch (e.key) {
-    case GXA_KEY_LEFT: to = std::max(0, selected_ - 1); break;
-    case GXA_KEY_RIGHT: to = std::min(last, selected_ + 1); break;
-    case GXA_KEY_UP: to = selected_ < 0 ? 0 : std::max(selected_ % kColumns, selected_ - kColumns); break;
-    case GXA_KEY_DOWN: to = selected_ < 0 ? 0 : std::min(last, selected_ + kColumns); break;
-    case GXA_KEY_HOME: to = 0; break;
-    case GXA_KEY_END: to = last; break;
-    case GXA_KEY_ENTER:
-      if (selected_ >= 0) Announce(activateId_);
-      return selected_ >= 0;
-    default: return false;
+  switch (key) {
+    case GXA_KEY_LEFT: return std::max(0, selected - 1);
+    case GXA_KEY_RIGHT: return std::min(last, selected + 1);
+    case GXA_KEY_UP: return selected < 0 ? 0 : std::max(selected % kColumns, selected - kColumns);
+    case GXA_KEY_DOWN: return selected < 0 ? 0 : std::min(last, selected + kColumns);
+    default: return ItemView::Step(key, selected);
   }
-  if (to != selected_) {
-    Select(to);
-    Announce(Id());
-  }
-  return true;
 }
 
 CursorInfo PresetGrid::Cursor(Point global) {
-  const int hit = CellAt(LocalPoint(global));
+  const int hit = ItemAt(LocalPoint(global));
   CursorInfo info;
   if (hit >= 0) info.tooltip = names_[size_t(hit)];
   return info;
 }
 
-void PresetGrid::ScrollIntoView(size_t index) {
-  for (Widget* w = Parent(); w; w = w->Parent()) {
-    ScrollGroup* scroll = w->AsScrollGroup();
-    if (!scroll) continue;
-    const Rect visible = scroll->VisibleArea();
-    const int top = CellRect(index).y - Frame().y, bottom = top + kCellHeight;
-    if (top < visible.y) scroll->ScrollTo({visible.x, top});
-    if (bottom > visible.y + visible.h) scroll->ScrollTo({visible.x, bottom - visible.h});
-    return;
-  }
-}
-
-void PresetGrid::Announce(int32_t id) {
-  if (Dialog* d = OwnerDialog()) d->Action(id, Value::Int32(selected_));
+void PresetGrid::Reveal(size_t index) {
+  const int top = CellRect(index).y - Frame().y;
+  ScrollGroup::Reveal(*this, top, top + kCellHeight);
 }
 
 }  // namespace host

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "gui/widget.h"
+#include "gui/itemview.h"
 #include "raster/bitmap.h"
 
 namespace host {
 
-class PresetGrid : public Widget {
+class PresetGrid : public ItemView {
  public:
   static constexpr int kColumns = 5;
   static constexpr int kThumbnail = 96;  // logical pixels a side
@@ -23,39 +23,33 @@ class PresetGrid : public Widget {
   // The thumbnail of cell index at pixels a side, or null while there is none.
   using ThumbnailSource = std::function<const Bitmap*(size_t index, int pixels)>;
 
-  // Selecting a cell sends the dialog an action of id with the cell's index;
-  // a double click or Enter one of activateId.
+  // Cells are selected and activated as an ItemView's items; the arrows
+  // move through rows and columns.
   PresetGrid(int32_t id, int32_t flags, int32_t activateId, ThumbnailSource thumbnails);
 
   // Keeps the selection on the same name when it is still there.
   void SetNames(std::vector<std::string> names, std::string emptyText);
-  size_t Count() const { return names_.size(); }
-  // -1 for none.
-  int Selected() const { return selected_; }
-  void Select(int index);
+  size_t Count() const override { return names_.size(); }
 
   // Where cell index draws its thumbnail, in layer coordinates.
   Rect ThumbnailRect(size_t index) const;
 
   Size NaturalSize(const TextMeasure&) override;
   void Paint(PaintContext& ctx) override;
-  bool AcceptsFocus() const override { return true; }
-  bool OnMouseDown(const InputEvent& e, EventContext& ctx) override;
-  bool OnKey(const InputEvent& e, EventContext& ctx) override;
   CursorInfo Cursor(Point global) override;
+
+ protected:
+  int ItemAt(Point local) const override;
+  std::optional<int> Step(int32_t key, int selected) const override;
+  void Reveal(size_t index) override;
 
  private:
   Rect CellRect(size_t index) const;
-  int CellAt(Point local) const;
   void PaintCell(PaintContext& ctx, size_t index, const Rect& cell);
-  void ScrollIntoView(size_t index);
-  void Announce(int32_t id);
 
-  int32_t activateId_;
   ThumbnailSource thumbnails_;
   std::vector<std::string> names_;
   std::string emptyText_;
-  int selected_ = -1;
 };
 
 }  // namespace host

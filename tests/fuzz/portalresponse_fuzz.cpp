@@ -11,6 +11,7 @@
 
 #include "fuzztarget.h"
 #include "platform/portalresponse.h"
+#include "portalsignal.h"
 
 namespace gxa_fuzz {
 namespace {
@@ -103,31 +104,12 @@ void Run(std::span<const uint8_t> data) {
 
 // A Response signal that picked (0.25, 0.5, 0.75), as the bus carries it.
 Bytes PickedSignal() {
-  DBusMessage* signal = dbus_message_new_signal("/org/freedesktop/portal/desktop/request/1_7/gxa1",
-                                                "org.freedesktop.portal.Request", "Response");
-  DBusMessageIter args, results, entry, variant, color;
-  dbus_message_iter_init_append(signal, &args);
-  dbus_uint32_t response = 0;
-  dbus_message_iter_append_basic(&args, DBUS_TYPE_UINT32, &response);
-  dbus_message_iter_open_container(&args, DBUS_TYPE_ARRAY, "{sv}", &results);
-  const char* key = "color";
-  dbus_message_iter_open_container(&results, DBUS_TYPE_DICT_ENTRY, nullptr, &entry);
-  dbus_message_iter_append_basic(&entry, DBUS_TYPE_STRING, &key);
-  dbus_message_iter_open_container(&entry, DBUS_TYPE_VARIANT, "(ddd)", &variant);
-  dbus_message_iter_open_container(&variant, DBUS_TYPE_STRUCT, nullptr, &color);
-  for (double c : {0.25, 0.5, 0.75}) dbus_message_iter_append_basic(&color, DBUS_TYPE_DOUBLE, &c);
-  dbus_message_iter_close_container(&variant, &color);
-  dbus_message_iter_close_container(&entry, &variant);
-  dbus_message_iter_close_container(&results, &entry);
-  dbus_message_iter_close_container(&args, &results);
-  dbus_message_set_serial(signal, 1);
-  char* bytes = nullptr;
-  int length = 0;
-  dbus_message_marshal(signal, &bytes, &length);
-  Bytes out(bytes, bytes + length);
-  dbus_free(bytes);
-  dbus_message_unref(signal);
-  return out;
+  return PortalSignal("color", "(ddd)", [](DBusMessageIter& variant) {
+    DBusMessageIter color;
+    dbus_message_iter_open_container(&variant, DBUS_TYPE_STRUCT, nullptr, &color);
+    for (double c : {0.25, 0.5, 0.75}) dbus_message_iter_append_basic(&color, DBUS_TYPE_DOUBLE, &c);
+    dbus_message_iter_close_container(&variant, &color);
+  });
 }
 
 std::vector<Bytes> Seeds() {

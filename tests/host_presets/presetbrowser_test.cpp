@@ -203,6 +203,50 @@ TEST_F(PresetBrowserTest, ActionsGetTheSelectedPresetAndReportBack) {
   EXPECT_FALSE(Enabled(PresetBrowserDialog::kExport));  // no exporter given
 }
 
+TEST_F(PresetBrowserTest, ExportGroupOffersTheSelectedPresetsGroupsAndExportsTheOneChosen) {
+  Add("preset:/user.libvx/Color Swatches/Sunset", kWarm);
+  Add("preset:/user.libvx/Color Swatches/Tide", kWarm);
+  std::vector<std::string> asked, exported;
+  PresetBrowserActions actions;
+  actions.groupsOf = [&](const PresetUrl& url) -> Outcome<std::vector<std::string>> {
+    asked.push_back(url.Name());
+    if (url.Name() == "Tide") return Outcome<std::vector<std::string>>::Fail("Tide is damaged: the names");
+    return std::vector<std::string>{"Sunset_Group.1", "Sunset_Group.2 &d&"};
+  };
+  actions.exportPalette = [&](const PresetUrl& url, const std::string& file,
+                              const std::string& group) -> Outcome<std::string> {
+    exported.push_back(url.Name() + "|" + file + "|" + group);
+    return std::string("Exported.");
+  };
+  Open(std::move(actions));
+  ASSERT_TRUE(Enabled(PresetBrowserDialog::kExportGroup));
+
+  // A group's name is shown as it is, even one that looks like a disabled mark, and can be chosen.
+  Gui::Get().Answers().Push(Answer::MenuChoice(2));
+  Gui::Get().Answers().Push(Answer::Text("late.ase"));
+  window_->Action(PresetBrowserDialog::kExportGroup);
+  EXPECT_EQ(exported, (std::vector<std::string>{"Sunset|late.ase|Sunset_Group.2 &d&"}));
+  EXPECT_EQ(delegate_->Status(), "Exported.");
+
+  // Dismissing the menu or the file request exports nothing.
+  Gui::Get().Answers().Push(Answer::MenuDismiss());
+  window_->Action(PresetBrowserDialog::kExportGroup);
+  Gui::Get().Answers().Push(Answer::MenuChoice(1));
+  Gui::Get().Answers().Push(Answer::TextCancel());
+  window_->Action(PresetBrowserDialog::kExportGroup);
+  EXPECT_EQ(exported.size(), 1u);
+
+  // The whole preset still goes out through Export Palette.
+  Gui::Get().Answers().Push(Answer::Text("all.gpl"));
+  window_->Action(PresetBrowserDialog::kExport);
+  EXPECT_EQ(exported.back(), "Sunset|all.gpl|");
+
+  Grid().Select(1);
+  window_->Action(PresetBrowserDialog::kExportGroup);
+  EXPECT_EQ(delegate_->Status(), "Not exported: Tide is damaged: the names");
+  EXPECT_EQ(asked, (std::vector<std::string>{"Sunset", "Sunset", "Sunset", "Tide"}));
+}
+
 TEST_F(PresetBrowserTest, ADamagedItemIsNamedInTheStatusAndTheRestListed) {
   Add("preset:/user.libvx/Color Swatches/A", kWarm);
   Add("preset:/user.libvx/Color Swatches/B", kWarm);
