@@ -6,7 +6,8 @@
 #        scripts/fuzz.sh --smoke [TARGET|all]
 #   TARGET: the name of a tests/fuzz/TARGET_fuzz.cpp (containercodec, storedfiles,
 #   documentjson, scenario, cliargs, colortext, presetitem, presetindex, gplpalette,
-#   asepalette, picturefile, portalresponse, swatchbytes, swatchpreset, hostcall)
+#   asepalette, picturefile, portalresponse, filechooserresponse, swatchbytes, swatchpreset,
+#   hostcall)
 #
 # A long run fuzzes each target for SECONDS (default 600) with a random seed,
 # starting from its seeds, the inputs kept in tests/fuzz/corpus/TARGET/ and the
