@@ -17,7 +17,7 @@ sed -i 's#"[^" ]*ccache #"#' "$dir/compile_commands.json"
 if [ $# -gt 0 ]; then
   files=("$@")
 else
-  mapfile -t files < <(find host apps framework source -name '*.cpp' | sort)
+  mapfile -t files < <(find host apps framework source colorscience -name '*.cpp' | sort)
 fi
 log=$(mktemp)
 trap 'rm -f "$log" "$log.found"' EXIT

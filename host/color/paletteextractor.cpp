@@ -14,7 +14,7 @@ constexpr int kLevelBits = 5;
 constexpr int kCells = 1 << (3 * kLevelBits);
 constexpr int kMaxSteps = 64;
 
-double Squared(const OkLabColor& x, const OkLabColor& y)
+double Squared(const colorscience::OkLabColor& x, const colorscience::OkLabColor& y)
 {
   return (x.l - y.l) * (x.l - y.l) + (x.a - y.a) * (x.a - y.a) + (x.b - y.b) * (x.b - y.b);
 }
@@ -50,14 +50,14 @@ std::vector<PaletteExtractor::Point> PaletteExtractor::Histogram(const Bitmap& p
     if (c.count == 0)
       continue;
     const double n = static_cast<double>(c.count) * 255.0;
-    points.push_back({OkLab::FromSrgb({c.r / n, c.g / n, c.b / n}), static_cast<double>(c.count)});
+    points.push_back({colorscience::OkLab::FromSrgb({c.r / n, c.g / n, c.b / n}), static_cast<double>(c.count)});
   }
   return points;
 }
 
-std::vector<OkLabColor> PaletteExtractor::Seeds(const std::vector<Point>& points, int count)
+std::vector<colorscience::OkLabColor> PaletteExtractor::Seeds(const std::vector<Point>& points, int count)
 {
-  std::vector<OkLabColor> centres;
+  std::vector<colorscience::OkLabColor> centres;
   std::vector<double> nearest(points.size(), std::numeric_limits<double>::infinity());
   // The first seed is the most common colour; nearest[] as infinity makes
   // the weight alone decide.
@@ -84,7 +84,8 @@ std::vector<OkLabColor> PaletteExtractor::Seeds(const std::vector<Point>& points
   return centres;
 }
 
-size_t PaletteExtractor::NearestCentre(const OkLabColor& lab, const std::vector<OkLabColor>& centres)
+size_t PaletteExtractor::NearestCentre(const colorscience::OkLabColor& lab,
+                                       const std::vector<colorscience::OkLabColor>& centres)
 {
   size_t best = 0;
   double bestDistance = std::numeric_limits<double>::infinity();
@@ -99,7 +100,8 @@ size_t PaletteExtractor::NearestCentre(const OkLabColor& lab, const std::vector<
   return best;
 }
 
-std::vector<double> PaletteExtractor::Refine(const std::vector<Point>& points, std::vector<OkLabColor>& centres)
+std::vector<double> PaletteExtractor::Refine(const std::vector<Point>& points,
+                                             std::vector<colorscience::OkLabColor>& centres)
 {
   std::vector<size_t> owner(points.size(), centres.size());
   std::vector<double> weights(centres.size());
@@ -114,11 +116,11 @@ std::vector<double> PaletteExtractor::Refine(const std::vector<Point>& points, s
     }
     if (!moved)
       break;
-    std::vector<OkLabColor> sums(centres.size());
+    std::vector<colorscience::OkLabColor> sums(centres.size());
     std::fill(weights.begin(), weights.end(), 0.0);
     for (size_t i = 0; i < points.size(); ++i)
     {
-      OkLabColor& s = sums[owner[i]];
+      colorscience::OkLabColor& s = sums[owner[i]];
       const double w = points[i].weight;
       s.l += w * points[i].lab.l;
       s.a += w * points[i].lab.a;
@@ -140,14 +142,14 @@ std::vector<PaletteExtractor::Swatch> PaletteExtractor::Extract(const Bitmap& pi
   if (picture.IsEmpty() || count < 1 || count > kMaxCount)
     return {};
   const std::vector<Point> points = Histogram(picture);
-  std::vector<OkLabColor> centres = Seeds(points, count);
+  std::vector<colorscience::OkLabColor> centres = Seeds(points, count);
   const std::vector<double> weights = Refine(points, centres);
   const double total = std::accumulate(weights.begin(), weights.end(), 0.0);
   std::vector<Swatch> out;
   for (size_t k = 0; k < centres.size(); ++k)
   {
     // A mean of colours on screen can lie just off it, OKLab being curved.
-    out.push_back({OkLab::GamutMap(OkLab::ToLch(centres[k])), weights[k] / total});
+    out.push_back({colorscience::OkLab::GamutMap(colorscience::OkLab::ToLch(centres[k])), weights[k] / total});
   }
   std::stable_sort(out.begin(), out.end(), [](const Swatch& x, const Swatch& y) { return x.share > y.share; });
   return out;

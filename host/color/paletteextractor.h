@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "color/oklab.h"
+#include "colorscience/oklab.h"
 #include "raster/bitmap.h"
 
 namespace host
@@ -22,7 +22,7 @@ public:
 
   struct Swatch
   {
-    SrgbColor color;
+    colorscience::SrgbColor color;
     double share = 0.0;  // of the picture's pixels, 0..1
   };
 
@@ -33,15 +33,16 @@ public:
 private:
   struct Point
   {
-    OkLabColor lab;
+    colorscience::OkLabColor lab;
     double weight = 0.0;
   };
 
   static std::vector<Point> Histogram(const Bitmap& picture);
-  static std::vector<OkLabColor> Seeds(const std::vector<Point>& points, int count);
+  static std::vector<colorscience::OkLabColor> Seeds(const std::vector<Point>& points, int count);
   // Lloyd's steps until no point changes cluster; answers each cluster's weight.
-  static std::vector<double> Refine(const std::vector<Point>& points, std::vector<OkLabColor>& centres);
-  static size_t NearestCentre(const OkLabColor& lab, const std::vector<OkLabColor>& centres);
+  static std::vector<double> Refine(const std::vector<Point>& points, std::vector<colorscience::OkLabColor>& centres);
+  static size_t NearestCentre(const colorscience::OkLabColor& lab,
+                              const std::vector<colorscience::OkLabColor>& centres);
 };
 
 }  // namespace host

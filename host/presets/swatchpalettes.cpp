@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "color/cssnames.h"
+#include "colorscience/cssnames.h"
 #include "core/host.h"
 #include "core/worldpreferences.h"
 #include "presets/colornamescodec.h"
@@ -185,7 +185,7 @@ Outcome<std::string> SwatchPalettes::ExportFile(const std::string& url, const st
   if (host_->Prefs().Data().GetBool(WorldPreferences::kPerceptualTools, false)) {
     for (PaletteGroup& g : palette->groups) {
       for (PaletteColor& c : g.colors) {
-        if (c.name.empty()) c.name = CssNames::Nearest({c.red, c.green, c.blue});
+        if (c.name.empty()) c.name = colorscience::CssNames::Nearest({c.red, c.green, c.blue});
       }
     }
   }

@@ -6,9 +6,9 @@
 
 #include "color/paletteextractor.h"
 
+using colorscience::SrgbColor;
 using host::Bitmap;
 using host::PaletteExtractor;
-using host::SrgbColor;
 
 namespace
 {

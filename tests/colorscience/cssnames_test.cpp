@@ -3,11 +3,11 @@
 #include <set>
 #include <string>
 
-#include "color/cssnames.h"
+#include "colorscience/cssnames.h"
 
-using host::CssNamedColor;
-using host::CssNames;
-using host::SrgbColor;
+using colorscience::CssNamedColor;
+using colorscience::CssNames;
+using colorscience::SrgbColor;
 
 namespace
 {

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "color/oklab.h"
+#include "colorscience/oklab.h"
 
-using host::OkLab;
-using host::OkLabColor;
-using host::OkLchColor;
-using host::SrgbColor;
+using colorscience::OkLab;
+using colorscience::OkLabColor;
+using colorscience::OkLchColor;
+using colorscience::SrgbColor;
 
 namespace
 {

@@ -1,8 +1,8 @@
-#include "color/cssnames.h"
+#include "colorscience/cssnames.h"
 
 #include <limits>
 
-namespace host
+namespace colorscience
 {
 
 namespace
@@ -205,4 +205,4 @@ std::string CssNames::Nearest(const SrgbColor& srgb)
   return best;
 }
 
-}  // namespace host
+}  // namespace colorscience

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "color/oklab.h"
+#include "colorscience/oklab.h"
 
-namespace host
+namespace colorscience
 {
 
 struct CssNamedColor
@@ -25,4 +25,4 @@ public:
   static std::string Nearest(const SrgbColor& srgb);
 };
 
-}  // namespace host
+}  // namespace colorscience

@@ -6,7 +6,7 @@
 // Everything is double precision; sRGB components are 0..1 but may lie
 // outside it on the way to or from an OKLab colour no screen shows.
 
-namespace host
+namespace colorscience
 {
 
 struct SrgbColor
@@ -52,4 +52,4 @@ public:
   static SrgbColor GamutMap(const OkLchColor& lch);
 };
 
-}  // namespace host
+}  // namespace colorscience

@@ -1,11 +1,11 @@
-#include "color/oklab.h"
+#include "colorscience/oklab.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
 
-namespace host
+namespace colorscience
 {
 
 namespace
@@ -179,4 +179,4 @@ SrgbColor OkLab::GamutMap(const OkLchColor& lch)
   return clipped;
 }
 
-}  // namespace host
+}  // namespace colorscience
