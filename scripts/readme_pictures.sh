@@ -56,6 +56,28 @@ awk -v section="$section" '
 ' README.md >"$WORK/README.md"
 cp "$WORK/README.md" README.md
 
+# --- the perceptual colour tools: the OKLCh panel, and one tetrad on the
+# perceptual and on the RGB wheel
+cat >"$WORK/perceptual.json" <<'EOF'
+{"prefs": {"1039500": true},
+ "steps": [
+  {"do": "open", "id": "panel", "value": [0.8, 0.32, 0.12],
+   "settings": {"slda": {"0x3E90005": false, "0x3E9000C": false, "0x3E9000E": true}}},
+  {"do": "screenshot", "id": "panel", "file": "perceptual-panel.png"},
+  {"do": "open", "id": "oklch", "value": [0.8, 0.32, 0.12],
+   "settings": {"slda": {"0x3E90001": true, "0x3E90005": false, "0x3E9000C": false, "0x3EA0004": 20002}}},
+  {"do": "click", "id": "oklch", "gadget": "0x3EA0013"},
+  {"do": "screenshot", "id": "oklch", "file": "perceptual-wheel.png"},
+  {"do": "open", "id": "rgb", "value": [0.8, 0.32, 0.12],
+   "settings": {"slda": {"0x3E90001": true, "0x3E90005": false, "0x3E9000C": false, "0x3EA0004": 20000}}},
+  {"do": "click", "id": "rgb", "gadget": "0x3EA0013"},
+  {"do": "screenshot", "id": "rgb", "file": "perceptual-wheel-rgb.png"}
+ ]}
+EOF
+pictures=$PWD/$OUT
+(cd "$WORK" && "$HOST" run perceptual.json --home "$WORK/render" --width 300 --out "$pictures" >/dev/null)
+for file in perceptual-panel.png perceptual-wheel.png perceptual-wheel-rgb.png; do echo "readme_pictures: $OUT/$file"; done
+
 # --- the chooser
 render chooser.png --theme dark --width 380 --prefs 1110=true --value 0.80,0.32,0.12
 render chooser-light.png --theme light --width 380 --prefs 1110=true --value 0.20,0.55,0.85

@@ -75,6 +75,8 @@ constexpr std::int32_t kModeCompact = 0x3E9000A;
 constexpr std::int32_t kModeAlpha = 0x3E9000B;
 constexpr std::int32_t kModeHex = 0x3E9000C;
 constexpr std::int32_t kModeLinearDisplay = 0x3E9000D;
+// Only with the perceptual colour tools preference on.
+constexpr std::int32_t kModeOklch = 0x3E9000E;
 
 // Gadgets and groups.
 constexpr std::int32_t kGroupOuter = 0x3E80001;
@@ -104,6 +106,7 @@ constexpr std::int32_t kOwnerSwatches = 0x3F1;
 constexpr std::int32_t kOwnerCompact = 0x3F2;
 constexpr std::int32_t kOwnerAlpha = 0x3F3;
 constexpr std::int32_t kOwnerHex = 0x3F4;
+constexpr std::int32_t kOwnerOklch = 0x3F5;
 
 // World preferences the chooser reads.
 constexpr std::int32_t kPrefStartMode = 1119;  // 1 wheel, 2 spectrum, 3 picture
@@ -119,6 +122,8 @@ constexpr std::int32_t kPrefRememberModes = 1129;
 constexpr std::int32_t kPrefAlpha = 1133;
 constexpr std::int32_t kPrefLinearDisplay = 1139;
 constexpr std::int32_t kPrefGlobalState = 1035669;
+// Off by default; every tool it brings stays out of sight while it is off.
+constexpr std::int32_t kPrefPerceptualTools = 1039500;
 
 // The broadcast event between choosers and its codes (argument 1).
 constexpr std::int32_t kBroadcastEvent = 1000492;

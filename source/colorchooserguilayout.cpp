@@ -7,6 +7,7 @@
 #include "geuserarea.h"
 #include "moduleresource.h"
 #include "utils/buttonsettings.h"
+#include "utils/perceptualtools.h"
 
 using namespace chooser;
 
@@ -143,5 +144,6 @@ PanelSet::Shape ColorChooserGui::PanelShape()
   PanelSet::Shape shape;
   shape.expanded = IsExpandedShown();
   shape.alphaEnabled = _alphaEnabled;
+  shape.perceptual = PerceptualTools::IsOn();
   return shape;
 }

@@ -8,6 +8,7 @@
 #include "chooserpanels.h"
 #include "colormodes/colorinterfacehex.h"
 #include "colormodes/colorinterfacehsv.h"
+#include "colormodes/colorinterfaceoklch.h"
 #include "colormodes/colorinterfacergb.h"
 #include "colorwheel/colorinterfacecolorwheel.h"
 #include "kelvin/colorinterfacekelvin.h"
@@ -52,12 +53,10 @@ constexpr std::pair<std::int32_t, Panel> kModePanels[] = {
 
 // Gadget ID owners, for commands.
 constexpr std::pair<std::int32_t, Panel> kOwners[] = {
-    {kOwnerWheel, Panel::Wheel},     {kOwnerSpectrum, Panel::Spectrum},
-    {kOwnerPicture, Panel::Picture}, {kOwnerRgb, Panel::Rgb},
-    {kOwnerHsv, Panel::Hsv},         {kOwnerMixer, Panel::Mixer},
-    {kOwnerKelvin, Panel::Kelvin},   {kOwnerSwatches, Panel::Swatches},
-    {kOwnerCompact, Panel::Compact}, {kOwnerAlpha, Panel::Alpha},
-    {kOwnerHex, Panel::Hex}};
+    {kOwnerWheel, Panel::Wheel},   {kOwnerSpectrum, Panel::Spectrum}, {kOwnerPicture, Panel::Picture},
+    {kOwnerRgb, Panel::Rgb},       {kOwnerHsv, Panel::Hsv},           {kOwnerMixer, Panel::Mixer},
+    {kOwnerKelvin, Panel::Kelvin}, {kOwnerSwatches, Panel::Swatches}, {kOwnerCompact, Panel::Compact},
+    {kOwnerAlpha, Panel::Alpha},   {kOwnerHex, Panel::Hex},           {kOwnerOklch, Panel::Oklch}};
 }  // namespace
 
 Result<std::unique_ptr<ColorInterface>> PanelSet::Create(Panel panel, ChooserView& chooser,
@@ -73,6 +72,7 @@ Result<std::unique_ptr<ColorInterface>> PanelSet::Create(Panel panel, ChooserVie
     case Panel::Picture: return Make<ColorInterfacePicture>(chooser);
     case Panel::Rgb: return Make<ColorInterfaceRGB>(chooser.GetColorUnit());
     case Panel::Hsv: return Make<ColorInterfaceHSV>();
+    case Panel::Oklch: return Make<ColorInterfaceOklch>();
     case Panel::Kelvin: return Make<ColorInterfaceKelvin>();
     case Panel::Mixer: return Make<ColorInterfaceMixer>();
     case Panel::Alpha: return Make<ColorInterfaceAlpha>();
@@ -102,6 +102,7 @@ PanelSet::Members PanelSet::Wanted(const Shape& shape, const BaseContainer& stat
   {
     for (const auto& [mode, panel] : kModePanels)
       wanted.set(Index(panel), state.GetBool(mode, false));
+    wanted.set(Index(Panel::Oklch), shape.perceptual && state.GetBool(kModeOklch, false));
   }
   wanted.set(Index(Panel::Alpha), shape.alphaEnabled && state.GetBool(kModeAlpha, false));
   wanted.set(Index(Panel::Swatches), state.GetBool(kModeSwatches, false));
@@ -149,7 +150,7 @@ Result<void> PanelSet::Layout(const Shape& shape)
     for (const Panel panel : {Panel::Wheel, Panel::Spectrum, Panel::Picture})
       RETURN_IF_ERROR(LayoutPanel(panel));
     RETURN_IF_ERROR(LayoutPanelInGroup(Panel::Rgb, kGroupRgb, kFlagsRow));
-    for (const Panel panel : {Panel::Hsv, Panel::Kelvin, Panel::Mixer})
+    for (const Panel panel : {Panel::Hsv, Panel::Oklch, Panel::Kelvin, Panel::Mixer})
       RETURN_IF_ERROR(LayoutPanel(panel));
   }
   RETURN_IF_ERROR(LayoutPanelInGroup(Panel::Alpha, kGroupAlpha, kFlagsRow));

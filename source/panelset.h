@@ -29,6 +29,7 @@ public:
     Picture,
     Rgb,
     Hsv,
+    Oklch,
     Kelvin,
     Mixer,
     Swatches,
@@ -47,6 +48,9 @@ public:
     // The mode buttons and panels are shown at all.
     bool expanded = false;
     bool alphaEnabled = false;
+    // The perceptual colour tools preference: without it the OKLCh mode
+    // stays off whatever the state says.
+    bool perceptual = false;
   };
 
   explicit PanelSet(ChooserView& chooser);

@@ -82,8 +82,10 @@ std::vector<KeyEntry> BuildPreferences() {
       {1134, "int32", "interface theme", {{0, "light"}, {1, "dark"}}},
       {1139, "bool", "linear display: the number fields of a linear colour show linear values"},
       {1039500, "bool",
-       "perceptual colour tools, read by the host only: a swatch exported to a palette without a name of "
-       "its own is given the nearest CSS colour name"},
+       "perceptual colour tools: the mode strip gains an OKLCh button for the OKLCh panel (state entry "
+       "0x3E9000E), the wheel's menu a Perceptual (OKLCh) scheme, and a swatch exported to a palette without "
+       "a name of its own is given the nearest CSS colour name; off, a chooser shows and stores what it does "
+       "without the preference"},
       {1035669, "container",
        "a chooser's state kept while the host's colour dialog is open (chooser flag bit 0x1000000 reads it)"},
   };
@@ -153,7 +155,7 @@ const LibraryName* KeyCatalog::FindLibrary(int32_t id) {
 
 std::string KeyCatalog::PanelOf(int32_t gadgetId) {
   static const char* const kPanels[] = {"chooser", "mode buttons", "wheel",    "spectrum", "picture", "RGB", "HSV",
-                                        "mixer",   "Kelvin",       "swatches", "compact",  "alpha",   "hex"};
+                                        "mixer",   "Kelvin",       "swatches", "compact",  "alpha",   "hex", "OKLCh"};
   constexpr int32_t kFirst = 0x3E8;
   const int32_t owner = static_cast<int32_t>(static_cast<uint32_t>(gadgetId) >> 16);
   const int32_t index = owner - kFirst;

@@ -110,19 +110,24 @@ void IconArtwork::Rgb(double side, VectorPainter& p) {
   }
 }
 
-void IconArtwork::HsvBars(double side, VectorPainter& p) {
+void IconArtwork::SliderBars(double side, const double (&knobs)[3], Rgba (*ramp)(int bar, double t), VectorPainter& p) {
   const double x0 = 3, w = side - 6, h = 3.2;
-  const double ys[3] = {4, 9.4, 14.8}, knobs[3] = {0.3, 0.75, 0.55};
+  const double ys[3] = {4, 9.4, 14.8};
   for (int i = 0; i < 3; ++i) {
     p.AddRoundRect(x0 - 0.6, ys[i] - 0.6, w + 1.2, h + 1.2, 2);
     p.Fill(kShadow);
     p.AddRoundRect(x0, ys[i], w, h, 1.6);
-    p.Fill([=](double x, double) {
-      const double t = (x - x0) / w;
-      return i == 0 ? Hsv(t, 0.85, 1.0) : i == 1 ? Hsv(0.08, t, 1.0) : Hsv(0.08, 0.85, t);
-    });
+    p.Fill([=](double x, double) { return ramp(i, (x - x0) / w); });
     Handle(x0 + w * knobs[i], ys[i] + h / 2, 1.3, p);
   }
+}
+
+void IconArtwork::HsvBars(double side, VectorPainter& p) {
+  SliderBars(
+      side, {0.3, 0.75, 0.55},
+      [](int i, double t) { return i == 0   ? Hsv(t, 0.85, 1.0)
+                                   : i == 1 ? Hsv(0.08, t, 1.0)
+                                            : Hsv(0.08, 0.85, t); }, p);
 }
 
 void IconArtwork::Kelvin(double side, VectorPainter& p) {
@@ -214,6 +219,17 @@ void IconArtwork::Linear(double side, VectorPainter& p) {
   p.Fill(kShadow);
   p.AddPolyline(curve, 1.7);
   p.Fill(Rgba{255, 200, 84});
+}
+
+// Lightness, chroma and an evenly light hue ramp: the perceptual sliders.
+void IconArtwork::OklchBars(double side, VectorPainter& p) {
+  SliderBars(
+      side, {0.6, 0.4, 0.7},
+      [](int i, double t) {
+        if (i == 0) return Hsv(0.0, 0.0, t);
+        return i == 1 ? Mix({150, 150, 150}, {226, 96, 120}, t) : Hsv(t, 0.5, 0.85);
+      },
+      p);
 }
 
 void IconArtwork::Picker(double side, VectorPainter& p) {
@@ -371,6 +387,7 @@ void IconArtwork::Draw(IconSymbol symbol, double side, VectorPainter& p) {
     case IconSymbol::Alpha: return Alpha(side, p);
     case IconSymbol::Hex: return Hex(side, p);
     case IconSymbol::Linear: return Linear(side, p);
+    case IconSymbol::Oklch: return OklchBars(side, p);
     case IconSymbol::Picker: return Picker(side, p);
     case IconSymbol::HarmonyLock: return Lock(side, p);
     case IconSymbol::AddSample: return AddSample(side, p);

@@ -19,6 +19,7 @@ enum class IconSymbol {
   Alpha,
   Hex,
   Linear,
+  Oklch,
   Picker,
   HarmonyFree,
   HarmonyMono,
@@ -51,6 +52,8 @@ class IconArtwork {
   static void Spectrum(double side, VectorPainter& p);
   static void Picture(double side, VectorPainter& p);
   static void Rgb(double side, VectorPainter& p);
+  // Three slider bars filled by ramp(bar, 0..1), knobs at the given places.
+  static void SliderBars(double side, const double (&knobs)[3], Rgba (*ramp)(int bar, double t), VectorPainter& p);
   static void HsvBars(double side, VectorPainter& p);
   static void Kelvin(double side, VectorPainter& p);
   static void Mixer(double side, VectorPainter& p);
@@ -59,6 +62,7 @@ class IconArtwork {
   static void Alpha(double side, VectorPainter& p);
   static void Hex(double side, VectorPainter& p);
   static void Linear(double side, VectorPainter& p);
+  static void OklchBars(double side, VectorPainter& p);
   static void Picker(double side, VectorPainter& p);
   static void Harmony(IconSymbol symbol, double side, VectorPainter& p);
   static void Lock(double side, VectorPainter& p);

@@ -27,6 +27,7 @@ constexpr ToggleIcons kToggles[] = {
     {IconSymbol::Alpha, 1040584, 1040586, 1040585, kModeSide},
     {IconSymbol::Hex, 1040587, 1040589, 1040588, kModeSide},
     {IconSymbol::Linear, 1040830, 1040831, 1040832, kModeSide},
+    {IconSymbol::Oklch, 1040840, 1040842, 1040841, kModeSide},
     {IconSymbol::Mosaic, 1033887, 1034001, 1033507, kToolSide},
 };
 

@@ -23,19 +23,12 @@ double FieldValue(const ChooserView& chooser, std::int32_t id, double fallback)
 
 Result<void> ColorInterfaceHSV::CreateLayout(ChooserView& chooser)
 {
-  const std::int32_t labelWidth = ChooserView::GetLabelWidth();
   PanelLayout layout(chooser);
   layout.Separator()
       .Group(PanelLayout::kRowFlags, 3, 0, 4, 1)
-      .Label(kLabelHue, labelWidth)
-      .NumberField(kFieldHue)
-      .UserArea(kSliderHue, PanelLayout::kSliderFlags, _hue, 0)
-      .Label(kLabelSaturation, labelWidth)
-      .NumberField(kFieldSaturation)
-      .UserArea(kSliderSaturation, PanelLayout::kSliderFlags, _saturation, 0)
-      .Label(kLabelValue, labelWidth)
-      .NumberField(kFieldValue)
-      .UserArea(kSliderValue, PanelLayout::kSliderFlags, _value, 0)
+      .SliderRow(kLabelHue, kFieldHue, kSliderHue, _hue)
+      .SliderRow(kLabelSaturation, kFieldSaturation, kSliderSaturation, _saturation)
+      .SliderRow(kLabelValue, kFieldValue, kSliderValue, _value)
       .End();
   return layout.Finish();
 }

@@ -54,11 +54,7 @@ Result<void> ColorInterfaceRGB::CreateLayout(ChooserView& chooser)
   PanelLayout layout(chooser);
   layout.Separator().Group(PanelLayout::kRowFlags, 3, 0, 4, 1);
   for (int i = 0; i < 3; ++i)
-  {
-    layout.Label(kLabels[i], ChooserView::GetLabelWidth())
-        .NumberField(kFields[i])
-        .UserArea(kSliders[i], PanelLayout::kSliderFlags, _sliders[i], 0);
-  }
+    layout.SliderRow(kLabels[i], kFields[i], kSliders[i], _sliders[i]);
   return layout.End().Finish();
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "moduleresource.h"
+#include "utils/chooserview.h"
 
 PanelLayout& PanelLayout::Check(bool ok, const char* step)
 {
@@ -28,10 +29,16 @@ PanelLayout& PanelLayout::End()
   return Check(_dialog.GroupEnd(), "GroupEnd() failed.");
 }
 
-PanelLayout& PanelLayout::Label(std::int32_t stringId, std::int32_t width)
+PanelLayout& PanelLayout::Label(std::int32_t stringId, std::int32_t width, std::int32_t id)
 {
-  return Check(_dialog.AddStaticText(0, kLabelFlags, width, 0, ModuleResource::LoadString(stringId)),
+  return Check(_dialog.AddStaticText(id, kLabelFlags, width, 0, ModuleResource::LoadString(stringId)),
                "AddStaticText() failed.");
+}
+
+PanelLayout& PanelLayout::Checkbox(std::int32_t id, std::int32_t stringId)
+{
+  return Check(_dialog.AddCheckbox(id, kLabelFlags, 0, 0, ModuleResource::LoadString(stringId)),
+               "AddCheckbox() failed.");
 }
 
 PanelLayout& PanelLayout::NumberField(std::int32_t id)
@@ -48,6 +55,14 @@ PanelLayout& PanelLayout::UserArea(std::int32_t id, std::int32_t flags, GeUserAr
 {
   Check(_dialog.AddUserArea(id, flags), "AddUserArea() failed.");
   return Check(_dialog.AttachUserArea(area, id, attachFlags), "AttachUserArea() failed.");
+}
+
+PanelLayout& PanelLayout::SliderRow(std::int32_t stringId, std::int32_t fieldId, std::int32_t sliderId,
+                                    GeUserArea& slider, std::int32_t labelId)
+{
+  return Label(stringId, ChooserView::GetLabelWidth(), labelId)
+      .NumberField(fieldId)
+      .UserArea(sliderId, kSliderFlags, slider, 0);
 }
 
 Result<void> PanelLayout::Finish() const

@@ -27,10 +27,16 @@ public:
                      std::int32_t spaceY);
   PanelLayout& End();
   // Module string stringId; width is a size hint (0 lets the text decide).
-  PanelLayout& Label(std::int32_t stringId, std::int32_t width);
+  // An ID lets the panel change the text later.
+  PanelLayout& Label(std::int32_t stringId, std::int32_t width, std::int32_t id = 0);
+  PanelLayout& Checkbox(std::int32_t id, std::int32_t stringId);
   PanelLayout& NumberField(std::int32_t id);
   PanelLayout& TextField(std::int32_t id, std::int32_t width);
   PanelLayout& UserArea(std::int32_t id, std::int32_t flags, GeUserArea& area, std::int32_t attachFlags);
+  // One row of a slider panel: label (at the common label width), number
+  // field and slider; labelId as for Label.
+  PanelLayout& SliderRow(std::int32_t stringId, std::int32_t fieldId, std::int32_t sliderId, GeUserArea& slider,
+                         std::int32_t labelId = 0);
 
   // The error of the first refused step, if any.
   Result<void> Finish() const;

@@ -26,6 +26,7 @@ constexpr double kGreyThreshold = 0.5;
 constexpr double kLinearGreyThreshold = 0.2;
 constexpr std::int64_t kRowSlack = 10;
 constexpr double kGreyFloor = 0.001;
+constexpr double kPi = 3.141592653589793;
 
 std::uint8_t To8(double c)
 {
@@ -36,6 +37,7 @@ std::uint8_t To8(double c)
 void ColorWheel::SetScheme(std::int32_t schemeId)
 {
   _useRyb = schemeId == ColorWheelScheme::kRyb;
+  _perceptual = schemeId == ColorWheelScheme::kOklch;
   _dirty = true;
 }
 
@@ -43,7 +45,18 @@ const ColorWheelScheme& ColorWheel::GetScheme() const
 {
   if (_useRyb)
     return _ryb;
+  if (_perceptual)
+    return _oklch;
   return _rgb;
+}
+
+Vector ColorWheel::AtEqualLightness(const Vector& hsv, double offset)
+{
+  const Vector rgb = HsvToRgb(hsv);
+  auto lch = colorscience::OkLab::ToLch(colorscience::OkLab::FromSrgb({rgb.x, rgb.y, rgb.z}));
+  lch.h = OklchPlane::WheelAngleToHue(OklchPlane::HueToWheelAngle(lch.h) + offset);
+  const colorscience::SrgbColor mapped = colorscience::OkLab::GamutMap(lch);
+  return RgbToHsv(Vector(mapped.r, mapped.g, mapped.b).Clamp01());
 }
 
 Result<void> ColorWheel::ComputeHarmony(const Vector& hsv, ColorList& list)
@@ -82,16 +95,44 @@ Vector ColorWheel::PointToHsv(const Vector& point) const
 {
   const double dx = point.x - _centre.x, dy = point.y - _centre.y;
   const double d = std::min(std::sqrt(dx * dx + dy * dy), _radius);
-  const double hue = GetScheme().PointToHue(point, _centre);
   const double t = _radius > 0.0 ? std::clamp(d / _radius, 0.0, 1.0) : 0.0;
+  if (_perceptual)
+    return RgbToHsv(OklchPlane::ColorAt(_lightness, std::atan2(dx, dy) + kPi, t));
+  const double hue = GetScheme().PointToHue(point, _centre);
   return _radiusIsSaturation ? Vector(hue, t, _fixed) : Vector(hue, _fixed, t);
 }
 
 Vector ColorWheel::HsvToPoint(double hue, double saturation, double value) const
 {
-  const double theta = GetScheme().HueToDrawAngle(hue);
-  const double r = (_radiusIsSaturation ? saturation : value) * _radius;
+  double theta = GetScheme().HueToDrawAngle(hue);
+  double r = (_radiusIsSaturation ? saturation : value) * _radius;
+  if (_perceptual)
+  {
+    const Vector place = OklchPlane::PlaceOf(HsvToRgb(Vector(hue, saturation, value)));
+    theta = place.x - kPi;
+    r = place.y * _radius;
+  }
   return {_centre.x + r * std::sin(theta), _centre.y + r * std::cos(theta), 0.0};
+}
+
+void ColorWheel::FollowLightness(const BaseArray<ColorListEntry>& colors)
+{
+  if (!_perceptual || colors.IsEmpty())
+    return;
+  const ColorListEntry* edited = &colors[0];
+  for (const ColorListEntry& entry : colors)
+  {
+    if (entry.selected)
+    {
+      edited = &entry;
+      break;
+    }
+  }
+  const Vector rgb = HsvToRgb(edited->color);
+  const double lightness = colorscience::OkLab::FromSrgb({rgb.x, rgb.y, rgb.z}).l;
+  if (lightness != _lightness)
+    _dirty = true;
+  _lightness = lightness;
 }
 
 void ColorWheel::SetPixelGeometry(std::int32_t half, double scale)
@@ -149,6 +190,7 @@ Result<BaseBitmap*> ColorWheel::GenerateWheel(std::int32_t size, std::int32_t sc
   RETURN_IF_ERROR(CreateBitmaps());
   const std::int32_t half = size / 2;
   SetPixelGeometry(half, scale);
+  FollowLightness(colors);
   Result<void> drawn = NeedsRender(pixels, red, green, blue) ? Render(pixels) : Ok();
   if (drawn.IsOk())
     drawn = GenerateWheelWithHandlers(*_output, *_wheel, colors);
@@ -180,6 +222,8 @@ Result<void> ColorWheel::Render(std::int32_t pixels)
       return OutOfMemoryError();
   }
   RETURN_IF_ERROR(_table.Prepare(pixels, static_cast<std::int32_t>(_centre.x), _radius, GetScheme()));
+  if (_perceptual)
+    _plane.Prepare(_lightness);
   for (std::int32_t y = 0; y < pixels; ++y)
   {
     RenderRow(y, _row.get());
@@ -298,6 +342,11 @@ void ColorWheel::RenderRow(std::int32_t y, std::uint8_t* row) const
   const std::int32_t first = _table.GetFirst(y), end = _table.GetEnd(y);
   std::fill(row, row + 4 * static_cast<std::size_t>(first), 0);
   std::fill(row + 4 * static_cast<std::size_t>(end), row + 4 * static_cast<std::size_t>(n), 0);
+  if (_perceptual)
+  {
+    RenderPerceptualRow(y, row);
+    return;
+  }
   if (_linear)
   {
     const auto render = _radiusIsSaturation ? &RenderLinearPixels<true> : &RenderLinearPixels<false>;
@@ -308,6 +357,26 @@ void ColorWheel::RenderRow(std::int32_t y, std::uint8_t* row) const
   const auto render = _radiusIsSaturation ? &RenderPixels<true> : &RenderPixels<false>;
   render(first, end, _table.GetCentre(), _table.GetAlpha(y), _table.GetRadial(y), _table.GetSector(y),
          _table.GetFraction(y), _fixed, row + 4 * static_cast<std::size_t>(n), row);
+}
+
+void ColorWheel::RenderPerceptualRow(std::int32_t y, std::uint8_t* row) const
+{
+  const std::int32_t centre = _table.GetCentre();
+  const double* radial = _table.GetRadial(y);
+  const std::uint8_t* alpha = _table.GetAlpha(y);
+  for (std::int32_t x = _table.GetFirst(y); x < _table.GetEnd(y); ++x)
+  {
+    const std::int32_t k = x < centre ? centre - x : x - centre;
+    const double angle = std::atan2(static_cast<double>(x - centre), static_cast<double>(y - centre)) + kPi;
+    Vector rgb = _plane.Shade(angle, radial[k]);
+    if (_linear)
+      rgb = ConvertColorSpace(rgb, GXA_TRANSFORM_TO_HOST);
+    std::uint8_t* pixel = row + 4 * static_cast<std::size_t>(x);
+    pixel[0] = To8(rgb.x);
+    pixel[1] = To8(rgb.y);
+    pixel[2] = To8(rgb.z);
+    pixel[3] = alpha[k];
+  }
 }
 
 Vector ColorWheel::DisplayColor(const Vector& hsv) const

@@ -12,9 +12,11 @@
 #include "basebitmap.h"
 #include "colorwheel/circlebitmap.h"
 #include "colorwheel/colorwheelpixeltable.h"
+#include "colorwheel/colorwheelschemeoklch.h"
 #include "colorwheel/colorwheelschemergb.h"
 #include "colorwheel/colorwheelschemeryb.h"
 #include "colorwheel/linedrawer.h"
+#include "colorwheel/oklchplane.h"
 #include "colorwheel/ringcirclebitmap.h"
 #include "result.h"
 #include "utils/colorlist.h"
@@ -34,9 +36,15 @@ public:
     std::int64_t index = -1;
   };
 
-  // Any ID but ColorWheelScheme::kRyb selects RGB.
+  // Any ID but ColorWheelScheme::kRyb and kOklch selects RGB.
   void SetScheme(std::int32_t schemeId);
   const ColorWheelScheme& GetScheme() const;
+  // The perceptual scheme: the wheel is the OKLCh hue circle at the edited
+  // colour's lightness, and harmonies keep that lightness and chroma.
+  bool IsPerceptual() const { return _perceptual; }
+  // The colour whose OKLCh hue lies offset (radians) from hsv's, at hsv's
+  // lightness and chroma, brought into gamut.
+  static Vector AtEqualLightness(const Vector& hsv, double offset);
   // None by default: the wheel then draws the list as it is.
   void SetCurrentHarmony(ColorWheelHarmony* harmony) { _harmony = harmony; }
   ColorWheelHarmony* GetCurrentHarmony() const { return _harmony; }
@@ -74,6 +82,9 @@ private:
   bool NeedsRender(std::int32_t pixels, std::int32_t red, std::int32_t green, std::int32_t blue);
   Result<void> Render(std::int32_t pixels);
   void RenderRow(std::int32_t y, std::uint8_t* row) const;
+  void RenderPerceptualRow(std::int32_t y, std::uint8_t* row) const;
+  // The perceptual wheel follows the lightness of the colour being edited.
+  void FollowLightness(const BaseArray<ColorListEntry>& colors);
   Vector DisplayColor(const Vector& hsv) const;
   double GreyThreshold() const;
   std::int32_t CommonGrey() const;
@@ -86,6 +97,8 @@ private:
   ColorWheelHarmony* _harmony = nullptr;
   ColorWheelSchemeRGB _rgb;
   ColorWheelSchemeRYB _ryb;
+  ColorWheelSchemeOklch _oklch;
+  OklchPlane _plane;
   ColorWheelPixelTable _table;
   std::unique_ptr<std::uint8_t[]> _row;
   std::int64_t _rowCapacity = 0;
@@ -108,6 +121,8 @@ private:
   double _markerRing = 2.0;
   double _dotDiameter = 2.0;
   bool _useRyb = false;
+  bool _perceptual = false;
+  double _lightness = 0.5;
   bool _radiusIsSaturation = true;
   bool _dirty = false;
   double _fixed = 1.0;

@@ -9,6 +9,7 @@
 #include "utils/chooserview.h"
 #include "utils/colorconversions.h"
 #include "utils/colorutils.h"
+#include "utils/perceptualtools.h"
 
 namespace
 {
@@ -21,6 +22,8 @@ constexpr std::int32_t kMenuSpread = 900004;
 constexpr std::int32_t kMenuFine = 900005;
 constexpr std::int32_t kMenuCoarse = 900006;
 constexpr std::int32_t kMenuFirstSize = 900007;
+constexpr std::int32_t kMenuOklch = 900010;
+constexpr std::int32_t kStringOklch = 20137;
 constexpr std::int32_t kStringRgb = 20028;
 constexpr std::int32_t kStringFirstSize = 20092;
 constexpr std::int32_t kAtMouse = 0x7fffffff;
@@ -35,6 +38,13 @@ std::int32_t SizeIndexFromPreference()
     return 1;
   const std::int32_t index = prefs.GetInt32(ColorWheelArea::kPrefSize, 0);
   return index == 0 || index == 2 ? index : 1;
+}
+
+// The perceptual scheme only while its preference is on; RGB in its place
+// otherwise, as for any scheme the wheel does not know.
+std::int32_t AvailableScheme(std::int32_t scheme)
+{
+  return scheme == ColorWheelScheme::kOklch && !PerceptualTools::IsOn() ? ColorWheelScheme::kRgb : scheme;
 }
 
 void AddItem(BaseContainer& menu, std::int32_t id, std::int32_t stringId, bool checked)
@@ -69,7 +79,7 @@ Result<void> ColorWheelArea::LoadOptions()
   _sizeIndex = SizeIndexFromPreference();
   _size = kSizes[_sizeIndex];
   _wheel.SetRadiusIsSaturation(state.GetBool(kOptionRadius, true));
-  _wheel.SetScheme(state.GetInt32(kOptionScheme, ColorWheelScheme::kRgb));
+  _wheel.SetScheme(AvailableScheme(state.GetInt32(kOptionScheme, ColorWheelScheme::kRgb)));
   RETURN_IF_ERROR(LoadColors(state));
   RETURN_IF_ERROR(_harmonies.Mono().Load(state, kOptionMonoFactors));
   _harmonies.Analog().SetAnalogMode(state.GetInt32(kOptionAnalogMode, 0));
@@ -176,9 +186,11 @@ bool ColorWheelArea::FollowSize()
 Result<void> ColorWheelArea::HandleMenu()
 {
   BaseContainer menu;
-  const bool ryb = _wheel.GetScheme().GetSchemeId() == ColorWheelScheme::kRyb;
-  AddItem(menu, kMenuRgb, kStringRgb, !ryb);
-  AddItem(menu, kMenuRyb, kStringRgb + 1, ryb);
+  const std::int32_t scheme = _wheel.GetScheme().GetSchemeId();
+  AddItem(menu, kMenuRgb, kStringRgb, scheme == ColorWheelScheme::kRgb);
+  AddItem(menu, kMenuRyb, kStringRgb + 1, scheme == ColorWheelScheme::kRyb);
+  if (PerceptualTools::IsOn())
+    AddItem(menu, kMenuOklch, kStringOklch, scheme == ColorWheelScheme::kOklch);
   AddItem(menu, kMenuSaturation, kStringRgb + 2, _wheel.IsRadiusSaturation());
   AddItem(menu, kMenuValue, kStringRgb + 3, !_wheel.IsRadiusSaturation());
   if (_harmony == ColorWheelHarmony::kMono)
@@ -199,6 +211,7 @@ Result<void> ColorWheelArea::ChooseMenuItem(std::int32_t item)
   {
     case kMenuRgb:
     case kMenuRyb: _wheel.SetScheme(item == kMenuRyb ? ColorWheelScheme::kRyb : ColorWheelScheme::kRgb); break;
+    case kMenuOklch: _wheel.SetScheme(AvailableScheme(ColorWheelScheme::kOklch)); break;
     case kMenuSaturation:
     case kMenuValue: _wheel.SetRadiusIsSaturation(item == kMenuSaturation); break;
     case kMenuSpread:

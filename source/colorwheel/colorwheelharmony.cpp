@@ -88,4 +88,25 @@ void ColorWheelHarmony::ComputeChain(const Vector& hsv, double step, ColorList& 
     angle = Rotate(angle, step);
     list[i].color = Vector(AngleToHue(angle), hsv.y, hsv.z);
   }
+  KeepLightness(anchor, list);
+}
+
+void ColorWheelHarmony::KeepLightness(std::size_t anchor, ColorList& list) const
+{
+  if (!_owner.IsPerceptual() || anchor >= list.GetCount())
+    return;
+  const ColorWheelScheme& scheme = _owner.GetScheme();
+  const Vector base = list[anchor].color;
+  const double baseAngle = scheme.HueToWheelAngle(base.x);
+  for (std::size_t i = 0; i < list.GetCount(); ++i)
+  {
+    if (i != anchor)
+      list[i].color = ColorWheel::AtEqualLightness(base, scheme.HueToWheelAngle(list[i].color.x) - baseAngle);
+  }
+}
+
+std::size_t ColorWheelHarmony::EditedEntry(const ColorList& list)
+{
+  const std::int64_t selected = list.GetSelectedIndex();
+  return selected > 0 && selected < static_cast<std::int64_t>(list.GetCount()) ? static_cast<std::size_t>(selected) : 0;
 }

@@ -70,6 +70,12 @@ protected:
   // Writes hsv into the anchor and steps outwards from it by step (through
   // the scheme) in both directions.
   void ComputeChain(const Vector& hsv, double step, ColorList& list) const;
+  // On the perceptual wheel every other entry takes the OKLCh hue its angle
+  // from the anchor gives, at the anchor's lightness and chroma, so the
+  // colours look equally light; elsewhere nothing changes.
+  void KeepLightness(std::size_t anchor, ColorList& list) const;
+  // The anchor of a fixed-size rule: the selected entry, or the first.
+  static std::size_t EditedEntry(const ColorList& list);
 
 private:
   const ColorWheel& _owner;

@@ -11,5 +11,6 @@ Result<void> ColorWheelHarmonyComplementary::Compute(const Vector& hsv, ColorLis
   const bool partnerEdited = list.GetSelectedIndex() == 1;
   list[0].color = partnerEdited ? partner : hsv;
   list[1].color = partnerEdited ? hsv : partner;
+  KeepLightness(EditedEntry(list), list);
   return Ok();
 }

@@ -23,7 +23,9 @@ Result<void> ColorWheelHarmonyFree::MoveHandle(std::size_t index, const Vector& 
   const Vector at = Wheel().PointToHsv(point);
   const double fixed = Fixed(color);
   color = at;
-  SetFixed(color, fixed);
+  // A point of the perceptual wheel is a colour of the edited lightness.
+  if (!Wheel().IsPerceptual())
+    SetFixed(color, fixed);
   return Ok();
 }
 

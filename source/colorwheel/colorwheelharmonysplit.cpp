@@ -24,5 +24,6 @@ Result<void> ColorWheelHarmonySplit::Compute(const Vector& hsv, ColorList& list)
       set(2, Rotate(a, -kOffset));
       break;
   }
+  KeepLightness(EditedEntry(list), list);
   return Ok();
 }

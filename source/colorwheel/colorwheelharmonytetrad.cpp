@@ -33,5 +33,6 @@ Result<void> ColorWheelHarmonyTetrad::Compute(const Vector& hsv, ColorList& list
       set(3, Rotate(set(2, Rotate(a, kStep)), kPi));
       break;
   }
+  KeepLightness(EditedEntry(list), list);
   return Ok();
 }

@@ -12,6 +12,8 @@ class ColorWheelScheme
 public:
   static constexpr std::int32_t kRgb = 20000;
   static constexpr std::int32_t kRyb = 20001;
+  // Only with the perceptual colour tools preference on.
+  static constexpr std::int32_t kOklch = 20002;
 
   virtual ~ColorWheelScheme() = default;
 

@@ -56,28 +56,3 @@ double ColorWheelSchemeRYB::Unmap(double wheelAngle)
   const Table& table = GetTable();
   return Interpolate(wheelAngle, table.wheel, table.hue);
 }
-
-double ColorWheelSchemeRYB::HueToDrawAngle(double hue) const
-{
-  return Map(kTurn * hue) + kPi;
-}
-
-double ColorWheelSchemeRYB::HueToWheelAngle(double hue) const
-{
-  return Map(kTurn * hue);
-}
-
-double ColorWheelSchemeRYB::PointToHue(const Vector& point, const Vector& centre) const
-{
-  return std::clamp(Unmap(PointAngle(point, centre)) / kTurn, 0.0, kMaxHue);
-}
-
-double ColorWheelSchemeRYB::WheelAngleToHue(double wheelAngle, double offset) const
-{
-  return Unmap(WrapAngle(wheelAngle + offset));
-}
-
-double ColorWheelSchemeRYB::RotateHue(double hueAngle, double offset) const
-{
-  return WheelAngleToHue(Map(hueAngle), offset);
-}

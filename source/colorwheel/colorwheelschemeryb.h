@@ -4,24 +4,22 @@
 // table of 25 breakpoints, linear between them.
 #include <array>
 
-#include "colorwheel/colorwheelscheme.h"
+#include "colorwheel/colorwheelschememapped.h"
 
-class ColorWheelSchemeRYB : public ColorWheelScheme
+class ColorWheelSchemeRYB : public ColorWheelSchemeMapped
 {
 public:
   static constexpr int kBreakpoints = 25;
 
   std::int32_t GetSchemeId() const override { return kRyb; }
-  double HueToDrawAngle(double hue) const override;
-  double HueToWheelAngle(double hue) const override;
-  double PointToHue(const Vector& point, const Vector& centre) const override;
-  // The offset applies on the wheel, so harmonies keep their wheel geometry.
-  double RotateHue(double hueAngle, double offset) const override;
-  double WheelAngleToHue(double wheelAngle, double offset) const override;
 
   // Hue angle to wheel angle and back; 0 for an angle outside 0..2 pi.
   static double Map(double hueAngle);
   static double Unmap(double wheelAngle);
+
+protected:
+  double MapAngle(double hueAngle) const override { return Map(hueAngle); }
+  double UnmapAngle(double wheelAngle) const override { return Unmap(wheelAngle); }
 
 private:
   struct Table

@@ -8,6 +8,7 @@
 #include "utils/buttonsettings.h"
 #include "utils/chooserview.h"
 #include "utils/colormodebuttonsarea.h"
+#include "utils/perceptualtools.h"
 
 using namespace chooser;
 
@@ -36,7 +37,9 @@ enum class Shown
   // ...not compact, and not with all of wheel, spectrum and picture hidden.
   WheelGroup,
   WithAlpha,
-  InLinearContext
+  InLinearContext,
+  // ...not compact, and only with the perceptual colour tools preference on.
+  Perceptual
 };
 
 struct ButtonSpec
@@ -61,6 +64,7 @@ constexpr ButtonSpec kButtons[] = {
      kGroupGap},
     {kModeRgb, Shown::NotCompact, kFlagNoRgb, Kind::Toggle, 1033881, 1033995, 1033492, 20007, kGap, kGap},
     {kModeHsv, Shown::NotCompact, kFlagNoHsv, Kind::Toggle, 1033882, 1033996, 1033493, 20008, kGap, kGap},
+    {kModeOklch, Shown::Perceptual, 0, Kind::Toggle, 1040840, 1040842, 1040841, 20130, kGap, kGap},
     {kModeKelvin, Shown::NotCompact, kFlagNoKelvin, Kind::Toggle, 1033884, 1033997, 1033494, 20009, kGap, kGap},
     {kModeMixer, Shown::NotCompact, kFlagNoMixer, Kind::Toggle, 1033883, 1033998, 1033495, 20010, kGap, kGap},
     {kModeAlpha, Shown::WithAlpha, 0, Kind::Toggle, 1040584, 1040586, 1040585, 20101, kGap, kGap},
@@ -82,6 +86,7 @@ bool IsShown(const ButtonSpec& spec, const ChooserView& chooser)
     case Shown::WheelGroup: return !chooser.IsCompact() && (flags & kWheelGroupFlags) != kWheelGroupFlags;
     case Shown::WithAlpha: return chooser.HasAlpha();
     case Shown::InLinearContext: return chooser.IsLinearContext();
+    case Shown::Perceptual: return !chooser.IsCompact() && PerceptualTools::IsOn();
   }
   return false;
 }

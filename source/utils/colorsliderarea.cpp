@@ -16,6 +16,12 @@ constexpr std::int32_t kMinShort = 20;
 constexpr std::int32_t kBorderStyle = 1;
 constexpr std::int32_t kHandleLineColor = GXA_COLOR_FRAME_LIGHT;
 constexpr std::int32_t kHandleBoxColor = GXA_COLOR_FRAME_DARK;
+// Hatching: stripes two pixels wide every six, rising to the right.
+constexpr std::int32_t kHatchPeriod = 6;
+constexpr std::int32_t kHatchWidth = 2;
+constexpr double kHatchDarkOn = 0.5;
+const Vector kHatchDark(0.15, 0.15, 0.15);
+const Vector kHatchLight(0.9, 0.9, 0.9);
 
 std::int32_t CurrentTheme()
 {
@@ -43,6 +49,11 @@ bool ColorSliderArea::GetMinSize(std::int32_t& w, std::int32_t& h)
 }
 
 void ColorSliderArea::PrepareGradient() {}
+
+bool ColorSliderArea::IsHatched(double) const
+{
+  return false;
+}
 
 void ColorSliderArea::SetRange(double minimum, double maximum, double step)
 {
@@ -200,10 +211,31 @@ void ColorSliderArea::DrawGradient()
   const std::int32_t steps = _geometry.GradientSteps();
   for (std::int32_t i = 0; i <= steps; ++i)
   {
-    Vector color = GetSliderColor(i * _invGradientLength);
+    const double t = i * _invGradientLength;
+    Vector color = GetSliderColor(t);
     ConvertForDisplay(*_conversion, _displayReady, color);
     DrawSetPen(color);
     _lineDrawer(*this, 1 + i, across.from, across.to);
+    if (IsHatched(t))
+      DrawHatch(1 + i, across.from, across.to, color);
+  }
+}
+
+void ColorSliderArea::DrawHatch(std::int32_t along, std::int32_t from, std::int32_t to, const Vector& color)
+{
+  const double luma = 0.2126 * color.x + 0.7152 * color.y + 0.0722 * color.z;
+  DrawSetPen(luma > kHatchDarkOn ? kHatchDark : kHatchLight);
+  std::int32_t run = -1;
+  for (std::int32_t across = from; across <= to + 1; ++across)
+  {
+    const bool stripe = across <= to && (along + across) % kHatchPeriod < kHatchWidth;
+    if (stripe && run < 0)
+      run = across;
+    if (!stripe && run >= 0)
+    {
+      _lineDrawer(*this, along, run, across - 1);
+      run = -1;
+    }
   }
 }
 

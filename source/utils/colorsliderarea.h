@@ -48,6 +48,9 @@ public:
   virtual Vector GetSliderColor(double t) const = 0;
   // Runs before every draw; subclasses prepare their end colours here.
   virtual void PrepareGradient();
+  // Positions whose colour no screen shows are drawn hatched over the
+  // nearest colour one does.
+  virtual bool IsHatched(double t) const;
 
   // None of the setters redraw unless they say so.
   void SetRange(double minimum, double maximum, double step);
@@ -95,6 +98,9 @@ private:
   void DrawBar();
   void DrawGradient();
   void DrawCheckerGradient();
+  // Diagonal stripes across the line at along, in a grey that stands out
+  // from color.
+  void DrawHatch(std::int32_t along, std::int32_t from, std::int32_t to, const Vector& color);
   void DrawHandle();
 
   bool HandleReset();
