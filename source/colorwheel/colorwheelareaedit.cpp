@@ -51,6 +51,10 @@ Result<bool> ColorWheelArea::Command(std::int32_t id, const BaseContainer& msg)
         RETURN_IF_ERROR(_list.CopyFrom(_backup));
       else
         SetFixedComponent(1.0 - value);
+      // The same value is another lightness for each hue: the perceptual
+      // wheel derives the partners again at the edited colour's.
+      if (_wheel.IsPerceptual())
+        RETURN_IF_ERROR(ComputeFromSelected());
       break;
     }
     case kStrip: RETURN_IF_ERROR(PullFromStrip()); break;

@@ -84,7 +84,8 @@ Vector OklchPlane::Shade(double wheelAngle, double fraction) const
   const double at = std::clamp(wheelAngle / (2.0 * kPi), 0.0, 1.0) * kSamples;
   const auto i = std::min(static_cast<int>(at), kSamples - 1);
   const double f = at - i;
-  const double most = _maxChroma[static_cast<std::size_t>(i)] * (1.0 - f) + _maxChroma[static_cast<std::size_t>(i) + 1] * f;
+  const double most =
+      _maxChroma[static_cast<std::size_t>(i)] * (1.0 - f) + _maxChroma[static_cast<std::size_t>(i) + 1] * f;
   const double chroma = std::clamp(fraction, 0.0, 1.0) * most;
   return Clipped(OkLab::ToSrgb(OkLab::FromLch({_lightness, chroma, WheelAngleToHue(wheelAngle)})));
 }

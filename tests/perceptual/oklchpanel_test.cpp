@@ -6,20 +6,16 @@
 
 #include "perceptualtest.h"
 
-namespace choosertest
-{
-namespace
-{
+namespace choosertest {
+namespace {
 using colorscience::OkLab;
 
-class OklchPanelTest : public PerceptualTest
-{
-protected:
+class OklchPanelTest : public PerceptualTest {
+ protected:
   void StartPerceptual() { Start(Perceptual(Modes({kPrefHsv})), host::AutomationOptions::kDefaultWidth); }
 };
 
-TEST_F(OklchPanelTest, FieldsShowThePublishedFiguresOfSrgbRed)
-{
+TEST_F(OklchPanelTest, FieldsShowThePublishedFiguresOfSrgbRed) {
   StartPerceptual();
   OpenOklch("a", {1.0, 0.0, 0.0});
   EXPECT_NEAR(Number("a", kOklchLightness), 0.628, 5e-4);
@@ -31,8 +27,7 @@ TEST_F(OklchPanelTest, FieldsShowThePublishedFiguresOfSrgbRed)
   EXPECT_TRUE(State("a").GetBool(kOklchMode));
 }
 
-TEST_F(OklchPanelTest, AValueTypedInsideTheGamutIsTakenExactly)
-{
+TEST_F(OklchPanelTest, AValueTypedInsideTheGamutIsTakenExactly) {
   StartPerceptual();
   OpenOklch("a", {0.5, 0.5, 0.5});
   const double grey = Number("a", kOklchLightness);
@@ -46,8 +41,7 @@ TEST_F(OklchPanelTest, AValueTypedInsideTheGamutIsTakenExactly)
   EXPECT_GT(0.7, grey);
 }
 
-TEST_F(OklchPanelTest, ChromaBeyondTheGamutComesBackAtTheSameLightnessAndHue)
-{
+TEST_F(OklchPanelTest, ChromaBeyondTheGamutComesBackAtTheSameLightnessAndHue) {
   StartPerceptual();
   OpenOklch("a", {0.2, 0.5, 0.8});
   const colorscience::OkLchColor before = Lch({0.2, 0.5, 0.8});
@@ -67,8 +61,7 @@ TEST_F(OklchPanelTest, ChromaBeyondTheGamutComesBackAtTheSameLightnessAndHue)
   EXPECT_NEAR(Number("a", kOklchSecond), after.c, 1e-9);
 }
 
-TEST_F(OklchPanelTest, HueSliderDragTurnsTheHueAtConstantLightness)
-{
+TEST_F(OklchPanelTest, HueSliderDragTurnsTheHueAtConstantLightness) {
   StartPerceptual();
   OpenOklch("a", {0.6, 0.4, 0.3});
   const colorscience::OkLchColor before = Lch({0.6, 0.4, 0.3});
@@ -85,19 +78,16 @@ TEST_F(OklchPanelTest, HueSliderDragTurnsTheHueAtConstantLightness)
 
 // Each column of a horizontal slider holds one colour, or that colour and
 // the stripes of the hatching.
-std::set<int> ColoursInColumn(const host::Bitmap& picture, int x)
-{
+std::set<int> ColoursInColumn(const host::Bitmap& picture, int x) {
   std::set<int> colours;
-  for (int y = 4; y < picture.Height() - 4; ++y)
-  {
+  for (int y = 4; y < picture.Height() - 4; ++y) {
     const Pixel p = At(picture, x, y);
     colours.insert((p.r << 16) | (p.g << 8) | p.b);
   }
   return colours;
 }
 
-TEST_F(OklchPanelTest, GradientsAreHatchedExactlyWhereTheyLeaveTheGamut)
-{
+TEST_F(OklchPanelTest, GradientsAreHatchedExactlyWhereTheyLeaveTheGamut) {
   // Red is the most chromatic colour at its lightness and hue: the chroma
   // bar (0 to 0.4) leaves the gamut at 0.2577 / 0.4 of its length.
   StartPerceptual();
@@ -106,19 +96,14 @@ TEST_F(OklchPanelTest, GradientsAreHatchedExactlyWhereTheyLeaveTheGamut)
   const int steps = chroma.Width() - 3;
   const double edge = 0.25768 / 0.4;
   int hatched = 0, plain = 0;
-  for (int i = 2; i < steps - 1; ++i)
-  {
+  for (int i = 2; i < steps - 1; ++i) {
     const double t = static_cast<double>(i) / steps;
-    if (std::fabs(t - edge) < 0.03)
-      continue;  // the boundary, where the handle stands too
+    if (std::fabs(t - edge) < 0.03) continue;  // the boundary, where the handle stands too
     const std::size_t count = ColoursInColumn(chroma, 1 + i).size();
-    if (t < edge)
-    {
+    if (t < edge) {
       EXPECT_EQ(count, 1u) << "column " << 1 + i << " is inside the gamut";
       ++plain;
-    }
-    else
-    {
+    } else {
       EXPECT_EQ(count, 2u) << "column " << 1 + i << " is outside the gamut";
       ++hatched;
     }
@@ -134,17 +119,14 @@ TEST_F(OklchPanelTest, GradientsAreHatchedExactlyWhereTheyLeaveTheGamut)
   const host::Bitmap lightness = Picture("b", kOklchLightnessSlider);
   const int length = lightness.Width() - 3;
   const double handle = Number("b", kOklchLightness);
-  for (int i = 2; i < length - 1; i += 7)
-  {
-    if (std::fabs(static_cast<double>(i) / length - handle) > 0.03)
-    {
+  for (int i = 2; i < length - 1; i += 7) {
+    if (std::fabs(static_cast<double>(i) / length - handle) > 0.03) {
       EXPECT_EQ(ColoursInColumn(lightness, 1 + i).size(), 1u) << "column " << 1 + i;
     }
   }
 }
 
-TEST_F(OklchPanelTest, SwitchShowsTheAAndBAxesAndRemembersIt)
-{
+TEST_F(OklchPanelTest, SwitchShowsTheAAndBAxesAndRemembersIt) {
   StartPerceptual();
   OpenOklch("a", {1.0, 0.0, 0.0});
   EXPECT_EQ(Gadget("a", kOklchSecondLabel).Text(), "C");
@@ -165,8 +147,7 @@ TEST_F(OklchPanelTest, SwitchShowsTheAAndBAxesAndRemembersIt)
   EXPECT_GT(sent.z, 0.3);
 }
 
-TEST_F(OklchPanelTest, LinearColourIsReadAndWrittenThroughLinearLight)
-{
+TEST_F(OklchPanelTest, LinearColourIsReadAndWrittenThroughLinearLight) {
   host::Container prefs = Perceptual(Modes({kPrefHsv}));
   prefs.SetBool(kPrefLinearDisplay, true);
   Start(prefs, host::AutomationOptions::kDefaultWidth);

@@ -9,19 +9,11 @@
 #include "perceptualtest.h"
 #include "wheelpagetest.h"
 
-namespace choosertest
-{
-namespace
-{
-enum class Preference
-{
-  Absent,
-  Off,
-  On
-};
+namespace choosertest {
+namespace {
+enum class Preference { Absent, Off, On };
 
-struct Session
-{
+struct Session {
   std::vector<std::string> modeRow;
   std::vector<std::string> wheelMenu;
   host::Container wheelState;
@@ -29,18 +21,14 @@ struct Session
   host::Bitmap page;
 };
 
-class PreferenceOffTest : public WheelModeTest
-{
-protected:
+class PreferenceOffTest : public WheelModeTest {
+ protected:
   // The same session of use under each setting of the preference.
-  Session Run(Preference preference)
-  {
+  Session Run(Preference preference) {
     host::Container prefs = Modes({kPrefHsv, kPrefRgb});
-    if (preference != Preference::Absent)
-      prefs = Perceptual(prefs, preference == Preference::On);
+    if (preference != Preference::Absent) prefs = Perceptual(prefs, preference == Preference::On);
     // One host per session.
-    if (Started())
-      TearDown();
+    if (Started()) TearDown();
     StartWheel(1, prefs);
     Session session;
     Open("wheel", Settings(0, kNoBrightness), Plain(0.8, 0.3, 0.2));
@@ -48,10 +36,8 @@ protected:
     session.modeRow = ModeRow("wheel");
     Host().Answer(host::Answer::MenuChoice(900001));
     ClickAt("wheel", kWheelArea, {5, 5}, 2);
-    if (!ui.menus.empty())
-    {
-      for (const host::MenuEntry& entry : ui.menus.back().menu.Entries())
-        session.wheelMenu.push_back(entry.rawText);
+    if (!ui.menus.empty()) {
+      for (const host::MenuEntry& entry : ui.menus.back().menu.Entries()) session.wheelMenu.push_back(entry.rawText);
     }
     Click("wheel", 0x3EA000E);
     Drag("wheel", kWheelArea, {{60, 60}, {70, 80}, {90, 100}});
@@ -60,28 +46,23 @@ protected:
     session.slidersState = State("sliders");
     auto page = Host().Capture();
     EXPECT_TRUE(page.Ok()) << page.Error();
-    if (page.Ok())
-      session.page = std::move(page.Value());
+    if (page.Ok()) session.page = std::move(page.Value());
     return session;
   }
 
   // The tooltips of the mode row's buttons, left to right.
-  std::vector<std::string> ModeRow(const std::string& key)
-  {
+  std::vector<std::string> ModeRow(const std::string& key) {
     std::vector<std::string> names;
     host::Widget& row = Gadget(key, kModeButtonRow);
-    for (int x = 0; x < row.Frame().w; ++x)
-    {
+    for (int x = 0; x < row.Frame().w; ++x) {
       const std::string name = Tooltip(key, kModeButtonRow, {x, row.Frame().h / 2});
-      if (!name.empty() && (names.empty() || names.back() != name))
-        names.push_back(name);
+      if (!name.empty() && (names.empty() || names.back() != name)) names.push_back(name);
     }
     return names;
   }
 };
 
-TEST_F(PreferenceOffTest, PreferenceOffGivesExactlyWhatNoPreferenceGives)
-{
+TEST_F(PreferenceOffTest, PreferenceOffGivesExactlyWhatNoPreferenceGives) {
   const Session absent = Run(Preference::Absent);
   const Session off = Run(Preference::Off);
   const Session on = Run(Preference::On);
@@ -107,8 +88,7 @@ TEST_F(PreferenceOffTest, PreferenceOffGivesExactlyWhatNoPreferenceGives)
   EXPECT_FALSE(on.wheelState.Has(kOklchMode));
 }
 
-TEST_F(PreferenceOffTest, StoredPerceptualChoicesStayHiddenWhileThePreferenceIsOff)
-{
+TEST_F(PreferenceOffTest, StoredPerceptualChoicesStayHiddenWhileThePreferenceIsOff) {
   // A layout saved with the OKLCh mode and the perceptual wheel, opened
   // where the preference is off: wheel and sliders as always, RGB scheme.
   host::Container stored;
@@ -120,8 +100,7 @@ TEST_F(PreferenceOffTest, StoredPerceptualChoicesStayHiddenWhileThePreferenceIsO
   StartWheel(1, Perceptual(Modes(), false));
   ChooserPageTest::Open("a", settings, Plain(1.0, 0.0, 0.0));
   EXPECT_EQ(Find("a", kOklchLightness), nullptr);
-  for (const std::string& name : ModeRow("a"))
-    EXPECT_NE(name, "OKLCh");
+  for (const std::string& name : ModeRow("a")) EXPECT_NE(name, "OKLCh");
   Host().Answer(host::Answer::MenuChoice(0));
   ClickAt("a", kWheelArea, {5, 5}, 2);
   ASSERT_FALSE(ui.menus.empty());
