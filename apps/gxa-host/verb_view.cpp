@@ -89,7 +89,8 @@ VerbHelp Help() {
   return {
       "Opens the interactive window: the attribute page of a document with one chooser per kind of colour "
       "parameter, side by side when the window is wide enough. Ctrl+S or Save saves the document (atomically), "
-      "Ctrl+O asks for a picture to open in the first chooser, Ctrl+P opens the preset browser, Ctrl+, "
+      "Ctrl+O asks for a picture to open in the first chooser, Ctrl+Shift+O for another document to edit (the "
+      "open one is saved first), Ctrl+P opens the preset browser, Ctrl+, "
       "opens the Preferences, Ctrl+Q or closing the window saves and quits. Without a display, or when "
       "the display cannot be opened, it prints one line naming 'render' and exits with status 2.",
       {{"DOCUMENT",

@@ -17,6 +17,7 @@ struct FileFilter {
 
   static FileFilter Pictures() { return {"Pictures (PNG, JPEG)", {"png", "jpg", "jpeg"}}; }
   static FileFilter Palettes() { return {"Palettes (GIMP .gpl, Adobe .ase)", {"gpl", "ase"}}; }
+  static FileFilter Documents() { return {"Documents (.gxd)", {"gxd"}}; }
   static FileFilter AllFiles() { return {"All files", {}}; }
 };
 

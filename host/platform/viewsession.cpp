@@ -222,7 +222,10 @@ bool ViewSession::Shortcut(const InputEvent& e) {
     case 'Q': quit_ = true; return true;
     case ',': OpenPreferences(); return true;
     case 'P': OpenPresets(); return true;
-    case 'O': OpenPicture(); return true;
+    case 'O':
+      if (e.qualifiers & GXA_QUALIFIER_SHIFT) OpenOtherDocument();
+      else OpenPicture();
+      return true;
     default: return false;
   }
 }
@@ -280,6 +283,47 @@ void ViewSession::OpenPicture() {
     return;
   }
   problem_ = "no chooser on the page to open a picture in";
+}
+
+void ViewSession::OpenOtherDocument() {
+  const std::optional<std::string> path = GetScreen().AskFile(
+      FileRequest{"Open Document", documentPath_.string(), FileRequest::Mode::Open, {FileFilter::Documents()}});
+  if (!path || path->empty()) return;
+  auto switched = SwitchTo(std::filesystem::absolute(*path).lexically_normal());
+  problem_ = switched ? "" : switched.Error();
+  if (!switched) Warn(problem_);
+  // Without a page to show there is nothing left to do but save and close.
+  if (!view_) quit_ = true;
+  else UpdateStatus();
+}
+
+Outcome<Done> ViewSession::SwitchTo(const std::filesystem::path& file) {
+  using R = Outcome<Done>;
+  if (file == std::filesystem::absolute(documentPath_).lexically_normal()) return Done{};
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) return R::Fail("there is no document at " + file.string());
+  // Read before anything changes: a file of another kind leaves the open document as it is.
+  auto loaded = DocumentStore::Load(file);
+  if (!loaded) return R::Fail(loaded.Error());
+  auto saved = SaveAll();
+  if (!saved) return saved;
+  if (!loaded->problem.empty()) Warn(loaded->problem);
+  ClosePage();
+  host_->SetActiveDocument(std::make_unique<Document>(std::move(loaded->document)));
+  documentPath_ = file;
+  onDisk_ = true;
+  frontend_->SetTitle(file.filename().string() + " - gxa-host");
+  return ShowPage(file.filename().string());
+}
+
+void ViewSession::ClosePage() {
+  GetScreen().SetStatusArea(nullptr);
+  if (window_) window_->Close();
+  window_.reset();
+  view_ = nullptr;
+  pageDialog_.reset();
+  page_ = nullptr;
+  status_.clear();
 }
 
 void ViewSession::PreferenceChanged(const PreferenceItem& item) {

@@ -5,7 +5,8 @@
 // (a damaged one is moved aside and reported, a file of another kind is
 // refused and left alone) and saved atomically on Ctrl+S, on Save and when
 // the window closes. Ctrl+, opens the preferences, Ctrl+P the preset
-// browser, Ctrl+Q closes.
+// browser, Ctrl+Shift+O another document (the one open is saved first),
+// Ctrl+Q closes.
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -64,6 +65,10 @@ class ViewSession {
   void OpenPresets();
   // Asks for a picture file and opens it in the first chooser's picture mode.
   void OpenPicture();
+  // Asks for a document; once the one open is saved, the page shows that one.
+  void OpenOtherDocument();
+  Outcome<Done> SwitchTo(const std::filesystem::path& file);
+  void ClosePage();
   void PreferenceChanged(const PreferenceItem& item);
   void UpdateStatus();
   // Columns, status line and frame, after anything that may change them.

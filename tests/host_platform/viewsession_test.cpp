@@ -12,6 +12,8 @@
 
 #include "automation/temphome.h"
 #include "core/documentstore.h"
+#include "gui/answer.h"
+#include "gui/gui.h"
 #include "platform/displayprobe.h"
 #include "platform/viewsession.h"
 
@@ -76,6 +78,44 @@ TEST_F(ViewSessionTest, DocumentIsSavedOnCloseAndReopened) {
   EXPECT_EQ(second->document.Data().GetString(7).value_or(""), "kept by the module");
   // One object per parameter: reopening replaces them, it does not add more.
   EXPECT_EQ(second->document.Objects().size(), first->document.Objects().size());
+}
+
+TEST_F(ViewSessionTest, CtrlShiftOSavesTheOpenDocumentAndShowsTheOneChosen) {
+  ASSERT_TRUE(OpenAndClose());
+  // Another document, whose colour was edited elsewhere.
+  const auto other = home_.Path() / "other.gxd";
+  auto copy = DocumentStore::Load(DocumentFile());
+  ASSERT_TRUE(copy);
+  DocumentObject* color = copy->document.FindObject("color.1");
+  ASSERT_NE(color, nullptr);
+  color->data.Set(color->data.Entries().front().id, Value::Vector({0.2, 0.4, 0.8}));
+  ASSERT_TRUE(DocumentStore::Save(copy->document, other));
+  const auto notADocument = home_.Path() / "prefs.gxd";
+  ASSERT_TRUE(WorldPreferences(notADocument).Save());
+  std::filesystem::remove(DocumentFile());
+
+  auto session = ViewSession::Open(options_);
+  ASSERT_TRUE(session) << session.Error();
+  auto ctrlShiftO = [] {
+    SDL_Event key{};
+    key.type = SDL_KEYDOWN;
+    key.key.keysym.sym = SDLK_o;
+    key.key.keysym.mod = KMOD_LCTRL | KMOD_LSHIFT;
+    SDL_PushEvent(&key);
+  };
+  // A file of another kind is refused and the open document stays; then the other one opens.
+  Gui::Get().Answers().Push(Answer::Text(notADocument.string()));
+  ctrlShiftO();
+  Gui::Get().Answers().Push(Answer::Text(other.string()));
+  ctrlShiftO();
+  SDL_Event quit{};
+  quit.type = SDL_QUIT;
+  SDL_PushEvent(&quit);
+  ASSERT_TRUE(session.Value()->Run());
+  EXPECT_EQ(session.Value()->DocumentPath(), other);
+  EXPECT_TRUE(std::filesystem::exists(DocumentFile())) << "the first document was not saved before the switch";
+  EXPECT_NE(Layout().find("3366CC"), std::string::npos) << "the page does not show the other document";
+  EXPECT_TRUE(WorldPreferences(notADocument).Problem().empty());
 }
 
 TEST_F(ViewSessionTest, FileOfAnotherKindIsRefusedAndLeftAlone) {
