@@ -204,4 +204,6 @@ private:
   std::unique_ptr<GeUserArea> _pickerButton;
   PanelSet _panels{*this};
   bool _keepPicture = false;
+  // The perceptual colour tools preference as the last layout saw it.
+  bool _perceptualLaidOut = false;
 };

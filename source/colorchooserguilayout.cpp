@@ -145,5 +145,6 @@ PanelSet::Shape ColorChooserGui::PanelShape()
   shape.expanded = IsExpandedShown();
   shape.alphaEnabled = _alphaEnabled;
   shape.perceptual = PerceptualTools::IsOn();
+  _perceptualLaidOut = shape.perceptual;
   return shape;
 }

@@ -12,6 +12,7 @@
 #include "utils/colorinterface.h"
 #include "utils/colorunit.h"
 #include "utils/colorutils.h"
+#include "utils/perceptualtools.h"
 
 using namespace chooser;
 
@@ -209,6 +210,9 @@ Result<void> ColorChooserGui::PreferencesChanged()
     }
   if (GetLayoutMode() == 2 && !IsCompact() && IsModeOn(kModePicture))
     ChooserPanels::RefreshPictureStrip(GetPanel(Panel::Picture));
+  // The OKLCh mode button and panel come and go with their preference.
+  if (IsExpandedShown() && PerceptualTools::IsOn() != _perceptualLaidOut)
+    RebuildLayout();
   return Ok();
 }
 

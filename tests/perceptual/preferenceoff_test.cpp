@@ -107,5 +107,21 @@ TEST_F(PreferenceOffTest, StoredPerceptualChoicesStayHiddenWhileThePreferenceIsO
   EXPECT_EQ(ui.menus.back().menu.Entries().size(), 7u);
   EXPECT_TRUE(ui.menus.back().menu.Entries()[0].checked);
 }
+TEST_F(PreferenceOffTest, TurningThePreferenceOnOrOffShowsOrHidesTheToolsAtOnce) {
+  StartWheel(1, Modes({kPrefHsv}));
+  ChooserPageTest::Open("a", Settings(0, kNoBrightness), Plain(1.0, 0.0, 0.0));
+  const std::vector<std::string> before = ModeRow("a");
+  EXPECT_EQ(std::count(before.begin(), before.end(), "OKLCh"), 0);
+
+  Host().SetPrefs(Perceptual(host::Container()));
+  const std::vector<std::string> on = ModeRow("a");
+  EXPECT_EQ(std::count(on.begin(), on.end(), "OKLCh"), 1);
+  ClickModeButton("a", "OKLCh", 1);
+  EXPECT_TRUE(Shows("a", kOklchLightness));
+
+  Host().SetPrefs(Perceptual(host::Container(), false));
+  EXPECT_EQ(ModeRow("a"), before);
+  EXPECT_EQ(Find("a", kOklchLightness), nullptr);
+}
 }  // namespace
 }  // namespace choosertest
