@@ -11,12 +11,12 @@
 #include <cstring>
 #include <vector>
 
-#include "color/paletteextractor.h"
+#include "color/picturepalette.h"
 
 namespace
 {
 using host::Bitmap;
-using host::PaletteExtractor;
+using host::PicturePalette;
 
 constexpr int kWidth = 4000;
 constexpr int kHeight = 3000;
@@ -52,7 +52,7 @@ void ExtractEightColours(benchmark::State& state)
   const Bitmap& picture = Picture();
   for (auto _ : state)
   {
-    auto swatches = PaletteExtractor::Extract(picture, kCount);
+    auto swatches = PicturePalette::Extract(picture, kCount);
     benchmark::DoNotOptimize(swatches.data());
   }
 }
@@ -96,7 +96,7 @@ int main(int argc, char** argv)
   benchmark::Shutdown();
   const Bitmap& picture = Picture();
   std::vector<uint8_t> copy(static_cast<size_t>(picture.RowBytes()) * kHeight);
-  const double extract = MedianMillis([&] { benchmark::DoNotOptimize(PaletteExtractor::Extract(picture, kCount)); });
+  const double extract = MedianMillis([&] { benchmark::DoNotOptimize(PicturePalette::Extract(picture, kCount)); });
   const double copied = MedianMillis([&] {
     for (int y = 0; y < kHeight; ++y)
       std::memcpy(copy.data() + static_cast<size_t>(y) * picture.RowBytes(), picture.Row(y), picture.RowBytes());

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "color/paletteextractor.h"
 #include "color/picturefile.h"
+#include "color/picturepalette.h"
 #include "core/documentstore.h"
 #include "core/hostpaths.h"
 #include "core/jsontext.h"
@@ -285,16 +285,16 @@ int PresetCommands::Extract(ArgParser& args) {
   const int32_t count = args.IntOption("--count").value_or(8);
   auto rest = Finish(args, 1, 1);
   if (!rest) return 2;
-  if (count < 1 || count > PaletteExtractor::kMaxCount) {
-    return Fail("--count is how many colours to find, from 1 to " + std::to_string(PaletteExtractor::kMaxCount) +
-                    ", not " + std::to_string(count),
+  if (count < 1 || count > colorscience::PaletteExtractor::kMaxCount) {
+    return Fail("--count is how many colours to find, from 1 to " +
+                    std::to_string(colorscience::PaletteExtractor::kMaxCount) + ", not " + std::to_string(count),
                 2);
   }
   if (!folder.empty() && !Url(folder)) return 2;
   Bitmap picture;
   std::string error;
   if (!PictureFile::Load(rest->front(), picture, error)) return Fail(error, 1);
-  const auto swatches = PaletteExtractor::Extract(picture, count);
+  const auto swatches = PicturePalette::Extract(picture, count);
   if (swatches.size() < size_t(count)) {
     std::fprintf(stderr, "gxa-host presets extract: note: the picture has only %zu distinct colours\n",
                  swatches.size());

@@ -7,9 +7,11 @@
 #include "diagnostics.h"
 #include "gedata.h"
 #include "moduleresource.h"
+#include "picture/palettesamples.h"
 #include "utils/buttonsettings.h"
 #include "utils/chooserview.h"
 #include "utils/colorconversions.h"
+#include "utils/perceptualtools.h"
 
 namespace
 {
@@ -29,6 +31,8 @@ constexpr std::int32_t kStringDelete = 20058;
 constexpr std::int32_t kStringReduce = 20046;
 constexpr std::int32_t kDefaultHeight = 200;
 constexpr std::int32_t kMosaicOn = 0x3EC0009;
+constexpr std::int32_t kMenuPalette = 900010;
+constexpr std::int32_t kStringPalette = 20140;
 
 BaseContainer ButtonSettingsFor(std::int32_t icon, std::int32_t tooltip)
 {
@@ -46,6 +50,7 @@ ColorInterfacePicture::ColorInterfacePicture(ChooserView& chooser) : _chooser(ch
   _strip.SetCommands(kAddButton, kDeleteButton);
   _strip.SetRemoveSelectedText(true);
   _strip.SetMaxCount(static_cast<std::int32_t>(PictureSamples::kMaxSamples));
+  _strip.SetOwnerMenu([this] { return StripMenu(); });
 }
 
 void ColorInterfacePicture::WriteDefaults(BaseContainer& state)
@@ -377,6 +382,34 @@ Result<bool> ColorInterfacePicture::SampleCommand(std::int32_t id, ChooserView& 
   return TakeSampleColour(chooser);
 }
 
+std::vector<ColorSwatchesPreviewArea::OwnerMenuEntry> ColorInterfacePicture::StripMenu() const
+{
+  if (!PerceptualTools::IsOn())
+    return {};
+  String text = ModuleResource::LoadString(kStringPalette, String::FromInt(PaletteSamples::kDefaultCount));
+  if (!_area.HasPicture())
+    text += "&d&";
+  return {{kMenuPalette, kPaletteCommand, text}};
+}
+
+Result<bool> ColorInterfacePicture::PaletteCommand(ChooserView& chooser)
+{
+  if (!_area.HasPicture())
+    return false;
+  ASSIGN_OR_RETURN(std::vector<ColorListEntry> palette,
+                   PaletteSamples::Extract(_area.GetPicture(), PaletteSamples::kDefaultCount));
+  if (palette.empty())
+    return false;
+  // The palette takes the strip's place, so that the strip's menu hands
+  // exactly it to the swatches.
+  _area.GetSamples().Entries() = std::move(palette);
+  _area.GetSamples().SelectOnly(0);
+  _area.GetSamples().Store(chooser.GetState());
+  _area.Redraw();
+  ShowSampleCount();
+  return TakeSampleColour(chooser);
+}
+
 Result<bool> ColorInterfacePicture::Command(std::int32_t id, const BaseContainer& msg, ChooserView& chooser)
 {
   BaseContainer& state = chooser.GetState();
@@ -423,6 +456,7 @@ Result<bool> ColorInterfacePicture::Command(std::int32_t id, const BaseContainer
       return TakeSampleColour(chooser);
     }
     case kStrip: return StripCommand(msg, chooser);
+    case kPaletteCommand: return PaletteCommand(chooser);
     default: return SampleCommand(id, chooser);
   }
 }

@@ -6,6 +6,7 @@
 // they come back with the layout; the zoom and the scroll do not.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "picture/colorimagearea.h"
 #include "swatches/colorswatchespreviewarea.h"
@@ -32,6 +33,8 @@ public:
   static constexpr std::int32_t kToolbar = 0x3EC000F;
   static constexpr std::int32_t kSampleCount = 0x3EC0010;
   static constexpr std::int32_t kAreaHeight = 0x3EC0019;
+  // The strip menu's command that puts the picture's palette into the strip.
+  static constexpr std::int32_t kPaletteCommand = 0x3EC0020;
   static constexpr std::int32_t kUnsetLevel = 0x7FFFFFFF;
 
   explicit ColorInterfacePicture(ChooserView& chooser);
@@ -68,6 +71,9 @@ private:
   void ShowSampleCount();
   Result<bool> TakeSampleColour(ChooserView& chooser);
   Result<bool> SampleCommand(std::int32_t id, ChooserView& chooser);
+  // Only with the perceptual colour tools on.
+  std::vector<ColorSwatchesPreviewArea::OwnerMenuEntry> StripMenu() const;
+  Result<bool> PaletteCommand(ChooserView& chooser);
 
   ChooserView& _chooser;
   ColorImageArea _area;

@@ -28,6 +28,7 @@ constexpr std::int32_t kMenuAddSelected = 900004;
 constexpr std::int32_t kMenuSmall = 900005;
 constexpr std::int32_t kMenuMedium = 900006;
 constexpr std::int32_t kMenuLarge = 900007;
+constexpr std::int32_t kMenuSeparator = 0;
 constexpr std::int32_t kStringAdd = 20043;
 constexpr std::int32_t kStringRemoveLast = 20044;
 constexpr std::int32_t kStringRemoveSelected = 20045;
@@ -418,13 +419,14 @@ Result<void> ColorSwatchesPreviewArea::SendCommand(std::int32_t id)
 
 Result<void> ColorSwatchesPreviewArea::ShowMenu()
 {
-  const BaseContainer menu = BuildMenu();
+  const std::vector<OwnerMenuEntry> owned = _ownerMenu ? _ownerMenu() : std::vector<OwnerMenuEntry>();
+  const BaseContainer menu = BuildMenu(owned);
   if (!menu.IsValid())
     return OutOfMemoryError("strip menu");
-  return ChooseMenuEntry(ShowPopupMenu(kAtMouse, kAtMouse, menu, kMenuFlags));
+  return ChooseMenuEntry(ShowPopupMenu(kAtMouse, kAtMouse, menu, kMenuFlags), owned);
 }
 
-BaseContainer ColorSwatchesPreviewArea::BuildMenu() const
+BaseContainer ColorSwatchesPreviewArea::BuildMenu(const std::vector<OwnerMenuEntry>& owned) const
 {
   BaseContainer menu;
   const std::int32_t count = _list.GetCount();
@@ -450,10 +452,14 @@ BaseContainer ColorSwatchesPreviewArea::BuildMenu() const
   menu.InsertData(kMenuSmall, GeData(MenuText(kStringSmall, false, _cellSize == kSmallCells)));
   menu.InsertData(kMenuMedium, GeData(MenuText(kStringMedium, false, _cellSize == kMediumCells)));
   menu.InsertData(kMenuLarge, GeData(MenuText(kStringLarge, false, _cellSize == kLargeCells)));
+  if (!owned.empty())
+    menu.InsertData(kMenuSeparator, GeData(String()));
+  for (const OwnerMenuEntry& entry : owned)
+    menu.InsertData(entry.menuId, GeData(entry.text));
   return menu;
 }
 
-Result<void> ColorSwatchesPreviewArea::ChooseMenuEntry(std::int32_t id)
+Result<void> ColorSwatchesPreviewArea::ChooseMenuEntry(std::int32_t id, const std::vector<OwnerMenuEntry>& owned)
 {
   switch (id)
   {
@@ -468,8 +474,14 @@ Result<void> ColorSwatchesPreviewArea::ChooseMenuEntry(std::int32_t id)
     case kMenuSmall: SetCellSize(kSmallCells); return Ok();
     case kMenuMedium: SetCellSize(kMediumCells); return Ok();
     case kMenuLarge: SetCellSize(kLargeCells); return Ok();
-    default: return Ok();
+    default: break;
   }
+  for (const OwnerMenuEntry& entry : owned)
+  {
+    if (entry.menuId == id)
+      return SendCommand(entry.command);
+  }
+  return Ok();
 }
 
 Result<void> ColorSwatchesPreviewArea::AddToSwatches(bool selectedOnly)

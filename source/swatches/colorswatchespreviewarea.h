@@ -19,13 +19,17 @@
 //   1 after any other selection change or the reduce command; a container
 //   when colours moved or were dropped in (entry i = the old index of the
 //   colour now at i, -1 for a colour that came in). The add and remove
-//   commands arrive with 'meid' = the owner's command ID.
+//   commands arrive with 'meid' = the owner's command ID, and so do the
+//   owner's own menu entries (SetOwnerMenu), shown after a separator below
+//   the strip's entries.
 // - Display: cells are always converted for display with the profile mode
 //   given by SetProfileMode; colours dragged out are converted too only when
 //   the owner asks with SetDragInDisplaySpace(true).
 // - A second, never attached strip works as a backup: CopyFrom.
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "basecontainer.h"
 #include "result.h"
@@ -53,6 +57,16 @@ public:
   static constexpr std::int32_t kLargeCells = 28;
   static constexpr std::int32_t kHandleIcon = 1033760;
 
+  struct OwnerMenuEntry
+  {
+    std::int32_t menuId = 0;
+    std::int32_t command = 0;
+    String text;
+  };
+  // Asked each time the menu opens, so that the entries may follow the
+  // preferences; none by default.
+  using OwnerMenu = std::function<std::vector<OwnerMenuEntry>()>;
+
   explicit ColorSwatchesPreviewArea(Content content);
   ~ColorSwatchesPreviewArea() override;
 
@@ -70,6 +84,7 @@ public:
   void SetMono(bool mono) { _list.SetMono(mono); }
   void SetProfileMode(std::int32_t mode) { _profileMode = mode; }
   void SetDragInDisplaySpace(bool on) { _dragInDisplaySpace = on; }
+  void SetOwnerMenu(OwnerMenu entries) { _ownerMenu = std::move(entries); }
   std::int32_t GetCellSize() const { return _cellSize; }
   void SetCellSize(std::int32_t size);
 
@@ -115,8 +130,8 @@ private:
   Result<void> SendMoved(const BaseArray<std::int32_t>& moved);
   Result<void> SendCommand(std::int32_t id);
   Result<void> ShowMenu();
-  BaseContainer BuildMenu() const;
-  Result<void> ChooseMenuEntry(std::int32_t id);
+  BaseContainer BuildMenu(const std::vector<OwnerMenuEntry>& owned) const;
+  Result<void> ChooseMenuEntry(std::int32_t id, const std::vector<OwnerMenuEntry>& owned);
   Result<void> AddToSwatches(bool selectedOnly);
 
   // Drops.
@@ -137,6 +152,7 @@ private:
   bool _removeSelectedText = false;
   std::int32_t _profileMode = 0;
   bool _dragInDisplaySpace = false;
+  OwnerMenu _ownerMenu;
 
   std::int32_t _rows = 0;
   bool _layoutGuard = false;

@@ -4,7 +4,9 @@
 // why, and an embedded profile decides the colour that is picked.
 #include <algorithm>
 #include <fstream>
+#include <optional>
 #include <set>
+#include <utility>
 
 #include "chooserpagetest.h"
 #include "color/colorprofile.h"
@@ -345,6 +347,133 @@ TEST_F(PictureModeTest, EveryChangeOfTheMosaicLevelEndsWithAFinalMessage) {
   Drag("c", kLevel, {{0, middle}, {right / 2, middle}, {right, middle}});
   EXPECT_EQ(State("c").GetInt32(kLevel), 9);
   endsFinal("drag");
+}
+
+// Eight flat stripes, widest first: the palette's colours and their order.
+const std::vector<std::pair<int, testpictures::Pixel>> kStripes{
+    {16, Rgb8(220, 30, 40)}, {14, Rgb8(30, 60, 200)}, {12, Rgb8(20, 180, 40)},  {10, Rgb8(240, 220, 30)},
+    {8, Rgb8(130, 40, 160)}, {6, Rgb8(15, 15, 20)},   {4, Rgb8(245, 245, 240)}, {2, Rgb8(250, 130, 20)}};
+constexpr std::int32_t kPerceptualTools = 1039500;
+constexpr std::int32_t kPaletteEntry = 900010;
+
+class PicturePaletteTest : public PictureModeTest {
+ protected:
+  void OpenWithTools(std::optional<bool> tools) {
+    host::Container prefs = Modes();
+    prefs.SetInt32(kPrefStartMode, kPictureMode);
+    if (tools) prefs.SetBool(kPerceptualTools, *tools);
+    Start(prefs);
+    Open("c", Settings(0), Plain(0.5, 0.5, 0.5));
+  }
+  void LoadStripes() {
+    LoadPicture(Write("stripes.png", testpictures::Png(72, 10, [](int x, int) {
+                        for (const auto& [width, colour] : kStripes) {
+                          if (x < width) return colour;
+                          x -= width;
+                        }
+                        return Rgb8(0, 0, 0);
+                      })));
+  }
+  // The strip's menu, dismissed or answered with choice.
+  std::vector<host::MenuEntry> StripMenu(std::optional<std::int32_t> choice = std::nullopt) {
+    const std::size_t shown = ui.menus.size();
+    Host().Answer(choice ? host::Answer::MenuChoice(*choice) : host::Answer::MenuDismiss());
+    ClickAt("c", kStrip, {22, 7}, 2);
+    if (ui.menus.size() == shown) return {};
+    return ui.menus.back().menu.Entries();
+  }
+  // The colours of the stored samples that have no place on the picture.
+  std::vector<host::Vector3> StoredColours() {
+    std::vector<host::Vector3> colours;
+    const host::Container state = State("c");
+    const host::Container* list = state.GetContainer(0x3EC0013);
+    for (std::int32_t i = 0; list && i < state.GetInt32(0x3EC0012); ++i) {
+      if (const auto colour = list->GetVector(10000 + i)) colours.push_back(*colour);
+    }
+    return colours;
+  }
+};
+
+TEST_F(PicturePaletteTest, ThePalettePutsThePicturesColoursIntoTheStripMostCommonFirst) {
+  OpenWithTools(true);
+  ASSERT_TRUE(Started());
+  LoadStripes();
+  StripMenu(kPaletteEntry);
+  EXPECT_EQ(Gadget("c", kSampleCount).Text().value_or(""), "8");
+  const std::vector<host::Vector3> stored = StoredColours();
+  ASSERT_EQ(stored.size(), kStripes.size());
+  const host::Bitmap strip = Picture("c", kStrip);
+  for (std::size_t i = 0; i < kStripes.size(); ++i) {
+    SCOPED_TRACE(i);
+    const testpictures::Pixel want = kStripes[i].second;
+    EXPECT_NEAR(stored[i].x * 255.0, want[0] / 257, 1e-6);
+    EXPECT_NEAR(stored[i].y * 255.0, want[1] / 257, 1e-6);
+    EXPECT_NEAR(stored[i].z * 255.0, want[2] / 257, 1e-6);
+    const host::Rgba cell = strip.GetPixel(15 * static_cast<int>(i + 1) + 7, 7);
+    EXPECT_NEAR(cell.r, want[0] / 257, 1);
+    EXPECT_NEAR(cell.g, want[1] / 257, 1);
+    EXPECT_NEAR(cell.b, want[2] / 257, 1);
+  }
+  // The most common colour is selected and becomes the chooser's colour.
+  EXPECT_NEAR(Data("c").color.x, 220 / 255.0, 1e-9);
+  EXPECT_NEAR(Data("c").color.z, 40 / 255.0, 1e-9);
+  const auto sent = Sent("c");
+  ASSERT_FALSE(sent.empty());
+  EXPECT_EQ(sent.back().GetInt32(kMessageDrag), 0);
+}
+
+TEST_F(PicturePaletteTest, OnePictureAlwaysGivesTheSamePaletteAndFewerColoursGiveFewerSamples) {
+  OpenWithTools(true);
+  ASSERT_TRUE(Started());
+  LoadStripes();
+  StripMenu(kPaletteEntry);
+  const host::Container first = State("c");
+  StripMenu(kPaletteEntry);
+  const host::Container second = State("c");
+  ASSERT_NE(first.GetContainer(0x3EC0013), nullptr);
+  ASSERT_NE(second.GetContainer(0x3EC0013), nullptr);
+  EXPECT_EQ(*second.GetContainer(0x3EC0013), *first.GetContainer(0x3EC0013));
+  // Two colours give two samples, not eight.
+  LoadHalves();
+  StripMenu(kPaletteEntry);
+  EXPECT_EQ(Gadget("c", kSampleCount).Text().value_or(""), "2");
+  std::vector<host::Vector3> halves = StoredColours();
+  ASSERT_EQ(halves.size(), 2u);
+  std::sort(halves.begin(), halves.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
+  EXPECT_NEAR(halves[0].z * 255.0, 200.0, 1e-6);
+  EXPECT_NEAR(halves[1].x * 255.0, 220.0, 1e-6);
+}
+
+TEST_F(PicturePaletteTest, ThePaletteEntryIsOnlyOfferedWithThePerceptualTools) {
+  auto ids = [](const std::vector<host::MenuEntry>& entries) {
+    std::vector<std::int32_t> out;
+    for (const auto& e : entries) out.push_back(e.id);
+    return out;
+  };
+  const std::vector<std::int32_t> stated{900000, 900001, 900002, 900003, 900004, 900005, 900006, 900007};
+  for (const std::optional<bool> tools : {std::optional<bool>(), std::optional<bool>(false)}) {
+    SCOPED_TRACE(tools ? "off" : "absent");
+    OpenWithTools(tools);
+    ASSERT_TRUE(Started());
+    LoadHalves();
+    EXPECT_EQ(ids(StripMenu()), stated);
+    TearDown();
+  }
+  OpenWithTools(true);
+  ASSERT_TRUE(Started());
+  // Without a picture the entry is there but disabled.
+  auto entries = StripMenu();
+  ASSERT_FALSE(entries.empty());
+  EXPECT_EQ(entries.back().id, kPaletteEntry);
+  EXPECT_TRUE(entries.back().disabled);
+  LoadHalves();
+  entries = StripMenu();
+  std::vector<std::int32_t> withTools = stated;
+  withTools.push_back(0);
+  withTools.push_back(kPaletteEntry);
+  EXPECT_EQ(ids(entries), withTools);
+  EXPECT_EQ(entries.back().text, "Palette from Picture (8 Colors)");
+  EXPECT_FALSE(entries.back().disabled);
 }
 
 }  // namespace
