@@ -84,8 +84,9 @@ std::vector<KeyEntry> BuildPreferences() {
       {1039500, "bool",
        "perceptual colour tools: the mode strip gains an OKLCh button for the OKLCh panel (state entry "
        "0x3E9000E), the wheel's menu a Perceptual (OKLCh) scheme, the picture strip's menu the picture's "
-       "palette, and a swatch exported to a palette without a name of its own is given the nearest CSS colour "
-       "name; off, a chooser shows and stores what it does without the preference"},
+       "palette, the screen picker a loupe on X11, and a swatch exported to a palette without a name of its "
+       "own is given the nearest CSS colour name; off, a chooser shows and stores what it does without the "
+       "preference"},
       {1035669, "container",
        "a chooser's state kept while the host's colour dialog is open (chooser flag bit 0x1000000 reads it)"},
   };

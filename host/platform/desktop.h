@@ -79,14 +79,19 @@ class Desktop {
 
   // Why a pick could not start, in words for the user's status line.
   void SetNoticeListener(std::function<void(const std::string&)> listener) { notice_ = std::move(listener); }
+  // Whether a pick shows a loupe beside the pointer, asked as each pick
+  // starts; backends that cannot draw one never ask.
+  void SetLoupeSwitch(std::function<bool()> on) { loupe_ = std::move(on); }
 
  protected:
   void Notice(const std::string& text) const {
     if (notice_) notice_(text);
   }
+  bool LoupeWanted() const { return loupe_ && loupe_(); }
 
  private:
   std::function<void(const std::string&)> notice_;
+  std::function<bool()> loupe_;
 };
 
 // 0x00BBGGRR, the form read_pixel answers.

@@ -7,6 +7,7 @@
 
 #include "core/documentstore.h"
 #include "core/fourcc.h"
+#include "core/worldpreferences.h"
 #include "gui/dialog.h"
 #include "gui/gui.h"
 #include "gui/guifamilies.h"
@@ -188,6 +189,8 @@ void ViewSession::UseSessionDesktop() {
       problem_ = text;
       Warn(text);
     });
+    desktop->SetLoupeSwitch(
+        [this] { return host_->Prefs().Data().GetBool(WorldPreferences::kPerceptualTools, false); });
   }
 }
 

@@ -8,6 +8,8 @@
 #include <algorithm>
 
 #include "platform/x11errortrap.h"
+#include "platform/x11loupe.h"
+#include "platform/x11screenreader.h"
 
 namespace host {
 
@@ -24,15 +26,6 @@ class X11Desktop::X11Window : public DesktopWindow {
 namespace {
 
 constexpr long kPointerEvents = PointerMotionMask | ButtonPressMask | ButtonReleaseMask | EnterWindowMask;
-
-// A mask's channel as 0..255.
-uint32_t Channel(unsigned long value, unsigned long mask) {
-  if (mask == 0) return 0;
-  int shift = 0;
-  while (((mask >> shift) & 1) == 0) ++shift;
-  const unsigned long max = mask >> shift;
-  return uint32_t(((value & mask) >> shift) * 255 / max);
-}
 
 int32_t KeyCode(KeySym sym) {
   if (sym >= XK_a && sym <= XK_z) return int32_t('A' + (sym - XK_a));
@@ -71,6 +64,7 @@ X11Desktop::X11Desktop() = default;
 
 X11Desktop::~X11Desktop() {
   if (!display_) return;
+  loupe_.reset();
   for (const auto& w : windows_) XDestroyWindow(display_, w->Xid());
   windows_.clear();
   for (const auto& [image, cursor] : cursors_) XFreeCursor(display_, cursor);
@@ -103,6 +97,12 @@ std::vector<X11Desktop::MonitorArea> X11Desktop::ReadMonitors() const {
   }
   if (!trap.Ok() || areas.empty()) areas = {{ScreenRect(), true}};
   return areas;
+}
+
+std::vector<Rect> X11Desktop::MonitorRects() const {
+  std::vector<Rect> rects;
+  for (const MonitorArea& m : monitors_) rects.push_back(m.rect.Intersect(ScreenRect()));
+  return rects;
 }
 
 int32_t X11Desktop::MonitorCount() {
@@ -164,7 +164,26 @@ DesktopWindow* X11Desktop::CreateWindow(const WindowClass& cls, const std::strin
   }
   windows_.push_back(std::make_unique<X11Window>(cls, title, frame, xid));
   Grab();
+  if (windows_.size() == 1) StartLoupe();
   return windows_.back().get();
+}
+
+void X11Desktop::StartLoupe() {
+  if (!LoupeWanted()) return;
+  loupe_ = std::make_unique<X11Loupe>(display_);
+  ::Window root = 0, child = 0;
+  int x = 0, y = 0, wx = 0, wy = 0;
+  unsigned mask = 0;
+  if (XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &x, &y, &wx, &wy, &mask)) {
+    loupe_->Follow({x, y}, MonitorRects());
+  }
+}
+
+void X11Desktop::FollowPointer(const XEvent& e) {
+  if (!loupe_) return;
+  if (e.type == MotionNotify) loupe_->Follow({e.xmotion.x_root, e.xmotion.y_root}, MonitorRects());
+  if (e.type == EnterNotify) loupe_->Follow({e.xcrossing.x_root, e.xcrossing.y_root}, MonitorRects());
+  if (e.type == Expose && e.xexpose.window == loupe_->Window()) loupe_->Repaint();
 }
 
 void X11Desktop::DestroyWindow(DesktopWindow* window) {
@@ -175,7 +194,10 @@ void X11Desktop::DestroyWindow(DesktopWindow* window) {
     XDestroyWindow(display_, (*it)->Xid());
   }
   windows_.erase(it);
-  if (windows_.empty()) Ungrab();
+  if (windows_.empty()) {
+    loupe_.reset();
+    Ungrab();
+  }
 }
 
 void X11Desktop::Grab() {
@@ -201,16 +223,9 @@ void X11Desktop::Ungrab() {
 }
 
 bool X11Desktop::ReadPixel(int32_t x, int32_t y, uint32_t& pixel) {
-  if (!display_) return false;
-  X11ErrorTrap trap(display_);
-  XImage* image = XGetImage(display_, DefaultRootWindow(display_), x, y, 1, 1, AllPlanes, ZPixmap);
-  const bool ok = trap.Ok() && image;
-  if (ok) {
-    const unsigned long value = XGetPixel(image, 0, 0);
-    pixel = Channel(value, image->red_mask) | (Channel(value, image->green_mask) << 8) |
-            (Channel(value, image->blue_mask) << 16);
-  }
-  if (image) XDestroyImage(image);
+  std::vector<uint32_t> read;
+  const bool ok = loupe_ ? loupe_->Read({x, y, 1, 1}, read) : X11ScreenReader::Read(display_, {x, y, 1, 1}, read);
+  if (ok) pixel = read[0];
   return ok;
 }
 
@@ -263,6 +278,8 @@ bool X11Desktop::Pump() {
     if (e.type == MotionNotify) {
       while (XCheckTypedWindowEvent(display_, e.xmotion.window, MotionNotify, &e)) {}
     }
+    // The loupe moves before the picker reads the pixel it no longer covers.
+    FollowPointer(e);
     GxaWindowMessage msg;
     if (!Translate(e, msg)) continue;
     // A message may have ended the picker: its windows are looked up anew.

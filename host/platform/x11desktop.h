@@ -7,6 +7,8 @@
 // started the picker still holds the pointer for a moment). Pixel reads and
 // monitor queries trap X errors, so a pointer off every monitor or a
 // monitor unplugged mid-pick answers "no pixel" instead of ending the host.
+// With the loupe switched on, a pick shows an X11Loupe that follows the
+// pointer, and pixels are read as if it were not there.
 #include <map>
 #include <memory>
 #include <vector>
@@ -17,6 +19,8 @@ struct _XDisplay;
 union _XEvent;
 
 namespace host {
+
+class X11Loupe;
 
 class X11Desktop : public Desktop {
  public:
@@ -42,6 +46,9 @@ class X11Desktop : public Desktop {
 
   std::vector<MonitorArea> ReadMonitors() const;
   Rect ScreenRect() const;
+  std::vector<Rect> MonitorRects() const;
+  void StartLoupe();
+  void FollowPointer(const _XEvent& e);
   unsigned long CursorFor(const CursorImage* image);
   void Grab();
   void Ungrab();
@@ -52,6 +59,7 @@ class X11Desktop : public Desktop {
   std::vector<MonitorArea> monitors_;
   std::vector<std::unique_ptr<X11Window>> windows_;
   std::map<const CursorImage*, unsigned long> cursors_;
+  std::unique_ptr<X11Loupe> loupe_;
   bool pointerGrabbed_ = false;
   bool keyboardGrabbed_ = false;
 };

@@ -73,7 +73,8 @@ near_pixel() {  # X Y RRGGBB: the screenshot's pixel is within 3 of it in each c
   done
 }
 
-# A display of our own: FIRST-NUMBER [Xvfb options]; the first free number from there.
+# A display of our own: FIRST-NUMBER [Xvfb options]; the first free number
+# from there. SCREEN sets its size (default 1280x1024x24).
 start_display() {
   local first=$1; shift
   DISPLAY_NUMBER=""
@@ -81,7 +82,7 @@ start_display() {
     if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then DISPLAY_NUMBER=$n; break; fi
   done
   [ -n "$DISPLAY_NUMBER" ] || fail "no free X display number"
-  Xvfb ":$DISPLAY_NUMBER" -screen 0 1280x1024x24 -nolisten tcp "$@" >"$WORK/xvfb.log" 2>&1 &
+  Xvfb ":$DISPLAY_NUMBER" -screen 0 "${SCREEN:-1280x1024x24}" -nolisten tcp "$@" >"$WORK/xvfb.log" 2>&1 &
   XVFB_PID=$!
   export DISPLAY=":$DISPLAY_NUMBER"
   wait_for "Xvfb did not start on $DISPLAY" test -S "/tmp/.X11-unix/X$DISPLAY_NUMBER"
