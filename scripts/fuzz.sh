@@ -7,7 +7,7 @@
 #   TARGET: the name of a tests/fuzz/TARGET_fuzz.cpp (containercodec, storedfiles,
 #   documentjson, scenario, cliargs, colortext, presetitem, presetindex, gplpalette,
 #   asepalette, picturefile, portalresponse, filechooserresponse, swatchbytes, swatchpreset,
-#   hostcall)
+#   hostcall, clipboardcolor, recentfolders)
 #
 # A long run fuzzes each target for SECONDS (default 600) with a random seed,
 # starting from its seeds, the inputs kept in tests/fuzz/corpus/TARGET/ and the
@@ -39,7 +39,7 @@ done
 declare -A SMOKE_RUNS=(
   [asepalette]=1000000 [cliargs]=250000 [colortext]=2000000 [containercodec]=800000
   [documentjson]=600000 [gplpalette]=700000 [hostcall]=200000 [picturefile]=60000
-  [portalresponse]=1000000 [presetindex]=2000000 [presetitem]=1000000 [scenario]=100000
+  [portalresponse]=1000000 [presetindex]=2000000 [recentfolders]=1000000 [presetitem]=1000000 [scenario]=100000
   [storedfiles]=1200 [swatchbytes]=1000000 [swatchpreset]=1200000
 )
 # The fuzzer files comparisons by code address, so a fixed seed repeats only
