@@ -364,5 +364,11 @@ bool GeUserArea::StartDrag(std::int32_t dragType, const GeData& data)
   GXA_UA_CALL(false, start_drag, dragType, data.Get());
 }
 
+void GeUserArea::AnnounceCopiedColor(const Vector& rgb, double alpha, bool hasAlpha)
+{
+  const double components[3] = {rgb.x, rgb.y, rgb.z};
+  GXA_UA_DO(color_copied, components, alpha, hasAlpha);
+}
+
 #undef GXA_UA_CALL
 #undef GXA_UA_DO

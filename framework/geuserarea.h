@@ -95,6 +95,9 @@ public:
   void SetCursor(std::int32_t cursor);
   // Drags data out of the gadget; true when it was dropped somewhere.
   bool StartDrag(std::int32_t dragType, const GeData& data);
+  // Tells the host that the user copied this colour (as shown), so that it
+  // can offer it to other programs; nothing on a host that cannot.
+  void AnnounceCopiedColor(const Vector& rgb, double alpha, bool hasAlpha);
 
 protected:
   std::int32_t DefaultMessage(const BaseContainer& msg, BaseContainer& result);

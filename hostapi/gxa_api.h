@@ -618,6 +618,11 @@ typedef struct GxaUserAreaFns {
   bool (*start_drag)(GxaUserArea* ua, int32_t drag_type, const GxaData* data);
   /* A timer: the host sends message GXA_MSG_TIMER to the area every ms (0 stops). */
   void (*set_timer)(GxaUserArea* ua, int32_t ms);
+  /* The user copied the colour ua shows; the module keeps its own copy for
+   * pasting between its gadgets. rgb is the colour as shown (the chooser's
+   * space, 0..1), alpha counts only when has_alpha. The host may offer it to
+   * other programs as text. Optional: older hosts lack it (GXA_HAS). */
+  void (*color_copied)(GxaUserArea* ua, const double rgb[3], double alpha, bool has_alpha);
 } GxaUserAreaFns;
 
 #define GXA_MSG_TIMER GXA_FOURCC('b', 'T', 'I', 'M')

@@ -6,7 +6,7 @@
 # usage: scripts/setup.sh [GROUP...]
 #   (none)   building and running: compiler, CMake, the host's libraries, fonts
 #   tests    the test suite and benchmarks: GoogleTest, Google Benchmark, Xvfb,
-#            xdotool, ImageMagick, D-Bus daemon
+#            xdotool, xclip, ImageMagick, D-Bus daemon
 #   format   clang-format (the style check)
 #   fuzz     the fuzz targets and the sanitizer runtime: clang, libclang-rt
 #   tidy     clang and clang-tidy
@@ -19,7 +19,7 @@ declare -A GROUPS_OF=(
     libfreetype-dev fonts-dejavu-core liblcms2-dev libpng-dev libjpeg-dev zlib1g-dev
     libsdl2-dev libx11-dev libxrandr-dev libdbus-1-dev nlohmann-json3-dev"
   [tests]="libgtest-dev libgmock-dev libbenchmark-dev dbus-daemon
-    xvfb xdotool x11-apps x11-xserver-utils imagemagick"
+    xvfb xdotool xclip x11-apps x11-xserver-utils imagemagick"
   [format]="clang-format"
   [fuzz]="clang libclang-rt-14-dev"
   [tidy]="clang clang-tidy"

@@ -100,14 +100,29 @@ struct PickStep {
 // The page is saved and opened again: every chooser is made anew from its
 // stored state and the values its objects hold.
 struct ReloadStep {};
+// The clipboard that the headless front end keeps in place of the desktop's:
+// texts put on it, or, with neither given, what it holds reported.
+struct ClipboardStep {
+  std::optional<std::string> set;      // the clipboard (what Ctrl+V pastes)
+  std::optional<std::string> primary;  // the primary selection
+};
+// The host copies a chooser's colour to the clipboard as text, or pastes the
+// clipboard's colour text into it, as the window does for Ctrl+C and Ctrl+V
+// over a chooser.
+struct CopyStep {
+  std::string chooser;
+};
+struct PasteStep {
+  std::string chooser;
+};
 struct ScreenshotStep {
   std::optional<GadgetTarget> target;  // unset: the whole page
   std::string file;
 };
 
-using StepAction =
-    std::variant<OpenStep, SetStep, GetStep, StateStep, PrefsStep, ClickStep, DragStep, WheelStep, KeyStep, TypeStep,
-                 AnswerStep, ReadStep, HoverStep, GadgetsStep, ScreenshotStep, PickStep, ReloadStep>;
+using StepAction = std::variant<OpenStep, SetStep, GetStep, StateStep, PrefsStep, ClickStep, DragStep, WheelStep,
+                                KeyStep, TypeStep, AnswerStep, ReadStep, HoverStep, GadgetsStep, ScreenshotStep,
+                                PickStep, ReloadStep, ClipboardStep, CopyStep, PasteStep>;
 
 struct ScenarioStep {
   size_t index = 0;

@@ -99,9 +99,15 @@ std::optional<StepAction> ScenarioParser::Step(const std::string& kind, JsonFiel
   if (kind == "screenshot") return Screenshot(f);
   if (kind == "pick") return Pick(f);
   if (kind == "reload") return ReloadStep{};
+  if (kind == "clipboard") return ClipboardStep{f.String("set"), f.String("primary")};
+  if (kind == "copy" || kind == "paste") {
+    auto id = Chooser(f);
+    if (!id) return std::nullopt;
+    return kind == "copy" ? StepAction(CopyStep{*id}) : StepAction(PasteStep{*id});
+  }
   f.Fail("unknown step '" + kind +
          "' (open, set, get, state, prefs, click, drag, wheel, key, type, answer, read, "
-         "hover, gadgets, screenshot, pick, reload)");
+         "hover, gadgets, screenshot, pick, reload, clipboard, copy, paste)");
   return std::nullopt;
 }
 

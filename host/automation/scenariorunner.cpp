@@ -6,8 +6,10 @@
 #include "core/stoprequest.h"
 #include "gui/dialog.h"
 #include "gui/gui.h"
+#include "gui/hostclipboard.h"
 #include "gui/textfield.h"
 #include "gui/widget.h"
+#include "page/choosercolortext.h"
 #include "platform/platformfamily.h"
 #include "platform/virtualdesktop.h"
 
@@ -283,6 +285,37 @@ Outcome<Done> ScenarioRunner::Do(const PickStep& s) {
 }
 
 Outcome<Done> ScenarioRunner::Do(const ReloadStep&) { return host_.Reload(); }
+
+Outcome<Done> ScenarioRunner::Do(const ClipboardStep& s) {
+  Frontend& desktop = host_.GetScreen().GetFrontend();
+  if (s.set) desktop.SetClipboardText(Frontend::Selection::Clipboard, *s.set);
+  if (s.primary) desktop.SetClipboardText(Frontend::Selection::Primary, *s.primary);
+  if (s.set || s.primary) return Done{};
+  auto text = [&](Frontend::Selection which) -> OrderedJson {
+    const auto t = desktop.ClipboardText(which);
+    return t ? OrderedJson(*t) : OrderedJson(nullptr);
+  };
+  transcript_.Add("clipboard",
+                  {{"text", text(Frontend::Selection::Clipboard)}, {"primary", text(Frontend::Selection::Primary)}});
+  return Done{};
+}
+
+Outcome<Done> ScenarioRunner::Do(const CopyStep& s) {
+  ColorParameter* parameter = host_.Page().Find(s.chooser);
+  const auto shown = parameter ? ChooserColorText(host_.Page(), *parameter).Shown() : std::nullopt;
+  if (!shown) return R::Fail("chooser '" + s.chooser + "' shows no colour to copy");
+  HostClipboard::CopyColor(shown->rgb, shown->alpha);
+  return Done{};
+}
+
+Outcome<Done> ScenarioRunner::Do(const PasteStep& s) {
+  ColorParameter* parameter = host_.Page().Find(s.chooser);
+  if (!parameter) return R::Fail("no chooser '" + s.chooser + "'");
+  // Text that is no colour is refused with a notice, as in the window.
+  if (auto color = HostClipboard::PasteColor()) ChooserColorText(host_.Page(), *parameter).Paste(*color);
+  host_.GetScreen().Pump();
+  return Done{};
+}
 
 Outcome<Done> ScenarioRunner::Do(const ScreenshotStep& s) {
   Widget* gadget = nullptr;

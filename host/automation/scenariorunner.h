@@ -48,6 +48,9 @@ class ScenarioRunner {
   Outcome<Done> Do(const ScreenshotStep& s);
   Outcome<Done> Do(const PickStep& s);
   Outcome<Done> Do(const ReloadStep& s);
+  Outcome<Done> Do(const ClipboardStep& s);
+  Outcome<Done> Do(const CopyStep& s);
+  Outcome<Done> Do(const PasteStep& s);
 
   Outcome<Widget*> Gadget(const GadgetTarget& target);
   // "; near it: 0x3E80002 (UserAreaWidget, chooser), ..." for a gadget that is not there.

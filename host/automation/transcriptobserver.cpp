@@ -30,4 +30,6 @@ void TranscriptObserver::TaskEnded(const std::string& label, const std::vector<i
   transcript_.Add("progress", {{"text", label}, {"percents", percents}, {"outcome", outcome}});
 }
 
+void TranscriptObserver::Notice(const std::string& text) { transcript_.Add("notice", {{"text", text}}); }
+
 }  // namespace host

@@ -47,6 +47,7 @@ Container WorldPreferences::Defaults() {
   c.SetInt32(kTheme, 1);  // dark (0 is light)
   c.SetBool(kLinearDisplay, false);
   c.SetBool(kPerceptualTools, false);
+  c.SetInt32(kClipboardFormat, 0);                  // #RRGGBB
   c.Set(kDisplayProfile, Value::Profile(nullptr));  // none: sRGB
   return c;
 }

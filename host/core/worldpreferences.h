@@ -42,6 +42,8 @@ class WorldPreferences {
     // The folders files were last chosen in, newest first, one a line;
     // absent until a file is first chosen.
     kRecentFolders = 1039520,
+    // How a copied colour reads on the system clipboard (ColorTextWriter's forms).
+    kClipboardFormat = 1039510,
   };
 
   // Defaults only, no file: for hosts that must not touch the disk.

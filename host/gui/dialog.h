@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "core/container.h"
@@ -78,6 +79,12 @@ class Dialog {
   bool FlushGroup(int32_t id);
   // Lays the dialog's layer out again and tells the parent dialog.
   bool LayoutChanged(int32_t id);
+  // A text field of this dialog that shows a colour as hex (a chooser's hex
+  // field): Ctrl+C and Ctrl+V there copy and paste colours. Kept across
+  // rebuilds of the layout.
+  void MarkColorTextField(int32_t id) { colorTextFields_.insert(id); }
+  bool IsColorTextField(int32_t id) const { return colorTextFields_.count(id) != 0; }
+
   int32_t DragDestinationCursor() const { return dragCursor_; }
   void SetDragDestinationCursor(int32_t cursor) { dragCursor_ = cursor; }
 
@@ -97,6 +104,7 @@ class Dialog {
   std::function<void()> closeHandler_;
   std::string title_;
   int32_t dragCursor_ = GXA_CURSOR_ARROW;
+  std::set<int32_t> colorTextFields_;
 };
 
 }  // namespace host

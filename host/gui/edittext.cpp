@@ -1,6 +1,8 @@
 #include "gui/edittext.h"
 
+#include "color/colortextwriter.h"
 #include "gui/dialog.h"
+#include "gui/hostclipboard.h"
 
 namespace host {
 
@@ -21,6 +23,26 @@ bool EditText::Commit(const std::string& text) {
   text_ = text;
   if (Dialog* d = OwnerDialog()) d->Action(Id(), Value::String(text_), std::nullopt, CommitsByEnter());
   return true;
+}
+
+bool EditText::IsColorField() const {
+  const Dialog* d = OwnerDialog();
+  return d && d->IsColorTextField(Id());
+}
+
+void EditText::Copy() {
+  const auto color = ColorTextReader::Read(Editor().Text());
+  if (!IsColorField() || !color) return TextField::Copy();
+  HostClipboard::CopyColor(color->rgb, std::nullopt);
+}
+
+void EditText::Paste(EventContext& ctx) {
+  if (!IsColorField()) return TextField::Paste(ctx);
+  const auto color = HostClipboard::PasteColor();
+  if (!color) return;
+  // The field has no alpha: the colour goes in as its six digits.
+  ReplaceEdit(ColorTextWriter::Write(color->rgb, std::nullopt, ColorTextWriter::kHex).substr(1));
+  CommitByEnter(ctx);
 }
 
 }  // namespace host

@@ -1,6 +1,8 @@
 #pragma once
 // A text gadget the user types into; a committed edit is reported to the
-// dialog with the new text.
+// dialog with the new text. In a field its dialog marks as a colour field,
+// Ctrl+C copies the colour in the form the preferences choose, and Ctrl+V
+// takes colour text of any form as the hex the field reads and commits it.
 #include "gui/textfield.h"
 
 namespace host {
@@ -17,8 +19,12 @@ class EditText : public TextField {
  protected:
   std::string DisplayText() const override { return text_; }
   bool Commit(const std::string& text) override;
+  void Copy() override;
+  void Paste(EventContext& ctx) override;
 
  private:
+  bool IsColorField() const;
+
   std::string text_;
 };
 

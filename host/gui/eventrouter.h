@@ -35,6 +35,8 @@ class EventRouter : public EventContext {
   void ReleaseMouse() override { capture_ = nullptr; }
   void SetFocus(Widget* widget) override;
   Widget* Focus() const override { return focus_; }
+  // The gadget under the pointer, null for none.
+  Widget* Hovered() const { return hover_; }
   bool FocusFromKeyboard() const override { return keyboardFocus_; }
   bool KeysAnswerDialog() const override;
   // The first text field of the layer takes the focus, else its first gadget.

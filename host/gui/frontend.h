@@ -18,8 +18,12 @@
 //             false once the window was closed, or Escape pressed in it:
 //             the work should stop;
 //   SetCursor / ShowTooltip as the pointer moves over gadgets;
-//   NowMs     the clock timers run on.
+//   NowMs     the clock timers run on;
+//   SetClipboardText / ClipboardText  the desktop's clipboard (what Ctrl+C
+//             copies) and its primary selection (what is selected, on X11);
+//             a front end without a desktop keeps both itself.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +41,8 @@ class Frontend {
     Exhausted,  // nothing will come
   };
 
+  enum class Selection { Clipboard, Primary };
+
   virtual ~Frontend() = default;
 
   virtual void Present(const Framebuffer& frame, const std::vector<Rect>& damage) = 0;
@@ -50,6 +56,9 @@ class Frontend {
   // 1 or 2: physical pixels per logical pixel.
   virtual int DisplayScale() const = 0;
   virtual int64_t NowMs() const = 0;
+  virtual void SetClipboardText(Selection which, const std::string& text) = 0;
+  // Nothing when the selection holds no text.
+  virtual std::optional<std::string> ClipboardText(Selection which) = 0;
 };
 
 }  // namespace host

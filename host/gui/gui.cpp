@@ -27,6 +27,11 @@ void Gui::Shutdown() {
   g.reset();
 }
 
+void Gui::Notice(const std::string& text) {
+  Observer().Notice(text);
+  if (noticeListener_) noticeListener_(text);
+}
+
 void Gui::SetFrontend(std::unique_ptr<Frontend> frontend) {
   screen_.reset();
   screen_ = std::make_unique<Screen>(std::move(frontend));

@@ -3,7 +3,9 @@
 // queue of scripted answers, the transcript observer and the host dialogs.
 // One exists per process (the families have no context pointer); it starts
 // with a headless front end of fitting size until a real one is set.
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "gui/answerqueue.h"
 #include "gui/fileportal.h"
@@ -35,6 +37,10 @@ class Gui {
   // and scripted runs, tests).
   FilePortal* Portal() { return portal_.get(); }
   void SetPortal(std::unique_ptr<FilePortal> portal) { portal_ = std::move(portal); }
+  // A line for the user about something the host refused: the observer
+  // hears it, and the window's status line shows it through the listener.
+  void Notice(const std::string& text);
+  void SetNoticeListener(std::function<void(const std::string&)> listener) { noticeListener_ = std::move(listener); }
 
  private:
   Gui();
@@ -47,6 +53,7 @@ class Gui {
   UiObserver* observer_ = nullptr;
   HostDialogs dialogs_;
   std::unique_ptr<FilePortal> portal_;
+  std::function<void(const std::string&)> noticeListener_;
 };
 
 }  // namespace host

@@ -1,6 +1,8 @@
 #pragma once
 // The front end for scripts and tests: input comes from a queue that the
 // caller fills, frames are kept in memory, time moves only when told to.
+#include <array>
+
 #include "gui/frontend.h"
 #include "gui/inputqueue.h"
 
@@ -28,9 +30,12 @@ class HeadlessFrontend : public Frontend {
   Size WindowSize() const override { return size_; }
   int DisplayScale() const override { return scale_; }
   int64_t NowMs() const override { return now_; }
+  void SetClipboardText(Selection which, const std::string& text) override { clipboard_[Slot(which)] = text; }
+  std::optional<std::string> ClipboardText(Selection which) override { return clipboard_[Slot(which)]; }
 
  private:
   void CopyPart(const Framebuffer& frame, const Rect& physical);
+  static size_t Slot(Selection which) { return which == Selection::Primary ? 1 : 0; }
 
   InputQueue queue_;
   Framebuffer frame_;
@@ -40,6 +45,7 @@ class HeadlessFrontend : public Frontend {
   Size size_;
   int scale_;
   int64_t now_ = 0;
+  std::array<std::optional<std::string>, 2> clipboard_;
 };
 
 }  // namespace host

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "gui/eventcontext.h"
+#include "gui/hostclipboard.h"
 #include "gui/inputevent.h"
 #include "gui/widgetstyle.h"
 #include "gxa_api.h"
@@ -75,6 +76,7 @@ bool TextField::OnMouseDown(const InputEvent& e, EventContext& ctx) {
   ctx.SetFocus(this);
   if (e.doubleClick) {
     editor_.SelectAll();
+    OfferSelection();
   } else {
     editor_.MoveTo(IndexAt(p.x), (e.qualifiers & GXA_QUALIFIER_SHIFT) != 0);
     ctx.CaptureMouse(*this);
@@ -89,25 +91,33 @@ void TextField::OnMouseDrag(const InputEvent& e, EventContext&) {
   Invalidate();
 }
 
+void TextField::OnMouseUp(const InputEvent&, EventContext&) { OfferSelection(); }
+
+bool TextField::CommitByEnter(EventContext& ctx) {
+  const auto life = Life();
+  if (ctx.KeysAnswerDialog()) {
+    // The dialog reads the typed text when OK goes through.
+    CommitEdit();
+    return life.expired();
+  }
+  byEnter_ = true;
+  CommitEdit();
+  if (life.expired()) return true;
+  byEnter_ = false;
+  editor_.SelectAll();
+  Invalidate();
+  return false;
+}
+
 bool TextField::OnKey(const InputEvent& e, EventContext& ctx) {
   if (!focused_ || e.type != InputEvent::Type::KeyDown) return false;
   if (e.key == GXA_KEY_ENTER) {
     // An untouched field lets Enter through to the dialog's OK button.
     if (!edited_) return false;
-    const auto life = Life();
-    if (ctx.KeysAnswerDialog()) {
-      // The dialog reads the typed text when OK goes through.
-      CommitEdit();
-      return life.expired();
-    }
-    byEnter_ = true;
-    CommitEdit();
-    if (life.expired()) return true;
-    byEnter_ = false;
-    editor_.SelectAll();
-    Invalidate();
-    return true;
+    const bool dialogAnswers = ctx.KeysAnswerDialog();
+    return CommitByEnter(ctx) || !dialogAnswers;
   }
+  if ((e.qualifiers & GXA_QUALIFIER_CTRL) != 0 && ClipboardKey(e, ctx)) return true;
   if (e.key == GXA_KEY_ESC) {
     if (!edited_ || ctx.KeysAnswerDialog()) return false;
     Revert();
@@ -116,6 +126,7 @@ bool TextField::OnKey(const InputEvent& e, EventContext& ctx) {
   const TextEditor::KeyResult r = editor_.HandleKey(e);
   if (r == TextEditor::KeyResult::Ignored) return false;
   if (r == TextEditor::KeyResult::Edited) edited_ = true;
+  if (r == TextEditor::KeyResult::Moved) OfferSelection();
   KeepCaretVisible();
   Invalidate();
   return true;
@@ -164,6 +175,50 @@ void TextField::ValueChanged() {
     editor_.SelectAll();
   }
   Invalidate();
+}
+
+bool TextField::ClipboardKey(const InputEvent& e, EventContext& ctx) {
+  switch (e.key) {
+    case 'C': Copy(); return true;
+    case 'V': Paste(ctx); return true;
+    case 'X':
+      if (!editor_.HasSelection()) return true;
+      HostClipboard::CopyText(SelectedText());
+      ReplaceEdit(editor_.Text().substr(0, editor_.Selection().first) +
+                  editor_.Text().substr(editor_.Selection().second));
+      return true;
+    default: return false;
+  }
+}
+
+std::string TextField::SelectedText() const {
+  const auto [a, b] = editor_.Selection();
+  return editor_.Text().substr(a, b - a);
+}
+
+void TextField::Copy() { HostClipboard::CopyText(editor_.HasSelection() ? SelectedText() : editor_.Text()); }
+
+void TextField::Paste(EventContext&) {
+  std::string text = HostClipboard::Text().value_or("");
+  text = text.substr(0, text.find_first_of("\r\n"));
+  if (text.empty()) return;
+  editor_.Insert(text);
+  edited_ = true;
+  KeepCaretVisible();
+  Invalidate();
+}
+
+void TextField::ReplaceEdit(const std::string& text) {
+  const size_t caret = std::min(editor_.Selection().first, text.size());
+  editor_.SetText(text);
+  editor_.MoveTo(caret, false);
+  edited_ = true;
+  KeepCaretVisible();
+  Invalidate();
+}
+
+void TextField::OfferSelection() const {
+  if (focused_ && editor_.HasSelection()) HostClipboard::OfferSelection(SelectedText());
 }
 
 CursorInfo TextField::Cursor(Point global) {

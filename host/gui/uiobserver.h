@@ -2,7 +2,7 @@
 // Told about the host UI the module brings up, for transcripts: every popup
 // menu (its entries with marks and IDs, and what was chosen) and every host
 // or modal dialog (its kind and title), and work the host did inside a
-// module call with the progress it went through.
+// module call with the progress it went through, and the host's notices.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -32,6 +32,9 @@ class UiObserver {
   // reached these whole percents in turn.
   virtual void TaskEnded(const std::string& /*label*/, const std::vector<int>& /*percents*/,
                          const std::string& /*outcome*/) {}
+  // The host told the user why it did not do what was asked (a paste of a
+  // text that is no colour); the window shows it in its status line.
+  virtual void Notice(const std::string& /*text*/) {}
 };
 
 }  // namespace host

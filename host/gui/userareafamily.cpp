@@ -6,6 +6,7 @@
 #include "core/handles.h"
 #include "gui/dialog.h"
 #include "gui/gui.h"
+#include "gui/hostclipboard.h"
 #include "gui/menumodel.h"
 #include "gui/userarea.h"
 #include "gui/userareawidget.h"
@@ -212,6 +213,11 @@ void UserAreaFamily::SetTimer(GxaUserArea* ua, int32_t ms) {
   screen.Timers().Set(*a, ms, screen.GetFrontend().NowMs());
 }
 
+void UserAreaFamily::ColorCopied(GxaUserArea* ua, const double rgb[3], double alpha, bool hasAlpha) {
+  if (!Ua(ua) || !rgb) return;
+  HostClipboard::CopyColor({rgb[0], rgb[1], rgb[2]}, hasAlpha ? std::optional<double>(alpha) : std::nullopt);
+}
+
 const GxaUserAreaFns* UserAreaFamily::Table() {
   static const GxaUserAreaFns table = {
       sizeof(GxaUserAreaFns),
@@ -250,6 +256,7 @@ const GxaUserAreaFns* UserAreaFamily::Table() {
       &SetCursor,
       &StartDrag,
       &SetTimer,
+      &ColorCopied,
   };
   return &table;
 }

@@ -47,6 +47,7 @@ class UserAreaFamily {
   static void SetCursor(GxaUserArea* ua, int32_t cursor);
   static bool StartDrag(GxaUserArea* ua, int32_t type, const GxaData* data);
   static void SetTimer(GxaUserArea* ua, int32_t ms);
+  static void ColorCopied(GxaUserArea* ua, const double rgb[3], double alpha, bool hasAlpha);
 };
 
 }  // namespace host

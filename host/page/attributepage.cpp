@@ -14,6 +14,8 @@ constexpr int32_t kObjectsQueryEntry = 2;
 constexpr int32_t kSectionFlags = GXA_ALIGN_H_SCALEFIT | GXA_ALIGN_TOP;
 constexpr int kPageBorder = 8;
 constexpr int kSectionInset = 6;
+// The chooser's hex field: its text is a colour, which the clipboard keys copy and paste.
+constexpr int32_t kHexField = 0x3F40001;
 
 }  // namespace
 
@@ -67,6 +69,7 @@ bool AttributePage::LayOut(Dialog& dialog, ColorParameter& parameter) {
   auto chooser = plugin_.Embed(dialog, parameter.GadgetId(), kSectionFlags, parameter.Settings());
   b.End();
   parameter.SetChooser(chooser ? chooser.Value() : nullptr);
+  if (chooser) chooser.Value()->MarkColorTextField(kHexField);
   if (!chooser) host_.Diag().Warn("attribute page: " + parameter.Key() + ": " + chooser.Error());
   return chooser.Ok();
 }
@@ -130,6 +133,14 @@ void AttributePage::PreferencesChanged() {
       if (UserArea* area = UserArea::FromHandle(handle)) area->Message(changed, answer);
     }
   }
+}
+
+ColorParameter* AttributePage::ParameterOf(const Widget* widget) const {
+  for (const auto& p : parameters_) {
+    Dialog* chooser = LiveChooser(*p);
+    if (widget && chooser && widget->IsInside(&chooser->Root())) return p.get();
+  }
+  return nullptr;
 }
 
 ColorParameter* AttributePage::Sender(const Container& msg) const {

@@ -18,6 +18,7 @@
 namespace host {
 
 class Host;
+class Widget;
 
 class AttributePage : public DialogDelegate {
  public:
@@ -40,6 +41,8 @@ class AttributePage : public DialogDelegate {
   // Fails for a key already taken or without any object.
   Outcome<ColorParameter*> Add(ParameterSpec spec);
   ColorParameter* Find(const std::string& key) const;
+  // The parameter whose chooser holds the gadget; null for none.
+  ColorParameter* ParameterOf(const Widget* widget) const;
   const std::vector<std::unique_ptr<ColorParameter>>& Parameters() const { return parameters_; }
 
   // The host sets new values: the objects take them, the chooser shows them.

@@ -87,6 +87,11 @@ std::vector<KeyEntry> BuildPreferences() {
        "palette, the screen picker a loupe on X11, and a swatch exported to a palette without a name of its "
        "own is given the nearest CSS colour name; off, a chooser shows and stores what it does without the "
        "preference"},
+      {1039510,
+       "int32",
+       "the text a copied colour puts on the system clipboard, read by the host only",
+       {{0, "#RRGGBB"}, {1, "rgb(R, G, B)"}, {2, "hsl(H, S%, L%)"}, {3, "three numbers from 0 to 1"}},
+       "#RRGGBB"},
       {1035669, "container",
        "a chooser's state kept while the host's colour dialog is open (chooser flag bit 0x1000000 reads it)"},
   };

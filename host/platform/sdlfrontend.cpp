@@ -80,6 +80,22 @@ SdlFrontend::~SdlFrontend() {
 
 void SdlFrontend::SetTitle(const std::string& title) { SDL_SetWindowTitle(window_, title.c_str()); }
 
+void SdlFrontend::SetClipboardText(Selection which, const std::string& text) {
+  // SDL owns the selection and answers other programs from its event pump.
+  if (which == Selection::Primary) SDL_SetPrimarySelectionText(text.c_str());
+  else SDL_SetClipboardText(text.c_str());
+}
+
+std::optional<std::string> SdlFrontend::ClipboardText(Selection which) {
+  const bool primary = which == Selection::Primary;
+  if (!(primary ? SDL_HasPrimarySelectionText() : SDL_HasClipboardText())) return std::nullopt;
+  char* text = primary ? SDL_GetPrimarySelectionText() : SDL_GetClipboardText();
+  if (!text) return std::nullopt;
+  std::string out(text);
+  SDL_free(text);
+  return out;
+}
+
 void SdlFrontend::SetMinimumSize(Size logical) {
   const Size points =
       scale_.WindowPoints({std::max(logical.w, kMinimumLogical.w), std::max(logical.h, kMinimumLogical.h)});

@@ -44,6 +44,8 @@ class SdlFrontend : public Frontend {
   Size WindowSize() const override;
   int DisplayScale() const override { return scale_.Scale(); }
   int64_t NowMs() const override { return int64_t(SDL_GetTicks64()); }
+  void SetClipboardText(Selection which, const std::string& text) override;
+  std::optional<std::string> ClipboardText(Selection which) override;
 
   void SetTopLevel(bool topLevel) { topLevel_ = topLevel; }
   void SetTitle(const std::string& title);

@@ -11,9 +11,11 @@
 #include "gui/dialog.h"
 #include "gui/gui.h"
 #include "gui/guifamilies.h"
+#include "gui/hostclipboard.h"
 #include "gui/layer.h"
 #include "gui/screen.h"
 #include "page/attributepage.h"
+#include "page/choosercolortext.h"
 #include "page/demopage.h"
 #include "platform/layoutdump.h"
 #include "platform/platformfamily.h"
@@ -83,6 +85,7 @@ Outcome<Done> ViewSession::Start(const ViewOptions& options) {
       std::make_unique<PreferenceEditor>(host_->Prefs(), [this](const PreferenceItem& i) { PreferenceChanged(i); });
   layoutFile_ = options.layoutFile;
   GetScreen().SetNestedFilter([this](const InputEvent& e) { return QuitFromNestedLoop(e); });
+  Gui::Get().SetNoticeListener([this](const std::string& text) { notice_ = text; });
   return ShowPage(documentPath_.filename().string());
 }
 
@@ -136,6 +139,7 @@ ViewSession::~ViewSession() {
   // The window before the page it shows, the page before the screen, the
   // screen before the module, the module before the desktop it used.
   if (Gui::Exists()) GetScreen().SetStatusArea(nullptr);
+  if (Gui::Exists()) Gui::Get().SetNoticeListener(nullptr);
   if (window_) window_->Close();
   window_.reset();
   pageDialog_.reset();
@@ -160,8 +164,9 @@ Outcome<Done> ViewSession::Run() {
     bool render = frontend_->TakeRedrawRequest() || PumpDesktop();
     if (poll == Frontend::Poll::Exhausted) break;
     if (poll == Frontend::Poll::Event) {
+      if (e.type == InputEvent::Type::MouseDown || e.type == InputEvent::Type::KeyDown) notice_.clear();
       if (e.type == InputEvent::Type::Close) quit_ = true;
-      else if (!Shortcut(e)) screen.Dispatch(e);
+      else if (!Shortcut(e) && !screen.Dispatch(e)) ChooserClipboard(e);
       render = true;
     } else if (!screen.Timers().IsEmpty()) {
       screen.FireTimers();
@@ -230,6 +235,24 @@ bool ViewSession::Shortcut(const InputEvent& e) {
       else OpenPicture();
       return true;
     default: return false;
+  }
+}
+
+void ViewSession::ChooserClipboard(const InputEvent& e) {
+  const bool ctrl = (e.qualifiers & GXA_QUALIFIER_CTRL) != 0;
+  if (e.type != InputEvent::Type::KeyDown || !ctrl || (e.key != 'C' && e.key != 'V')) return;
+  EventRouter& router = GetScreen().Router();
+  ColorParameter* parameter = page_->ParameterOf(router.Focus());
+  if (!parameter) parameter = page_->ParameterOf(router.Hovered());
+  if (!parameter) {
+    notice_ = "Point at a chooser to copy or paste its colour";
+    return;
+  }
+  ChooserColorText text(*page_, *parameter);
+  if (e.key == 'C') {
+    if (const auto shown = text.Shown()) HostClipboard::CopyColor(shown->rgb, shown->alpha);
+  } else if (const auto pasted = HostClipboard::PasteColor()) {
+    text.Paste(*pasted);
   }
 }
 
@@ -337,7 +360,7 @@ void ViewSession::PreferenceChanged(const PreferenceItem& item) {
 void ViewSession::UpdateStatus() {
   const bool modified = host_->ActiveDocument()->Changes() != savedChanges_;
   const char* state = modified ? "  (modified)" : onDisk_ ? "  (saved)" : "  (new, saved on closing)";
-  std::string text = problem_.empty() ? ShortPath(documentPath_) + state : problem_;
+  std::string text = !problem_.empty() ? problem_ : !notice_.empty() ? notice_ : ShortPath(documentPath_) + state;
   if (text == status_) return;
   status_ = std::move(text);
   view_->SetStatus(*window_, status_);

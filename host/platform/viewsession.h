@@ -6,7 +6,9 @@
 // refused and left alone) and saved atomically on Ctrl+S, on Save and when
 // the window closes. Ctrl+, opens the preferences, Ctrl+P the preset
 // browser, Ctrl+Shift+O another document (the one open is saved first),
-// Ctrl+Q closes.
+// Ctrl+Q closes; Ctrl+C and Ctrl+V that no field takes copy and paste the
+// colour of the chooser that has the focus or the pointer, and the status
+// line says why a paste was refused.
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -58,6 +60,8 @@ class ViewSession {
   int NextWait(int64_t timer) const;
   bool PumpDesktop();
   bool Shortcut(const InputEvent& e);
+  // Ctrl+C or Ctrl+V outside a text field.
+  void ChooserClipboard(const InputEvent& e);
   bool QuitFromNestedLoop(const InputEvent& e);
   Outcome<Done> SaveAll();
   void SaveFromWindow();
@@ -89,6 +93,7 @@ class ViewSession {
   std::string lastLayout_;
   std::string status_;
   std::string problem_;
+  std::string notice_;  // until the next press
   uint64_t savedChanges_ = 0;
   bool onDisk_ = false;
   bool quit_ = false;

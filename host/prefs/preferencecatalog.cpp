@@ -55,6 +55,8 @@ std::vector<PreferenceItem> Build() {
       Choice(P::kTheme, "Theme", kDisplay, {{0, "Light"}, {1, "Dark"}}),
       {P::kDisplayProfile, Kind::Profile, "Display profile (ICC, empty for sRGB)", kDisplay, {}, 0},
       Toggle(P::kPerceptualTools, "Perceptual colour tools", kTools),
+      Choice(P::kClipboardFormat, "Copied colours read as", kTools,
+             {{0, "#RRGGBB"}, {1, "rgb(R, G, B)"}, {2, "hsl(H, S%, L%)"}, {3, "Numbers 0-1 (R, G, B)"}}),
   };
 }
 

@@ -296,6 +296,7 @@ Result<void> ColorFieldArea::ChooseMenuEntry(std::int32_t id)
       return Ok();
     case kMenuCopy:
       ColorClipboard::Get().Copy(_chooser.GetColorInHostSpace(), _chooser.GetAlpha(), !_chooser.HasAlpha());
+      AnnounceCopiedColor(_chooser.GetColor(), _chooser.GetAlpha(), _chooser.HasAlpha());
       return Ok();
     case kMenuPaste:
       if (clipboard.IsEmpty())

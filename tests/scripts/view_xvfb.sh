@@ -21,11 +21,6 @@ HEX_FIELD=66322433
 PICTURE_FILE=65798146
 OPEN_PICTURE=1008
 
-# The popup entry with this text, as "x y w h".
-menu_entry() { grep -F '"owner":"popup"' "$LAYOUT" | grep -F "\"text\":\"$1\"" | head -n1 || true; }
-menu_open() { grep -qF '"owner":"popup"' "$LAYOUT"; }
-menu_closed() { ! menu_open; }
-
 normalized_hex() { tr -d '#' <<<"$1" | tr '[:lower:]' '[:upper:]'; }
 hex_is() { [ "$(normalized_hex "$(text_of color $HEX_FIELD)")" = "$1" ]; }
 hex_differs() { [ "$(text_of color $HEX_FIELD)" != "$1" ]; }
@@ -42,18 +37,6 @@ drag() {  # x0 y0 x1 y1, in steps so that the drag loop sees the motion
     sleep 0.03
   done
   xdotool mouseup 1
-}
-
-choose_menu_entry() {  # OWNER TEXT
-  xdotool mousemove $(at "$1" $COLOR_FIELD 25 50) click 3
-  wait_for "the colour field of $1 opened no context menu" menu_open
-  local entry; entry=$(menu_entry "$2")
-  [ -n "$entry" ] || fail "the context menu has no entry '$2': $(grep -F '"owner":"popup"' "$LAYOUT" | tr '\n' ' ')"
-  grep -qF '"disabled":false' <<<"$entry" || fail "menu entry '$2' is disabled"
-  local x y w h
-  read -r x y w h < <(sed 's/.*"frame":\[\([-0-9]*\),\([-0-9]*\),\([-0-9]*\),\([-0-9]*\)\].*/\1 \2 \3 \4/' <<<"$entry")
-  xdotool mousemove $((WIN_X + x + w / 2)) $((WIN_Y + y + h / 2)) click 1
-  wait_for "the menu stayed open after choosing '$2'" menu_closed
 }
 
 start_display 90
@@ -89,8 +72,8 @@ wait_for "the compact field opened no context menu" menu_open
 xdotool key Escape
 wait_for "Escape left the menu open" menu_closed
 
-choose_menu_entry color "Copy Color"
-choose_menu_entry swatch "Paste Color"
+choose_menu_entry color $COLOR_FIELD "Copy Color"
+choose_menu_entry swatch $COLOR_FIELD "Paste Color"
 step "copied the colour and pasted it into the compact field"
 
 xdotool mousemove $((WIN_X + 4)) $((WIN_Y + WIN_HEIGHT - 4))

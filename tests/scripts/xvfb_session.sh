@@ -73,6 +73,25 @@ near_pixel() {  # X Y RRGGBB: the screenshot's pixel is within 3 of it in each c
   done
 }
 
+# The popup entry with this text, as its layout line; whether a popup is open.
+menu_entry() { grep -F '"owner":"popup"' "$LAYOUT" | grep -F "\"text\":\"$1\"" | head -n1 || true; }
+menu_open() { grep -qF '"owner":"popup"' "$LAYOUT"; }
+menu_closed() { ! menu_open; }
+
+# Right-clicks OWNER's gadget ID (at a quarter of its width) and chooses the
+# context menu's entry with TEXT: OWNER ID TEXT.
+choose_menu_entry() {
+  xdotool mousemove $(at "$1" "$2" 25 50) click 3
+  wait_for "gadget $2 of $1 opened no context menu" menu_open
+  local entry x y w h
+  entry=$(menu_entry "$3")
+  [ -n "$entry" ] || fail "the context menu has no entry '$3': $(grep -F '"owner":"popup"' "$LAYOUT" | tr '\n' ' ')"
+  grep -qF '"disabled":false' <<<"$entry" || fail "menu entry '$3' is disabled"
+  read -r x y w h < <(sed 's/.*"frame":\[\([-0-9]*\),\([-0-9]*\),\([-0-9]*\),\([-0-9]*\)\].*/\1 \2 \3 \4/' <<<"$entry")
+  xdotool mousemove $((WIN_X + x + w / 2)) $((WIN_Y + y + h / 2)) click 1
+  wait_for "the menu stayed open after choosing '$3'" menu_closed
+}
+
 # A display of our own: FIRST-NUMBER [Xvfb options]; the first free number
 # from there. SCREEN sets its size (default 1280x1024x24).
 start_display() {

@@ -46,10 +46,13 @@ public:
     tasks.push_back({label, percents, outcome});
   }
 
+  void Notice(const std::string& text) override { notices.push_back(text); }
+
   std::vector<Menu> menus;
   std::vector<Shown> dialogs;
   std::vector<std::string> rejected;
   std::vector<Task> tasks;
+  std::vector<std::string> notices;
 };
 
 }  // namespace host::testkit

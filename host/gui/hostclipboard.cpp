@@ -1,0 +1,64 @@
+#include "gui/hostclipboard.h"
+
+#include "color/colortextwriter.h"
+#include "core/host.h"
+#include "core/worldpreferences.h"
+#include "gui/gui.h"
+
+namespace host {
+
+namespace {
+
+constexpr size_t kQuoted = 40;
+
+Frontend* Desktop() {
+  return Gui::Exists() && Gui::Get().HasScreen() ? &Gui::Get().GetScreen().GetFrontend() : nullptr;
+}
+
+// The start of a text on one line, for the status line.
+std::string Quoted(const std::string& text) {
+  std::string shown;
+  for (char c : text.substr(0, kQuoted)) shown += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+  return "\"" + shown + (text.size() > kQuoted ? "...\"" : "\"");
+}
+
+}  // namespace
+
+void HostClipboard::CopyText(const std::string& text) {
+  if (Frontend* f = Desktop()) f->SetClipboardText(Frontend::Selection::Clipboard, text);
+}
+
+void HostClipboard::CopyColor(const std::array<double, 3>& rgb, std::optional<double> alpha) {
+  CopyText(ColorTextWriter::Write(rgb, alpha, Format()));
+}
+
+void HostClipboard::OfferSelection(const std::string& text) {
+  if (Frontend* f = Desktop(); f && !text.empty()) f->SetClipboardText(Frontend::Selection::Primary, text);
+}
+
+std::optional<std::string> HostClipboard::Text() {
+  Frontend* f = Desktop();
+  return f ? f->ClipboardText(Frontend::Selection::Clipboard) : std::nullopt;
+}
+
+std::optional<TextColor> HostClipboard::PasteColor() {
+  const std::optional<std::string> text = Text();
+  if (!text || text->empty()) {
+    Gui::Get().Notice("Not pasted: the clipboard holds no text");
+    return std::nullopt;
+  }
+  auto color = ColorTextReader::Read(*text);
+  if (!color) {
+    Gui::Get().Notice("Not pasted: " + Quoted(*text) + " is no colour: " + color.Error());
+    return std::nullopt;
+  }
+  return color.Value();
+}
+
+int32_t HostClipboard::Format() {
+  Host* h = Host::Current();
+  return h ? h->Prefs().Data().GetInt32(WorldPreferences::kClipboardFormat, ColorTextWriter::kHex)
+           : ColorTextWriter::kHex;
+}
+
+}  // namespace host
