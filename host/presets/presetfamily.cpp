@@ -6,9 +6,11 @@
 
 #include "core/host.h"
 #include "gui/gui.h"
+#include "presets/colornamecarry.h"
 #include "presets/deferreddelete.h"
 #include "presets/presetbrowserwindow.h"
 #include "presets/presetlibrary.h"
+#include "presets/stageditem.h"
 
 namespace host {
 
@@ -83,8 +85,10 @@ bool ItemInfo(const char* text, GxaPresetItemInfo* out) {
     }
     auto found = lib->Find(*url);
     if (!found) return false;
-    const PresetItemHeader& h = found->header;
-    *out = {h.kind, h.type, h.data_kind, int64_t(h.data_size), int64_t(h.uncompressed_size)};
+    const PresetItem* staged = StagedItem::At(*url);
+    const PresetItemHeader& h = staged ? staged->header : found->header;
+    const uint64_t size = staged ? staged->data.size() : h.data_size;
+    *out = {h.kind, h.type, h.data_kind, int64_t(size), int64_t(h.uncompressed_size)};
     return true;
   });
 }
@@ -119,8 +123,10 @@ int64_t ItemData(const char* text, void* buf, size_t cap) {
   return Guard<int64_t>(-1, [&]() -> int64_t {
     auto item = lib->Read(*url, false);
     if (!item) return -1;
-    if (buf && cap) std::memcpy(buf, item->data.data(), std::min(cap, item->data.size()));
-    return int64_t(item->data.size());
+    const PresetItem* staged = StagedItem::At(*url);
+    const std::vector<uint8_t>& data = staged ? staged->data : item->data;
+    if (buf && cap) std::memcpy(buf, data.data(), std::min(cap, data.size()));
+    return int64_t(data.size());
   });
 }
 
@@ -171,7 +177,18 @@ bool StorePreset(const char* text, int32_t type, const void* data, size_t count,
     const auto* bytes = static_cast<const uint8_t*>(data);
     item.data.assign(bytes, bytes + count);
     item.thumbnail = ThumbnailOf(thumbnail);
+    std::string notice;
+    if (replacing) {
+      auto kept = ColorNameCarry::Replacing(*Host::Current(), *lib, *url, item);
+      if (!kept) {
+        PresetFamily::NoteRefusal(kept.Error());
+        return false;
+      }
+      item.color_names = std::move(kept->names);
+      notice = std::move(kept->notice);
+    }
     auto written = lib->Write(*url, item, replacing);
+    if (!notice.empty()) PresetFamily::Tell(notice);
     if (!written) PresetFamily::NoteRefusal(written.Error());
     return bool(written);
   });
@@ -215,6 +232,11 @@ std::string& PresetFamily::Refusal() {
 }
 
 std::string PresetFamily::TakeRefusal() { return std::exchange(Refusal(), {}); }
+
+void PresetFamily::Tell(const std::string& text) {
+  if (Host* h = Host::Current()) h->Diag().Warn(text);
+  if (Gui::Exists()) Gui::Get().Notice(text);
+}
 
 Outcome<Done> PresetFamily::Apply(Host& host, const std::string& text) {
   auto url = PresetUrl::Parse(text);

@@ -21,6 +21,9 @@ class PresetFamily {
   // A module learns only that its store failed; the host tells the user why.
   static std::string TakeRefusal();
   static void NoteRefusal(const std::string& why) { Refusal() = why; }
+  // What a store the module asked for did that the user should know: a
+  // host warning, and the window's status line or a run's transcript.
+  static void Tell(const std::string& text);
 
  private:
   static std::string& Refusal();

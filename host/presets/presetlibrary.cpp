@@ -220,9 +220,9 @@ Outcome<Done> PresetLibrary::Write(const PresetUrl& item, const PresetItem& cont
   StoredFile file(item.ItemPath(root_));
   if (Exists(item)) {
     if (!overwrite) return Fail("a preset named '" + item.Name() + "' already exists at " + item.Text());
-    // A damaged item is not replaced but kept aside, in case it can be rescued.
+    // A damaged item is not replaced but kept aside.
     if (!PresetItemFile::ReadHeader(file.Path())) {
-      auto moved = file.MoveAside();
+      auto moved = SetAside(item);
       if (!moved) return Fail("cannot save " + item.Text() + " over a damaged item: " + moved.Error());
     }
   }
@@ -298,6 +298,11 @@ Outcome<Done> PresetLibrary::Remove(const PresetUrl& item) {
   fs::remove(StoredFile(file).BackupPath(), ec);
   SyncDirectory(file.parent_path());
   return Done{};
+}
+
+Outcome<fs::path> PresetLibrary::SetAside(const PresetUrl& item) {
+  if (auto ok = CheckWritable(item); !ok) return Outcome<fs::path>::Fail(ok.Error());
+  return StoredFile(item.ItemPath(root_)).MoveAside();
 }
 
 Outcome<Done> PresetLibrary::MakeFolder(const PresetUrl& folder) {

@@ -81,6 +81,9 @@ class PresetLibrary {
   // Within the item's folder; fails when an item of that name exists.
   Outcome<Done> Rename(const PresetUrl& item, const std::string& new_name);
   Outcome<Done> Remove(const PresetUrl& item);
+  // Moves a damaged item to <file>.damaged-<time>, in case it can be
+  // rescued, without replacing anything; answers where it went.
+  Outcome<std::filesystem::path> SetAside(const PresetUrl& item);
   Outcome<Done> MakeFolder(const PresetUrl& folder);
 
  private:

@@ -99,9 +99,15 @@ Outcome<Done> SwatchPalettes::KeepNames(const Palette& palette, const PresetUrl&
     names.emplace_back();
     for (const PaletteColor& c : g.colors) names.back().push_back(c.name);
   }
-  if (ColorNamesCodec::IsBlank(names)) return Done{};
   if (!host_->Paths()) return Outcome<Done>::Fail("the host has no data folder for the colour names");
-  auto kept = PresetLibrary(host_->Paths()->DataDir()).SetColorNames(url, names);
+  PresetLibrary library(host_->Paths()->DataDir());
+  // A store over a named preset keeps the names of the colours it still
+  // holds; a file's own names (or none) replace them.
+  if (ColorNamesCodec::IsBlank(names)) {
+    auto stored = library.Read(url, false);
+    if (!stored || ColorNamesCodec::IsBlank(stored->color_names)) return Done{};
+  }
+  auto kept = library.SetColorNames(url, names);
   if (!kept) return Outcome<Done>::Fail("stored " + url.Text() + " without its colour names: " + kept.Error());
   return Done{};
 }
@@ -128,6 +134,13 @@ Outcome<Palette> SwatchPalettes::PresetPalette(const std::string& url) const {
   // Read whole first, so that damage is named as such rather than as a module refusal.
   auto item = PresetLibrary(host_->Paths()->DataDir()).Read(parsed.Value(), false);
   if (!item) return R::Fail(item.Error());
+  auto p = PresetColors(url);
+  if (p) Name(p.Value(), item->color_names);
+  return p;
+}
+
+Outcome<Palette> SwatchPalettes::PresetColors(const std::string& url) const {
+  using R = Outcome<Palette>;
   if (!data_->is_swatch_preset(url.c_str())) return R::Fail(url + " is not a swatch preset");
   SwatchData data(*data_);
   if (!data.Get()) return R::Fail("the module could not make swatch data");
@@ -136,7 +149,6 @@ Outcome<Palette> SwatchPalettes::PresetPalette(const std::string& url) const {
   Palette p;
   const int32_t count = data_->group_count(data.Get(), kDocumentCollection);
   for (int32_t i = 0; i < count; ++i) p.groups.push_back(GroupOf(data_->group_at(data.Get(), i, kDocumentCollection)));
-  Name(p, item->color_names);
   return p;
 }
 

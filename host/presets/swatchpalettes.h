@@ -28,6 +28,10 @@ class SwatchPalettes {
   // The groups of the swatch preset at url, named as the module names them
   // when it loads a preset, with the colour names kept beside its data.
   Outcome<Palette> PresetPalette(const std::string& url) const;
+  // The same as the module reads them, without names.
+  Outcome<Palette> PresetColors(const std::string& url) const;
+  // Each group takes the names stored for it, when there is one per colour.
+  static void Name(Palette& palette, const ColorNames& names);
   // The module's folder for swatch presets.
   std::string DefaultFolder() const;
 
@@ -57,10 +61,9 @@ class SwatchPalettes {
   // The module's last diagnostic line, or what to say without one.
   std::string Why(const std::string& otherwise) const;
   PaletteGroup GroupOf(const GxaSwatchGroup* group) const;
-  // Stores the palette's colour names beside the preset just saved at url.
+  // Stores the palette's colour names beside the preset just saved at url,
+  // in place of any the store kept from a preset it replaced.
   Outcome<Done> KeepNames(const Palette& palette, const PresetUrl& url) const;
-  // Each group takes the names stored for it, when there is one per colour.
-  static void Name(Palette& palette, const ColorNames& names);
   static Outcome<PaletteGroup> OneGroup(const Palette& palette, const std::string& name);
 
   Host* host_;

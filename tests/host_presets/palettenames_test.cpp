@@ -1,7 +1,8 @@
 // Colour names that come in with a palette go out with it again: they are
 // kept in the preset's item file beside the module's data, survive what the
-// library does to an item, follow a single exported group, and names damaged
-// on disk are named as such and export nothing.
+// library does to an item and a chooser's Save Preset over it (for the
+// colours still there), follow a single exported group, and names damaged on
+// disk are named as such, export nothing and are never saved over.
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -10,6 +11,7 @@
 
 #include "hostprocess.h"
 #include "presets/asepalette.h"
+#include "presets/colornamecarry.h"
 #include "presets/gplpalette.h"
 #include "presets/presetitemcodec.h"
 #include "presets/presetlibrary.h"
@@ -137,7 +139,7 @@ TEST_F(PaletteNamesTest, OneGroupOfAnAsePaletteGoesOutAloneWithItsNames) {
   EXPECT_FALSE(std::filesystem::exists(home / "none.ase"));
 }
 
-TEST_F(PaletteNamesTest, NamesStayThroughANewTextARenameAndAreDroppedWhenThePresetIsStoredAnew) {
+TEST_F(PaletteNamesTest, NamesStayThroughANewTextARenameAndAnImportOverThemBringsTheFilesOwn) {
   TempFolder::WriteText(home / "harbour.gpl", kSixteen);
   ASSERT_EQ(Presets("import " + File("harbour.gpl")).status, 0);
   PresetLibrary lib(home / "data/gxa-host");
@@ -147,13 +149,78 @@ TEST_F(PaletteNamesTest, NamesStayThroughANewTextARenameAndAreDroppedWhenThePres
   ASSERT_EQ(Presets("export 'preset:/user.libvx/Color Swatches/Dusk' " + File("dusk.gpl")).status, 0);
   EXPECT_EQ(ReadGpl("dusk.gpl").groups[0].colors[2].name, "Signal Red");
 
-  // Stored again by the module (here: an import of a nameless palette over it): no stale names.
+  // A nameless palette imported over it: no stale names, not even for the colour both hold.
   TempFolder::WriteText(home / "plain.gpl", "GIMP Palette\n200 30 40\n1 2 3\n");
   ASSERT_EQ(Presets("import " + File("plain.gpl") + " --name Dusk --overwrite").status, 0);
   ASSERT_EQ(Presets("export 'preset:/user.libvx/Color Swatches/Dusk' " + File("plain-out.gpl")).status, 0);
   EXPECT_EQ(NamesOf(ReadGpl("plain-out.gpl").groups[0]), (std::vector<std::string>{"#C81E28", "#010203"}));
   // An item without names keeps the first version of the file, which older hosts read.
   EXPECT_EQ(TempFolder::ReadBytes(ItemFile("Dusk"))[4], PresetItemCodec::kFormatVersion);
+}
+
+// A chooser's Save Preset over Harbour, as a user does it, with the new colour
+// (a green) in the chooser's colour field. load: the preset is first loaded
+// into the document swatches; change: then its third swatch is deleted and
+// the green dropped in its place; without load the green is the one group.
+nlohmann::json SaveOverHarbourScenario(bool load, bool change) {
+  using nlohmann::json;
+  const json area = "0x3F10005";
+  json steps = {{{"do", "open"}, {"id", "c"}, {"value", {0.1, 0.7, 0.3}}}};
+  if (load) {
+    steps.push_back({{"do", "answer"}, {"text", "Harbour"}});
+    steps.push_back({{"do", "click"}, {"id", "c"}, {"gadget", "0x3F10006"}});
+  }
+  if (change) {
+    // Group names off: the global group's row, then the document group's from y 21.
+    steps.push_back({{"do", "click"}, {"id", "c"}, {"gadget", area}, {"x", 38}, {"y", 28}});
+    steps.push_back({{"do", "answer"}, {"yes", true}});
+    steps.push_back({{"do", "click"}, {"id", "c"}, {"gadget", "0x3F10004"}});
+  }
+  if (change || !load) {
+    json onto = {{"id", "c"}, {"gadget", area}};
+    if (change) onto.update({{"x", 33}, {"y", 28}});
+    steps.push_back({{"do", "drag"}, {"id", "c"}, {"gadget", "0x3E80002"}, {"onto", onto}});
+  }
+  steps.push_back({{"do", "answer"}, {"text", "Harbour"}});
+  steps.push_back({{"do", "answer"}, {"yes", true}});
+  steps.push_back({{"do", "click"}, {"id", "c"}, {"gadget", "0x3F10007"}});
+  return {{"prefs", {{"1116", true}, {"1117", false}}}, {"steps", steps}};
+}
+
+class ChooserStoreTest : public PaletteNamesTest {
+ protected:
+  nlohmann::json SaveOverHarbour(bool load, bool change) {
+    TempFolder::WriteText(home / "store.json", SaveOverHarbourScenario(load, change).dump());
+    auto r = RunHost("run " + File("store.json") + " --module " + std::string(GXA_MODULE_PATH) + " --home " +
+                     home.Path().string());
+    EXPECT_EQ(r.status, 0) << r.out;
+    auto transcript = nlohmann::json::parse(r.out, nullptr, false);
+    EXPECT_FALSE(transcript.is_discarded()) << r.out;
+    for (const auto& e : transcript["events"]) EXPECT_NE(e.value("outcome", ""), "unanswered") << e;
+    return transcript;
+  }
+  Palette Exported() {
+    auto r = Presets("export 'preset:/user.libvx/Color Swatches/Harbour' " + File("out.gpl"));
+    EXPECT_EQ(r.status, 0) << r.out;
+    return ReadGpl("out.gpl");
+  }
+};
+
+TEST_F(ChooserStoreTest, APresetStoredAgainFromAChooserKeepsTheNamesOfTheColoursItStillHolds) {
+  TempFolder::WriteText(home / "harbour.gpl", kSixteen);
+  ASSERT_EQ(Presets("import " + File("harbour.gpl")).status, 0);
+  std::vector<std::string> want = NamesOf(GplPalette::Parse(kSixteen, "x")->groups[0]);
+  want[8] = "#808080";
+
+  SaveOverHarbour(true, false);
+  EXPECT_EQ(NamesOf(Exported().groups.at(0)), want);
+
+  SaveOverHarbour(true, true);
+  const Palette changed = Exported();
+  // The green took Signal Red's place and has no name of its own.
+  want[2] = "#1AB34D";
+  EXPECT_EQ(NamesOf(changed.groups.at(0)), want);
+  EXPECT_EQ(changed.groups[0].colors[2], (PaletteColor{26 / 255.0, 179 / 255.0, 77 / 255.0, "#1AB34D"}));
 }
 
 // Rewrites the names that follow the thumbnail and makes both checksums true again.
@@ -212,6 +279,43 @@ TEST_F(PaletteNamesTest, DamagedNamesAreNamedAndNothingIsExportedOrChanged) {
   }
   // The listing reads headers only and still shows the item.
   EXPECT_NE(Presets("list", false).out.find("Harbour"), std::string::npos);
+}
+
+TEST_F(ChooserStoreTest, AStoreOverDamagedNamesKeepsTheDamagedItemAsideAndSaysSo) {
+  TempFolder::WriteText(home / "harbour.gpl", kSixteen);
+  ASSERT_EQ(Presets("import " + File("harbour.gpl")).status, 0);
+  const auto file = ItemFile("Harbour");
+  auto names = ColorNamesCodec::Write({{"Black", "White"}});
+  names.back() = 0xFF;
+  const auto damaged = WithRawNames(TempFolder::ReadBytes(file), names);
+  TempFolder::WriteBytes(file, damaged);
+
+  const auto transcript = SaveOverHarbour(false, false);
+  std::string notice;
+  for (const auto& e : transcript["events"])
+    if (e.value("kind", "") == "notice") notice = e.value("text", "");
+  EXPECT_NE(
+      notice.find(
+          "colour names are damaged: group 1, colour 2: the name is not UTF-8; it is kept as Harbour.gxp.damaged-"),
+      std::string::npos)
+      << transcript.dump();
+  std::vector<std::filesystem::path> aside;
+  for (const auto& f : std::filesystem::directory_iterator(file.parent_path()))
+    if (f.path().filename().string().starts_with("Harbour.gxp.damaged-")) aside.push_back(f.path());
+  ASSERT_EQ(aside.size(), 1u);
+  EXPECT_EQ(TempFolder::ReadBytes(aside[0]), damaged);
+  EXPECT_EQ(NamesOf(Exported().groups.at(0)), (std::vector<std::string>{"#1AB34D"}));
+}
+
+TEST(ColorNameCarry, MovedSwatchesKeepTheirNamesEachNameOnceAndOnlyInTheirGroup) {
+  const PaletteColor red{1, 0, 0, "Red"}, red2{1, 0, 0, "Second Red"}, blue{0, 0, 1, "Blue"}, grey{.5, .5, .5, ""};
+  Palette before;
+  before.groups = {{"a", {red, blue, red2, grey}}, {"b", {blue}}};
+  Palette now;
+  // Reordered, a new green, a third red, a red in a group that had none, a new group.
+  now.groups = {{"a", {blue, {0, 1, 0, ""}, red, grey, red, red}}, {"b", {red, blue}}, {"c", {blue}}};
+  EXPECT_EQ(ColorNameCarry::Match(before, now),
+            (ColorNames{{"Blue", "", "Second Red", "", "Red", ""}, {"", "Blue"}, {""}}));
 }
 
 TEST(ColorNamesCodec, NamesRoundTripAndBlankOnesAreNotStored) {
