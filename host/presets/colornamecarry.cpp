@@ -17,18 +17,11 @@ bool SameColor(const PaletteColor& a, const PaletteColor& b) {
 
 }  // namespace
 
-Outcome<ColorNameCarry::Kept> ColorNameCarry::Replacing(Host& host, PresetLibrary& library, const PresetUrl& url,
-                                                        const PresetItem& next) {
-  if (!library.Exists(url)) return Kept{};
+ColorNameCarry::Kept ColorNameCarry::Replacing(Host& host, const PresetLibrary& library, const PresetUrl& url,
+                                               const PresetItem& next) {
+  // A damaged item has none to give; the write sets it aside and says so.
   auto stored = library.Read(url, false);
-  if (!stored) {
-    auto aside = library.SetAside(url);
-    if (!aside) return Outcome<Kept>::Fail("cannot save " + url.Text() + " over a damaged item: " + aside.Error());
-    return Kept{{},
-                stored.Error() + "; it is kept as " + aside->filename().string() +
-                    ", and the preset saved in its place has no colour names"};
-  }
-  if (ColorNamesCodec::IsBlank(stored->color_names)) return Kept{};
+  if (!stored || ColorNamesCodec::IsBlank(stored->color_names)) return Kept{};
   auto names = Across(host, url, stored.Value(), next);
   if (!names) return Kept{{}, "saved " + url.Text() + " without its colour names: " + names.Error()};
   return Kept{names.Value(), ""};

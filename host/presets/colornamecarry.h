@@ -26,10 +26,9 @@ class ColorNameCarry {
     std::string notice;  // for the user when names could not be kept; empty when all went well
   };
 
-  // The names of the item at url that next, about to replace it, keeps. A
-  // damaged item is moved aside (never written over) and next keeps no
-  // names; fails only when it cannot be moved, and then nothing is stored.
-  static Outcome<Kept> Replacing(Host& host, PresetLibrary& library, const PresetUrl& url, const PresetItem& next);
+  // The names of the item at url that next, about to replace it, keeps;
+  // none from a damaged item.
+  static Kept Replacing(Host& host, const PresetLibrary& library, const PresetUrl& url, const PresetItem& next);
 
   // For each colour of now, the name of the same colour in the same group
   // of before: first where it kept its place, then for moved ones in order,

@@ -179,17 +179,14 @@ bool StorePreset(const char* text, int32_t type, const void* data, size_t count,
     item.thumbnail = ThumbnailOf(thumbnail);
     std::string notice;
     if (replacing) {
-      auto kept = ColorNameCarry::Replacing(*Host::Current(), *lib, *url, item);
-      if (!kept) {
-        PresetFamily::NoteRefusal(kept.Error());
-        return false;
-      }
-      item.color_names = std::move(kept->names);
-      notice = std::move(kept->notice);
+      ColorNameCarry::Kept kept = ColorNameCarry::Replacing(*Host::Current(), *lib, *url, item);
+      item.color_names = std::move(kept.names);
+      notice = std::move(kept.notice);
     }
     auto written = lib->Write(*url, item, replacing);
-    if (!notice.empty()) PresetFamily::Tell(notice);
     if (!written) PresetFamily::NoteRefusal(written.Error());
+    if (written && !written->empty()) notice = *written + ", and the preset saved in its place has no colour names";
+    if (!notice.empty()) PresetFamily::Tell(notice);
     return bool(written);
   });
 }

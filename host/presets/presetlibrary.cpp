@@ -215,35 +215,51 @@ Outcome<Done> PresetLibrary::CheckWritable(const PresetUrl& url) const {
   return Done{};
 }
 
-Outcome<Done> PresetLibrary::Write(const PresetUrl& item, const PresetItem& content, bool overwrite) {
-  if (auto ok = CheckWritable(item); !ok) return ok;
+Outcome<std::string> PresetLibrary::Write(const PresetUrl& item, const PresetItem& content, bool overwrite) {
+  using R = Outcome<std::string>;
+  if (auto ok = CheckWritable(item); !ok) return R::Fail(ok.Error());
+  const std::string taken = "a preset named '" + item.Name() + "' already exists at " + item.Text();
+  if (!overwrite && Exists(item)) return R::Fail(taken);
   StoredFile file(item.ItemPath(root_));
-  if (Exists(item)) {
-    if (!overwrite) return Fail("a preset named '" + item.Name() + "' already exists at " + item.Text());
-    // A damaged item is not replaced but kept aside.
-    if (!PresetItemFile::ReadHeader(file.Path())) {
-      auto moved = SetAside(item);
-      if (!moved) return Fail("cannot save " + item.Text() + " over a damaged item: " + moved.Error());
-    }
-  }
   std::error_code ec;
-  if (fs::is_directory(file.Path(), ec)) return Fail(item.Text() + " is a folder");
+  if (fs::is_directory(file.Path(), ec)) return R::Fail(item.Text() + " is a folder");
   // With room for the temporary's mark and a process ID behind it.
   if (file.TempPath(INT32_MAX).filename().string().size() > NAME_MAX) {
-    return Fail("the name '" + item.Name().substr(0, 40) + "...' is too long for a file name");
+    return R::Fail("the name '" + item.Name().substr(0, 40) + "...' is too long for a file name");
   }
   auto temp = file.WriteTempBytes(PresetItemCodec::Write(content));
-  if (!temp) return Fail("cannot save " + item.Text() + ": " + temp.Error());
-  if (overwrite) {
-    auto saved = file.Commit(temp.Value());
-    if (!saved) return Fail("cannot save " + item.Text() + ": " + saved.Error());
-    return Done{};
-  }
+  if (!temp) return R::Fail("cannot save " + item.Text() + ": " + temp.Error());
+  if (overwrite) return Replace(file, item, temp.Value());
   // Another saver may have taken the name since it was looked at.
   auto made = file.CommitNew(temp.Value());
-  if (!made) return Fail("cannot save " + item.Text() + ": " + made.Error());
-  if (!*made) return Fail("a preset named '" + item.Name() + "' already exists at " + item.Text());
-  return Done{};
+  if (!made) return R::Fail("cannot save " + item.Text() + ": " + made.Error());
+  if (!*made) return R::Fail(taken);
+  return std::string();
+}
+
+Outcome<std::string> PresetLibrary::Replace(const StoredFile& file, const PresetUrl& item, const fs::path& temp) {
+  using R = Outcome<std::string>;
+  // Only once the new item is safely on disk, so that a full disk moves nothing.
+  auto outgoing = ReadOrSetAside(item);
+  if (!outgoing) {
+    ::unlink(temp.c_str());
+    return R::Fail(outgoing.Error());
+  }
+  const std::string& notice = outgoing->notice;
+  auto saved = file.Commit(temp);
+  if (!saved)
+    return R::Fail("cannot save " + item.Text() + ": " + saved.Error() + (notice.empty() ? "" : "; " + notice));
+  return notice;
+}
+
+Outcome<PresetLibrary::Outgoing> PresetLibrary::ReadOrSetAside(const PresetUrl& item) {
+  if (!Exists(item)) return Outgoing{};
+  auto read = Read(item);
+  if (read) return Outgoing{std::move(read.Value()), ""};
+  if (auto ok = CheckWritable(item); !ok) return Outcome<Outgoing>::Fail(ok.Error());
+  auto aside = StoredFile(item.ItemPath(root_)).MoveAside();
+  if (!aside) return Outcome<Outgoing>::Fail("cannot save " + item.Text() + " over a damaged item: " + aside.Error());
+  return Outgoing{std::nullopt, read.Error() + "; it is kept as " + aside->filename().string()};
 }
 
 Outcome<Done> PresetLibrary::SetText(const PresetUrl& item, const std::string& text) {
@@ -298,11 +314,6 @@ Outcome<Done> PresetLibrary::Remove(const PresetUrl& item) {
   fs::remove(StoredFile(file).BackupPath(), ec);
   SyncDirectory(file.parent_path());
   return Done{};
-}
-
-Outcome<fs::path> PresetLibrary::SetAside(const PresetUrl& item) {
-  if (auto ok = CheckWritable(item); !ok) return Outcome<fs::path>::Fail(ok.Error());
-  return StoredFile(item.ItemPath(root_)).MoveAside();
 }
 
 Outcome<Done> PresetLibrary::MakeFolder(const PresetUrl& folder) {

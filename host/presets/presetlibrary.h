@@ -5,7 +5,8 @@
 // changed from the browser, "user.libvx" what the user saves. Folders inside
 // a library are folders on disk; each item is one file (see PresetItemCodec)
 // named after the item, written atomically (StoredFile), so a crash leaves
-// either the old or the new item, never half of one.
+// either the old or the new item, never half of one. An item a write
+// replaces is read whole first; one damaged in any way is not written over.
 //
 // Listing reads only each item's small header, and an index at the top of
 // each library (see PresetIndex) spares even that for items that did not
@@ -21,6 +22,7 @@
 //   lib.Rename(url, "Dusk");  lib.Remove(url.WithName("Dusk"));
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -31,6 +33,8 @@
 #include "presets/preseturl.h"
 
 namespace host {
+
+class StoredFile;
 
 struct PresetEntry {
   PresetUrl url;
@@ -73,23 +77,34 @@ class PresetLibrary {
   Outcome<PresetItem> Read(const PresetUrl& item, bool with_thumbnail = true) const;
 
   // Stores the item; without overwrite an existing item (even a damaged
-  // one) makes it fail. The replaced version stays as <file>.bak.
-  Outcome<Done> Write(const PresetUrl& item, const PresetItem& content, bool overwrite);
+  // one) makes it fail. The replaced version stays as <file>.bak, or, when
+  // it is damaged, is set aside (ReadOrSetAside): the answer is then what to
+  // tell the user about it, else empty.
+  Outcome<std::string> Write(const PresetUrl& item, const PresetItem& content, bool overwrite);
+
+  struct Outgoing {
+    std::optional<PresetItem> item;  // as it was, when there was one and it is sound
+    std::string notice;              // when it was damaged: where it went, for the user
+  };
+  // An item about to be replaced, read whole (header, data, thumbnail and
+  // colour names). A damaged one is moved to <file>.damaged-<time>, in case
+  // it can be rescued, never written over; fails only when it cannot be
+  // moved, and then nothing may be written in its place.
+  Outcome<Outgoing> ReadOrSetAside(const PresetUrl& item);
   Outcome<Done> SetText(const PresetUrl& item, const std::string& text);
   // Names for the item's colours, kept beside its data.
   Outcome<Done> SetColorNames(const PresetUrl& item, const ColorNames& names);
   // Within the item's folder; fails when an item of that name exists.
   Outcome<Done> Rename(const PresetUrl& item, const std::string& new_name);
   Outcome<Done> Remove(const PresetUrl& item);
-  // Moves a damaged item to <file>.damaged-<time>, in case it can be
-  // rescued, without replacing anything; answers where it went.
-  Outcome<std::filesystem::path> SetAside(const PresetUrl& item);
   Outcome<Done> MakeFolder(const PresetUrl& folder);
 
  private:
   using Change = std::function<Outcome<std::vector<uint8_t>>(std::span<const uint8_t>)>;
 
   Outcome<Done> CheckWritable(const PresetUrl& url) const;
+  // The overwriting half of Write, with the new item in temp.
+  Outcome<std::string> Replace(const StoredFile& file, const PresetUrl& item, const std::filesystem::path& temp);
   // The item's file replaced by change's answer to its bytes.
   Outcome<Done> Rewrite(const PresetUrl& item, const Change& change);
   // seen gathers what the index should say about the items found.

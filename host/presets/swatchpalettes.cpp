@@ -65,11 +65,27 @@ Outcome<Done> SwatchPalettes::SaveAsPreset(const Palette& palette, const std::st
   using R = Outcome<Done>;
   auto parsed = PresetUrl::Parse(url);
   if (!parsed) return R::Fail(parsed.Error());
-  auto taken = [&] { return host_->Paths() && PresetLibrary(host_->Paths()->DataDir()).Exists(parsed.Value()); };
-  const std::string exists = "a preset named '" + parsed->Name() + "' already exists at " + url;
-  if (!overwrite && taken()) return R::Fail(exists);
+  if (!overwrite && Taken(parsed.Value())) return R::Fail(TakenError(parsed.Value()));
   SwatchData data(*data_);
   if (!data.Get()) return R::Fail("the module could not make swatch data");
+  if (auto filled = Fill(data.Get(), palette); !filled) return filled;
+  auto outgoing = overwrite ? SetAsideDamaged(parsed.Value()) : Outcome<std::string>(std::string());
+  if (!outgoing) return R::Fail(outgoing.Error());
+  auto stored = Store(data.Get(), parsed.Value(), text, overwrite);
+  if (!outgoing->empty()) PresetFamily::Tell(*outgoing + (stored ? ", and the new preset is saved in its place" : ""));
+  if (!stored) return stored;
+  return KeepNames(palette, parsed.Value());
+}
+
+bool SwatchPalettes::Taken(const PresetUrl& url) const {
+  return host_->Paths() && PresetLibrary(host_->Paths()->DataDir()).Exists(url);
+}
+
+std::string SwatchPalettes::TakenError(const PresetUrl& url) {
+  return "a preset named '" + url.Name() + "' already exists at " + url.Text();
+}
+
+Outcome<Done> SwatchPalettes::Fill(GxaSwatchData* data, const Palette& palette) const {
   for (const PaletteGroup& g : palette.groups) {
     std::vector<double> rgba;
     for (const PaletteColor& c : g.colors) rgba.insert(rgba.end(), {c.red, c.green, c.blue, 1.0});
@@ -77,20 +93,33 @@ Outcome<Done> SwatchPalettes::SaveAsPreset(const Palette& palette, const std::st
     GxaSwatchGroup* group =
         groups_->alloc(g.name.c_str(), false, rgba.empty() ? nullptr : rgba.data(), int32_t(g.colors.size()));
     const bool inserted =
-        group && data_->insert_group(data.Get(), group, data_->group_count(data.Get(), kDocumentCollection),
-                                     kDocumentCollection);
+        group && data_->insert_group(data, group, data_->group_count(data, kDocumentCollection), kDocumentCollection);
     if (group) groups_->free(&group);
-    if (!inserted) return R::Fail(Why("the module did not take the group '" + g.name + "'"));
+    if (!inserted) return Outcome<Done>::Fail(Why("the module did not take the group '" + g.name + "'"));
   }
+  return Done{};
+}
+
+Outcome<std::string> SwatchPalettes::SetAsideDamaged(const PresetUrl& url) const {
+  // The module takes a damaged item for none, or replaces it without a look: set aside before it stores.
+  if (!host_->Paths()) return std::string();
+  auto outgoing = PresetLibrary(host_->Paths()->DataDir()).ReadOrSetAside(url);
+  if (!outgoing) return Outcome<std::string>::Fail(outgoing.Error());
+  return outgoing->notice;
+}
+
+Outcome<Done> SwatchPalettes::Store(GxaSwatchData* data, const PresetUrl& url, const std::string& text,
+                                    bool overwrite) const {
+  using R = Outcome<Done>;
   PresetFamily::TakeRefusal();
-  if (!data_->save_preset_by_url(data.Get(), url.c_str(), text.empty() ? nullptr : text.c_str(), overwrite)) {
-    const std::string refusal = PresetFamily::TakeRefusal();
-    // Another import of the same name got there first.
-    if (!overwrite && taken()) return R::Fail(exists);
-    if (!refusal.empty()) return R::Fail(refusal);
-    return R::Fail(Why("the module did not store the preset at " + url));
+  if (data_->save_preset_by_url(data, url.Text().c_str(), text.empty() ? nullptr : text.c_str(), overwrite)) {
+    return Done{};
   }
-  return KeepNames(palette, parsed.Value());
+  const std::string refusal = PresetFamily::TakeRefusal();
+  // Another import of the same name got there first.
+  if (!overwrite && Taken(url)) return R::Fail(TakenError(url));
+  if (!refusal.empty()) return R::Fail(refusal);
+  return R::Fail(Why("the module did not store the preset at " + url.Text()));
 }
 
 Outcome<Done> SwatchPalettes::KeepNames(const Palette& palette, const PresetUrl& url) const {

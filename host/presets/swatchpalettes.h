@@ -61,6 +61,14 @@ class SwatchPalettes {
   // The module's last diagnostic line, or what to say without one.
   std::string Why(const std::string& otherwise) const;
   PaletteGroup GroupOf(const GxaSwatchGroup* group) const;
+  bool Taken(const PresetUrl& url) const;
+  static std::string TakenError(const PresetUrl& url);
+  // The palette's groups into the module's swatch data.
+  Outcome<Done> Fill(GxaSwatchData* data, const Palette& palette) const;
+  // A damaged item at url moved aside; answers what to tell the user of it.
+  Outcome<std::string> SetAsideDamaged(const PresetUrl& url) const;
+  // The module's store of data at url, with the reason when it refuses.
+  Outcome<Done> Store(GxaSwatchData* data, const PresetUrl& url, const std::string& text, bool overwrite) const;
   // Stores the palette's colour names beside the preset just saved at url,
   // in place of any the store kept from a preset it replaced.
   Outcome<Done> KeepNames(const Palette& palette, const PresetUrl& url) const;

@@ -109,6 +109,36 @@ TEST_F(SaveFaults, APresetReplacedWithOverwriteIsNeverLost) {
   }
 }
 
+TEST_F(SaveFaults, APresetOverADamagedOneKeepsTheDamagedBytesAndWritesNothingWhenTheyCannotMove) {
+  TwoPalettes(work);
+  auto item = [](const fs::path& home) { return home / "data/gxa-host/user.libvx/Color Swatches/Sea.gxp"; };
+  std::vector<uint8_t> damaged;
+  auto prepare = [&](const fs::path& home) {
+    ASSERT_EQ(Host("presets import " + (work / "old/Sea.gpl").string(), home).status, 0);
+    damaged = TempFolder::ReadBytes(item(home));
+    damaged[damaged.size() - 10] ^= 0x10;  // behind a sound header
+    TempFolder::WriteBytes(item(home), damaged);
+  };
+  int unmoved = 0;
+  EveryStep(prepare, "presets import " + (work / "new/Sea.gpl").string() + " --overwrite", Fault::Fails,
+            [&](const CommandResult& r, const fs::path& home) {
+              int copies = 0;
+              for (const auto& e : fs::directory_iterator(item(home).parent_path()))
+                copies += TempFolder::ReadBytes(e.path()) == damaged;
+              EXPECT_GE(copies, 1);
+              if (r.status == 0) {
+                EXPECT_NE(Host("presets show " + std::string(kSea), home).out.find(kNew), std::string::npos);
+                EXPECT_NE(r.out.find("; it is kept as Sea.gxp.damaged-"), std::string::npos) << r.out;
+              } else {
+                EXPECT_NE(r.out.find("cannot "), std::string::npos) << r.out;
+                EXPECT_TRUE(!fs::exists(item(home)) || TempFolder::ReadBytes(item(home)) == damaged);
+                unmoved += r.out.find("over a damaged item: could not move it aside") != std::string::npos;
+              }
+              ExpectNoTemporary(home);
+            });
+  EXPECT_GT(unmoved, 0) << "no step failed the move aside";
+}
+
 TEST_F(SaveFaults, ADocumentAndThePreferencesSavedByASwatchCallStayWhole) {
   const std::string doc = "--doc " + (work / "home/swatches.gxd").string();
   auto prepare = [&](const fs::path& home) {

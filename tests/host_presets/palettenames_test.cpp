@@ -2,7 +2,8 @@
 // kept in the preset's item file beside the module's data, survive what the
 // library does to an item and a chooser's Save Preset over it (for the
 // colours still there), follow a single exported group, and names damaged on
-// disk are named as such, export nothing and are never saved over.
+// disk are named as such, export nothing and are never saved over, nor is an
+// item damaged anywhere else that an import replaces.
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -50,6 +51,13 @@ std::vector<std::string> NamesOf(const PaletteGroup& g) {
 
 class PaletteNamesTest : public ::testing::Test {
  protected:
+  // The copies of a damaged item kept beside it.
+  static std::vector<std::filesystem::path> SetAside(const std::filesystem::path& item) {
+    std::vector<std::filesystem::path> aside;
+    for (const auto& f : std::filesystem::directory_iterator(item.parent_path()))
+      if (f.path().filename().string().starts_with(item.filename().string() + ".damaged-")) aside.push_back(f.path());
+    return aside;
+  }
   HostRun Presets(const std::string& args, bool withErrors = true) {
     return RunHost("presets " + args + " --module " + std::string(GXA_MODULE_PATH) + " --home " + home.Path().string(),
                    withErrors);
@@ -299,12 +307,47 @@ TEST_F(ChooserStoreTest, AStoreOverDamagedNamesKeepsTheDamagedItemAsideAndSaysSo
           "colour names are damaged: group 1, colour 2: the name is not UTF-8; it is kept as Harbour.gxp.damaged-"),
       std::string::npos)
       << transcript.dump();
-  std::vector<std::filesystem::path> aside;
-  for (const auto& f : std::filesystem::directory_iterator(file.parent_path()))
-    if (f.path().filename().string().starts_with("Harbour.gxp.damaged-")) aside.push_back(f.path());
+  const auto aside = SetAside(file);
   ASSERT_EQ(aside.size(), 1u);
   EXPECT_EQ(TempFolder::ReadBytes(aside[0]), damaged);
   EXPECT_EQ(NamesOf(Exported().groups.at(0)), (std::vector<std::string>{"#1AB34D"}));
+}
+
+TEST_F(PaletteNamesTest, AnImportOverAnItemDamagedAnywhereKeepsItAsideAndSaysSo) {
+  TempFolder::WriteText(home / "harbour.gpl", kSixteen);
+  TempFolder::WriteText(home / "dusk.gpl", "GIMP Palette\n10 20 30\tDusk\n");
+  ASSERT_EQ(Presets("import " + File("harbour.gpl")).status, 0);
+  const auto file = ItemFile("Harbour");
+  const auto good = TempFolder::ReadBytes(file);
+  auto in_data = good;
+  in_data[PresetItemCodec::ReadHeader(good, good.size())->header_end + 3] ^= 0x10;
+  auto in_header = good;
+  in_header[14] ^= 0x40;
+  auto names = ColorNamesCodec::Write({{"Black", "White"}});
+  names.back() = 0xFF;
+  struct Case {
+    std::vector<uint8_t> bytes;
+    const char* says;
+  };
+  for (const Case& c :
+       {Case{in_data, "the preset item's data does not match its checksum"},
+        Case{WithRawNames(good, names), "colour names are damaged: group 1, colour 2: the name is not UTF-8"},
+        Case{in_header, "the preset item header does not match its checksum"}}) {
+    for (const auto& f : SetAside(file)) std::filesystem::remove(f);
+    TempFolder::WriteBytes(file, c.bytes);
+    auto r = Presets("import " + File("dusk.gpl") + " --name Harbour --overwrite");
+    ASSERT_EQ(r.status, 0) << c.says << "\n" << r.out;
+    EXPECT_NE(r.out.find(std::string(c.says) + "; it is kept as Harbour.gxp.damaged-"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(", and the new preset is saved in its place"), std::string::npos) << r.out;
+    const auto aside = SetAside(file);
+    ASSERT_EQ(aside.size(), 1u) << c.says;
+    EXPECT_EQ(TempFolder::ReadBytes(aside[0]), c.bytes) << c.says;
+    auto shown = Presets("show 'preset:/user.libvx/Color Swatches/Harbour' --json", false);
+    ASSERT_EQ(shown.status, 0) << shown.out;
+    const auto group = nlohmann::json::parse(shown.out)["groups"][0];
+    EXPECT_EQ(group["colors"], nlohmann::json({"#0A141E"})) << c.says;
+    EXPECT_EQ(group["color_names"], nlohmann::json({"Dusk"})) << c.says;
+  }
 }
 
 TEST(ColorNameCarry, MovedSwatchesKeepTheirNamesEachNameOnceAndOnlyInTheirGroup) {
