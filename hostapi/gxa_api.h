@@ -566,7 +566,9 @@ enum { GXA_BMP_NORMAL = 0, GXA_BMP_ALLOWALPHA = 0x200, GXA_BMP_DISABLED = 0x400,
 /* draw_text flags */
 enum { GXA_TEXT_LEFT = 0, GXA_TEXT_HCENTER = 1, GXA_TEXT_RIGHT = 2, GXA_TEXT_VCENTER = 4, GXA_TEXT_BOLD = 8 };
 /* popup menu: text marks "&c&" checked, "&d&" disabled, a leading "&i<icon>&" an icon;
- * an entry of ID 0 is a separator. x, y global; 0x7fffffff means the mouse position. */
+ * an entry of ID 0 is a separator; an entry that holds a container is a submenu, the
+ * container's entry 1 its text and its other entries its own. x, y global; 0x7fffffff
+ * means the mouse position. */
 
 typedef struct GxaUserAreaFns {
   uint32_t size;

@@ -84,6 +84,24 @@ render chooser-light.png --theme light --width 380 --prefs 1110=true --value 0.2
 render chooser-scale2.png --theme dark --width 300 --scale 2 --value 0.35,0.70,0.30
 render chooser-alpha.png --theme dark --width 380 --settings acol=1 --value 0.20,0.55,0.85,0.6
 
+# --- a colour-vision view: with the perceptual colour tools on, the wheel's
+# and swatches' context menus choose how someone with deuteranopia sees them.
+cat >"$WORK/vision.json" <<'JSON'
+{
+  "steps": [
+    {"do": "prefs", "set": {"1039500": true, "1119": 1, "1116": true, "1117": true, "1113": false, "1111": false, "1134": 1}},
+    {"do": "open", "id": "v", "settings": {"cfld": ["NOBRIGHTNESS"]}, "value": [0.80, 0.32, 0.12]},
+    {"do": "click", "id": "v", "gadget": "0x3EA0013"},
+    {"do": "answer", "menu": 900112},
+    {"do": "click", "id": "v", "gadget": "0x3EA0001", "x": 10, "y": 10, "channel": 2},
+    {"do": "screenshot", "id": "v", "file": "vision-deuteranopia.png"}
+  ]
+}
+JSON
+vision_out=$PWD/$OUT
+(cd "$WORK" && "$HOST" run --home "$WORK/vision" --width 380 --out "$vision_out" "$WORK/vision.json" >/dev/null)
+echo "readme_pictures: $OUT/vision-deuteranopia.png"
+
 # --- the window
 for tool in Xvfb xdotool import; do
   if ! command -v "$tool" >/dev/null; then

@@ -61,6 +61,11 @@ constexpr std::int32_t kStateBrightnessMax = 0x3E80008;
 constexpr std::int32_t kStateHsv = 0x3E8000A;
 constexpr std::int32_t kStateFieldShowAlpha = 0x3E8000B;
 constexpr std::int32_t kStateLinearContext = 0x3E8000E;
+// The colour-vision view of the swatches, the strips and the wheel's handles
+// (a ColorDeficiency and a severity, 0..1), shown only with the perceptual
+// colour tools on.
+constexpr std::int32_t kStateVisionKind = 0x3E80020;
+constexpr std::int32_t kStateVisionSeverity = 0x3E80021;
 
 // Mode entries of the state; the mode buttons report the same IDs.
 constexpr std::int32_t kModeWheel = 0x3E90001;

@@ -14,6 +14,7 @@
 #include "utils/colorinterface.h"
 #include "utils/colorinterfacemodebuttons.h"
 #include "utils/colorsliderareablend.h"
+#include "utils/perceptualtools.h"
 #include "utils/specialbitmapbutton.h"
 
 namespace
@@ -118,6 +119,18 @@ void ChooserPanels::RefreshWheelStrip(ColorInterface* wheel)
 {
   if (auto* panel = static_cast<ColorInterfaceColorWheel*>(wheel))
     panel->GetArea().RefreshStrip();
+}
+
+void ChooserPanels::RedrawWheel(ColorInterface* wheel)
+{
+  if (auto* panel = static_cast<ColorInterfaceColorWheel*>(wheel))
+    panel->Redraw();
+}
+
+bool ChooserPanels::MixerReadoutStale(ColorInterface* mixer)
+{
+  auto* panel = static_cast<ColorInterfaceMixer*>(mixer);
+  return panel && panel->HasReadout() != PerceptualTools::IsOn();
 }
 
 void ChooserPanels::RefreshPictureStrip(ColorInterface* picture)

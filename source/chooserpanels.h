@@ -50,4 +50,8 @@ public:
   static Result<void> ConvertWheelColors(ColorInterface* wheel, BaseContainer& state, std::int32_t code);
   // The colour changed elsewhere: the mixer's selected field follows it.
   static void FollowColor(ColorInterface* mixer, ChooserView& chooser);
+  // The perceptual colour tools came or went since the mixer was laid out.
+  static bool MixerReadoutStale(ColorInterface* mixer);
+  // The wheel and its strip draw again.
+  static void RedrawWheel(ColorInterface* wheel);
 };

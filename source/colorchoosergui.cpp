@@ -212,6 +212,11 @@ Vector ColorChooserGui::GetInitialDisplayColor() const
   return _alphaEnabled ? _initialColor.Clamp01() : (_initialColor * _brightness).Clamp01();
 }
 
+Vector ColorChooserGui::GetOpeningDisplayColor() const
+{
+  return _alphaEnabled ? _openingColor.Clamp01() : (_openingColor * _brightness).Clamp01();
+}
+
 Vector ColorChooserGui::GetDisplayColorInHostSpace() const
 {
   return ToHostSpace(GetDisplayColor());

@@ -102,6 +102,7 @@ public:
   Vector ToChooserSpace(const Vector& rgb) const override;
   Vector GetDisplayColor() const override;
   Vector GetInitialDisplayColor() const override;
+  Vector GetOpeningDisplayColor() const override;
   Vector GetDisplayColorInHostSpace() const;
 
   // Operations offered to panels and gadgets.
@@ -109,6 +110,7 @@ public:
   Result<void> UpdateValues();
   void StoreLayoutState() override;
   bool RebuildLayout() override;
+  void VisionChanged() override;
   void SetKeepPicture(bool keep) override { _keepPicture = keep; }
   bool GetKeepPicture() const { return _keepPicture; }
   Result<void> SetLinearDisplay(bool on) override;
@@ -179,6 +181,9 @@ private:
   Vector _color;
   Vector _hsv;
   Vector _initialColor;
+  // The first value the chooser was given, for the contrast readout.
+  Vector _openingColor;
+  bool _hasOpeningColor = false;
   Vector _pickerBackup;
   double _alpha = 1.0;
   double _initialAlpha = 1.0;

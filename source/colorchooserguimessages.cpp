@@ -210,10 +210,24 @@ Result<void> ColorChooserGui::PreferencesChanged()
     }
   if (GetLayoutMode() == 2 && !IsCompact() && IsModeOn(kModePicture))
     ChooserPanels::RefreshPictureStrip(GetPanel(Panel::Picture));
-  // The OKLCh mode button and panel come and go with their preference.
+  // The OKLCh mode button and panel, and the mixer's readout, come and go with their preference.
   if (IsExpandedShown() && PerceptualTools::IsOn() != _perceptualLaidOut)
     RebuildLayout();
+  else if (IsModeOn(kModeMixer) && ChooserPanels::MixerReadoutStale(GetPanel(Panel::Mixer)))
+    RebuildLayout();
+  VisionChanged();
   return Ok();
+}
+
+void ColorChooserGui::VisionChanged()
+{
+  if (IsWheelShown())
+    ChooserPanels::RedrawWheel(GetPanel(Panel::Wheel));
+  if (GetLayoutMode() == 2 && !IsCompact() && IsModeOn(kModePicture))
+    ChooserPanels::RefreshPictureStrip(GetPanel(Panel::Picture));
+  if (GetLayoutMode() == 2 && IsModeOn(kModeSwatches))
+    if (ColorInterfaceSwatchSystem* swatches = GetSwatchesPanel())
+      swatches->Update(*this);
 }
 
 bool ColorChooserGui::CoreMessage(std::int32_t id, const BaseContainer& msg)

@@ -65,6 +65,7 @@ Result<void> ColorChooserGui::SetLinearDisplay(bool on)
     return Ok();
   const std::int32_t code = _linearActive ? GXA_TRANSFORM_FROM_HOST : GXA_TRANSFORM_TO_HOST;
   _color = ConvertColorSpace(_color, code);
+  _openingColor = ConvertColorSpace(_openingColor, code);
   RETURN_IF_ERROR(ChooserPanels::ConvertWheelColors(GetPanel(Panel::Wheel), _state, code));
   return UpdateValues();
 }

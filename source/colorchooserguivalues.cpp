@@ -27,6 +27,11 @@ bool ColorChooserGui::SetData(const TriStateData& value)
     _initialColor = _color;
     _initialAlpha = _alpha;
   }
+  if (!_hasOpeningColor)
+  {
+    _openingColor = _color;
+    _hasOpeningColor = true;
+  }
   _ambiguous = value.mixed;
   if (_suppressUpdate)
   {

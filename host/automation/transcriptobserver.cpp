@@ -11,9 +11,23 @@ const char* TranscriptObserver::OutcomeName(Outcome outcome) {
   return "?";
 }
 
+namespace {
+
+// A submenu's entries follow its text.
+OrderedJson MenuEntries(const std::vector<MenuEntry>& entries) {
+  OrderedJson list = OrderedJson::array();
+  for (const MenuEntry& e : entries) {
+    OrderedJson one = {{"id", e.id}, {"text", e.rawText}};
+    if (e.submenu) one["entries"] = MenuEntries(e.children);
+    list.push_back(std::move(one));
+  }
+  return list;
+}
+
+}  // namespace
+
 void TranscriptObserver::MenuShown(const MenuModel& menu, int32_t chosen, Outcome outcome) {
-  OrderedJson entries = OrderedJson::array();
-  for (const MenuEntry& e : menu.Entries()) entries.push_back({{"id", e.id}, {"text", e.rawText}});
+  const OrderedJson entries = MenuEntries(menu.Entries());
   transcript_.Add("menu", {{"entries", entries}, {"chosen", chosen}, {"outcome", OutcomeName(outcome)}});
 }
 

@@ -40,23 +40,44 @@ MenuEntry MenuModel::ParseEntry(int32_t id, const std::string& raw) {
   return e;
 }
 
-MenuModel MenuModel::FromContainer(const Container& menu) {
+namespace {
+
+std::vector<MenuEntry> ParseEntries(const Container& menu, int32_t skip) {
   std::vector<MenuEntry> entries;
   for (const ContainerEntry& entry : menu.Entries()) {
     if (entry.id == 0) {
-      entries.push_back(ParseEntry(0, ""));
+      entries.push_back(MenuModel::ParseEntry(0, ""));
+    } else if (entry.id == skip) {
+      continue;
     } else if (const std::string* text = entry.value.AsString()) {
-      entries.push_back(ParseEntry(entry.id, *text));
+      entries.push_back(MenuModel::ParseEntry(entry.id, *text));
+    } else if (const Container* submenu = entry.value.AsContainer()) {
+      entries.push_back(MenuModel::ParseSubmenu(entry.id, *submenu));
     }
   }
-  return MenuModel(std::move(entries));
+  return entries;
 }
 
-const MenuEntry* MenuModel::Find(int32_t id) const {
-  for (const MenuEntry& e : entries_) {
-    if (e.id == id && id != 0) return &e;
+const MenuEntry* FindIn(const std::vector<MenuEntry>& entries, int32_t id) {
+  for (const MenuEntry& e : entries) {
+    if (e.id == id) return &e;
+    if (const MenuEntry* inner = FindIn(e.children, id)) return inner;
   }
   return nullptr;
 }
+
+}  // namespace
+
+MenuEntry MenuModel::ParseSubmenu(int32_t id, const Container& submenu) {
+  const Value* text = submenu.Find(kSubmenuText);
+  MenuEntry e = ParseEntry(id, text && text->AsString() ? *text->AsString() : "");
+  e.submenu = true;
+  e.children = ParseEntries(submenu, kSubmenuText);
+  return e;
+}
+
+MenuModel MenuModel::FromContainer(const Container& menu) { return MenuModel(ParseEntries(menu, 0)); }
+
+const MenuEntry* MenuModel::Find(int32_t id) const { return id == 0 ? nullptr : FindIn(entries_, id); }
 
 }  // namespace host

@@ -1,7 +1,8 @@
 #pragma once
 // The entries of a popup menu, read from a container of command ID to text.
 // Texts carry marks: "&c&" checked, "&d&" disabled, a leading "&i<id>&" an
-// icon; an entry of ID 0 is a separator.
+// icon; an entry of ID 0 is a separator. An entry that holds a container is
+// a submenu: the container's entry 1 is its text, its other entries its own.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -17,9 +18,12 @@ struct MenuEntry {
   int32_t icon = 0;     // 0 for none
   bool checked = false;
   bool disabled = false;
+  bool submenu = false;
+  std::vector<MenuEntry> children;  // a submenu's entries
 
   bool IsSeparator() const { return id == 0; }
-  bool IsSelectable() const { return id != 0 && !disabled; }
+  bool IsSelectable() const { return id != 0 && !disabled && !submenu; }
+  bool Opens() const { return submenu && !disabled && !children.empty(); }
 };
 
 class MenuModel {
@@ -30,8 +34,12 @@ class MenuModel {
   // Entries of other types than text are skipped.
   static MenuModel FromContainer(const Container& menu);
   static MenuEntry ParseEntry(int32_t id, const std::string& raw);
+  // The container's entry kSubmenuText is the text.
+  static MenuEntry ParseSubmenu(int32_t id, const Container& submenu);
+  static constexpr int32_t kSubmenuText = 1;
 
   const std::vector<MenuEntry>& Entries() const { return entries_; }
+  // Submenus' entries too.
   const MenuEntry* Find(int32_t id) const;
   bool IsEmpty() const { return entries_.empty(); }
 

@@ -2,7 +2,8 @@
 // Shows a popup menu and waits for the choice. A queued menu answer replies
 // without showing anything; otherwise the menu opens on the screen until an
 // entry is chosen, Escape or a click outside dismisses it, or input runs out
-// (then it counts as dismissed). Every menu is reported to the observer.
+// (then it counts as dismissed). Every menu is reported to the observer. A
+// submenu opens beside its entry; its entries are answered by their IDs.
 #include "gui/answerqueue.h"
 #include "gui/menumodel.h"
 #include "gui/menuwidget.h"
@@ -23,7 +24,8 @@ class MenuRunner {
 
  private:
   int32_t FromAnswer(const MenuModel& menu, const Answer& answer);
-  int32_t OnScreen(const MenuModel& menu, Point global, bool& answered);
+  // A nested menu is a submenu's, shown beside its entry.
+  int32_t OnScreen(const MenuModel& menu, Point global, bool& answered, bool nested);
 
   Screen& screen_;
   AnswerQueue& answers_;

@@ -18,7 +18,7 @@ Size MenuWidget::NaturalSize(const TextMeasure&) {
     widest = std::max(widest, WidgetStyle::TextWidth(e.text));
     height += e.IsSeparator() ? kSeparatorHeight : kEntryHeight;
   }
-  return {widest + kIconColumn + 36, height};
+  return {widest + kIconColumn + kArrowColumn + 36, height};
 }
 
 Rect MenuWidget::EntryRect(size_t index) const {
@@ -62,6 +62,7 @@ void MenuWidget::Paint(PaintContext& ctx) {
     const Rgba text = e.disabled ? ctx.Color(InterfaceColors::kTextDisabled)
                                  : ctx.Color(lit ? InterfaceColors::kHighlightText : InterfaceColors::kText);
     ctx.Target().DrawText(e.text, r.x + kIconColumn + 4, r.y + r.h / 2, text, kTextVCenter);
+    if (e.submenu) ctx.Target().DrawText("\u25B8", r.x + r.w - kArrowColumn, r.y + r.h / 2, text, kTextVCenter);
   }
 }
 
@@ -74,6 +75,11 @@ void MenuWidget::Highlight(int index) {
 void MenuWidget::Choose(int index) {
   if (index < 0 || size_t(index) >= menu_.Entries().size()) return;
   const MenuEntry& e = menu_.Entries()[size_t(index)];
+  if (e.Opens()) {
+    opened_ = index;
+    done_ = true;
+    return;
+  }
   if (!e.IsSelectable()) return;
   chosen_ = e.id;
   done_ = true;
@@ -99,7 +105,8 @@ void MenuWidget::MoveHighlight(int direction) {
   const int n = int(menu_.Entries().size());
   for (int step = 1; step <= n; ++step) {
     const int i = ((highlight_ < 0 ? (direction > 0 ? -1 : 0) : highlight_) + direction * step + 2 * n) % n;
-    if (menu_.Entries()[size_t(i)].IsSelectable()) {
+    const MenuEntry& entry = menu_.Entries()[size_t(i)];
+    if (entry.IsSelectable() || entry.Opens()) {
       Highlight(i);
       return;
     }
@@ -112,6 +119,12 @@ bool MenuWidget::OnKey(const InputEvent& e, EventContext&) {
     case GXA_KEY_DOWN: MoveHighlight(1); return true;
     case GXA_KEY_UP: MoveHighlight(-1); return true;
     case GXA_KEY_ENTER: Choose(highlight_); return true;
+    case GXA_KEY_RIGHT:
+      if (highlight_ >= 0 && menu_.Entries()[size_t(highlight_)].Opens()) Choose(highlight_);
+      return true;
+    case GXA_KEY_LEFT:
+      if (nested_) Dismiss();
+      return true;
     case GXA_KEY_ESC: Dismiss(); return true;
     default: return false;
   }

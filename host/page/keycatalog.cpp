@@ -84,9 +84,11 @@ std::vector<KeyEntry> BuildPreferences() {
       {1039500, "bool",
        "perceptual colour tools: the mode strip gains an OKLCh button for the OKLCh panel (state entry "
        "0x3E9000E), the wheel's menu a Perceptual (OKLCh) scheme, the picture strip's menu the picture's "
-       "palette, the screen picker a loupe on X11, and a swatch exported to a palette without a name of its "
-       "own is given the nearest CSS colour name; off, a chooser shows and stores what it does without the "
-       "preference"},
+       "palette, the screen picker a loupe on X11, the colour field's tooltip names the colour and measures its "
+       "contrast with the colour the chooser opened with, the mixer the contrast of its ends, the menus of the "
+       "swatches, colour strips and wheel a Color Vision submenu, and a swatch exported to a palette without a "
+       "name of its own is given the nearest CSS colour name; off, a chooser shows and stores what it does "
+       "without the preference"},
       {1039510,
        "int32",
        "the text a copied colour puts on the system clipboard, read by the host only",

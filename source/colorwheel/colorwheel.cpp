@@ -400,7 +400,7 @@ ColorWheel::Handle ColorWheel::MakeHandle(const ColorListEntry& entry, std::int6
   const Vector& hsv = entry.color;
   const Vector at = HsvToPoint(hsv.x, hsv.y, hsv.z);
   Handle handle;
-  handle.color = DisplayColor(hsv);
+  handle.color = _vision.Show(DisplayColor(hsv));
   handle.x = at.x;
   handle.y = at.y;
   handle.grey = _radiusIsSaturation ? CommonGrey() : (hsv.z >= GreyThreshold() ? 0 : 255);
@@ -428,6 +428,19 @@ void ColorWheel::StampMarker(const Handle& handle, BaseBitmap& output)
   _marker.SetColor(handle.color);
   _marker.SetSecondColor(handle.grey, handle.grey, handle.grey);
   _marker.Draw(output, Vector(handle.x, handle.y, 0.0));
+  if (handle.index < 0 || static_cast<std::size_t>(handle.index) >= _lookAlike.size() || !_lookAlike[handle.index])
+    return;
+  _halo.SetColor(handle.grey, handle.grey, handle.grey);
+  _halo.Draw(output, Vector(handle.x, handle.y, 0.0));
+}
+
+void ColorWheel::FindLookAlikes(const BaseArray<ColorListEntry>& colors)
+{
+  std::vector<Vector> shown;
+  if (_vision.IsOn())
+    for (std::size_t i = 0; i < colors.GetCount(); ++i)
+      shown.push_back(DisplayColor(colors[i].color));
+  _lookAlike = _vision.LookAlike(shown);
 }
 
 void ColorWheel::StampDot(const Handle& handle, BaseBitmap& output)
@@ -439,6 +452,9 @@ void ColorWheel::StampDot(const Handle& handle, BaseBitmap& output)
 Result<void> ColorWheel::PrepareStamps()
 {
   RETURN_IF_ERROR(_marker.SetDiameter(_handleDiameter, _markerRing));
+  // The look-alike ring, as thick as the marker's, half that outside it.
+  RETURN_IF_ERROR(_halo.SetDiameter(_handleDiameter + 3.0 * _markerRing, _markerRing));
+  _halo.SetOpacity(1.0);
   RETURN_IF_ERROR(_dot.SetDiameter(_dotDiameter));
   _dot.SetOpacity(1.0);
   return Ok();
@@ -457,6 +473,7 @@ Result<void> ColorWheel::GenerateWheelWithHandlers(BaseBitmap& output, const Bas
   RETURN_IF_ERROR(_selected.EnsureCapacity(count));
   RETURN_IF_ERROR(_unselected.EnsureCapacity(count));
   RETURN_IF_ERROR(PrepareStamps());
+  FindLookAlikes(colors);
 
   const Handle main = MakeHandle(colors[0], 0);
   const bool mainSelected = colors[0].selected;

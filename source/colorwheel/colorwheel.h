@@ -7,6 +7,7 @@
 // positions map straight onto the wheel.
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "basearray.h"
 #include "basebitmap.h"
@@ -17,10 +18,12 @@
 #include "colorwheel/colorwheelschemeryb.h"
 #include "colorwheel/linedrawer.h"
 #include "colorwheel/oklchplane.h"
+#include "colorwheel/ringbitmap.h"
 #include "colorwheel/ringcirclebitmap.h"
 #include "result.h"
 #include "utils/colorlist.h"
 #include "utils/colorlistentry.h"
+#include "utils/colorvisionview.h"
 
 class ColorWheelHarmony;
 
@@ -58,6 +61,9 @@ public:
   bool IsRadiusSaturation() const { return _radiusIsSaturation; }
   void SetLinear(bool on);
   void SetActiveHandle(std::int64_t index) { _activeHandle = index; }
+  // Handles show their colours as seen in this view, and colours that then
+  // look alike get a ring around their marker. The wheel itself stays.
+  void SetVision(const ColorVisionView& vision) { _vision = vision; }
   void ResetBackground();
 
   Vector PointToHsv(const Vector& point) const;
@@ -92,6 +98,7 @@ private:
   void DrawSpoke(const Handle& handle, bool selected, BaseBitmap& output);
   void StampMarker(const Handle& handle, BaseBitmap& output);
   void StampDot(const Handle& handle, BaseBitmap& output);
+  void FindLookAlikes(const BaseArray<ColorListEntry>& colors);
   Result<void> PrepareStamps();
 
   ColorWheelHarmony* _harmony = nullptr;
@@ -108,6 +115,9 @@ private:
   BaseArray<Handle> _unselected;
   RingCircleBitmap _marker;
   CircleBitmap _dot;
+  RingBitmap _halo;
+  ColorVisionView _vision;
+  std::vector<bool> _lookAlike;
   LineDrawer _line;
   Vector _centre;
   std::int32_t _background[3] = {-1, -1, -1};

@@ -13,6 +13,7 @@
 #include "utils/colordisplayconversion.h"
 #include "utils/colortooltip.h"
 #include "utils/colorutils.h"
+#include "utils/colorvisionview.h"
 
 namespace
 {
@@ -123,6 +124,7 @@ Result<void> ColorWheelArea::DrawWheel()
   GetInterfaceColor(GXA_COLOR_BACKGROUND, background);
   _wheel.SetLinear(_chooser.IsLinearActive());
   _wheel.SetActiveHandle(_activeHandle);
+  _wheel.SetVision(ColorVisionView::Of(_chooser.GetState()));
   _wheel.SetCurrentHarmony(&_harmonies.Get(_harmony));
   ASSIGN_OR_RETURN(BaseBitmap * picture, _wheel.GenerateWheel(side, scale, To8(background.x), To8(background.y),
                                                               To8(background.z), _list.Entries()));

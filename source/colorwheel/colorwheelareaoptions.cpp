@@ -9,6 +9,7 @@
 #include "utils/chooserview.h"
 #include "utils/colorconversions.h"
 #include "utils/colorutils.h"
+#include "utils/colorvisionmenu.h"
 #include "utils/perceptualtools.h"
 
 namespace
@@ -202,11 +203,17 @@ Result<void> ColorWheelArea::HandleMenu()
   }
   for (std::int32_t i = 0; i < 3; ++i)
     AddItem(menu, kMenuFirstSize + i, kStringFirstSize + i, i == _sizeIndex);
+  ColorVisionMenu::Append(menu, _chooser.GetState());
   return ChooseMenuItem(ShowPopupMenu(kAtMouse, kAtMouse, menu, kMenuFlags));
 }
 
 Result<void> ColorWheelArea::ChooseMenuItem(std::int32_t item)
 {
+  if (ColorVisionMenu::Choose(item, _chooser.GetState()))
+  {
+    _chooser.VisionChanged();
+    return Ok();
+  }
   switch (item)
   {
     case kMenuRgb:

@@ -2,6 +2,8 @@
 
 #include "colormodes/panellayout.h"
 #include "utils/chooserview.h"
+#include "utils/contrastreadout.h"
+#include "utils/perceptualtools.h"
 
 namespace
 {
@@ -9,6 +11,8 @@ constexpr std::int32_t kLabel = 20027;
 // Host attach flags of the fields and of the slider between them.
 constexpr std::int32_t kFieldAttachFlags = 4;
 constexpr std::int32_t kSliderAttachFlags = 2;
+// The readout's lines fill the width, left aligned.
+constexpr std::int32_t kReadoutFlags = 24;
 }  // namespace
 
 void ColorInterfaceMixer::WriteDefaults(BaseContainer& state)
@@ -40,7 +44,24 @@ Result<void> ColorInterfaceMixer::CreateLayout(ChooserView& chooser)
       .UserArea(kFieldB, PanelLayout::kFieldFlags, _fieldB, kFieldAttachFlags)
       .End()
       .End();
-  return layout.Finish();
+  RETURN_IF_ERROR(layout.Finish());
+  _readout = PerceptualTools::IsOn();
+  if (!_readout)
+    return Ok();
+  if (!chooser.AddStaticText(kContrastText, kReadoutFlags, 0, 0, String()) ||
+      !chooser.AddStaticText(kLightnessText, kReadoutFlags, 0, 0, String()))
+    return UnexpectedError("AddStaticText() failed.");
+  return Ok();
+}
+
+void ColorInterfaceMixer::ShowContrast(ChooserView& chooser)
+{
+  if (!_readout)
+    return;
+  // Field A's colour as text on field B's, both as the fields show them.
+  const ContrastReadout readout(_fieldA.GetColor(), _fieldB.GetColor());
+  chooser.SetString(kContrastText, readout.FirstLine());
+  chooser.SetString(kLightnessText, readout.SecondLine());
 }
 
 void ColorInterfaceMixer::ShowRatio(double t, ChooserView& chooser)
@@ -60,6 +81,7 @@ void ColorInterfaceMixer::Update(ChooserView& chooser)
   const bool linear = chooser.IsLinearActive();
   _slider.SetEndColors(t, chooser.ToChooserSpace(_fieldA.GetColor()), linear,
                        chooser.ToChooserSpace(_fieldB.GetColor()), linear);
+  ShowContrast(chooser);
 }
 
 void ColorInterfaceMixer::Follow(ChooserView& chooser)
@@ -76,6 +98,7 @@ void ColorInterfaceMixer::Follow(ChooserView& chooser)
       _slider.SetColorB(chooser.GetColor(), linear);
     chooser.GetState().SetVector(isA ? kStateColorA : kStateColorB, field.GetColor());
     field.Redraw();
+    ShowContrast(chooser);
   }
   _slider.Redraw();
 }
@@ -88,6 +111,7 @@ bool ColorInterfaceMixer::PickField(std::int32_t id, const BaseContainer& msg, C
   chooser.SetColorFromHostSpace(msg.GetVector(GXA_MSG_VALUE));
   chooser.GetState().SetVector(isA ? kStateColorA : kStateColorB, picked.GetColor());
   (isA ? _fieldB : _fieldA).Deselect();
+  ShowContrast(chooser);
   return true;
 }
 

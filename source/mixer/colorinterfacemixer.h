@@ -17,6 +17,9 @@ public:
   static constexpr std::int32_t kFieldB = 0x3EF0002;
   static constexpr std::int32_t kRatioField = 0x3EF0003;
   static constexpr std::int32_t kSlider = 0x3EF0004;
+  // The contrast readout's two lines, with the perceptual colour tools on.
+  static constexpr std::int32_t kContrastText = 0x3EF0006;
+  static constexpr std::int32_t kLightnessText = 0x3EF0007;
   // State container entries (colours in the host's space).
   static constexpr std::int32_t kStateColorA = 0x3EF0001;
   static constexpr std::int32_t kStateColorB = 0x3EF0002;
@@ -36,6 +39,8 @@ public:
 
   // The chooser's colour changed elsewhere: a selected field takes it.
   void Follow(ChooserView& chooser);
+  // Whether the layout holds the contrast readout.
+  bool HasReadout() const { return _readout; }
 
   SubColorFieldArea& GetFieldA() { return _fieldA; }
   SubColorFieldArea& GetFieldB() { return _fieldB; }
@@ -46,8 +51,10 @@ private:
   void SetRatio(double t, ChooserView& chooser);
   void ApplyBlend(const BaseContainer& msg, ChooserView& chooser);
   void ShowRatio(double t, ChooserView& chooser);
+  void ShowContrast(ChooserView& chooser);
 
   SubColorFieldArea _fieldA;
   SubColorFieldArea _fieldB;
   ColorSliderAreaBlend _slider;
+  bool _readout = false;
 };

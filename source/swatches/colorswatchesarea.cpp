@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <new>
+#include <vector>
 
 #include "chooserids.h"
 #include "diagnostics.h"
@@ -230,11 +231,12 @@ void ColorSwatchesArea::DrawMsg(std::int32_t x1, std::int32_t y1, std::int32_t x
   bool ready = false;
   PrepareDisplayConversion(*_conversion, _chooser.GetProfileMode(), ready);
   bool anySwatch = false;
+  const ColorVisionView vision = ColorVisionView::Of(_chooser.GetState());
   for (const SwatchGridLayout::Group& g : _layout.GetGroups())
   {
     anySwatch = anySwatch || g.count > 0;
     if (_layout.GroupBottom(g) >= y1 && g.top <= y2)
-      DrawGroup(g, y1, y2, ready);
+      DrawGroup(g, y1, y2, ready, vision);
   }
   const bool pending = _drop.kind == DropKind::NewGroup;
   if (pending || !anySwatch)
@@ -243,12 +245,21 @@ void ColorSwatchesArea::DrawMsg(std::int32_t x1, std::int32_t y1, std::int32_t x
   OffScreenOff();
 }
 
-void ColorSwatchesArea::DrawGroup(const SwatchGridLayout::Group& g, std::int32_t y1, std::int32_t y2, bool ready)
+void ColorSwatchesArea::DrawGroup(const SwatchGridLayout::Group& g, std::int32_t y1, std::int32_t y2, bool ready,
+                                  const ColorVisionView& vision)
 {
   const ColorSwatchGroup* group = _data->GetGroup(g.index, g.collection);
   if (!group)
     return;
   DrawTitle(g, *group);
+  std::vector<Vector> colors;
+  if (vision.IsOn())
+    for (std::int32_t i = 0; i < group->GetCount(); ++i)
+    {
+      const ColorSwatch& swatch = *group->GetSwatch(i);
+      colors.emplace_back(swatch.red, swatch.green, swatch.blue);
+    }
+  const std::vector<bool> lookAlike = vision.LookAlike(colors);
   const std::int32_t pitch = _cell + 1;
   // Only the rows inside the redrawn rectangle.
   const std::int32_t firstRow = std::max(0, (y1 - _layout.CellsTop(g)) / pitch);
@@ -258,7 +269,7 @@ void ColorSwatchesArea::DrawGroup(const SwatchGridLayout::Group& g, std::int32_t
   {
     std::int32_t x = 0, y = 0;
     _layout.CellOrigin(g, i, x, y);
-    DrawSwatch(x, y, *group->GetSwatch(i), ready);
+    DrawSwatch(x, y, *group->GetSwatch(i), ready, vision, vision.IsOn() && lookAlike[static_cast<std::size_t>(i)]);
   }
 }
 
@@ -291,7 +302,8 @@ void ColorSwatchesArea::Outline(std::int32_t x1, std::int32_t y1, std::int32_t x
   DrawLine(x2, y1, x2, y2);
 }
 
-void ColorSwatchesArea::DrawSwatch(std::int32_t x, std::int32_t y, const ColorSwatch& swatch, bool ready)
+void ColorSwatchesArea::DrawSwatch(std::int32_t x, std::int32_t y, const ColorSwatch& swatch, bool ready,
+                                   const ColorVisionView& vision, bool lookAlike)
 {
   const std::int32_t x2 = x + _cell - 1, y2 = y + _cell - 1;
   DrawSetPen(swatch.selected ? GXA_COLOR_SELECTION_FRAME : GXA_COLOR_OUTLINE);
@@ -308,14 +320,18 @@ void ColorSwatchesArea::DrawSwatch(std::int32_t x, std::int32_t y, const ColorSw
   const std::int32_t cx1 = x + inset, cy1 = y + inset, cx2 = x2 - inset, cy2 = y2 - inset;
   if (alpha >= 1.0)
   {
+    color = vision.Show(color);
     ConvertForDisplay(*_conversion, ready, color);
     DrawSetPen(color);
     DrawRectangle(cx1, cy1, cx2, cy2);
+    if (lookAlike)
+      ColorVisionView::DrawMark(*this, cx1, cy1, cx2 - cx1 + 1, color);
     return;
   }
   // The colour blended over the chooser's checkerboard shows its alpha.
   const CheckerLevels checker = CheckerColors();
-  Vector light = Blend(checker.lighter, color, alpha), dark = Blend(checker.darker, color, alpha);
+  Vector light = vision.Show(Blend(checker.lighter, color, alpha));
+  Vector dark = vision.Show(Blend(checker.darker, color, alpha));
   ConvertForDisplay(*_conversion, ready, light);
   ConvertForDisplay(*_conversion, ready, dark);
   const std::int32_t step = std::min(kCheckerCell, std::max(1, (cx2 - cx1 + 2) / 2));
@@ -325,6 +341,8 @@ void ColorSwatchesArea::DrawSwatch(std::int32_t x, std::int32_t y, const ColorSw
       DrawSetPen((row + col) % 2 == 0 ? light : dark);
       DrawRectangle(cx, cy, std::min(cx + step - 1, cx2), std::min(cy + step - 1, cy2));
     }
+  if (lookAlike)
+    ColorVisionView::DrawMark(*this, cx1, cy1, cx2 - cx1 + 1, light);
 }
 
 void ColorSwatchesArea::DrawNewGroupCell(bool pending)

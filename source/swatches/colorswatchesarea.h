@@ -14,6 +14,7 @@
 #include "swatches/swatchgridlayout.h"
 #include "swatches/swatchselection.h"
 #include "utils/colordisplayconversion.h"
+#include "utils/colorvisionview.h"
 #include "utils/dragcolors.h"
 
 class ChooserView;
@@ -95,9 +96,11 @@ private:
   void ScrollTo(const SwatchSelection::Item& item);
 
   // Drawing.
-  void DrawGroup(const SwatchGridLayout::Group& g, std::int32_t y1, std::int32_t y2, bool ready);
+  void DrawGroup(const SwatchGridLayout::Group& g, std::int32_t y1, std::int32_t y2, bool ready,
+                 const ColorVisionView& vision);
   void DrawTitle(const SwatchGridLayout::Group& g, const ColorSwatchGroup& group);
-  void DrawSwatch(std::int32_t x, std::int32_t y, const ColorSwatch& swatch, bool ready);
+  void DrawSwatch(std::int32_t x, std::int32_t y, const ColorSwatch& swatch, bool ready, const ColorVisionView& vision,
+                  bool lookAlike);
   void DrawNewGroupCell(bool pending);
   void Outline(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
   void DrawDropMarker();

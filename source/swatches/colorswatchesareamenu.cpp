@@ -9,6 +9,7 @@
 #include "swatches/swatchgrouprenamedialog.h"
 #include "swatches/swatchpresetcommands.h"
 #include "utils/chooserview.h"
+#include "utils/colorvisionmenu.h"
 #include "utils/menutext.h"
 
 namespace
@@ -185,11 +186,17 @@ BaseContainer ColorSwatchesArea::BuildMenu(const SwatchGridLayout::Hit& hit) con
   AddEntry(menu, kMenuSmall, MenuText(kStringSmall, false, _sizeMode == 0));
   AddEntry(menu, kMenuMedium, MenuText(kStringMedium, false, _sizeMode == 1));
   AddEntry(menu, kMenuLarge, MenuText(kStringLarge, false, _sizeMode == 2));
+  ColorVisionMenu::Append(menu, _chooser.GetState());
   return menu;
 }
 
 Result<void> ColorSwatchesArea::ChooseMenuEntry(std::int32_t id, const SwatchGridLayout::Hit& hit)
 {
+  if (ColorVisionMenu::Choose(id, _chooser.GetState()))
+  {
+    _chooser.VisionChanged();
+    return Ok();
+  }
   ColorSwatchGroup* group = GroupAt(hit);
   switch (id)
   {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <vector>
 
 #include "diagnostics.h"
 #include "gedata.h"
@@ -15,6 +16,8 @@
 #include "utils/colorconversions.h"
 #include "utils/colortooltip.h"
 #include "utils/colorutils.h"
+#include "utils/colorvisionmenu.h"
+#include "utils/colorvisionview.h"
 #include "utils/menutext.h"
 
 namespace
@@ -203,12 +206,18 @@ void ColorSwatchesPreviewArea::DrawMsg(std::int32_t, std::int32_t, std::int32_t,
   std::int32_t x = 0, y = 0;
   CellOrigin(ColorStripList::kHandleCell, x, y);
   DrawHandle(x, y);
+  const ChooserView* chooser = Chooser();
+  const ColorVisionView vision = chooser ? ColorVisionView::Of(chooser->GetState()) : ColorVisionView();
+  std::vector<Vector> colors;
+  for (std::int32_t i = 0; i < _list.GetCount(); ++i)
+    colors.push_back(GetRgb(i));
+  const std::vector<bool> lookAlike = vision.LookAlike(colors);
   for (std::int32_t i = 0; i < _list.GetCount(); ++i)
   {
-    Vector color = GetRgb(i);
+    Vector color = vision.Show(colors[static_cast<std::size_t>(i)]);
     ConvertForDisplay(*_conversion, ready, color);
     CellOrigin(i + 1, x, y);
-    DrawColorCell(x, y, color, _list.GetEntries()[i].selected);
+    DrawColorCell(x, y, color, _list.GetEntries()[i].selected, lookAlike[static_cast<std::size_t>(i)]);
   }
   DrawDropBar();
   OffScreenOff();
@@ -221,7 +230,8 @@ void ColorSwatchesPreviewArea::DrawHandle(std::int32_t x, std::int32_t y)
     ButtonIcons::Draw(*this, icon, x, y, _cellSize, _cellSize, !IsEnabled());
 }
 
-void ColorSwatchesPreviewArea::DrawColorCell(std::int32_t x, std::int32_t y, const Vector& color, bool selected)
+void ColorSwatchesPreviewArea::DrawColorCell(std::int32_t x, std::int32_t y, const Vector& color, bool selected,
+                                             bool lookAlike)
 {
   const std::int32_t x2 = x + _cellSize - 1, y2 = y + _cellSize - 1;
   DrawSetPen(selected ? GXA_COLOR_SELECTION_FRAME : GXA_COLOR_OUTLINE);
@@ -235,6 +245,13 @@ void ColorSwatchesPreviewArea::DrawColorCell(std::int32_t x, std::int32_t y, con
   }
   DrawSetPen(color);
   DrawRectangle(x + inset, y + inset, x2 - inset, y2 - inset);
+  if (lookAlike)
+    ColorVisionView::DrawMark(*this, x + inset, y + inset, x2 - x - 2 * inset + 1, color);
+}
+
+ChooserView* ColorSwatchesPreviewArea::Chooser() const
+{
+  return dynamic_cast<ChooserView*>(GeDialog::FromHandle(GetDialog()));
 }
 
 void ColorSwatchesPreviewArea::DrawDropBar()
@@ -456,11 +473,18 @@ BaseContainer ColorSwatchesPreviewArea::BuildMenu(const std::vector<OwnerMenuEnt
     menu.InsertData(kMenuSeparator, GeData(String()));
   for (const OwnerMenuEntry& entry : owned)
     menu.InsertData(entry.menuId, GeData(entry.text));
+  if (const ChooserView* chooser = Chooser())
+    ColorVisionMenu::Append(menu, chooser->GetState());
   return menu;
 }
 
 Result<void> ColorSwatchesPreviewArea::ChooseMenuEntry(std::int32_t id, const std::vector<OwnerMenuEntry>& owned)
 {
+  if (ChooserView* chooser = Chooser(); chooser && ColorVisionMenu::Choose(id, chooser->GetState()))
+  {
+    chooser->VisionChanged();
+    return Ok();
+  }
   switch (id)
   {
     case kMenuAdd: return SendCommand(_addCommand);
@@ -498,7 +522,7 @@ Result<void> ColorSwatchesPreviewArea::AddToSwatches(bool selectedOnly)
   if (!added)
     return Ok();
   // The chooser shows its swatches so the new group is seen.
-  if (auto* chooser = dynamic_cast<ChooserView*>(GeDialog::FromHandle(GetDialog())))
+  if (ChooserView* chooser = Chooser())
     return chooser->ShowSwatches(BaseContainer());
   return Ok();
 }

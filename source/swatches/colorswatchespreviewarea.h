@@ -38,6 +38,8 @@
 #include "utils/colordisplayconversion.h"
 #include "utils/dragcolors.h"
 
+class ChooserView;
+
 class ColorSwatchesPreviewArea : public ColorDropArea
 {
 public:
@@ -118,7 +120,9 @@ private:
 
   // Drawing.
   void DrawHandle(std::int32_t x, std::int32_t y);
-  void DrawColorCell(std::int32_t x, std::int32_t y, const Vector& color, bool selected);
+  void DrawColorCell(std::int32_t x, std::int32_t y, const Vector& color, bool selected, bool lookAlike);
+  // The chooser whose dialog holds the strip; null before it is attached.
+  ChooserView* Chooser() const;
   void DrawDropBar();
 
   // Mouse and keys.

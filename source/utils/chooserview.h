@@ -34,6 +34,9 @@ public:
   // The colour and the initial colour as the colour field shows them.
   virtual Vector GetDisplayColor() const = 0;
   virtual Vector GetInitialDisplayColor() const = 0;
+  // The colour the chooser was first given, as the colour field would show
+  // it: what the contrast readout compares the colour with.
+  virtual Vector GetOpeningDisplayColor() const = 0;
   virtual bool HasAlpha() const = 0;
   virtual bool IsAmbiguous() const = 0;
   virtual bool IsLiveChange() const = 0;
@@ -65,6 +68,9 @@ public:
   virtual bool RebuildLayout() = 0;
   virtual void SetKeepPicture(bool keep) = 0;
   virtual void StartScreenPicker() = 0;
+  // The colour-vision view in the state changed: every gadget that shows it
+  // draws again.
+  virtual void VisionChanged() = 0;
   // Switches swatches mode on (unless hidden) and hands argument on.
   virtual Result<void> ShowSwatches(const BaseContainer& argument) = 0;
 

@@ -14,8 +14,10 @@
 #include "utils/chooserview.h"
 #include "utils/colorclipboard.h"
 #include "utils/colortooltip.h"
+#include "utils/contrastreadout.h"
 #include "utils/dragcolors.h"
 #include "utils/menutext.h"
+#include "utils/perceptualtools.h"
 
 using namespace chooser;
 
@@ -371,7 +373,13 @@ bool ColorFieldArea::IsOutside(const BaseContainer& msg) const
 String ColorFieldArea::Tooltip() const
 {
   const Vector& color = _chooser.GetColor();
-  return _chooser.HasAlpha() ? ColorTooltipText(color, _chooser.GetAlpha()) : ColorTooltipText(color);
+  const String text = _chooser.HasAlpha() ? ColorTooltipText(color, _chooser.GetAlpha()) : ColorTooltipText(color);
+  if (!PerceptualTools::IsOn())
+    return text;
+  // The colour as shown, by name and against the colour the chooser opened with.
+  const Vector shown = _chooser.GetDisplayColor();
+  return text + "\n" + ContrastReadout::NameLine(shown).GetStd() + "\n" +
+         ContrastReadout(shown, _chooser.GetOpeningDisplayColor()).TooltipLines().GetStd();
 }
 
 void ColorFieldArea::PreferencesChanged()

@@ -4,7 +4,11 @@
 
 String MenuText(std::int32_t stringId, bool disabled, bool checked)
 {
-  String text = ModuleResource::LoadString(stringId);
+  return MenuMarks(ModuleResource::LoadString(stringId), disabled, checked);
+}
+
+String MenuMarks(String text, bool disabled, bool checked)
+{
   if (disabled)
     text += "&d&";
   if (checked)

@@ -6,3 +6,5 @@
 #include "gxastring.h"
 
 String MenuText(std::int32_t stringId, bool disabled = false, bool checked = false);
+// The same marks on a text of one's own.
+String MenuMarks(String text, bool disabled, bool checked);

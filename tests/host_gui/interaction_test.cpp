@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "gui/menumodel.h"
+#include "gui/menuwidget.h"
 #include "gui/scrollgroup.h"
 #include "gui/userarea.h"
 #include "guitestkit.h"
@@ -106,6 +108,40 @@ TEST(Interaction, PopupMenusFollowTheKeyboard) {
   EXPECT_EQ(Ua().popup_menu(area.handle, 10, 10, ToHandle(&menu), 0), 0);
   // The Enter after Escape was left for the main loop.
   EXPECT_EQ(gui.queue().Size(), 1u);
+}
+
+TEST(Interaction, SubmenusOpenBesideTheirEntryAndLeftGoesBack) {
+  GuiFixture gui({400, 300});
+  TestDialog d;
+  TestArea area;
+  d.layout = AreaAlone(area, kTopLeft);
+  gui.Show(d);
+  Container submenu;
+  submenu.SetString(MenuModel::kSubmenuText, "More");
+  submenu.SetString(21, "Inner one");
+  submenu.SetString(22, "Inner two");
+  Container menu;
+  menu.SetString(1, "First");
+  menu.SetContainer(2, submenu);
+  // Down to the submenu, Right opens it, Down and Enter choose in it.
+  gui.queue().Push({InputEvent::KeyDown(GXA_KEY_DOWN), InputEvent::KeyDown(GXA_KEY_DOWN),
+                    InputEvent::KeyDown(GXA_KEY_RIGHT), InputEvent::KeyDown(GXA_KEY_DOWN),
+                    InputEvent::KeyDown(GXA_KEY_DOWN), InputEvent::KeyDown(GXA_KEY_ENTER)});
+  EXPECT_EQ(Ua().popup_menu(area.handle, 10, 10, ToHandle(&menu), 0), 22);
+  // Left leaves the submenu for the menu, whose first entry is then chosen;
+  // Left in the menu itself closes nothing.
+  gui.queue().Push({InputEvent::KeyDown(GXA_KEY_DOWN), InputEvent::KeyDown(GXA_KEY_DOWN),
+                    InputEvent::KeyDown(GXA_KEY_ENTER), InputEvent::KeyDown(GXA_KEY_LEFT),
+                    InputEvent::KeyDown(GXA_KEY_LEFT), InputEvent::KeyDown(GXA_KEY_UP),
+                    InputEvent::KeyDown(GXA_KEY_ENTER)});
+  EXPECT_EQ(Ua().popup_menu(area.handle, 10, 10, ToHandle(&menu), 0), 1);
+  // A click on the submenu's entry opens it beside the menu, where the
+  // pointer then chooses.
+  const int entry = MenuWidget::kEntryHeight;
+  gui.queue().Push(
+      {InputEvent::MouseDown({30, 10 + 4 + entry + entry / 2}), InputEvent::MouseUp({30, 10 + 4 + entry + entry / 2})});
+  gui.queue().Push({InputEvent::KeyDown(GXA_KEY_DOWN), InputEvent::KeyDown(GXA_KEY_ENTER)});
+  EXPECT_EQ(Ua().popup_menu(area.handle, 10, 10, ToHandle(&menu), 0), 21);
 }
 
 TEST(Interaction, ADragLoopEndedEarlyAnswersFinishedAndInputGoesOn) {

@@ -157,6 +157,31 @@ TEST_F(UserAreaTest, PopupMenuAnsweredFromTheQueueWithItsMarks) {
   EXPECT_EQ(observer.menus.back().outcome, UiObserver::Outcome::Unanswered);
 }
 
+TEST_F(UserAreaTest, SubmenuEntriesAreAnsweredByTheirOwnIds) {
+  Container submenu;
+  submenu.SetString(MenuModel::kSubmenuText, "Vision");
+  submenu.SetString(31, "Normal&c&");
+  submenu.Insert(0, Value::String(""));
+  submenu.SetString(32, "Severe&d&");
+  Container menu;
+  menu.SetString(1, "First");
+  menu.SetContainer(2, submenu);
+  Gui::Get().Answers().Push(Answer::MenuChoice(31));
+  EXPECT_EQ(Ua().popup_menu(left.handle, 0x7fffffff, 0x7fffffff, ToHandle(&menu), 0), 31);
+  const auto& e = observer.menus.back().menu.Entries();
+  ASSERT_EQ(e.size(), 2u);
+  EXPECT_TRUE(e[1].submenu);
+  EXPECT_EQ(e[1].text, "Vision");
+  ASSERT_EQ(e[1].children.size(), 3u);
+  EXPECT_TRUE(e[1].children[0].checked);
+  EXPECT_TRUE(e[1].children[1].IsSeparator());
+  // The submenu's own entry and its disabled entries are no answer.
+  for (const int32_t refused : {2, 32}) {
+    Gui::Get().Answers().Push(Answer::MenuChoice(refused));
+    EXPECT_EQ(Ua().popup_menu(left.handle, 0x7fffffff, 0x7fffffff, ToHandle(&menu), 0), 0) << refused;
+  }
+}
+
 TEST_F(UserAreaTest, PopupMenuOnScreenChoosesWithTheMouseAndClosesOutside) {
   Container menu;
   menu.SetString(1, "First");

@@ -49,7 +49,9 @@ TEST_F(PerceptualWheelTest, SchemeMenuOffersThePerceptualWheelAfterRgbAndRyb) {
   StartPerceptualWheel();
   Open("a", {1.0, 0.0, 0.0});
   const std::vector<std::string> menu = ChooseFromMenu("a", kMenuPerceptual);
-  ASSERT_EQ(menu.size(), 8u);
+  // The stated seven, the scheme, and the colour-vision submenu after a separator.
+  ASSERT_EQ(menu.size(), 10u);
+  EXPECT_EQ(menu.back(), "Color Vision");
   EXPECT_EQ(menu[0], "RGB Wheel (checked)");
   EXPECT_EQ(menu[2], "Perceptual (OKLCh)");
   EXPECT_EQ(State("a").GetInt32(kWheelScheme), kSchemePerceptual);

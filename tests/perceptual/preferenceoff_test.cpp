@@ -81,7 +81,8 @@ TEST_F(PreferenceOffTest, PreferenceOffGivesExactlyWhatNoPreferenceGives) {
   EXPECT_TRUE(oklch(on));
   EXPECT_FALSE(oklch(absent));
   EXPECT_NE(on.modeRow, absent.modeRow);
-  EXPECT_EQ(on.wheelMenu.size(), absent.wheelMenu.size() + 1);
+  // The scheme, a separator and the colour-vision submenu.
+  EXPECT_EQ(on.wheelMenu.size(), absent.wheelMenu.size() + 3);
   EXPECT_FALSE(SamePicture(on.page, absent.page));
   // Nothing of them is stored before the user asks for it.
   EXPECT_EQ(on.slidersState, absent.slidersState);
