@@ -71,8 +71,27 @@ bool ColorButtonsArea::SetButtonState(std::int32_t id, bool on, bool redraw)
   return true;
 }
 
+namespace
+{
+// The one gap every gap narrows to, as wide as the row allows but never
+// narrower than kMinSqueezedGap; false when the row still overflows.
+bool SqueezedGap(const BaseArray<ColorButtonsArea::Button>& buttons, std::int32_t width, std::int32_t& gap)
+{
+  std::int32_t widths = 0, gaps = 0;
+  for (const ColorButtonsArea::Button& button : buttons)
+  {
+    widths += button.width;
+    gaps += button.gap > 0 ? 1 : 0;
+  }
+  if (gaps == 0)
+    return false;
+  gap = std::max(ColorButtonsArea::kMinSqueezedGap, (width - widths) / gaps);
+  return widths + gap * gaps <= width;
+}
+}  // namespace
+
 ColorButtonsArea::RowLayout ColorButtonsArea::LayoutRow(BaseArray<Button>& buttons, std::int32_t width,
-                                                        std::int32_t overflowWidth)
+                                                        std::int32_t overflowWidth, bool squeeze)
 {
   std::int32_t total = 0, groupGaps = 0, groupEnds = 0;
   for (Button& button : buttons)
@@ -105,6 +124,8 @@ ColorButtonsArea::RowLayout ColorButtonsArea::LayoutRow(BaseArray<Button>& butto
       }
       layout.overflow = rest + layout.groupGap * groupEnds > width;
     }
+    if (layout.overflow && squeeze)
+      layout.overflow = !SqueezedGap(buttons, width, layout.squeezedGap);
   }
 
   layout.limit = layout.overflow ? width - overflowWidth - kOverflowMargin : width;
@@ -116,7 +137,7 @@ ColorButtonsArea::RowLayout ColorButtonsArea::LayoutRow(BaseArray<Button>& butto
     button.x = x;
     hide = hide || x + button.width > layout.limit;
     button.hidden = hide;
-    x += button.width + button.gap;
+    x += button.width + (layout.squeezedGap >= 0 ? std::min(button.gap, layout.squeezedGap) : button.gap);
   }
   return layout;
 }
@@ -137,7 +158,7 @@ void ColorButtonsArea::Sized(std::int32_t w, std::int32_t h)
 void ColorButtonsArea::ArrangeRow(std::int32_t width)
 {
   _width = width;
-  _layout = LayoutRow(_buttons, width, kOverflowWidth);
+  _layout = LayoutRow(_buttons, width, kOverflowWidth, _squeeze);
   Redraw();
 }
 

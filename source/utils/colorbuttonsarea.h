@@ -43,6 +43,8 @@ public:
     // Buttons whose right edge passes it are hidden.
     std::int32_t limit = 0;
     std::int32_t overflowX = 0;
+    // Every gap is at most this wide in a squeezed row; -1 when not squeezed.
+    std::int32_t squeezedGap = -1;
   };
 
   static constexpr std::int32_t kOverflowId = 0x3E8000D;
@@ -51,6 +53,8 @@ public:
   // Free space kept before the overflow button.
   static constexpr std::int32_t kOverflowMargin = 6;
   static constexpr std::int32_t kOverflowWidth = 14;
+  // How far every gap may shrink in a row that lets its plain gaps shrink too.
+  static constexpr std::int32_t kMinSqueezedGap = 3;
 
   ColorButtonsArea() = default;
 
@@ -72,8 +76,14 @@ public:
   std::int32_t GetOverflowX() const { return _layout.overflowX; }
 
   // Places the buttons in a row of width: gaps, x positions and the hidden
-  // flags; the overflow button is overflowWidth wide.
-  static RowLayout LayoutRow(BaseArray<Button>& buttons, std::int32_t width, std::int32_t overflowWidth);
+  // flags; the overflow button is overflowWidth wide. With squeeze, a row
+  // that overflows even at the smallest group gaps narrows every gap down
+  // to kMinSqueezedGap before it overflows.
+  static RowLayout LayoutRow(BaseArray<Button>& buttons, std::int32_t width, std::int32_t overflowWidth,
+                             bool squeeze = false);
+  // Lets every gap shrink before buttons are hidden (a row with the optional
+  // perceptual button, so that it does not push stated buttons away).
+  void SetSqueezable(bool squeeze) { _squeeze = squeeze; }
 
   bool GetMinSize(std::int32_t& w, std::int32_t& h) override;
   void Sized(std::int32_t w, std::int32_t h) override;
@@ -102,5 +112,6 @@ private:
   std::int32_t _width = 0;
   std::int32_t _height = 0;
   std::int32_t _minWidth = 0;
+  bool _squeeze = false;
   String _overflowTooltip;
 };

@@ -148,13 +148,18 @@ Result<void> ColorInterfaceModeButtons::CreateLayout(ChooserView& chooser)
 Result<void> ColorInterfaceModeButtons::AddButtons(ChooserView& chooser)
 {
   const bool compact = chooser.IsCompact();
+  bool perceptual = false;
   for (const ButtonSpec& spec : kButtons)
   {
     if (!IsShown(spec, chooser))
       continue;
+    perceptual = perceptual || spec.shown == Shown::Perceptual;
     // A button whose icons are missing is left out.
     RETURN_IF_ERROR(_area->AddButton(spec.id, SettingsFor(spec, chooser), compact ? spec.compactGap : spec.gap));
   }
+  // The optional OKLCh button narrows the gaps rather than push the stated
+  // buttons behind the overflow button.
+  _area->SetSqueezable(perceptual);
   return Ok();
 }
 

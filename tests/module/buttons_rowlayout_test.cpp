@@ -112,6 +112,30 @@ TEST(ButtonRow, WideningRestoresTheGroupGaps)
   EXPECT_EQ(VisibleCount(row), 7u);
 }
 
+TEST(ButtonRow, SqueezableRowNarrowsEveryGapBeforeItOverflows)
+{
+  // 154 of buttons: at the smallest group gaps 190 fit, squeezed (3 each) 172.
+  BaseArray<Button> row = Row(kGaps);
+  auto layout = ColorButtonsArea::LayoutRow(row, 180, kOverflow, true);
+  EXPECT_FALSE(layout.overflow);
+  EXPECT_EQ(VisibleCount(row), 7u);
+  // (180 - 154) / 6 = 4 for every gap.
+  for (std::size_t i = 0; i < row.GetCount(); ++i)
+    EXPECT_EQ(row[i].x, static_cast<std::int32_t>(i) * 26) << i;
+
+  layout = ColorButtonsArea::LayoutRow(row, 171, kOverflow, true);
+  EXPECT_TRUE(layout.overflow);
+  EXPECT_EQ(layout.limit, 171 - kOverflow - 6);
+  // Gaps of 3 still: the buttons at 0 to 125 end before the limit, 151; the last, at 150, does not.
+  EXPECT_EQ(VisibleCount(row), 6u);
+
+  // A row that fits without squeezing keeps its gaps, and widening restores them.
+  layout = ColorButtonsArea::LayoutRow(row, 300, kOverflow, true);
+  EXPECT_FALSE(layout.overflow);
+  EXPECT_EQ(row[1].x, 47);
+  EXPECT_EQ(row[2].x, 75);
+}
+
 TEST(ButtonBackground, LumaOf115IsLight)
 {
   EXPECT_FALSE(IsDarkColor(Vector(115.0 / 255)));

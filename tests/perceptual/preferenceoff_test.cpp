@@ -81,6 +81,10 @@ TEST_F(PreferenceOffTest, PreferenceOffGivesExactlyWhatNoPreferenceGives) {
   EXPECT_TRUE(oklch(on));
   EXPECT_FALSE(oklch(absent));
   EXPECT_NE(on.modeRow, absent.modeRow);
+  // The OKLCh button narrows the gaps: no stated button is pushed away.
+  std::vector<std::string> withoutOklch = on.modeRow;
+  std::erase(withoutOklch, "OKLCh");
+  EXPECT_EQ(withoutOklch, absent.modeRow);
   // The scheme, a separator and the colour-vision submenu.
   EXPECT_EQ(on.wheelMenu.size(), absent.wheelMenu.size() + 3);
   EXPECT_FALSE(SamePicture(on.page, absent.page));
