@@ -136,18 +136,19 @@ Result<void> ColorSwatchesArea::ShowMenu(const BaseContainer& msg)
   }
   _layout.Build(*_data, GetWidth(), _cell, _title);
   const SwatchGridLayout::Hit hit = _layout.HitTest(x, y);
-  // The clicked item is selected first.
-  if (hit.kind == SwatchGridLayout::HitKind::Swatch)
+  // The clicked item is selected first, and saved like any other selection,
+  // so that it outlives a dismissed menu and the next relayout.
+  const bool swatch = hit.kind == SwatchGridLayout::HitKind::Swatch && !GroupAt(hit)->IsColorSelected(hit.swatch);
+  const bool title = hit.kind == SwatchGridLayout::HitKind::Title && !GroupAt(hit)->IsSelected();
+  if (swatch || title)
   {
-    const ColorSwatchGroup* group = GroupAt(hit);
-    if (!group->IsColorSelected(hit.swatch))
-      _selection->SelectOnly({hit.collection, hit.group, hit.swatch});
+    _selection->SelectOnly({hit.collection, hit.group, swatch ? hit.swatch : -1});
+    RETURN_IF_ERROR(Changed());
   }
-  else if (hit.kind == SwatchGridLayout::HitKind::Title && !GroupAt(hit)->IsSelected())
+  else
   {
-    _selection->SelectOnly({hit.collection, hit.group, -1});
+    Redraw();
   }
-  Redraw();
   const BaseContainer menu = BuildMenu(hit);
   if (!menu.IsValid())
     return OutOfMemoryError("swatches menu");

@@ -79,6 +79,23 @@ TEST_F(SwatchesArea, ClicksSelectWithAnchorAndRange) {
   EXPECT_TRUE(SelectedIn(Stored()[0][0]).empty());
 }
 
+TEST_F(SwatchesArea, ARightClickSelectsLikeAClickAndTheSelectionOutlivesARelayout) {
+  StartSwatches();
+  OpenChooser("a");
+  OpenChooser("b");
+  const int columns = Columns();
+  const host::Point corner = CellCorner(5, columns);
+  // The menu is dismissed; the swatch it was opened on stays selected.
+  ClickAt("a", kArea, CellCentre(5, columns), 2);
+  EXPECT_EQ(SelectedIn(Stored()[0][0]), std::vector<int>({5}));
+  const Pixel framed = At(Picture("a", kArea), corner.x, corner.y);
+  EXPECT_EQ(At(Picture("b", kArea), corner.x, corner.y), framed);
+  // Showing the RGB sliders beside the swatches lays the chooser out anew.
+  ClickModeButton("a", "RGB", GXA_QUALIFIER_SHIFT);
+  EXPECT_EQ(At(Picture("a", kArea), corner.x, corner.y), framed);
+  EXPECT_EQ(SelectedIn(Stored()[0][0]), std::vector<int>({5}));
+}
+
 TEST_F(SwatchesArea, DoubleClickPicksTheColour) {
   StartSwatches();
   OpenChooser("a");
