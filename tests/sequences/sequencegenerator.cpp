@@ -34,8 +34,23 @@ bool TextField(const GadgetEntry& g) {
   return (g.kind == "NumberField" || g.kind == "EditText" || g.kind == "FileNameField") && Pressable(g);
 }
 
-const char* const kKeys[] = {"Up",     "Down",   "Left",  "Right", "PageUp", "PageDown", "Home", "End", "Backspace",
-                             "Delete", "Escape", "Enter", "Tab",   "Space",  "N",        "G",    "1",   "A"};
+const char* const kKeys[] = {"Up",  "Down",      "Left",   "Right",  "PageUp", "PageDown", "Home",
+                             "End", "Backspace", "Delete", "Escape", "Enter",  "Tab",      "Space",
+                             "N",   "G",         "1",      "A",      "C",      "V"};
+
+// What other programs leave on the clipboard: colours in every form, and text that is none.
+const char* const kClipboardTexts[] = {"#3366cc",
+                                       "#F80",
+                                       "#11223380",
+                                       "rgb(10%, 50%, 90%)",
+                                       "rgb(255 128 0 / 0.5)",
+                                       "hsl(200 60% 40%)",
+                                       "RebeccaPurple",
+                                       "0.2 0.4 0.6",
+                                       "banana",
+                                       "#12345",
+                                       "",
+                                       "rgb(1e999, 0, 0)"};
 
 }  // namespace
 
@@ -54,6 +69,7 @@ OrderedJson SequenceGenerator::Prefs() {
   prefs["1102"] = Below(3);
   prefs["1134"] = Below(2);
   prefs["1129"] = Chance(30);
+  prefs["1039500"] = Chance(30);
   return prefs;
 }
 
@@ -120,7 +136,8 @@ OrderedJson SequenceGenerator::Next(host::AutomationHost& host) {
   else if (r < 81) step = Wheel(host, chooser);
   else if (r < 89) step = Pick();
   else if (r < 93) step = PrefsChange();
-  else if (r < 96) step = {{"do", "reload"}};
+  else if (r < 95) step = {{"do", "reload"}};
+  else if (r < 97) step = Clipboard(chooser);
   else step = SetValue(chooser);
   if (step.is_null()) step = Click(host, chooser);
   if (step.is_null()) step = PrefsChange();
@@ -273,13 +290,20 @@ OrderedJson SequenceGenerator::PrefsChange() {
     const char* id;
     int values;  // 0: a boolean
   };
-  static const Choice kChoices[] = {{"1102", 3}, {"1134", 2}, {"1118", 3}, {"1120", 3},
-                                    {"1122", 3}, {"1117", 0}, {"1112", 0}};
+  static const Choice kChoices[] = {{"1102", 3}, {"1134", 2}, {"1118", 3},    {"1120", 3},   {"1122", 3},
+                                    {"1117", 0}, {"1112", 0}, {"1039500", 0}, {"1039510", 4}};
   const Choice& c = kChoices[Below(int(std::size(kChoices)))];
   OrderedJson set = OrderedJson::object();
   if (c.values) set[c.id] = Below(c.values);
   else set[c.id] = Chance(50);
   return {{"do", "prefs"}, {"set", set}};
+}
+
+OrderedJson SequenceGenerator::Clipboard(const std::string& chooser) {
+  const int r = Below(10);
+  if (r < 4) return {{"do", "copy"}, {"id", chooser}};
+  if (r < 8) return {{"do", "paste"}, {"id", chooser}};
+  return {{"do", "clipboard"}, {"set", kClipboardTexts[Below(int(std::size(kClipboardTexts)))]}};
 }
 
 OrderedJson SequenceGenerator::SetValue(const std::string& chooser) {

@@ -56,6 +56,8 @@ class SequenceGenerator {
   host::OrderedJson Answer();
   host::OrderedJson Pick();
   host::OrderedJson PrefsChange();
+  // Copy, paste, or another program's text on the clipboard.
+  host::OrderedJson Clipboard(const std::string& chooser);
   host::OrderedJson SetValue(const std::string& chooser);
   std::string Text(bool hex);
 

@@ -7,6 +7,7 @@
 
 #include "automation/entrykey.h"
 #include "automation/scenariorunner.h"
+#include "colorscience/oklab.h"
 #include "gui/dialog.h"
 #include "gui/screen.h"
 #include "gui/widget.h"
@@ -28,6 +29,7 @@ constexpr int32_t kRgbFields[] = {0x3ED0001, 0x3ED0002, 0x3ED0003};
 constexpr int32_t kHsvFields[] = {0x3EE0001, 0x3EE0002, 0x3EE0003};
 constexpr int32_t kAlphaField = 0x3F30001;
 constexpr int32_t kHexField = 0x3F40001;
+constexpr int32_t kOklchLightness = 0x3F50001;
 constexpr int32_t kShowTransparency = 0x3E8000B;
 constexpr int32_t kModeButtonRow = 0x3E8000C;
 constexpr double kTwoPi = 6.283185307179586;
@@ -233,6 +235,12 @@ std::optional<Broken> SequenceRules::Fields(host::AutomationHost& host, const st
     for (int i = 0; i < 3; ++i) {
       if (std::abs(c[i] - rgb[i]) > 1e-3) return broken(kHsvFields[0], "with the other HSV fields");
     }
+  }
+  // The OKLCh panel's lightness, shown to three places.
+  if (host::Widget* l = shown(kOklchLightness); l && l->Number()) {
+    const double lightness = colorscience::OkLab::FromSrgb({rgb[0], rgb[1], rgb[2]}).l;
+    if (std::abs(*l->Number() - lightness) > 0.0005 + 1e-6)
+      return broken(kOklchLightness, "for OKLab lightness " + std::to_string(lightness));
   }
   if (host::Widget* a = shown(kAlphaField); a && a->Number() && std::abs(*a->Number() - value->alpha) > 1e-3)
     return broken(kAlphaField, "for alpha " + std::to_string(value->alpha));

@@ -7,7 +7,8 @@
 // chooser that no step touched keeps its value (mode buttons and preference
 // changes touch none) (a pick belongs to the
 // chooser that started it, text left in a field to the chooser that has the
-// focus); a reload brings back the same values.
+// focus); a reload brings back the same values; the OKLCh panel's lightness
+// agrees with the value too.
 #include <cstddef>
 #include <map>
 #include <optional>
