@@ -14,6 +14,7 @@
 
 #include "core/containercodec.h"
 #include "core/filebytes.h"
+#include "core/uniquefd.h"
 
 namespace host {
 
@@ -34,14 +35,6 @@ std::optional<std::string> WriteAll(int fd, std::span<const uint8_t> bytes) {
     done += static_cast<size_t>(n);
   }
   return std::nullopt;
-}
-
-// Makes a rename inside dir durable.
-void SyncDirectory(const fs::path& dir) {
-  int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
 }
 
 std::string Timestamp() {
@@ -197,6 +190,11 @@ Outcome<Done> StoredFile::SaveBytes(std::span<const uint8_t> bytes) const {
   auto temp = WriteTempBytes(bytes);
   if (!temp) return Outcome<Done>::Fail(temp.Error());
   return Commit(temp.Value());
+}
+
+void StoredFile::SyncDirectory(const fs::path& dir) {
+  const UniqueFd fd(::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.IsOpen()) ::fsync(fd.Get());
 }
 
 }  // namespace host

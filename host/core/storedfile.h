@@ -52,6 +52,8 @@ class StoredFile {
   // Removes file when it is a save's temporary (<name>.tmp-<pid>) whose
   // process is gone, for stores of many files that sweep their folders.
   static bool RemoveIfStaleTemporary(const std::filesystem::path& file);
+  // Makes a rename inside dir durable.
+  static void SyncDirectory(const std::filesystem::path& dir);
 
  private:
   static constexpr const char* kTempMark = ".tmp-";

@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/uniquefd.h"
+
 namespace host {
 
 namespace {
@@ -28,21 +30,6 @@ std::string Parameter(const std::string& params, const std::string& key) {
   }
   return "";
 }
-
-// Closes on every path out.
-class Socket {
- public:
-  Socket() : fd_(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0)) {}
-  ~Socket() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Socket(const Socket&) = delete;
-  Socket& operator=(const Socket&) = delete;
-  int Fd() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 bool WaitFor(int fd, short events, std::chrono::steady_clock::time_point until) {
   for (;;) {
@@ -75,18 +62,18 @@ std::string SessionBusProbe::Silent(int ms) {
   const char* address = std::getenv(kVariable);
   const std::string path = address ? SocketPath(address) : "";
   if (path.empty() || path.size() >= sizeof(sockaddr_un::sun_path)) return "";
-  Socket s;
-  if (s.Fd() < 0) return "";
+  const UniqueFd s(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+  if (!s.IsOpen()) return "";
   sockaddr_un to{};
   to.sun_family = AF_UNIX;
   std::memcpy(to.sun_path, path.data(), path.size());
   const auto length = socklen_t(offsetof(sockaddr_un, sun_path) + path.size() + (path[0] == '\0' ? 0 : 1));
   // A bus that is not there is found out at once by whoever asks it.
-  if (::connect(s.Fd(), reinterpret_cast<const sockaddr*>(&to), length) != 0 && errno != EINPROGRESS) return "";
+  if (::connect(s.Get(), reinterpret_cast<const sockaddr*>(&to), length) != 0 && errno != EINPROGRESS) return "";
   const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
   const std::string what =
       "the session bus at " + std::string(address) + " did not answer within " + std::to_string(ms / 1000) + " s";
-  if (!WaitFor(s.Fd(), POLLOUT, until)) return what;
+  if (!WaitFor(s.Get(), POLLOUT, until)) return what;
   // The start of the bus's own greeting: any answer to it will do.
   const std::string uid = std::to_string(::getuid());
   std::string hello(1, '\0');
@@ -97,8 +84,8 @@ std::string SessionBusProbe::Silent(int ms) {
     hello += hex;
   }
   hello += "\r\n";
-  if (::send(s.Fd(), hello.data(), hello.size(), MSG_NOSIGNAL) != ssize_t(hello.size())) return "";
-  if (!WaitFor(s.Fd(), POLLIN, until)) return what;
+  if (::send(s.Get(), hello.data(), hello.size(), MSG_NOSIGNAL) != ssize_t(hello.size())) return "";
+  if (!WaitFor(s.Get(), POLLIN, until)) return what;
   return "";
 }
 

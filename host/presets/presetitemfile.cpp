@@ -11,27 +11,12 @@
 #include <vector>
 
 #include "core/filebytes.h"
+#include "core/uniquefd.h"
 #include "presets/presetitemcodec.h"
 
 namespace host {
 
 namespace {
-
-// Closes on every path out. Non-blocking, so a FIFO named like an item
-// cannot stall a listing before fstat refuses it.
-class Fd {
- public:
-  explicit Fd(const std::filesystem::path& p) : fd_(::open(p.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)) {}
-  ~Fd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  int Get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 std::string Problem(const std::filesystem::path& file, const std::string& what) { return file.string() + ": " + what; }
 
@@ -53,7 +38,9 @@ bool ReadAt(int fd, std::vector<uint8_t>& out, size_t from) {
 
 Outcome<PresetItemHeader> PresetItemFile::ReadHeader(const std::filesystem::path& file) {
   using R = Outcome<PresetItemHeader>;
-  Fd fd(file);
+  // Non-blocking, so a FIFO named like an item cannot stall a listing
+  // before fstat refuses it.
+  const UniqueFd fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   struct stat st {};
   if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0) return R::Fail(Problem(file, std::strerror(errno)));
   if (!S_ISREG(st.st_mode)) return R::Fail(Problem(file, "not a regular file"));

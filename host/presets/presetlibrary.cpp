@@ -65,13 +65,6 @@ std::string RelativeKey(const PresetUrl& folder, const std::string& file) {
   return key + file;
 }
 
-void SyncDirectory(const fs::path& dir) {
-  int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
 Outcome<Done> Fail(const std::string& text) { return Outcome<Done>::Fail(text); }
 
 }  // namespace
@@ -301,7 +294,7 @@ Outcome<Done> PresetLibrary::Rename(const PresetUrl& item, const std::string& ne
   ::unlink(from.c_str());
   std::error_code ec;
   fs::remove(StoredFile(from).BackupPath(), ec);
-  SyncDirectory(from.parent_path());
+  StoredFile::SyncDirectory(from.parent_path());
   return Done{};
 }
 
@@ -312,7 +305,7 @@ Outcome<Done> PresetLibrary::Remove(const PresetUrl& item) {
   if (::unlink(file.c_str()) != 0) return Fail("cannot delete " + item.Text() + ": " + std::strerror(errno));
   std::error_code ec;
   fs::remove(StoredFile(file).BackupPath(), ec);
-  SyncDirectory(file.parent_path());
+  StoredFile::SyncDirectory(file.parent_path());
   return Done{};
 }
 
