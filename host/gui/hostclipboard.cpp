@@ -1,5 +1,7 @@
 #include "gui/hostclipboard.h"
 
+#include <algorithm>
+
 #include "color/colortextwriter.h"
 #include "core/host.h"
 #include "core/worldpreferences.h"
@@ -15,11 +17,16 @@ Frontend* Desktop() {
   return Gui::Exists() && Gui::Get().HasScreen() ? &Gui::Get().GetScreen().GetFrontend() : nullptr;
 }
 
-// The start of a text on one line, for the status line.
+bool Continues(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// The start of a text on one line, for the status line, cut between
+// characters, not inside one.
 std::string Quoted(const std::string& text) {
+  size_t end = std::min(text.size(), kQuoted);
+  while (end < text.size() && Continues(text[end])) ++end;
   std::string shown;
-  for (char c : text.substr(0, kQuoted)) shown += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
-  return "\"" + shown + (text.size() > kQuoted ? "...\"" : "\"");
+  for (char c : text.substr(0, end)) shown += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+  return "\"" + shown + (text.size() > end ? "...\"" : "\"");
 }
 
 }  // namespace

@@ -157,6 +157,13 @@ TEST_F(ClipboardTest, TextThatIsNoColourIsRefusedWithANoticeAndChangesNothing) {
     EXPECT_EQ(ui.notices[0].rfind("Not pasted: ", 0), 0u) << ui.notices[0];
   }
   ExpectColor("a", 0.2, 0.4, 0.8);
+  // A long text is quoted up to a whole character, never half of one.
+  ui.notices.clear();
+  Offer(std::string(39, 'a') + "\u00e9\u00e9\u00e9");
+  HexKey("a", 'V');
+  ASSERT_EQ(ui.notices.size(), 1u);
+  EXPECT_EQ(ui.notices[0].rfind("Not pasted: \"" + std::string(39, 'a') + "\u00e9...\" is no colour", 0), 0u)
+      << ui.notices[0];
 }
 
 TEST_F(ClipboardTest, PasteOverAChooserSetsItsValueWithAlphaWhereItHasAlpha) {
