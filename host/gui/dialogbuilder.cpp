@@ -26,4 +26,11 @@ bool DialogBuilder::End() {
   return true;
 }
 
+Group& DialogBuilder::BeginRow(const Insets& border, int spacing) {
+  Group& row = Begin(std::make_unique<Group>(0, GXA_ALIGN_H_SCALEFIT | GXA_ALIGN_TOP, 0, 1));
+  row.SetBorderSpace(border);
+  row.SetSpacing(spacing, 0);
+  return row;
+}
+
 }  // namespace host

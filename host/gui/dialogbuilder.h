@@ -23,6 +23,9 @@ class DialogBuilder {
   Widget& Add(std::unique_ptr<Widget> widget);
   // Adds a group and makes it current.
   Group& Begin(std::unique_ptr<Group> group);
+  // Adds a group that lays its gadgets out in one row across the width, with
+  // border around them and spacing between them, and makes it current.
+  Group& BeginRow(const Insets& border, int spacing);
   // False when no group is open.
   bool End();
 

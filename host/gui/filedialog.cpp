@@ -58,9 +58,7 @@ bool FileDialog::CreateLayout(Dialog& d) {
 
 void FileDialog::AddTop(Dialog& d) {
   DialogBuilder& b = d.Builder();
-  Group& top = b.Begin(std::make_unique<Group>(0, kRow, 0, 1));
-  top.SetBorderSpace({kMargin, kMargin, kMargin, 0});
-  top.SetSpacing(6, 0);
+  b.BeginRow({kMargin, kMargin, kMargin, 0}, 6);
   b.Add(std::make_unique<Button>(kUp, GXA_ALIGN_LEFT, "Up"));
   b.Add(std::make_unique<StaticText>(kFolder, GXA_ALIGN_H_SCALEFIT, "", 0));
   auto recent = std::make_unique<ComboBox>(kRecent, GXA_ALIGN_RIGHT);
@@ -72,15 +70,11 @@ void FileDialog::AddTop(Dialog& d) {
 
 void FileDialog::AddBottom(Dialog& d) {
   DialogBuilder& b = d.Builder();
-  Group& name = b.Begin(std::make_unique<Group>(0, kRow, 0, 1));
-  name.SetBorderSpace({kMargin, 0, kMargin, 0});
-  name.SetSpacing(6, 0);
+  b.BeginRow({kMargin, 0, kMargin, 0}, 6);
   b.Add(std::make_unique<StaticText>(0, GXA_ALIGN_LEFT, "Name", 0));
   b.Add(std::make_unique<EditText>(kName, GXA_ALIGN_H_SCALEFIT)).SetHints(300, 0);
   b.End();
-  Group& row = b.Begin(std::make_unique<Group>(0, kRow, 0, 1));
-  row.SetBorderSpace({kMargin, 0, kMargin, 0});
-  row.SetSpacing(6, 0);
+  b.BeginRow({kMargin, 0, kMargin, 0}, 6);
   b.Add(std::make_unique<StaticText>(0, GXA_ALIGN_LEFT, "Show", 0));
   auto filter = std::make_unique<ComboBox>(kFilter, GXA_ALIGN_LEFT);
   for (size_t i = 0; i < filters_.size(); ++i) filter->AddChild(int32_t(i) + 1, filters_[i].label);

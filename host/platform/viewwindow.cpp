@@ -44,9 +44,7 @@ bool ViewWindow::CreateLayout(Dialog& d) {
 
 void ViewWindow::AddToolbar(Dialog& d) {
   DialogBuilder& b = d.Builder();
-  Group& bar = b.Begin(std::make_unique<Group>(0, kRow, 0, 1));
-  bar.SetBorderSpace({kMargin, 6, kMargin, 4});
-  bar.SetSpacing(6, 0);
+  b.BeginRow({kMargin, 6, kMargin, 4}, 6);
   b.Add(std::make_unique<StaticText>(kTitle, GXA_ALIGN_H_SCALEFIT, title_, 0));
   b.Add(std::make_unique<Button>(kOpenPicture, GXA_ALIGN_RIGHT, "Open Picture..."));
   b.Add(std::make_unique<Button>(kSave, GXA_ALIGN_RIGHT, "Save"));
@@ -57,9 +55,7 @@ void ViewWindow::AddToolbar(Dialog& d) {
 
 void ViewWindow::AddLinearRow(Dialog& d) {
   DialogBuilder& b = d.Builder();
-  Group& row = b.Begin(std::make_unique<Group>(0, kRow, 0, 1));
-  row.SetBorderSpace({kMargin, 2, kMargin, 6});
-  row.SetSpacing(12, 0);
+  b.BeginRow({kMargin, 2, kMargin, 6}, 12);
   b.Add(std::make_unique<StaticText>(0, GXA_ALIGN_LEFT, "Objects with linear colours:", 0));
   const auto& params = page_.Parameters();
   for (size_t i = 0; i < params.size(); ++i) {

@@ -52,9 +52,7 @@ bool PresetBrowserDialog::CreateLayout(Dialog& d) {
 
 void PresetBrowserDialog::AddButtons(Dialog& d) {
   DialogBuilder& b = d.Builder();
-  Group& row = b.Begin(std::make_unique<Group>(0, kRow, 0, 1));
-  row.SetBorderSpace({kMargin, 8, kMargin, 4});
-  row.SetSpacing(6, 0);
+  b.BeginRow({kMargin, 8, kMargin, 4}, 6);
   b.Add(std::make_unique<Button>(kApply, GXA_ALIGN_LEFT, "Apply to Document"));
   b.Add(std::make_unique<Button>(kRename, GXA_ALIGN_LEFT, "Rename..."));
   b.Add(std::make_unique<Button>(kDelete, GXA_ALIGN_LEFT, "Delete"));
@@ -62,9 +60,7 @@ void PresetBrowserDialog::AddButtons(Dialog& d) {
   b.Add(std::make_unique<Button>(kClose, GXA_ALIGN_RIGHT, "Close"));
   b.End();
   // Palette files on a row of their own, so that both rows fit the window's narrowest width.
-  Group& files = b.Begin(std::make_unique<Group>(0, kRow, 0, 1));
-  files.SetBorderSpace({kMargin, 0, kMargin, 4});
-  files.SetSpacing(6, 0);
+  b.BeginRow({kMargin, 0, kMargin, 4}, 6);
   b.Add(std::make_unique<Button>(kImport, GXA_ALIGN_LEFT, "Import Palette..."));
   b.Add(std::make_unique<Button>(kExport, GXA_ALIGN_LEFT, "Export Palette..."));
   b.Add(std::make_unique<Button>(kExportGroup, GXA_ALIGN_LEFT, "Export Group as Palette..."));
